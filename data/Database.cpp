@@ -1,0 +1,107 @@
+#include "data/Database.h"
+
+#include <sqlite3.h>
+
+#include "data/DateText.h"
+#include "data/DbError.h"
+#include "data/Statement.h"
+
+namespace data {
+
+namespace {
+
+// How long a command waits for another program's write to finish.
+constexpr int kBusyTimeoutMs = 3000;
+
+[[noreturn]] void raise(sqlite3* db, int rc) {
+    throw DbError(
+        db ? sqlite3_extended_errcode(db) : rc,
+        db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc)));
+}
+
+}  // namespace
+
+Database::Database(const QString& path, Open how) : path_(path) {
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+    if (how == Open::Create)
+        flags |= SQLITE_OPEN_CREATE;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const DbError error(rc, db_ ? QString::fromUtf8(sqlite3_errmsg(db_))
+                                    : QString::fromUtf8(sqlite3_errstr(rc)));
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw error;
+    }
+    try {
+        configure();
+    } catch (...) {
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw;
+    }
+}
+
+Database::~Database() {
+    sqlite3_close(db_);
+}
+
+void Database::configure() {
+    sqlite3_extended_result_codes(db_, 1);
+    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    registerDateFunctions(db_);
+    // Reading the schema fails here, not in the first window, when the file
+    // is not a database or another program holds it locked.
+    query("SELECT count(*) FROM sqlite_master");
+    if (sqlite3_db_readonly(db_, "main") == 1)
+        throw DbError(SQLITE_READONLY, QStringLiteral("the database file is read-only"));
+    // A save that was reported done survives a power cut.
+    exec("PRAGMA synchronous = FULL");
+}
+
+std::vector<Row> Database::query(const char* sql, const QVariantList& params) const {
+    Statement st(db_, sql);
+    st.bindAll(params);
+    std::vector<Row> rows;
+    while (st.step())
+        rows.push_back(st.row());
+    return rows;
+}
+
+std::optional<Row> Database::first(const char* sql, const QVariantList& params) const {
+    Statement st(db_, sql);
+    st.bindAll(params);
+    if (st.step())
+        return st.row();
+    return std::nullopt;
+}
+
+int Database::exec(const char* sql, const QVariantList& params) {
+    Statement st(db_, sql);
+    st.bindAll(params);
+    while (st.step()) {
+    }
+    return sqlite3_changes(db_);
+}
+
+Transaction::Transaction(Database& db) : db_(db) {
+    // Immediate: the write lock is taken now, so two programs never both read
+    // a counter and then both write it.
+    const int rc = sqlite3_exec(db_.handle(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        raise(db_.handle(), rc);
+}
+
+Transaction::~Transaction() {
+    if (open_)
+        sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Transaction::commit() {
+    const int rc = sqlite3_exec(db_.handle(), "COMMIT", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        raise(db_.handle(), rc);
+    open_ = false;
+}
+
+}  // namespace data

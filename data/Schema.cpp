@@ -1,0 +1,55 @@
+#include "data/Schema.h"
+
+#include "data/Database.h"
+
+namespace data {
+
+namespace {
+
+const char* const kTables[] = {
+    "CREATE TABLE vorlen1 (pointer TEXT, vorlen_name TEXT, compare_name TEXT, old_name TEXT,"
+    " shot_name TEXT, remark TEXT, First_year_printed TEXT, issn TEXT, language_code TEXT,"
+    " magtype_code TEXT, number_per_volume TEXT, volume_per_year TEXT, publisher_code TEXT)",
+    "CREATE TABLE vorlen (pointer TEXT, department_code TEXT, bind_type_code TEXT,"
+    " Receive_Code TEXT, bind_color_code TEXT, copy_per_year TEXT, price_per_year TEXT,"
+    " currency_code TEXT, exchange_rate TEXT, begin_period TEXT, end_period TEXT,"
+    " order_date TEXT, publisher_code TEXT, status_code TEXT)",
+    "CREATE TABLE typeclass (pointer TEXT, type_code TEXT)",
+    "CREATE TABLE recsetup (setup_no TEXT, next_key1 TEXT, next_key2 TEXT, next_key3 TEXT,"
+    " next_key4 TEXT)",
+    "CREATE TABLE dealer (Publisher_Code TEXT, Publisher_Name TEXT, Publisher_Abbrev TEXT,"
+    " Publisher_Address1 TEXT, Publisher_Address2 TEXT, Publisher_Phone TEXT,"
+    " Publisher_Fax TEXT, Publisher_Email TEXT, Contact_Name TEXT)",
+    "CREATE TABLE tranfile (magno TEXT, department_code TEXT, pointer TEXT, receivedate TEXT,"
+    " daily TEXT, yearno TEXT, issueno TEXT, descriptionitem TEXT)",
+    "CREATE TABLE jourctrl (nextmagno TEXT)",
+    "CREATE TABLE typemag (Type_Code TEXT, Type_Thai_Descrition TEXT)",
+    "CREATE TABLE magtype (MagType_Code TEXT, MagType_Thai_Des TEXT)",
+    "CREATE TABLE maglang (Language_Code TEXT, LangDesTh TEXT)",
+    "CREATE TABLE department (Department_Code TEXT, Department_Thai_Des TEXT)",
+    "CREATE TABLE receives (receivestatus TEXT, receivestatusdes TEXT)",
+    "CREATE TABLE currmony (Currency_Code TEXT, Currency_Thai_Des TEXT)",
+    "CREATE TABLE statustype (status_Code TEXT, Status_Thai_Descrition TEXT)",
+    "CREATE TABLE bindcolor (BindType_Code TEXT, BindColor_DesTh TEXT)",
+    "CREATE TABLE bindtype (BindType_Code TEXT, BindType_Des TEXT)",
+};
+
+const char* const kIndexes[] = {
+    "CREATE INDEX vorlen1_pointer ON vorlen1 (pointer)",
+    "CREATE INDEX vorlen_pointer ON vorlen (pointer)",
+    "CREATE INDEX typeclass_pointer ON typeclass (pointer)",
+    "CREATE INDEX tranfile_trim_pointer ON tranfile (trim(pointer))",
+    "CREATE INDEX tranfile_trim_magno ON tranfile (trim(magno))",
+    "CREATE INDEX dealer_code ON dealer (Publisher_Code)",
+};
+
+}  // namespace
+
+void createSchema(Database& db) {
+    for (const char* sql : kTables)
+        db.exec(sql);
+    for (const char* sql : kIndexes)
+        db.exec(sql);
+}
+
+}  // namespace data

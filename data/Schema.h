@@ -1,0 +1,47 @@
+#pragma once
+
+// The column order of every table. Rows are read and written by position, so
+// these numbers and the CREATE TABLE texts in Schema.cpp are the file format.
+
+namespace data {
+
+class Database;
+
+namespace vorlen1 {  // title master
+constexpr int pointer = 0, vorlen_name = 1, compare_name = 2, old_name = 3, shot_name = 4,
+              remark = 5, First_year_printed = 6, issn = 7, language_code = 8, magtype_code = 9,
+              number_per_volume = 10, volume_per_year = 11, publisher_code = 12, count = 13;
+}
+namespace vorlen {  // subscription
+constexpr int pointer = 0, department_code = 1, bind_type_code = 2, Receive_Code = 3,
+              bind_color_code = 4, copy_per_year = 5, price_per_year = 6, currency_code = 7,
+              exchange_rate = 8, begin_period = 9, end_period = 10, order_date = 11,
+              publisher_code = 12, status_code = 13, count = 14;
+}
+namespace typeclass {  // subject kind of a title
+constexpr int pointer = 0, type_code = 1, count = 2;
+}
+namespace recsetup {  // next key of each series, positions 1 to 4
+constexpr int setup_no = 0, next_key1 = 1, next_key4 = 4, count = 5;
+}
+namespace dealer {  // publishers, agents and shops
+constexpr int Publisher_Code = 0, Publisher_Name = 1, Publisher_Abbrev = 2, Publisher_Address1 = 3,
+              Publisher_Address2 = 4, Publisher_Phone = 5, Publisher_Fax = 6, Publisher_Email = 7,
+              Contact_Name = 8, count = 9;
+}
+namespace tranfile {  // registered issues
+constexpr int magno = 0, department_code = 1, pointer = 2, receivedate = 3, daily = 4, yearno = 5,
+              issueno = 6, descriptionitem = 7, count = 8;
+}
+namespace jourctrl {  // registration-number counter
+constexpr int nextmagno = 0, count = 1;
+}
+// The nine code tables: a code at position 0 and its Thai description at 1.
+namespace codetable {
+constexpr int code = 0, description = 1;
+}
+
+// Creates every table (and the indexes the lookups use) in an empty database.
+void createSchema(Database& db);
+
+}  // namespace data

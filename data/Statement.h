@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QVariantList>
+
+#include "data/Row.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace data {
+
+// One prepared SQL statement. Values only ever reach it as bound parameters,
+// and SQL text holding more than one statement is refused.
+class Statement {
+  public:
+    Statement(sqlite3* db, const char* sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void bindAll(const QVariantList& values);
+    // Steps once; true while a row is available.
+    bool step();
+    Row row() const;
+
+  private:
+    [[noreturn]] void fail(int rc) const;
+
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+}  // namespace data

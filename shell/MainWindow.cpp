@@ -1,0 +1,108 @@
+#include "shell/MainWindow.h"
+
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "shell/menumain.h"
+#include "ui/qt/Twips.h"
+
+namespace shell {
+
+MainWindow::MainWindow(const QString& databasePath)
+    : services_{databasePath, messages_, clock_, *this, newdealer_},
+      menu_(std::make_unique<menumain>(*this)),
+      area_(new QMdiArea(this)) {
+    setWindowTitle(menumain::caption());
+    setCentralWidget(area_);
+    buildMenu();
+    resize(ui::qt::twipsSize(menumain::kClientWidth, menumain::kClientHeight) +
+           QSize(0, menuBar()->sizeHint().height()));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenu() {
+    for (const MenuItem& top : menumain::menu()) {
+        if (top.items.empty()) {
+            QAction* action = menuBar()->addAction(top.caption);
+            action->setObjectName(top.name);
+            action->setEnabled(top.enabled);
+            connect(action, &QAction::triggered, this,
+                    [this, name = top.name] { menu_->choose(name); });
+            continue;
+        }
+        QMenu* menu = menuBar()->addMenu(top.caption);
+        menu->setObjectName(top.name);
+        for (const MenuItem& item : top.items) {
+            QAction* action = menu->addAction(item.caption);
+            action->setObjectName(item.name);
+            action->setEnabled(item.enabled);
+            connect(action, &QAction::triggered, this,
+                    [this, name = item.name] { menu_->choose(name); });
+        }
+    }
+}
+
+void MainWindow::registerWindow(const QString& name, Factory factory, Placement placement) {
+    windows_.insert(name, Entry{std::move(factory), placement, {}});
+}
+
+ui::qt::FormView* MainWindow::instance(const QString& window) const {
+    const auto it = windows_.find(window);
+    return it == windows_.end() ? nullptr : it->view.data();
+}
+
+void MainWindow::open(const QString& window) {
+    auto it = windows_.find(window);
+    if (it == windows_.end())
+        return;
+    Entry& entry = *it;
+    if (entry.view) {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(entry.view->parentWidget())) {
+            area_->setActiveSubWindow(frame);
+            frame->raise();
+        } else {
+            entry.view->raise();
+            entry.view->activateWindow();
+        }
+        return;
+    }
+    ui::qt::FormView* view = entry.factory(services_);
+    if (!view->load()) {
+        delete view;
+        return;
+    }
+    entry.view = view;
+    if (entry.placement == Placement::Child) {
+        QMdiSubWindow* frame = area_->addSubWindow(view);
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->setWindowTitle(view->windowTitle());
+        frame->resize(frame->sizeHint());
+        frame->show();
+        area_->setActiveSubWindow(frame);
+    } else {
+        view->setAttribute(Qt::WA_DeleteOnClose);
+        view->setWindowFlag(Qt::Window);
+        view->adjustSize();
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect box = view->frameGeometry();
+            box.moveCenter(screen->availableGeometry().center());
+            view->move(box.topLeft());
+        }
+        view->show();
+    }
+}
+
+void MainWindow::quit() {
+    // Windows outside the frame (the publisher register) close with it.
+    for (Entry& entry : windows_)
+        if (entry.placement == Placement::TopLevel && entry.view)
+            entry.view->close();
+    area_->closeAllSubWindows();
+    close();
+}
+
+}  // namespace shell

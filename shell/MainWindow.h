@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+#include "ui/Services.h"
+#include "ui/qt/FormView.h"
+#include "ui/qt/QtMessageBox.h"
+
+class QMdiArea;
+
+namespace shell {
+
+class menumain;
+
+// The main window: a frame for the working windows, with the menu as the only
+// way into them. It is also the one place that opens windows, each at most
+// once.
+class MainWindow : public QMainWindow, public ui::WindowOpener {
+    Q_OBJECT
+  public:
+    using Factory = std::function<ui::qt::FormView*(ui::Services&)>;
+    enum class Placement { Child, TopLevel };
+
+    explicit MainWindow(const QString& databasePath);
+    ~MainWindow() override;
+
+    void registerWindow(const QString& name, Factory factory, Placement placement);
+    void open(const QString& window) override;
+    void quit() override;
+
+    // The open instance of a window, or null.
+    ui::qt::FormView* instance(const QString& window) const;
+    ui::Services& services() { return services_; }
+
+  private:
+    struct Entry {
+        Factory factory;
+        Placement placement;
+        QPointer<ui::qt::FormView> view;
+    };
+
+    void buildMenu();
+
+    ui::qt::QtMessageBox messages_;
+    ui::SystemClock clock_;
+    QString newdealer_;
+    ui::Services services_;
+    std::unique_ptr<menumain> menu_;
+    QMdiArea* area_;
+    QHash<QString, Entry> windows_;
+};
+
+}  // namespace shell

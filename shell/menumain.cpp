@@ -1,0 +1,63 @@
+#include "shell/menumain.h"
+
+namespace shell {
+
+namespace {
+
+MenuItem off(const char* name, const char* caption) {
+    return {QString::fromLatin1(name), QString::fromUtf8(caption), false, {}};
+}
+
+MenuItem on(const char* name, const char* caption) {
+    return {QString::fromLatin1(name), QString::fromUtf8(caption), true, {}};
+}
+
+MenuItem top(const char* name, const char* caption, std::vector<MenuItem> items) {
+    return {QString::fromLatin1(name), QString::fromUtf8(caption), true, std::move(items)};
+}
+
+}  // namespace
+
+QString menumain::caption() {
+    return QStringLiteral("โปรแกรมระบบงานวารสาร ศูนย์วิทยบริการ");
+}
+
+const std::vector<MenuItem>& menumain::menu() {
+    static const std::vector<MenuItem> tree = {
+        top("maindt", "กำหนดค่า",
+            {off("tr", "ค่าเริ่มต้น"), off("ty", "ภาษา"), off("a", "กำหนดออก"), off("b", "สกุลเงิน"),
+             off("c", "สภาพการเก็บ"), off("d", "สีปก"), off("e", "หมายเลขวารสาร"),
+             off("f", "หมายเลขสมาชิก"), off("g", "ขั้นตอนการเย็บเล่ม"), off("h", "สถานที่ส่ง"),
+             off("i", "สำนักพิมพ์"), off("j", "ฟอร์จดหมาย")}),
+        top("order", "สั่งซื้อ/ทำรับ",
+            {off("aa", "ทำรายการสั่งซื้อ"), off("bb", "รับรายการสั่งซื้อ"), off("cc", "รับวารสาร"),
+             off("dd", "การทำรับสิ่งพิมพ์รายวัน"), off("ee", "การทำรับสิ่งพิมพ์รายวันคงค้าง")}),
+        top("Inputdata", "ป้อนข้อมูล",
+            {on("aaa", "เพิ่ม/แก้ไข ข้อมูลวารสาร"), on("ccc", "ลงทะเบียนวารสาร"),
+             off("ddd", "ำวารสารรวมเล่ม"), off("eee", "บทคัดย่อของบทความ"), off("fff", "การใส่บทความ"),
+             off("ggg", "ชื่อผุ้แต่ง"), off("hhh", "ปรับปรุงรายการวารสาร"), off("iii", "ำบัตรดัชนีวารส"),
+             off("jjj", "ลบรายการวารสาร")}),
+        top("reportjounal", "รายงาน",
+            {on("jjjj", "ต่ออุายวารสาร"), off("aaaa", "พิมพ์บัตรดัชนีวารสาร"),
+             off("bbbb", "พิมพ์รายการสิ่งพิมพืรายวันคงค้าง"), off("cccc", "พิมพ์รายการวารสาร"),
+             off("dddd", "พิมพ์รายชื่อวารสารและสิ่งพิมพ์"), off("eeee", "พิมพ์สถิติการรับวารสาร/สิ่งพิมพ์"),
+             off("ffff", "พิมพ์สถิติการจัดทำบัตรดรรรชนีวารสาร")}),
+        top("search_journal", "สืบค้นข้อมูล",
+            {off("aaaaaa", "สืบค้นวารสารร่วมกับหนังสือ"), off("bbbbb", "สืบค้นวารสาร/สิ่งพิมพ์")}),
+        on("menuexit", "ออกจากโปรแกรม"),
+    };
+    return tree;
+}
+
+void menumain::choose(const QString& item) {
+    if (item == u"aaa")
+        aaa_Click();
+    else if (item == u"ccc")
+        ccc_Click();
+    else if (item == u"jjjj")
+        jjjj_Click();
+    else if (item == u"menuexit")
+        menuexit_Click();
+}
+
+}  // namespace shell

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "data/DbError.h"
+#include "tests/support/TempDatabase.h"
+
+using namespace data;
+
+TEST(Database, ValuesTravelAsBoundParametersOnly) {
+    testing_support::TempDatabase temp;
+    Database& db = temp.db();
+    const QString tricky = QStringLiteral("O'Reilly \"ไทย\" 100% _x_; DROP TABLE dealer; --");
+    db.exec("INSERT INTO dealer (Publisher_Code, Publisher_Name) VALUES (?, ?)", {"77", tricky});
+    const auto row = db.first("SELECT Publisher_Name FROM dealer WHERE Publisher_Code = ?", {"77"});
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->text(0), tricky);
+    EXPECT_TRUE(db.first("SELECT count(*) FROM dealer"));
+}
+
+TEST(Database, RefusesMultipleStatementsAndWrongParameterCounts) {
+    testing_support::TempDatabase temp;
+    Database& db = temp.db();
+    EXPECT_THROW(db.exec("DELETE FROM dealer; DELETE FROM maglang"), DbError);
+    EXPECT_THROW(db.exec("DELETE FROM dealer WHERE Publisher_Code = ?", {}), DbError);
+    EXPECT_THROW(db.exec("DELETE FROM dealer WHERE Publisher_Code = ?", {"1", "2"}), DbError);
+    EXPECT_EQ(db.first("SELECT count(*) FROM dealer")->text(0), "5");
+}
+
+TEST(Database, NullsReadAsNullAndEmptyText) {
+    testing_support::TempDatabase temp;
+    const auto row = temp.db().first("SELECT NULL, '', 'x'");
+    EXPECT_TRUE(row->isNull(0));
+    EXPECT_EQ(row->text(0), "");
+    EXPECT_FALSE(row->isNull(1));
+    EXPECT_EQ(row->text(2), "x");
+}
+
+TEST(Database, TransactionRollsBackUnlessCommitted) {
+    testing_support::TempDatabase temp;
+    Database& db = temp.db();
+    try {
+        Transaction tx(db);
+        db.exec("INSERT INTO jourctrl VALUES ('500')");
+        db.exec("INSERT INTO no_such_table VALUES (1)");
+        tx.commit();
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.detail().contains("no_such_table"));
+        EXPECT_FALSE(e.thaiMessage().isEmpty());
+    }
+    EXPECT_EQ(db.first("SELECT count(*) FROM jourctrl")->text(0), "1");
+
+    {
+        Transaction tx(db);
+        db.exec("UPDATE jourctrl SET nextmagno = '9'");
+        tx.commit();
+    }
+    EXPECT_EQ(db.first("SELECT nextmagno FROM jourctrl")->text(0), "9");
+}
+
+TEST(Database, ASecondWriterWaitsThenFailsClearly) {
+    testing_support::TempDatabase temp;
+    Database other(temp.path());
+    Transaction hold(other);
+    other.exec("UPDATE jourctrl SET nextmagno = '2'");
+
+    Database mine(temp.path());
+    try {
+        Transaction tx(mine);
+        FAIL() << "the write lock was granted twice";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.code() & 0xff, SQLITE_BUSY);
+        EXPECT_TRUE(e.thaiMessage().startsWith(QStringLiteral("ฐานข้อมูลกำลังถูกใช้งาน")));
+    }
+}

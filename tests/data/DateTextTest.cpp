@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "data/DateText.h"
+#include "data/LeadingNumber.h"
+#include "tests/support/TempDatabase.h"
+
+using namespace data;
+
+TEST(DateText, ReadsDayFirstWithShortDayAndMonth) {
+    EXPECT_EQ(readDate("1/2/2025"), QDate(2025, 2, 1));
+    EXPECT_EQ(readDate(" 31/12/1999 "), QDate(1999, 12, 31));
+    EXPECT_EQ(readDate("29/02/2024"), QDate(2024, 2, 29));
+}
+
+TEST(DateText, RefusesWhatIsNotARealDate) {
+    for (const char* text :
+         {"", "  /  /    ", "29/02/2023", "31/04/2025", "12/13/2025", "0/1/2025", "01/02/25",
+          "01/02/20255", "1-2-2025", "a1/02/2025", "12//2025", "01/02/2025/", "๑/๒/๒๕๖๘"})
+        EXPECT_FALSE(readDate(QString::fromUtf8(text))) << text;
+}
+
+TEST(DateText, WritesTwoDigitDayAndMonth) {
+    EXPECT_EQ(writeDate(QDate(2025, 2, 1)), "01/02/2025");
+    EXPECT_EQ(reformatDate("1/2/2025"), "01/02/2025");
+    EXPECT_EQ(reformatDate("not a date"), "not a date");
+}
+
+TEST(DateText, SqlFunctionsReadAndWriteDates) {
+    testing_support::TempDatabase temp;
+    Database& db = temp.db();
+    EXPECT_EQ(db.first("SELECT dmy_date('5/1/2026')")->text(0), "2026-01-05");
+    EXPECT_TRUE(db.first("SELECT dmy_date('31/02/2026')")->isNull(0));
+    EXPECT_TRUE(db.first("SELECT dmy_date(NULL)")->isNull(0));
+    EXPECT_EQ(db.first("SELECT dmy_format('5/1/2026')")->text(0), "05/01/2026");
+    EXPECT_EQ(db.first("SELECT dmy_format('')")->text(0), "");
+
+    // Ordered by date, not by text: 15/07/2003 is later than 31/01/2003.
+    db.exec("CREATE TABLE d (t TEXT)");
+    for (const char* t : {"31/01/2003", "15/07/2003", "", "2/1/2004"})
+        db.exec("INSERT INTO d VALUES (?)", {QString::fromLatin1(t)});
+    const auto rows = db.query("SELECT t FROM d ORDER BY dmy_date(t) IS NULL, dmy_date(t) DESC");
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].text(0), "2/1/2004");
+    EXPECT_EQ(rows[1].text(0), "15/07/2003");
+    EXPECT_EQ(rows[2].text(0), "31/01/2003");
+    EXPECT_EQ(rows[3].text(0), "");
+}
+
+TEST(LeadingNumber, ReadsTheDigitsATextStartsWith) {
+    EXPECT_EQ(leadingNumber("125"), 125);
+    EXPECT_EQ(leadingNumber("0125"), 125);
+    EXPECT_EQ(leadingNumber("12A"), 12);
+    EXPECT_EQ(leadingNumber("  41x"), 41);
+    EXPECT_EQ(leadingNumber("J000041"), 0);
+    EXPECT_EQ(leadingNumber(""), 0);
+    EXPECT_EQ(leadingNumber("99999999999999999999999"), std::numeric_limits<qint64>::max());
+}

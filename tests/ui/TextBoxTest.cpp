@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "ui/TextBox.h"
+
+using ui::TextBox;
+namespace key = ui::key;
+
+TEST(TextBoxKeys, HandlerSeesEachKeyAndMayChangeOrDiscardIt) {
+    TextBox box("Text1");
+    box.onKeyPress = [](int& k) {
+        if (k == 'x')
+            k = 0;
+        else if (k >= 'a' && k <= 'z')
+            k = k - 'a' + 'A';
+    };
+    box.typeText("abxc");
+    EXPECT_EQ(box.text(), "ABC");
+    EXPECT_EQ(box.selStart(), 3);
+}
+
+TEST(TextBoxKeys, HandlerMayRewriteTheTextBeforeTheKeyLands) {
+    TextBox box("Mask1");
+    box.onKeyPress = [&box](int& k) {
+        if (k != key::kBackspace && (box.text().size() == 2 || box.text().size() == 5)) {
+            box.setText(box.text() + "/");
+            box.setSelStart(int(box.text().size()));
+        }
+    };
+    box.typeText("01022025");
+    EXPECT_EQ(box.text(), "01/02/2025");
+}
+
+TEST(TextBoxKeys, KeyReplacesTheSelectionAndBackspaceDeletes) {
+    TextBox box("Text2");
+    box.setText("hello");
+    box.setSelStart(1);
+    box.setSelLength(3);
+    box.typeKey('E');
+    EXPECT_EQ(box.text(), "hEo");
+    EXPECT_EQ(box.selStart(), 2);
+    box.typeKey(key::kBackspace);
+    EXPECT_EQ(box.text(), "ho");
+    box.setSelStart(0);
+    box.typeKey(key::kBackspace);
+    EXPECT_EQ(box.text(), "ho");
+    box.deleteForward();
+    EXPECT_EQ(box.text(), "o");
+    box.typeKey(key::kEnter);
+    EXPECT_EQ(box.text(), "o");
+}
+
+TEST(TextBoxKeys, MaximumLengthHoldsForTypingAndPastingOnly) {
+    TextBox box("Text1");
+    box.setMaxLength(4);
+    box.typeText("abcdef");
+    EXPECT_EQ(box.text(), "abcd");
+    box.setSelStart(1);
+    box.setSelLength(2);
+    box.paste("XYZW");
+    EXPECT_EQ(box.text(), "aXYd");
+    box.setText("program sets more");
+    EXPECT_EQ(box.text(), "program sets more");
+    box.setSelStart(0);
+    box.typeKey('q');
+    EXPECT_EQ(box.text(), "program sets more");
+}
+
+TEST(TextBoxKeys, PasteGoesThroughTheHandlerAsCtrlV) {
+    TextBox box("Text7");
+    box.onKeyPress = [](int& k) {
+        if (k < '0' || k > '9')
+            k = 0;
+    };
+    box.paste("12");
+    EXPECT_EQ(box.text(), "");
+    box.onKeyPress = nullptr;
+    box.paste("first line\nsecond");
+    EXPECT_EQ(box.text(), "first line");
+}
+
+TEST(TextBoxKeys, DisabledBoxTakesNoKeys) {
+    TextBox box("Text3");
+    box.setEnabled(false);
+    box.typeText("abc");
+    box.paste("x");
+    EXPECT_EQ(box.text(), "");
+}
+
+TEST(TextBoxChange, RunsForTypedAndProgramSetTextButNotForTheSameText) {
+    TextBox box("Mask3");
+    int changes = 0;
+    box.onChange = [&] { ++changes; };
+    box.typeKey('1');
+    EXPECT_EQ(changes, 1);
+    box.setText("12");
+    EXPECT_EQ(changes, 2);
+    box.setText("12");
+    EXPECT_EQ(changes, 2);
+    box.typeKey(key::kEnter);
+    EXPECT_EQ(changes, 2);
+    box.setSelStart(0);
+    box.typeKey(key::kBackspace);
+    EXPECT_EQ(changes, 2);
+}
+
+TEST(TextBoxChange, HandlerMayChangeTheTextItIsCalledFor) {
+    TextBox box("Mask4");
+    box.onChange = [&box] {
+        if (box.text() == "99")
+            box.setText("");
+    };
+    box.typeText("99");
+    EXPECT_EQ(box.text(), "");
+}

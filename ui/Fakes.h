@@ -1,0 +1,52 @@
+#pragma once
+
+// Stand-ins for the services, for tests and tools that run windows without a
+// person at the screen.
+
+#include <deque>
+#include <vector>
+
+#include "ui/Services.h"
+
+namespace ui {
+
+class FakeMessageBox : public MessageBox {
+  public:
+    struct Shown {
+        QString text;
+        QString caption;
+        int style;
+    };
+
+    // Answers given in order; when none is queued the answer is OK.
+    void queue(int answer) { answers_.push_back(answer); }
+    int show(const QString& text, const QString& caption, int style) override;
+
+    const std::vector<Shown>& shown() const { return shown_; }
+    const Shown& last() const { return shown_.back(); }
+    void clear() { shown_.clear(); }
+
+  private:
+    std::deque<int> answers_;
+    std::vector<Shown> shown_;
+};
+
+class FixedClock : public Clock {
+  public:
+    explicit FixedClock(QDate day) : day_(day) {}
+    QDate today() const override { return day_; }
+    void set(QDate day) { day_ = day; }
+
+  private:
+    QDate day_;
+};
+
+class RecordingOpener : public WindowOpener {
+  public:
+    void open(const QString& window) override { opened.push_back(window); }
+    void quit() override { quitRequested = true; }
+    std::vector<QString> opened;
+    bool quitRequested = false;
+};
+
+}  // namespace ui

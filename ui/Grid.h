@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "ui/Control.h"
+
+namespace ui {
+
+// A grid of text cells whose row 0 holds the headings. Column widths are in
+// twips; -1 is the default width.
+class Grid : public Control {
+  public:
+    enum class Align { Default, LeftTop };
+
+    Grid(QString name, int rows, int cols);
+
+    int rows() const { return int(cells_.size()); }
+    int cols() const { return cols_; }
+    // Resizing keeps the cells that stay and adds empty ones.
+    void setRows(int n);
+    void setCols(int n);
+
+    QString textMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString& text);
+
+    int colWidth(int col) const { return widths_.at(col); }
+    void setColWidth(int col, int twips);
+    Align colAlignment(int col) const { return aligns_.at(col); }
+    void setColAlignment(int col, Align a);
+
+    // The current row and column.
+    int row() const { return row_; }
+    int col() const { return col_; }
+    void setRow(int row);
+    void setCol(int col);
+
+    // 1: the current row stays marked; 2: marked only while the grid has focus.
+    int highLight() const { return highLight_; }
+    void setHighLight(int mode);
+
+    // The user clicked a cell: it becomes current, then the handler runs.
+    void click(int row, int col);
+    std::function<void()> onClick;
+
+  private:
+    std::vector<QStringList> cells_;
+    int cols_;
+    std::vector<int> widths_;
+    std::vector<Align> aligns_;
+    int row_ = 1;
+    int col_ = 0;
+    int highLight_ = 1;
+};
+
+}  // namespace ui

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace ui {
+
+// A printer page measured in twips (1440 to the inch). The font and the
+// position are plain state read when text is printed; printing a line moves
+// to the start of the next line, as a printer object does.
+class PageSurface {
+  public:
+    virtual ~PageSurface() = default;
+
+    QString fontName = QStringLiteral("MS Sans Serif");
+    double fontSize = 8.25;
+    bool fontBold = false;
+    bool fontUnderline = false;
+    double currentX = 0;
+    double currentY = 0;
+
+    // Height and width of the text in the current font, in twips.
+    virtual double textHeight(const QString& text) = 0;
+    virtual double textWidth(const QString& text) = 0;
+    // Prints at (currentX, currentY), then moves to the next line.
+    void print(const QString& text);
+    virtual void newPage() = 0;
+    virtual void endDoc() = 0;
+
+  protected:
+    virtual void draw(const QString& text) = 0;
+};
+
+// Records every printed text with its place and font, for tests.
+class RecordingSurface : public PageSurface {
+  public:
+    struct Printed {
+        int page;
+        double x, y;
+        QString text;
+        QString fontName;
+        double fontSize;
+        bool bold, underline;
+    };
+
+    // Heights and widths follow from the size: 20 twips a point, per line and
+    // per character.
+    double textHeight(const QString& text) override;
+    double textWidth(const QString& text) override;
+    void newPage() override { ++page; }
+    void endDoc() override { ended = true; }
+
+    std::vector<Printed> printed;
+    int page = 1;
+    bool ended = false;
+
+  protected:
+    void draw(const QString& text) override;
+};
+
+}  // namespace ui

@@ -1,0 +1,75 @@
+#include "ui/PickList.h"
+
+namespace ui {
+
+void PickList::setRows(std::vector<PickRow> rows) {
+    rows_ = std::move(rows);
+    setText(text_);
+    notify();
+}
+
+void PickList::setText(const QString& text) {
+    int row = -1;
+    for (size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].description == text) {
+            row = int(i);
+            break;
+        }
+    show(text, row);
+}
+
+QString PickList::boundText() const {
+    return chosen_ >= 0 ? rows_[chosen_].code : QString();
+}
+
+void PickList::setBoundText(const QString& code) {
+    for (size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].code == code) {
+            chooseRow(int(i));
+            return;
+        }
+    show(QString(), -1);
+}
+
+void PickList::chooseRow(int row) {
+    if (row < 0 || row >= int(rows_.size()))
+        show(QString(), -1);
+    else
+        show(rows_[row].description, row);
+}
+
+void PickList::setBackColor(int colour) {
+    if (backColor_ == colour)
+        return;
+    backColor_ = colour;
+    notify();
+}
+
+void PickList::userChoose(int row) {
+    if (!enabled())
+        return;
+    chooseRow(row);
+    if (onClick)
+        onClick();
+}
+
+void PickList::userType(const QString& text) {
+    if (enabled())
+        setText(text);
+}
+
+void PickList::doubleClick() {
+    if (enabled() && onDoubleClick)
+        onDoubleClick();
+}
+
+void PickList::show(const QString& text, int row) {
+    const bool changed = text != text_ || row != chosen_;
+    text_ = text;
+    chosen_ = row;
+    notify();
+    if (changed && onChange)
+        onChange();
+}
+
+}  // namespace ui

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "ui/Control.h"
+
+namespace ui {
+
+struct PickRow {
+    QString code;
+    QString description;
+};
+
+// A list or combo box bound to rows of (code, description). It shows a text and
+// yields the code of the chosen row; setting the shown text to a description
+// that a row has chooses that row, any other text chooses none.
+class PickList : public Control {
+  public:
+    using Control::Control;
+
+    const std::vector<PickRow>& rows() const { return rows_; }
+    // New rows: the shown text is looked up again among them.
+    void setRows(std::vector<PickRow> rows);
+
+    QString text() const { return text_; }
+    void setText(const QString& text);
+    // The chosen row's code; empty when no row is chosen.
+    QString boundText() const;
+    // Chooses the first row with this code; none when no row has it.
+    void setBoundText(const QString& code);
+    int chosenRow() const { return chosen_; }
+    void chooseRow(int row);
+
+    int backColor() const { return backColor_; }
+    void setBackColor(int colour);
+
+    // The user picked a row (click) or typed into the combo.
+    void userChoose(int row);
+    void userType(const QString& text);
+    void doubleClick();
+
+    std::function<void()> onChange;
+    std::function<void()> onClick;
+    std::function<void()> onDoubleClick;
+
+  private:
+    void show(const QString& text, int row);
+
+    std::vector<PickRow> rows_;
+    QString text_;
+    int chosen_ = -1;
+    int backColor_ = kEditableColor;
+};
+
+}  // namespace ui

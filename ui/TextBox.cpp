@@ -1,0 +1,128 @@
+#include "ui/TextBox.h"
+
+#include <algorithm>
+
+namespace ui {
+
+void TextBox::setText(const QString& text) {
+    changeText(text, 0);
+}
+
+void TextBox::setAlignment(Align a) {
+    align_ = a;
+    notify();
+}
+
+void TextBox::setBackColor(int colour) {
+    if (backColor_ == colour)
+        return;
+    backColor_ = colour;
+    notify();
+}
+
+void TextBox::setSelStart(int pos) {
+    selStart_ = std::clamp(pos, 0, int(text_.size()));
+    selLength_ = 0;
+    notify();
+}
+
+void TextBox::setSelLength(int len) {
+    selLength_ = std::clamp(len, 0, int(text_.size()) - selStart_);
+    notify();
+}
+
+void TextBox::followSelection(int start, int length) {
+    selStart_ = std::clamp(start, 0, int(text_.size()));
+    selLength_ = std::clamp(length, 0, int(text_.size()) - selStart_);
+}
+
+void TextBox::typeKey(int keyAscii) {
+    if (!enabled())
+        return;
+    if (onKeyPress)
+        onKeyPress(keyAscii);
+    switch (keyAscii) {
+        case 0:
+        case key::kEnter:
+        case key::kCopy:
+        case key::kPaste:  // pasting needs the clipboard: see paste()
+            return;
+        case key::kBackspace:
+            if (selLength_ > 0)
+                replaceSelection(QString());
+            else if (selStart_ > 0)
+                changeText(text_.left(selStart_ - 1) + text_.mid(selStart_), selStart_ - 1);
+            return;
+        case key::kCut:
+            replaceSelection(QString());
+            return;
+        default:
+            if (keyAscii < 32)
+                return;
+            replaceSelection(QString(QChar(char16_t(keyAscii))));
+    }
+}
+
+void TextBox::typeText(const QString& text) {
+    for (QChar c : text)
+        typeKey(c.unicode());
+}
+
+void TextBox::paste(const QString& clipboard) {
+    if (!enabled())
+        return;
+    int keyAscii = key::kPaste;
+    if (onKeyPress)
+        onKeyPress(keyAscii);
+    if (keyAscii != key::kPaste)
+        return;
+    // A pasted line break ends the line, as in a single-line box.
+    QString line = clipboard;
+    const qsizetype br = line.indexOf(u'\n');
+    if (br >= 0)
+        line.truncate(br);
+    line.remove(u'\r');
+    replaceSelection(line);
+}
+
+void TextBox::deleteForward() {
+    if (!enabled())
+        return;
+    if (selLength_ > 0)
+        replaceSelection(QString());
+    else if (selStart_ < text_.size())
+        changeText(text_.left(selStart_) + text_.mid(selStart_ + 1), selStart_);
+}
+
+void TextBox::click() {
+    if (enabled() && onClick)
+        onClick();
+}
+
+void TextBox::doubleClick() {
+    if (enabled() && onDoubleClick)
+        onDoubleClick();
+}
+
+void TextBox::replaceSelection(QString insert) {
+    const int kept = int(text_.size()) - selLength_;
+    if (maxLength_ > 0 && kept + insert.size() > maxLength_) {
+        if (insert.size() == 1 || kept >= maxLength_)
+            return;
+        insert.truncate(maxLength_ - kept);
+    }
+    changeText(text_.left(selStart_) + insert + text_.mid(selStart_ + selLength_),
+               selStart_ + int(insert.size()));
+}
+
+void TextBox::changeText(const QString& text, int caret) {
+    const bool changed = text != text_;
+    text_ = text;
+    selStart_ = std::clamp(caret, 0, int(text_.size()));
+    selLength_ = 0;
+    notify();
+    if (changed && onChange)
+        onChange();
+}
+
+}  // namespace ui

@@ -1,0 +1,373 @@
+#include "ui/qt/Binder.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/Grid.h"
+#include "ui/PickList.h"
+#include "ui/TextBox.h"
+#include "ui/qt/Twips.h"
+
+namespace ui::qt {
+
+namespace {
+
+QColor fromBgr(int bgr) {
+    return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
+}
+
+void paintBase(QWidget* w, int bgr) {
+    QPalette pal = w->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        pal.setColor(group, QPalette::Base, fromBgr(bgr));
+    w->setPalette(pal);
+}
+
+void showCommon(const Control& model, QWidget* w) {
+    w->setEnabled(model.enabled());
+    w->setVisible(model.visible());
+}
+
+void refreshLineEdit(const TextBox& model, QLineEdit* w) {
+    // The widget's own caret signals would write back into the model here.
+    const QSignalBlocker block(w);
+    showCommon(model, w);
+    paintBase(w, model.backColor());
+    switch (model.alignment()) {
+        case TextBox::Align::Left:
+            w->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            break;
+        case TextBox::Align::Right:
+            w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            break;
+        case TextBox::Align::Center:
+            w->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    }
+    if (w->text() != model.text())
+        w->setText(model.text());
+    if (model.selLength() > 0)
+        w->setSelection(model.selStart(), model.selLength());
+    else
+        w->setCursorPosition(model.selStart());
+}
+
+void refreshGrid(const Grid& model, QTableWidget* w) {
+    showCommon(model, w);
+    w->setColumnCount(model.cols());
+    w->setRowCount(model.rows() - 1);
+    for (int c = 0; c < model.cols(); ++c) {
+        auto* head = w->horizontalHeaderItem(c);
+        if (!head) {
+            head = new QTableWidgetItem;
+            w->setHorizontalHeaderItem(c, head);
+        }
+        head->setText(model.textMatrix(0, c));
+        const int width = model.colWidth(c);
+        w->setColumnWidth(c, twips(width < 0 ? 1000 : width));
+        const Qt::Alignment align = model.colAlignment(c) == Grid::Align::LeftTop
+                                        ? (Qt::AlignLeft | Qt::AlignTop)
+                                        : (Qt::AlignLeft | Qt::AlignVCenter);
+        for (int r = 1; r < model.rows(); ++r) {
+            auto* item = w->item(r - 1, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+                w->setItem(r - 1, c, item);
+            }
+            item->setText(model.textMatrix(r, c));
+            item->setTextAlignment(align);
+        }
+    }
+    QPalette pal = w->palette();
+    const QColor active = pal.color(QPalette::Active, QPalette::Highlight);
+    pal.setColor(QPalette::Inactive, QPalette::Highlight,
+                 model.highLight() == 2 ? pal.color(QPalette::Active, QPalette::Base) : active);
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                 model.highLight() == 2 ? pal.color(QPalette::Active, QPalette::Text)
+                                        : pal.color(QPalette::Active, QPalette::HighlightedText));
+    w->setPalette(pal);
+    if (model.row() >= 1) {
+        const QSignalBlocker block(w);
+        w->selectRow(model.row() - 1);
+    } else {
+        w->clearSelection();
+    }
+}
+
+void refreshCombo(const PickList& model, QComboBox* w) {
+    const QSignalBlocker block(w);
+    showCommon(model, w);
+    paintBase(w, model.backColor());
+    bool same = w->count() == int(model.rows().size());
+    for (int i = 0; same && i < w->count(); ++i)
+        same = w->itemText(i) == model.rows()[i].description;
+    if (!same) {
+        w->clear();
+        for (const PickRow& row : model.rows())
+            w->addItem(row.description);
+    }
+    w->setCurrentIndex(model.chosenRow());
+    if (w->isEditable() && w->currentText() != model.text())
+        w->setEditText(model.text());
+}
+
+void refreshList(const PickList& model, QListWidget* w) {
+    const QSignalBlocker block(w);
+    showCommon(model, w);
+    paintBase(w, model.backColor());
+    bool same = w->count() == int(model.rows().size());
+    for (int i = 0; same && i < w->count(); ++i)
+        same = w->item(i)->text() == model.rows()[i].description;
+    if (!same) {
+        w->clear();
+        for (const PickRow& row : model.rows())
+            w->addItem(row.description);
+    }
+    w->setCurrentRow(model.chosenRow());
+}
+
+// Character code of a key event as a text box hands it to its handler; -1 for
+// keys that are not key presses (arrows, Home, ...).
+int keyAscii(const QKeyEvent* e) {
+    if (e->matches(QKeySequence::Paste))
+        return key::kPaste;
+    if (e->matches(QKeySequence::Cut))
+        return key::kCut;
+    if (e->matches(QKeySequence::Copy))
+        return key::kCopy;
+    switch (e->key()) {
+        case Qt::Key_Backspace:
+            return key::kBackspace;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return key::kEnter;
+        default:
+            break;
+    }
+    const QString text = e->text();
+    if (text.size() == 1 && text.at(0).unicode() >= 32 && text.at(0).unicode() != 127)
+        return text.at(0).unicode();
+    return -1;
+}
+
+}  // namespace
+
+Binder::Binder(Form& form) : form_(form) {
+    form_.onFocusChange = [this] {
+        if (QWidget* w = widgets_.value(form_.focus()))
+            w->setFocus(Qt::OtherFocusReason);
+    };
+}
+
+void Binder::track(Control& model, QWidget* w) {
+    controls_.insert(w, &model);
+    widgets_.insert(&model, w);
+    w->installEventFilter(this);
+}
+
+void Binder::bind(TextBox& model, QLineEdit* w) {
+    track(model, w);
+    w->setContextMenuPolicy(Qt::NoContextMenu);
+    w->setAcceptDrops(false);
+    w->setDragEnabled(false);
+    model.watch([&model, w] { refreshLineEdit(model, w); });
+    connect(w, &QLineEdit::selectionChanged, this, [&model, w] {
+        model.followSelection(w->hasSelectedText() ? w->selectionStart() : w->cursorPosition(),
+                              int(w->selectedText().size()));
+    });
+    connect(w, &QLineEdit::cursorPositionChanged, this, [&model, w] {
+        if (!w->hasSelectedText())
+            model.followSelection(w->cursorPosition(), 0);
+    });
+    refreshLineEdit(model, w);
+}
+
+void Binder::bind(CommandButton& model, QPushButton* w) {
+    track(model, w);
+    w->setText(model.caption());
+    model.watch([&model, w] { showCommon(model, w); });
+    connect(w, &QPushButton::clicked, this, [&model] { model.click(); });
+    showCommon(model, w);
+}
+
+void Binder::bind(Label& model, QLabel* w) {
+    auto refresh = [&model, w] {
+        showCommon(model, w);
+        w->setText(model.caption());
+    };
+    model.watch(refresh);
+    refresh();
+}
+
+void Binder::bind(Frame& model, QGroupBox* w) {
+    auto refresh = [&model, w] {
+        showCommon(model, w);
+        w->setTitle(model.caption());
+    };
+    model.watch(refresh);
+    refresh();
+}
+
+void Binder::bind(OptionButton& model, QRadioButton* w) {
+    track(model, w);
+    w->setAutoExclusive(false);  // the model keeps the group; none chosen is allowed
+    w->setText(model.caption());
+    auto refresh = [&model, w] {
+        showCommon(model, w);
+        const QSignalBlocker block(w);
+        w->setChecked(model.value());
+    };
+    model.watch(refresh);
+    connect(w, &QRadioButton::clicked, this, [&model, refresh] {
+        model.click();
+        refresh();
+    });
+    refresh();
+}
+
+void Binder::bind(TabControl& model, QTabWidget* w) {
+    track(model, w);
+    auto refresh = [&model, w] {
+        showCommon(model, w);
+        const QSignalBlocker block(w);
+        w->setCurrentIndex(model.tab());
+    };
+    model.watch(refresh);
+    connect(w, &QTabWidget::currentChanged, this, [&model](int page) { model.click(page); });
+    refresh();
+}
+
+void Binder::bind(PickList& model, QComboBox* w) {
+    track(model, w);
+    model.watch([&model, w] { refreshCombo(model, w); });
+    connect(w, &QComboBox::activated, this, [&model](int row) { model.userChoose(row); });
+    if (w->isEditable())
+        connect(w, &QComboBox::editTextChanged, this, [&model, w](const QString& text) {
+            if (text != model.text() && w->hasFocus())
+                model.userType(text);
+        });
+    refreshCombo(model, w);
+}
+
+void Binder::bind(PickList& model, QListWidget* w) {
+    track(model, w);
+    model.watch([&model, w] { refreshList(model, w); });
+    connect(w, &QListWidget::itemClicked, this,
+            [&model, w](QListWidgetItem* item) { model.userChoose(w->row(item)); });
+    connect(w, &QListWidget::itemDoubleClicked, this, [&model, w](QListWidgetItem* item) {
+        model.userChoose(w->row(item));
+        model.doubleClick();
+    });
+    refreshList(model, w);
+}
+
+void Binder::bind(Grid& model, QTableWidget* w) {
+    track(model, w);
+    w->verticalHeader()->hide();
+    w->setSelectionBehavior(QAbstractItemView::SelectRows);
+    w->setSelectionMode(QAbstractItemView::SingleSelection);
+    w->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    w->setWordWrap(false);
+    // A window may fill hundreds of cells in one handler: redraw once after it.
+    auto pending = std::make_shared<bool>(false);
+    QPointer<QTableWidget> guard(w);
+    model.watch([&model, guard, pending] {
+        if (*pending)
+            return;
+        *pending = true;
+        QTimer::singleShot(0, guard, [&model, guard, pending] {
+            *pending = false;
+            if (guard)
+                refreshGrid(model, guard);
+        });
+    });
+    connect(w, &QTableWidget::cellClicked, this,
+            [&model](int row, int col) { model.click(row + 1, col); });
+    refreshGrid(model, w);
+}
+
+void Binder::bind(MonthCalendar& model, QCalendarWidget* w) {
+    track(model, w);
+    auto refresh = [&model, w] {
+        showCommon(model, w);
+        const QSignalBlocker block(w);
+        if (model.value().isValid())
+            w->setSelectedDate(model.value());
+    };
+    model.watch(refresh);
+    connect(w, &QCalendarWidget::clicked, this, [&model](QDate d) { model.clickDate(d); });
+    refresh();
+}
+
+bool Binder::eventFilter(QObject* watched, QEvent* event) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    Control* model = controls_.value(w);
+    if (!model)
+        return false;
+    if (event->type() == QEvent::FocusIn) {
+        form_.followFocus(model);
+        return false;
+    }
+    auto* line = qobject_cast<QLineEdit*>(w);
+    if (!line)
+        return false;
+    return lineEditKey(static_cast<TextBox&>(*model), line, event);
+}
+
+bool Binder::lineEditKey(TextBox& model, QLineEdit* w, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* e = static_cast<QKeyEvent*>(event);
+            if (e->key() == Qt::Key_Delete && e->modifiers() == Qt::NoModifier) {
+                model.deleteForward();
+                return true;
+            }
+            const int code = keyAscii(e);
+            if (code < 0)
+                return false;  // caret movement: the line edit handles it
+            if (code == key::kPaste)
+                model.paste(QApplication::clipboard()->text());
+            else {
+                if (code == key::kCut || code == key::kCopy)
+                    QApplication::clipboard()->setText(model.selText());
+                model.typeKey(code);
+            }
+            return true;
+        }
+        case QEvent::InputMethod: {
+            // Text committed by an input method arrives as typed characters.
+            auto* e = static_cast<QInputMethodEvent*>(event);
+            model.typeText(e->commitString());
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            static_cast<QObject*>(w)->event(event);
+            model.click();
+            return true;
+        case QEvent::MouseButtonDblClick:
+            static_cast<QObject*>(w)->event(event);
+            model.doubleClick();
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace ui::qt

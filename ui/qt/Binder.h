@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+
+class QCalendarWidget;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableWidget;
+class QWidget;
+
+namespace ui {
+class CommandButton;
+class Control;
+class Form;
+class Frame;
+class Grid;
+class Label;
+class MonthCalendar;
+class OptionButton;
+class PickList;
+class TabControl;
+class TextBox;
+}  // namespace ui
+
+namespace ui::qt {
+
+// Ties each control model to its widget: the widget follows the model, and the
+// user's keys, clicks and picks go to the model (and through it to the
+// window's handlers). A view owns one binder, declared after the window logic
+// so that it is destroyed first and no widget event reaches a dead model.
+class Binder : public QObject {
+    Q_OBJECT
+  public:
+    explicit Binder(Form& form);
+
+    void bind(TextBox& model, QLineEdit* widget);
+    void bind(CommandButton& model, QPushButton* widget);
+    void bind(Label& model, QLabel* widget);
+    void bind(Frame& model, QGroupBox* widget);
+    void bind(OptionButton& model, QRadioButton* widget);
+    void bind(TabControl& model, QTabWidget* widget);
+    void bind(PickList& model, QComboBox* widget);
+    void bind(PickList& model, QListWidget* widget);
+    void bind(Grid& model, QTableWidget* widget);
+    void bind(MonthCalendar& model, QCalendarWidget* widget);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void track(Control& model, QWidget* widget);
+    bool lineEditKey(TextBox& model, QLineEdit* widget, QEvent* event);
+
+    Form& form_;
+    QHash<QWidget*, Control*> controls_;
+    QHash<Control*, QWidget*> widgets_;
+};
+
+}  // namespace ui::qt

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+namespace ui::qt {
+
+// Base of every window's view: the shell creates it, asks it to load, and
+// shows it only when the load step succeeded.
+class FormView : public QWidget {
+    Q_OBJECT
+  public:
+    using QWidget::QWidget;
+
+    // Runs the window's load step; false when it failed (the user was told).
+    virtual bool load() = 0;
+
+  protected:
+    // Closes the window, or the sub-window that frames it.
+    void closeWindow();
+};
+
+}  // namespace ui::qt
