@@ -1,10 +1,10 @@
 # Thin wrapper: `make run` starts the program, `make test` runs every test.
 BUILD ?= build
 PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev sqlite3 \
-           libgtest-dev libgmock-dev fonts-thai-tlwg poppler-utils
+           libgtest-dev libgmock-dev fonts-thai-tlwg poppler-utils desktop-file-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test clean
+.PHONY: deps build run test package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -25,6 +25,9 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)
