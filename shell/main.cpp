@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "data/Backup.h"
 #include "data/DatabaseFile.h"
 #include "data/DbError.h"
 #include "shell/MainWindow.h"
@@ -15,6 +16,14 @@ int main(int argc, char* argv[]) {
     const QString path = data::defaultDatabasePath();
     try {
         data::prepareDatabase(path);
+        try {
+            data::backUpDaily(path, QDate::currentDate());
+        } catch (const data::DbError& e) {
+            ui::qt::QtMessageBox().show(
+                QStringLiteral("สำรองข้อมูลประจำวันไม่สำเร็จ โปรแกรมยังทำงานต่อได้\n\n%1")
+                    .arg(e.thaiMessage()),
+                QStringLiteral("สำรองข้อมูล"), ui::msg::kInformation);
+        }
     } catch (const data::DbError& e) {
         // The program still starts; each window reports the problem again
         // when it is opened, so the user can fix the file and retry.
