@@ -1,5 +1,14 @@
 # Thin wrapper: `make run` starts the program, `make test` runs every test.
+# SANITIZE=1 builds apart, with AddressSanitizer and UndefinedBehaviorSanitizer.
+ifeq ($(SANITIZE),1)
+BUILD ?= build-sanitize
+CMAKE_FLAGS = -DSANITIZE=ON
+TEST_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+           LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 \
+           UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+else
 BUILD ?= build
+endif
 PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev sqlite3 \
            libgtest-dev libgmock-dev fonts-thai-tlwg poppler-utils desktop-file-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -15,7 +24,7 @@ deps:
 	fi
 
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD)
@@ -24,7 +33,7 @@ run: build
 	$(BUILD)/shell/periodicals
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	cd $(BUILD) && $(TEST_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
 package: build
 	cd $(BUILD) && cpack -G DEB
