@@ -50,6 +50,11 @@ void Statement::bindAll(const QVariantList& values) {
     }
 }
 
+void Statement::reset() {
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
 bool Statement::step() {
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW)

@@ -19,6 +19,8 @@ class Statement {
     Statement& operator=(const Statement&) = delete;
 
     void bindAll(const QVariantList& values);
+    // Ready to run again with new values (bulk loading).
+    void reset();
     // Steps once; true while a row is available.
     bool step();
     Row row() const;
