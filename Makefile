@@ -1,4 +1,5 @@
 # Thin wrapper: `make run` starts the program, `make test` runs every test.
+SHELL := /bin/bash
 # SANITIZE=1 builds apart, with AddressSanitizer and UndefinedBehaviorSanitizer.
 ifeq ($(SANITIZE),1)
 BUILD ?= build-sanitize
@@ -13,7 +14,7 @@ PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev libsqlite3-
            libgtest-dev libgmock-dev fonts-thai-tlwg poppler-utils desktop-file-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test package clean
+.PHONY: deps build run test package fuzz clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -37,6 +38,20 @@ test: build
 
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# Each fuzz target runs for FUZZ_SECONDS on its own; any crash fails the run.
+FUZZ_SECONDS ?= 30
+FUZZ_TARGETS = fuzz_dates fuzz_textbox
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) clang libclang-rt-14-dev"
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON
+	cmake --build build-fuzz --target $(FUZZ_TARGETS)
+	@for t in $(FUZZ_TARGETS); do \
+		mkdir -p build-fuzz/corpus/$$t; \
+		QT_QPA_PLATFORM=offscreen build-fuzz/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) \
+			-print_final_stats=1 build-fuzz/corpus/$$t 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|BINGO|Done' ; \
+		test $${PIPESTATUS[0]} -eq 0 || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD)
