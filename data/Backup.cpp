@@ -57,8 +57,9 @@ QString backUpDaily(const QString& databasePath, const QDate& today, int keep) {
     }
 
     const QStringList copies =
-        folder.entryList({info.completeBaseName() + QStringLiteral("-[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9].db")}, QDir::Files,
-                         QDir::Name | QDir::Reversed);
+        folder.entryList({info.completeBaseName() +
+                          QStringLiteral("-[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9].db")},
+                         QDir::Files, QDir::Name | QDir::Reversed);
     for (qsizetype i = keep; i < copies.size(); ++i)
         folder.remove(copies.at(i));
     return target;

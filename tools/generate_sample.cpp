@@ -19,33 +19,46 @@
 namespace {
 
 const QStringList kThaiHeads = {"วารสาร", "จุลสาร", "นิตยสาร", "วารสารวิชาการ", "ข่าวสาร"};
-const QStringList kThaiTopics = {
-    "วิทยาศาสตร์", "เกษตรศาสตร์", "การศึกษา", "เศรษฐศาสตร์", "สังคมศาสตร์", "มนุษยศาสตร์",
-    "วิศวกรรม", "สาธารณสุข", "การจัดการ", "ภาษาและวรรณกรรม", "ประวัติศาสตร์", "ศิลปกรรม",
-    "เทคโนโลยีสารสนเทศ", "สิ่งแวดล้อม", "กฎหมาย", "การพยาบาล"};
+const QStringList kThaiTopics = {"วิทยาศาสตร์",        "เกษตรศาสตร์",      "การศึกษา",    "เศรษฐศาสตร์",
+                                 "สังคมศาสตร์",        "มนุษยศาสตร์",       "วิศวกรรม",    "สาธารณสุข",
+                                 "การจัดการ",         "ภาษาและวรรณกรรม", "ประวัติศาสตร์", "ศิลปกรรม",
+                                 "เทคโนโลยีสารสนเทศ", "สิ่งแวดล้อม",        "กฎหมาย",     "การพยาบาล"};
 const QStringList kThaiTails = {"", "ไทย", "ปริทัศน์", "ร่วมสมัย", "ภาคเหนือ", "อีสาน", "สาร"};
-const QStringList kEnglishHeads = {"Journal of", "Review of", "Annals of", "Bulletin of",
-                                   "International Journal of", "Quarterly of"};
-const QStringList kEnglishTopics = {
-    "Applied Physics", "Plant Science", "Education", "Economics", "Social Research",
-    "Asian Studies", "Civil Engineering", "Public Health", "Management", "Linguistics",
-    "History", "Fine Arts", "Computing", "Environmental Science", "Law", "Nursing"};
-const QStringList kThaiPapers = {"ไทยรัฐ", "มติชน", "เดลินิวส์", "ข่าวสด", "กรุงเทพธุรกิจ",
-                                 "ประชาชาติธุรกิจ", "ฐานเศรษฐกิจ", "สยามรัฐ"};
-const QStringList kEnglishPapers = {"Bangkok Post", "The Nation", "Financial Times",
+const QStringList kEnglishHeads = {
+    "Journal of",  "Review of", "Annals of", "Bulletin of", "International Journal of",
+    "Quarterly of"};
+const QStringList kEnglishTopics = {"Applied Physics",
+                                    "Plant Science",
+                                    "Education",
+                                    "Economics",
+                                    "Social Research",
+                                    "Asian Studies",
+                                    "Civil Engineering",
+                                    "Public Health",
+                                    "Management",
+                                    "Linguistics",
+                                    "History",
+                                    "Fine Arts",
+                                    "Computing",
+                                    "Environmental Science",
+                                    "Law",
+                                    "Nursing"};
+const QStringList kThaiPapers = {"ไทยรัฐ",      "มติชน",         "เดลินิวส์",     "ข่าวสด",
+                                 "กรุงเทพธุรกิจ", "ประชาชาติธุรกิจ", "ฐานเศรษฐกิจ", "สยามรัฐ"};
+const QStringList kEnglishPapers = {"Bangkok Post",      "The Nation",  "Financial Times",
                                     "The Straits Times", "Nikkei Asia", "The Guardian Weekly"};
-const QStringList kPublisherWords = {"สำนักพิมพ์", "บริษัท", "สมาคม", "มูลนิธิ", "Press",
-                                     "Publishing", "Books", "Media"};
+const QStringList kPublisherWords = {"สำนักพิมพ์", "บริษัท",       "สมาคม", "มูลนิธิ",
+                                     "Press",   "Publishing", "Books", "Media"};
 
 class Generator {
-public:
+  public:
     Generator(data::Database& db, quint32 seed) : db_(db), random_(seed) {}
 
     void publishers(int count);
     void titles(int titles, int subscriptions);
     void issues(int count);
 
-private:
+  private:
     QString pick(const QStringList& words) { return words.at(random_.bounded(words.size())); }
     QString date(int fromYear, int years) {
         const QDate d = QDate(fromYear, 1, 1).addDays(random_.bounded(365 * years));
@@ -67,8 +80,9 @@ void run(data::Statement& st, const QVariantList& values) {
 void Generator::publishers(int count) {
     publishers_ = count;
     db_.exec("DELETE FROM dealer");
-    data::Statement st(db_.handle(), "INSERT INTO dealer (Publisher_Code, Publisher_Name,"
-                                     " Publisher_Address1, Contact_Name) VALUES (?,?,?,?)");
+    data::Statement st(db_.handle(),
+                       "INSERT INTO dealer (Publisher_Code, Publisher_Name,"
+                       " Publisher_Address1, Contact_Name) VALUES (?,?,?,?)");
     for (int i = 1; i <= count; ++i)
         run(st, {QString::number(i),
                  QStringLiteral("%1 %2 %3").arg(pick(kPublisherWords), pick(kThaiTopics)).arg(i),
@@ -77,7 +91,8 @@ void Generator::publishers(int count) {
 }
 
 void Generator::titles(int titles, int subscriptions) {
-    data::Statement master(db_.handle(), "INSERT INTO vorlen1 VALUES (?,?,?,?,?,NULL,?,?,?,?,?,?,?)");
+    data::Statement master(db_.handle(),
+                           "INSERT INTO vorlen1 VALUES (?,?,?,?,?,NULL,?,?,?,?,?,?,?)");
     data::Statement sub(db_.handle(), "INSERT INTO vorlen VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
     data::Statement kind(db_.handle(), "INSERT INTO typeclass VALUES (?,?)");
     int next[4] = {1, 1, 1, 1};
@@ -87,8 +102,9 @@ void Generator::titles(int titles, int subscriptions) {
         const bool newspaper = random_.bounded(10) == 0;
         const bool thai = random_.bounded(2) == 0;
         const int series = (newspaper ? 2 : 0) + (thai ? 0 : 1);
-        const QString key = QStringLiteral("%1%2").arg(QChar(letters[series])).arg(
-            next[series]++, 6, 10, QChar(u'0'));
+        const QString key = QStringLiteral("%1%2")
+                                .arg(QChar(letters[series]))
+                                .arg(next[series]++, 6, 10, QChar(u'0'));
         QString name;
         if (newspaper)
             name = thai ? pick(kThaiPapers) : pick(kEnglishPapers);
@@ -99,8 +115,10 @@ void Generator::titles(int titles, int subscriptions) {
         name += QStringLiteral(" %1").arg(t + 1);
         const QString publisher = QString::number(random_.bounded(1, publishers_ + 1));
         run(master, {key, name, QStringLiteral("  "), QStringLiteral("  "), QStringLiteral("  "),
-                     date(1960, 50), QStringLiteral("%1-%2").arg(random_.bounded(1000, 9999)).arg(
-                         random_.bounded(1000, 9999)),
+                     date(1960, 50),
+                     QStringLiteral("%1-%2")
+                         .arg(random_.bounded(1000, 9999))
+                         .arg(random_.bounded(1000, 9999)),
                      thai ? QStringLiteral("01") : QStringLiteral("02"),
                      newspaper ? QStringLiteral("01") : QStringLiteral("04"), QStringLiteral("12"),
                      QStringLiteral("1"), publisher});
@@ -140,10 +158,10 @@ void Generator::issues(int count) {
     for (int n = 1; n <= count && !subscriptions_.empty(); ++n) {
         const auto& [key, department] = subscriptions_[random_.bounded(int(subscriptions_.size()))];
         const QDate day = QDate(2015, 1, 1).addDays(random_.bounded(365 * 11));
-        run(st, {QString::number(n), department, key, data::writeDate(day.addDays(10)),
-                 data::writeDate(day), QString::number(day.year() - 2000),
-                 QString::number(day.month()),
-                 QStringLiteral("ฉบับเดือน %1").arg(day.toString(QStringLiteral("MM/yyyy")))});
+        run(st,
+            {QString::number(n), department, key, data::writeDate(day.addDays(10)),
+             data::writeDate(day), QString::number(day.year() - 2000), QString::number(day.month()),
+             QStringLiteral("ฉบับเดือน %1").arg(day.toString(QStringLiteral("MM/yyyy")))});
     }
     db_.exec("UPDATE jourctrl SET nextmagno = ?", {QString::number(count + 1)});
 }

@@ -20,8 +20,7 @@ TEST(DailyBackup, OneCopyADayTheLastFourteenKept) {
 
     for (int day = 1; day < 20; ++day)
         data::backUpDaily(temp.path(), first.addDays(day));
-    const QStringList kept =
-        QDir(temp.folder() + "/backups").entryList(QDir::Files, QDir::Name);
+    const QStringList kept = QDir(temp.folder() + "/backups").entryList(QDir::Files, QDir::Name);
     ASSERT_EQ(kept.size(), 14);
     EXPECT_EQ(kept.first(), "Vorlen-2026-01-07.db");
     EXPECT_EQ(kept.last(), "Vorlen-2026-01-20.db");

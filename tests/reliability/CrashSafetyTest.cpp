@@ -25,10 +25,10 @@ void expectConsistent(data::Database& db, int round) {
     const auto series = db.first("SELECT * FROM recsetup");
     for (int s = 1; s <= 4; ++s) {
         const QString next = series->text(s);
-        const auto highest =
-            db.first("SELECT max(CAST(substr(pointer, 2) AS INTEGER)) FROM vorlen1"
-                     " WHERE substr(pointer, 1, 1) = ?",
-                     {next.left(1)});
+        const auto highest = db.first(
+            "SELECT max(CAST(substr(pointer, 2) AS INTEGER)) FROM vorlen1"
+            " WHERE substr(pointer, 1, 1) = ?",
+            {next.left(1)});
         if (highest && !highest->isNull(0)) {
             EXPECT_GT(data::leadingNumber(next.mid(1)), highest->value(0).toLongLong())
                 << "round " << round << " series " << s;

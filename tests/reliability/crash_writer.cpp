@@ -21,7 +21,8 @@ int main(int argc, char* argv[]) {
             v.name = QStringLiteral("วารสารทดสอบ %1").arg(n);
             v.languageCode = random.bounded(2) ? QStringLiteral("01") : QStringLiteral("02");
             v.endPeriod = QStringLiteral("31/12/2027");
-            const int series = catalogue::TitleRecords::seriesFor(random.bounded(2), v.languageCode);
+            const int series =
+                catalogue::TitleRecords::seriesFor(random.bounded(2), v.languageCode);
             v.pointer = titles.addTitle(series, v);
             if (random.bounded(3) == 0) {
                 v.name += QStringLiteral(" (แก้ไข)");
