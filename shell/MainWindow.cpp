@@ -15,6 +15,7 @@ MainWindow::MainWindow(const QString& databasePath)
     : services_{databasePath, messages_, clock_, *this, newdealer_},
       menu_(std::make_unique<menumain>(*this)),
       area_(new QMdiArea(this)) {
+    services_.printing = &printing_;
     setWindowTitle(menumain::caption());
     setCentralWidget(area_);
     buildMenu();

@@ -8,6 +8,7 @@
 #include "ui/Services.h"
 #include "ui/qt/FormView.h"
 #include "ui/qt/QtMessageBox.h"
+#include "ui/qt/QtPrinting.h"
 
 class QMdiArea;
 
@@ -45,6 +46,7 @@ class MainWindow : public QMainWindow, public ui::WindowOpener {
     void buildMenu();
 
     ui::qt::QtMessageBox messages_;
+    ui::qt::QtPrinting printing_;
     ui::SystemClock clock_;
     QString newdealer_;
     ui::Services services_;

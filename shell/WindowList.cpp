@@ -1,10 +1,14 @@
 #include "shell/WindowList.h"
 
+#include "renewal/expdateView.h"
 #include "shell/MainWindow.h"
 
 namespace shell {
 
 void registerWindows(MainWindow& main) {
+    main.registerWindow(
+        "expdate", [](ui::Services& s) { return new renewal::expdateView(s); },
+        MainWindow::Placement::Child);
     (void)main;
 }
 

@@ -1,9 +1,21 @@
 #pragma once
 
 #include <QString>
+#include <stdexcept>
 #include <vector>
 
 namespace ui {
+
+// A printer or file that cannot take the document; the message is for the user.
+class PrintError : public std::runtime_error {
+  public:
+    explicit PrintError(const QString& thai)
+        : std::runtime_error(thai.toStdString()), thai_(thai) {}
+    QString thaiMessage() const { return thai_; }
+
+  private:
+    QString thai_;
+};
 
 // A printer page measured in twips (1440 to the inch). The font and the
 // position are plain state read when text is printed; printing a line moves

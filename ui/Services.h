@@ -44,6 +44,8 @@ class WindowOpener {
     virtual void quit() = 0;
 };
 
+class Printing;
+
 // What every window is given by the program.
 struct Services {
     QString databasePath;
@@ -52,6 +54,8 @@ struct Services {
     WindowOpener& opener;
     // The publisher name the title window hands to the publisher register.
     QString& newdealer;
+    // The default printer and PDF files; null where nothing can print.
+    Printing* printing = nullptr;
 };
 
 }  // namespace ui

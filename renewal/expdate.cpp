@@ -1,0 +1,272 @@
+#include "renewal/expdate.h"
+
+#include "data/Database.h"
+#include "data/DateText.h"
+#include "renewal/ExpiryRecords.h"
+#include "ui/Printing.h"
+
+namespace renewal {
+
+namespace {
+
+const QString kBadDate = QStringLiteral("พิมพ์ข้อมูลวันที่ผิดพลาด ใช้รูปแบบ DD/MM/YYYY");
+const QString kBadDateCaption = QStringLiteral("รูปแบบข้อมูลผิดพลาด");
+const QString kPrintCaption = QStringLiteral("พิมพ์ข้อมูล");
+const QString kSaveResultCaption = QStringLiteral("ผลการบันทึกข้อมูล");
+
+// Grid columns of a listed subscription.
+namespace col {
+constexpr int name = 0, endPeriod = 1, latestIssue = 2, price = 3, rate = 4, orderDate = 5,
+              publisher = 6, currency = 7, pointer = 8;
+}
+
+}  // namespace
+
+expdate::expdate(ui::Services& services)
+    : ui::Form(QStringLiteral("โปรแกรมต่ออายุวารสาร"), services.messages), services_(services) {
+    ui::OptionButton::group({&Option1, &Option2});
+    Text1.setMaxLength(10);
+    Text2.setMaxLength(10);
+    Text7.setMaxLength(10);
+    Text8.setMaxLength(10);
+    Text5.setAlignment(ui::TextBox::Align::Right);
+    Text6.setAlignment(ui::TextBox::Align::Right);
+    Cmdprint.setEnabled(false);
+    cmdedit.setEnabled(false);
+    cmdsave.setEnabled(false);
+
+    for (ui::TextBox* box : {&Text1, &Text2, &Text5, &Text6, &Text7, &Text8})
+        box->onClick = [this, box] { selectAll(*box); };
+
+    Command1.onClick = [this] { Command1_Click(); };
+    Command2.onClick = [this] { Command2_Click(); };
+    Command3.onClick = [this] { Command3_Click(); };
+    showjour.onClick = [this] { showjour_Click(); };
+    Cmdprint.onClick = [this] { Cmdprint_Click(); };
+    cmdedit.onClick = [this] { cmdedit_Click(); };
+    cmdsave.onClick = [this] { cmdsave_Click(); };
+}
+
+expdate::~expdate() = default;
+
+bool expdate::Form_Load() {
+    showjour.setColWidth(col::name, 6300);
+    showjour.setColWidth(col::endPeriod, 1500);
+    showjour.setColWidth(col::latestIssue, 3150);
+    showjour.setTextMatrix(0, col::name,
+                           QStringLiteral("                                       รายชื่อวารสาร"));
+    showjour.setTextMatrix(0, col::endPeriod, QStringLiteral("   วันที่ครบอายุ"));
+    showjour.setTextMatrix(0, col::latestIssue, QStringLiteral("    ฉบับล่าสุดที่ได้รับ"));
+    lockinput();
+    const bool opened = guarded([this] {
+        db_.reset();
+        db_ = std::make_unique<data::Database>(services_.databasePath);
+        DataCombo1.setRows(ExpiryRecords(*db_).currencies());
+    });
+    if (!opened)
+        return false;
+    todayIntoRange();
+    setFocus(Text1);
+    selectAll(Text1);
+    return true;
+}
+
+void expdate::selectAll(ui::TextBox& box) {
+    box.setSelStart(0);
+    box.setSelLength(int(box.text().size()));
+}
+
+void expdate::todayIntoRange() {
+    const QString today = data::writeDate(services_.clock.today());
+    Text1.setText(today);
+    Text2.setText(today);
+}
+
+bool expdate::checkDateField(ui::TextBox& box) {
+    if (data::readDate(box.text()))
+        return true;
+    messages().show(kBadDate, kBadDateCaption, ui::msg::kStop);
+    setFocus(box);
+    selectAll(box);
+    return false;
+}
+
+void expdate::Command1_Click() {
+    if (!checkDateField(Text1) || !checkDateField(Text2))
+        return;
+    const QDate first = *data::readDate(Text1.text());
+    const QDate last = *data::readDate(Text2.text());
+    std::vector<ExpiringSubscription> found;
+    if (!guarded([&] { found = ExpiryRecords(*db_).expiring(Option1.value(), first, last); }))
+        return;
+    nextrow = 1;
+    if (found.empty()) {
+        messages().show(QStringLiteral("ไม่พบรายชื่อวารสารที่จะครบอายุสมาชิกในช่วงเวลานี้"),
+                        QStringLiteral("ผลการตรวจเช็ค"), ui::msg::kInformation);
+        return;
+    }
+    showjour.setRows(int(found.size()) + 1);
+    if (showjour.rows() < 11)
+        showjour.setRows(12);
+    for (const ExpiringSubscription& s : found) {
+        showjour.setTextMatrix(nextrow, col::name, s.name);
+        showjour.setTextMatrix(nextrow, col::endPeriod, data::reformatDate(s.endPeriod));
+        showjour.setTextMatrix(nextrow, col::latestIssue, s.latestIssue);
+        showjour.setTextMatrix(nextrow, col::price, s.pricePerYear);
+        showjour.setTextMatrix(nextrow, col::rate, s.exchangeRate);
+        showjour.setTextMatrix(nextrow, col::orderDate, data::reformatDate(s.orderDate));
+        showjour.setTextMatrix(nextrow, col::publisher, s.publisherName);
+        showjour.setTextMatrix(nextrow, col::currency, s.currencyDescription);
+        showjour.setTextMatrix(nextrow, col::pointer, s.pointer);
+        ++nextrow;
+    }
+    showjour.setRow(1);
+    Cmdprint.setEnabled(true);
+}
+
+void expdate::showjour_Click() {
+    const int r = showjour.row();
+    if (r < 1)
+        return;
+    selpointer = showjour.textMatrix(r, col::pointer);
+    Text3.setText(showjour.textMatrix(r, col::name));
+    Text4.setText(showjour.textMatrix(r, col::publisher));
+    Text5.setText(showjour.textMatrix(r, col::price));
+    Text6.setText(showjour.textMatrix(r, col::rate));
+    Text7.setText(showjour.textMatrix(r, col::orderDate));
+    Text8.setText(showjour.textMatrix(r, col::endPeriod));
+    DataCombo1.setText(showjour.textMatrix(r, col::currency));
+    lockinput();
+    cmdedit.setEnabled(true);
+    cmdsave.setEnabled(false);
+}
+
+void expdate::Command2_Click() {
+    showjour.setRows(11);
+    for (int r = 1; r <= 10; ++r)
+        for (int c = 0; c < showjour.cols(); ++c)
+            showjour.setTextMatrix(r, c, QString());
+    showjour.setRow(1);
+    showjour.setHighLight(1);
+    lockinput();
+    for (ui::TextBox* box : {&Text3, &Text4, &Text5, &Text6, &Text7, &Text8})
+        box->setText(QString());
+    DataCombo1.setText(QString());
+    todayIntoRange();
+    cmdsave.setEnabled(false);
+    cmdedit.setEnabled(false);
+    Cmdprint.setEnabled(false);
+}
+
+void expdate::Command3_Click() {
+    db_.reset();
+    unload();
+}
+
+void expdate::lockinput() {
+    for (ui::TextBox* box : {&Text3, &Text4, &Text5, &Text6, &Text7, &Text8}) {
+        box->setEnabled(false);
+        box->setBackColor(ui::kLockedColor);
+    }
+    DataCombo1.setEnabled(false);
+    DataCombo1.setBackColor(ui::kLockedColor);
+}
+
+void expdate::unlockinput() {
+    Text3.setBackColor(ui::kEditableColor);
+    Text4.setBackColor(ui::kEditableColor);
+    for (ui::TextBox* box : {&Text5, &Text6, &Text7, &Text8}) {
+        box->setEnabled(true);
+        box->setBackColor(ui::kEditableColor);
+    }
+    DataCombo1.setEnabled(true);
+    DataCombo1.setBackColor(ui::kEditableColor);
+}
+
+void expdate::cmdedit_Click() {
+    cmdedit.setEnabled(false);
+    cmdsave.setEnabled(true);
+    unlockinput();
+    setFocus(Text5);
+}
+
+int expdate::rowOfKey(const QString& key) const {
+    if (key.isEmpty())
+        return -1;
+    for (int r = 1; r < showjour.rows(); ++r)
+        if (showjour.textMatrix(r, col::pointer) == key)
+            return r;
+    return -1;
+}
+
+void expdate::cmdsave_Click() {
+    if (!checkDateField(Text7) || !checkDateField(Text8))
+        return;
+    if (messages().show(QStringLiteral("ต้องการบันทึกข้อมูลหรือไม่"), QStringLiteral("บันทึกข้อมูล"),
+                        ui::msg::kConfirm) != ui::msg::kOk)
+        return;
+    const RenewalValues values{Text5.text().trimmed(), DataCombo1.boundText().trimmed(),
+                               Text6.text().trimmed(), data::reformatDate(Text8.text().trimmed()),
+                               data::reformatDate(Text7.text().trimmed())};
+    bool renewed = false;
+    if (!guarded([&] { renewed = ExpiryRecords(*db_).renew(selpointer, values); }))
+        return;
+    if (!renewed) {
+        messages().show(QStringLiteral("ไม่พบรายการสมาชิกที่จะต่ออายุ กรุณาเลือกรายชื่อวารสารจากตารางก่อน"),
+                        kSaveResultCaption, ui::msg::kStop);
+        return;
+    }
+    if (const int r = rowOfKey(selpointer); r > 0) {
+        showjour.setTextMatrix(r, col::price, Text5.text());
+        showjour.setTextMatrix(r, col::rate, Text6.text());
+        showjour.setTextMatrix(r, col::orderDate, Text7.text());
+        showjour.setTextMatrix(r, col::endPeriod, Text8.text());
+        showjour.setTextMatrix(r, col::currency, DataCombo1.text());
+    }
+    messages().show(QStringLiteral("บันทึกข้อมูลเรียบร้อยแล้ว"), kSaveResultCaption,
+                    ui::msg::kInformation);
+    cmdedit.setEnabled(true);
+    cmdsave.setEnabled(false);
+    lockinput();
+}
+
+std::vector<ExpiryLine> expdate::listedLines() const {
+    std::vector<ExpiryLine> lines;
+    for (int r = 1; r < nextrow && r < showjour.rows(); ++r)
+        lines.push_back({showjour.textMatrix(r, col::name), showjour.textMatrix(r, col::endPeriod),
+                         showjour.textMatrix(r, col::latestIssue)});
+    return lines;
+}
+
+std::unique_ptr<ui::PageSurface> expdate::openSurface() {
+    ui::Printing* printing = services_.printing;
+    if (printing && printing->hasDefaultPrinter())
+        return printing->openDefaultPrinter();
+    if (!printing) {
+        messages().show(QStringLiteral("ไม่พบเครื่องพิมพ์"), kPrintCaption, ui::msg::kStop);
+        return nullptr;
+    }
+    if (messages().show(QStringLiteral("ไม่พบเครื่องพิมพ์ ต้องการบันทึกรายชื่อเป็นไฟล์ PDF หรือไม่"),
+                        kPrintCaption, ui::msg::kConfirm) != ui::msg::kOk)
+        return nullptr;
+    const std::optional<QString> path = printing->askPdfPath();
+    if (!path)
+        return nullptr;
+    return printing->openPdf(*path);
+}
+
+void expdate::Cmdprint_Click() {
+    if (messages().show(QStringLiteral("คุณต้องการพิมพ์ข้อมูลหรือไม่"), kPrintCaption, ui::msg::kConfirm) !=
+        ui::msg::kOk)
+        return;
+    try {
+        std::unique_ptr<ui::PageSurface> surface = openSurface();
+        if (surface)
+            ExpiryPrint(*surface).print(listedLines(), Text1.text(), Text2.text(),
+                                        services_.clock.today());
+    } catch (const ui::PrintError& e) {
+        messages().show(e.thaiMessage(), kPrintCaption, ui::msg::kStop);
+    }
+}
+
+}  // namespace renewal

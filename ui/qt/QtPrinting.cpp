@@ -1,0 +1,53 @@
+#include "ui/qt/QtPrinting.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+#include "ui/qt/PainterSurface.h"
+
+namespace ui::qt {
+
+bool QtPrinting::hasDefaultPrinter() {
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+std::unique_ptr<PageSurface> QtPrinting::openDefaultPrinter() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        throw PrintError(QStringLiteral("ไม่พบเครื่องพิมพ์"));
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setFullPage(true);
+    return std::make_unique<PainterSurface>(std::move(printer));
+}
+
+std::optional<QString> QtPrinting::askPdfPath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString path = QFileDialog::getSaveFileName(
+        QApplication::activeWindow(), QStringLiteral("บันทึกเป็นไฟล์ PDF"),
+        folder + QStringLiteral("/expiry-list.pdf"), QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return std::nullopt;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    return path;
+}
+
+std::unique_ptr<PageSurface> QtPrinting::openPdf(const QString& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setResolution(1440);
+    printer->setFullPage(true);
+    try {
+        return std::make_unique<PainterSurface>(std::move(printer));
+    } catch (const PrintError&) {
+        throw PrintError(QStringLiteral("ไม่สามารถบันทึกไฟล์ ") + path +
+                         QStringLiteral(" ได้ กรุณาเลือกที่เก็บไฟล์อื่น"));
+    }
+}
+
+}  // namespace ui::qt
