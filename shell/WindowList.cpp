@@ -1,11 +1,15 @@
 #include "shell/WindowList.h"
 
+#include "catalogue/NewJournalView.h"
 #include "renewal/expdateView.h"
 #include "shell/MainWindow.h"
 
 namespace shell {
 
 void registerWindows(MainWindow& main) {
+    main.registerWindow(
+        "NewJournal", [](ui::Services& s) { return new catalogue::NewJournalView(s); },
+        MainWindow::Placement::Child);
     main.registerWindow(
         "expdate", [](ui::Services& s) { return new renewal::expdateView(s); },
         MainWindow::Placement::Child);

@@ -1,0 +1,560 @@
+#include "catalogue/NewJournal.h"
+
+#include "catalogue/CodeTables.h"
+#include "catalogue/EntryKeys.h"
+#include "catalogue/TitleSearch.h"
+#include "data/Database.h"
+#include "data/DateText.h"
+
+namespace catalogue {
+
+namespace {
+
+const QString kIncomplete = QStringLiteral("ข้อมูลไม่สมบรูณ์");
+const QString kNotFound = QStringLiteral("ไม่พบข้อมูลที่ต้องการค้นหา กรุณาตรวจสอบอีกครั้ง");
+const QString kSearchResult = QStringLiteral("ผลการค้นหา");
+const QString kBadDate = QStringLiteral("พิมพ์ข้อมูลวันที่ผิดพลาด ใช้รูปแบบ DD/MM/YYYY");
+const QString kBadDateCaption = QStringLiteral("รูปแบบข้อมูลผิดพลาด");
+const QString kSaveFailed = QStringLiteral("การบันทึกข้อมูลล้มเหลว");
+
+// A stored ISSN of eight digits is shown as "9999-9999"; any other text as it is.
+QString issnShown(const QString& stored) {
+    QString digits;
+    for (QChar c : stored)
+        if (c >= u'0' && c <= u'9')
+            digits += c;
+    if (digits.size() != 8)
+        return stored;
+    return digits.left(4) + u'-' + digits.mid(4);
+}
+
+}  // namespace
+
+NewJournal::NewJournal(ui::Services& services)
+    : ui::Form(QStringLiteral("บันทึกข้อมูลวารสารใหม่"), services.messages), services_(services) {
+    ui::OptionButton::group({&opt1, &opt2});
+    Text1.setMaxLength(7);
+    for (ui::TextBox* date : {&Mask1, &Mask3, &Mask4, &Mask5})
+        date->setMaxLength(10);
+    Mask2.setMaxLength(9);
+    for (ui::TextBox* number : {&Text7, &Text8, &Text9, &Text11, &Text12})
+        number->setAlignment(ui::TextBox::Align::Right);
+    Text6.setText(QStringLiteral("Text6"));
+    Text13.setText(QStringLiteral("Text13"));
+    for (ui::Control* hidden :
+         std::initializer_list<ui::Control*>{&Text6, &Text13, &dlbnamemag, &dlbdeler, &dlbdeler1})
+        hidden->setVisible(false);
+    for (ui::CommandButton* off : {&Cmdedit, &Cmddel, &Cmdsave, &Cmdcancle})
+        off->setEnabled(false);
+    wire();
+}
+
+NewJournal::~NewJournal() = default;
+
+void NewJournal::wire() {
+    Cmdadd.onClick = [this] { Cmdadd_Click(); };
+    Cmdedit.onClick = [this] { cmdedit_Click(); };
+    Cmddel.onClick = [this] { Cmddel_Click(); };
+    Cmdsave.onClick = [this] { cmdsave_Click(); };
+    Cmdcancle.onClick = [this] { Cmdcancle_Click(); };
+    Command6.onClick = [this] { Command6_Click(); };
+    Text2.onDoubleClick = [this] { Text2_DblClick(); };
+    dlbnamemag.onClick = [this] { dlbnamemag_Click(); };
+
+    Mask1.onKeyPress = [this](int& k) { Mask1_KeyPress(k); };
+    Mask2.onKeyPress = [this](int& k) { Mask2_KeyPress(k); };
+    Mask3.onKeyPress = [this](int& k) { Mask3_KeyPress(k); };
+    Mask4.onKeyPress = [this](int& k) { Mask4_KeyPress(k); };
+    Mask5.onKeyPress = [this](int& k) { Mask5_KeyPress(k); };
+    Text7.onKeyPress = [this](int& k) { Text7_KeyPress(k); };
+    Text8.onKeyPress = [this](int& k) { Text8_KeyPress(k); };
+    Text9.onKeyPress = [this](int& k) { Text9_KeyPress(k); };
+    Text11.onKeyPress = [this](int& k) { Text11_KeyPress(k); };
+    Text12.onKeyPress = [this](int& k) { Text12_KeyPress(k); };
+    Mask1.onChange = [this] { Mask1_Change(); };
+    Mask3.onChange = [this] { Mask3_Change(); };
+    Mask4.onChange = [this] { Mask4_Change(); };
+    Mask5.onChange = [this] { Mask5_Change(); };
+    Mask1.onClick = [this] { Mask1_Click(); };
+    Mask2.onClick = [this] { Mask2_Click(); };
+    Mask3.onClick = [this] { Mask3_Click(); };
+    Mask4.onClick = [this] { Mask4_Click(); };
+    Mask5.onClick = [this] { Mask5_Click(); };
+    Text7.onClick = [this] { Text7_Click(); };
+    Text8.onClick = [this] { Text8_Click(); };
+    Text9.onClick = [this] { Text9_Click(); };
+    Text11.onClick = [this] { Text11_Click(); };
+    Text12.onClick = [this] { Text12_Click(); };
+}
+
+bool NewJournal::Form_Load() {
+    clearinput();
+    lockinput();
+    return guarded([this] {
+        db_ = std::make_unique<data::Database>(services_.databasePath);
+        const std::pair<ui::PickList*, CodeTable> lists[] = {
+            {&dlbtypemag, CodeTable::typemag},   {&dcbmagtype, CodeTable::magtype},
+            {&dcblanguage, CodeTable::maglang},  {&dcbdepart, CodeTable::department},
+            {&dcbrecei, CodeTable::receives},    {&dcbcurren, CodeTable::currmony},
+            {&dcbstatus, CodeTable::statustype}, {&dcbbindco, CodeTable::bindcolor},
+            {&dcbbindsta, CodeTable::bindtype}};
+        for (const auto& [list, table] : lists)
+            list->setRows(readCodeTable(*db_, table));
+    });
+}
+
+// ---- Procedures ----
+
+void NewJournal::clearinput() {
+    addmode = false;
+    editmode = false;
+    Text1.setText({});
+    opt1.setValue(false);
+    opt2.setValue(false);
+    dlbtypemag.setText({});
+    for (ui::TextBox* name : {&Text2, &Text3, &Text4, &Text5})
+        name->setText({});
+    Text7.setText(QStringLiteral("1"));
+    Text8.setText(QStringLiteral("0"));
+    Text9.setText(QStringLiteral("0"));
+    Text10.setText({});
+    Text11.setText(QStringLiteral("0"));
+    Text12.setText(QStringLiteral("0"));
+    const QString today = data::writeDate(services_.clock.today());
+    Mask1.setText(today);
+    Mask2.setText(QStringLiteral(" "));
+    Mask3.setText(today);
+    Mask4.setText(today);
+    Mask5.setText(today);
+    for (ui::PickList* list : {&dcblanguage, &dcbmagtype, &dcbdepart, &dcbrecei, &dcbcurren})
+        list->setText({});
+    Text14.setText({});
+    for (ui::PickList* list : {&dcbstatus, &dcbbindsta, &dcbbindco})
+        list->setText({});
+    SSTab1.setTab(0);
+}
+
+namespace {
+
+// The fields that lock and unlock together, in their order.
+template <typename Each>
+void lockable(NewJournal& w, bool locked, Each&& paint) {
+    for (ui::TextBox* box :
+         {&w.Text3, &w.Text4, &w.Text5, &w.Text8, &w.Text9, &w.Text10, &w.Text7, &w.Text11,
+          &w.Text12, &w.Mask1, &w.Mask2, &w.Mask3, &w.Mask4, &w.Mask5})
+        paint(*box, locked);
+    for (ui::PickList* list :
+         {&w.dcblanguage, &w.dcbmagtype, &w.dcbdepart, &w.dcbrecei, &w.dcbcurren})
+        paint(*list, locked);
+    paint(w.Text14, locked);
+    for (ui::PickList* list : {&w.dcbstatus, &w.dcbbindsta, &w.dcbbindco})
+        paint(*list, locked);
+}
+
+struct Paint {
+    template <typename Field>
+    void operator()(Field& field, bool locked) const {
+        field.setEnabled(!locked);
+        field.setBackColor(locked ? ui::kLockedColor : ui::kEditableColor);
+    }
+};
+
+}  // namespace
+
+void NewJournal::lockinput() {
+    Paint{}(Text1, false);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&opt1, &opt2, &dlbtypemag})
+        c->setEnabled(false);
+    lockable(*this, true, Paint{});
+}
+
+void NewJournal::unlockinput() {
+    Paint{}(Text1, true);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&opt1, &opt2, &dlbtypemag})
+        c->setEnabled(true);
+    lockable(*this, false, Paint{});
+}
+
+void NewJournal::resetbuttom(bool add, bool edit, bool del, bool save, bool cancel) {
+    Cmdadd.setEnabled(add);
+    Cmdedit.setEnabled(edit);
+    Cmddel.setEnabled(del);
+    Cmdsave.setEnabled(save);
+    Cmdcancle.setEnabled(cancel);
+}
+
+void NewJournal::checkinput() {
+    auto blank = [](const QString& s) { return s.trimmed().isEmpty(); };
+    struct Check {
+        bool fails;
+        ui::Control& focus;
+        const char16_t* message;
+    };
+    // Evaluated in order; the first failing one is reported.
+    const Check checks[] = {
+        {!opt1.value() && !opt2.value(), opt1, u"กรุณาเลือกประเภทสิ่งพิมพ์ "},
+        {blank(dlbtypemag.text()), dlbtypemag, u"กรุณาเลือกชนิดสิ่งพิมพ์ "},
+        {blank(Text2.text()), Text2, u"กรุณากรอกข้อมูลช่อง ชื่อวารสาร/หนังสือพิมพ์ "},
+        {blank(dcblanguage.text()), dcblanguage, u"กรุณาเลือกภาษา วารสาร/หนังสือพิมพ์ "},
+        {blank(dcbmagtype.text()), dcbmagtype, u"กรุณาเลือกกำหนดการออก วารสาร/หนังสือพิมพ์ "},
+        {blank(Text8.text()), Text8, u"กรุณากรอกข้อมูลช่อง จำนวนเล่ม/Volume "},
+        {blank(Text9.text()), Text9, u"กรุณากรอกข้อมูลช่อง จำนวนVolume/ปี "},
+        {blank(Text10.text()), Text10, u"กรุณากรอกข้อมูลช่อง ผู้จัดพิมพ์ "},
+        {blank(dcbdepart.text()), dcbdepart, u"กรุณาเลือก คณะ/หน่วยงานที่บอกรับ "},
+        {blank(dcbcurren.text()), dcbcurren, u"กรุณาเลือก สกุลเงิน "},
+        {blank(dcbrecei.text()), dcbrecei, u"กรุณาเลือก สถานภาพการบอกรับ "},
+        {blank(Text14.text()), Text14, u"กรุณาเลือก ตัวแทน/ร้านค้า "},
+        {blank(dcbstatus.text()), dcbstatus, u"กรุณาเลือก สถานภาพสมาชิก"},
+        {blank(dcbbindsta.boundText()), dcbbindsta, u"กรุณาเลือก สถานภาพวารสาร"},
+        {blank(dcbbindco.boundText()), dcbbindco, u"กรุณาเลือก สีปก"},
+    };
+    for (const Check& check : checks)
+        if (check.fails) {
+            messages().show(QString::fromUtf16(check.message), kIncomplete, ui::msg::kStop);
+            setFocus(check.focus);
+            inputok = false;
+            break;
+        }
+    for (ui::TextBox* optional : {&Text3, &Text4, &Text5})
+        if (blank(optional->text()))
+            optional->setText(QStringLiteral("  "));
+}
+
+void NewJournal::checkdate(const QString& dateText) {
+    baddate = entry::monthAboveTwelve(dateText) ? 1 : 0;
+}
+
+// ---- Commands ----
+
+void NewJournal::Cmdadd_Click() {
+    resetbuttom(false, false, false, true, true);
+    Cmdsave.setEnabled(true);
+    clearinput();
+    addmode = true;
+    editmode = false;
+    unlockinput();
+    setFocus(opt1);
+}
+
+void NewJournal::cmdedit_Click() {
+    resetbuttom(false, false, false, true, true);
+    Cmdsave.setEnabled(true);
+    addmode = false;
+    editmode = true;
+    unlockinput();
+    setFocus(Text2);
+}
+
+// Each date must be a real day-first date before anything is written.
+bool NewJournal::datesReadable() {
+    const std::pair<ui::TextBox*, int> dates[] = {
+        {&Mask1, 0}, {&Mask3, 1}, {&Mask4, 1}, {&Mask5, 1}};
+    for (const auto& [field, page] : dates)
+        if (!data::readDate(field->text())) {
+            messages().show(kBadDate, kBadDateCaption, ui::msg::kStop);
+            SSTab1.setTab(page);
+            setFocus(*field);
+            return false;
+        }
+    return true;
+}
+
+TitleValues NewJournal::entry() const {
+    TitleValues v;
+    v.pointer = Text1.text();
+    v.name = Text2.text();
+    v.compareName = Text3.text();
+    v.oldName = Text4.text();
+    v.shortName = Text5.text();
+    v.firstYearPrinted = Mask1.text();
+    v.issn = Mask2.text();
+    v.languageCode = dcblanguage.boundText();
+    v.magtypeCode = dcbmagtype.boundText();
+    v.numberPerVolume = Text8.text();
+    v.volumePerYear = Text9.text();
+    v.publisherCode = Text6.text();
+    v.departmentCode = dcbdepart.boundText();
+    v.bindTypeCode = dcbbindsta.boundText();
+    v.receiveCode = dcbrecei.boundText();
+    v.bindColorCode = dcbbindco.boundText();
+    v.copyPerYear = Text7.text();
+    v.pricePerYear = Text11.text();
+    v.currencyCode = dcbcurren.boundText();
+    v.exchangeRate = Text12.text();
+    v.beginPeriod = Mask3.text();
+    v.endPeriod = Mask4.text();
+    v.orderDate = Mask5.text();
+    v.agentCode = Text13.text();
+    v.statusCode = dcbstatus.boundText();
+    v.typeCode = dlbtypemag.boundText();
+    return v;
+}
+
+// Writes the entry as a new title (taking its key) or over the shown key; all
+// of it or nothing. False when nothing was written.
+bool NewJournal::writeTitle() {
+    bool written = false;
+    guarded([this, &written] {
+        TitleRecords records(*db_);
+        try {
+            if (addmode) {
+                const int series = TitleRecords::seriesFor(opt1.value(), dcblanguage.boundText());
+                Text1.setText(records.addTitle(series, entry()));
+            } else {
+                records.editTitle(entry());
+            }
+            written = true;
+        } catch (const KeySeriesError& e) {
+            messages().show(e.thaiMessage(), kSaveFailed, ui::msg::kStop);
+        } catch (const TitleNotFound&) {
+            messages().show(kNotFound, kSearchResult, ui::msg::kStop);
+        }
+    });
+    return written;
+}
+
+void NewJournal::cmdsave_Click() {
+    if (messages().show(QStringLiteral("ต้องการบันทึกข้อมูลหรือไม่"), QStringLiteral("บันทึกข้อมูล"),
+                        ui::msg::kConfirm) != ui::msg::kOk)
+        return;
+    if (addmode) {
+        bool taken = true;
+        if (!guarded([this, &taken] { taken = TitleSearch(*db_).nameTaken(Text2.text()); }))
+            return;
+        if (taken) {
+            messages().show(QStringLiteral("พบวารสารรายชื่อนี้ในฐานข้อมูล ไม่สามารถทำการเพิ่มรายชื่อใหม่ได้"),
+                            kSaveFailed, ui::msg::kStop);
+            setFocus(Text2);
+            return;
+        }
+    }
+    inputok = true;
+    checkinput();
+    if (!inputok || !datesReadable())
+        return;
+    if (!addmode && !editmode)
+        return;
+    if (!writeTitle())
+        return;
+    resetbuttom(true, false, false, false, false);
+    messages().show(QStringLiteral("การบันทึกข้อมูลวารสารรายชื่อใหม่เรียบร้อยแล้ว"),
+                    QStringLiteral("ผลการบันทึกข้อมูล"), ui::msg::kInformation);
+    clearinput();
+    lockinput();
+}
+
+void NewJournal::Cmdcancle_Click() {
+    if (messages().show(QStringLiteral("ต้องการยกเลิกข้อมูลหรือไม่"), QStringLiteral("ยกเลิกข้อมูล"),
+                        ui::msg::kConfirm) != ui::msg::kOk)
+        return;
+    resetbuttom(true, false, false, false, false);
+    clearinput();
+    lockinput();
+}
+
+void NewJournal::Cmddel_Click() {
+    if (messages().show(QStringLiteral("ต้องการลบข้อมูลหรือไม่"), QStringLiteral("ลบข้อมูล"),
+                        ui::msg::kConfirm) != ui::msg::kOk)
+        return;
+    bool removed = false;
+    if (!guarded([this, &removed] { removed = TitleRecords(*db_).deleteTitle(Text1.text()); }))
+        return;
+    if (!removed) {
+        messages().show(kNotFound, kSearchResult, ui::msg::kStop);
+        return;
+    }
+    messages().show(QStringLiteral("ลบข้อมูลเรียบร้อแล้ว"), QStringLiteral("แจ้งผลการลบข้อมูล"),
+                    ui::msg::kInformation);
+    clearinput();
+    lockinput();
+}
+
+void NewJournal::Command6_Click() {
+    db_.reset();
+    unload();
+}
+
+// ---- Title search and load ----
+
+void NewJournal::Text2_DblClick() {
+    guarded([this] {
+        dlbnamemag.setRows(TitleSearch(*db_).byName(Text2.text()));
+        dlbnamemag.setVisible(true);
+    });
+}
+
+void NewJournal::dlbnamemag_Click() {
+    const int row = dlbnamemag.chosenRow();
+    if (row < 0)
+        return;
+    Text1.setText(dlbnamemag.rows()[row].code);
+    Text2.setText(dlbnamemag.rows()[row].description);
+    dlbnamemag.setVisible(false);
+    loadtitle();
+}
+
+void NewJournal::showNotFound() {
+    messages().show(kNotFound, kSearchResult, ui::msg::kStop);
+    Text1.setText({});
+    if (Text1.enabled())
+        setFocus(Text1);
+}
+
+void NewJournal::showTitle(const data::Row& row) {
+    namespace q = titlequery;
+    Text1.setText(row.text(q::pointer));
+    const QString letter = Text1.text().left(1);
+    if (letter == u"J" || letter == u"I") {
+        opt1.setValue(true);
+        opt2.setValue(false);
+    } else if (letter == u"K" || letter == u"L") {
+        opt1.setValue(false);
+        opt2.setValue(true);
+    }
+    Text2.setText(row.text(q::vorlen_name));
+    Text3.setText(row.text(q::compare_name));
+    Text4.setText(row.text(q::old_name));
+    Text5.setText(row.text(q::shot_name));
+    Mask1.setText(data::reformatDate(row.text(q::First_year_printed)));
+    Mask2.setText(issnShown(row.text(q::issn)));
+    Text8.setText(row.text(q::number_per_volume));
+    Text9.setText(row.text(q::volume_per_year));
+    dcblanguage.setText(row.text(q::langdesth));
+    dcbmagtype.setText(row.text(q::magtype_thai_des));
+    Text6.setText(row.text(q::Publisher_code));
+    Text10.setText(row.text(q::publisher_name));
+}
+
+void NewJournal::showSubscription(const data::Row& row) {
+    namespace q = subscriptionquery;
+    Text7.setText(row.text(q::copy_per_year));
+    Text11.setText(row.text(q::price_per_year));
+    Text12.setText(row.text(q::exchange_rate));
+    Mask3.setText(data::reformatDate(row.text(q::begin_period)));
+    Mask4.setText(data::reformatDate(row.text(q::end_period)));
+    Mask5.setText(data::reformatDate(row.text(q::order_date)));
+    dcbdepart.setText(row.text(q::department_thai_des));
+    dcbrecei.setText(row.text(q::receivestatusdes));
+    dcbcurren.setText(row.text(q::Currency_Thai_Des));
+    Text13.setText(row.text(q::Publisher_code));
+    Text14.setText(row.text(q::Publisher_Name));
+    dcbstatus.setText(row.text(q::status_thai_descrition));
+    dcbbindsta.setText(row.text(q::bindtype_des));
+    dcbbindco.setText(row.text(q::bindcolor_desth));
+}
+
+void NewJournal::loadtitle() {
+    guarded([this] {
+        const TitleSearch search(*db_);
+        const QString key = Text1.text().trimmed();
+        if (const auto title = search.title(key))
+            showTitle(*title);
+        else
+            showNotFound();
+        if (const auto subscription = search.subscription(key)) {
+            showSubscription(*subscription);
+            resetbuttom(false, true, true, true, true);
+            Cmdsave.setEnabled(false);
+        }
+        if (const auto kind = search.kind(Text1.text()))
+            dlbtypemag.setText(*kind);
+    });
+}
+
+// ---- Date and number fields ----
+
+void NewJournal::Mask1_KeyPress(int& keyAscii) {
+    entry::dateKey(Mask1, keyAscii);
+}
+void NewJournal::Mask2_KeyPress(int& keyAscii) {
+    entry::issnKey(Mask2, keyAscii);
+}
+void NewJournal::Mask3_KeyPress(int& keyAscii) {
+    entry::dateKey(Mask3, keyAscii);
+}
+void NewJournal::Mask4_KeyPress(int& keyAscii) {
+    entry::dateKey(Mask4, keyAscii);
+}
+void NewJournal::Mask5_KeyPress(int& keyAscii) {
+    entry::dateKey(Mask5, keyAscii);
+}
+void NewJournal::Text7_KeyPress(int& keyAscii) {
+    entry::digitKey(keyAscii);
+    if (keyAscii == ui::key::kEnter) {
+        // Enter moves on to the fee, as the Tab key would.
+        keyAscii = 0;
+        setFocus(Text11);
+    }
+}
+void NewJournal::Text8_KeyPress(int& keyAscii) {
+    entry::digitKey(keyAscii);
+}
+void NewJournal::Text9_KeyPress(int& keyAscii) {
+    entry::digitKey(keyAscii);
+}
+void NewJournal::Text11_KeyPress(int& keyAscii) {
+    entry::digitKey(keyAscii);
+}
+void NewJournal::Text12_KeyPress(int& keyAscii) {
+    entry::digitKey(keyAscii);
+}
+
+void NewJournal::monthCheck(ui::TextBox& field, void (NewJournal::*click)()) {
+    if (entry::trimmedLength(field.text()) != 10)
+        return;
+    checkdate(field.text());
+    if (baddate == 1) {
+        messages().show(kBadDate, kBadDateCaption, ui::msg::kStop);
+        (this->*click)();
+    }
+}
+
+void NewJournal::Mask1_Change() {
+    monthCheck(Mask1, &NewJournal::Mask1_Click);
+}
+void NewJournal::Mask3_Change() {
+    monthCheck(Mask3, &NewJournal::Mask3_Click);
+}
+void NewJournal::Mask4_Change() {
+    monthCheck(Mask4, &NewJournal::Mask4_Click);
+}
+void NewJournal::Mask5_Change() {
+    monthCheck(Mask5, &NewJournal::Mask5_Click);
+}
+
+void NewJournal::selectTrimmed(ui::TextBox& field) {
+    entry::selectFromStart(field, entry::trimmedLength(field.text()));
+}
+
+void NewJournal::Mask1_Click() {
+    entry::selectFromStart(Mask1, 10);
+}
+void NewJournal::Mask2_Click() {
+    selectTrimmed(Mask2);
+}
+void NewJournal::Mask3_Click() {
+    selectTrimmed(Mask3);
+}
+void NewJournal::Mask4_Click() {
+    selectTrimmed(Mask4);
+}
+void NewJournal::Mask5_Click() {
+    selectTrimmed(Mask5);
+}
+void NewJournal::Text7_Click() {
+    selectTrimmed(Text7);
+}
+void NewJournal::Text8_Click() {
+    selectTrimmed(Text8);
+}
+void NewJournal::Text9_Click() {
+    selectTrimmed(Text9);
+}
+void NewJournal::Text11_Click() {
+    selectTrimmed(Text11);
+}
+void NewJournal::Text12_Click() {
+    selectTrimmed(Text12);
+}
+
+}  // namespace catalogue

@@ -1,0 +1,128 @@
+#pragma once
+
+#include <memory>
+
+#include "catalogue/TitleRecords.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/PickList.h"
+#include "ui/TextBox.h"
+
+namespace data {
+class Database;
+class Row;
+}  // namespace data
+
+namespace catalogue {
+
+// The title entry window: a periodical title with its subscription and subject
+// kind, entered, found by name, shown, edited and deleted.
+class NewJournal : public ui::Form {
+  public:
+    explicit NewJournal(ui::Services& services);
+    ~NewJournal() override;
+
+    // Blanks and locks the entry, opens the database and reads the code lists.
+    bool Form_Load();
+
+    // Header
+    ui::TextBox Text1{"Text1"};
+    ui::Frame Frame1{"Frame1", QStringLiteral("ประเภท")};
+    ui::OptionButton opt1{"opt1", QStringLiteral("วารสาร")};
+    ui::OptionButton opt2{"opt2", QStringLiteral("หนังสือพิมพ์")};
+    ui::PickList dlbtypemag{"dlbtypemag"};
+    ui::TabControl SSTab1{"SSTab1", {QStringLiteral("หน้าที่1"), QStringLiteral("หน้าที่ 2")}};
+
+    // Page 1: the title
+    ui::TextBox Text2{"Text2"}, Text3{"Text3"}, Text4{"Text4"}, Text5{"Text5"};
+    ui::TextBox Mask1{"Mask1"}, Mask2{"Mask2"};
+    ui::PickList dcblanguage{"dcblanguage"}, dcbmagtype{"dcbmagtype"};
+    ui::TextBox Text8{"Text8"}, Text9{"Text9"}, Text10{"Text10"}, Text6{"Text6"};
+    ui::PickList dlbnamemag{"dlbnamemag"}, dlbdeler{"dlbdeler"};
+
+    // Page 2: the subscription
+    ui::PickList dcbdepart{"dcbdepart"}, dcbrecei{"dcbrecei"};
+    ui::TextBox Text7{"Text7"}, Text11{"Text11"}, Text12{"Text12"};
+    ui::PickList dcbcurren{"dcbcurren"};
+    ui::TextBox Mask3{"Mask3"}, Mask4{"Mask4"}, Mask5{"Mask5"};
+    ui::TextBox Text14{"Text14"}, Text13{"Text13"};
+    ui::PickList dcbstatus{"dcbstatus"}, dcbbindsta{"dcbbindsta"}, dcbbindco{"dcbbindco"};
+    ui::PickList dcbdeler1{"dcbdeler1"}, dlbdeler1{"dlbdeler1"};
+
+    ui::CommandButton Cmdadd{"Cmdadd", QStringLiteral("เพิ่มรายชื่อใหม่")};
+    ui::CommandButton Cmdedit{"Cmdedit", QStringLiteral("แก้ไขข้อมูล")};
+    ui::CommandButton Cmddel{"Cmddel", QStringLiteral("ลบรายชื่อ")};
+    ui::CommandButton Cmdsave{"Cmdsave", QStringLiteral("บันทึก")};
+    ui::CommandButton Cmdcancle{"Cmdcancle", QStringLiteral("ยกเลิก")};
+    ui::CommandButton Command6{"Command6", QStringLiteral("Exit")};
+
+    // Window-level state
+    bool addmode = false;
+    bool editmode = false;
+    bool inputok = false;
+    int baddate = 0;
+
+    // Commands
+    void Cmdadd_Click();
+    void cmdedit_Click();
+    void cmdsave_Click();
+    void Cmdcancle_Click();
+    void Cmddel_Click();
+    void Command6_Click();
+
+    // Title search and load
+    void Text2_DblClick();
+    void dlbnamemag_Click();
+
+    // Date and number fields
+    void Mask1_KeyPress(int& keyAscii);
+    void Mask2_KeyPress(int& keyAscii);
+    void Mask3_KeyPress(int& keyAscii);
+    void Mask4_KeyPress(int& keyAscii);
+    void Mask5_KeyPress(int& keyAscii);
+    void Text7_KeyPress(int& keyAscii);
+    void Text8_KeyPress(int& keyAscii);
+    void Text9_KeyPress(int& keyAscii);
+    void Text11_KeyPress(int& keyAscii);
+    void Text12_KeyPress(int& keyAscii);
+    void Mask1_Change();
+    void Mask3_Change();
+    void Mask4_Change();
+    void Mask5_Change();
+    void Mask1_Click();
+    void Mask2_Click();
+    void Mask3_Click();
+    void Mask4_Click();
+    void Mask5_Click();
+    void Text7_Click();
+    void Text8_Click();
+    void Text9_Click();
+    void Text11_Click();
+    void Text12_Click();
+
+    // Procedures
+    void clearinput();
+    void lockinput();
+    void unlockinput();
+    void resetbuttom(bool add, bool edit, bool del, bool save, bool cancel);
+    void checkinput();
+    void checkdate(const QString& dateText);
+    // Fills the window from the stored title of the key in Text1.
+    void loadtitle();
+
+  private:
+    void wire();
+    void monthCheck(ui::TextBox& field, void (NewJournal::*click)());
+    void selectTrimmed(ui::TextBox& field);
+    bool datesReadable();
+    TitleValues entry() const;
+    bool writeTitle();
+    void showNotFound();
+    void showTitle(const data::Row& row);
+    void showSubscription(const data::Row& row);
+
+    ui::Services& services_;
+    std::unique_ptr<data::Database> db_;
+};
+
+}  // namespace catalogue

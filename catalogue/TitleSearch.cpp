@@ -1,0 +1,73 @@
+#include "catalogue/TitleSearch.h"
+
+#include "data/Database.h"
+
+namespace catalogue {
+
+QString containsPattern(const QString& text) {
+    QString escaped = text;
+    escaped.replace(u'\\', QStringLiteral("\\\\"));
+    escaped.replace(u'%', QStringLiteral("\\%"));
+    escaped.replace(u'_', QStringLiteral("\\_"));
+    return u'%' + escaped + u'%';
+}
+
+std::vector<ui::PickRow> TitleSearch::byName(const QString& part) const {
+    std::vector<ui::PickRow> rows;
+    for (const data::Row& row : db_.query("SELECT pointer, vorlen_name FROM vorlen1"
+                                          " WHERE vorlen_name LIKE ? ESCAPE '\\' ORDER BY rowid",
+                                          {containsPattern(part)}))
+        rows.push_back({row.text(0), row.text(1)});
+    return rows;
+}
+
+bool TitleSearch::nameTaken(const QString& typed) const {
+    return db_.first("SELECT 1 FROM vorlen1 WHERE trim(vorlen_name) = ? LIMIT 1", {typed})
+        .has_value();
+}
+
+std::optional<data::Row> TitleSearch::title(const QString& key) const {
+    return db_.first(
+        "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen1.compare_name, vorlen1.old_name,"
+        " vorlen1.shot_name, vorlen1.First_year_printed, vorlen1.issn,"
+        " vorlen1.number_per_volume, vorlen1.volume_per_year, maglang.langdesth,"
+        " magtype.magtype_thai_des, dealer.Publisher_code, dealer.publisher_name"
+        " FROM vorlen1"
+        " JOIN maglang ON vorlen1.language_code = maglang.language_code"
+        " JOIN magtype ON vorlen1.magtype_code = magtype.magtype_code"
+        " JOIN dealer ON vorlen1.publisher_code = dealer.publisher_code"
+        " WHERE vorlen1.pointer = ? ORDER BY vorlen1.rowid LIMIT 1",
+        {key});
+}
+
+std::optional<data::Row> TitleSearch::subscription(const QString& key) const {
+    return db_.first(
+        "SELECT vorlen.copy_per_year, vorlen.price_per_year, vorlen.exchange_rate,"
+        " vorlen.begin_period, vorlen.end_period, vorlen.order_date,"
+        " department.department_thai_des, receives.receivestatusdes,"
+        " currmony.Currency_Thai_Des, dealer.Publisher_code, dealer.Publisher_Name,"
+        " statustype.status_thai_descrition, bindtype.bindtype_des, bindcolor.bindcolor_desth"
+        " FROM vorlen"
+        " JOIN department ON vorlen.department_code = department.department_code"
+        " JOIN receives ON vorlen.Receive_Code = receives.receivestatus"
+        " JOIN currmony ON vorlen.currency_code = currmony.currency_code"
+        " JOIN dealer ON vorlen.publisher_code = dealer.publisher_code"
+        " JOIN statustype ON vorlen.status_code = statustype.status_code"
+        " JOIN bindtype ON vorlen.bind_type_code = bindtype.bindtype_code"
+        " JOIN bindcolor ON vorlen.bind_color_code = bindcolor.bindtype_code"
+        " WHERE vorlen.pointer = ? ORDER BY vorlen.rowid LIMIT 1",
+        {key});
+}
+
+std::optional<QString> TitleSearch::kind(const QString& key) const {
+    const auto row = db_.first(
+        "SELECT typeclass.type_code, typemag.type_thai_descrition FROM typeclass"
+        " JOIN typemag ON typeclass.type_code = typemag.type_code"
+        " WHERE typeclass.pointer = ? ORDER BY typeclass.rowid LIMIT 1",
+        {key});
+    if (!row)
+        return std::nullopt;
+    return row->text(1);
+}
+
+}  // namespace catalogue

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "catalogue/NewJournalView.h"
+#include "catalogue/TitleRecords.h"
+#include "tests/support/TempDatabase.h"
+#include "ui/Fakes.h"
+
+namespace {
+
+struct View {
+    testing_support::TempDatabase temp;
+    ui::FakeMessageBox messages;
+    ui::FixedClock clock{QDate(2026, 3, 5)};
+    ui::RecordingOpener opener;
+    QString newdealer;
+    ui::Services services{temp.path(), messages, clock, opener, newdealer};
+    catalogue::NewJournalView view{services};
+
+    View() {
+        EXPECT_TRUE(view.load());
+        view.show();
+    }
+    template <typename W>
+    W* find(const char* name) {
+        auto* w = view.findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+};
+
+}  // namespace
+
+TEST(NewJournalView, TypingIntoTheRealFields) {
+    View v;
+    EXPECT_EQ(v.view.windowTitle(), "บันทึกข้อมูลวารสารใหม่");
+    auto* mask3 = v.find<QLineEdit>("Mask3");
+    EXPECT_FALSE(mask3->isEnabled());
+    EXPECT_EQ(mask3->palette().color(QPalette::Disabled, QPalette::Base), QColor(192, 192, 192));
+    EXPECT_EQ(mask3->text(), "05/03/2026");
+    EXPECT_FALSE(v.find<QPushButton>("Cmdsave")->isEnabled());
+
+    v.click("Cmdadd");
+    EXPECT_TRUE(mask3->isEnabled());
+    EXPECT_EQ(mask3->palette().color(QPalette::Active, QPalette::Base), QColor(255, 255, 255));
+    EXPECT_TRUE(v.find<QPushButton>("Cmdsave")->isEnabled());
+    EXPECT_FALSE(v.find<QLineEdit>("Text1")->isEnabled());
+
+    mask3->selectAll();
+    QTest::keyClicks(mask3, "01132020");
+    EXPECT_EQ(mask3->text(), "01/13/2020");
+    EXPECT_EQ(v.messages.last().text, "พิมพ์ข้อมูลวันที่ผิดพลาด ใช้รูปแบบ DD/MM/YYYY");
+    EXPECT_EQ(mask3->selectedText(), "01/13/2020");
+    QTest::keyClicks(mask3, "010x12027");
+    EXPECT_EQ(mask3->text(), "01/01/2027");
+
+    auto* issn = v.find<QLineEdit>("Mask2");
+    issn->selectAll();
+    QTest::keyClicks(issn, "12345678");
+    EXPECT_EQ(issn->text(), "1234-5678");
+
+    auto* fee = v.find<QLineEdit>("Text11");
+    fee->selectAll();
+    QTest::keyClicks(fee, "-12.5");
+    EXPECT_EQ(fee->text(), "125");
+    EXPECT_EQ(fee->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+
+    v.messages.queue(ui::msg::kOk);
+    v.click("Cmdcancle");
+    EXPECT_EQ(mask3->text(), "05/03/2026");
+    EXPECT_FALSE(mask3->isEnabled());
+}
+
+TEST(NewJournalView, FindingAndShowingATitle) {
+    View v;
+    catalogue::TitleValues t;
+    t.name = "Science Today";
+    t.firstYearPrinted = "1/1/2020";
+    t.issn = "87654321";
+    t.languageCode = "02";
+    t.magtypeCode = "04";
+    t.publisherCode = "5";
+    t.departmentCode = "03";
+    t.bindTypeCode = "01";
+    t.receiveCode = "1";
+    t.bindColorCode = "03";
+    t.currencyCode = "02";
+    t.beginPeriod = t.endPeriod = t.orderDate = "1/1/2026";
+    t.agentCode = "1";
+    t.statusCode = "02";
+    t.typeCode = "05";
+    const QString key = catalogue::TitleRecords(v.temp.db()).addTitle(2, t);
+
+    auto* name = v.find<QLineEdit>("Text2");
+    QTest::keyClicks(name, "Today");
+    auto* found = v.find<QListWidget>("dlbnamemag");
+    EXPECT_FALSE(found->isVisible());
+    QTest::mouseDClick(name, Qt::LeftButton);
+    ASSERT_TRUE(found->isVisible());
+    ASSERT_EQ(found->count(), 1);
+    EXPECT_EQ(found->item(0)->text(), "Science Today");
+    const QRect row = found->visualItemRect(found->item(0));
+    QTest::mouseClick(found->viewport(), Qt::LeftButton, {}, row.center());
+
+    EXPECT_FALSE(found->isVisible());
+    EXPECT_EQ(v.find<QLineEdit>("Text1")->text(), key);
+    EXPECT_EQ(v.find<QLineEdit>("Mask2")->text(), "8765-4321");
+    EXPECT_EQ(v.find<QComboBox>("dcblanguage")->currentText(), "ภาษาอังกฤษ");
+    EXPECT_EQ(v.find<QComboBox>("dcbbindco")->currentText(), "สีเขียว");
+    EXPECT_EQ(v.find<QListWidget>("dlbtypemag")->currentItem()->text(), "วิทยาศาสตร์และเทคโนโลยี");
+    EXPECT_EQ(v.find<QLineEdit>("Text10")->text(), "Springer Nature");
+    EXPECT_TRUE(v.find<QPushButton>("Cmdedit")->isEnabled());
+    EXPECT_FALSE(v.find<QPushButton>("Cmdadd")->isEnabled());
+
+    v.click("Cmddel");
+    EXPECT_EQ(v.messages.last().text, "ลบข้อมูลเรียบร้อแล้ว");
+    EXPECT_EQ(v.find<QLineEdit>("Text1")->text(), "");
+    EXPECT_EQ(v.temp.db().first("SELECT count(*) FROM vorlen1")->text(0), "0");
+}

@@ -1,0 +1,184 @@
+#include "catalogue/TitleSearch.h"
+#include "tests/catalogue/NewJournalFixture.h"
+
+using testing_support::NewJournalWindow;
+
+namespace {
+
+QStringList names(const catalogue::NewJournal& w) {
+    QStringList out;
+    for (const ui::PickRow& row : w.dlbnamemag.rows())
+        out << row.description;
+    return out;
+}
+
+void pick(catalogue::NewJournal& w, const QString& name) {
+    for (size_t i = 0; i < w.dlbnamemag.rows().size(); ++i)
+        if (w.dlbnamemag.rows()[i].description == name) {
+            w.dlbnamemag.userChoose(int(i));
+            return;
+        }
+    ADD_FAILURE() << "no row " << name.toStdString();
+}
+
+}  // namespace
+
+TEST(TitleNameSearch, FindsPartsOfNamesLiterally) {
+    NewJournalWindow f;
+    auto& w = f.w;
+    f.addTitle("O'Reilly Weekly");
+    f.addTitle("100% Science");
+    f.addTitle("1000 Science");
+    f.addTitle("Kid_Science");
+    f.addTitle("KidsScience");
+
+    f.messages.clear();
+    w.Text2.setText("");
+    w.Text2.doubleClick();
+    EXPECT_TRUE(w.dlbnamemag.visible());
+    EXPECT_EQ(names(w).size(), 5) << "an empty text lists every title";
+
+    const std::pair<QString, QStringList> cases[] = {
+        {"'Reil", {"O'Reilly Weekly"}},
+        {"0%", {"100% Science"}},
+        {"d_S", {"Kid_Science"}},
+        {"science", {"100% Science", "1000 Science", "Kid_Science", "KidsScience"}},
+        {"ไม่มี", {}}};
+    for (const auto& [text, expected] : cases) {
+        w.Text2.setText(text);
+        w.Text2.doubleClick();
+        EXPECT_EQ(names(w), expected) << text.toStdString();
+        EXPECT_TRUE(w.dlbnamemag.visible());
+    }
+    EXPECT_TRUE(f.messages.shown().empty()) << "a search shows no message";
+    EXPECT_EQ(catalogue::containsPattern("a\\%_"), "%a\\\\\\%\\_%");
+}
+
+TEST(TitleLoad, ShowsEveryFieldWithItsDescription) {
+    NewJournalWindow f;
+    auto& w = f.w;
+    const QString key = f.addTitle("วารสาร 'คุณภาพ'", true, "ภาษาอังกฤษ");
+    f.temp.db().exec(
+        "UPDATE vorlen1 SET compare_name = 'เทียบ', old_name = 'เดิม', shot_name = 'ย่อ',"
+        " First_year_printed = '1/2/2020' WHERE pointer = ?",
+        {key});
+    f.temp.db().exec("UPDATE vorlen SET price_per_year = '1250.50' WHERE pointer = ?", {key});
+
+    w.Text2.setText("คุณ");
+    w.Text2.doubleClick();
+    pick(w, "วารสาร 'คุณภาพ'");
+    EXPECT_FALSE(w.dlbnamemag.visible());
+    EXPECT_EQ(w.Text1.text(), key);
+    EXPECT_TRUE(w.opt1.value());
+    EXPECT_FALSE(w.opt2.value());
+    EXPECT_EQ(w.Text2.text(), "วารสาร 'คุณภาพ'");
+    EXPECT_EQ(w.Text3.text(), "เทียบ");
+    EXPECT_EQ(w.Text4.text(), "เดิม");
+    EXPECT_EQ(w.Text5.text(), "ย่อ");
+    EXPECT_EQ(w.Mask1.text(), "01/02/2020");
+    EXPECT_EQ(w.Mask2.text(), "1234-5678");
+    EXPECT_EQ(w.Text8.text(), "12");
+    EXPECT_EQ(w.dcblanguage.text(), "ภาษาอังกฤษ");
+    EXPECT_EQ(w.dcblanguage.boundText(), "02");
+    EXPECT_EQ(w.dcbmagtype.boundText(), "04");
+    EXPECT_EQ(w.Text6.text(), "4");
+    EXPECT_EQ(w.Text10.text(), "Elsevier");
+    EXPECT_EQ(w.Text11.text(), "1250.50");
+    EXPECT_EQ(w.Mask3.text(), "05/03/2026");
+    EXPECT_EQ(w.Mask4.text(), "31/12/2026");
+    EXPECT_EQ(w.dcbdepart.boundText(), "02");
+    EXPECT_EQ(w.dcbrecei.boundText(), "1");
+    EXPECT_EQ(w.dcbcurren.boundText(), "01");
+    EXPECT_EQ(w.Text13.text(), "2");
+    EXPECT_EQ(w.Text14.text(), "บริษัท มติชน จำกัด (มหาชน)");
+    EXPECT_EQ(w.dcbstatus.boundText(), "01");
+    EXPECT_EQ(w.dcbbindsta.boundText(), "01");
+    EXPECT_EQ(w.dcbbindco.boundText(), "02");
+    EXPECT_EQ(w.dlbtypemag.boundText(), "01");
+    EXPECT_EQ(std::vector<bool>({w.Cmdadd.enabled(), w.Cmdedit.enabled(), w.Cmddel.enabled(),
+                                 w.Cmdsave.enabled(), w.Cmdcancle.enabled()}),
+              std::vector<bool>({false, true, true, false, true}));
+    EXPECT_FALSE(w.Text3.enabled()) << "the load keeps the lock state";
+
+    // Edit and save it back: the same key, the new name.
+    w.Cmdedit.click();
+    w.Text2.setText("วารสาร 'คุณภาพ' ใหม่");
+    w.Text4.setText("");
+    w.Cmdsave.click();
+    EXPECT_EQ(f.messages.last().text, "การบันทึกข้อมูลวารสารรายชื่อใหม่เรียบร้อยแล้ว");
+    EXPECT_EQ(f.cell("SELECT vorlen_name FROM vorlen1 WHERE pointer = ?", {key}),
+              "วารสาร 'คุณภาพ' ใหม่");
+    EXPECT_EQ(f.cell("SELECT old_name FROM vorlen1 WHERE pointer = ?", {key}), "  ");
+    EXPECT_EQ(f.cell("SELECT price_per_year FROM vorlen WHERE pointer = ?", {key}), "1250.50");
+    EXPECT_EQ(f.count("vorlen1"), 1);
+}
+
+TEST(TitleLoad, NullsJoinsAndKeyLetters) {
+    NewJournalWindow f;
+    auto& w = f.w;
+    const QString full = f.addTitle("มีชื่อเทียบ");
+    f.temp.db().exec("UPDATE vorlen1 SET compare_name = 'เทียบ' WHERE pointer = ?", {full});
+    const QString bare = f.addTitle("ไม่มีชื่อเทียบ", false);
+    f.temp.db().exec(
+        "UPDATE vorlen1 SET compare_name = NULL, old_name = NULL, shot_name = NULL,"
+        " issn = ' ' WHERE pointer = ?",
+        {bare});
+
+    w.Text2.setText("มีชื่อเทียบ");
+    w.Text2.doubleClick();
+    pick(w, "มีชื่อเทียบ");
+    EXPECT_EQ(w.Text3.text(), "เทียบ");
+    w.Text2.setText("ไม่มี");
+    w.Text2.doubleClick();
+    pick(w, "ไม่มีชื่อเทียบ");
+    EXPECT_EQ(w.Text3.text(), "");
+    EXPECT_EQ(w.Text4.text(), "");
+    EXPECT_EQ(w.Mask2.text(), " ");
+    EXPECT_TRUE(w.opt2.value());
+    EXPECT_FALSE(w.opt1.value());
+
+    // A key in lower case or another letter leaves the options.
+    f.temp.db().exec("UPDATE vorlen1 SET pointer = 'x000009' WHERE pointer = ?", {full});
+    f.temp.db().exec("UPDATE vorlen SET pointer = 'x000009' WHERE pointer = ?", {full});
+    w.Text1.setText("x000009");
+    w.loadtitle();
+    EXPECT_TRUE(w.opt2.value());
+    EXPECT_EQ(w.Text2.text(), "มีชื่อเทียบ");
+
+    // A subscription that does not join: the title shows, the rest stays.
+    f.temp.db().exec("UPDATE vorlen SET status_code = '99' WHERE pointer = ?", {bare});
+    w.resetbuttom(true, false, false, false, false);
+    w.Text1.setText(bare);
+    w.Text12.setText("77");
+    w.loadtitle();
+    EXPECT_EQ(w.Text2.text(), "ไม่มีชื่อเทียบ");
+    EXPECT_EQ(w.Text12.text(), "77");
+    EXPECT_TRUE(w.Cmdadd.enabled());
+    EXPECT_FALSE(w.Cmdedit.enabled());
+
+    // A title whose publisher does not join is not found at all.
+    f.temp.db().exec("UPDATE vorlen1 SET publisher_code = '999' WHERE pointer = ?", {bare});
+    f.messages.clear();
+    w.Text1.setText(bare);
+    w.Text2.setText("ค้างอยู่");
+    w.loadtitle();
+    EXPECT_EQ(f.messages.last().text, "ไม่พบข้อมูลที่ต้องการค้นหา กรุณาตรวจสอบอีกครั้ง");
+    EXPECT_EQ(f.messages.last().caption, "ผลการค้นหา");
+    EXPECT_EQ(w.Text1.text(), "");
+    EXPECT_EQ(w.focus(), &w.Text1);
+    EXPECT_EQ(w.Text2.text(), "ค้างอยู่");
+}
+
+TEST(TitleLoad, PickingWhileAddingKeepsTheMode) {
+    NewJournalWindow f;
+    auto& w = f.w;
+    f.addTitle("ระหว่างเพิ่ม");
+    w.Cmdadd.click();
+    w.Text2.setText("ระหว่าง");
+    w.Text2.doubleClick();
+    pick(w, "ระหว่างเพิ่ม");
+    EXPECT_TRUE(w.addmode);
+    EXPECT_TRUE(w.Text3.enabled());
+    EXPECT_TRUE(w.Cmdedit.enabled());
+    EXPECT_FALSE(w.Cmdsave.enabled());
+}
