@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPrinter>
+#include <algorithm>
 
 namespace ui::qt {
 
@@ -13,6 +14,10 @@ PainterSurface::PainterSurface(std::unique_ptr<QPrinter> printer)
     : printer_(std::move(printer)), scale_(printer_->resolution() / 1440.0) {
     if (!painter_.begin(printer_.get()))
         throw PrintError(kRefused);
+    const QRectF paper = printer_->paperRect(QPrinter::Inch);
+    const double fit =
+        std::min({1.0, paper.width() * 1440 / kPageWidth, paper.height() * 1440 / kPageHeight});
+    painter_.scale(fit, fit);
 }
 
 PainterSurface::~PainterSurface() {

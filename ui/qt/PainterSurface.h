@@ -11,9 +11,14 @@ namespace ui::qt {
 
 // A page surface drawing on a QPrinter: the default printer or a PDF file.
 // Positions are twips from the paper's corner, whatever the printer's
-// resolution. Raises PrintError when the printer refuses the job.
+// resolution. The page is a Legal sheet (8.5 x 14 inches), tall enough for
+// 32 lines at 16 point in the Thai font that prints; shorter paper gets the
+// whole page reduced to fit. Raises PrintError when the printer refuses the
+// job.
 class PainterSurface : public PageSurface {
   public:
+    static constexpr double kPageWidth = 12240, kPageHeight = 20160;
+
     explicit PainterSurface(std::unique_ptr<QPrinter> printer);
     ~PainterSurface() override;
 
@@ -31,7 +36,7 @@ class PainterSurface : public PageSurface {
 
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
-    double scale_;  // device units per twip
+    double scale_;  // device units per twip, before any reduction
 };
 
 }  // namespace ui::qt

@@ -39,7 +39,7 @@ std::unique_ptr<PageSurface> QtPrinting::openPdf(const QString& path) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);
-    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageSize(QPageSize(QPageSize::Legal));
     printer->setResolution(1440);
     printer->setFullPage(true);
     try {
