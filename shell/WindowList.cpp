@@ -1,6 +1,7 @@
 #include "shell/WindowList.h"
 
 #include "catalogue/NewJournalView.h"
+#include "issues/reg_journalView.h"
 #include "renewal/expdateView.h"
 #include "shell/MainWindow.h"
 
@@ -12,6 +13,9 @@ void registerWindows(MainWindow& main) {
         MainWindow::Placement::Child);
     main.registerWindow(
         "expdate", [](ui::Services& s) { return new renewal::expdateView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "reg_journal", [](ui::Services& s) { return new issues::reg_journalView(s); },
         MainWindow::Placement::Child);
     (void)main;
 }

@@ -1,0 +1,79 @@
+#include "issues/IssueRegister.h"
+
+#include <sqlite3.h>
+
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/LeadingNumber.h"
+#include "data/Schema.h"
+
+namespace issues {
+
+namespace {
+
+namespace col = data::tranfile;
+
+QString counterValue(const data::Database& db) {
+    const auto row = db.first("SELECT nextmagno FROM jourctrl ORDER BY rowid LIMIT 1");
+    if (!row)
+        throw data::DbError(SQLITE_ERROR, QStringLiteral("jourctrl: no counter row"));
+    return row->text(data::jourctrl::nextmagno);
+}
+
+}  // namespace
+
+QString IssueRegister::advancedNumber(const QString& number) {
+    return QString::number(data::leadingNumber(number) + 1);
+}
+
+QString IssueRegister::nextNumber() const {
+    return counterValue(db_);
+}
+
+QString IssueRegister::addIssue(const IssueRow& issue) {
+    data::Transaction tx(db_);
+    const QString current = counterValue(db_);
+    const QString magno = current.trimmed() == issue.magno.trimmed() ? issue.magno : current;
+    db_.exec(
+        "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily, yearno,"
+        " issueno, descriptionitem) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+        {magno, issue.departmentCode, issue.pointer, issue.receivedate, issue.daily, issue.yearno,
+         issue.issueno, issue.descriptionitem});
+    db_.exec(
+        "UPDATE jourctrl SET nextmagno = ?"
+        " WHERE rowid = (SELECT rowid FROM jourctrl ORDER BY rowid LIMIT 1)",
+        {advancedNumber(magno)});
+    tx.commit();
+    return magno;
+}
+
+bool IssueRegister::updateIssue(const QString& magno, const IssueChanges& c) {
+    return db_.exec(
+               "UPDATE tranfile SET daily = ?, yearno = ?, issueno = ?, descriptionitem = ?,"
+               " receivedate = ? WHERE rowid = (SELECT rowid FROM tranfile"
+               " WHERE trim(magno) = ? ORDER BY rowid LIMIT 1)",
+               {c.daily, c.yearno, c.issueno, c.descriptionitem, c.receivedate, magno.trimmed()}) >
+           0;
+}
+
+bool IssueRegister::deleteIssue(const QString& magno) {
+    return db_.exec(
+               "DELETE FROM tranfile WHERE rowid = (SELECT rowid FROM tranfile"
+               " WHERE trim(magno) = ? ORDER BY rowid LIMIT 1)",
+               {magno.trimmed()}) > 0;
+}
+
+std::vector<IssueRow> IssueRegister::issuesOf(const QString& pointer) const {
+    std::vector<IssueRow> issues;
+    for (const data::Row& r :
+         db_.query("SELECT magno, department_code, pointer, receivedate, daily, yearno, issueno,"
+                   " descriptionitem FROM tranfile WHERE trim(pointer) = ?"
+                   " ORDER BY dmy_date(daily) IS NULL, dmy_date(daily) DESC, rowid",
+                   {pointer.trimmed()}))
+        issues.push_back({r.text(col::magno), r.text(col::department_code), r.text(col::pointer),
+                          r.text(col::receivedate), r.text(col::daily), r.text(col::yearno),
+                          r.text(col::issueno), r.text(col::descriptionitem)});
+    return issues;
+}
+
+}  // namespace issues

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace data {
+class Database;
+}
+
+namespace issues {
+
+// One registered issue, in the column order of tranfile.
+struct IssueRow {
+    QString magno;
+    QString departmentCode;
+    QString pointer;
+    QString receivedate;
+    QString daily;
+    QString yearno;
+    QString issueno;
+    QString descriptionitem;
+};
+
+// The five columns an edit may rewrite.
+struct IssueChanges {
+    QString receivedate;
+    QString daily;
+    QString yearno;
+    QString issueno;
+    QString descriptionitem;
+};
+
+// The register of received issues (tranfile) and its number counter
+// (jourctrl). Numbers and keys are matched on their trimmed values, since
+// stored ones may carry spaces.
+class IssueRegister {
+  public:
+    explicit IssueRegister(data::Database& db) : db_(db) {}
+
+    // The counter after `number`: its leading number plus one, as plain digits.
+    static QString advancedNumber(const QString& number);
+
+    // The number the next registration will get. Reserves nothing.
+    QString nextNumber() const;
+    // Writes the issue and advances the counter in one transaction. The
+    // counter is read again inside it: when another program has taken the
+    // offered number meanwhile, the issue gets the counter's current number.
+    // Returns the number the issue was stored under.
+    QString addIssue(const IssueRow& issue);
+    // Rewrites the date, number and description columns of the first row with
+    // this number; false when there is none.
+    bool updateIssue(const QString& magno, const IssueChanges& changes);
+    // Deletes the first row with this number; false when there is none.
+    bool deleteIssue(const QString& magno);
+    // The issues of a title, latest issue date first; rows whose date is empty
+    // or unreadable come last.
+    std::vector<IssueRow> issuesOf(const QString& pointer) const;
+
+  private:
+    data::Database& db_;
+};
+
+}  // namespace issues

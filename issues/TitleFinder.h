@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace data {
+class Database;
+}
+
+namespace issues {
+
+// One subscription of a title that a search found.
+struct TitleMatch {
+    QString pointer;
+    QString name;
+    QString departmentCode;
+    QString departmentName;
+};
+
+// Finds titles by part of their name, one row per subscribing department.
+class TitleFinder {
+  public:
+    explicit TitleFinder(const data::Database& db) : db_(db) {}
+
+    // Titles whose name contains `text` literally (% and _ included); a title
+    // without a subscription is not found.
+    std::vector<TitleMatch> find(const QString& text) const;
+
+  private:
+    const data::Database& db_;
+};
+
+}  // namespace issues

@@ -1,0 +1,358 @@
+#include "issues/reg_journal.h"
+
+#include "data/Database.h"
+#include "data/DateText.h"
+#include "issues/IssueRegister.h"
+#include "issues/TitleFinder.h"
+
+namespace issues {
+
+namespace {
+
+// Columns of the titles list.
+namespace title {
+constexpr int name = 0, department = 1, pointer = 2, departmentCode = 3;
+}
+// Columns of the issues list; the entry fields Text2 to Text7 follow them.
+namespace item {
+constexpr int magno = 0, daily = 1, yearno = 2, issueno = 3, description = 4, received = 5;
+}
+constexpr int kBlankRows = 14;
+
+const QString kResultCaption = QStringLiteral("ผลการบันทึก");
+
+}  // namespace
+
+reg_journal::reg_journal(ui::Services& services)
+    : Form(QStringLiteral("โปรแกรมลงทะเบียนวารสาร"), services.messages), services_(services) {
+    for (ui::CommandButton* b : {&Command2, &Command3, &Command6, &Command7, &Command4})
+        b->setEnabled(false);
+    lockTextboxes();
+    MonthView1.setVisible(false);
+    MonthView2.setVisible(false);
+
+    Command1.onClick = [this] { Command1_Click(); };
+    Text1.onKeyPress = [this](int& keyAscii) { Text1_KeyPress(keyAscii); };
+    show_journal.onClick = [this] { show_journal_Click(); };
+    show_item.onClick = [this] { show_item_Click(); };
+    Command8.onClick = [this] { Command8_Click(); };
+    Command5.onClick = [this] { Command5_Click(); };
+    Command2.onClick = [this] { Command2_Click(); };
+    Command3.onClick = [this] { Command3_Click(); };
+    Command4.onClick = [this] { Command4_Click(); };
+    Command7.onClick = [this] { Command7_Click(); };
+    Command6.onClick = [this] { Command6_Click(); };
+    Command9.onClick = [this] { Command9_Click(); };
+    Command10.onClick = [this] { Command10_Click(); };
+    MonthView1.onDateClick = [this](const QDate& d) { MonthView1_DateClick(d); };
+    MonthView2.onDateClick = [this](const QDate& d) { MonthView2_DateClick(d); };
+}
+
+reg_journal::~reg_journal() = default;
+
+bool reg_journal::Form_Load() {
+    show_journal.setColWidth(title::name, 3500);
+    show_journal.setColWidth(title::department, 6000);
+    show_journal.setTextMatrix(0, title::name, QStringLiteral("ชื่อวาสาร"));
+    show_journal.setTextMatrix(0, title::department, QStringLiteral("คณะที่บอกรับ"));
+
+    const int widths[] = {950, 1200, 600, 700, 5000};
+    const QString headings[] = {QStringLiteral("เลขทะเบียน"), QStringLiteral("ประจำเดือน"),
+                                QStringLiteral("ปีที่"), QStringLiteral("เล่มที่"),
+                                QStringLiteral("คำอธิบาย")};
+    for (int c = 0; c < 5; ++c) {
+        show_item.setColWidth(c, widths[c]);
+        show_item.setTextMatrix(0, c, headings[c]);
+    }
+    show_item.setColAlignment(item::description, ui::Grid::Align::LeftTop);
+
+    const bool opened = guarded([this] {
+        db_.reset();
+        db_ = std::make_unique<data::Database>(services_.databasePath);
+    });
+    if (opened)
+        setFocus(Text1);
+    return opened;
+}
+
+void reg_journal::Command1_Click() {
+    if (Text1.text().trimmed().isEmpty()) {
+        messages().show(QStringLiteral("กรุณาพิมพ์รายชื่อวารสารที่ต้องการลงทะเบียน"),
+                        QStringLiteral("ข้อผิดพลาด"), ui::msg::kStop);
+        setFocus(Text1);
+        return;
+    }
+    std::vector<TitleMatch> found;
+    if (!guarded([&] { found = TitleFinder(*db_).find(Text1.text()); }))
+        return;
+    if (found.empty()) {
+        messages().show(QStringLiteral("ไม่พบรายชื่อวารสารนี้"), QStringLiteral("ไม่พบข้อมูล"),
+                        ui::msg::kStop);
+        Text1.setText({});
+        setFocus(Text1);
+        return;
+    }
+    show_journal.setRows(int(found.size()) + 1);
+    for (int i = 0; i < int(found.size()); ++i) {
+        const TitleMatch& m = found[i];
+        show_journal.setTextMatrix(i + 1, title::name, m.name);
+        show_journal.setTextMatrix(i + 1, title::department, m.departmentName);
+        show_journal.setTextMatrix(i + 1, title::pointer, m.pointer);
+        show_journal.setTextMatrix(i + 1, title::departmentCode, m.departmentCode);
+    }
+    setFocus(show_journal);
+}
+
+void reg_journal::Text1_KeyPress(int& keyAscii) {
+    if (keyAscii == ui::key::kEnter)
+        Command1_Click();
+}
+
+void reg_journal::show_journal_Click() {
+    cls_show_listitem();
+    reset_textbox();
+    const QString key = show_journal.textMatrix(show_journal.row(), title::pointer);
+    bool listed = false;
+    if (!guarded([&] { listed = fillIssues(key); }))
+        return;
+    listedPointer_ = key;
+    if (!listed) {
+        Label1.setCaption({});
+        messages().show(QStringLiteral("รายชื่อวารสารนี้ไม่พบข้อมูลการลงทะเบียน"),
+                        QStringLiteral("ไม่พบวารสารที่ลงทะเบียน"), ui::msg::kStop);
+        Command2.setEnabled(true);
+    }
+}
+
+void reg_journal::show_item_Click() {
+    copyIssueRow();
+    show_item.setHighLight(1);
+    Command3.setEnabled(true);
+    Command6.setEnabled(true);
+}
+
+void reg_journal::Command8_Click() {
+    show_journal.setHighLight(2);
+    show_item.setHighLight(2);
+    clearTextboxes();
+    Label1.setCaption({});
+    lockTextboxes();
+    cls_show_listitem();
+    cls_show_journal();
+    Command2.setEnabled(false);
+    Command3.setEnabled(false);
+    Command6.setEnabled(false);
+    Text1.setText({});
+    setFocus(Text1);
+}
+
+void reg_journal::Command5_Click() {
+    unload();
+}
+
+void reg_journal::Command2_Click() {
+    QString number;
+    if (!guarded([&] { number = IssueRegister(*db_).nextNumber(); }))
+        return;
+    const int r = show_journal.row();
+    entryPointer_ = r >= 1 ? show_journal.textMatrix(r, title::pointer) : QString();
+    entryDepartment_ = r >= 1 ? show_journal.textMatrix(r, title::departmentCode) : QString();
+    clearTextboxes();
+    active_textbox();
+    entryMode = QStringLiteral("New");
+    setListsEnabled(false);
+    Command4.setEnabled(true);
+    Command7.setEnabled(true);
+    Command2.setEnabled(false);
+    Command3.setEnabled(false);
+    Command6.setEnabled(false);
+    Text7.setText(data::writeDate(services_.clock.today()));
+    Text2.setText(number);
+    setFocus(Command9);
+}
+
+void reg_journal::Command3_Click() {
+    active_textbox();
+    entryMode = QStringLiteral("Edit");
+    setListsEnabled(false);
+    Command4.setEnabled(true);
+    Command7.setEnabled(true);
+    Command2.setEnabled(false);
+    Command3.setEnabled(false);
+    Command6.setEnabled(false);
+    setFocus(Command9);
+}
+
+void reg_journal::Command4_Click() {
+    endEntry();
+}
+
+void reg_journal::Command7_Click() {
+    if (messages().show(QStringLiteral("ต้องการบันทึกข้อมูลวารสารเลขทะเบียนนี้หรือไม่"),
+                        QStringLiteral(" ยืนยันการบันทึกข้อมูล"), ui::msg::kQuestion) != ui::msg::kOk)
+        return;
+    if (entryMode == u"New" && !saveNew())
+        return;
+    if (entryMode == u"Edit" && !saveEdit())
+        return;
+    endEntry();
+}
+
+void reg_journal::Command6_Click() {
+    if (messages().show(QStringLiteral("ต้องการลบข้อมูลวารสารเลขทะเบียนนี้หรือไม่"),
+                        QStringLiteral(" ยืนยันการลบข้อมูล"), ui::msg::kQuestion) != ui::msg::kOk)
+        return;
+    bool deleted = false;
+    if (!guarded([&] { deleted = IssueRegister(*db_).deleteIssue(Text2.text()); }))
+        return;
+    if (deleted) {
+        messages().show(QStringLiteral("ทำการลบข้อมูลเรียบร้อยแล้ว"), QStringLiteral("ผลการลบข้อมูล"),
+                        ui::msg::kInformation);
+        clearTextboxes();
+        lockTextboxes();
+    }
+    refillIssues(listedPointer_);
+}
+
+void reg_journal::Command9_Click() {
+    MonthView1.setVisible(true);
+    MonthView1.setValue(services_.clock.today());
+}
+
+void reg_journal::Command10_Click() {
+    MonthView2.setVisible(true);
+    MonthView2.setValue(services_.clock.today());
+}
+
+void reg_journal::MonthView1_DateClick(const QDate& date) {
+    Text3.setText(data::writeDate(date));
+    MonthView1.setVisible(false);
+}
+
+void reg_journal::MonthView2_DateClick(const QDate& date) {
+    Text7.setText(data::writeDate(date));
+    MonthView2.setVisible(false);
+}
+
+void reg_journal::reset_textbox() {
+    clearTextboxes();
+    copyIssueRow();
+    lockTextboxes();
+}
+
+void reg_journal::active_textbox() {
+    Text4.setEnabled(true);
+    Text5.setEnabled(true);
+    Text6.setEnabled(true);
+}
+
+void reg_journal::cls_show_listitem() {
+    show_item.setRows(kBlankRows);
+    for (int r = 1; r < kBlankRows; ++r)
+        for (int c = 0; c < show_item.cols(); ++c)
+            show_item.setTextMatrix(r, c, {});
+}
+
+void reg_journal::cls_show_journal() {
+    show_journal.setRows(kBlankRows);
+    for (int r = 1; r < kBlankRows; ++r)
+        for (int c = 0; c < show_journal.cols(); ++c)
+            show_journal.setTextMatrix(r, c, {});
+}
+
+bool reg_journal::fillIssues(const QString& pointer) {
+    const std::vector<IssueRow> rows = IssueRegister(*db_).issuesOf(pointer);
+    if (rows.empty())
+        return false;
+    show_item.setRows(int(rows.size()) + 1);
+    for (int i = 0; i < int(rows.size()); ++i) {
+        const IssueRow& row = rows[i];
+        show_item.setTextMatrix(i + 1, item::magno, row.magno);
+        show_item.setTextMatrix(i + 1, item::daily, data::reformatDate(row.daily));
+        show_item.setTextMatrix(i + 1, item::yearno, row.yearno);
+        show_item.setTextMatrix(i + 1, item::issueno, row.issueno);
+        show_item.setTextMatrix(i + 1, item::description, row.descriptionitem);
+        show_item.setTextMatrix(i + 1, item::received, data::reformatDate(row.receivedate));
+    }
+    Label1.setCaption(QStringLiteral("   Magno= ") + show_item.textMatrix(1, item::magno) +
+                      QStringLiteral("   Daily=  ") + show_item.textMatrix(1, item::daily) +
+                      QStringLiteral("  :  ") + show_item.textMatrix(1, item::description));
+    show_journal.setHighLight(1);
+    show_item.setHighLight(2);
+    Command2.setEnabled(true);
+    return true;
+}
+
+void reg_journal::refillIssues(const QString& pointer) {
+    bool listed = false;
+    if (!guarded([&] { listed = fillIssues(pointer); }))
+        return;
+    listedPointer_ = pointer;
+    if (!listed) {
+        cls_show_listitem();
+        Label1.setCaption({});
+    }
+}
+
+void reg_journal::copyIssueRow() {
+    const int r = show_item.row();
+    ui::TextBox* fields[] = {&Text2, &Text3, &Text4, &Text5, &Text6, &Text7};
+    for (int c = 0; c < 6; ++c)
+        fields[c]->setText(r >= 1 ? show_item.textMatrix(r, c) : QString());
+}
+
+void reg_journal::clearTextboxes() {
+    for (ui::TextBox* t : {&Text2, &Text3, &Text4, &Text5, &Text6, &Text7})
+        t->setText({});
+}
+
+void reg_journal::lockTextboxes() {
+    for (ui::TextBox* t : {&Text2, &Text3, &Text4, &Text5, &Text6, &Text7})
+        t->setEnabled(false);
+}
+
+void reg_journal::setListsEnabled(bool on) {
+    show_journal.setEnabled(on);
+    show_item.setEnabled(on);
+}
+
+void reg_journal::endEntry() {
+    reset_textbox();
+    setListsEnabled(true);
+    Command4.setEnabled(false);
+    Command7.setEnabled(false);
+    Command2.setEnabled(true);
+    Command3.setEnabled(true);
+    Command6.setEnabled(true);
+}
+
+bool reg_journal::saveNew() {
+    const IssueRow issue{Text2.text(), entryDepartment_, entryPointer_, Text7.text(),
+                         Text3.text(), Text4.text(),     Text5.text(),  Text6.text()};
+    QString stored;
+    if (!guarded([&] { stored = IssueRegister(*db_).addIssue(issue); }))
+        return false;
+    if (stored != issue.magno)
+        messages().show(QStringLiteral("เลขทะเบียน %1 ถูกใช้ไปแล้ว ฉบับนี้บันทึกเป็นเลขทะเบียน %2")
+                            .arg(issue.magno, stored),
+                        kResultCaption, ui::msg::kInformation);
+    messages().show(QStringLiteral("บันทึกข้อมูลลงทะเบียนวารสารเรียบร้อยแล้ว"), kResultCaption,
+                    ui::msg::kInformation);
+    refillIssues(entryPointer_);
+    return true;
+}
+
+bool reg_journal::saveEdit() {
+    const IssueChanges changes{Text7.text(), Text3.text(), Text4.text(), Text5.text(),
+                               Text6.text()};
+    bool updated = false;
+    if (!guarded([&] { updated = IssueRegister(*db_).updateIssue(Text2.text(), changes); }))
+        return false;
+    if (updated)
+        messages().show(QStringLiteral("บันทึกข้อมูลที่ทำการแก้ไขแล้ว"), kResultCaption,
+                        ui::msg::kInformation);
+    refillIssues(listedPointer_);
+    return true;
+}
+
+}  // namespace issues

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QDate>
+#include <memory>
+
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/Grid.h"
+#include "ui/TextBox.h"
+
+namespace data {
+class Database;
+}
+
+namespace issues {
+
+// The issue registration window: finds a title by part of its name, lists
+// its registered issues and registers, edits and deletes them.
+class reg_journal : public ui::Form {
+  public:
+    explicit reg_journal(ui::Services& services);
+    ~reg_journal() override;
+
+    bool Form_Load();
+
+    ui::Frame Frame1{"Frame1", QStringLiteral("ป้อนรายชื่อวารสาร")};
+    ui::TextBox Text1{"Text1"};
+    ui::CommandButton Command1{"Command1", QStringLiteral("Search")};
+    ui::CommandButton Command8{"Command8", QStringLiteral("Clear")};
+
+    ui::Frame Frame2{"Frame2", QStringLiteral("รายชื่อวารสาร")};
+    ui::Grid show_journal{"show_journal", 14, 4};
+    ui::Frame Frame3{"Frame3", QStringLiteral("ฉบับที่ได้รับ")};
+    ui::Grid show_item{"show_item", 14, 6};
+
+    ui::Frame Frame4{"Frame4", QStringLiteral("ลงทะเบียนวารวาร")};
+    ui::Label Label2{"Label2", QStringLiteral("เลขะเบียน")};
+    ui::TextBox Text2{"Text2"};
+    ui::Label Label3{"Label3", QStringLiteral("ประจำเดือนที่")};
+    ui::TextBox Text3{"Text3"};
+    ui::CommandButton Command9{"Command9", QStringLiteral("...")};
+    ui::Label Label4{"Label4", QStringLiteral("ปี่ที่")};
+    ui::TextBox Text4{"Text4"};
+    ui::Label Label5{"Label5", QStringLiteral("ฉบับที่")};
+    ui::TextBox Text5{"Text5"};
+    ui::Label Label6{"Label6", QStringLiteral("คำอธิบาย")};
+    ui::TextBox Text6{"Text6"};
+    ui::Label Label8{"Label8", QStringLiteral("วันที่รับ")};
+    ui::TextBox Text7{"Text7"};
+    ui::CommandButton Command10{"Command10", QStringLiteral("...")};
+    ui::MonthCalendar MonthView1{"MonthView1"};
+    ui::MonthCalendar MonthView2{"MonthView2"};
+
+    ui::Frame Frame5{"Frame5", QStringLiteral("เล่มล่าสุดที่ลงทะเบียน")};
+    ui::Label Label1{"Label1"};
+
+    ui::CommandButton Command2{"Command2", QStringLiteral("ลงทะเบียนใหม่")};
+    ui::CommandButton Command3{"Command3", QStringLiteral("แก้ไข")};
+    ui::CommandButton Command6{"Command6", QStringLiteral("ลบข้อมูล")};
+    ui::CommandButton Command7{"Command7", QStringLiteral("บันทึก")};
+    ui::CommandButton Command4{"Command4", QStringLiteral("ยกเลิก")};
+    ui::CommandButton Command5{"Command5", QStringLiteral("Exit")};
+
+    // "New" or "Edit" while an entry is open; empty at load.
+    QString entryMode;
+
+    void Command1_Click();
+    void Text1_KeyPress(int& keyAscii);
+    void show_journal_Click();
+    void show_item_Click();
+    void Command8_Click();
+    void Command5_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command7_Click();
+    void Command6_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void MonthView1_DateClick(const QDate& date);
+    void MonthView2_DateClick(const QDate& date);
+
+    void reset_textbox();
+    void active_textbox();
+    void cls_show_listitem();
+    void cls_show_journal();
+
+  private:
+    // Lists the issues of a title; false when it has none (lists untouched).
+    bool fillIssues(const QString& pointer);
+    // After a save or a delete: the title's issues, or a blank list and
+    // caption when none are left.
+    void refillIssues(const QString& pointer);
+    // The issues list's current row into Text2 to Text7.
+    void copyIssueRow();
+    void clearTextboxes();
+    void lockTextboxes();
+    void setListsEnabled(bool on);
+    void endEntry();
+    bool saveNew();
+    bool saveEdit();
+
+    ui::Services& services_;
+    std::unique_ptr<data::Database> db_;
+    // The title whose issues are listed, and the title and department a new
+    // registration belongs to (taken when New is pressed).
+    QString listedPointer_;
+    QString entryPointer_;
+    QString entryDepartment_;
+};
+
+}  // namespace issues

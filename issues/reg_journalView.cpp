@@ -1,0 +1,108 @@
+#include "issues/reg_journalView.h"
+
+#include <QCalendarWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "ui/qt/Twips.h"
+
+namespace issues {
+
+namespace {
+
+constexpr int kFieldHeight = 330;
+constexpr int kLabelLeft = 240, kLabelWidth = 1300, kFieldLeft = 1620;
+constexpr int kEntryTop = 360, kEntryStep = 420;
+constexpr int kButtonLeft = 10560, kButtonWidth = 1560, kButtonHeight = 480;
+
+template <typename W>
+W* place(QWidget* parent, int left, int top, int width, int height) {
+    auto* w = new W(parent);
+    w->setGeometry(ui::qt::twipsRect(left, top, width, height));
+    return w;
+}
+
+}  // namespace
+
+reg_journalView::reg_journalView(ui::Services& services, QWidget* parent)
+    : FormView(parent), logic_(std::make_unique<reg_journal>(services)), binder_(*logic_) {
+    reg_journal& f = *logic_;
+    setWindowTitle(f.caption());
+    setFixedSize(ui::qt::twipsSize(12360, 9120));
+
+    auto* search = place<QGroupBox>(this, 120, 60, 10200, 840);
+    binder_.bind(f.Frame1, search);
+    auto* text1 = place<QLineEdit>(search, 240, 360, 6600, 360);
+    binder_.bind(f.Text1, text1);
+    binder_.bind(f.Command1, place<QPushButton>(search, 7080, 300, 1380, 420));
+    binder_.bind(f.Command8, place<QPushButton>(search, 8640, 300, 1380, 420));
+
+    auto* titles = place<QGroupBox>(this, 120, 1020, 5520, 3480);
+    binder_.bind(f.Frame2, titles);
+    binder_.bind(f.show_journal, place<QTableWidget>(titles, 120, 300, 5280, 3060));
+    auto* items = place<QGroupBox>(this, 5760, 1020, 4560, 3480);
+    binder_.bind(f.Frame3, items);
+    binder_.bind(f.show_item, place<QTableWidget>(items, 120, 300, 4320, 3060));
+
+    auto* entry = place<QGroupBox>(this, 120, 4620, 10200, 3360);
+    binder_.bind(f.Frame4, entry);
+    struct Line {
+        ui::Label& label;
+        ui::TextBox& field;
+        int width;
+    };
+    const Line lines[] = {{f.Label2, f.Text2, 1400}, {f.Label3, f.Text3, 1400},
+                          {f.Label4, f.Text4, 1400}, {f.Label5, f.Text5, 1400},
+                          {f.Label6, f.Text6, 4500}, {f.Label8, f.Text7, 1400}};
+    QLineEdit* fields[6];
+    for (int i = 0; i < 6; ++i) {
+        const int top = kEntryTop + i * kEntryStep;
+        binder_.bind(lines[i].label,
+                     place<QLabel>(entry, kLabelLeft, top + 20, kLabelWidth, kFieldHeight));
+        fields[i] = place<QLineEdit>(entry, kFieldLeft, top, lines[i].width, kFieldHeight);
+        binder_.bind(lines[i].field, fields[i]);
+    }
+    const int besideField = kFieldLeft + 1400 + 60;
+    auto* command9 = place<QPushButton>(entry, besideField, kEntryTop + kEntryStep, 420, 330);
+    binder_.bind(f.Command9, command9);
+    auto* command10 = place<QPushButton>(entry, besideField, kEntryTop + 5 * kEntryStep, 420, 330);
+    binder_.bind(f.Command10, command10);
+    for (ui::MonthCalendar* cal : {&f.MonthView1, &f.MonthView2}) {
+        auto* w = place<QCalendarWidget>(entry, 6240, 240, 3840, 3000);
+        w->setGridVisible(true);
+        binder_.bind(*cal, w);
+    }
+
+    auto* latest = place<QGroupBox>(this, 120, 8100, 10200, 840);
+    binder_.bind(f.Frame5, latest);
+    binder_.bind(f.Label1, place<QLabel>(latest, 240, 360, 9780, kFieldHeight));
+
+    ui::CommandButton* column[] = {&f.Command2, &f.Command3, &f.Command6,
+                                   &f.Command7, &f.Command4, &f.Command5};
+    QPushButton* buttons[6];
+    for (int i = 0; i < 6; ++i) {
+        buttons[i] =
+            place<QPushButton>(this, kButtonLeft, 1140 + i * 600, kButtonWidth, kButtonHeight);
+        binder_.bind(*column[i], buttons[i]);
+    }
+
+    // An entry runs: issue date, year, issue number, description, date
+    // received, save.
+    QWidget* order[] = {text1,     command9,  fields[2],  fields[3],
+                        fields[4], command10, buttons[3], buttons[4]};
+    for (int i = 0; i + 1 < int(std::size(order)); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    f.onUnload = [this] { closeWindow(); };
+}
+
+reg_journalView::~reg_journalView() = default;
+
+bool reg_journalView::load() {
+    return logic_->Form_Load();
+}
+
+}  // namespace issues

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "data/DbError.h"
+#include "issues/IssueRegister.h"
+#include "issues/TitleFinder.h"
+#include "tests/issues/IssueFixture.h"
+#include "tests/support/TempDatabase.h"
+
+using namespace issues;
+using namespace issues_test;
+
+namespace {
+
+class IssueRegisterTest : public ::testing::Test {
+  protected:
+    testing_support::TempDatabase temp;
+    data::Database& db = temp.db();
+    IssueRegister reg{db};
+
+    IssueRow issue(const QString& magno) {
+        return {magno,
+                QStringLiteral("02"),
+                QStringLiteral("J000001"),
+                "02/03/2008",
+                "01/02/2008",
+                "12",
+                "3",
+                QStringLiteral("ฉบับพิเศษ")};
+    }
+    QStringList numbersOf(const QString& pointer) {
+        QStringList out;
+        for (const IssueRow& r : reg.issuesOf(pointer))
+            out << r.magno;
+        return out;
+    }
+};
+
+TEST(IssueNumber, AdvancesByTheLeadingNumber) {
+    EXPECT_EQ(IssueRegister::advancedNumber("125"), "126");
+    EXPECT_EQ(IssueRegister::advancedNumber("0125"), "126");
+    EXPECT_EQ(IssueRegister::advancedNumber("12A"), "13");
+    EXPECT_EQ(IssueRegister::advancedNumber("  41"), "42");
+    EXPECT_EQ(IssueRegister::advancedNumber(""), "1");
+    EXPECT_EQ(IssueRegister::advancedNumber("A12"), "1");
+    EXPECT_EQ(IssueRegister::advancedNumber("999"), "1000");
+}
+
+TEST_F(IssueRegisterTest, AddingStoresTheOfferedNumberAndAdvancesTheCounter) {
+    setCounter(db, "125");
+    EXPECT_EQ(reg.nextNumber(), "125");
+    EXPECT_EQ(counter(db), "125");  // reading reserves nothing
+    EXPECT_EQ(reg.addIssue(issue("125")), "125");
+    EXPECT_EQ(counter(db), "126");
+    const auto row = db.first("SELECT * FROM tranfile");
+    ASSERT_TRUE(row);
+    const QStringList expected = {"125",        "02", "J000001", "02/03/2008",
+                                  "01/02/2008", "12", "3",       QStringLiteral("ฉบับพิเศษ")};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(row->text(i), expected[i]) << i;
+
+    setCounter(db, "0125");
+    EXPECT_EQ(reg.addIssue(issue("0125")), "0125");
+    EXPECT_EQ(counter(db), "126");
+
+    setCounter(db, "X9");
+    EXPECT_EQ(reg.addIssue(issue("X9")), "X9");
+    EXPECT_EQ(counter(db), "1");
+}
+
+TEST_F(IssueRegisterTest, AddingTakesTheCurrentNumberWhenAnotherProgramTookTheOfferedOne) {
+    setCounter(db, "125");
+    const QString offered = reg.nextNumber();
+    setCounter(db, "127");  // someone else registered two issues meanwhile
+    EXPECT_EQ(reg.addIssue(issue(offered)), "127");
+    EXPECT_EQ(counter(db), "128");
+    EXPECT_EQ(db.first("SELECT magno FROM tranfile")->text(0), "127");
+}
+
+TEST_F(IssueRegisterTest, AFailedCounterUpdateLeavesNeitherRowNorCounter) {
+    setCounter(db, "125");
+    refuseCounterUpdates(db);
+    EXPECT_THROW(reg.addIssue(issue("125")), data::DbError);
+    EXPECT_EQ(issueCount(db), 0);
+    EXPECT_EQ(counter(db), "125");
+
+    temp.clear("jourctrl");
+    EXPECT_THROW(reg.nextNumber(), data::DbError);
+    EXPECT_THROW(reg.addIssue(issue("125")), data::DbError);
+    EXPECT_EQ(issueCount(db), 0);
+}
+
+TEST_F(IssueRegisterTest, UpdateRewritesOnlyDatesNumbersAndDescriptionOfTheFirstRow) {
+    db.exec("INSERT INTO tranfile VALUES (' 125 ', '02', 'J000001', 'r', 'd', 'y', 'i', 'x')");
+    db.exec("INSERT INTO tranfile VALUES ('125', '03', 'J000002', 'r', 'd', 'y', 'i', 'x')");
+    EXPECT_TRUE(reg.updateIssue("125 ", {"05/05/2008", "01/05/2008", "13", "4", "new"}));
+    const auto rows = db.query("SELECT * FROM tranfile ORDER BY rowid");
+    const QStringList first = {" 125 ",      "02", "J000001", "05/05/2008",
+                               "01/05/2008", "13", "4",       "new"};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(rows[0].text(i), first[i]) << i;
+    EXPECT_EQ(rows[1].text(7), "x");  // only the first row found
+    EXPECT_FALSE(reg.updateIssue("999", {}));
+    EXPECT_FALSE(reg.updateIssue("", {}));
+}
+
+TEST_F(IssueRegisterTest, DeleteRemovesTheFirstRowAndNeverLowersTheCounter) {
+    setCounter(db, "127");
+    addIssue(db, "125", "J000001", "01/01/2008", "first");
+    addIssue(db, " 126", "J000001", "01/02/2008", "a");
+    addIssue(db, "126", "J000001", "01/03/2008", "b");
+    EXPECT_TRUE(reg.deleteIssue("126"));
+    EXPECT_EQ(issueCount(db), 2);
+    EXPECT_EQ(db.first("SELECT descriptionitem FROM tranfile WHERE trim(magno)='126'")->text(0),
+              "b");
+    EXPECT_FALSE(reg.deleteIssue("999"));
+    EXPECT_EQ(issueCount(db), 2);
+    EXPECT_EQ(counter(db), "127");
+}
+
+TEST_F(IssueRegisterTest, IssuesOfATitleComeLatestDateFirstWithUnreadableDatesLast) {
+    addIssue(db, "1", "J000001", "31/01/2003");
+    addIssue(db, "2", " J000001 ", "15/07/2003");
+    addIssue(db, "3", "J000001", "");
+    addIssue(db, "4", "J000001", "1/8/2002");
+    addIssue(db, "5", "J000001", "no date");
+    addIssue(db, "6", "J000002", "01/01/2009");
+    EXPECT_EQ(numbersOf("J000001"), QStringList({"2", "1", "4", "3", "5"}));
+    EXPECT_TRUE(reg.issuesOf("J000009").empty());
+    EXPECT_TRUE(reg.issuesOf("").empty());
+}
+
+TEST_F(IssueRegisterTest, TitleSearchMatchesTextLiterallyOncePerSubscription) {
+    addTitle(db, "J000001", QStringLiteral("วารสารวิทยาศาสตร์"), {"02", "03"});
+    addTitle(db, "J000002", "O'Reilly Journal");
+    addTitle(db, "J000003", "100% Cotton");
+    addTitle(db, "J000004", "1000 Ideas");
+    addTitle(db, "J000005", "A_B Review");
+    addTitle(db, "J000006", "AxB Review");
+    addTitle(db, "J000007", QStringLiteral("วารสารไม่มีสมาชิก"), {});
+    TitleFinder finder(db);
+
+    const auto two = finder.find(QStringLiteral("วิทยา"));
+    ASSERT_EQ(two.size(), 2u);
+    EXPECT_EQ(two[0].pointer, "J000001");
+    EXPECT_EQ(two[0].departmentCode, "02");
+    EXPECT_EQ(two[0].departmentName, QStringLiteral("คณะครุศาสตร์"));
+    EXPECT_EQ(two[1].departmentName, QStringLiteral("คณะวิทยาศาสตร์และเทคโนโลยี"));
+
+    const auto quote = finder.find("O'Rei");
+    ASSERT_EQ(quote.size(), 1u);
+    EXPECT_EQ(quote[0].name, "O'Reilly Journal");
+    ASSERT_EQ(finder.find("100%").size(), 1u);
+    EXPECT_EQ(finder.find("100%")[0].pointer, "J000003");
+    ASSERT_EQ(finder.find("A_B").size(), 1u);
+    EXPECT_EQ(finder.find("A_B")[0].pointer, "J000005");
+    EXPECT_TRUE(finder.find(QStringLiteral("ไม่มีสมาชิก")).empty());
+    EXPECT_TRUE(finder.find(" Cotton  ").empty());
+}
+
+}  // namespace

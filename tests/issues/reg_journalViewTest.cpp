@@ -1,0 +1,121 @@
+#include <QCalendarWidget>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+#include "issues/reg_journalView.h"
+#include "tests/issues/RegJournalFixture.h"
+
+using namespace issues_test;
+
+namespace {
+
+class RegJournalViewTest : public RegJournalFixture {
+  protected:
+    void SetUp() override {
+        addTitle(db(), "J000001", QStringLiteral("วารสารวิทยาศาสตร์"), {"02", "03"});
+        addIssue(db(), "10", "J000001", "31/01/2003", QStringLiteral("ฉบับเดือนมกราคม"));
+        addIssue(db(), "11", "J000001", "15/07/2003", QStringLiteral("ฉบับเดือนกรกฎาคม"));
+        setCounter(db(), "125");
+        view = std::make_unique<issues::reg_journalView>(services);
+        ASSERT_TRUE(view->load());
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    }
+
+    QPushButton* button(const QString& text, int which = 0) {
+        int seen = 0;
+        for (auto* b : view->findChildren<QPushButton*>())
+            if (b->text() == text && seen++ == which)
+                return b;
+        ADD_FAILURE() << "no button " << text.toStdString();
+        return nullptr;
+    }
+    // Thai text arrives from an input method, as from a Thai keyboard layout.
+    void typeThai(QLineEdit* field, const QString& text) {
+        field->setFocus();
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QCoreApplication::sendEvent(field, &commit);
+    }
+    QTableWidget* table(int index) { return view->findChildren<QTableWidget*>().at(index); }
+    void clickCell(QTableWidget* t, int row) {
+        QCoreApplication::processEvents();
+        const QRect cell = t->visualItemRect(t->item(row, 0));
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, cell.center());
+        QCoreApplication::processEvents();
+    }
+    // Clicks the day the calendar shows as selected.
+    void clickSelectedDay(QCalendarWidget* cal) {
+        auto* days = cal->findChild<QTableView*>();
+        ASSERT_TRUE(days);
+        const QRect day = days->visualRect(days->currentIndex());
+        QTest::mouseClick(days->viewport(), Qt::LeftButton, {}, day.center());
+    }
+    // Saves a picture of the window when REG_JOURNAL_PNG_DIR names a folder.
+    void snapshot(const char* name) {
+        QCoreApplication::processEvents();
+        const QString dir = qEnvironmentVariable("REG_JOURNAL_PNG_DIR");
+        const QImage shot = view->grab().toImage();
+        EXPECT_FALSE(shot.isNull());
+        if (!dir.isEmpty())
+            shot.save(dir + "/reg_journal-" + name + ".png");
+    }
+
+    std::unique_ptr<issues::reg_journalView> view;
+};
+
+TEST_F(RegJournalViewTest, SearchPickNewCalendarSaveThroughTheWidgets) {
+    EXPECT_EQ(view->windowTitle(), QStringLiteral("โปรแกรมลงทะเบียนวารสาร"));
+    auto* text1 = view->findChildren<QLineEdit*>().at(0);
+    typeThai(text1, QStringLiteral("วิทยา"));
+    QTest::keyClick(text1, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QTableWidget* titles = table(0);
+    ASSERT_EQ(titles->rowCount(), 2);
+    EXPECT_EQ(titles->item(1, 1)->text(), QStringLiteral("คณะวิทยาศาสตร์และเทคโนโลยี"));
+
+    clickCell(titles, 1);
+    QTableWidget* issues = table(1);
+    ASSERT_EQ(issues->rowCount(), 2);
+    EXPECT_EQ(issues->item(0, 0)->text(), "11");
+    clickCell(issues, 0);
+    snapshot("title-picked");
+
+    QTest::mouseClick(button(QStringLiteral("ลงทะเบียนใหม่")), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(titles->isEnabled());
+    QTest::mouseClick(button("..."), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    auto calendars = view->findChildren<QCalendarWidget*>();
+    ASSERT_EQ(calendars.size(), 2);
+    ASSERT_TRUE(calendars[0]->isVisible());
+    snapshot("entry");
+    clickSelectedDay(calendars[0]);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(calendars[0]->isVisible());
+    EXPECT_EQ(view->logic().Text3.text(), "15/03/2008");
+
+    QTest::mouseClick(button("...", 1), Qt::LeftButton);
+    clickSelectedDay(calendars[1]);
+    QTest::keyClicks(view->findChildren<QLineEdit*>().at(3), "2008");
+    QTest::mouseClick(button(QStringLiteral("บันทึก")), Qt::LeftButton);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(counter(db()), "126");
+    const auto row = db().first(
+        "SELECT department_code, receivedate, daily, yearno FROM tranfile"
+        " WHERE magno = '125'");
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->text(0), "03");
+    EXPECT_EQ(row->text(1), "15/03/2008");
+    EXPECT_EQ(row->text(2), "15/03/2008");
+    EXPECT_EQ(row->text(3), "2008");
+    EXPECT_EQ(issues->rowCount(), 3);
+    EXPECT_TRUE(titles->isEnabled());
+}
+
+}  // namespace
