@@ -1,12 +1,17 @@
+#include <QAction>
 #include <QCalendarWidget>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 
 #include "issues/reg_journalView.h"
+#include "shell/MainWindow.h"
+#include "shell/WindowList.h"
 #include "tests/issues/RegJournalFixture.h"
 
 using namespace issues_test;
@@ -116,6 +121,23 @@ TEST_F(RegJournalViewTest, SearchPickNewCalendarSaveThroughTheWidgets) {
     EXPECT_EQ(row->text(3), "2008");
     EXPECT_EQ(issues->rowCount(), 3);
     EXPECT_TRUE(titles->isEnabled());
+}
+
+TEST(RegJournalInProgram, TheMenuOpensItAsAChildAndExitClosesIt) {
+    testing_support::TempDatabase temp;
+    shell::MainWindow main(temp.path());
+    shell::registerWindows(main);
+    main.show();
+    main.findChild<QAction*>("ccc")->trigger();
+    QPointer<ui::qt::FormView> view = main.instance("reg_journal");
+    ASSERT_TRUE(qobject_cast<issues::reg_journalView*>(view.data()));
+    EXPECT_TRUE(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
+    EXPECT_EQ(view->parentWidget()->windowTitle(), QStringLiteral("โปรแกรมลงทะเบียนวารสาร"));
+    for (auto* b : view->findChildren<QPushButton*>())
+        if (b->text() == "Exit")
+            QTest::mouseClick(b, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(view);
 }
 
 }  // namespace
