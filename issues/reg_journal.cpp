@@ -112,15 +112,17 @@ void reg_journal::show_journal_Click() {
     cls_show_listitem();
     reset_textbox();
     const QString key = show_journal.textMatrix(show_journal.row(), title::pointer);
+    const bool isTitle = !key.trimmed().isEmpty();
     bool listed = false;
-    if (!guarded([&] { listed = fillIssues(key); }))
+    if (isTitle && !guarded([&] { listed = fillIssues(key); }))
         return;
     listedPointer_ = key;
     if (!listed) {
         Label1.setCaption({});
         messages().show(QStringLiteral("รายชื่อวารสารนี้ไม่พบข้อมูลการลงทะเบียน"),
                         QStringLiteral("ไม่พบวารสารที่ลงทะเบียน"), ui::msg::kStop);
-        Command2.setEnabled(true);
+        // A blank row holds no title to register an issue under.
+        Command2.setEnabled(isTitle);
     }
 }
 
@@ -235,7 +237,6 @@ void reg_journal::MonthView2_DateClick(const QDate& date) {
 }
 
 void reg_journal::reset_textbox() {
-    clearTextboxes();
     copyIssueRow();
     lockTextboxes();
 }

@@ -396,6 +396,7 @@ TEST_F(RegJournalTest, ClearBlanksEverythingIncludingTheKeyColumns) {
     pickTitle(1);
     EXPECT_EQ(box.last().text, kNoIssues);
     EXPECT_EQ(column(w->show_item, 0).join(""), "");
+    EXPECT_FALSE(w->Command2.enabled());  // no title to register under
 }
 
 TEST_F(RegJournalTest, CalendarsOutsideAnEntryOnlyChangeTheFieldAndExitUnloads) {
