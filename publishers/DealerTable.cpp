@@ -1,0 +1,49 @@
+#include "publishers/DealerTable.h"
+
+#include "data/Database.h"
+#include "data/LeadingNumber.h"
+
+namespace publishers {
+
+namespace {
+
+// The text made safe for LIKE ... ESCAPE '\': its wildcards match themselves.
+QString likeLiteral(QString text) {
+    text.replace(u'\\', QStringLiteral("\\\\"));
+    text.replace(u'%', QStringLiteral("\\%"));
+    text.replace(u'_', QStringLiteral("\\_"));
+    return text;
+}
+
+}  // namespace
+
+std::vector<ui::PickRow> DealerTable::findByName(const QString& part) const {
+    std::vector<ui::PickRow> found;
+    for (const data::Row& row :
+         db_.query("SELECT Publisher_Code, Publisher_Name FROM dealer"
+                   " WHERE Publisher_Name LIKE '%' || ? || '%' ESCAPE '\\' ORDER BY rowid",
+                   {likeLiteral(part)}))
+        found.push_back({row.text(0), row.text(1)});
+    return found;
+}
+
+QString DealerTable::proposeCode() const {
+    qint64 highest = 0;
+    for (const data::Row& row : db_.query("SELECT Publisher_Code FROM dealer"))
+        highest = std::max(highest, data::leadingNumber(row.text(0)));
+    return QString::number(highest + 1);
+}
+
+bool DealerTable::codeUsed(const QString& code) const {
+    return db_
+        .first("SELECT 1 FROM dealer WHERE trim(Publisher_Code) = ? LIMIT 1", {code.trimmed()})
+        .has_value();
+}
+
+void DealerTable::add(const DealerValues& v) {
+    db_.exec("INSERT INTO dealer (Publisher_Code, Publisher_Name, Publisher_Address1,"
+             " Publisher_Address2, Contact_Name) VALUES (?, ?, ?, ?, ?)",
+             {v.code, v.name, v.address1, v.address2, v.contact});
+}
+
+}  // namespace publishers

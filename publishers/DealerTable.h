@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "ui/PickList.h"
+
+namespace data {
+class Database;
+}
+
+namespace publishers {
+
+// A publisher, agent or shop as the register adds it.
+struct DealerValues {
+    QString code;      // Publisher_Code
+    QString name;      // Publisher_Name
+    QString address1;  // Publisher_Address1
+    QString address2;  // Publisher_Address2
+    QString contact;   // Contact_Name
+};
+
+// Every statement on the table `dealer`.
+class DealerTable {
+public:
+    explicit DealerTable(data::Database& db) : db_(db) {}
+
+    // Publishers whose name contains `part` as typed (not trimmed; % and _ and
+    // apostrophes match themselves), in table order, as {code, name} rows.
+    // An empty text lists every publisher.
+    std::vector<ui::PickRow> findByName(const QString& part) const;
+
+    // One more than the greatest code read as a number (leading digits, so
+    // 0041 counts as 41 and 10 beats 9); 1 for an empty table.
+    QString proposeCode() const;
+
+    // Whether a row holds this code, both compared without surrounding spaces.
+    bool codeUsed(const QString& code) const;
+
+    // Adds one row; positions 0, 1, 3, 4 and 8 get the texts unchanged.
+    void add(const DealerValues& values);
+
+private:
+    data::Database& db_;
+};
+
+}  // namespace publishers
