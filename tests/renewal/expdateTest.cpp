@@ -433,3 +433,28 @@ TEST_F(ExpdateTest, DatabaseFailureIsReportedAndExitUnloads) {
     w->Command3.click();
     EXPECT_TRUE(unloaded);
 }
+
+TEST_F(ExpdateTest, DateFieldsTakeTheDateKeystrokesAndClicksSelectAll) {
+    addJournals(1);
+    search(true);
+    w->showjour.click(1, 0);
+    w->cmdedit.click();
+    for (ui::TextBox* box : {&w->Text1, &w->Text2, &w->Text7, &w->Text8}) {
+        box->setText(QString());
+        box->typeText("0a1012008x9");
+        EXPECT_EQ(box->text(), "01/01/2008") << box->name().toStdString();
+        box->setText("12");
+        box->typeKey('a');
+        EXPECT_EQ(box->text(), "12/a") << box->name().toStdString();
+    }
+    for (ui::TextBox* box : {&w->Text1, &w->Text2, &w->Text5, &w->Text6, &w->Text7, &w->Text8}) {
+        box->setText(" 1 2 ");
+        box->click();
+        EXPECT_EQ(box->selStart(), 0);
+        EXPECT_EQ(box->selLength(), 5) << box->name().toStdString();
+    }
+    // The fee and rate take any character, a decimal point included.
+    w->Text5.setText(QString());
+    w->Text5.typeText("1,250.75 x");
+    EXPECT_EQ(w->Text5.text(), "1,250.75 x");
+}
