@@ -3,6 +3,8 @@
 #include "data/Database.h"
 #include "data/LeadingNumber.h"
 
+#include <limits>
+
 namespace publishers {
 
 namespace {
@@ -31,7 +33,7 @@ QString DealerTable::proposeCode() const {
     qint64 highest = 0;
     for (const data::Row& row : db_.query("SELECT Publisher_Code FROM dealer"))
         highest = std::max(highest, data::leadingNumber(row.text(0)));
-    return QString::number(highest + 1);
+    return QString::number(highest < std::numeric_limits<qint64>::max() ? highest + 1 : highest);
 }
 
 bool DealerTable::codeUsed(const QString& code) const {
@@ -41,9 +43,10 @@ bool DealerTable::codeUsed(const QString& code) const {
 }
 
 void DealerTable::add(const DealerValues& v) {
-    db_.exec("INSERT INTO dealer (Publisher_Code, Publisher_Name, Publisher_Address1,"
-             " Publisher_Address2, Contact_Name) VALUES (?, ?, ?, ?, ?)",
-             {v.code, v.name, v.address1, v.address2, v.contact});
+    db_.exec(
+        "INSERT INTO dealer (Publisher_Code, Publisher_Name, Publisher_Address1,"
+        " Publisher_Address2, Contact_Name) VALUES (?, ?, ?, ?, ?)",
+        {v.code, v.name, v.address1, v.address2, v.contact});
 }
 
 }  // namespace publishers

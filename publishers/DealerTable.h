@@ -22,7 +22,7 @@ struct DealerValues {
 
 // Every statement on the table `dealer`.
 class DealerTable {
-public:
+  public:
     explicit DealerTable(data::Database& db) : db_(db) {}
 
     // Publishers whose name contains `part` as typed (not trimmed; % and _ and
@@ -40,7 +40,7 @@ public:
     // Adds one row; positions 0, 1, 3, 4 and 8 get the texts unchanged.
     void add(const DealerValues& values);
 
-private:
+  private:
     data::Database& db_;
 };
 

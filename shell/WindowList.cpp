@@ -2,6 +2,7 @@
 
 #include "catalogue/NewJournalView.h"
 #include "issues/reg_journalView.h"
+#include "publishers/AdddealerView.h"
 #include "renewal/expdateView.h"
 #include "shell/MainWindow.h"
 
@@ -17,7 +18,9 @@ void registerWindows(MainWindow& main) {
     main.registerWindow(
         "reg_journal", [](ui::Services& s) { return new issues::reg_journalView(s); },
         MainWindow::Placement::Child);
-    (void)main;
+    main.registerWindow(
+        "Adddealer", [](ui::Services& s) { return new publishers::AdddealerView(s); },
+        MainWindow::Placement::TopLevel);
 }
 
 }  // namespace shell
