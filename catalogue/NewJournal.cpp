@@ -5,6 +5,7 @@
 #include "catalogue/TitleSearch.h"
 #include "data/Database.h"
 #include "data/DateText.h"
+#include "publishers/DealerTable.h"
 
 namespace catalogue {
 
@@ -60,6 +61,11 @@ void NewJournal::wire() {
     Command6.onClick = [this] { Command6_Click(); };
     Text2.onDoubleClick = [this] { Text2_DblClick(); };
     dlbnamemag.onClick = [this] { dlbnamemag_Click(); };
+    Text10.onDoubleClick = [this] { Text10_DblClick(); };
+    Text14.onDoubleClick = [this] { Text14_DblClick(); };
+    dcbdeler1.onClick = [this] { dcbdeler1_Click(); };
+    dlbdeler.onDoubleClick = [this] { dlbdeler_DblClick(); };
+    dlbdeler1.onDoubleClick = [this] { dlbdeler1_DblClick(); };
 
     Mask1.onKeyPress = [this](int& k) { Mask1_KeyPress(k); };
     Mask2.onKeyPress = [this](int& k) { Mask2_KeyPress(k); };
@@ -370,7 +376,6 @@ void NewJournal::Cmddel_Click() {
 }
 
 void NewJournal::Command6_Click() {
-    db_.reset();
     unload();
 }
 
@@ -459,6 +464,66 @@ void NewJournal::loadtitle() {
         if (const auto kind = search.kind(Text1.text()))
             dlbtypemag.setText(*kind);
     });
+}
+
+// ---- Publisher pick lists ----
+
+std::vector<ui::PickRow> NewJournal::findDealers(const QString& text, const QString& newdealer) {
+    std::vector<ui::PickRow> rows;
+    if (!guarded([&] { rows = publishers::DealerTable(*db_).findByName(text); }))
+        return {};
+    if (rows.empty()) {
+        services_.newdealer = newdealer;
+        services_.opener.open(QStringLiteral("Adddealer"));
+    }
+    return rows;
+}
+
+void NewJournal::takeAgentRows(ui::PickList& holder, std::vector<ui::PickRow> rows) {
+    if (agentHolder_ && agentHolder_ != &holder)
+        agentHolder_->setRows({});
+    holder.setRows(std::move(rows));
+    agentHolder_ = &holder;
+}
+
+void NewJournal::Text10_DblClick() {
+    auto rows = findDealers(Text10.text(), Text10.text());
+    if (rows.empty())
+        return;
+    dlbdeler.setVisible(true);
+    dlbdeler.setRows(std::move(rows));
+}
+
+void NewJournal::Text14_DblClick() {
+    auto rows = findDealers(Text14.text(), Text14.text().trimmed());
+    if (rows.empty())
+        return;
+    dlbdeler1.setVisible(true);
+    takeAgentRows(dlbdeler1, std::move(rows));
+}
+
+void NewJournal::dcbdeler1_Click() {
+    auto rows = findDealers(dcbdeler1.text(), dcbdeler1.text());
+    if (!rows.empty())
+        takeAgentRows(dcbdeler1, std::move(rows));
+}
+
+void NewJournal::dlbdeler_DblClick() {
+    const int row = dlbdeler.chosenRow();
+    if (row < 0)
+        return;
+    Text10.setText(dlbdeler.rows()[row].description);
+    Text6.setText(dlbdeler.rows()[row].code);
+    dlbdeler.setVisible(false);
+}
+
+void NewJournal::dlbdeler1_DblClick() {
+    const int row = dlbdeler1.chosenRow();
+    if (row < 0)
+        return;
+    Text14.setText(dlbdeler1.rows()[row].description);
+    Text13.setText(dlbdeler1.rows()[row].code);
+    dlbdeler1.setVisible(false);
 }
 
 // ---- Date and number fields ----

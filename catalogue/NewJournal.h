@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "catalogue/TitleRecords.h"
 #include "ui/Controls.h"
@@ -74,6 +75,13 @@ class NewJournal : public ui::Form {
     void Text2_DblClick();
     void dlbnamemag_Click();
 
+    // Publisher pick lists
+    void Text10_DblClick();
+    void Text14_DblClick();
+    void dcbdeler1_Click();
+    void dlbdeler_DblClick();
+    void dlbdeler1_DblClick();
+
     // Date and number fields
     void Mask1_KeyPress(int& keyAscii);
     void Mask2_KeyPress(int& keyAscii);
@@ -120,9 +128,16 @@ class NewJournal : public ui::Form {
     void showNotFound();
     void showTitle(const data::Row& row);
     void showSubscription(const data::Row& row);
+    // Publishers whose names contain the text; when none, the register opens
+    // with `newdealer` set. Returns the rows found (empty when none or failed).
+    std::vector<ui::PickRow> findDealers(const QString& text, const QString& newdealer);
+    void takeAgentRows(ui::PickList& holder, std::vector<ui::PickRow> rows);
 
     ui::Services& services_;
     std::unique_ptr<data::Database> db_;
+    // The agent search result, shared by dlbdeler1 and dcbdeler1: the control
+    // that runs a new search takes it from the other.
+    ui::PickList* agentHolder_ = nullptr;
 };
 
 }  // namespace catalogue

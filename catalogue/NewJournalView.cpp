@@ -1,6 +1,7 @@
 #include "catalogue/NewJournalView.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -156,7 +157,7 @@ void NewJournalView::buildTitlePage(QWidget* page) {
 
     // The hidden lists lie over the fields they stand for while shown.
     list(l.dlbnamemag, page, twipsRect(kFieldLeft, 250, kWide, 3400))->raise();
-    list(l.dlbdeler, page, twipsRect(kFieldLeft, 3890, kWide, 2000))->raise();
+    list(l.dlbdeler, page, twipsRect(kFieldLeft, 3890, kWide, 1800))->raise();
 }
 
 void NewJournalView::buildSubscriptionPage(QWidget* page) {
@@ -192,9 +193,18 @@ void NewJournalView::buildSubscriptionPage(QWidget* page) {
     combo(l.dcbbindsta, page, twipsRect(kFieldLeft, 4090, 3000, kRowHeight));
     label(QStringLiteral("สีปก"), page, kLabelLeft, 4570, 2300);
     combo(l.dcbbindco, page, twipsRect(kFieldLeft, 4570, 2400, kRowHeight));
-    combo(l.dcbdeler1, page, twipsRect(5100, 4570, 4200, kRowHeight), true);
+    dealers_ = combo(l.dcbdeler1, page, twipsRect(5100, 4570, 4200, kRowHeight), true);
+    dealers_->installEventFilter(this);
+    dealers_->lineEdit()->installEventFilter(this);
 
     list(l.dlbdeler1, page, twipsRect(kFieldLeft, 2170, 6000, 1300))->raise();
+}
+
+bool NewJournalView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == dealers_ || watched == dealers_->lineEdit()))
+        logic_->dcbdeler1_Click();
+    return FormView::eventFilter(watched, event);
 }
 
 void NewJournalView::buildButtons() {

@@ -23,6 +23,10 @@ class NewJournalView : public ui::qt::FormView {
     bool load() override;
     NewJournal& logic() { return *logic_; }
 
+  protected:
+    // A click anywhere on the dealer combo runs its search.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void buildHeader();
     void buildTitlePage(QWidget* page);
@@ -35,6 +39,7 @@ class NewJournalView : public ui::qt::FormView {
 
     std::unique_ptr<NewJournal> logic_;
     ui::qt::Binder binder_;
+    QComboBox* dealers_ = nullptr;
 };
 
 }  // namespace catalogue

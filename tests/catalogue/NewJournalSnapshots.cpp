@@ -67,6 +67,12 @@ int main(int argc, char* argv[]) {
     w.Text6.setText(QStringLiteral("1"));
     save(frame, out + QStringLiteral("/newjournal-adding-page1.png"));
 
+    w.Text10.setText(QStringLiteral("บริษัท"));
+    w.Text10.doubleClick();
+    save(frame, out + QStringLiteral("/newjournal-publisher-list.png"));
+    w.dlbdeler.userChoose(0);
+    w.dlbdeler.doubleClick();
+
     w.SSTab1.setTab(1);
     w.dcbdepart.userChoose(2);
     w.dcbrecei.userChoose(0);

@@ -124,3 +124,33 @@ TEST(NewJournalView, FindingAndShowingATitle) {
     EXPECT_EQ(v.find<QLineEdit>("Text1")->text(), "");
     EXPECT_EQ(v.temp.db().first("SELECT count(*) FROM vorlen1")->text(0), "0");
 }
+
+TEST(NewJournalView, PickingPublishersWithTheMouse) {
+    View v;
+    v.view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v.view));
+    v.click("Cmdadd");
+    auto* publisher = v.find<QLineEdit>("Text10");
+    QTest::keyClicks(publisher, "Spring");
+    QTest::mouseDClick(publisher, Qt::LeftButton);
+    auto* found = v.find<QListWidget>("dlbdeler");
+    ASSERT_TRUE(found->isVisible());
+    ASSERT_EQ(found->count(), 1);
+    QCoreApplication::processEvents();  // the list lays out its rows
+    const QRect row = found->visualItemRect(found->item(0));
+    // A real double-click: a click, then the second press.
+    QTest::mouseClick(found->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(found->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_FALSE(found->isVisible());
+    EXPECT_EQ(publisher->text(), "Springer Nature");
+    EXPECT_EQ(v.view.logic().Text6.text(), "5");
+
+    // A click in the dealer combo's edit area searches from its text.
+    v.find<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    auto* dealers = v.find<QComboBox>("dcbdeler1");
+    dealers->lineEdit()->setFocus();
+    QTest::keyClicks(dealers->lineEdit(), "Nobody");
+    QTest::mouseClick(dealers->lineEdit(), Qt::LeftButton);
+    EXPECT_EQ(v.opener.opened, std::vector<QString>{"Adddealer"});
+    EXPECT_EQ(v.newdealer, "Nobody");
+}
