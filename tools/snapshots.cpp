@@ -1,34 +1,106 @@
-// Renders the program's windows to PNG files under the offscreen platform, on
-// a fresh database in a temporary folder: snapshots <output folder>.
+// Renders every window of the program, in each of its main states, to PNG
+// files under the offscreen platform:
+//   snapshots <output folder> [sample database]
+// The sample database (see generate_sample) is copied first, so it is never
+// changed; without one a fresh database is used.
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "catalogue/NewJournalView.h"
 #include "data/DatabaseFile.h"
+#include "issues/reg_journalView.h"
+#include "publishers/AdddealerView.h"
+#include "renewal/expdateView.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowList.h"
+#include "ui/Fakes.h"
 #include "ui/qt/Fonts.h"
 
 namespace {
 
+QString out;
+
+void save(QWidget& w, const char* name) {
+    QCoreApplication::processEvents();
+    w.grab().save(out + u'/' + QLatin1String(name) + QStringLiteral(".png"));
+}
+
 // The main window with one of its menus dropped down beneath its caption.
-QImage withMenu(shell::MainWindow& main, const char* menuName) {
+void mainWindow(shell::MainWindow& main, const char* menuName, const char* name) {
     QImage shot = main.grab().toImage();
-    auto* menu = main.menuBar()->findChild<QMenu*>(menuName);
-    if (!menu)
-        return shot;
-    menu->popup(main.mapToGlobal(QPoint(0, 0)));
-    const QPixmap menuShot = menu->grab();
-    menu->hide();
-    QAction* action = menu->menuAction();
-    const QRect at = main.menuBar()->actionGeometry(action);
-    QPainter p(&shot);
-    p.drawPixmap(at.left(), main.menuBar()->geometry().bottom(), menuShot);
-    return shot;
+    if (auto* menu = main.menuBar()->findChild<QMenu*>(menuName)) {
+        menu->popup(main.mapToGlobal(QPoint(0, 0)));
+        const QPixmap menuShot = menu->grab();
+        menu->hide();
+        const QRect at = main.menuBar()->actionGeometry(menu->menuAction());
+        QPainter p(&shot);
+        p.drawPixmap(at.left(), main.menuBar()->geometry().bottom(), menuShot);
+    }
+    shot.save(out + u'/' + QLatin1String(name) + QStringLiteral(".png"));
+}
+
+void titleWindow(ui::Services& services) {
+    catalogue::NewJournalView view(services);
+    view.load();
+    view.show();
+    catalogue::NewJournal& w = view.logic();
+    save(view, "newjournal-browse");
+    w.Cmdadd.click();
+    save(view, "newjournal-adding-page1");
+    w.SSTab1.click(1);
+    save(view, "newjournal-adding-page2");
+    w.Cmdcancle.click();
+    w.SSTab1.click(0);
+    w.Text2.setText(QStringLiteral("วารสาร"));
+    w.Text2.doubleClick();
+    save(view, "newjournal-name-search");
+    w.dlbnamemag.userChoose(0);
+    save(view, "newjournal-title-shown");
+}
+
+void registerWindow(ui::Services& services) {
+    services.newdealer = QStringLiteral("สำนักพิมพ์มหาวิทยาลัย");
+    publishers::AdddealerView view(services);
+    view.load();
+    view.show();
+    save(view, "adddealer");
+}
+
+void issueWindow(ui::Services& services) {
+    issues::reg_journalView view(services);
+    view.load();
+    view.show();
+    issues::reg_journal& w = view.logic();
+    save(view, "reg_journal-empty");
+    w.Text1.setText(QStringLiteral("วารสาร"));
+    w.Command1.click();
+    w.show_journal.click(1, 0);
+    save(view, "reg_journal-title-picked");
+    w.Command2.click();
+    w.Command9.click();
+    save(view, "reg_journal-entry");
+}
+
+void expiryWindow(ui::Services& services) {
+    renewal::expdateView view(services);
+    view.load();
+    view.show();
+    renewal::expdate& w = view.logic();
+    save(view, "expdate-empty");
+    w.Option1.click();
+    w.Text1.setText(QStringLiteral("01/01/2027"));
+    w.Text2.setText(QStringLiteral("31/01/2027"));
+    w.Command1.click();
+    w.showjour.click(2, 0);
+    save(view, "expdate-list");
+    w.cmdedit.click();
+    save(view, "expdate-renewing");
 }
 
 }  // namespace
@@ -38,18 +110,32 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ui::qt::setUpFonts();
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(out);
 
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/Vorlen.db");
-    data::prepareDatabase(path);
+    if (argc > 2)
+        QFile::copy(QString::fromLocal8Bit(argv[2]), path);
+    else
+        data::prepareDatabase(path);
 
     shell::MainWindow main(path);
     shell::registerWindows(main);
     main.show();
     QCoreApplication::processEvents();
-    withMenu(main, "Inputdata").save(out + QStringLiteral("/main-window.png"));
-    withMenu(main, "reportjounal").save(out + QStringLiteral("/main-window-report-menu.png"));
+    mainWindow(main, "Inputdata", "main-window");
+    mainWindow(main, "reportjounal", "main-window-report-menu");
+
+    // Windows are driven through their logic; every question is answered OK.
+    ui::FakeMessageBox messages;
+    ui::FixedClock clock(QDate(2026, 12, 8));
+    ui::RecordingOpener opener;
+    QString newdealer;
+    ui::Services services{path, messages, clock, opener, newdealer};
+    titleWindow(services);
+    registerWindow(services);
+    issueWindow(services);
+    expiryWindow(services);
     return 0;
 }
