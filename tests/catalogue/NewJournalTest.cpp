@@ -355,6 +355,16 @@ TEST(NewJournalDelete, RemovesAllThreeRowsOrReportsNothingFound) {
     w.Cmddel.click();
     EXPECT_EQ(f.count("vorlen1"), 1);
 
+    // Edit is still offered after a delete; saving the blank key writes nothing.
+    w.Text1.setText("");
+    w.Cmdedit.click();
+    f.fillEntry("วารสารที่ไม่มีแล้ว");
+    w.Cmdsave.click();
+    EXPECT_EQ(f.messages.last().text, "ไม่พบข้อมูลที่ต้องการค้นหา กรุณาตรวจสอบอีกครั้ง");
+    EXPECT_TRUE(w.editmode);
+    EXPECT_EQ(f.count("vorlen1"), 1);
+    EXPECT_EQ(f.count("typeclass"), 1);
+
     w.Cmdcancle.click();
     EXPECT_EQ(buttons(w), kBrowse);
 }

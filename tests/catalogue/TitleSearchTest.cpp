@@ -136,6 +136,10 @@ TEST(TitleLoad, NullsJoinsAndKeyLetters) {
     EXPECT_EQ(w.Mask2.text(), " ");
     EXPECT_TRUE(w.opt2.value());
     EXPECT_FALSE(w.opt1.value());
+    // Of several kind rows the first stored one is shown.
+    f.temp.db().exec("INSERT INTO typeclass VALUES (?, '03')", {bare});
+    w.loadtitle();
+    EXPECT_EQ(w.dlbtypemag.boundText(), "01");
 
     // A key in lower case or another letter leaves the options.
     f.temp.db().exec("UPDATE vorlen1 SET pointer = 'x000009' WHERE pointer = ?", {full});
