@@ -338,8 +338,6 @@ void NewJournal::cmdsave_Click() {
     checkinput();
     if (!inputok || !datesReadable())
         return;
-    if (!addmode && !editmode)
-        return;
     if (!writeTitle())
         return;
     resetbuttom(true, false, false, false, false);
