@@ -41,7 +41,7 @@ package: build
 
 # Each fuzz target runs for FUZZ_SECONDS on its own; any crash fails the run.
 FUZZ_SECONDS ?= 30
-FUZZ_TARGETS = fuzz_dates fuzz_textbox
+FUZZ_TARGETS = fuzz_dates fuzz_date_keys fuzz_textbox
 fuzz:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) clang libclang-rt-14-dev"
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON

@@ -1,7 +1,7 @@
 #include "catalogue/NewJournal.h"
 
 #include "catalogue/CodeTables.h"
-#include "catalogue/EntryKeys.h"
+#include "ui/EntryKeys.h"
 #include "catalogue/TitleSearch.h"
 #include "data/Database.h"
 #include "data/DateText.h"
@@ -227,7 +227,7 @@ void NewJournal::checkinput() {
 }
 
 void NewJournal::checkdate(const QString& dateText) {
-    baddate = entry::monthAboveTwelve(dateText) ? 1 : 0;
+    baddate = ui::entry::monthAboveTwelve(dateText) ? 1 : 0;
 }
 
 // ---- Commands ----
@@ -527,22 +527,22 @@ void NewJournal::dlbdeler1_DblClick() {
 // ---- Date and number fields ----
 
 void NewJournal::Mask1_KeyPress(int& keyAscii) {
-    entry::dateKey(Mask1, keyAscii);
+    ui::entry::dateKey(Mask1, keyAscii);
 }
 void NewJournal::Mask2_KeyPress(int& keyAscii) {
-    entry::issnKey(Mask2, keyAscii);
+    ui::entry::issnKey(Mask2, keyAscii);
 }
 void NewJournal::Mask3_KeyPress(int& keyAscii) {
-    entry::dateKey(Mask3, keyAscii);
+    ui::entry::dateKey(Mask3, keyAscii);
 }
 void NewJournal::Mask4_KeyPress(int& keyAscii) {
-    entry::dateKey(Mask4, keyAscii);
+    ui::entry::dateKey(Mask4, keyAscii);
 }
 void NewJournal::Mask5_KeyPress(int& keyAscii) {
-    entry::dateKey(Mask5, keyAscii);
+    ui::entry::dateKey(Mask5, keyAscii);
 }
 void NewJournal::Text7_KeyPress(int& keyAscii) {
-    entry::digitKey(keyAscii);
+    ui::entry::digitKey(keyAscii);
     if (keyAscii == ui::key::kEnter) {
         // Enter moves on to the fee, as the Tab key would.
         keyAscii = 0;
@@ -550,20 +550,20 @@ void NewJournal::Text7_KeyPress(int& keyAscii) {
     }
 }
 void NewJournal::Text8_KeyPress(int& keyAscii) {
-    entry::digitKey(keyAscii);
+    ui::entry::digitKey(keyAscii);
 }
 void NewJournal::Text9_KeyPress(int& keyAscii) {
-    entry::digitKey(keyAscii);
+    ui::entry::digitKey(keyAscii);
 }
 void NewJournal::Text11_KeyPress(int& keyAscii) {
-    entry::digitKey(keyAscii);
+    ui::entry::digitKey(keyAscii);
 }
 void NewJournal::Text12_KeyPress(int& keyAscii) {
-    entry::digitKey(keyAscii);
+    ui::entry::digitKey(keyAscii);
 }
 
 void NewJournal::monthCheck(ui::TextBox& field, void (NewJournal::*click)()) {
-    if (entry::trimmedLength(field.text()) != 10)
+    if (ui::entry::trimmedLength(field.text()) != 10)
         return;
     checkdate(field.text());
     if (baddate == 1) {
@@ -586,11 +586,11 @@ void NewJournal::Mask5_Change() {
 }
 
 void NewJournal::selectTrimmed(ui::TextBox& field) {
-    entry::selectFromStart(field, entry::trimmedLength(field.text()));
+    ui::entry::selectFromStart(field, ui::entry::trimmedLength(field.text()));
 }
 
 void NewJournal::Mask1_Click() {
-    entry::selectFromStart(Mask1, 10);
+    ui::entry::selectFromStart(Mask1, 10);
 }
 void NewJournal::Mask2_Click() {
     selectTrimmed(Mask2);

@@ -1,6 +1,6 @@
 #include "renewal/expdate.h"
 
-#include "catalogue/EntryKeys.h"
+#include "ui/EntryKeys.h"
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "renewal/ExpiryRecords.h"
@@ -39,7 +39,7 @@ expdate::expdate(ui::Services& services)
     for (ui::TextBox* box : {&Text1, &Text2, &Text5, &Text6, &Text7, &Text8})
         box->onClick = [this, box] { selectAll(*box); };
     for (ui::TextBox* box : {&Text1, &Text2, &Text7, &Text8})
-        box->onKeyPress = [box](int& keyAscii) { catalogue::entry::dateKey(*box, keyAscii); };
+        box->onKeyPress = [box](int& keyAscii) { ui::entry::dateKey(*box, keyAscii); };
 
     Command1.onClick = [this] { Command1_Click(); };
     Command2.onClick = [this] { Command2_Click(); };

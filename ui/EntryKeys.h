@@ -6,7 +6,7 @@ namespace ui {
 class TextBox;
 }
 
-namespace catalogue::entry {
+namespace ui::entry {
 
 // Keystroke rules of the date, ISSN and number fields. Each takes the key
 // about to be inserted and sets it to 0 to discard it; control codes (26 and
@@ -28,4 +28,4 @@ int trimmedLength(const QString& text);
 // (leading spaces skipped, leading digits only, none reads as 0).
 bool monthAboveTwelve(const QString& dateText);
 
-}  // namespace catalogue::entry
+}  // namespace ui::entry

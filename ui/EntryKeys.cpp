@@ -1,9 +1,9 @@
-#include "catalogue/EntryKeys.h"
+#include "ui/EntryKeys.h"
 
 #include "data/LeadingNumber.h"
 #include "ui/TextBox.h"
 
-namespace catalogue::entry {
+namespace ui::entry {
 
 namespace {
 
@@ -57,4 +57,4 @@ bool monthAboveTwelve(const QString& dateText) {
     return data::leadingNumber(dateText.mid(3, 2)) > 12;
 }
 
-}  // namespace catalogue::entry
+}  // namespace ui::entry
