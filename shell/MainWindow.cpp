@@ -18,6 +18,9 @@ MainWindow::MainWindow(const QString& databasePath)
     services_.printing = &printing_;
     setWindowTitle(menumain::caption());
     setCentralWidget(area_);
+    // The title window is taller than the frame's client area: scroll to it.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     buildMenu();
     resize(ui::qt::twipsSize(menumain::kClientWidth, menumain::kClientHeight) +
            QSize(0, menuBar()->sizeHint().height()));
