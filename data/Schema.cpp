@@ -40,6 +40,10 @@ const char* const kIndexes[] = {
     "CREATE INDEX typeclass_pointer ON typeclass (pointer)",
     "CREATE INDEX tranfile_trim_pointer ON tranfile (trim(pointer))",
     "CREATE INDEX tranfile_trim_magno ON tranfile (trim(magno))",
+    // The latest issue of a title, by date, without sorting its issues.
+    "CREATE INDEX tranfile_pointer_daily ON tranfile (pointer, dmy_date(daily))",
+    // Subscriptions ending within a range of dates.
+    "CREATE INDEX vorlen_end_date ON vorlen (dmy_date(end_period))",
     "CREATE INDEX dealer_code ON dealer (Publisher_Code)",
 };
 

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QStringList>
+
+#include "catalogue/TitleSearch.h"
+#include "issues/IssueRegister.h"
+#include "renewal/ExpiryRecords.h"
+#include "tests/support/TempDatabase.h"
+
+namespace {
+
+// Collects the SQL text of every statement a records module runs.
+class StatementLog {
+  public:
+    explicit StatementLog(data::Database& db) : db_(db) {
+        sqlite3_trace_v2(db_.handle(), SQLITE_TRACE_STMT, &StatementLog::onStatement, this);
+    }
+    ~StatementLog() { sqlite3_trace_v2(db_.handle(), 0, nullptr, nullptr); }
+
+    // The query plan of every statement seen, as one text per statement.
+    QStringList plans() {
+        sqlite3_trace_v2(db_.handle(), 0, nullptr, nullptr);
+        QStringList out;
+        for (const QString& sql : seen_) {
+            const QByteArray text = ("EXPLAIN QUERY PLAN " + sql).toUtf8();
+            sqlite3_stmt* st = nullptr;
+            EXPECT_EQ(sqlite3_prepare_v2(db_.handle(), text.constData(), -1, &st, nullptr),
+                      SQLITE_OK);
+            QString plan = sql + u'\n';
+            while (sqlite3_step(st) == SQLITE_ROW)
+                plan +=
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 3))) +
+                    u'\n';
+            sqlite3_finalize(st);
+            out << plan;
+        }
+        return out;
+    }
+
+  private:
+    static int onStatement(unsigned, void* self, void* stmt, void*) {
+        static_cast<StatementLog*>(self)->seen_
+            << QString::fromUtf8(sqlite3_sql(static_cast<sqlite3_stmt*>(stmt)));
+        return 0;
+    }
+
+    data::Database& db_;
+    QStringList seen_;
+};
+
+// A plan that reads a big table from end to end names it after SCAN with no index.
+void expectNoFullScan(const QString& plan, std::initializer_list<const char*> tables) {
+    for (const char* table : tables) {
+        const QString scan = QStringLiteral("SCAN %1").arg(QLatin1String(table));
+        for (const QString& line : plan.split(u'\n'))
+            if (line.startsWith(scan) && !line.contains(QStringLiteral("INDEX")))
+                ADD_FAILURE() << "full scan of " << table << " in:\n" << plan.toStdString();
+    }
+}
+
+}  // namespace
+
+TEST(IndexUse, IssueLookupsByTitleAndNumberUseAnIndex) {
+    testing_support::TempDatabase temp;
+    StatementLog log(temp.db());
+    issues::IssueRegister issues(temp.db());
+    issues.issuesOf("J000001");
+    issues.updateIssue("125", {});
+    issues.deleteIssue("125");
+    const QStringList plans = log.plans();
+    ASSERT_GE(plans.size(), 3);
+    for (const QString& plan : plans)
+        expectNoFullScan(plan, {"tranfile"});
+}
+
+TEST(IndexUse, TitleLoadAndExpiryListUseIndexes) {
+    testing_support::TempDatabase temp;
+    StatementLog log(temp.db());
+    catalogue::TitleSearch titles(temp.db());
+    titles.title("J000001");
+    titles.subscription("J000001");
+    titles.kind("J000001");
+    renewal::ExpiryRecords(temp.db()).expiring(true, QDate(2027, 1, 1), QDate(2027, 1, 31));
+    const QStringList plans = log.plans();
+    ASSERT_GE(plans.size(), 4);
+    for (const QString& plan : plans)
+        expectNoFullScan(plan, {"vorlen1", "vorlen", "typeclass", "tranfile", "dealer"});
+}
