@@ -1,9 +1,9 @@
 #include "renewal/expdate.h"
 
-#include "ui/EntryKeys.h"
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "renewal/ExpiryRecords.h"
+#include "ui/EntryKeys.h"
 #include "ui/Printing.h"
 
 namespace renewal {
