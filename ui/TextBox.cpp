@@ -50,22 +50,32 @@ void TextBox::typeKey(int keyAscii) {
         case key::kBackspace:
             if (selLength_ > 0)
                 replaceSelection(QString());
-            else if (selStart_ > 0)
-                changeText(text_.left(selStart_ - 1) + text_.mid(selStart_), selStart_ - 1);
+            else if (selStart_ > 0) {
+                const int n = pairBefore(selStart_) ? 2 : 1;
+                changeText(text_.left(selStart_ - n) + text_.mid(selStart_), selStart_ - n);
+            }
             return;
         case key::kCut:
             replaceSelection(QString());
             return;
-        default:
+        default: {
             if (keyAscii < 32)
                 return;
-            replaceSelection(QString(QChar(char16_t(keyAscii))));
+            // A character beyond U+FFFF is one key: both halves of its pair or none.
+            const char32_t code = char32_t(keyAscii);
+            replaceSelection(QString::fromUcs4(&code, 1), true);
+        }
     }
 }
 
 void TextBox::typeText(const QString& text) {
-    for (QChar c : text)
-        typeKey(c.unicode());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            typeKey(int(QChar::surrogateToUcs4(c, text.at(++i))));
+        else
+            typeKey(c.unicode());
+    }
 }
 
 void TextBox::paste(const QString& clipboard) {
@@ -91,7 +101,14 @@ void TextBox::deleteForward() {
     if (selLength_ > 0)
         replaceSelection(QString());
     else if (selStart_ < text_.size())
-        changeText(text_.left(selStart_) + text_.mid(selStart_ + 1), selStart_);
+        changeText(
+            text_.left(selStart_) + text_.mid(selStart_ + (pairBefore(selStart_ + 2) ? 2 : 1)),
+            selStart_);
+}
+
+bool TextBox::pairBefore(int pos) const {
+    return pos >= 2 && pos <= text_.size() && text_.at(pos - 2).isHighSurrogate() &&
+           text_.at(pos - 1).isLowSurrogate();
 }
 
 void TextBox::click() {
@@ -104,12 +121,15 @@ void TextBox::doubleClick() {
         onDoubleClick();
 }
 
-void TextBox::replaceSelection(QString insert) {
+void TextBox::replaceSelection(QString insert, bool oneKey) {
     const int kept = int(text_.size()) - selLength_;
     if (maxLength_ > 0 && kept + insert.size() > maxLength_) {
-        if (insert.size() == 1 || kept >= maxLength_)
+        if (oneKey || kept >= maxLength_)
             return;
         insert.truncate(maxLength_ - kept);
+        // Never keep half of a surrogate pair.
+        if (insert.back().isHighSurrogate())
+            insert.chop(1);
     }
     changeText(text_.left(selStart_) + insert + text_.mid(selStart_ + selLength_),
                selStart_ + int(insert.size()));

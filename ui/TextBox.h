@@ -39,7 +39,8 @@ class TextBox : public Control {
     // Both at once, without telling the view (the view reports its own caret).
     void followSelection(int start, int length);
 
-    // The user typed one character code (or a control code from `key`).
+    // The user typed one character (its code point, so an emoji is one key) or
+    // a control code from `key`.
     void typeKey(int keyAscii);
     void typeText(const QString& text);
     // Ctrl+V with this clipboard text.
@@ -55,7 +56,10 @@ class TextBox : public Control {
     std::function<void()> onDoubleClick;
 
   private:
-    void replaceSelection(QString insert);
+    // oneKey: a typed character, kept whole or refused when it does not fit.
+    void replaceSelection(QString insert, bool oneKey = false);
+    // Whether the two code units before pos are one surrogate pair.
+    bool pairBefore(int pos) const;
     void changeText(const QString& text, int caret);
 
     QString text_;

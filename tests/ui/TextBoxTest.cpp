@@ -112,3 +112,41 @@ TEST(TextBoxChange, HandlerMayChangeTheTextItIsCalledFor) {
     box.typeText("99");
     EXPECT_EQ(box.text(), "");
 }
+
+// An emoji is two UTF-16 code units; no edit may leave one of them alone.
+TEST(TextBoxSurrogates, AnEmojiIsOneKeyKeptWholeOrRefusedAtTheMaximumLength) {
+    const QString books = QStringLiteral("📚");
+    TextBox box("Text2");
+    box.setMaxLength(4);
+    box.typeText("abc" + books);
+    EXPECT_EQ(box.text(), "abc");
+    box.typeKey(key::kBackspace);
+    box.typeText(books + books);
+    EXPECT_EQ(box.text(), "ab" + books);
+    int seen = 0;
+    box.onKeyPress = [&seen](int& k) { seen = k; };
+    box.setText({});
+    box.typeText(books);
+    EXPECT_EQ(seen, 0x1F4DA);
+}
+
+TEST(TextBoxSurrogates, PasteCutAtTheMaximumLengthDropsAHalfPair) {
+    TextBox box("Mask2");
+    box.setMaxLength(4);
+    box.paste(QStringLiteral("abc📚d"));
+    EXPECT_EQ(box.text(), "abc");
+    box.setText({});
+    box.paste(QStringLiteral("ab📚d"));
+    EXPECT_EQ(box.text(), QStringLiteral("ab📚"));
+}
+
+TEST(TextBoxSurrogates, BackspaceAndDeleteRemoveTheWholeEmoji) {
+    TextBox box("Text6");
+    box.typeText(QStringLiteral("a📚b"));
+    box.typeKey(key::kBackspace);
+    box.typeKey(key::kBackspace);
+    EXPECT_EQ(box.text(), "a");
+    box.setText(QStringLiteral("📚x"));
+    box.deleteForward();
+    EXPECT_EQ(box.text(), "x");
+}

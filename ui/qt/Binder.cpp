@@ -164,6 +164,8 @@ int keyAscii(const QKeyEvent* e) {
     const QString text = e->text();
     if (text.size() == 1 && text.at(0).unicode() >= 32 && text.at(0).unicode() != 127)
         return text.at(0).unicode();
+    if (text.size() == 2 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate())
+        return int(QChar::surrogateToUcs4(text.at(0), text.at(1)));
     return -1;
 }
 
