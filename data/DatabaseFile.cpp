@@ -41,6 +41,9 @@ void createDatabase(const QString& path) {
     QFile::remove(draft);
     try {
         Database db(draft, Database::Open::Create);
+        // Write-ahead logging: a committed save is durable after one sync, and
+        // readers never wait for a writer.
+        db.exec("PRAGMA journal_mode = WAL");
         Transaction tx(db);
         createSchema(db);
         insertFirstRunRows(db);

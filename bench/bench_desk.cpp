@@ -1,0 +1,399 @@
+// Times the desk's everyday operations on a large generated database, through
+// the real windows, and the same SQL run straight through the sqlite3
+// library with no program layers:
+//   bench_desk <database made by generate_sample>
+// The database is changed (a title gets 500 issues, registrations are saved).
+
+#include <sqlite3.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "catalogue/NewJournalView.h"
+#include "data/Database.h"
+#include "data/DateText.h"
+#include "issues/reg_journalView.h"
+#include "publishers/AdddealerView.h"
+#include "renewal/expdateView.h"
+#include "shell/MainWindow.h"
+#include "shell/Startup.h"
+#include "ui/Fakes.h"
+#include "ui/qt/Fonts.h"
+#include "ui/qt/QtPrinting.h"
+
+namespace {
+
+const QString kBenchTitle = QStringLiteral("วารสารทดสอบความเร็วของโปรแกรม");
+
+double medianMs(int reps, const std::function<void()>& run) {
+    std::vector<double> times;
+    for (int i = 0; i < reps; ++i) {
+        QElapsedTimer t;
+        t.start();
+        run();
+        times.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// The same statements straight through sqlite3: prepare, bind, read every
+// column of every row as text.
+class Raw {
+  public:
+    explicit Raw(const QString& path) {
+        sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_busy_timeout(db_, 3000);
+        run("PRAGMA synchronous = FULL");
+        data::registerDateFunctions(db_);
+    }
+    ~Raw() { sqlite3_close(db_); }
+
+    void run(const char* sql, const QStringList& params = {}) {
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db_, sql, -1, &st, nullptr);
+        for (int i = 0; i < params.size(); ++i) {
+            const QByteArray v = params[i].toUtf8();
+            sqlite3_bind_text(st, i + 1, v.constData(), int(v.size()), SQLITE_TRANSIENT);
+        }
+        while (sqlite3_step(st) == SQLITE_ROW)
+            for (int c = 0; c < sqlite3_column_count(st); ++c)
+                sink_ += sqlite3_column_bytes(st, c) + (sqlite3_column_text(st, c) ? 1 : 0);
+        sqlite3_finalize(st);
+    }
+    int count(const char* sql, const QStringList& params) {
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db_, sql, -1, &st, nullptr);
+        for (int i = 0; i < params.size(); ++i) {
+            const QByteArray v = params[i].toUtf8();
+            sqlite3_bind_text(st, i + 1, v.constData(), int(v.size()), SQLITE_TRANSIENT);
+        }
+        const int n = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int(st, 0) : 0;
+        sqlite3_finalize(st);
+        return n;
+    }
+
+  private:
+    sqlite3* db_ = nullptr;
+    qint64 sink_ = 0;
+};
+
+// Gives one title 500 registered issues under a name no other title has.
+QString prepareBenchTitle(data::Database& db) {
+    if (const auto row =
+            db.first("SELECT pointer FROM vorlen1 WHERE vorlen_name = ?", {kBenchTitle}))
+        return row->text(0);
+    const auto row = db.first(
+        "SELECT vorlen1.pointer, vorlen.department_code FROM vorlen1 JOIN vorlen"
+        " ON vorlen1.pointer = vorlen.pointer WHERE vorlen1.pointer LIKE 'J%' LIMIT 1");
+    const QString key = row->text(0), department = row->text(1);
+    data::Transaction tx(db);
+    db.exec("UPDATE vorlen1 SET vorlen_name = ? WHERE pointer = ?", {kBenchTitle, key});
+    const int first = db.first("SELECT nextmagno FROM jourctrl")->value(0).toInt();
+    for (int i = 0; i < 500; ++i) {
+        const QString day = data::writeDate(QDate(2000, 1, 1).addDays(i * 9));
+        db.exec("INSERT INTO tranfile VALUES (?,?,?,?,?,?,?,?)",
+                {QString::number(first + i), department, key, day, day, QStringLiteral("1"),
+                 QString::number(i), QStringLiteral("ฉบับทดสอบ %1").arg(i)});
+    }
+    db.exec("UPDATE jourctrl SET nextmagno = ?", {QString::number(first + 500)});
+    tx.commit();
+    return key;
+}
+
+// A range of end dates holding about a thousand journal subscriptions.
+QString rangeEndForThousand(Raw& raw, const QString& from) {
+    QDate end = data::readDate(from)->addDays(1);
+    while (raw.count("SELECT count(*) FROM vorlen WHERE Receive_Code = '1' AND (substr(pointer,1,1)"
+                     " IN ('I','J')) AND dmy_date(end_period) BETWEEN ? AND ?",
+                     {data::readDate(from)->toString(Qt::ISODate), end.toString(Qt::ISODate)}) <
+           1150)
+        end = end.addDays(1);
+    return data::writeDate(end);
+}
+
+class PdfPrinting : public ui::qt::QtPrinting {
+  public:
+    explicit PdfPrinting(QString path) : path_(std::move(path)) {}
+    bool hasDefaultPrinter() override { return false; }
+    std::optional<QString> askPdfPath() override { return path_; }
+
+  private:
+    QString path_;
+};
+
+qint64 residentKb() {
+    QFile f(QStringLiteral("/proc/self/status"));
+    f.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    return 0;
+}
+
+struct Result {
+    QString operation;
+    double target, ms, rawMs;  // rawMs < 0: no single query to compare with
+};
+
+// Start of the program, as a process of its own: from exec to the main window
+// shown on the screen, then out.
+int startProbe(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    ui::qt::setUpFonts();
+    ui::FakeMessageBox messages;
+    const auto window =
+        shell::startProgram(QString::fromLocal8Bit(argv[2]), QDate::currentDate(), messages);
+    QCoreApplication::processEvents();
+    return window->isVisible() ? 0 : 1;
+}
+
+double startMs(const QString& path) {
+    return medianMs(11, [&] {
+        QProcess probe;
+        probe.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--start-probe"), path});
+        probe.waitForFinished();
+    });
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 2 && QByteArray(argv[1]) == "--start-probe")
+        return startProbe(argc, argv);
+    QApplication app(argc, argv);
+    ui::qt::setUpFonts();
+    QTextStream out(stdout);
+    if (argc < 2) {
+        out << "usage: bench_desk <database made by generate_sample>\n";
+        return 2;
+    }
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    QTemporaryDir scratch;
+    ui::FakeMessageBox messages;
+    ui::FixedClock clock(QDate(2026, 12, 8));
+    ui::RecordingOpener opener;
+    QString newdealer;
+    PdfPrinting printing(scratch.path() + QStringLiteral("/list.pdf"));
+    ui::Services services{path, messages, clock, opener, newdealer, &printing};
+    Raw raw(path);
+    std::vector<Result> results;
+
+    QString benchKey;
+    {
+        data::Database db(path);
+        benchKey = prepareBenchTitle(db);
+    }
+
+    // The first start of a day also writes the daily backup, after the window.
+    QElapsedTimer firstStart;
+    firstStart.start();
+    {
+        auto window = shell::startProgram(path, QDate::currentDate(), messages);
+        QCoreApplication::processEvents();
+    }
+    const double firstStartMs = double(firstStart.nsecsElapsed()) / 1e6;
+    results.push_back({"start of the program to the main window shown", 300, startMs(path), -1});
+
+    const char* codeLists[] = {
+        "select * from typemag",    "select * from magtype",   "select * from maglang",
+        "select * from department", "select * from receives",  "select * from currmony",
+        "select * from statustype", "select * from bindcolor", "select * from bindtype"};
+    results.push_back({"title window load (nine code lists)", 30,
+                       medianMs(21,
+                                [&] {
+                                    catalogue::NewJournalView view(services);
+                                    view.load();
+                                }),
+                       medianMs(21, [&] {
+                           for (const char* sql : codeLists)
+                               raw.run(sql);
+                       })});
+
+    catalogue::NewJournalView titleView(services);
+    titleView.load();
+    catalogue::NewJournal& title = titleView.logic();
+    const QString part = QStringLiteral("สิ่งแวดล้อม");
+    results.push_back({"title name search (part of a name)", 40,
+                       medianMs(21,
+                                [&] {
+                                    title.Text2.setText(part);
+                                    title.Text2_DblClick();
+                                }),
+                       medianMs(21, [&] {
+                           raw.run(
+                               "SELECT pointer, vorlen_name FROM vorlen1 WHERE vorlen_name"
+                               " LIKE ? ESCAPE '\\' ORDER BY rowid",
+                               {u'%' + part + u'%'});
+                       })});
+    results.push_back(
+        {"title load (three queries)", 3,
+         medianMs(51,
+                  [&] { title.dlbnamemag.userChoose(int(title.dlbnamemag.rows().size() / 2)); }),
+         medianMs(51, [&] {
+             raw.run(
+                 "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen1.compare_name,"
+                 " vorlen1.old_name, vorlen1.shot_name, vorlen1.First_year_printed,"
+                 " vorlen1.issn, vorlen1.number_per_volume, vorlen1.volume_per_year,"
+                 " maglang.langdesth, magtype.magtype_thai_des, dealer.Publisher_code,"
+                 " dealer.publisher_name FROM vorlen1"
+                 " JOIN maglang ON vorlen1.language_code = maglang.language_code"
+                 " JOIN magtype ON vorlen1.magtype_code = magtype.magtype_code"
+                 " JOIN dealer ON vorlen1.publisher_code = dealer.publisher_code"
+                 " WHERE vorlen1.pointer = ? ORDER BY vorlen1.rowid LIMIT 1",
+                 {benchKey});
+             raw.run(
+                 "SELECT vorlen.copy_per_year, vorlen.price_per_year, vorlen.exchange_rate,"
+                 " vorlen.begin_period, vorlen.end_period, vorlen.order_date,"
+                 " department.department_thai_des, receives.receivestatusdes,"
+                 " currmony.Currency_Thai_Des, dealer.Publisher_code, dealer.Publisher_Name,"
+                 " statustype.status_thai_descrition, bindtype.bindtype_des,"
+                 " bindcolor.bindcolor_desth FROM vorlen"
+                 " JOIN department ON vorlen.department_code = department.department_code"
+                 " JOIN receives ON vorlen.Receive_Code = receives.receivestatus"
+                 " JOIN currmony ON vorlen.currency_code = currmony.currency_code"
+                 " JOIN dealer ON vorlen.publisher_code = dealer.publisher_code"
+                 " JOIN statustype ON vorlen.status_code = statustype.status_code"
+                 " JOIN bindtype ON vorlen.bind_type_code = bindtype.bindtype_code"
+                 " JOIN bindcolor ON vorlen.bind_color_code = bindcolor.bindtype_code"
+                 " WHERE vorlen.pointer = ? ORDER BY vorlen.rowid LIMIT 1",
+                 {benchKey});
+             raw.run(
+                 "SELECT typeclass.type_code, typemag.type_thai_descrition FROM typeclass"
+                 " JOIN typemag ON typeclass.type_code = typemag.type_code"
+                 " WHERE typeclass.pointer = ? ORDER BY typeclass.rowid LIMIT 1",
+                 {benchKey});
+         })});
+
+    issues::reg_journalView issueView(services);
+    issueView.load();
+    issues::reg_journal& reg = issueView.logic();
+    results.push_back(
+        {"registration: search, pick a title with 500 issues, list filled", 20,
+         medianMs(21,
+                  [&] {
+                      reg.Text1.setText(kBenchTitle);
+                      reg.Command1_Click();
+                      reg.show_journal.click(1, 0);
+                  }),
+         medianMs(21, [&] {
+             raw.run(
+                 "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
+                 " department.department_thai_des FROM vorlen1 JOIN vorlen"
+                 " ON vorlen1.pointer = vorlen.pointer JOIN department"
+                 " ON vorlen.department_code = department.department_code"
+                 " WHERE vorlen1.vorlen_name LIKE ? ESCAPE '\\'"
+                 " ORDER BY vorlen1.rowid, vorlen.rowid",
+                 {u'%' + kBenchTitle + u'%'});
+             raw.run(
+                 "SELECT magno, department_code, pointer, receivedate, daily, yearno,"
+                 " issueno, descriptionitem FROM tranfile WHERE trim(pointer) = ?"
+                 " ORDER BY dmy_date(daily) IS NULL, dmy_date(daily) DESC, rowid",
+                 {benchKey});
+         })});
+    results.push_back(
+        {"save of a new registration (row + counter, durable)", 10,
+         medianMs(21,
+                  [&] {
+                      reg.Command2_Click();
+                      reg.Text4.setText(QStringLiteral("5"));
+                      reg.MonthView1_DateClick(QDate(2026, 12, 1));
+                      reg.Command7_Click();
+                  }),
+         medianMs(21, [&] {
+             raw.run("BEGIN IMMEDIATE");
+             raw.run("SELECT nextmagno FROM jourctrl ORDER BY rowid LIMIT 1");
+             raw.run(
+                 "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily,"
+                 " yearno, issueno, descriptionitem) VALUES (?,?,?,?,?,?,?,?)",
+                 {"999999999", "01", benchKey, "01/12/2026", "01/12/2026", "5", "", ""});
+             raw.run(
+                 "UPDATE jourctrl SET nextmagno = ? WHERE rowid ="
+                 " (SELECT rowid FROM jourctrl ORDER BY rowid LIMIT 1)",
+                 {QStringLiteral("1000000000")});
+             raw.run("COMMIT");
+         })});
+    {
+        data::Database db(path);
+        db.exec("DELETE FROM tranfile WHERE magno = '999999999'");
+        db.exec("UPDATE jourctrl SET nextmagno = ?",
+                {QString::number(db.first("SELECT max(CAST(magno AS INTEGER)) + 1 FROM tranfile")
+                                     ->value(0)
+                                     .toLongLong())});
+    }
+
+    renewal::expdateView expiryView(services);
+    expiryView.load();
+    renewal::expdate& exp = expiryView.logic();
+    const QString from = QStringLiteral("01/01/2027");
+    const QString to = rangeEndForThousand(raw, from);
+    exp.Option1.click();
+    int listed = 0;
+    results.push_back(
+        {"expiry search listing 1,000 subscriptions with latest issues", 150,
+         medianMs(11,
+                  [&] {
+                      exp.Text1.setText(from);
+                      exp.Text2.setText(to);
+                      exp.Command1_Click();
+                      listed = 0;
+                      while (listed + 1 < exp.showjour.rows() &&
+                             !exp.showjour.textMatrix(listed + 1, 0).isEmpty())
+                          ++listed;
+                  }),
+         medianMs(11, [&] {
+             raw.run(
+                 "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.price_per_year,"
+                 " vorlen.exchange_rate, vorlen.order_date, vorlen.end_period,"
+                 " dealer.Publisher_Name, currmony.Currency_Thai_Des,"
+                 " (SELECT tranfile.descriptionitem FROM tranfile"
+                 "  WHERE tranfile.pointer = vorlen1.pointer"
+                 "  ORDER BY dmy_date(tranfile.daily) DESC, tranfile.rowid LIMIT 1)"
+                 " FROM vorlen1, vorlen, dealer, currmony"
+                 " WHERE vorlen1.pointer = vorlen.pointer"
+                 " AND (substr(vorlen1.pointer, 1, 1) = ? OR substr(vorlen1.pointer, 1, 1) = ?)"
+                 " AND vorlen.Receive_Code = '1'"
+                 " AND vorlen1.publisher_code = dealer.Publisher_Code"
+                 " AND vorlen.publisher_code = dealer.Publisher_Code"
+                 " AND vorlen.currency_code = currmony.Currency_Code"
+                 " AND dmy_date(vorlen.end_period) BETWEEN ? AND ?"
+                 " ORDER BY dmy_date(vorlen.end_period), vorlen.rowid",
+                 {"J", "I", data::readDate(from)->toString(Qt::ISODate),
+                  data::readDate(to)->toString(Qt::ISODate)});
+         })});
+    results.push_back({QStringLiteral("printing %1 lines to PDF").arg(listed), 2000,
+                       medianMs(3, [&] { exp.Cmdprint_Click(); }), -1});
+
+    publishers::AdddealerView dealerView(services);
+    dealerView.load();
+    const qint64 rss = residentKb();
+
+    out << "| operation | target (ms) | median (ms) | plain sqlite3 (ms) | ratio |\n";
+    out << "|---|---:|---:|---:|---:|\n";
+    for (const Result& r : results) {
+        out << "| " << r.operation << " | " << r.target << " | " << QString::number(r.ms, 'f', 2)
+            << " | ";
+        if (r.rawMs >= 0)
+            out << QString::number(r.rawMs, 'f', 2) << " | "
+                << QString::number(r.ms / r.rawMs, 'f', 2) << " |\n";
+        else
+            out << "- | - |\n";
+    }
+    out << "\nfirst start of the day, window then the daily backup: "
+        << QString::number(firstStartMs, 'f', 0) << " ms\n";
+    out << "resident memory, large database open and every window loaded: " << rss / 1024
+        << " MB (target 150)\n";
+    out << "messages shown: " << messages.shown().size() << "\n";
+    return 0;
+}
