@@ -1,11 +1,13 @@
 #include "catalogue/NewJournal.h"
 
+#include <algorithm>
+
 #include "catalogue/CodeTables.h"
-#include "ui/EntryKeys.h"
 #include "catalogue/TitleSearch.h"
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "publishers/DealerTable.h"
+#include "ui/EntryKeys.h"
 
 namespace catalogue {
 
@@ -18,15 +20,13 @@ const QString kBadDate = QStringLiteral("พิมพ์ข้อมูลวั
 const QString kBadDateCaption = QStringLiteral("รูปแบบข้อมูลผิดพลาด");
 const QString kSaveFailed = QStringLiteral("การบันทึกข้อมูลล้มเหลว");
 
-// A stored ISSN of eight digits is shown as "9999-9999"; any other text as it is.
+// A stored ISSN of just eight digits is shown as "9999-9999"; any other text
+// as it is, so that nothing typed around the digits is lost by the next save.
 QString issnShown(const QString& stored) {
-    QString digits;
-    for (QChar c : stored)
-        if (c >= u'0' && c <= u'9')
-            digits += c;
-    if (digits.size() != 8)
+    if (stored.size() != 8 ||
+        !std::all_of(stored.begin(), stored.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return stored;
-    return digits.left(4) + u'-' + digits.mid(4);
+    return stored.left(4) + u'-' + stored.mid(4);
 }
 
 }  // namespace
