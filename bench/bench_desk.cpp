@@ -115,7 +115,7 @@ QString rangeEndForThousand(Raw& raw, const QString& from) {
     while (raw.count("SELECT count(*) FROM vorlen WHERE Receive_Code = '1' AND (substr(pointer,1,1)"
                      " IN ('I','J')) AND dmy_date(end_period) BETWEEN ? AND ?",
                      {data::readDate(from)->toString(Qt::ISODate), end.toString(Qt::ISODate)}) <
-           1150)
+           1250)
         end = end.addDays(1);
     return data::writeDate(end);
 }
