@@ -364,6 +364,75 @@ TEST(BadInput, ExpiryWindowFieldsKeepOrRefuseWhatTheyAccepted) {
     runTable("expdate", {"Text1", "Text2", "Text5", "Text6", "Text7", "Text8"}, expiryRoundTrip);
 }
 
+// ---- Search fields: what they hand on and find ----
+
+namespace {
+
+// A publisher name typed into the title window's publisher or agent field: with
+// no match it goes to the register, is saved there, and is then found and
+// picked back into the field.
+Outcome publisherRoundTrip(const char* field, const QString& input, How how) {
+    testing_support::NewJournalWindow f;
+    const bool agent = QByteArray(field) == "Text14";
+    ui::TextBox& box = agent ? f.w.Text14 : f.w.Text10;
+    ui::PickList& list = agent ? f.w.dlbdeler1 : f.w.dlbdeler;
+    f.w.Cmdadd.click();
+    Outcome o;
+    o.accepted = enter(box, input, how);
+    f.messages.clear();
+    box.doubleClick();
+    if (!f.opener.opened.empty()) {
+        EXPECT_EQ(f.newdealer, agent ? o.accepted.trimmed() : o.accepted);
+        publishers::Adddealer reg(f.services);
+        EXPECT_TRUE(reg.Form_Load());
+        reg.Command1.click();
+        box.setText({});
+        box.paste(o.accepted);
+        box.doubleClick();
+    }
+    const auto& rows = list.rows();
+    const auto mine = std::find_if(rows.begin(), rows.end(), [&](const ui::PickRow& r) {
+        return r.description == o.accepted;
+    });
+    if (mine == rows.end()) {
+        ADD_FAILURE() << "the publisher search did not find the name accepted";
+        return o;
+    }
+    list.chooseRow(int(mine - rows.begin()));
+    list.doubleClick();
+    if (!f.messages.shown().empty())
+        return refusal(f.messages, o);
+    o.shown = box.text();
+    return o;
+}
+
+// A title stored under the text is found by typing the text into the issue
+// register's search field; the field keeps what it took.
+Outcome issueSearchRoundTrip(const char*, const QString& input, How how) {
+    IssueWindow f;
+    Outcome o;
+    o.accepted = enter(f.w.Text1, input, how);
+    issues_test::addTitle(f.temp.db(), QStringLiteral("J000009"), o.accepted);
+    f.messages.clear();
+    f.w.Command1.click();
+    if (!f.messages.shown().empty())
+        return refusal(f.messages, o);
+    EXPECT_EQ(f.w.show_journal.textMatrix(1, 0), o.accepted);
+    EXPECT_EQ(f.w.show_journal.rows(), 2) << "more than the title matched";
+    o.shown = f.w.Text1.text();
+    return o;
+}
+
+}  // namespace
+
+TEST(BadInput, PublisherSearchFieldsHandOverAndFindWhatTheyAccepted) {
+    runTable("NewJournal publisher fields", {"Text10", "Text14"}, publisherRoundTrip);
+}
+
+TEST(BadInput, IssueRegisterSearchFieldFindsWhatItAccepted) {
+    runTable("reg_journal search", {"Text1"}, issueSearchRoundTrip);
+}
+
 // ---- Wildcards in searches match themselves ----
 
 namespace {
