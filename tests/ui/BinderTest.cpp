@@ -81,6 +81,17 @@ TEST_F(Fixture, TypingIntoTheLineEditGoesThroughTheHandler) {
     EXPECT_EQ(logic.Text1.text(), "99234");
 }
 
+TEST_F(Fixture, AnEmojiKeyReachesTheModelAsOneCharacter) {
+    int seen = 0;
+    logic.Text1.onKeyPress = [&seen](int& k) { seen = k; };
+    text1->setFocus();
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("📚"));
+    QApplication::sendEvent(text1, &press);
+    EXPECT_EQ(seen, 0x1F4DA);
+    EXPECT_EQ(logic.Text1.text(), QStringLiteral("📚"));
+    EXPECT_EQ(text1->text(), QStringLiteral("📚"));
+}
+
 TEST_F(Fixture, TheWidgetFollowsTheModel) {
     logic.Text2.setText("ไทย");
     logic.Text2.setEnabled(false);
