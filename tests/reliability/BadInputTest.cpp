@@ -7,7 +7,7 @@
 
 #include <QRegularExpression>
 #include <QStringList>
-#include <functional>
+#include <algorithm>
 #include <iostream>
 #include <map>
 #include <optional>
