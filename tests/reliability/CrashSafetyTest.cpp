@@ -21,16 +21,25 @@ void expectConsistent(data::Database& db, int round) {
         "    OR (SELECT count(*) FROM typeclass WHERE pointer = k) <> 1");
     EXPECT_FALSE(partial) << "round " << round << ": title " << partial->text(0).toStdString()
                           << " is not whole";
+    const auto twice = db.first("SELECT magno FROM tranfile GROUP BY magno HAVING count(*) > 1");
+    EXPECT_FALSE(twice) << "round " << round << ": registration number "
+                        << twice->text(0).toStdString() << " stored twice";
+    const auto counter = db.first("SELECT nextmagno FROM jourctrl");
+    const auto highest = db.first("SELECT max(CAST(magno AS INTEGER)) FROM tranfile");
+    if (!highest->isNull(0)) {
+        EXPECT_GT(data::leadingNumber(counter->text(0)), highest->value(0).toLongLong())
+            << "round " << round;
+    }
     // Every series value lies beyond every key it gave.
     const auto series = db.first("SELECT * FROM recsetup");
     for (int s = 1; s <= 4; ++s) {
         const QString next = series->text(s);
-        const auto highest = db.first(
+        const auto top = db.first(
             "SELECT max(CAST(substr(pointer, 2) AS INTEGER)) FROM vorlen1"
             " WHERE substr(pointer, 1, 1) = ?",
             {next.left(1)});
-        if (highest && !highest->isNull(0)) {
-            EXPECT_GT(data::leadingNumber(next.mid(1)), highest->value(0).toLongLong())
+        if (top && !top->isNull(0)) {
+            EXPECT_GT(data::leadingNumber(next.mid(1)), top->value(0).toLongLong())
                 << "round " << round << " series " << s;
         }
     }

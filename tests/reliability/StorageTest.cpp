@@ -58,7 +58,7 @@ TEST(Storage, AReadOnlyFolderIsReportedNotCrashedOn) {
     QFile::setPermissions(temp.folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-TEST(SecondWriter, TwoProgramsSavingAtOnceNeverShareAKey) {
+TEST(SecondWriter, TwoProgramsSavingAtOnceNeverShareAKeyOrANumber) {
     testing_support::TempDatabase temp;
     QProcess first, second;
     first.start(QStringLiteral(CRASH_WRITER), {temp.path(), "1"});
@@ -73,4 +73,8 @@ TEST(SecondWriter, TwoProgramsSavingAtOnceNeverShareAKey) {
     EXPECT_GT(db.first("SELECT count(*) FROM vorlen1")->value(0).toInt(), 10);
     const auto twice = db.first("SELECT pointer FROM vorlen1 GROUP BY pointer HAVING count(*) > 1");
     EXPECT_FALSE(twice) << "key given twice: " << twice->text(0).toStdString();
+    EXPECT_GT(db.first("SELECT count(*) FROM tranfile")->value(0).toInt(), 10);
+    const auto number =
+        db.first("SELECT magno FROM tranfile GROUP BY trim(magno) HAVING count(*) > 1");
+    EXPECT_FALSE(number) << "registration number given twice: " << number->text(0).toStdString();
 }
