@@ -18,13 +18,6 @@ constexpr int kLabelLeft = 240, kLabelWidth = 1300, kFieldLeft = 1620;
 constexpr int kEntryTop = 360, kEntryStep = 420;
 constexpr int kButtonLeft = 10560, kButtonWidth = 1560, kButtonHeight = 480;
 
-template <typename W>
-W* place(QWidget* parent, int left, int top, int width, int height) {
-    auto* w = new W(parent);
-    w->setGeometry(ui::qt::twipsRect(left, top, width, height));
-    return w;
-}
-
 }  // namespace
 
 reg_journalView::reg_journalView(ui::Services& services, QWidget* parent)
@@ -33,21 +26,21 @@ reg_journalView::reg_journalView(ui::Services& services, QWidget* parent)
     setWindowTitle(f.caption());
     setFixedSize(ui::qt::twipsSize(12360, 9120));
 
-    auto* search = place<QGroupBox>(this, 120, 60, 10200, 840);
+    auto* search = ui::qt::place<QGroupBox>(this, 120, 60, 10200, 840);
     binder_.bind(f.Frame1, search);
-    auto* text1 = place<QLineEdit>(search, 240, 360, 6600, 360);
+    auto* text1 = ui::qt::place<QLineEdit>(search, 240, 360, 6600, 360);
     binder_.bind(f.Text1, text1);
-    binder_.bind(f.Command1, place<QPushButton>(search, 7080, 300, 1380, 420));
-    binder_.bind(f.Command8, place<QPushButton>(search, 8640, 300, 1380, 420));
+    binder_.bind(f.Command1, ui::qt::place<QPushButton>(search, 7080, 300, 1380, 420));
+    binder_.bind(f.Command8, ui::qt::place<QPushButton>(search, 8640, 300, 1380, 420));
 
-    auto* titles = place<QGroupBox>(this, 120, 1020, 5520, 3480);
+    auto* titles = ui::qt::place<QGroupBox>(this, 120, 1020, 5520, 3480);
     binder_.bind(f.Frame2, titles);
-    binder_.bind(f.show_journal, place<QTableWidget>(titles, 120, 300, 5280, 3060));
-    auto* items = place<QGroupBox>(this, 5760, 1020, 4560, 3480);
+    binder_.bind(f.show_journal, ui::qt::place<QTableWidget>(titles, 120, 300, 5280, 3060));
+    auto* items = ui::qt::place<QGroupBox>(this, 5760, 1020, 4560, 3480);
     binder_.bind(f.Frame3, items);
-    binder_.bind(f.show_item, place<QTableWidget>(items, 120, 300, 4320, 3060));
+    binder_.bind(f.show_item, ui::qt::place<QTableWidget>(items, 120, 300, 4320, 3060));
 
-    auto* entry = place<QGroupBox>(this, 120, 4620, 10200, 3360);
+    auto* entry = ui::qt::place<QGroupBox>(this, 120, 4620, 10200, 3360);
     binder_.bind(f.Frame4, entry);
     struct Line {
         ui::Label& label;
@@ -61,31 +54,33 @@ reg_journalView::reg_journalView(ui::Services& services, QWidget* parent)
     for (int i = 0; i < 6; ++i) {
         const int top = kEntryTop + i * kEntryStep;
         binder_.bind(lines[i].label,
-                     place<QLabel>(entry, kLabelLeft, top + 20, kLabelWidth, kFieldHeight));
-        fields[i] = place<QLineEdit>(entry, kFieldLeft, top, lines[i].width, kFieldHeight);
+                     ui::qt::place<QLabel>(entry, kLabelLeft, top + 20, kLabelWidth, kFieldHeight));
+        fields[i] = ui::qt::place<QLineEdit>(entry, kFieldLeft, top, lines[i].width, kFieldHeight);
         binder_.bind(lines[i].field, fields[i]);
     }
     const int besideField = kFieldLeft + 1400 + 60;
-    auto* command9 = place<QPushButton>(entry, besideField, kEntryTop + kEntryStep, 420, 330);
+    auto* command9 =
+        ui::qt::place<QPushButton>(entry, besideField, kEntryTop + kEntryStep, 420, 330);
     binder_.bind(f.Command9, command9);
-    auto* command10 = place<QPushButton>(entry, besideField, kEntryTop + 5 * kEntryStep, 420, 330);
+    auto* command10 =
+        ui::qt::place<QPushButton>(entry, besideField, kEntryTop + 5 * kEntryStep, 420, 330);
     binder_.bind(f.Command10, command10);
     for (ui::MonthCalendar* cal : {&f.MonthView1, &f.MonthView2}) {
-        auto* w = place<QCalendarWidget>(entry, 6240, 240, 3840, 3000);
+        auto* w = ui::qt::place<QCalendarWidget>(entry, 6240, 240, 3840, 3000);
         w->setGridVisible(true);
         binder_.bind(*cal, w);
     }
 
-    auto* latest = place<QGroupBox>(this, 120, 8100, 10200, 840);
+    auto* latest = ui::qt::place<QGroupBox>(this, 120, 8100, 10200, 840);
     binder_.bind(f.Frame5, latest);
-    binder_.bind(f.Label1, place<QLabel>(latest, 240, 360, 9780, kFieldHeight));
+    binder_.bind(f.Label1, ui::qt::place<QLabel>(latest, 240, 360, 9780, kFieldHeight));
 
     ui::CommandButton* column[] = {&f.Command2, &f.Command3, &f.Command6,
                                    &f.Command7, &f.Command4, &f.Command5};
     QPushButton* buttons[6];
     for (int i = 0; i < 6; ++i) {
-        buttons[i] =
-            place<QPushButton>(this, kButtonLeft, 1140 + i * 600, kButtonWidth, kButtonHeight);
+        buttons[i] = ui::qt::place<QPushButton>(this, kButtonLeft, 1140 + i * 600, kButtonWidth,
+                                                kButtonHeight);
         binder_.bind(*column[i], buttons[i]);
     }
 

@@ -8,17 +8,6 @@
 
 namespace publishers {
 
-namespace {
-
-template <typename W>
-W* place(QWidget* parent, int left, int top, int width, int height) {
-    auto* w = new W(parent);
-    w->setGeometry(ui::qt::twipsRect(left, top, width, height));
-    return w;
-}
-
-}  // namespace
-
 AdddealerView::AdddealerView(ui::Services& services, QWidget* parent)
     : FormView(parent), logic_(std::make_unique<Adddealer>(services)), binder_(*logic_) {
     Adddealer& f = *logic_;
@@ -38,12 +27,12 @@ AdddealerView::AdddealerView(ui::Services& services, QWidget* parent)
     QLineEdit* fields[5];
     for (int i = 0; i < 5; ++i) {
         const int top = 180 + i * 480;
-        binder_.bind(lines[i].label, place<QLabel>(this, 240, top, 1680, 360));
-        fields[i] = place<QLineEdit>(this, 1980, top, lines[i].width, 360);
+        binder_.bind(lines[i].label, ui::qt::place<QLabel>(this, 240, top, 1680, 360));
+        fields[i] = ui::qt::place<QLineEdit>(this, 1980, top, lines[i].width, 360);
         binder_.bind(lines[i].field, fields[i]);
     }
-    auto* save = place<QPushButton>(this, 5040, 2700, 1440, 480);
-    auto* cancel = place<QPushButton>(this, 6660, 2700, 1440, 480);
+    auto* save = ui::qt::place<QPushButton>(this, 5040, 2700, 1440, 480);
+    auto* cancel = ui::qt::place<QPushButton>(this, 6660, 2700, 1440, 480);
     binder_.bind(f.Command1, save);
     binder_.bind(f.Command2, cancel);
 
