@@ -120,6 +120,12 @@ TEST_F(Register, TheRealWindowTakesTypingAndSaves) {
     const auto buttons = view->findChildren<QPushButton*>();
     ASSERT_EQ(buttons.size(), 2);
     EXPECT_EQ(buttons[0]->text(), QStringLiteral("บันทึก"));
+    const QWidget* tabOrder[] = {edits[2], edits[3], edits[4], buttons[0], edits[0], buttons[1]};
+    edits[1]->setFocus();
+    for (const QWidget* next : tabOrder) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next);
+    }
     QTest::mouseClick(buttons[0], Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(alive);
