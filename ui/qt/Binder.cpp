@@ -179,6 +179,9 @@ Binder::Binder(Form& form) : form_(form) {
 }
 
 void Binder::track(Control& model, QWidget* w) {
+    // Widgets answer to their control's name, so they can be found by it.
+    if (w->objectName().isEmpty())
+        w->setObjectName(model.name());
     controls_.insert(w, &model);
     widgets_.insert(&model, w);
     w->installEventFilter(this);
