@@ -500,12 +500,18 @@ TEST_F(Desk, ADayOfTitlesIssuesAndRenewalsSurvivesARestart) {
     retype(child<QLineEdit>(renewals, "Text5"), "1350");
     retype(child<QLineEdit>(renewals, "Text7"), day(today).remove(u'/'));
     retype(child<QLineEdit>(renewals, "Text8"), day(renewedTo).remove(u'/'));
+    answers.queue({kCancel});
+    press(renewals, "cmdsave");
+    EXPECT_EQ(answers.take(), QStringList{QStringLiteral("ต้องการบันทึกข้อมูลหรือไม่")});
+    EXPECT_EQ(expiring->item(0, 1)->text(), day(journalEnds));
+    EXPECT_TRUE(child<QLineEdit>(renewals, "Text8")->isEnabled());
     answers.queue({kOk, kOk});
     press(renewals, "cmdsave");
     EXPECT_EQ(answers.take(), QStringList({QStringLiteral("ต้องการบันทึกข้อมูลหรือไม่"),
                                            QStringLiteral("บันทึกข้อมูลเรียบร้อยแล้ว")}));
     EXPECT_EQ(expiring->item(0, 1)->text(), day(renewedTo));
     EXPECT_EQ(expiring->item(0, 3)->text(), "1350");
+    EXPECT_FALSE(child<QLineEdit>(renewals, "Text8")->isEnabled());
 
     if (QPrinterInfo::defaultPrinter().isNull()) {
         const QString pdf = dir.path() + QStringLiteral("/expiring.pdf");
@@ -524,7 +530,23 @@ TEST_F(Desk, ADayOfTitlesIssuesAndRenewalsSurvivesARestart) {
 
     // Evening: every window closed and opened afresh, then the program ends.
     closeAndReopen("NewJournal", "Command6", "aaa");
-    EXPECT_EQ(child<QLineEdit>(window("NewJournal"), "Text1")->text(), "");
+    titles = window("NewJournal");
+    EXPECT_EQ(child<QLineEdit>(titles, "Text1")->text(), "");
+    // The register opened by mistake is closed unsaved, and the entry dropped.
+    press(titles, "Cmdadd");
+    type(child<QLineEdit>(titles, "Text10"), QStringLiteral("ไม่มีใครชื่อนี้"));
+    QTest::mouseDClick(child<QLineEdit>(titles, "Text10"), Qt::LeftButton);
+    settle();
+    QPointer<QWidget> dealer = window("Adddealer");
+    ASSERT_TRUE(dealer);
+    EXPECT_EQ(child<QLineEdit>(dealer, "Text1")->text(), "7");
+    press(dealer, "Command2");
+    settle();
+    EXPECT_FALSE(dealer);
+    answers.queue({kOk});
+    press(titles, "Cmdcancle");
+    EXPECT_EQ(answers.take(), QStringList{QStringLiteral("ต้องการยกเลิกข้อมูลหรือไม่")});
+    EXPECT_FALSE(child<QLineEdit>(titles, "Text10")->isEnabled());
     closeAndReopen("reg_journal", "Command5", "ccc");
     EXPECT_EQ(rowTexts(child<QTableWidget>(window("reg_journal"), "show_journal"), 0),
               QStringList());
@@ -563,6 +585,7 @@ TEST_F(Desk, ADayOfTitlesIssuesAndRenewalsSurvivesARestart) {
                    " ORDER BY pointer)"),
               "J000001,K000001");
     EXPECT_EQ(cell("SELECT Publisher_Name FROM dealer WHERE Publisher_Code = '6'"), newPublisher);
+    EXPECT_EQ(cell("SELECT count(*) FROM dealer"), "6");
     EXPECT_EQ(cell("SELECT count(*) FROM tranfile WHERE pointer = 'J000001'"), "3");
     EXPECT_EQ(cell("SELECT end_period FROM vorlen WHERE pointer = 'J000001'"), day(renewedTo));
     EXPECT_EQ(cell("SELECT price_per_year FROM vorlen WHERE pointer = 'J000001'"), "1350");
