@@ -1,22 +1,15 @@
 #include "catalogue/TitleSearch.h"
 
 #include "data/Database.h"
+#include "data/LikePattern.h"
 
 namespace catalogue {
-
-QString containsPattern(const QString& text) {
-    QString escaped = text;
-    escaped.replace(u'\\', QStringLiteral("\\\\"));
-    escaped.replace(u'%', QStringLiteral("\\%"));
-    escaped.replace(u'_', QStringLiteral("\\_"));
-    return u'%' + escaped + u'%';
-}
 
 std::vector<ui::PickRow> TitleSearch::byName(const QString& part) const {
     std::vector<ui::PickRow> rows;
     for (const data::Row& row : db_.query("SELECT pointer, vorlen_name FROM vorlen1"
                                           " WHERE vorlen_name LIKE ? ESCAPE '\\' ORDER BY rowid",
-                                          {containsPattern(part)}))
+                                          {data::containsPattern(part)}))
         rows.push_back({row.text(0), row.text(1)});
     return rows;
 }

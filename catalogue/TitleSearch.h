@@ -51,7 +51,4 @@ class TitleSearch {
     data::Database& db_;
 };
 
-// The text as a LIKE pattern that matches it anywhere, with the escape '\'.
-QString containsPattern(const QString& text);
-
 }  // namespace catalogue

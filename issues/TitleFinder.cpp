@@ -1,19 +1,9 @@
 #include "issues/TitleFinder.h"
 
 #include "data/Database.h"
+#include "data/LikePattern.h"
 
 namespace issues {
-
-namespace {
-
-QString containsPattern(QString text) {
-    text.replace(u'\\', QStringLiteral("\\\\"));
-    text.replace(u'%', QStringLiteral("\\%"));
-    text.replace(u'_', QStringLiteral("\\_"));
-    return u'%' + text + u'%';
-}
-
-}  // namespace
 
 std::vector<TitleMatch> TitleFinder::find(const QString& text) const {
     std::vector<TitleMatch> found;
@@ -24,7 +14,7 @@ std::vector<TitleMatch> TitleFinder::find(const QString& text) const {
                    " JOIN department ON vorlen.department_code = department.department_code"
                    " WHERE vorlen1.vorlen_name LIKE ? ESCAPE '\\'"
                    " ORDER BY vorlen1.rowid, vorlen.rowid",
-                   {containsPattern(text)}))
+                   {data::containsPattern(text)}))
         found.push_back({r.text(0), r.text(1), r.text(2), r.text(3)});
     return found;
 }

@@ -2,29 +2,17 @@
 
 #include "data/Database.h"
 #include "data/LeadingNumber.h"
+#include "data/LikePattern.h"
 
 #include <limits>
 
 namespace publishers {
 
-namespace {
-
-// The text made safe for LIKE ... ESCAPE '\': its wildcards match themselves.
-QString likeLiteral(QString text) {
-    text.replace(u'\\', QStringLiteral("\\\\"));
-    text.replace(u'%', QStringLiteral("\\%"));
-    text.replace(u'_', QStringLiteral("\\_"));
-    return text;
-}
-
-}  // namespace
-
 std::vector<ui::PickRow> DealerTable::findByName(const QString& part) const {
     std::vector<ui::PickRow> found;
-    for (const data::Row& row :
-         db_.query("SELECT Publisher_Code, Publisher_Name FROM dealer"
-                   " WHERE Publisher_Name LIKE '%' || ? || '%' ESCAPE '\\' ORDER BY rowid",
-                   {likeLiteral(part)}))
+    for (const data::Row& row : db_.query("SELECT Publisher_Code, Publisher_Name FROM dealer"
+                                          " WHERE Publisher_Name LIKE ? ESCAPE '\\' ORDER BY rowid",
+                                          {data::containsPattern(part)}))
         found.push_back({row.text(0), row.text(1)});
     return found;
 }

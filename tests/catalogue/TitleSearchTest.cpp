@@ -1,4 +1,5 @@
 #include "catalogue/TitleSearch.h"
+#include "data/LikePattern.h"
 #include "tests/catalogue/NewJournalFixture.h"
 
 using testing_support::NewJournalWindow;
@@ -51,7 +52,7 @@ TEST(TitleNameSearch, FindsPartsOfNamesLiterally) {
         EXPECT_TRUE(w.dlbnamemag.visible());
     }
     EXPECT_TRUE(f.messages.shown().empty()) << "a search shows no message";
-    EXPECT_EQ(catalogue::containsPattern("a\\%_"), "%a\\\\\\%\\_%");
+    EXPECT_EQ(data::containsPattern("a\\%_"), "%a\\\\\\%\\_%");
 }
 
 TEST(TitleLoad, ShowsEveryFieldWithItsDescription) {

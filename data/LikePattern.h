@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace data {
+
+// The pattern for `LIKE ? ESCAPE '\'` that finds `text` anywhere in a value:
+// its own %, _ and \ match themselves, so a search never widens by accident.
+QString containsPattern(const QString& text);
+
+}  // namespace data
