@@ -124,7 +124,7 @@ class PdfPrinting : public ui::qt::QtPrinting {
   public:
     explicit PdfPrinting(QString path) : path_(std::move(path)) {}
     bool hasDefaultPrinter() override { return false; }
-    std::optional<QString> askPdfPath() override { return path_; }
+    std::optional<QString> askPdfPath(const QString&) override { return path_; }
 
   private:
     QString path_;

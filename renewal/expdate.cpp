@@ -252,7 +252,7 @@ std::unique_ptr<ui::PageSurface> expdate::openSurface() {
     if (messages().show(QStringLiteral("ไม่พบเครื่องพิมพ์ ต้องการบันทึกรายชื่อเป็นไฟล์ PDF หรือไม่"),
                         kPrintCaption, ui::msg::kConfirm) != ui::msg::kOk)
         return nullptr;
-    const std::optional<QString> path = printing->askPdfPath();
+    const std::optional<QString> path = printing->askPdfPath(QStringLiteral("expiry-list.pdf"));
     if (!path)
         return nullptr;
     return printing->openPdf(*path);

@@ -26,9 +26,15 @@ class Form {
 
     // Asks the view to close the window.
     void unload();
+    // The user pressed Escape with no pick list open: the window's way back.
+    void escape() {
+        if (onEscape)
+            onEscape();
+    }
 
     std::function<void()> onFocusChange;
     std::function<void()> onUnload;
+    std::function<void()> onEscape;
 
   protected:
     MessageBox& messages() { return messages_; }

@@ -16,8 +16,9 @@ class Printing {
 
     virtual bool hasDefaultPrinter() = 0;
     virtual std::unique_ptr<PageSurface> openDefaultPrinter() = 0;
-    // The file the user chose to save into; none when the user cancelled.
-    virtual std::optional<QString> askPdfPath() = 0;
+    // The file the user chose to save into, starting from the proposed file
+    // name; none when the user cancelled.
+    virtual std::optional<QString> askPdfPath(const QString& proposedName) = 0;
     virtual std::unique_ptr<PageSurface> openPdf(const QString& path) = 0;
 };
 

@@ -18,7 +18,7 @@ class FakePrinting : public ui::Printing {
 
     bool hasDefaultPrinter() override { return hasPrinter; }
     std::unique_ptr<ui::PageSurface> openDefaultPrinter() override { return open("printer"); }
-    std::optional<QString> askPdfPath() override { return chosenPath; }
+    std::optional<QString> askPdfPath(const QString&) override { return chosenPath; }
     std::unique_ptr<ui::PageSurface> openPdf(const QString& path) override { return open(path); }
 
   private:

@@ -21,7 +21,7 @@ class PdfOnly : public ui::qt::QtPrinting {
   public:
     explicit PdfOnly(QString path) : path_(std::move(path)) {}
     bool hasDefaultPrinter() override { return false; }
-    std::optional<QString> askPdfPath() override { return path_; }
+    std::optional<QString> askPdfPath(const QString&) override { return path_; }
 
   private:
     QString path_;

@@ -23,11 +23,11 @@ std::unique_ptr<PageSurface> QtPrinting::openDefaultPrinter() {
     return std::make_unique<PainterSurface>(std::move(printer));
 }
 
-std::optional<QString> QtPrinting::askPdfPath() {
+std::optional<QString> QtPrinting::askPdfPath(const QString& proposedName) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString path = QFileDialog::getSaveFileName(
         QApplication::activeWindow(), QStringLiteral("บันทึกเป็นไฟล์ PDF"),
-        folder + QStringLiteral("/expiry-list.pdf"), QStringLiteral("PDF (*.pdf)"));
+        folder + QLatin1Char('/') + proposedName, QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return std::nullopt;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))

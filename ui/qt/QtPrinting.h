@@ -12,7 +12,7 @@ class QtPrinting : public Printing {
   public:
     bool hasDefaultPrinter() override;
     std::unique_ptr<PageSurface> openDefaultPrinter() override;
-    std::optional<QString> askPdfPath() override;
+    std::optional<QString> askPdfPath(const QString& proposedName) override;
     std::unique_ptr<PageSurface> openPdf(const QString& path) override;
 };
 
