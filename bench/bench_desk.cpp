@@ -20,6 +20,7 @@
 #include "catalogue/NewJournalView.h"
 #include "data/Database.h"
 #include "data/DateText.h"
+#include "data/SortableDate.h"
 #include "issues/reg_journalView.h"
 #include "publishers/AdddealerView.h"
 #include "renewal/expdateView.h"
@@ -53,7 +54,6 @@ class Raw {
         sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
         sqlite3_busy_timeout(db_, 3000);
         run("PRAGMA synchronous = FULL");
-        data::registerDateFunctions(db_);
     }
     ~Raw() { sqlite3_close(db_); }
 
@@ -112,10 +112,12 @@ QString prepareBenchTitle(data::Database& db) {
 // A range of end dates holding about a thousand journal subscriptions.
 QString rangeEndForThousand(Raw& raw, const QString& from) {
     QDate end = data::readDate(from)->addDays(1);
-    while (raw.count("SELECT count(*) FROM vorlen WHERE Receive_Code = '1' AND (substr(pointer,1,1)"
-                     " IN ('I','J')) AND dmy_date(end_period) BETWEEN ? AND ?",
-                     {data::readDate(from)->toString(Qt::ISODate), end.toString(Qt::ISODate)}) <
-           1250)
+    const QByteArray sql =
+        "SELECT count(*) FROM vorlen WHERE Receive_Code = '1' AND (substr(pointer,1,1)"
+        " IN ('I','J')) AND " +
+        data::sortableDate("end_period") + " BETWEEN ? AND ?";
+    while (raw.count(sql.constData(), {data::readDate(from)->toString(Qt::ISODate),
+                                       end.toString(Qt::ISODate)}) < 1250)
         end = end.addDays(1);
     return data::writeDate(end);
 }
@@ -296,11 +298,13 @@ int main(int argc, char* argv[]) {
                  " WHERE vorlen1.vorlen_name LIKE ? ESCAPE '\\'"
                  " ORDER BY vorlen1.rowid, vorlen.rowid",
                  {u'%' + kBenchTitle + u'%'});
-             raw.run(
-                 "SELECT magno, department_code, pointer, receivedate, daily, yearno,"
-                 " issueno, descriptionitem FROM tranfile WHERE trim(pointer) = ?"
-                 " ORDER BY dmy_date(daily) IS NULL, dmy_date(daily) DESC, rowid",
-                 {benchKey});
+             const QByteArray day = data::sortableDate("daily");
+             raw.run(("SELECT magno, department_code, pointer, receivedate, daily, yearno,"
+                      " issueno, descriptionitem FROM tranfile WHERE trim(pointer) = ?"
+                      " ORDER BY " +
+                      day + " IS NULL, " + day + " DESC, rowid")
+                         .constData(),
+                     {benchKey});
          })});
     results.push_back(
         {"save of a new registration (row + counter, durable)", 10,
@@ -353,22 +357,30 @@ int main(int argc, char* argv[]) {
                           ++listed;
                   }),
          medianMs(11, [&] {
+             const QByteArray issueDay = data::sortableDate("tranfile.daily");
+             const QByteArray endDay = data::sortableDate("vorlen.end_period");
              raw.run(
-                 "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.price_per_year,"
-                 " vorlen.exchange_rate, vorlen.order_date, vorlen.end_period,"
-                 " dealer.Publisher_Name, currmony.Currency_Thai_Des,"
-                 " (SELECT tranfile.descriptionitem FROM tranfile"
-                 "  WHERE tranfile.pointer = vorlen1.pointer"
-                 "  ORDER BY dmy_date(tranfile.daily) DESC, tranfile.rowid LIMIT 1)"
-                 " FROM vorlen1, vorlen, dealer, currmony"
-                 " WHERE vorlen1.pointer = vorlen.pointer"
-                 " AND (substr(vorlen1.pointer, 1, 1) = ? OR substr(vorlen1.pointer, 1, 1) = ?)"
-                 " AND vorlen.Receive_Code = '1'"
-                 " AND vorlen1.publisher_code = dealer.Publisher_Code"
-                 " AND vorlen.publisher_code = dealer.Publisher_Code"
-                 " AND vorlen.currency_code = currmony.Currency_Code"
-                 " AND dmy_date(vorlen.end_period) BETWEEN ? AND ?"
-                 " ORDER BY dmy_date(vorlen.end_period), vorlen.rowid",
+                 ("SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.price_per_year,"
+                  " vorlen.exchange_rate, vorlen.order_date, vorlen.end_period,"
+                  " dealer.Publisher_Name, currmony.Currency_Thai_Des,"
+                  " (SELECT tranfile.descriptionitem FROM tranfile"
+                  "  WHERE tranfile.pointer = vorlen1.pointer"
+                  "  ORDER BY " +
+                  issueDay +
+                  " DESC, tranfile.rowid LIMIT 1)"
+                  " FROM vorlen1, vorlen, dealer, currmony"
+                  " WHERE vorlen1.pointer = vorlen.pointer"
+                  " AND (substr(vorlen1.pointer, 1, 1) = ? OR substr(vorlen1.pointer, 1, 1) = ?)"
+                  " AND vorlen.Receive_Code = '1'"
+                  " AND vorlen1.publisher_code = dealer.Publisher_Code"
+                  " AND vorlen.publisher_code = dealer.Publisher_Code"
+                  " AND vorlen.currency_code = currmony.Currency_Code"
+                  " AND " +
+                  endDay +
+                  " BETWEEN ? AND ?"
+                  " ORDER BY " +
+                  endDay + ", vorlen.rowid")
+                     .constData(),
                  {"J", "I", data::readDate(from)->toString(Qt::ISODate),
                   data::readDate(to)->toString(Qt::ISODate)});
          })});

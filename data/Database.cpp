@@ -2,7 +2,9 @@
 
 #include <sqlite3.h>
 
-#include "data/DateText.h"
+#include <QFileInfo>
+#include <QUrl>
+
 #include "data/DbError.h"
 #include "data/Statement.h"
 
@@ -22,39 +24,60 @@ constexpr int kBusyTimeoutMs = 3000;
 }  // namespace
 
 Database::Database(const QString& path, Open how) : path_(path) {
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+    int flags = SQLITE_OPEN_NOMUTEX;
+    flags |= how == Open::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     if (how == Open::Create)
         flags |= SQLITE_OPEN_CREATE;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr);
+    try {
+        open(path.toUtf8(), flags);
+    } catch (const DbError& e) {
+        // A write-ahead log needs its shared-memory file beside the database;
+        // in a folder nobody may write (a read-only mount) nothing can change
+        // the file, so it is read as it stands.
+        const QFileInfo folder(QFileInfo(path).absolutePath());
+        if ((e.code() & 0xff) != SQLITE_CANTOPEN || how == Open::Create ||
+            !QFileInfo::exists(path) || folder.isWritable())
+            throw;
+        open(QUrl::fromLocalFile(path).toEncoded() + "?immutable=1",
+             SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI);
+    }
+}
+
+Database::~Database() {
+    close();
+}
+
+void Database::open(const QByteArray& name, int flags) {
+    const int rc = sqlite3_open_v2(name.constData(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
         const DbError error(rc, db_ ? QString::fromUtf8(sqlite3_errmsg(db_))
                                     : QString::fromUtf8(sqlite3_errstr(rc)));
-        sqlite3_close(db_);
-        db_ = nullptr;
+        close();
         throw error;
     }
     try {
         configure();
     } catch (...) {
-        sqlite3_close(db_);
-        db_ = nullptr;
+        close();
         throw;
     }
 }
 
-Database::~Database() {
+void Database::close() {
     sqlite3_close(db_);
+    db_ = nullptr;
+}
+
+bool Database::readOnly() const {
+    return sqlite3_db_readonly(db_, "main") == 1;
 }
 
 void Database::configure() {
     sqlite3_extended_result_codes(db_, 1);
     sqlite3_busy_timeout(db_, kBusyTimeoutMs);
-    registerDateFunctions(db_);
     // Reading the schema fails here, not in the first window, when the file
     // is not a database or another program holds it locked.
     query("SELECT count(*) FROM sqlite_master");
-    if (sqlite3_db_readonly(db_, "main") == 1)
-        throw DbError(SQLITE_READONLY, QStringLiteral("the database file is read-only"));
     // A save that was reported done survives a power cut.
     exec("PRAGMA synchronous = FULL");
 }

@@ -12,10 +12,12 @@ struct sqlite3;
 namespace data {
 
 // A connection to the periodicals database file. Opening checks that the file
-// is a writable database of this program; every failure raises DbError.
+// is an SQLite database; every failure raises DbError. A file that cannot be
+// written (read-only file or folder) opens for reading, and every write then
+// fails with SQLITE_READONLY.
 class Database {
   public:
-    enum class Open { Existing, Create };
+    enum class Open { Existing, Create, ReadOnly };
 
     explicit Database(const QString& path, Open how = Open::Existing);
     ~Database();
@@ -28,10 +30,13 @@ class Database {
     int exec(const char* sql, const QVariantList& params = {});
 
     QString path() const { return path_; }
+    bool readOnly() const;
     sqlite3* handle() const { return db_; }
 
   private:
+    void open(const QByteArray& name, int flags);
     void configure();
+    void close();
 
     QString path_;
     sqlite3* db_ = nullptr;

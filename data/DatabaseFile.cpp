@@ -2,14 +2,17 @@
 
 #include <sqlite3.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "data/Backup.h"
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "data/FirstRunData.h"
+#include "data/Migrations.h"
 #include "data/Schema.h"
 
 namespace data {
@@ -47,6 +50,7 @@ void createDatabase(const QString& path) {
         Transaction tx(db);
         createSchema(db);
         insertFirstRunRows(db);
+        stampVersion(db);
         tx.commit();
     } catch (...) {
         QFile::remove(draft);
@@ -58,18 +62,70 @@ void createDatabase(const QString& path) {
     }
 }
 
+// A file from a later release, or one another program marked as its own, is
+// left as it is.
+void checkVersion(const FileVersion& version) {
+    if (version.applicationId != 0 && version.applicationId != kApplicationId)
+        throw DbError(SQLITE_NOTADB, QStringLiteral("the file belongs to another program"));
+    if (version.userVersion > kSchemaVersion)
+        throw DbError(SQLITE_NOTADB,
+                      QStringLiteral("schema version %1, this program knows up to %2")
+                          .arg(version.userVersion)
+                          .arg(kSchemaVersion),
+                      QStringLiteral("แฟ้มฐานข้อมูลนี้มาจากโปรแกรมรุ่นที่ใหม่กว่า "
+                                     "กรุณาใช้โปรแกรมรุ่นใหม่ แฟ้มไม่ถูกเปลี่ยนแปลง"));
+}
+
+// The file as it was before an upgrade, kept beside the daily copies under a
+// name they are never confused with.
+void backUpBeforeUpgrade(const Database& db, int version) {
+    const QFileInfo info(db.path());
+    const QString folder = info.absolutePath() + QStringLiteral("/backups");
+    if (!QDir().mkpath(folder))
+        throw DbError(SQLITE_CANTOPEN, QStringLiteral("cannot create %1").arg(folder));
+    const QString target =
+        QStringLiteral("%1/%2-version%3-%4.db")
+            .arg(folder, info.completeBaseName())
+            .arg(version)
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
+    QFile::remove(target);
+    copyDatabase(db, target);
+}
+
 }  // namespace
+
+void checkOwnFile(const Database& db) {
+    checkVersion(fileVersion(db));
+    checkTables(db);
+}
+
+void checkpointWal(const QString& path) {
+    try {
+        const Database db(path);
+        db.query("PRAGMA wal_checkpoint(TRUNCATE)");
+    } catch (const DbError&) {
+        // Nothing is lost: the log is replayed on the next start.
+    }
+}
 
 QString defaultDatabasePath() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
            QStringLiteral("/Vorlen.db");
 }
 
-void prepareDatabase(const QString& path) {
+bool prepareDatabase(const QString& path) {
     if (!QFileInfo::exists(path))
         createDatabase(path);
-    const Database db(path);
-    checkTables(db);
+    Database db(path);
+    checkOwnFile(db);
+    const FileVersion version = fileVersion(db);
+    if (db.readOnly())
+        return false;
+    if (version.userVersion < kSchemaVersion) {
+        backUpBeforeUpgrade(db, version.userVersion);
+        migrate(db);
+    }
+    return true;
 }
 
 }  // namespace data

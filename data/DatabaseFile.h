@@ -8,8 +8,20 @@ namespace data {
 QString defaultDatabasePath();
 
 // Makes sure the file at `path` is ready: a missing file is created with every
-// table and the first-run rows; an existing file is only opened and checked,
-// never rewritten. Raises DbError when the file cannot serve.
-void prepareDatabase(const QString& path);
+// table and the first-run rows; an existing file is opened and checked, and a
+// file of an older version of this program is copied into `backups/` and then
+// brought up to date. Returns false when the file can only be read. Raises
+// DbError, leaving the file untouched, when it cannot serve: not a database,
+// another program's or a later version's file, or a table missing.
+bool prepareDatabase(const QString& path);
+
+class Database;
+// Raises DbError unless the open file is a database of this program, of this
+// or an older version, with every table.
+void checkOwnFile(const Database& db);
+
+// Moves every change from the write-ahead log into the file and empties the
+// log, so the file alone holds the data; failures are left for the next start.
+void checkpointWal(const QString& path);
 
 }  // namespace data

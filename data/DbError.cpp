@@ -4,36 +4,41 @@
 
 namespace data {
 
+namespace {
+
+QString headFor(int code) {
+    switch (code & 0xff) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return QStringLiteral("ฐานข้อมูลกำลังถูกใช้งานโดยโปรแกรมอื่น กรุณารอสักครู่แล้วลองใหม่อีกครั้ง");
+        case SQLITE_FULL:
+            return QStringLiteral("พื้นที่เก็บข้อมูลเต็ม บันทึกข้อมูลไม่ได้");
+        case SQLITE_READONLY:
+            return QStringLiteral("ฐานข้อมูลเปิดได้เพื่ออ่านอย่างเดียว บันทึกข้อมูลไม่ได้");
+        case SQLITE_NOTADB:
+        case SQLITE_CORRUPT:
+            return QStringLiteral("แฟ้มฐานข้อมูลเสียหายหรือไม่ใช่ฐานข้อมูลของโปรแกรมนี้");
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM:
+            return QStringLiteral("เปิดแฟ้มฐานข้อมูลไม่ได้");
+        case SQLITE_IOERR:
+            return QStringLiteral("อ่านหรือเขียนแฟ้มฐานข้อมูลไม่ได้");
+        default:
+            return QStringLiteral("เกิดข้อผิดพลาดกับฐานข้อมูล");
+    }
+}
+
+}  // namespace
+
 DbError::DbError(int code, const QString& detail)
     : std::runtime_error(detail.toStdString()), code_(code), detail_(detail) {}
 
+DbError::DbError(int code, const QString& detail, const QString& thaiHead) : DbError(code, detail) {
+    thaiHead_ = thaiHead;
+}
+
 QString DbError::thaiMessage() const {
-    QString head;
-    switch (code_ & 0xff) {
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED:
-            head = QStringLiteral("ฐานข้อมูลกำลังถูกใช้งานโดยโปรแกรมอื่น กรุณารอสักครู่แล้วลองใหม่อีกครั้ง");
-            break;
-        case SQLITE_FULL:
-            head = QStringLiteral("พื้นที่เก็บข้อมูลเต็ม บันทึกข้อมูลไม่ได้");
-            break;
-        case SQLITE_READONLY:
-            head = QStringLiteral("ฐานข้อมูลเปิดได้เพื่ออ่านอย่างเดียว บันทึกข้อมูลไม่ได้");
-            break;
-        case SQLITE_NOTADB:
-        case SQLITE_CORRUPT:
-            head = QStringLiteral("แฟ้มฐานข้อมูลเสียหายหรือไม่ใช่ฐานข้อมูลของโปรแกรมนี้");
-            break;
-        case SQLITE_CANTOPEN:
-        case SQLITE_PERM:
-            head = QStringLiteral("เปิดแฟ้มฐานข้อมูลไม่ได้");
-            break;
-        case SQLITE_IOERR:
-            head = QStringLiteral("อ่านหรือเขียนแฟ้มฐานข้อมูลไม่ได้");
-            break;
-        default:
-            head = QStringLiteral("เกิดข้อผิดพลาดกับฐานข้อมูล");
-    }
+    const QString head = thaiHead_.isEmpty() ? headFor(code_) : thaiHead_;
     return head + QStringLiteral("\n(") + detail_ + QStringLiteral(")");
 }
 

@@ -10,6 +10,8 @@ namespace data {
 class DbError : public std::runtime_error {
   public:
     DbError(int code, const QString& detail);
+    // With a Thai sentence of its own in place of the one its code gives.
+    DbError(int code, const QString& detail, const QString& thaiHead);
 
     int code() const { return code_; }
     QString detail() const { return detail_; }
@@ -19,6 +21,7 @@ class DbError : public std::runtime_error {
   private:
     int code_;
     QString detail_;
+    QString thaiHead_;
 };
 
 }  // namespace data

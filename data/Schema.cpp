@@ -1,6 +1,7 @@
 #include "data/Schema.h"
 
 #include "data/Database.h"
+#include "data/SortableDate.h"
 
 namespace data {
 
@@ -40,20 +41,27 @@ const char* const kIndexes[] = {
     "CREATE INDEX typeclass_pointer ON typeclass (pointer)",
     "CREATE INDEX tranfile_trim_pointer ON tranfile (trim(pointer))",
     "CREATE INDEX tranfile_trim_magno ON tranfile (trim(magno))",
-    // The latest issue of a title, by date, without sorting its issues.
-    "CREATE INDEX tranfile_pointer_daily ON tranfile (pointer, dmy_date(daily))",
-    // Subscriptions ending within a range of dates.
-    "CREATE INDEX vorlen_end_date ON vorlen (dmy_date(end_period))",
     "CREATE INDEX dealer_code ON dealer (Publisher_Code)",
 };
 
 }  // namespace
+
+void createDateIndexes(Database& db) {
+    // The latest issue of a title, by date, without sorting its issues.
+    db.exec(
+        ("CREATE INDEX tranfile_pointer_day ON tranfile (pointer, " + sortableDate("daily") + ")")
+            .constData());
+    // Subscriptions ending within a range of dates.
+    db.exec(
+        ("CREATE INDEX vorlen_end_day ON vorlen (" + sortableDate("end_period") + ")").constData());
+}
 
 void createSchema(Database& db) {
     for (const char* sql : kTables)
         db.exec(sql);
     for (const char* sql : kIndexes)
         db.exec(sql);
+    createDateIndexes(db);
 }
 
 }  // namespace data

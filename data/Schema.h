@@ -43,5 +43,7 @@ constexpr int code = 0, description = 1;
 
 // Creates every table (and the indexes the lookups use) in an empty database.
 void createSchema(Database& db);
+// The indexes that find issues and subscriptions by date.
+void createDateIndexes(Database& db);
 
 }  // namespace data

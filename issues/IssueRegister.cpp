@@ -6,6 +6,7 @@
 #include "data/DbError.h"
 #include "data/LeadingNumber.h"
 #include "data/Schema.h"
+#include "data/SortableDate.h"
 
 namespace issues {
 
@@ -65,11 +66,13 @@ bool IssueRegister::deleteIssue(const QString& magno) {
 
 std::vector<IssueRow> IssueRegister::issuesOf(const QString& pointer) const {
     std::vector<IssueRow> issues;
-    for (const data::Row& r :
-         db_.query("SELECT magno, department_code, pointer, receivedate, daily, yearno, issueno,"
-                   " descriptionitem FROM tranfile WHERE trim(pointer) = ?"
-                   " ORDER BY dmy_date(daily) IS NULL, dmy_date(daily) DESC, rowid",
-                   {pointer.trimmed()}))
+    static const QByteArray day = data::sortableDate("daily");
+    static const QByteArray sql =
+        "SELECT magno, department_code, pointer, receivedate, daily, yearno, issueno,"
+        " descriptionitem FROM tranfile WHERE trim(pointer) = ?"
+        " ORDER BY " +
+        day + " IS NULL, " + day + " DESC, rowid";
+    for (const data::Row& r : db_.query(sql.constData(), {pointer.trimmed()}))
         issues.push_back({r.text(col::magno), r.text(col::department_code), r.text(col::pointer),
                           r.text(col::receivedate), r.text(col::daily), r.text(col::yearno),
                           r.text(col::issueno), r.text(col::descriptionitem)});

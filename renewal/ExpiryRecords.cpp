@@ -1,6 +1,7 @@
 #include "renewal/ExpiryRecords.h"
 
 #include "data/Database.h"
+#include "data/SortableDate.h"
 
 namespace renewal {
 
@@ -8,21 +9,30 @@ namespace {
 
 // The latest issue is the one with the latest registration day; an unreadable
 // day sorts after every real one.
-const char* const kExpiring =
-    "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.price_per_year,"
-    " vorlen.exchange_rate, vorlen.order_date, vorlen.end_period,"
-    " dealer.Publisher_Name, currmony.Currency_Thai_Des,"
-    " (SELECT tranfile.descriptionitem FROM tranfile WHERE tranfile.pointer = vorlen1.pointer"
-    "  ORDER BY dmy_date(tranfile.daily) DESC, tranfile.rowid LIMIT 1)"
-    " FROM vorlen1, vorlen, dealer, currmony"
-    " WHERE vorlen1.pointer = vorlen.pointer"
-    " AND (substr(vorlen1.pointer, 1, 1) = ? OR substr(vorlen1.pointer, 1, 1) = ?)"
-    " AND vorlen.Receive_Code = '1'"
-    " AND vorlen1.publisher_code = dealer.Publisher_Code"
-    " AND vorlen.publisher_code = dealer.Publisher_Code"
-    " AND vorlen.currency_code = currmony.Currency_Code"
-    " AND dmy_date(vorlen.end_period) BETWEEN ? AND ?"
-    " ORDER BY dmy_date(vorlen.end_period), vorlen.rowid";
+QByteArray expiringSql() {
+    const QByteArray issueDay = data::sortableDate("tranfile.daily");
+    const QByteArray endDay = data::sortableDate("vorlen.end_period");
+    return "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.price_per_year,"
+           " vorlen.exchange_rate, vorlen.order_date, vorlen.end_period,"
+           " dealer.Publisher_Name, currmony.Currency_Thai_Des,"
+           " (SELECT tranfile.descriptionitem FROM tranfile"
+           "  WHERE tranfile.pointer = vorlen1.pointer"
+           "  ORDER BY " +
+           issueDay +
+           " DESC, tranfile.rowid LIMIT 1)"
+           " FROM vorlen1, vorlen, dealer, currmony"
+           " WHERE vorlen1.pointer = vorlen.pointer"
+           " AND (substr(vorlen1.pointer, 1, 1) = ? OR substr(vorlen1.pointer, 1, 1) = ?)"
+           " AND vorlen.Receive_Code = '1'"
+           " AND vorlen1.publisher_code = dealer.Publisher_Code"
+           " AND vorlen.publisher_code = dealer.Publisher_Code"
+           " AND vorlen.currency_code = currmony.Currency_Code"
+           " AND " +
+           endDay +
+           " BETWEEN ? AND ?"
+           " ORDER BY " +
+           endDay + ", vorlen.rowid";
+}
 
 }  // namespace
 
@@ -30,9 +40,11 @@ std::vector<ExpiringSubscription> ExpiryRecords::expiring(bool journals, QDate f
                                                           QDate last) const {
     const QString one = journals ? QStringLiteral("I") : QStringLiteral("K");
     const QString two = journals ? QStringLiteral("J") : QStringLiteral("L");
+    static const QByteArray kExpiring = expiringSql();
     std::vector<ExpiringSubscription> list;
     for (const data::Row& row :
-         db_.query(kExpiring, {two, one, first.toString(Qt::ISODate), last.toString(Qt::ISODate)}))
+         db_.query(kExpiring.constData(),
+                   {two, one, first.toString(Qt::ISODate), last.toString(Qt::ISODate)}))
         list.push_back({row.text(0), row.text(1), row.text(2), row.text(3), row.text(4),
                         row.text(5), row.text(6), row.text(7), row.text(8)});
     return list;

@@ -59,10 +59,19 @@ ui::qt::FormView* MainWindow::instance(const QString& window) const {
     return it == windows_.end() ? nullptr : it->view.data();
 }
 
+void MainWindow::refuseWindows(const QString& text, const QString& caption) {
+    refusal_ = text;
+    refusalCaption_ = caption;
+}
+
 void MainWindow::open(const QString& window) {
     auto it = windows_.find(window);
     if (it == windows_.end())
         return;
+    if (!refusal_.isEmpty()) {
+        services_.messages.show(refusal_, refusalCaption_, ui::msg::kStop);
+        return;
+    }
     Entry& entry = *it;
     if (entry.view) {
         if (auto* frame = qobject_cast<QMdiSubWindow*>(entry.view->parentWidget())) {

@@ -29,6 +29,9 @@ class MainWindow : public QMainWindow, public ui::WindowOpener {
     ~MainWindow() override;
 
     void registerWindow(const QString& name, Factory factory, Placement placement);
+    // After a failed start-up check no working window opens: each command
+    // shows this message instead.
+    void refuseWindows(const QString& text, const QString& caption);
     void open(const QString& window) override;
     void quit() override;
 
@@ -53,6 +56,7 @@ class MainWindow : public QMainWindow, public ui::WindowOpener {
     std::unique_ptr<menumain> menu_;
     QMdiArea* area_;
     QHash<QString, Entry> windows_;
+    QString refusal_, refusalCaption_;
 };
 
 }  // namespace shell

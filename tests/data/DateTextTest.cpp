@@ -2,6 +2,7 @@
 
 #include "data/DateText.h"
 #include "data/LeadingNumber.h"
+#include "data/SortableDate.h"
 #include "tests/support/TempDatabase.h"
 
 using namespace data;
@@ -25,20 +26,26 @@ TEST(DateText, WritesTwoDigitDayAndMonth) {
     EXPECT_EQ(reformatDate("not a date"), "not a date");
 }
 
-TEST(DateText, SqlFunctionsReadAndWriteDates) {
+TEST(SortableDate, BuiltInExpressionReadsAndOrdersDates) {
     testing_support::TempDatabase temp;
     Database& db = temp.db();
-    EXPECT_EQ(db.first("SELECT dmy_date('5/1/2026')")->text(0), "2026-01-05");
-    EXPECT_TRUE(db.first("SELECT dmy_date('31/02/2026')")->isNull(0));
-    EXPECT_TRUE(db.first("SELECT dmy_date(NULL)")->isNull(0));
-    EXPECT_EQ(db.first("SELECT dmy_format('5/1/2026')")->text(0), "05/01/2026");
-    EXPECT_EQ(db.first("SELECT dmy_format('')")->text(0), "");
+    const auto sortable = [&](const char* text) {
+        return db.first(("SELECT " + sortableDate("?")).constData(), {QString::fromLatin1(text)})
+            ->value(0);
+    };
+    EXPECT_EQ(sortable("5/1/2026").toString(), "2026-01-05");
+    EXPECT_EQ(sortable(" 15/07/2003 ").toString(), "2003-07-15");
+    for (const char* text : {"", "0/1/2025", "12/13/2025", "1-2-2025", "01/02/25", "a1/02/2025",
+                             "01/02/20255", "12//2025"})
+        EXPECT_TRUE(sortable(text).isNull()) << text;
 
     // Ordered by date, not by text: 15/07/2003 is later than 31/01/2003.
     db.exec("CREATE TABLE d (t TEXT)");
     for (const char* t : {"31/01/2003", "15/07/2003", "", "2/1/2004"})
         db.exec("INSERT INTO d VALUES (?)", {QString::fromLatin1(t)});
-    const auto rows = db.query("SELECT t FROM d ORDER BY dmy_date(t) IS NULL, dmy_date(t) DESC");
+    const QByteArray day = sortableDate("t");
+    const auto rows =
+        db.query(("SELECT t FROM d ORDER BY " + day + " IS NULL, " + day + " DESC").constData());
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0].text(0), "2/1/2004");
     EXPECT_EQ(rows[1].text(0), "15/07/2003");

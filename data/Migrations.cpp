@@ -1,0 +1,51 @@
+#include "data/Migrations.h"
+
+#include <QByteArray>
+
+#include "data/Database.h"
+#include "data/Schema.h"
+
+namespace data {
+
+namespace {
+
+// 1: the date indexes use only built-in functions (they used a function only
+// this program registered, so other SQLite tools could not check or change
+// the file).
+void toVersion1(Database& db) {
+    db.exec("DROP INDEX IF EXISTS tranfile_pointer_daily");
+    db.exec("DROP INDEX IF EXISTS vorlen_end_date");
+    createDateIndexes(db);
+}
+
+void setMark(Database& db, const char* pragma, int value) {
+    db.exec((QByteArray("PRAGMA ") + pragma + " = " + QByteArray::number(value)).constData());
+}
+
+using Step = void (*)(Database&);
+// Step i brings a file from version i to version i + 1.
+const Step kSteps[kSchemaVersion] = {&toVersion1};
+
+}  // namespace
+
+FileVersion fileVersion(const Database& db) {
+    return {db.first("PRAGMA application_id")->value(0).toInt(),
+            db.first("PRAGMA user_version")->value(0).toInt()};
+}
+
+void stampVersion(Database& db) {
+    setMark(db, "application_id", kApplicationId);
+    setMark(db, "user_version", kSchemaVersion);
+}
+
+void migrate(Database& db) {
+    for (int version = fileVersion(db).userVersion; version < kSchemaVersion; ++version) {
+        Transaction tx(db);
+        kSteps[version](db);
+        setMark(db, "application_id", kApplicationId);
+        setMark(db, "user_version", version + 1);
+        tx.commit();
+    }
+}
+
+}  // namespace data

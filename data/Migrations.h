@@ -1,0 +1,24 @@
+#pragma once
+
+namespace data {
+
+class Database;
+
+// Marks a file as a database of this program ("VRLN") and the version of its
+// schema, so a later release can tell an old file from a foreign one.
+constexpr int kApplicationId = 0x56524C4E;
+constexpr int kSchemaVersion = 1;
+
+struct FileVersion {
+    int applicationId = 0;
+    int userVersion = 0;
+};
+
+FileVersion fileVersion(const Database& db);
+// Writes the current marks; called inside the transaction that built the file.
+void stampVersion(Database& db);
+// Brings a file of an older version up to date, each numbered step in one
+// transaction with the version it reaches.
+void migrate(Database& db);
+
+}  // namespace data

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+class QTextStream;
+
+namespace shell {
+
+// `periodicals --restore BACKUP`: refused while the program runs or when the
+// backup fails its integrity check or is not a database of this program.
+// Otherwise the database and its -wal and -shm files are moved aside under a
+// dated name (so a log left by a crash is never replayed onto the backup),
+// the backup is installed in their place, and what was done is printed.
+// Returns the exit code: 0 restored, 1 refused.
+int restoreBackup(const QString& backup, const QString& databasePath, const QDateTime& now,
+                  QTextStream& out);
+
+}  // namespace shell
