@@ -21,11 +21,19 @@ constexpr int kBusyTimeoutMs = 3000;
         db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc)));
 }
 
+// The file read as it stands: no lock, no log, nothing written beside it.
+QByteArray immutable(const QString& path) {
+    return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded() + "?immutable=1";
+}
+
 }  // namespace
 
 Database::Database(const QString& path, Open how) : path_(path) {
-    int flags = SQLITE_OPEN_NOMUTEX;
-    flags |= how == Open::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    if (how == Open::Copy) {
+        open(immutable(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI);
+        return;
+    }
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
     if (how == Open::Create)
         flags |= SQLITE_OPEN_CREATE;
     try {
@@ -38,8 +46,7 @@ Database::Database(const QString& path, Open how) : path_(path) {
         if ((e.code() & 0xff) != SQLITE_CANTOPEN || how == Open::Create ||
             !QFileInfo::exists(path) || folder.isWritable())
             throw;
-        open(QUrl::fromLocalFile(path).toEncoded() + "?immutable=1",
-             SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI);
+        open(immutable(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI);
     }
 }
 

@@ -17,7 +17,11 @@ namespace data {
 // fails with SQLITE_READONLY.
 class Database {
   public:
-    enum class Open { Existing, Create, ReadOnly };
+    enum class Open {
+        Existing,
+        Create,
+        Copy,  // a file no program writes (a backup): read as it stands
+    };
 
     explicit Database(const QString& path, Open how = Open::Existing);
     ~Database();

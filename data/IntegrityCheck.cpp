@@ -20,7 +20,7 @@ QStringList integrityProblems(const Database& db, Check kind) {
 
 QStringList integrityProblems(const QString& path, Check kind) {
     try {
-        const Database db(path, Database::Open::ReadOnly);
+        const Database db(path, Database::Open::Copy);
         return integrityProblems(db, kind);
     } catch (const DbError& e) {
         return {e.detail()};

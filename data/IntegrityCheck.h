@@ -15,7 +15,7 @@ enum class Check {
 // is sound. A file so damaged that the check cannot run yields the engine's
 // error as the one problem.
 QStringList integrityProblems(const Database& db, Check kind);
-// The same for a file given by its path, opened only for reading.
+// The same for a copy (a backup) given by its path, read as it stands.
 QStringList integrityProblems(const QString& path, Check kind);
 
 }  // namespace data

@@ -4,6 +4,8 @@
 #include <QTextStream>
 
 #include "data/Backup.h"
+#include "data/Database.h"
+#include "data/DbError.h"
 #include "data/IntegrityCheck.h"
 
 namespace shell {
@@ -13,7 +15,13 @@ int checkDatabase(const QString& databasePath, QTextStream& out) {
         out << QStringLiteral("ไม่พบแฟ้มฐานข้อมูล %1\n").arg(databasePath);
         return 2;
     }
-    const QStringList problems = data::integrityProblems(databasePath, data::Check::Full);
+    QStringList problems;
+    try {
+        const data::Database db(databasePath);
+        problems = data::integrityProblems(db, data::Check::Full);
+    } catch (const data::DbError& e) {
+        problems << e.thaiMessage();
+    }
     if (problems.isEmpty()) {
         out << QStringLiteral("ฐานข้อมูลสมบูรณ์ (integrity_check: ok)\n%1\n").arg(databasePath);
         return 0;

@@ -26,7 +26,7 @@ QString problemOf(const QString& backup) {
     if (!problems.isEmpty())
         return QStringLiteral("สำเนาสำรองไม่สมบูรณ์ (%1)").arg(problems.join(QStringLiteral("; ")));
     try {
-        const data::Database db(backup, data::Database::Open::ReadOnly);
+        const data::Database db(backup, data::Database::Open::Copy);
         data::checkOwnFile(db);
     } catch (const data::DbError& e) {
         return e.thaiMessage();

@@ -2,11 +2,15 @@
 #include <sqlite3.h>
 
 #include <unistd.h>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "data/DatabaseFile.h"
 #include "data/DbError.h"
+#include "data/Migrations.h"
+#include "tests/support/FileDamage.h"
+#include "tests/support/ReadOnly.h"
 #include "tests/support/TempDatabase.h"
 
 using namespace data;
@@ -27,6 +31,21 @@ int errorCode(const QString& path) {
         return e.code() & 0xff;
     }
     return SQLITE_OK;
+}
+
+// Turns a fresh file into one as the first release left it: no marks, and
+// date indexes on a function that only that release registered.
+void makeFirstRelease(Database& db) {
+    sqlite3_create_function(
+        db.handle(), "dmy_date", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+        [](sqlite3_context* ctx, int, sqlite3_value** argv) { sqlite3_result_value(ctx, argv[0]); },
+        nullptr, nullptr);
+    db.exec("DROP INDEX tranfile_pointer_day");
+    db.exec("DROP INDEX vorlen_end_day");
+    db.exec("CREATE INDEX tranfile_pointer_daily ON tranfile (pointer, dmy_date(daily))");
+    db.exec("CREATE INDEX vorlen_end_date ON vorlen (dmy_date(end_period))");
+    db.exec("PRAGMA application_id = 0");
+    db.exec("PRAGMA user_version = 0");
 }
 
 }  // namespace
@@ -109,17 +128,100 @@ TEST(OpeningAFile, RefusesWhatCannotServeAndLeavesItAlone) {
     EXPECT_EQ(errorCode(foreign), SQLITE_NOTADB);
 }
 
-TEST(OpeningAFile, ReadOnlyAndLockedFilesGiveClearErrors) {
-    if (geteuid() != 0) {
-        testing_support::TempDatabase ro;
-        QFile::setPermissions(ro.path(), QFile::ReadOwner);
-        EXPECT_EQ(errorCode(ro.path()), SQLITE_READONLY);
-    }
-
+TEST(OpeningAFile, ALockedFileGivesAClearError) {
     testing_support::TempDatabase temp;
     Database other(temp.path());
     // After its first write, an exclusive-mode connection keeps the file locked.
     other.exec("PRAGMA locking_mode = EXCLUSIVE");
     other.exec("UPDATE jourctrl SET nextmagno = '2'");
     EXPECT_EQ(errorCode(temp.path()), SQLITE_BUSY);
+}
+
+TEST(OpeningAFile, AReadOnlyFileOrMountOpensForReadingAndRefusesWrites) {
+    for (const bool wholeFolder : {false, true}) {
+        testing_support::TempDatabase temp;
+        temp.db().exec("UPDATE jourctrl SET nextmagno = '77'");
+        temp.reopen();
+        testing_support::ReadOnly lock(temp.path(), wholeFolder);
+        ASSERT_TRUE(lock.applied()) << wholeFolder;
+
+        EXPECT_FALSE(prepareDatabase(temp.path())) << wholeFolder;
+        Database db(temp.path());
+        EXPECT_TRUE(db.readOnly());
+        EXPECT_EQ(db.first("SELECT nextmagno FROM jourctrl")->text(0), "77");
+        try {
+            Transaction tx(db);
+            db.exec("UPDATE jourctrl SET nextmagno = '78'");
+            tx.commit();
+            ADD_FAILURE() << "a write to a read-only file was reported done";
+        } catch (const DbError& e) {
+            EXPECT_EQ(e.code() & 0xff, SQLITE_READONLY);
+            EXPECT_TRUE(e.thaiMessage().startsWith(QStringLiteral("ฐานข้อมูลเปิดได้เพื่ออ่านอย่างเดียว")));
+        }
+        EXPECT_EQ(db.first("SELECT nextmagno FROM jourctrl")->text(0), "77");
+    }
+}
+
+TEST(SchemaVersion, ANewFileIsMarkedAndAnySqliteToolCanCheckAndChangeIt) {
+    testing_support::TempDatabase temp;
+    temp.db().exec("INSERT INTO tranfile (magno, daily) VALUES ('9', '02/03/2026')");
+    temp.db().exec("INSERT INTO vorlen (pointer, end_period) VALUES ('J000001', '31/12/2026')");
+    const FileVersion version = fileVersion(temp.db());
+    EXPECT_EQ(version.applicationId, kApplicationId);
+    EXPECT_EQ(version.userVersion, kSchemaVersion);
+
+    using testing_support::sqliteTool;
+    EXPECT_EQ(sqliteTool(temp.path(), "PRAGMA integrity_check"), "ok");
+    EXPECT_EQ(sqliteTool(temp.path(), "DELETE FROM tranfile WHERE magno = '9'"), "");
+    EXPECT_EQ(sqliteTool(temp.path(), "UPDATE vorlen SET end_period = '31/12/2027'"), "");
+    EXPECT_EQ(temp.db().first("SELECT end_period FROM vorlen")->text(0), "31/12/2027");
+}
+
+TEST(SchemaVersion, AnOlderFileIsBackedUpThenMigrated) {
+    testing_support::TempDatabase temp;
+    makeFirstRelease(temp.db());
+    temp.db().exec(
+        "INSERT INTO tranfile (magno, pointer, daily) VALUES ('9', 'J000001', '2/3/2026')");
+    temp.reopen();
+    using testing_support::sqliteTool;
+    ASSERT_TRUE(sqliteTool(temp.path(), "PRAGMA integrity_check").startsWith("error:"))
+        << "the first release's file needs the program's own function";
+
+    EXPECT_TRUE(prepareDatabase(temp.path()));
+    const FileVersion version = fileVersion(temp.db());
+    EXPECT_EQ(version.applicationId, kApplicationId);
+    EXPECT_EQ(version.userVersion, kSchemaVersion);
+    EXPECT_EQ(temp.db().first("SELECT count(*) FROM tranfile")->value(0).toInt(), 1);
+    EXPECT_EQ(sqliteTool(temp.path(), "PRAGMA integrity_check"), "ok");
+
+    const QStringList before =
+        QDir(temp.folder() + "/backups").entryList({"Vorlen-version0-*.db"}, QDir::Files);
+    ASSERT_EQ(before.size(), 1);
+    {
+        Database old(temp.folder() + "/backups/" + before.first(), Database::Open::Copy);
+        EXPECT_EQ(fileVersion(old).userVersion, 0);
+        EXPECT_EQ(old.first("SELECT count(*) FROM tranfile")->value(0).toInt(), 1);
+    }
+    EXPECT_EQ(sqliteTool(temp.path(), "DELETE FROM tranfile WHERE magno = '9'"), "");
+}
+
+TEST(SchemaVersion, ANewerOrForeignFileIsRefusedAndLeftUntouched) {
+    testing_support::TempDatabase newer;
+    newer.db().exec("PRAGMA user_version = 99");
+    newer.reopen();
+    const QByteArray newerBytes = readAll(newer.path());
+    try {
+        prepareDatabase(newer.path());
+        ADD_FAILURE() << "a later version's file was opened";
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.thaiMessage().contains(QStringLiteral("รุ่นที่ใหม่กว่า")));
+    }
+    EXPECT_EQ(readAll(newer.path()), newerBytes);
+
+    testing_support::TempDatabase foreign;
+    foreign.db().exec("PRAGMA application_id = 1234");
+    foreign.reopen();
+    const QByteArray foreignBytes = readAll(foreign.path());
+    EXPECT_EQ(errorCode(foreign.path()), SQLITE_NOTADB);
+    EXPECT_EQ(readAll(foreign.path()), foreignBytes);
 }

@@ -30,7 +30,7 @@ TEST(SortableDate, BuiltInExpressionReadsAndOrdersDates) {
     testing_support::TempDatabase temp;
     Database& db = temp.db();
     const auto sortable = [&](const char* text) {
-        return db.first(("SELECT " + sortableDate("?")).constData(), {QString::fromLatin1(text)})
+        return db.first(("SELECT " + sortableDate("?1")).constData(), {QString::fromLatin1(text)})
             ->value(0);
     };
     EXPECT_EQ(sortable("5/1/2026").toString(), "2026-01-05");

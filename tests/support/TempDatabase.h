@@ -16,6 +16,9 @@ class TempDatabase {
     QString folder() const { return dir_.path(); }
     // A connection of the test's own, beside the window's.
     data::Database& db();
+    // Closes the test's connection (so the file alone holds the data); the
+    // next db() opens a new one.
+    void reopen() { db_.reset(); }
     // Empties a table, for tests that need their own rows.
     void clear(const char* table);
 
