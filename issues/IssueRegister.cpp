@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <limits>
+
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "data/LeadingNumber.h"
@@ -23,8 +25,18 @@ QString counterValue(const data::Database& db) {
 
 }  // namespace
 
-QString IssueRegister::advancedNumber(const QString& number) {
-    return QString::number(data::leadingNumber(number) + 1);
+std::optional<QString> IssueRegister::advancedNumber(const QString& number) {
+    qsizetype first = 0;
+    while (first < number.size() && number.at(first) == u' ')
+        ++first;
+    if (first == number.size() || number.at(first) < u'0' || number.at(first) > u'9')
+        return std::nullopt;
+    // The reading saturates at the greatest value, so a longer number lands
+    // there too and is refused rather than wrapped.
+    const qint64 value = data::leadingNumber(number);
+    if (value == std::numeric_limits<qint64>::max())
+        return std::nullopt;
+    return QString::number(value + 1);
 }
 
 QString IssueRegister::nextNumber() const {
@@ -35,6 +47,9 @@ QString IssueRegister::addIssue(const IssueRow& issue) {
     data::Transaction tx(db_);
     const QString current = counterValue(db_);
     const QString magno = current.trimmed() == issue.magno.trimmed() ? issue.magno : current;
+    const std::optional<QString> next = advancedNumber(magno);
+    if (!next)
+        throw CounterExhausted(magno);
     db_.exec(
         "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily, yearno,"
         " issueno, descriptionitem) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
@@ -43,7 +58,7 @@ QString IssueRegister::addIssue(const IssueRow& issue) {
     db_.exec(
         "UPDATE jourctrl SET nextmagno = ?"
         " WHERE rowid = (SELECT rowid FROM jourctrl ORDER BY rowid LIMIT 1)",
-        {advancedNumber(magno)});
+        {*next});
     tx.commit();
     return magno;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+#include <stdexcept>
 #include <vector>
 
 namespace data {
@@ -30,6 +32,18 @@ struct IssueChanges {
     QString descriptionitem;
 };
 
+// The counter holds no number, or one that cannot grow any further: no new
+// registration can be given a number of its own.
+class CounterExhausted : public std::runtime_error {
+  public:
+    explicit CounterExhausted(const QString& counter)
+        : std::runtime_error("registration counter cannot advance"), counter_(counter) {}
+    QString counter() const { return counter_; }
+
+  private:
+    QString counter_;
+};
+
 // The register of received issues (tranfile) and its number counter
 // (jourctrl). Numbers and keys are matched on their trimmed values, since
 // stored ones may carry spaces.
@@ -37,15 +51,18 @@ class IssueRegister {
   public:
     explicit IssueRegister(data::Database& db) : db_(db) {}
 
-    // The counter after `number`: its leading number plus one, as plain digits.
-    static QString advancedNumber(const QString& number);
+    // The counter after `number`: its leading number plus one, as plain digits;
+    // none when the number has no leading digits or is the greatest one the
+    // counter can hold.
+    static std::optional<QString> advancedNumber(const QString& number);
 
     // The number the next registration will get. Reserves nothing.
     QString nextNumber() const;
     // Writes the issue and advances the counter in one transaction. The
     // counter is read again inside it: when another program has taken the
     // offered number meanwhile, the issue gets the counter's current number.
-    // Returns the number the issue was stored under.
+    // Returns the number the issue was stored under. Raises CounterExhausted,
+    // writing nothing, when the counter cannot advance past that number.
     QString addIssue(const IssueRow& issue);
     // Rewrites the date, number and description columns of the first row with
     // this number; false when there is none.

@@ -46,6 +46,10 @@ reg_journal::reg_journal(ui::Services& services)
     Command10.onClick = [this] { Command10_Click(); };
     MonthView1.onDateClick = [this](const QDate& d) { MonthView1_DateClick(d); };
     MonthView2.onDateClick = [this](const QDate& d) { MonthView2_DateClick(d); };
+    onEscape = [this] {
+        if (Command4.enabled())
+            Command4_Click();
+    };
 }
 
 reg_journal::~reg_journal() = default;
@@ -100,6 +104,7 @@ void reg_journal::Command1_Click() {
         show_journal.setTextMatrix(i + 1, title::pointer, m.pointer);
         show_journal.setTextMatrix(i + 1, title::departmentCode, m.departmentCode);
     }
+    forgetListedTitle();
     setFocus(show_journal);
 }
 
@@ -111,12 +116,13 @@ void reg_journal::Text1_KeyPress(int& keyAscii) {
 void reg_journal::show_journal_Click() {
     cls_show_listitem();
     reset_textbox();
-    const QString key = show_journal.textMatrix(show_journal.row(), title::pointer);
+    const int r = show_journal.row();
+    const QString key = show_journal.textMatrix(r, title::pointer);
     const bool isTitle = !key.trimmed().isEmpty();
     bool listed = false;
     if (isTitle && !guarded([&] { listed = fillIssues(key); }))
         return;
-    listedPointer_ = key;
+    listed_ = {key, show_journal.textMatrix(r, title::departmentCode)};
     if (!listed) {
         Label1.setCaption({});
         messages().show(QStringLiteral("รายชื่อวารสารนี้ไม่พบข้อมูลการลงทะเบียน"),
@@ -144,6 +150,7 @@ void reg_journal::Command8_Click() {
     Command2.setEnabled(false);
     Command3.setEnabled(false);
     Command6.setEnabled(false);
+    listed_ = {};
     Text1.setText({});
     setFocus(Text1);
 }
@@ -156,9 +163,7 @@ void reg_journal::Command2_Click() {
     QString number;
     if (!guarded([&] { number = IssueRegister(*db_).nextNumber(); }))
         return;
-    const int r = show_journal.row();
-    entryPointer_ = r >= 1 ? show_journal.textMatrix(r, title::pointer) : QString();
-    entryDepartment_ = r >= 1 ? show_journal.textMatrix(r, title::departmentCode) : QString();
+    entry_ = listed_;
     clearTextboxes();
     active_textbox();
     entryMode = QStringLiteral("New");
@@ -174,6 +179,7 @@ void reg_journal::Command2_Click() {
 }
 
 void reg_journal::Command3_Click() {
+    entry_ = listed_;
     active_textbox();
     entryMode = QStringLiteral("Edit");
     setListsEnabled(false);
@@ -190,6 +196,8 @@ void reg_journal::Command4_Click() {
 }
 
 void reg_journal::Command7_Click() {
+    if (!entryComplete())
+        return;
     if (messages().show(QStringLiteral("ต้องการบันทึกข้อมูลวารสารเลขทะเบียนนี้หรือไม่"),
                         QStringLiteral(" ยืนยันการบันทึกข้อมูล"), ui::msg::kQuestion) != ui::msg::kOk)
         return;
@@ -213,7 +221,7 @@ void reg_journal::Command6_Click() {
         clearTextboxes();
         lockTextboxes();
     }
-    refillIssues(listedPointer_);
+    refillIssues(listed_);
 }
 
 void reg_journal::Command9_Click() {
@@ -229,11 +237,13 @@ void reg_journal::Command10_Click() {
 void reg_journal::MonthView1_DateClick(const QDate& date) {
     Text3.setText(data::writeDate(date));
     MonthView1.setVisible(false);
+    setFocus(Text4.enabled() ? static_cast<ui::Control&>(Text4) : Command9);
 }
 
 void reg_journal::MonthView2_DateClick(const QDate& date) {
     Text7.setText(data::writeDate(date));
     MonthView2.setVisible(false);
+    setFocus(Command7.enabled() ? static_cast<ui::Control&>(Command7) : Command10);
 }
 
 void reg_journal::reset_textbox() {
@@ -284,15 +294,25 @@ bool reg_journal::fillIssues(const QString& pointer) {
     return true;
 }
 
-void reg_journal::refillIssues(const QString& pointer) {
+void reg_journal::refillIssues(const Subscription& subscription) {
     bool listed = false;
-    if (!guarded([&] { listed = fillIssues(pointer); }))
+    if (!guarded([&] { listed = fillIssues(subscription.pointer); }))
         return;
-    listedPointer_ = pointer;
+    listed_ = subscription;
     if (!listed) {
         cls_show_listitem();
         Label1.setCaption({});
     }
+}
+
+void reg_journal::forgetListedTitle() {
+    listed_ = {};
+    cls_show_listitem();
+    Label1.setCaption({});
+    if (entryOpen())
+        return;
+    reset_textbox();
+    enableTitleCommands();
 }
 
 void reg_journal::copyIssueRow() {
@@ -317,29 +337,55 @@ void reg_journal::setListsEnabled(bool on) {
     show_item.setEnabled(on);
 }
 
+void reg_journal::enableTitleCommands() {
+    const bool titleListed = !listed_.pointer.trimmed().isEmpty();
+    Command2.setEnabled(titleListed);
+    Command3.setEnabled(titleListed);
+    Command6.setEnabled(titleListed);
+}
+
 void reg_journal::endEntry() {
     reset_textbox();
     setListsEnabled(true);
     Command4.setEnabled(false);
     Command7.setEnabled(false);
-    Command2.setEnabled(true);
-    Command3.setEnabled(true);
-    Command6.setEnabled(true);
+    enableTitleCommands();
+    setFocus(Text1);
+}
+
+bool reg_journal::entryComplete() {
+    QString problem;
+    if (Text2.text().trimmed().isEmpty())
+        problem = QStringLiteral("ไม่มีเลขทะเบียน กรุณากด ยกเลิก แล้วเริ่มลงทะเบียนใหม่");
+    else if (entryMode == u"New" && entry_.pointer.trimmed().isEmpty())
+        problem = QStringLiteral("ยังไม่ได้เลือกรายชื่อวารสาร กรุณาเลือกรายชื่อวารสารก่อนลงทะเบียน");
+    if (problem.isEmpty())
+        return true;
+    messages().show(problem, QStringLiteral("ข้อมูลไม่ครบ"), ui::msg::kStop);
+    return false;
 }
 
 bool reg_journal::saveNew() {
-    const IssueRow issue{Text2.text(), entryDepartment_, entryPointer_, Text7.text(),
-                         Text3.text(), Text4.text(),     Text5.text(),  Text6.text()};
+    const IssueRow issue{Text2.text(), entry_.department, entry_.pointer, Text7.text(),
+                         Text3.text(), Text4.text(),      Text5.text(),   Text6.text()};
     QString stored;
-    if (!guarded([&] { stored = IssueRegister(*db_).addIssue(issue); }))
+    try {
+        if (!guarded([&] { stored = IssueRegister(*db_).addIssue(issue); }))
+            return false;
+    } catch (const CounterExhausted& e) {
+        messages().show(QStringLiteral("ตัวนับเลขทะเบียน \"%1\" ไม่ใช่ตัวเลขหรือถึงเลขสูงสุดแล้ว"
+                                       " จึงออกเลขทะเบียนใหม่ไม่ได้ ฉบับนี้ยังไม่ได้บันทึก")
+                            .arg(e.counter()),
+                        kResultCaption, ui::msg::kStop);
         return false;
+    }
     if (stored != issue.magno)
         messages().show(QStringLiteral("เลขทะเบียน %1 ถูกใช้ไปแล้ว ฉบับนี้บันทึกเป็นเลขทะเบียน %2")
                             .arg(issue.magno, stored),
                         kResultCaption, ui::msg::kInformation);
     messages().show(QStringLiteral("บันทึกข้อมูลลงทะเบียนวารสารเรียบร้อยแล้ว"), kResultCaption,
                     ui::msg::kInformation);
-    refillIssues(entryPointer_);
+    refillIssues(entry_);
     return true;
 }
 
@@ -352,7 +398,7 @@ bool reg_journal::saveEdit() {
     if (updated)
         messages().show(QStringLiteral("บันทึกข้อมูลที่ทำการแก้ไขแล้ว"), kResultCaption,
                         ui::msg::kInformation);
-    refillIssues(listedPointer_);
+    refillIssues(entry_);
     return true;
 }
 

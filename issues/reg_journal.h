@@ -86,27 +86,39 @@ class reg_journal : public ui::Form {
     void cls_show_journal();
 
   private:
+    // A subscription of the titles list: the title key and the department.
+    struct Subscription {
+        QString pointer;
+        QString department;
+    };
+
     // Lists the issues of a title; false when it has none (lists untouched).
     bool fillIssues(const QString& pointer);
-    // After a save or a delete: the title's issues, or a blank list and
+    // After a save or a delete: the subscription's issues, or a blank list and
     // caption when none are left.
-    void refillIssues(const QString& pointer);
+    void refillIssues(const Subscription& subscription);
+    // A search replaced the titles list: no title is listed any more.
+    void forgetListedTitle();
     // The issues list's current row into Text2 to Text7.
     void copyIssueRow();
     void clearTextboxes();
     void lockTextboxes();
     void setListsEnabled(bool on);
+    bool entryOpen() const { return Command7.enabled(); }
+    // New, Edit and Delete act on the listed title, so only one can enable them.
+    void enableTitleCommands();
     void endEntry();
+    // Save's checks before it asks: a number and a title to register under.
+    bool entryComplete();
     bool saveNew();
     bool saveEdit();
 
     ui::Services& services_;
     std::unique_ptr<data::Database> db_;
-    // The title whose issues are listed, and the title and department a new
-    // registration belongs to (taken when New is pressed).
-    QString listedPointer_;
-    QString entryPointer_;
-    QString entryDepartment_;
+    // The subscription whose issues are listed and named in the caption, and
+    // the one an open entry belongs to (taken when New or Edit is pressed).
+    Subscription listed_;
+    Subscription entry_;
 };
 
 }  // namespace issues

@@ -34,6 +34,10 @@ void Adddealer::Command1_Click() {
         refuse(QStringLiteral("กรุณาพิมพ์รหัสสำนักพิมพ์"));
         return;
     }
+    if (!DealerTable::isCode(Text1.text())) {
+        refuse(QStringLiteral("รหัสสำนักพิมพ์ต้องเป็นตัวเลข 0-9 เท่านั้น"));
+        return;
+    }
     bool saved = false;
     guarded([this, &saved] {
         DealerTable dealers(*db_);
@@ -41,7 +45,8 @@ void Adddealer::Command1_Click() {
             refuse(QStringLiteral("รหัสสำนักพิมพ์ %1 มีอยู่แล้ว กรุณาใช้รหัสอื่น").arg(Text1.text().trimmed()));
             return;
         }
-        dealers.add({Text1.text(), Text2.text(), Text3.text(), Text4.text(), Text5.text()});
+        dealers.add(
+            {Text1.text().trimmed(), Text2.text(), Text3.text(), Text4.text(), Text5.text()});
         saved = true;
     });
     if (saved)

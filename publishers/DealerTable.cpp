@@ -4,6 +4,7 @@
 #include "data/LeadingNumber.h"
 #include "data/LikePattern.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace publishers {
@@ -24,9 +25,21 @@ QString DealerTable::proposeCode() const {
     return QString::number(highest < std::numeric_limits<qint64>::max() ? highest + 1 : highest);
 }
 
+bool DealerTable::isCode(const QString& code) {
+    const QString digits = code.trimmed();
+    return !digits.isEmpty() && std::all_of(digits.begin(), digits.end(),
+                                            [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 bool DealerTable::codeUsed(const QString& code) const {
+    // Leading zeros are stripped on both sides, so numbers of any length compare
+    // exactly; a code of other characters only matches itself.
     return db_
-        .first("SELECT 1 FROM dealer WHERE trim(Publisher_Code) = ? LIMIT 1", {code.trimmed()})
+        .first(
+            "SELECT 1 FROM dealer WHERE trim(Publisher_Code) = ?1"
+            " OR (trim(Publisher_Code) <> '' AND trim(Publisher_Code) NOT GLOB '*[^0-9]*'"
+            " AND ltrim(trim(Publisher_Code), '0') = ltrim(?1, '0')) LIMIT 1",
+            {code.trimmed()})
         .has_value();
 }
 

@@ -34,7 +34,11 @@ class DealerTable {
     // 0041 counts as 41 and 10 beats 9); 1 for an empty table.
     QString proposeCode() const;
 
-    // Whether a row holds this code, both compared without surrounding spaces.
+    // Whether a code is a whole number in decimal digits, surrounding spaces
+    // aside.
+    static bool isCode(const QString& code);
+    // Whether a row holds a code of the same number ("005" and "5" are one
+    // code); codes are compared without surrounding spaces.
     bool codeUsed(const QString& code) const;
 
     // Adds one row; positions 0, 1, 3, 4 and 8 get the texts unchanged.

@@ -1,28 +1,92 @@
 #include "renewal/ExpiryPrint.h"
 
+#include <algorithm>
+
 #include "data/DateText.h"
 
 namespace renewal {
 
 namespace {
+
 const QString kSample = QStringLiteral("ทดสอบ");
-constexpr int kLastLine = 30;
+const QString kEllipsis = QStringLiteral("…");
+constexpr int kMostLines = 30;
+constexpr int kFirstPageLine = 3;
+constexpr double kSmallestSize = 8;
+
+// Where a column's heading and values start and where the column ends; the
+// latest issue runs to the printable area's right edge.
+struct Column {
+    double heading, value, right;
+};
+constexpr Column kNumber{250, 410, 1050};
+constexpr Column kName{3000, 1100, 6200};
+constexpr Column kEnd{6300, 6300, 7900};
+constexpr double kIssue = 8000;
+
+// Whether a cut before position i would split a character from its marks
+// (Thai vowels and tones above and below) or a surrogate pair.
+bool insideCluster(const QString& text, qsizetype i) {
+    return i > 0 && i < text.size() && (text.at(i).isMark() || text.at(i).isLowSurrogate());
+}
+
 }  // namespace
 
 double ExpiryPrint::lineY(int n) {
     return (printer_.textHeight(kSample) + 30) * n + 700;
 }
 
+int ExpiryPrint::lastLine() {
+    printer_.fontBold = false;
+    printer_.fontSize = 16;
+    int last = kMostLines;
+    const double footerHeight = [this] {
+        printer_.fontSize = 14;
+        const double h = printer_.textHeight(kSample);
+        printer_.fontSize = 16;
+        return h;
+    }();
+    while (last > kFirstPageLine && lineY(last + 2) + footerHeight > printer_.printableHeight())
+        --last;
+    return last;
+}
+
 void ExpiryPrint::printAt(double x, double y, const QString& text) {
-    printer_.currentX = x;
+    const double room = printer_.printableWidth() - printer_.textWidth(text);
+    printer_.currentX = std::max(0.0, std::min(x, room));
     printer_.currentY = y;
     printer_.print(text);
 }
 
+void ExpiryPrint::printElided(double x, double y, const QString& text, double right) {
+    const double room = right - x;
+    QString shown = text;
+    if (printer_.textWidth(text) > room) {
+        qsizetype keep = text.size();
+        do {
+            --keep;
+            while (insideCluster(text, keep))
+                --keep;
+            shown = text.left(keep).trimmed() + kEllipsis;
+        } while (keep > 0 && printer_.textWidth(shown) > room);
+    }
+    printAt(x, y, shown);
+}
+
+void ExpiryPrint::printShrunk(double x, double y, const QString& text, double right) {
+    const double size = printer_.fontSize;
+    while (printer_.fontSize > kSmallestSize && printer_.textWidth(text) > right - x)
+        printer_.fontSize -= 0.5;
+    printElided(x, y, text, right);
+    printer_.fontSize = size;
+}
+
 void ExpiryPrint::print(const std::vector<ExpiryLine>& lines, const QString& first,
                         const QString& last, QDate today) {
-    int page = 1;
     printer_.fontName = QStringLiteral("MS Sans Serif");
+    const int lastLineOnPage = lastLine();
+    const double width = printer_.printableWidth();
+    int page = 1;
     printer_.fontBold = true;
     printer_.fontSize = 18;
     printer_.fontUnderline = true;
@@ -33,22 +97,23 @@ void ExpiryPrint::print(const std::vector<ExpiryLine>& lines, const QString& fir
     printer_.fontSize = 16;
     printAt(3850, rangeY, QStringLiteral("ระหว่างวันที่  ") + first + QStringLiteral("  ถึง  ") + last);
 
-    printAt(250, lineY(2), QStringLiteral("ลำดับที่"));
-    printAt(3000, lineY(2), QStringLiteral("รายชื่อวารสาร"));
-    printAt(6300, lineY(2), QStringLiteral("วันครบอายุสมาชิก"));
-    printAt(9000, lineY(2), QStringLiteral("ฉบับล่าสุด"));
+    const double headingY = lineY(2);
+    printShrunk(kNumber.heading, headingY, QStringLiteral("ลำดับที่"), kNumber.right);
+    printShrunk(kName.heading, headingY, QStringLiteral("รายชื่อวารสาร"), kName.right);
+    printShrunk(kEnd.heading, headingY, QStringLiteral("วันครบอายุสมาชิก"), kEnd.right);
+    printShrunk(kIssue, headingY, QStringLiteral("ฉบับล่าสุด"), width);
 
-    int line = 3;
+    int line = kFirstPageLine;
     int row = 1;
     for (const ExpiryLine& item : lines) {
         printer_.fontBold = false;
-        printAt(410, lineY(line), QStringLiteral(" %1").arg(row));
-        printAt(1100, lineY(line), item.name);
-        printAt(6700, lineY(line), item.endPeriod);
-        printAt(8000, lineY(line), item.latestIssue);
+        printShrunk(kNumber.value, lineY(line), QStringLiteral(" %1").arg(row), kNumber.right);
+        printElided(kName.value, lineY(line), item.name, kName.right);
+        printShrunk(kEnd.value, lineY(line), item.endPeriod, kEnd.right);
+        printElided(kIssue, lineY(line), item.latestIssue, width);
         ++line;
         ++row;
-        if (line > kLastLine) {
+        if (line > lastLineOnPage) {
             ++line;
             const double footerY = lineY(line);
             printer_.fontSize = 14;

@@ -14,8 +14,12 @@ struct ExpiryLine {
 };
 
 // The printed expiry list: a title, the range, column headings, one line per
-// subscription (28 on the first page, 30 on later ones), a print-date footer
-// on every full page, page numbers from page 2 and the total.
+// subscription, a print-date footer on every full page, page numbers from
+// page 2 and the total. A page holds lines up to 30, fewer when the printable
+// area is too short for line 30 and the footer below it (the first page
+// starts on line 3, below the headings). Every text stays inside its column:
+// headings and dates are set smaller when they would not fit, titles and
+// issues are cut with "…".
 class ExpiryPrint {
   public:
     explicit ExpiryPrint(ui::PageSurface& surface) : printer_(surface) {}
@@ -26,7 +30,14 @@ class ExpiryPrint {
   private:
     // Line n of a page, with the line height of the current font.
     double lineY(int n);
+    // The last line of a page whose footer still fits above the bottom.
+    int lastLine();
+    // Prints at (x, y), moved left when the text would pass the right edge.
     void printAt(double x, double y, const QString& text);
+    // Prints the text cut with "…" so that it ends before `right`.
+    void printElided(double x, double y, const QString& text, double right);
+    // Prints the text in a smaller size when needed to end before `right`.
+    void printShrunk(double x, double y, const QString& text, double right);
 
     ui::PageSurface& printer_;
 };

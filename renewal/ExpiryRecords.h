@@ -12,11 +12,18 @@ class Database;
 
 namespace renewal {
 
-// One subscription of the expiry list, with its title's latest issue.
+// One subscription of the expiry list, with its title's latest issue. A
+// title subscribed by several faculties has one per faculty, told apart by
+// the subscription row's id.
 struct ExpiringSubscription {
     QString pointer, name, pricePerYear, exchangeRate, orderDate, endPeriod;
     QString publisherName, currencyDescription, latestIssue;
+    QString departmentName;
+    qint64 subscription = 0;
 };
+
+// Which titles the list takes: journals (keys I, J), newspapers (K, L) or both.
+enum class Kind { Journals, Newspapers, Both };
 
 // The five values a renewal writes into a subscription row, as stored.
 struct RenewalValues {
@@ -29,15 +36,13 @@ class ExpiryRecords {
   public:
     explicit ExpiryRecords(data::Database& db) : db_(db) {}
 
-    // Subscriptions of journals (keys I, J) or newspapers (K, L) received
-    // under status "1", whose title and subscription name the same publisher
-    // and whose currency is known, ending from `first` to `last` inclusive;
-    // earliest end first.
-    std::vector<ExpiringSubscription> expiring(bool journals, QDate first, QDate last) const;
+    // Every subscription of that kind received under status "1" whose period
+    // ends from `first` to `last` inclusive, earliest end first. An agent,
+    // currency or faculty code without its row leaves that name empty.
+    std::vector<ExpiringSubscription> expiring(Kind kind, QDate first, QDate last) const;
     std::vector<ui::PickRow> currencies() const;
-    // Writes the values into the first subscription row of the key; false
-    // when the key has none.
-    bool renew(const QString& pointer, const RenewalValues& values);
+    // Writes the values into that one subscription row; false when it is gone.
+    bool renew(qint64 subscription, const RenewalValues& values);
 
   private:
     data::Database& db_;

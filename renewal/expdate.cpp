@@ -1,5 +1,7 @@
 #include "renewal/expdate.h"
 
+#include <QFileInfo>
+
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "renewal/ExpiryRecords.h"
@@ -18,7 +20,7 @@ const QString kSaveResultCaption = QStringLiteral("ผลการบันท�
 // Grid columns of a listed subscription.
 namespace col {
 constexpr int name = 0, endPeriod = 1, latestIssue = 2, price = 3, rate = 4, orderDate = 5,
-              publisher = 6, currency = 7, pointer = 8;
+              publisher = 6, currency = 7, pointer = 8, department = 9, subscription = 10;
 }
 
 }  // namespace
@@ -48,6 +50,10 @@ expdate::expdate(ui::Services& services)
     Cmdprint.onClick = [this] { Cmdprint_Click(); };
     cmdedit.onClick = [this] { cmdedit_Click(); };
     cmdsave.onClick = [this] { cmdsave_Click(); };
+    onEscape = [this] {
+        if (cmdsave.enabled())
+            abandonRenewal();
+    };
 }
 
 expdate::~expdate() = default;
@@ -99,8 +105,11 @@ void expdate::Command1_Click() {
         return;
     const QDate first = *data::readDate(Text1.text());
     const QDate last = *data::readDate(Text2.text());
+    const Kind kind = Option1.value()   ? Kind::Journals
+                      : Option2.value() ? Kind::Newspapers
+                                        : Kind::Both;
     std::vector<ExpiringSubscription> found;
-    if (!guarded([&] { found = ExpiryRecords(*db_).expiring(Option1.value(), first, last); }))
+    if (!guarded([&] { found = ExpiryRecords(*db_).expiring(kind, first, last); }))
         return;
     nextrow = 1;
     if (found.empty()) {
@@ -121,6 +130,8 @@ void expdate::Command1_Click() {
         showjour.setTextMatrix(nextrow, col::publisher, s.publisherName);
         showjour.setTextMatrix(nextrow, col::currency, s.currencyDescription);
         showjour.setTextMatrix(nextrow, col::pointer, s.pointer);
+        showjour.setTextMatrix(nextrow, col::department, s.departmentName);
+        showjour.setTextMatrix(nextrow, col::subscription, QString::number(s.subscription));
         ++nextrow;
     }
     showjour.setRow(1);
@@ -132,7 +143,9 @@ void expdate::showjour_Click() {
     if (r < 1)
         return;
     selpointer = showjour.textMatrix(r, col::pointer);
+    selsubscription_ = showjour.textMatrix(r, col::subscription);
     Text3.setText(showjour.textMatrix(r, col::name));
+    Text9.setText(showjour.textMatrix(r, col::department));
     Text4.setText(showjour.textMatrix(r, col::publisher));
     Text5.setText(showjour.textMatrix(r, col::price));
     Text6.setText(showjour.textMatrix(r, col::rate));
@@ -152,7 +165,7 @@ void expdate::Command2_Click() {
     showjour.setRow(1);
     showjour.setHighLight(1);
     lockinput();
-    for (ui::TextBox* box : {&Text3, &Text4, &Text5, &Text6, &Text7, &Text8})
+    for (ui::TextBox* box : {&Text3, &Text9, &Text4, &Text5, &Text6, &Text7, &Text8})
         box->setText(QString());
     DataCombo1.setText(QString());
     todayIntoRange();
@@ -167,7 +180,7 @@ void expdate::Command3_Click() {
 }
 
 void expdate::lockinput() {
-    for (ui::TextBox* box : {&Text3, &Text4, &Text5, &Text6, &Text7, &Text8}) {
+    for (ui::TextBox* box : {&Text3, &Text9, &Text4, &Text5, &Text6, &Text7, &Text8}) {
         box->setEnabled(false);
         box->setBackColor(ui::kLockedColor);
     }
@@ -177,6 +190,7 @@ void expdate::lockinput() {
 
 void expdate::unlockinput() {
     Text3.setBackColor(ui::kEditableColor);
+    Text9.setBackColor(ui::kEditableColor);
     Text4.setBackColor(ui::kEditableColor);
     for (ui::TextBox* box : {&Text5, &Text6, &Text7, &Text8}) {
         box->setEnabled(true);
@@ -193,13 +207,24 @@ void expdate::cmdedit_Click() {
     setFocus(Text5);
 }
 
-int expdate::rowOfKey(const QString& key) const {
-    if (key.isEmpty())
+int expdate::rowOfSubscription(const QString& subscription) const {
+    if (subscription.isEmpty())
         return -1;
     for (int r = 1; r < showjour.rows(); ++r)
-        if (showjour.textMatrix(r, col::pointer) == key)
+        if (showjour.textMatrix(r, col::subscription) == subscription)
             return r;
     return -1;
+}
+
+void expdate::abandonRenewal() {
+    if (const int r = rowOfSubscription(selsubscription_); r > 0) {
+        showjour.setRow(r);
+        showjour_Click();
+    } else {
+        lockinput();
+        cmdsave.setEnabled(false);
+    }
+    setFocus(Text1);
 }
 
 void expdate::cmdsave_Click() {
@@ -212,14 +237,17 @@ void expdate::cmdsave_Click() {
                                Text6.text().trimmed(), data::reformatDate(Text8.text().trimmed()),
                                data::reformatDate(Text7.text().trimmed())};
     bool renewed = false;
-    if (!guarded([&] { renewed = ExpiryRecords(*db_).renew(selpointer, values); }))
+    if (!guarded([&] {
+            renewed = !selsubscription_.isEmpty() &&
+                      ExpiryRecords(*db_).renew(selsubscription_.toLongLong(), values);
+        }))
         return;
     if (!renewed) {
         messages().show(QStringLiteral("ไม่พบรายการสมาชิกที่จะต่ออายุ กรุณาเลือกรายชื่อวารสารจากตารางก่อน"),
                         kSaveResultCaption, ui::msg::kStop);
         return;
     }
-    if (const int r = rowOfKey(selpointer); r > 0) {
+    if (const int r = rowOfSubscription(selsubscription_); r > 0) {
         showjour.setTextMatrix(r, col::price, Text5.text());
         showjour.setTextMatrix(r, col::rate, Text6.text());
         showjour.setTextMatrix(r, col::orderDate, Text7.text());
@@ -231,6 +259,7 @@ void expdate::cmdsave_Click() {
     cmdedit.setEnabled(true);
     cmdsave.setEnabled(false);
     lockinput();
+    setFocus(Text1);
 }
 
 std::vector<ExpiryLine> expdate::listedLines() const {
@@ -241,7 +270,16 @@ std::vector<ExpiryLine> expdate::listedLines() const {
     return lines;
 }
 
-std::unique_ptr<ui::PageSurface> expdate::openSurface() {
+QString expdate::proposedPdfName() const {
+    const std::optional<QDate> first = data::readDate(Text1.text());
+    const std::optional<QDate> last = data::readDate(Text2.text());
+    if (!first || !last)
+        return QStringLiteral("expiry-list.pdf");
+    return QStringLiteral("expiry-list-%1-%2.pdf")
+        .arg(first->toString(Qt::ISODate), last->toString(Qt::ISODate));
+}
+
+std::unique_ptr<ui::PageSurface> expdate::openSurface(QString& pdfPath) {
     ui::Printing* printing = services_.printing;
     if (printing && printing->hasDefaultPrinter())
         return printing->openDefaultPrinter();
@@ -252,10 +290,12 @@ std::unique_ptr<ui::PageSurface> expdate::openSurface() {
     if (messages().show(QStringLiteral("ไม่พบเครื่องพิมพ์ ต้องการบันทึกรายชื่อเป็นไฟล์ PDF หรือไม่"),
                         kPrintCaption, ui::msg::kConfirm) != ui::msg::kOk)
         return nullptr;
-    const std::optional<QString> path = printing->askPdfPath(QStringLiteral("expiry-list.pdf"));
+    const std::optional<QString> path = printing->askPdfPath(proposedPdfName());
     if (!path)
         return nullptr;
-    return printing->openPdf(*path);
+    std::unique_ptr<ui::PageSurface> surface = printing->openPdf(*path);
+    pdfPath = *path;
+    return surface;
 }
 
 void expdate::Cmdprint_Click() {
@@ -263,10 +303,16 @@ void expdate::Cmdprint_Click() {
         ui::msg::kOk)
         return;
     try {
-        std::unique_ptr<ui::PageSurface> surface = openSurface();
-        if (surface)
-            ExpiryPrint(*surface).print(listedLines(), Text1.text(), Text2.text(),
-                                        services_.clock.today());
+        QString pdfPath;
+        std::unique_ptr<ui::PageSurface> surface = openSurface(pdfPath);
+        if (!surface)
+            return;
+        ExpiryPrint(*surface).print(listedLines(), Text1.text(), Text2.text(),
+                                    services_.clock.today());
+        if (!pdfPath.isEmpty())
+            messages().show(
+                QStringLiteral("บันทึกรายชื่อเป็นไฟล์ PDF แล้วที่ ") + QFileInfo(pdfPath).absoluteFilePath(),
+                kPrintCaption, ui::msg::kInformation);
     } catch (const ui::PrintError& e) {
         messages().show(e.thaiMessage(), kPrintCaption, ui::msg::kStop);
     }

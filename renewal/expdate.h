@@ -34,9 +34,12 @@ class expdate : public ui::Form {
     ui::CommandButton Command1{"Command1", QStringLiteral("Search")};
     ui::CommandButton Command2{"Command2", QStringLiteral("Clear")};
     ui::CommandButton Command3{"Command3", QStringLiteral("Exit")};
-    ui::Grid showjour{"showjour", 11, 9};
+    ui::Grid showjour{"showjour", 11, 11};
     ui::Label Label3{"Label3", QStringLiteral("รายชื่อวารสาร")};
     ui::TextBox Text3{"Text3"};
+    // The faculty, so that two subscriptions of one title can be told apart.
+    ui::Label Label10{"Label10", QStringLiteral("คณะที่บอกรับ")};
+    ui::TextBox Text9{"Text9"};
     ui::Label Label4{"Label4", QStringLiteral("ตัวแทน/ร้านค้า")};
     ui::TextBox Text4{"Text4"};
     ui::Label Label5{"Label5", QStringLiteral("ค่าสมาชิก/ปี")};
@@ -73,11 +76,19 @@ class expdate : public ui::Form {
     // A date field that does not hold a date: tells the user and focuses it.
     bool checkDateField(ui::TextBox& box);
     std::vector<ExpiryLine> listedLines() const;
-    std::unique_ptr<ui::PageSurface> openSurface();
-    int rowOfKey(const QString& key) const;
+    // The printer, or the PDF file the user names (then `pdfPath` is set).
+    std::unique_ptr<ui::PageSurface> openSurface(QString& pdfPath);
+    // The file name the PDF question proposes: the list and its range.
+    QString proposedPdfName() const;
+    // The grid row that lists this subscription; -1 when none does.
+    int rowOfSubscription(const QString& subscription) const;
+    // Escape while a renewal is open: the row's values come back, unsaved.
+    void abandonRenewal();
 
     ui::Services& services_;
     std::unique_ptr<data::Database> db_;
+    // The subscription row last clicked, the one a renewal writes.
+    QString selsubscription_;
 };
 
 }  // namespace renewal

@@ -24,7 +24,7 @@ expdateView::expdateView(ui::Services& services, QWidget* parent)
     : FormView(parent), logic_(std::make_unique<expdate>(services)), binder_(*logic_) {
     expdate& f = *logic_;
     setWindowTitle(f.caption());
-    setFixedSize(ui::qt::twipsSize(11820, 8400));
+    setFixedSize(ui::qt::twipsSize(11820, 8820));
 
     auto* frame = ui::qt::place<QGroupBox>(this, 240, 60, 3120, 900);
     binder_.bind(f.Frame2, frame);
@@ -45,26 +45,28 @@ expdateView::expdateView(ui::Services& services, QWidget* parent)
         ui::Label& label;
         int width;
     };
-    const Detail details[] = {{f.Label3, 6300}, {f.Label4, 6300}, {f.Label5, 1800},
-                              {f.Label7, 2700}, {f.Label6, 1800}, {f.Label8, 1500},
-                              {f.Label9, 1500}};
-    QWidget* fields[7];
-    for (int i = 0; i < 7; ++i) {
+    const Detail details[] = {{f.Label3, 6300}, {f.Label10, 6300}, {f.Label4, 6300},
+                              {f.Label5, 1800}, {f.Label7, 2700},  {f.Label6, 1800},
+                              {f.Label8, 1500}, {f.Label9, 1500}};
+    constexpr int kCombo = 4;
+    QWidget* fields[std::size(details)];
+    for (int i = 0; i < int(std::size(details)); ++i) {
         const int top = kDetailTop + i * kDetailStep;
         binder_.bind(details[i].label,
                      ui::qt::place<QLabel>(this, kLabelLeft, top + 20, kLabelWidth, kFieldHeight));
-        fields[i] = i == 3 ? static_cast<QWidget*>(ui::qt::place<QComboBox>(this, kFieldLeft, top,
-                                                                            details[i].width, 360))
-                           : ui::qt::place<QLineEdit>(this, kFieldLeft, top, details[i].width,
-                                                      kFieldHeight);
+        fields[i] = i == kCombo ? static_cast<QWidget*>(ui::qt::place<QComboBox>(
+                                      this, kFieldLeft, top, details[i].width, 360))
+                                : ui::qt::place<QLineEdit>(this, kFieldLeft, top, details[i].width,
+                                                           kFieldHeight);
     }
     binder_.bind(f.Text3, static_cast<QLineEdit*>(fields[0]));
-    binder_.bind(f.Text4, static_cast<QLineEdit*>(fields[1]));
-    binder_.bind(f.Text5, static_cast<QLineEdit*>(fields[2]));
-    binder_.bind(f.DataCombo1, static_cast<QComboBox*>(fields[3]));
-    binder_.bind(f.Text6, static_cast<QLineEdit*>(fields[4]));
-    binder_.bind(f.Text7, static_cast<QLineEdit*>(fields[5]));
-    binder_.bind(f.Text8, static_cast<QLineEdit*>(fields[6]));
+    binder_.bind(f.Text9, static_cast<QLineEdit*>(fields[1]));
+    binder_.bind(f.Text4, static_cast<QLineEdit*>(fields[2]));
+    binder_.bind(f.Text5, static_cast<QLineEdit*>(fields[3]));
+    binder_.bind(f.DataCombo1, static_cast<QComboBox*>(fields[kCombo]));
+    binder_.bind(f.Text6, static_cast<QLineEdit*>(fields[5]));
+    binder_.bind(f.Text7, static_cast<QLineEdit*>(fields[6]));
+    binder_.bind(f.Text8, static_cast<QLineEdit*>(fields[7]));
 
     binder_.bind(f.Cmdprint, ui::qt::place<QPushButton>(this, 9000, kDetailTop, 1500, 480));
     binder_.bind(f.cmdedit, ui::qt::place<QPushButton>(this, 9000, kDetailTop + 720, 1500, 480));

@@ -31,6 +31,10 @@ class PageSurface {
     double currentX = 0;
     double currentY = 0;
 
+    // The printable area, in twips from its own top-left corner, where every
+    // position starts.
+    virtual double printableWidth() const = 0;
+    virtual double printableHeight() const = 0;
     // Height and width of the text in the current font, in twips.
     virtual double textHeight(const QString& text) = 0;
     virtual double textWidth(const QString& text) = 0;
@@ -56,13 +60,16 @@ class RecordingSurface : public PageSurface {
     };
 
     // Heights and widths follow from the size: 20 twips a point, per line and
-    // per character.
+    // per character. The printable area is an A4 sheet less 360 twips a side.
+    double printableWidth() const override { return width; }
+    double printableHeight() const override { return height; }
     double textHeight(const QString& text) override;
     double textWidth(const QString& text) override;
     void newPage() override { ++page; }
     void endDoc() override { ended = true; }
 
     std::vector<Printed> printed;
+    double width = 11906 - 720, height = 16838 - 720;
     int page = 1;
     bool ended = false;
 

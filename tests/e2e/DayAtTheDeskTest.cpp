@@ -515,13 +515,14 @@ TEST_F(Desk, ADayOfTitlesIssuesAndRenewalsSurvivesARestart) {
 
     if (QPrinterInfo::defaultPrinter().isNull()) {
         const QString pdf = dir.path() + QStringLiteral("/expiring.pdf");
-        answers.queue({kOk, kOk});
+        answers.queue({kOk, kOk, kOk});
         answers.saveFileAs(pdf);
         press(renewals, "Cmdprint");
         EXPECT_EQ(answers.take(),
                   QStringList({QStringLiteral("คุณต้องการพิมพ์ข้อมูลหรือไม่"),
                                QStringLiteral("ไม่พบเครื่องพิมพ์ ต้องการบันทึกรายชื่อเป็นไฟล์ PDF หรือไม่"),
-                               QStringLiteral("(file) บันทึกเป็นไฟล์ PDF")}));
+                               QStringLiteral("(file) บันทึกเป็นไฟล์ PDF"),
+                               QStringLiteral("บันทึกรายชื่อเป็นไฟล์ PDF แล้วที่ ") + pdf}));
         QFile printed(pdf);
         ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
         EXPECT_TRUE(printed.read(5) == "%PDF-");

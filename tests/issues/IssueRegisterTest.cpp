@@ -35,14 +35,16 @@ class IssueRegisterTest : public ::testing::Test {
     }
 };
 
-TEST(IssueNumber, AdvancesByTheLeadingNumber) {
+TEST(IssueNumber, AdvancesByTheLeadingNumberAndNeverWraps) {
     EXPECT_EQ(IssueRegister::advancedNumber("125"), "126");
     EXPECT_EQ(IssueRegister::advancedNumber("0125"), "126");
     EXPECT_EQ(IssueRegister::advancedNumber("12A"), "13");
     EXPECT_EQ(IssueRegister::advancedNumber("  41"), "42");
-    EXPECT_EQ(IssueRegister::advancedNumber(""), "1");
-    EXPECT_EQ(IssueRegister::advancedNumber("A12"), "1");
     EXPECT_EQ(IssueRegister::advancedNumber("999"), "1000");
+    EXPECT_EQ(IssueRegister::advancedNumber("9223372036854775806"), "9223372036854775807");
+    for (const char* stuck :
+         {"", "   ", "A12", "-5", "\t12", "9223372036854775807", "99999999999999999999999"})
+        EXPECT_EQ(IssueRegister::advancedNumber(stuck), std::nullopt) << stuck;
 }
 
 TEST_F(IssueRegisterTest, AddingStoresTheOfferedNumberAndAdvancesTheCounter) {
@@ -61,10 +63,15 @@ TEST_F(IssueRegisterTest, AddingStoresTheOfferedNumberAndAdvancesTheCounter) {
     setCounter(db, "0125");
     EXPECT_EQ(reg.addIssue(issue("0125")), "0125");
     EXPECT_EQ(counter(db), "126");
+}
 
-    setCounter(db, "X9");
-    EXPECT_EQ(reg.addIssue(issue("X9")), "X9");
-    EXPECT_EQ(counter(db), "1");
+TEST_F(IssueRegisterTest, ACounterThatCannotAdvanceRefusesTheIssueAndWritesNothing) {
+    for (const char* stuck : {"X9", "", "9223372036854775807"}) {
+        setCounter(db, stuck);
+        EXPECT_THROW(reg.addIssue(issue(stuck)), issues::CounterExhausted) << stuck;
+        EXPECT_EQ(issueCount(db), 0);
+        EXPECT_EQ(counter(db), stuck);
+    }
 }
 
 TEST_F(IssueRegisterTest, AddingTakesTheCurrentNumberWhenAnotherProgramTookTheOfferedOne) {

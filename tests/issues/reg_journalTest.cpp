@@ -261,6 +261,91 @@ TEST_F(RegJournalTest, ASearchDuringANewEntryDoesNotMoveItToAnotherTitle) {
     EXPECT_EQ(column(w->show_item, 0), QStringList({"11", "10", "12", "125"}));
 }
 
+TEST_F(RegJournalTest, SaveRefusesAnEntryWithoutANumberOrATitle) {
+    pickScience();
+    w->Command2_Click();
+    w->Command8_Click();  // Clear wipes the number of the open entry
+    w->Command7_Click();
+    ASSERT_EQ(box.shown().size(), 1u);
+    EXPECT_EQ(box.last().style, ui::msg::kStop);
+    EXPECT_TRUE(box.last().text.contains(QStringLiteral("เลขทะเบียน")));
+    expectState({false, false, false, true, true, false, false});
+
+    w->Command4_Click();
+    expectState({false, false, false, false, false, true, false});  // no title listed
+    w->Command2_Click();  // even when New is forced, there is no title to take
+    EXPECT_EQ(w->Text2.text(), "125");
+    box.clear();
+    w->Command7_Click();
+    ASSERT_EQ(box.shown().size(), 1u);
+    EXPECT_EQ(box.last().style, ui::msg::kStop);
+    EXPECT_TRUE(box.last().text.contains(QStringLiteral("รายชื่อวารสาร")));
+    EXPECT_EQ(issueCount(db()), 3);
+    EXPECT_EQ(counter(db()), "125");
+}
+
+TEST_F(RegJournalTest, ASearchForgetsTheListedTitleSoNewTakesTheOneOnScreen) {
+    pickScience();
+    pickIssue(1);
+    search(QStringLiteral("ครุ"));
+    EXPECT_EQ(column(w->show_item, 0).join(""), "");
+    EXPECT_TRUE(w->Label1.caption().isEmpty());
+    EXPECT_EQ(fields().join(""), "");
+    expectState({false, false, false, false, false, true, false});
+
+    pickTitle(1);
+    EXPECT_EQ(box.last().text, kNoIssues);
+    w->Command2_Click();
+    w->Command7_Click();
+    const auto row = db().first("SELECT department_code, pointer FROM tranfile WHERE magno='125'");
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->text(1), "J000002");
+    EXPECT_EQ(row->text(0), "01");
+    EXPECT_EQ(column(w->show_item, 0), QStringList({"125"}));
+    EXPECT_TRUE(w->Label1.caption().contains("Magno= 125"));
+}
+
+TEST_F(RegJournalTest, ACounterThatCannotAdvanceRefusesTheSaveAndKeepsTheEntry) {
+    pickScience();
+    for (const char* stuck : {"9223372036854775807", "ABC"}) {
+        setCounter(db(), stuck);
+        w->Command2_Click();
+        w->Text6.typeText("kept");
+        box.clear();
+        w->Command7_Click();
+        ASSERT_EQ(box.shown().size(), 2u) << stuck;
+        EXPECT_EQ(box.last().style, ui::msg::kStop);
+        EXPECT_TRUE(box.last().text.contains(QString::fromLatin1(stuck)));
+        EXPECT_EQ(issueCount(db()), 3);
+        EXPECT_EQ(counter(db()), stuck);
+        expectState({false, false, false, true, true, false, true});
+        w->Command4_Click();
+    }
+}
+
+TEST_F(RegJournalTest, EscapeCancelsAnEntryAndTheFocusFollowsTheWork) {
+    pickScience();
+    w->escape();  // no entry: nothing to abandon
+    expectState({true, false, false, false, false, true, false});
+
+    w->Command2_Click();
+    w->Command9_Click();
+    w->MonthView1.clickDate(QDate(2004, 2, 1));
+    EXPECT_EQ(w->focus(), &w->Text4);
+    w->Command10_Click();
+    w->MonthView2.clickDate(QDate(2008, 3, 9));
+    EXPECT_EQ(w->focus(), &w->Command7);
+
+    w->escape();
+    expectState({true, true, true, false, false, true, false});
+    EXPECT_EQ(w->focus(), &w->Text1);
+    EXPECT_EQ(issueCount(db()), 3);
+
+    w->Command2_Click();
+    w->Command7_Click();
+    EXPECT_EQ(w->focus(), &w->Text1);
+}
+
 TEST_F(RegJournalTest, ANumberTakenMeanwhileIsReplacedByTheCurrentOneAndShown) {
     pickScience();
     w->Command2_Click();

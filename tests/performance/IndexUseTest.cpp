@@ -81,7 +81,8 @@ TEST(IndexUse, TitleLoadAndExpiryListUseIndexes) {
     titles.title("J000001");
     titles.subscription("J000001");
     titles.kind("J000001");
-    renewal::ExpiryRecords(temp.db()).expiring(true, QDate(2027, 1, 1), QDate(2027, 1, 31));
+    renewal::ExpiryRecords(temp.db()).expiring(renewal::Kind::Journals, QDate(2027, 1, 1),
+                                               QDate(2027, 1, 31));
     const QStringList plans = log.plans();
     ASSERT_GE(plans.size(), 4);
     for (const QString& plan : plans)

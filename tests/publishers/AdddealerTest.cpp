@@ -6,6 +6,7 @@
 
 #include "publishers/Adddealer.h"
 #include "publishers/AdddealerView.h"
+#include "publishers/DealerTable.h"
 #include "tests/support/TempDatabase.h"
 #include "ui/Fakes.h"
 
@@ -67,6 +68,29 @@ TEST_F(Register, EmptyOrUsedCodesAreRefusedAndTheWindowStays) {
     EXPECT_TRUE(box.shown()[1].text.contains("3"));
     EXPECT_EQ(w.focus(), &w.Text1);
     EXPECT_EQ(w.Text2.text(), QStringLiteral("  สำนักพิมพ์ใหม่ "));
+}
+
+TEST_F(Register, ACodeIsAWholeNumberAndOneNumberIsOneCode) {
+    Adddealer w(services);
+    bool closed = false;
+    w.onUnload = [&] { closed = true; };
+    w.Form_Load();
+    for (const char* code : {"12A", "-7", "1.5", "๑๒", "4 2", "005", "0003"}) {
+        w.Text1.setText(QString::fromUtf8(code));
+        w.Command1.click();
+    }
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(dealers(), 5);
+    ASSERT_EQ(box.shown().size(), 7u);
+    for (const auto& shown : box.shown())
+        EXPECT_EQ(shown.style, ui::msg::kStop);
+    EXPECT_TRUE(box.shown()[5].text.contains("005"));
+
+    w.Text1.setText(" 0042 ");
+    w.Command1.click();
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(temp.db().first("SELECT 1 FROM dealer WHERE Publisher_Code = '0042'"));
+    EXPECT_TRUE(publishers::DealerTable(temp.db()).codeUsed("42"));
 }
 
 TEST_F(Register, CancelWritesNothingAndTheSameCodeComesAgain) {

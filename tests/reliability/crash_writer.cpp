@@ -42,7 +42,9 @@ int main(int argc, char* argv[]) {
             issues.updateIssue(last,
                                {QStringLiteral("06/12/2026"), QStringLiteral("01/12/2026"),
                                 QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("แก้ไข")});
-            renewals.renew(v.pointer,
+            renewals.renew(db.first("SELECT rowid FROM vorlen WHERE pointer = ?", {v.pointer})
+                               ->value(0)
+                               .toLongLong(),
                            {QStringLiteral("1200"), QStringLiteral("01"), QStringLiteral("1"),
                             QStringLiteral("31/12/2028"), QStringLiteral("08/12/2026")});
             if (random.bounded(4) == 0) {

@@ -18,18 +18,20 @@ struct Subscription {
     QString price = QStringLiteral("1200");
     QString rate = QStringLiteral("35.5");
     QString orderDate = QStringLiteral("01/01/2007");
+    QString department = QStringLiteral("01");
 };
 
+// A second subscription of a title (another faculty) adds only its vorlen row.
 inline void addSubscription(data::Database& db, const Subscription& s) {
     db.exec(
-        "INSERT INTO vorlen1 VALUES (?, ?, ?, '', '', '', '01/01/1990', '1234-5678', '01', '01',"
-        " '4', '12', ?)",
-        {s.pointer, s.name, s.name, s.titlePublisher});
+        "INSERT INTO vorlen1 SELECT ?1, ?2, ?2, '', '', '', '01/01/1990', '1234-5678', '01', '01',"
+        " '4', '12', ?3 WHERE NOT EXISTS (SELECT 1 FROM vorlen1 WHERE pointer = ?1)",
+        {s.pointer, s.name, s.titlePublisher});
     db.exec(
-        "INSERT INTO vorlen VALUES (?, '01', '01', ?, '01', '1', ?, ?, ?, '01/01/2007', ?, ?, ?,"
+        "INSERT INTO vorlen VALUES (?, ?, '01', ?, '01', '1', ?, ?, ?, '01/01/2007', ?, ?, ?,"
         " '02')",
-        {s.pointer, s.receiveCode, s.price, s.currencyCode, s.rate, s.endPeriod, s.orderDate,
-         s.subscriptionPublisher});
+        {s.pointer, s.department, s.receiveCode, s.price, s.currencyCode, s.rate, s.endPeriod,
+         s.orderDate, s.subscriptionPublisher});
 }
 
 inline void addIssue(data::Database& db, const QString& pointer, const QString& daily,

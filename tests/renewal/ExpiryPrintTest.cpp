@@ -63,10 +63,18 @@ TEST(ExpiryPrint, EmptyListHasHeadingsAndAZeroTotal) {
     // The range line stands below the title, measured in the title font.
     expectAt(find(s, "ระหว่างวันที่  01/01/2008  ถึง  31/03/2008"), 1, 3850, 360 + 700 + 10, 16, true,
              false);
-    expectAt(find(s, "ลำดับที่"), 1, 250, lineY(2), 16, true, false);
+    // Each heading starts over its column; one too wide for it is set smaller.
     expectAt(find(s, "รายชื่อวารสาร"), 1, 3000, lineY(2), 16, true, false);
-    expectAt(find(s, "วันครบอายุสมาชิก"), 1, 6300, lineY(2), 16, true, false);
-    expectAt(find(s, "ฉบับล่าสุด"), 1, 9000, lineY(2), 16, true, false);
+    expectAt(find(s, "ฉบับล่าสุด"), 1, 8000, lineY(2), 16, true, false);
+    for (const auto& [heading, x] : {std::pair{"ลำดับที่", 250}, {"วันครบอายุสมาชิก", 6300}}) {
+        const Printed* p = find(s, QString::fromUtf8(heading));
+        ASSERT_NE(p, nullptr) << heading;
+        EXPECT_EQ(p->x, x);
+        EXPECT_EQ(p->y, lineY(2));
+        EXPECT_TRUE(p->bold);
+        EXPECT_LT(p->fontSize, 16);
+        EXPECT_GE(p->fontSize, 8);
+    }
     expectAt(find(s, "รวมทั้งสิ้น 0 รายชื่อ"), 1, 6500, lineY(4), 16, true, true);
     EXPECT_EQ(s.printed.back().text, "รวมทั้งสิ้น 0 รายชื่อ");
     EXPECT_TRUE(s.ended);
@@ -90,7 +98,7 @@ TEST(ExpiryPrint, TwentyEightLinesFillPageOneAndTheTotalGoesOver) {
     const ui::RecordingSurface s = printList(28);
     EXPECT_EQ(s.page, 2);
     expectAt(find(s, " 28"), 1, 410, lineY(30), 16, false, false);
-    expectAt(find(s, "15/02/2008"), 1, 6700, lineY(3), 16, false, false);
+    expectAt(find(s, "15/02/2008"), 1, 6300, lineY(3), 16, false, false);
     // The footer is measured at 16 point, printed at 14.
     expectAt(find(s, "วันที่พิมพ์ 05/01/2008"), 1, 500, lineY(32), 14, false, false);
     expectAt(find(s, "หน้า 2"), 2, 10000, 500, 16, false, false);
@@ -125,4 +133,95 @@ TEST(ExpiryPrint, LaterPagesHoldThirtyLinesAndFullOnesCarryTheFooter) {
             EXPECT_LT(p.page, 3);
         }
     }
+}
+
+namespace {
+
+// Titles and issues far longer than their columns, in Thai and in English.
+std::vector<ExpiryLine> longLines(int n) {
+    const QString names[] = {
+        QStringLiteral("วารสารวิทยาศาสตร์และเทคโนโลยีเพื่อการพัฒนาชุมชนท้องถิ่นอย่างยั่งยืน "
+                       "มหาวิทยาลัยราชภัฏ"),
+        QStringLiteral("International Journal of Computational Methods in Engineering Science "
+                       "and Mechanics"),
+        QStringLiteral("Nature")};
+    const QString issues[] = {
+        QStringLiteral("ปีที่ 45 ฉบับที่ 12 (ตุลาคม-ธันวาคม 2569) ฉบับพิเศษเฉลิมพระเกียรติ"),
+        QStringLiteral("Vol. 118, No. 4, Supplement: Proceedings of the Annual Meeting"),
+        QString()};
+    std::vector<ExpiryLine> out;
+    for (int i = 0; i < n; ++i)
+        out.push_back({names[i % 3], QStringLiteral("31/12/2026"), issues[i % 3]});
+    return out;
+}
+
+struct Box {
+    double left, top, right, bottom;
+};
+
+// The text's box as the recording surface measures it.
+Box boxOf(const Printed& p) {
+    ui::RecordingSurface measure;
+    measure.fontSize = p.fontSize;
+    return {p.x, p.y, p.x + measure.textWidth(p.text), p.y + measure.textHeight(p.text)};
+}
+
+void expectNothingOverprints(const ui::RecordingSurface& s) {
+    for (size_t i = 0; i < s.printed.size(); ++i) {
+        const Printed& a = s.printed[i];
+        const Box box = boxOf(a);
+        EXPECT_GE(box.left, 0) << a.text.toStdString();
+        EXPECT_LE(box.right, s.width) << a.text.toStdString();
+        EXPECT_LE(box.bottom, s.height) << a.text.toStdString();
+        for (size_t j = i + 1; j < s.printed.size(); ++j) {
+            const Printed& b = s.printed[j];
+            const Box other = boxOf(b);
+            const bool overlap = a.page == b.page && box.left < other.right &&
+                                 other.left < box.right && box.top < other.bottom &&
+                                 other.top < box.bottom;
+            EXPECT_FALSE(overlap) << a.text.toStdString() << " | " << b.text.toStdString();
+        }
+    }
+}
+
+}  // namespace
+
+TEST(ExpiryPrint, LongTitlesAndIssuesStayInTheirColumnsOnAnyPage) {
+    for (const auto& [width, height] : {std::pair{11186.0, 16118.0}, {9500.0, 9000.0}}) {
+        ui::RecordingSurface s;
+        s.width = width;
+        s.height = height;
+        ExpiryPrint(s).print(longLines(65), QStringLiteral("01/12/2026"),
+                             QStringLiteral("31/01/2027"), QDate(2026, 12, 8));
+        expectNothingOverprints(s);
+        const Printed* name = find(s, QStringLiteral("Nature"));
+        ASSERT_NE(name, nullptr);
+        for (const Printed& p : s.printed) {
+            if (p.x == 1100 || p.x == 8000) {
+                EXPECT_TRUE(p.text.isEmpty() || p.text == "Nature" ||
+                            p.text.endsWith(QStringLiteral("…")) ||
+                            p.text == QStringLiteral("ฉบับล่าสุด"))
+                    << p.text.toStdString();
+            }
+        }
+    }
+}
+
+TEST(ExpiryPrint, AShortPageHoldsFewerLinesAndKeepsItsFooter) {
+    ui::RecordingSurface s;
+    s.height = 9000;  // 16-point lines 350 apart: line 20 is the last with room for the footer
+    ExpiryPrint(s).print(lines(40), QStringLiteral("01/01/2008"), QStringLiteral("31/03/2008"),
+                         QDate(2008, 1, 5));
+    EXPECT_EQ(s.page, 3);
+    expectAt(find(s, " 18"), 1, 410, lineY(20), 16, false, false);
+    expectAt(find(s, " 19"), 2, 410, lineY(1), 16, false, false);
+    expectAt(find(s, " 38"), 2, 410, lineY(20), 16, false, false);
+    expectAt(find(s, " 39"), 3, 410, lineY(1), 16, false, false);
+    EXPECT_EQ(count(s, "วันที่พิมพ์"), 2);
+    for (const Printed& p : s.printed)
+        if (p.text.startsWith("วันที่พิมพ์")) {
+            EXPECT_EQ(p.y, lineY(22));
+            EXPECT_LE(p.y + 14 * 20, s.height);
+        }
+    expectAt(find(s, "รวมทั้งสิ้น 40 รายชื่อ"), 3, 6500, lineY(4), 16, true, true);
 }

@@ -12,13 +12,17 @@ class FakePrinting : public ui::Printing {
     bool hasPrinter = true;
     bool refuse = false;                // opening raises PrintError
     std::optional<QString> chosenPath;  // the user's answer to the file dialog
+    QString proposedName;               // the file name the dialog was given
     QStringList opened;                 // "printer" or the PDF path, in order
     std::vector<ui::RecordingSurface::Printed> printed;
     bool ended = false;
 
     bool hasDefaultPrinter() override { return hasPrinter; }
     std::unique_ptr<ui::PageSurface> openDefaultPrinter() override { return open("printer"); }
-    std::optional<QString> askPdfPath(const QString&) override { return chosenPath; }
+    std::optional<QString> askPdfPath(const QString& proposed) override {
+        proposedName = proposed;
+        return chosenPath;
+    }
     std::unique_ptr<ui::PageSurface> openPdf(const QString& path) override { return open(path); }
 
   private:

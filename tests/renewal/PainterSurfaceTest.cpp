@@ -5,11 +5,14 @@
 
 #include "ui/qt/QtPrinting.h"
 
-TEST(PainterSurface, PdfPagesMeasuredInTwips) {
+TEST(PainterSurface, PdfPagesAreA4MeasuredInTwipsFromThePrintableArea) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/list.pdf";
     ui::qt::QtPrinting printing;
     std::unique_ptr<ui::PageSurface> surface = printing.openPdf(path);
+    // A4 is 11906 x 16838 twips; the printable area is that less the margins.
+    EXPECT_NEAR(surface->printableWidth(), 11906 - 720, 10);
+    EXPECT_NEAR(surface->printableHeight(), 16838 - 720, 10);
     surface->fontSize = 16;
     const double h16 = surface->textHeight("ทดสอบ");
     // A 16-point line is 320 twips plus the font's own spacing.
@@ -32,6 +35,7 @@ TEST(PainterSurface, PdfPagesMeasuredInTwips) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
     EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 595")) << "not an A4 page";
     EXPECT_EQ(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), 2);
 }
 

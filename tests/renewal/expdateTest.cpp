@@ -62,7 +62,7 @@ class ExpdateTest : public ::testing::Test {
 
 TEST_F(ExpdateTest, OpensEmptyWithTodayInTheRange) {
     EXPECT_EQ(w->caption(), "โปรแกรมต่ออายุวารสาร");
-    EXPECT_EQ(w->showjour.cols(), 9);
+    EXPECT_EQ(w->showjour.cols(), 11);
     EXPECT_EQ(cell(0, 0), "                                       รายชื่อวารสาร");
     EXPECT_EQ(cell(0, 1), "   วันที่ครบอายุ");
     EXPECT_EQ(cell(0, 2), "    ฉบับล่าสุดที่ได้รับ");
@@ -112,14 +112,16 @@ TEST_F(ExpdateTest, SearchListsTheChosenKindInDateOrderWithLatestIssue) {
     EXPECT_FALSE(w->cmdedit.enabled());
     EXPECT_TRUE(messages.shown().empty());
 
-    // With neither option chosen the search lists newspapers.
+    // With neither option chosen the search lists both kinds.
     auto fresh = std::make_unique<expdate>(services);
     ASSERT_TRUE(fresh->Form_Load());
     fresh->Text1.setText("01/01/2008");
     fresh->Text2.setText("31/03/2008");
     fresh->Command1.click();
-    EXPECT_EQ(fresh->showjour.textMatrix(1, 8), "K000001");
-    EXPECT_EQ(fresh->nextrow, 2);
+    EXPECT_EQ(fresh->showjour.textMatrix(1, 8), "J000002");
+    EXPECT_EQ(fresh->showjour.textMatrix(2, 8), "K000001");
+    EXPECT_EQ(fresh->showjour.textMatrix(3, 8), "J000001");
+    EXPECT_EQ(fresh->nextrow, 4);
 }
 
 TEST_F(ExpdateTest, GridRowCountFollowsTheNumberFound) {
@@ -199,9 +201,10 @@ TEST_F(ExpdateTest, RowClickLoadsTheDetailsAndClearEmptiesTheWindow) {
     w->Command2.click();
     EXPECT_EQ(w->showjour.rows(), 11);
     for (int r = 1; r < 11; ++r)
-        for (int c = 0; c < 9; ++c)
+        for (int c = 0; c < w->showjour.cols(); ++c)
             EXPECT_EQ(cell(r, c), "");
-    for (ui::TextBox* box : {&w->Text3, &w->Text4, &w->Text5, &w->Text6, &w->Text7, &w->Text8})
+    for (ui::TextBox* box :
+         {&w->Text3, &w->Text9, &w->Text4, &w->Text5, &w->Text6, &w->Text7, &w->Text8})
         EXPECT_EQ(box->text(), "");
     EXPECT_EQ(w->DataCombo1.text(), "");
     EXPECT_EQ(w->Text1.text(), "15/01/2008");
@@ -335,6 +338,60 @@ TEST_F(ExpdateTest, RenewalAfterALaterSearchUpdatesTheRowOfTheKey) {
     EXPECT_EQ(cell(1, 3), "1200");
 }
 
+TEST_F(ExpdateTest, RenewalChangesTheClickedFacultysSubscriptionOnly) {
+    renewal_test::Subscription science{"J000001", "Science", "15/02/2008"};
+    addSubscription(temp.db(), science);
+    science.department = "03";
+    addSubscription(temp.db(), science);
+    search(true);
+    ASSERT_EQ(w->nextrow, 3);
+
+    w->showjour.click(2, 0);
+    EXPECT_EQ(w->Text9.text(), "คณะวิทยาศาสตร์และเทคโนโลยี");
+    EXPECT_FALSE(w->Text9.enabled());
+    w->cmdedit.click();
+    EXPECT_FALSE(w->Text9.enabled());
+    w->Text5.setText("4444");
+    w->Text8.setText("15/02/2009");
+    w->cmdsave.click();
+    EXPECT_EQ(messages.last().text, kSaved);
+    const auto rows = temp.db().query(
+        "SELECT department_code, price_per_year, end_period FROM vorlen"
+        " ORDER BY rowid");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].text(1), "1200");
+    EXPECT_EQ(rows[0].text(2), "15/02/2008");
+    EXPECT_EQ(rows[1].text(0), "03");
+    EXPECT_EQ(rows[1].text(1), "4444");
+    EXPECT_EQ(rows[1].text(2), "15/02/2009");
+    EXPECT_EQ(cell(1, 3), "1200");
+    EXPECT_EQ(cell(1, 1), "15/02/2008");
+    EXPECT_EQ(cell(2, 3), "4444");
+    EXPECT_EQ(cell(2, 1), "15/02/2009");
+    EXPECT_EQ(w->focus(), &w->Text1);
+}
+
+TEST_F(ExpdateTest, EscapeAbandonsARenewalWithTheRowsValuesBack) {
+    addJournals(2);
+    search(true);
+    w->showjour.click(2, 0);
+    w->escape();  // nothing is being renewed
+    EXPECT_TRUE(w->cmdedit.enabled());
+
+    w->cmdedit.click();
+    w->Text5.setText("9999");
+    w->Text8.setText("01/01/2010");
+    w->escape();
+    EXPECT_EQ(w->Text5.text(), "1200");
+    EXPECT_EQ(w->Text8.text(), "02/02/2008");
+    EXPECT_FALSE(w->Text5.enabled());
+    EXPECT_TRUE(w->cmdedit.enabled());
+    EXPECT_FALSE(w->cmdsave.enabled());
+    EXPECT_EQ(w->focus(), &w->Text1);
+    EXPECT_EQ(stored("J000002", data::vorlen::price_per_year), "1200");
+    EXPECT_EQ(cell(2, 3), "1200");
+}
+
 TEST_F(ExpdateTest, PrintsTheGridOnTheDefaultPrinter) {
     addJournals(3);
     search(true);
@@ -384,10 +441,18 @@ TEST_F(ExpdateTest, WithoutAPrinterTheListCanGoToAPdfFile) {
     w->Cmdprint.click();  // the user cancels the file dialog
     EXPECT_TRUE(printing.opened.isEmpty());
 
+    EXPECT_EQ(printing.proposedName, "expiry-list-2008-01-01-2008-03-31.pdf");
     printing.chosenPath = "/tmp/list.pdf";
+    messages.clear();
     w->Cmdprint.click();
     EXPECT_EQ(printing.opened, QStringList{"/tmp/list.pdf"});
     EXPECT_EQ(printing.printed.back().text, "รวมทั้งสิ้น 2 รายชื่อ");
+    EXPECT_EQ(messages.last().style, ui::msg::kInformation);
+    EXPECT_TRUE(messages.last().text.endsWith(" /tmp/list.pdf"));
+
+    w->Text2.setText("3x/03/2008");  // a range that is no date proposes the plain name
+    w->Cmdprint.click();
+    EXPECT_EQ(printing.proposedName, "expiry-list.pdf");
 }
 
 TEST_F(ExpdateTest, PrinterFailuresAreReportedAndChangeNothing) {

@@ -1,6 +1,7 @@
 // Renders the expiry window with a list and a chosen row, and prints the list
-// of 40 subscriptions into a PDF file, on a fresh database in a temporary
-// folder: expdate_docs <output folder>.
+// of subscriptions into a PDF file, on a fresh database in a temporary folder:
+// expdate_docs <output folder>. The titles are long, in Thai and English, and
+// every third one is subscribed by two or three faculties.
 
 #include <QApplication>
 #include <QDir>
@@ -27,46 +28,35 @@ class PdfOnly : public ui::qt::QtPrinting {
     QString path_;
 };
 
-const char* const kNames[] = {"วารสารวิทยาศาสตร์และเทคโนโลยี",
-                              "วารสารเศรษฐศาสตร์ธรรมศาสตร์",
-                              "Journal of Applied Physics",
-                              "วารสารการศึกษาไทย",
-                              "Nature",
-                              "วารสารสังคมศาสตร์",
-                              "Science",
-                              "วารสารพยาบาลศาสตร์",
-                              "The Lancet",
-                              "วารสารวิศวกรรมศาสตร์",
-                              "สารคดี",
-                              "IEEE Transactions on Computers",
-                              "วารสารภาษาและวรรณคดีไทย",
-                              "วารสารบริหารธุรกิจ",
-                              "Journal of Chemical Education",
-                              "วารสารเกษตรศาสตร์",
-                              "ศิลปวัฒนธรรม",
-                              "วารสารนิติศาสตร์",
-                              "The Economist",
-                              "วารสารห้องสมุด",
-                              "วารสารแพทยศาสตร์",
-                              "National Geographic",
-                              "วารสารสถาปัตยกรรม",
-                              "Harvard Business Review",
-                              "วารสารจิตวิทยา",
-                              "วารสารรัฐศาสตร์",
-                              "Scientific American",
-                              "วารสารคณิตศาสตร์",
-                              "วารสารดนตรี",
-                              "Time",
-                              "วารสารประวัติศาสตร์",
-                              "วารสารสาธารณสุข",
-                              "Physical Review B",
-                              "วารสารสิ่งแวดล้อม",
-                              "วารสารภูมิศาสตร์",
-                              "Communications of the ACM",
-                              "วารสารอักษรศาสตร์",
-                              "วารสารเภสัชศาสตร์",
-                              "The Journal of Finance",
-                              "วารสารวิจัยการศึกษา"};
+const char* const kNames[] = {
+    "วารสารวิทยาศาสตร์และเทคโนโลยีเพื่อการพัฒนาท้องถิ่นอย่างยั่งยืน มหาวิทยาลัยราชภัฏ",
+    "วารสารเศรษฐศาสตร์ธรรมศาสตร์",
+    "International Journal of Computational Methods in Engineering Science and Mechanics",
+    "วารสารการศึกษาไทย",
+    "Nature",
+    "วารสารสังคมศาสตร์และมนุษยศาสตร์ประยุกต์เพื่อการพัฒนาคุณภาพชีวิต",
+    "Science",
+    "วารสารพยาบาลศาสตร์",
+    "The Lancet Infectious Diseases and Global Public Health Review",
+    "วารสารวิศวกรรมศาสตร์",
+    "สารคดี",
+    "IEEE Transactions on Pattern Analysis and Machine Intelligence",
+    "วารสารภาษาและวรรณคดีไทยสมัยใหม่ ฉบับรวมบทความวิชาการ",
+    "วารสารบริหารธุรกิจ",
+    "Journal of Chemical Education",
+    "วารสารเกษตรศาสตร์ สาขาวิทยาศาสตร์การเกษตรและเทคโนโลยีชีวภาพ",
+    "ศิลปวัฒนธรรม",
+    "วารสารนิติศาสตร์",
+    "The Economist",
+    "วารสารห้องสมุดและสารสนเทศศาสตร์",
+    "วารสารแพทยศาสตร์",
+    "National Geographic",
+    "วารสารสถาปัตยกรรม",
+    "Harvard Business Review",
+    "วารสารจิตวิทยา",
+    "วารสารรัฐศาสตร์",
+    "Scientific American",
+    "วารสารคณิตศาสตร์"};
 
 }  // namespace
 
@@ -83,20 +73,26 @@ int main(int argc, char* argv[]) {
     data::prepareDatabase(path);
     {
         data::Database db(path);
-        for (int i = 0; i < 40; ++i) {
+        for (int i = 0; i < int(std::size(kNames)); ++i) {
             const QString key = QStringLiteral("J%1").arg(i + 1, 6, 10, QChar('0'));
             const QString name = QString::fromUtf8(kNames[i]);
             const QString end = QStringLiteral("%1/%2/2027")
                                     .arg(1 + (i * 7) % 28, 2, 10, QChar('0'))
                                     .arg(1 + i % 3, 2, 10, QChar('0'));
-            renewal_test::addSubscription(
-                db, {key, name, end, "1", QString::number(1 + i % 5), QString::number(1 + i % 5),
-                     QStringLiteral("0%1").arg(1 + i % 3), QString::number(800 + 50 * i),
-                     i % 3 == 0 ? "1" : "35.50", "05/01/2026"});
+            const int faculties = i % 3 == 0 ? 2 + i % 2 : 1;
+            for (int f = 0; f < faculties; ++f)
+                renewal_test::addSubscription(
+                    db, {key, name, end, "1", QString::number(1 + i % 5),
+                         QString::number(1 + (i + f) % 5), QStringLiteral("0%1").arg(1 + i % 3),
+                         QString::number(800 + 50 * i + 100 * f), i % 3 == 0 ? "1" : "35.50",
+                         "05/01/2026", QStringLiteral("0%1").arg(1 + (i + 2 * f) % 7)});
             if (i % 4 != 3)
                 renewal_test::addIssue(
                     db, key, QStringLiteral("%1/11/2026").arg(10 + i % 15),
-                    QStringLiteral("ปีที่ %1 ฉบับที่ %2").arg(20 + i % 7).arg(1 + i % 12));
+                    i % 5 == 0 ? QStringLiteral("ปีที่ %1 ฉบับที่ %2 (ตุลาคม-ธันวาคม 2569) ฉบับพิเศษ")
+                                     .arg(20 + i % 7)
+                                     .arg(1 + i % 12)
+                               : QStringLiteral("ปีที่ %1 ฉบับที่ %2").arg(20 + i % 7).arg(1 + i % 12));
         }
     }
 

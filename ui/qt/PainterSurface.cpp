@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QPrinter>
-#include <algorithm>
 
 namespace ui::qt {
 
@@ -12,12 +11,12 @@ const QString kRefused = QStringLiteral("เครื่องพิมพ์ไ
 
 PainterSurface::PainterSurface(std::unique_ptr<QPrinter> printer)
     : printer_(std::move(printer)), scale_(printer_->resolution() / 1440.0) {
+    // Without full-page mode the painter's origin is the printable area's corner.
+    printer_->setFullPage(false);
+    const QRectF area = printer_->pageRect(QPrinter::Inch);
+    printable_ = QSizeF(area.width() * 1440, area.height() * 1440);
     if (!painter_.begin(printer_.get()))
         throw PrintError(kRefused);
-    const QRectF paper = printer_->paperRect(QPrinter::Inch);
-    const double fit =
-        std::min({1.0, paper.width() * 1440 / kPageWidth, paper.height() * 1440 / kPageHeight});
-    painter_.scale(fit, fit);
 }
 
 PainterSurface::~PainterSurface() {

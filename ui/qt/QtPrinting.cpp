@@ -19,7 +19,7 @@ std::unique_ptr<PageSurface> QtPrinting::openDefaultPrinter() {
     if (info.isNull())
         throw PrintError(QStringLiteral("ไม่พบเครื่องพิมพ์"));
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    printer->setFullPage(true);
+    printer->setPageSize(QPageSize(QPageSize::A4));
     return std::make_unique<PainterSurface>(std::move(printer));
 }
 
@@ -39,9 +39,10 @@ std::unique_ptr<PageSurface> QtPrinting::openPdf(const QString& path) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);
-    printer->setPageSize(QPageSize(QPageSize::Legal));
+    printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setResolution(1440);
-    printer->setFullPage(true);
+    // The margins a desk printer cannot reach, so the file prints as it shows.
+    printer->setPageMargins(QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);
     try {
         return std::make_unique<PainterSurface>(std::move(printer));
     } catch (const PrintError&) {
