@@ -69,7 +69,7 @@ TEST(NewJournalView, TypingIntoTheRealFields) {
     auto* fee = v.find<QLineEdit>("Text11");
     fee->selectAll();
     QTest::keyClicks(fee, "-12.5");
-    EXPECT_EQ(fee->text(), "125");
+    EXPECT_EQ(fee->text(), "12.5");
     EXPECT_EQ(fee->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
 
     v.messages.queue(ui::msg::kOk);
