@@ -175,14 +175,20 @@ TEST(IssnAndNumberKeys, AmountsKeepTheirDecimalsAndRefuseOtherKeysAloud) {
     w.Text11.typeText("5");
     EXPECT_EQ(w.Text11.text(), "12.5");
 
-    // Enter in the copies moves to the fee with its "0" selected, so what is
-    // typed replaces it.
-    w.Text11.setText("0");
+    // Enter in the copies moves to the fee with its whole text selected, so
+    // what is typed replaces it; the amounts are stored as typed.
+    f.fillEntry("วารสารญี่ปุ่น");
+    for (ui::TextBox* date : {&w.Mask1, &w.Mask3, &w.Mask5})
+        date->setText("01/04/2026");
     w.setFocus(w.Text7);
     w.Text7.typeKey(ui::key::kEnter);
     EXPECT_EQ(w.focus(), &w.Text11);
-    w.Text11.typeText("3500");
-    EXPECT_EQ(w.Text11.text(), "3500");
+    w.Text11.typeText("3500.50");
+    w.Text12.click();
+    w.Text12.typeText("0.2345");
+    w.Cmdsave.click();
+    EXPECT_EQ(f.cell("SELECT price_per_year || ' ' || exchange_rate FROM vorlen"),
+              "3500.50 0.2345");
 }
 
 TEST(IssnAndNumberKeys, LockedFieldsTakeNoKeys) {

@@ -398,3 +398,43 @@ TEST(NewJournalExit, Command6UnloadsWithoutAsking) {
     EXPECT_TRUE(unloaded);
     EXPECT_TRUE(f.messages.shown().empty());
 }
+
+TEST(NewJournalEscape, ClosesTheResultListElseActsAsCancel) {
+    NewJournalWindow f;
+    auto& w = f.w;
+    const QString key = f.addTitle("วารสารที่แสดงอยู่");
+    f.addTitle("วารสารอื่น");
+    f.showTitle("วารสารที่แสดงอยู่");
+    f.messages.clear();
+
+    // An open result list closes, by Escape or by the focus going elsewhere,
+    // and leaves the title shown as it was.
+    for (const auto& close : std::initializer_list<std::function<void()>>{
+             [&] { w.escape(); }, [&] { w.dlbnamemag.loseFocus(); }}) {
+        w.Text2.setText("วารสาร");
+        w.Text2.doubleClick();
+        ASSERT_TRUE(w.dlbnamemag.visible());
+        close();
+        EXPECT_FALSE(w.dlbnamemag.visible());
+        EXPECT_EQ(w.Text1.text(), key);
+        EXPECT_EQ(w.Text2.text(), "วารสาร");
+        EXPECT_EQ(buttons(w), kTitleShown);
+        EXPECT_EQ(w.focus(), &w.Text2);
+    }
+    EXPECT_TRUE(f.messages.shown().empty());
+
+    // With no list open, Escape is Cancel with its question.
+    f.messages.queue(ui::msg::kCancel);
+    w.escape();
+    EXPECT_EQ(f.messages.last().text, "ต้องการยกเลิกข้อมูลหรือไม่");
+    EXPECT_EQ(w.Text1.text(), key);
+    w.escape();
+    EXPECT_EQ(buttons(w), kBrowse);
+    EXPECT_EQ(w.Text1.text(), "");
+    EXPECT_EQ(w.focus(), &w.Text2);
+
+    // On the window as just opened there is nothing to cancel.
+    f.messages.clear();
+    w.escape();
+    EXPECT_TRUE(f.messages.shown().empty());
+}

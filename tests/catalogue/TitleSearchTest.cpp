@@ -199,7 +199,7 @@ TEST(TitleLoad, ATitleWithoutItsSubscriptionNeverTakesTheOneShownBefore) {
         EXPECT_EQ(blank->text(), "") << blank->name().toStdString();
     EXPECT_EQ(w.dcbdepart.text(), "");
     EXPECT_EQ(w.dlbtypemag.text(), "");
-    w.Cmdsave.setEnabled(true);
+    w.Cmdedit.click();
     w.Cmdsave.click();
     EXPECT_EQ(f.messages.last().text, "กรุณาเลือกชนิดสิ่งพิมพ์ ");
     EXPECT_EQ(f.count("vorlen"), 1) << "nothing of the other title was written";
