@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/CodeTables.h"
+#include "catalogue/EntryFields.h"
 #include "catalogue/TitleSearch.h"
 #include "data/Database.h"
 #include "data/DateText.h"
@@ -61,36 +62,15 @@ void NewJournal::wire() {
     Command6.onClick = [this] { Command6_Click(); };
     Text2.onDoubleClick = [this] { Text2_DblClick(); };
     dlbnamemag.onClick = [this] { dlbnamemag_Click(); };
+    dlbnamemag.onLostFocus = [this] { dlbnamemag_LostFocus(); };
     Text10.onDoubleClick = [this] { Text10_DblClick(); };
     Text14.onDoubleClick = [this] { Text14_DblClick(); };
     dcbdeler1.onClick = [this] { dcbdeler1_Click(); };
+    dcbdeler1.onPress = [this] { dcbdeler1_Click(); };
     dlbdeler.onDoubleClick = [this] { dlbdeler_DblClick(); };
     dlbdeler1.onDoubleClick = [this] { dlbdeler1_DblClick(); };
-
-    Mask1.onKeyPress = [this](int& k) { Mask1_KeyPress(k); };
-    Mask2.onKeyPress = [this](int& k) { Mask2_KeyPress(k); };
-    Mask3.onKeyPress = [this](int& k) { Mask3_KeyPress(k); };
-    Mask4.onKeyPress = [this](int& k) { Mask4_KeyPress(k); };
-    Mask5.onKeyPress = [this](int& k) { Mask5_KeyPress(k); };
-    Text7.onKeyPress = [this](int& k) { Text7_KeyPress(k); };
-    Text8.onKeyPress = [this](int& k) { Text8_KeyPress(k); };
-    Text9.onKeyPress = [this](int& k) { Text9_KeyPress(k); };
-    Text11.onKeyPress = [this](int& k) { Text11_KeyPress(k); };
-    Text12.onKeyPress = [this](int& k) { Text12_KeyPress(k); };
-    Mask1.onChange = [this] { Mask1_Change(); };
-    Mask3.onChange = [this] { Mask3_Change(); };
-    Mask4.onChange = [this] { Mask4_Change(); };
-    Mask5.onChange = [this] { Mask5_Change(); };
-    Mask1.onClick = [this] { Mask1_Click(); };
-    Mask2.onClick = [this] { Mask2_Click(); };
-    Mask3.onClick = [this] { Mask3_Click(); };
-    Mask4.onClick = [this] { Mask4_Click(); };
-    Mask5.onClick = [this] { Mask5_Click(); };
-    Text7.onClick = [this] { Text7_Click(); };
-    Text8.onClick = [this] { Text8_Click(); };
-    Text9.onClick = [this] { Text9_Click(); };
-    Text11.onClick = [this] { Text11_Click(); };
-    Text12.onClick = [this] { Text12_Click(); };
+    onEscape = [this] { escapePressed(); };
+    wireEntryFields(*this);
 }
 
 bool NewJournal::Form_Load() {
@@ -114,6 +94,8 @@ bool NewJournal::Form_Load() {
 void NewJournal::clearinput() {
     addmode = false;
     editmode = false;
+    loadedKey_.clear();
+    loadedName_.clear();
     Text1.setText({});
     opt1.setValue(false);
     opt2.setValue(false);
@@ -191,32 +173,36 @@ void NewJournal::resetbuttom(bool add, bool edit, bool del, bool save, bool canc
 
 void NewJournal::checkinput() {
     auto blank = [](const QString& s) { return s.trimmed().isEmpty(); };
+    constexpr int kHeader = -1, kTitlePage = 0, kSubscriptionPage = 1;
     struct Check {
         bool fails;
         ui::Control& focus;
+        int page;  // the tab page the field lies on
         const char16_t* message;
     };
     // Evaluated in order; the first failing one is reported.
     const Check checks[] = {
-        {!opt1.value() && !opt2.value(), opt1, u"กรุณาเลือกประเภทสิ่งพิมพ์ "},
-        {blank(dlbtypemag.text()), dlbtypemag, u"กรุณาเลือกชนิดสิ่งพิมพ์ "},
-        {blank(Text2.text()), Text2, u"กรุณากรอกข้อมูลช่อง ชื่อวารสาร/หนังสือพิมพ์ "},
-        {blank(dcblanguage.text()), dcblanguage, u"กรุณาเลือกภาษา วารสาร/หนังสือพิมพ์ "},
-        {blank(dcbmagtype.text()), dcbmagtype, u"กรุณาเลือกกำหนดการออก วารสาร/หนังสือพิมพ์ "},
-        {blank(Text8.text()), Text8, u"กรุณากรอกข้อมูลช่อง จำนวนเล่ม/Volume "},
-        {blank(Text9.text()), Text9, u"กรุณากรอกข้อมูลช่อง จำนวนVolume/ปี "},
-        {blank(Text10.text()), Text10, u"กรุณากรอกข้อมูลช่อง ผู้จัดพิมพ์ "},
-        {blank(dcbdepart.text()), dcbdepart, u"กรุณาเลือก คณะ/หน่วยงานที่บอกรับ "},
-        {blank(dcbcurren.text()), dcbcurren, u"กรุณาเลือก สกุลเงิน "},
-        {blank(dcbrecei.text()), dcbrecei, u"กรุณาเลือก สถานภาพการบอกรับ "},
-        {blank(Text14.text()), Text14, u"กรุณาเลือก ตัวแทน/ร้านค้า "},
-        {blank(dcbstatus.text()), dcbstatus, u"กรุณาเลือก สถานภาพสมาชิก"},
-        {blank(dcbbindsta.boundText()), dcbbindsta, u"กรุณาเลือก สถานภาพวารสาร"},
-        {blank(dcbbindco.boundText()), dcbbindco, u"กรุณาเลือก สีปก"},
+        {!opt1.value() && !opt2.value(), opt1, kHeader, u"กรุณาเลือกประเภทสิ่งพิมพ์ "},
+        {blank(dlbtypemag.text()), dlbtypemag, kHeader, u"กรุณาเลือกชนิดสิ่งพิมพ์ "},
+        {blank(Text2.text()), Text2, kTitlePage, u"กรุณากรอกข้อมูลช่อง ชื่อวารสาร/หนังสือพิมพ์ "},
+        {blank(dcblanguage.text()), dcblanguage, kTitlePage, u"กรุณาเลือกภาษา วารสาร/หนังสือพิมพ์ "},
+        {blank(dcbmagtype.text()), dcbmagtype, kTitlePage, u"กรุณาเลือกกำหนดการออก วารสาร/หนังสือพิมพ์ "},
+        {blank(Text8.text()), Text8, kTitlePage, u"กรุณากรอกข้อมูลช่อง จำนวนเล่ม/Volume "},
+        {blank(Text9.text()), Text9, kTitlePage, u"กรุณากรอกข้อมูลช่อง จำนวนVolume/ปี "},
+        {blank(Text10.text()), Text10, kTitlePage, u"กรุณากรอกข้อมูลช่อง ผู้จัดพิมพ์ "},
+        {blank(dcbdepart.text()), dcbdepart, kSubscriptionPage, u"กรุณาเลือก คณะ/หน่วยงานที่บอกรับ "},
+        {blank(dcbcurren.text()), dcbcurren, kSubscriptionPage, u"กรุณาเลือก สกุลเงิน "},
+        {blank(dcbrecei.text()), dcbrecei, kSubscriptionPage, u"กรุณาเลือก สถานภาพการบอกรับ "},
+        {blank(Text14.text()), Text14, kSubscriptionPage, u"กรุณาเลือก ตัวแทน/ร้านค้า "},
+        {blank(dcbstatus.text()), dcbstatus, kSubscriptionPage, u"กรุณาเลือก สถานภาพสมาชิก"},
+        {blank(dcbbindsta.boundText()), dcbbindsta, kSubscriptionPage, u"กรุณาเลือก สถานภาพวารสาร"},
+        {blank(dcbbindco.boundText()), dcbbindco, kSubscriptionPage, u"กรุณาเลือก สีปก"},
     };
     for (const Check& check : checks)
         if (check.fails) {
             messages().show(QString::fromUtf16(check.message), kIncomplete, ui::msg::kStop);
+            if (check.page != kHeader)
+                SSTab1.setTab(check.page);
             setFocus(check.focus);
             inputok = false;
             break;
@@ -234,7 +220,6 @@ void NewJournal::checkdate(const QString& dateText) {
 
 void NewJournal::Cmdadd_Click() {
     resetbuttom(false, false, false, true, true);
-    Cmdsave.setEnabled(true);
     clearinput();
     addmode = true;
     editmode = false;
@@ -244,10 +229,16 @@ void NewJournal::Cmdadd_Click() {
 
 void NewJournal::cmdedit_Click() {
     resetbuttom(false, false, false, true, true);
-    Cmdsave.setEnabled(true);
     addmode = false;
     editmode = true;
     unlockinput();
+    setFocus(Text2);
+}
+
+void NewJournal::backToBrowse() {
+    resetbuttom(true, false, false, false, false);
+    clearinput();
+    lockinput();
     setFocus(Text2);
 }
 
@@ -265,9 +256,42 @@ bool NewJournal::datesReadable() {
     return true;
 }
 
+// A name typed by hand must still name one publisher: the hidden code is kept
+// when it is that publisher's, else the one publisher of that name is taken.
+bool NewJournal::dealersKnown() {
+    struct Dealer {
+        ui::TextBox& name;
+        ui::TextBox& code;
+        int page;
+        const char16_t* message;
+    };
+    const Dealer dealers[] = {
+        {Text10, Text6, 0, u"ไม่พบผู้จัดพิมพ์ชื่อนี้ กรุณาเลือกจากรายการ"},
+        {Text14, Text13, 1, u"ไม่พบตัวแทน/ร้านค้าชื่อนี้ กรุณาเลือกจากรายการ"},
+    };
+    for (const Dealer& d : dealers) {
+        std::optional<QString> code;
+        if (!guarded([&] {
+                const publishers::DealerTable table(*db_);
+                code =
+                    DealerPicks::codeFor(d.name.text(), d.code.text(), table.nameOf(d.code.text()),
+                                         table.codesNamed(d.name.text()));
+            }))
+            return false;
+        if (!code) {
+            messages().show(QString::fromUtf16(d.message), kIncomplete, ui::msg::kStop);
+            SSTab1.setTab(d.page);
+            setFocus(d.name);
+            return false;
+        }
+        d.code.setText(*code);
+    }
+    return true;
+}
+
 TitleValues NewJournal::entry() const {
     TitleValues v;
-    v.pointer = Text1.text();
+    v.pointer = addmode ? Text1.text() : loadedKey_;
     v.name = Text2.text();
     v.compareName = Text3.text();
     v.oldName = Text4.text();
@@ -296,8 +320,8 @@ TitleValues NewJournal::entry() const {
     return v;
 }
 
-// Writes the entry as a new title (taking its key) or over the shown key; all
-// of it or nothing. False when nothing was written.
+// Writes the entry as a new title (taking its key) or over the loaded title;
+// all of it or nothing. False when nothing was written.
 bool NewJournal::writeTitle() {
     bool written = false;
     guarded([this, &written] {
@@ -307,6 +331,8 @@ bool NewJournal::writeTitle() {
                 const int series = TitleRecords::seriesFor(opt1.value(), dcblanguage.boundText());
                 Text1.setText(records.addTitle(series, entry()));
             } else {
+                if (loadedKey_.isEmpty())
+                    throw TitleNotFound(QStringLiteral("vorlen1"));
                 records.editTitle(entry());
             }
             written = true;
@@ -330,38 +356,39 @@ void NewJournal::cmdsave_Click() {
         if (taken) {
             messages().show(QStringLiteral("พบวารสารรายชื่อนี้ในฐานข้อมูล ไม่สามารถทำการเพิ่มรายชื่อใหม่ได้"),
                             kSaveFailed, ui::msg::kStop);
+            SSTab1.setTab(0);
             setFocus(Text2);
             return;
         }
     }
     inputok = true;
     checkinput();
-    if (!inputok || !datesReadable())
+    if (!inputok || !datesReadable() || !dealersKnown())
         return;
     if (!writeTitle())
         return;
     resetbuttom(true, false, false, false, false);
     messages().show(QStringLiteral("การบันทึกข้อมูลวารสารรายชื่อใหม่เรียบร้อยแล้ว"),
                     QStringLiteral("ผลการบันทึกข้อมูล"), ui::msg::kInformation);
-    clearinput();
-    lockinput();
+    backToBrowse();
 }
 
 void NewJournal::Cmdcancle_Click() {
     if (messages().show(QStringLiteral("ต้องการยกเลิกข้อมูลหรือไม่"), QStringLiteral("ยกเลิกข้อมูล"),
                         ui::msg::kConfirm) != ui::msg::kOk)
         return;
-    resetbuttom(true, false, false, false, false);
-    clearinput();
-    lockinput();
+    backToBrowse();
 }
 
 void NewJournal::Cmddel_Click() {
-    if (messages().show(QStringLiteral("ต้องการลบข้อมูลหรือไม่"), QStringLiteral("ลบข้อมูล"),
-                        ui::msg::kConfirm) != ui::msg::kOk)
+    // The question names the title that will go.
+    const QString question =
+        QStringLiteral("ต้องการลบข้อมูลหรือไม่\n%1 %2").arg(loadedKey_, loadedName_);
+    if (messages().show(question, QStringLiteral("ลบข้อมูล"), ui::msg::kConfirm) != ui::msg::kOk)
         return;
     bool removed = false;
-    if (!guarded([this, &removed] { removed = TitleRecords(*db_).deleteTitle(Text1.text()); }))
+    if (!loadedKey_.isEmpty() &&
+        !guarded([this, &removed] { removed = TitleRecords(*db_).deleteTitle(loadedKey_); }))
         return;
     if (!removed) {
         messages().show(kNotFound, kSearchResult, ui::msg::kStop);
@@ -369,21 +396,34 @@ void NewJournal::Cmddel_Click() {
     }
     messages().show(QStringLiteral("ลบข้อมูลเรียบร้อแล้ว"), QStringLiteral("แจ้งผลการลบข้อมูล"),
                     ui::msg::kInformation);
-    clearinput();
-    lockinput();
+    backToBrowse();
 }
 
 void NewJournal::Command6_Click() {
     unload();
 }
 
+void NewJournal::escapePressed() {
+    if (dlbnamemag.visible())
+        closeNameList();
+    else if (Cmdcancle.enabled())
+        Cmdcancle_Click();
+}
+
 // ---- Title search and load ----
 
 void NewJournal::Text2_DblClick() {
-    guarded([this] {
-        dlbnamemag.setRows(TitleSearch(*db_).byName(Text2.text()));
-        dlbnamemag.setVisible(true);
-    });
+    std::vector<ui::PickRow> rows;
+    if (!guarded([this, &rows] { rows = TitleSearch(*db_).byName(Text2.text()); }))
+        return;
+    if (rows.empty()) {
+        closeNameList();
+        messages().show(kNotFound, kSearchResult, ui::msg::kStop);
+        return;
+    }
+    dlbnamemag.setRows(std::move(rows));
+    dlbnamemag.setVisible(true);
+    setFocus(dlbnamemag);
 }
 
 void NewJournal::dlbnamemag_Click() {
@@ -396,11 +436,32 @@ void NewJournal::dlbnamemag_Click() {
     loadtitle();
 }
 
+void NewJournal::dlbnamemag_LostFocus() {
+    closeNameList();
+}
+
+void NewJournal::closeNameList() {
+    if (!dlbnamemag.visible())
+        return;
+    dlbnamemag.setVisible(false);
+    setFocus(Text2);
+}
+
 void NewJournal::showNotFound() {
     messages().show(kNotFound, kSearchResult, ui::msg::kStop);
     Text1.setText({});
     if (Text1.enabled())
         setFocus(Text1);
+}
+
+void NewJournal::blankShownTitle() {
+    for (ui::TextBox* box :
+         {&Text2, &Text3, &Text4, &Text5, &Mask1, &Mask2, &Text8, &Text9, &Text6, &Text10, &Text7,
+          &Text11, &Text12, &Mask3, &Mask4, &Mask5, &Text13, &Text14})
+        box->setText({});
+    for (ui::PickList* list : {&dlbtypemag, &dcblanguage, &dcbmagtype, &dcbdepart, &dcbrecei,
+                               &dcbcurren, &dcbstatus, &dcbbindsta, &dcbbindco})
+        list->setText({});
 }
 
 void NewJournal::showTitle(const data::Row& row) {
@@ -450,15 +511,24 @@ void NewJournal::loadtitle() {
     guarded([this] {
         const TitleSearch search(*db_);
         const QString key = Text1.text().trimmed();
-        if (const auto title = search.title(key))
+        if (const auto title = search.title(key)) {
+            // Nothing of the title shown before may stay behind to be saved
+            // over this one where its other rows are missing.
+            blankShownTitle();
             showTitle(*title);
-        else
+            loadedKey_ = Text1.text();
+            loadedName_ = Text2.text();
+            Paint{}(Text1, true);
+            resetbuttom(false, true, true, false, true);
+        } else {
+            loadedKey_.clear();
+            loadedName_.clear();
+            if (!addmode && !editmode)
+                Paint{}(Text1, false);
             showNotFound();
-        if (const auto subscription = search.subscription(key)) {
-            showSubscription(*subscription);
-            resetbuttom(false, true, true, true, true);
-            Cmdsave.setEnabled(false);
         }
+        if (const auto subscription = search.subscription(key))
+            showSubscription(*subscription);
         if (const auto kind = search.kind(Text1.text()))
             dlbtypemag.setText(*kind);
     });
@@ -477,19 +547,10 @@ std::vector<ui::PickRow> NewJournal::findDealers(const QString& text, const QStr
     return rows;
 }
 
-void NewJournal::takeAgentRows(ui::PickList& holder, std::vector<ui::PickRow> rows) {
-    if (agentHolder_ && agentHolder_ != &holder)
-        agentHolder_->setRows({});
-    holder.setRows(std::move(rows));
-    agentHolder_ = &holder;
-}
-
 void NewJournal::Text10_DblClick() {
     auto rows = findDealers(Text10.text(), Text10.text());
-    if (rows.empty())
-        return;
-    dlbdeler.setVisible(true);
-    dlbdeler.setRows(std::move(rows));
+    if (!rows.empty())
+        DealerPicks::showPublishers(dlbdeler, std::move(rows));
 }
 
 void NewJournal::Text14_DblClick() {
@@ -497,127 +558,39 @@ void NewJournal::Text14_DblClick() {
     if (rows.empty())
         return;
     dlbdeler1.setVisible(true);
-    takeAgentRows(dlbdeler1, std::move(rows));
+    picks_.takeAgentRows(dlbdeler1, std::move(rows));
 }
 
 void NewJournal::dcbdeler1_Click() {
     auto rows = findDealers(dcbdeler1.text(), dcbdeler1.text());
     if (!rows.empty())
-        takeAgentRows(dcbdeler1, std::move(rows));
+        picks_.takeAgentRows(dcbdeler1, std::move(rows));
 }
 
 void NewJournal::dlbdeler_DblClick() {
-    const int row = dlbdeler.chosenRow();
-    if (row < 0)
-        return;
-    Text10.setText(dlbdeler.rows()[row].description);
-    Text6.setText(dlbdeler.rows()[row].code);
-    dlbdeler.setVisible(false);
+    DealerPicks::pick(dlbdeler, Text10, Text6);
 }
 
 void NewJournal::dlbdeler1_DblClick() {
-    const int row = dlbdeler1.chosenRow();
-    if (row < 0)
-        return;
-    Text14.setText(dlbdeler1.rows()[row].description);
-    Text13.setText(dlbdeler1.rows()[row].code);
-    dlbdeler1.setVisible(false);
+    DealerPicks::pick(dlbdeler1, Text14, Text13);
 }
 
 // ---- Date and number fields ----
 
-void NewJournal::Mask1_KeyPress(int& keyAscii) {
-    ui::entry::dateKey(Mask1, keyAscii);
-}
-void NewJournal::Mask2_KeyPress(int& keyAscii) {
-    ui::entry::issnKey(Mask2, keyAscii);
-}
-void NewJournal::Mask3_KeyPress(int& keyAscii) {
-    ui::entry::dateKey(Mask3, keyAscii);
-}
-void NewJournal::Mask4_KeyPress(int& keyAscii) {
-    ui::entry::dateKey(Mask4, keyAscii);
-}
-void NewJournal::Mask5_KeyPress(int& keyAscii) {
-    ui::entry::dateKey(Mask5, keyAscii);
-}
-void NewJournal::Text7_KeyPress(int& keyAscii) {
-    ui::entry::digitKey(keyAscii);
-    if (keyAscii == ui::key::kEnter) {
-        // Enter moves on to the fee, as the Tab key would.
-        keyAscii = 0;
-        setFocus(Text11);
-    }
-}
-void NewJournal::Text8_KeyPress(int& keyAscii) {
-    ui::entry::digitKey(keyAscii);
-}
-void NewJournal::Text9_KeyPress(int& keyAscii) {
-    ui::entry::digitKey(keyAscii);
-}
-void NewJournal::Text11_KeyPress(int& keyAscii) {
-    ui::entry::digitKey(keyAscii);
-}
-void NewJournal::Text12_KeyPress(int& keyAscii) {
-    ui::entry::digitKey(keyAscii);
-}
-
-void NewJournal::monthCheck(ui::TextBox& field, void (NewJournal::*click)()) {
+void NewJournal::monthCheck(ui::TextBox& field) {
     if (ui::entry::trimmedLength(field.text()) != 10)
         return;
     checkdate(field.text());
     if (baddate == 1) {
         messages().show(kBadDate, kBadDateCaption, ui::msg::kStop);
-        (this->*click)();
+        if (field.onClick)
+            field.onClick();
     }
 }
 
-void NewJournal::Mask1_Change() {
-    monthCheck(Mask1, &NewJournal::Mask1_Click);
-}
-void NewJournal::Mask3_Change() {
-    monthCheck(Mask3, &NewJournal::Mask3_Click);
-}
-void NewJournal::Mask4_Change() {
-    monthCheck(Mask4, &NewJournal::Mask4_Click);
-}
-void NewJournal::Mask5_Change() {
-    monthCheck(Mask5, &NewJournal::Mask5_Click);
-}
-
-void NewJournal::selectTrimmed(ui::TextBox& field) {
-    ui::entry::selectFromStart(field, ui::entry::trimmedLength(field.text()));
-}
-
-void NewJournal::Mask1_Click() {
-    ui::entry::selectFromStart(Mask1, 10);
-}
-void NewJournal::Mask2_Click() {
-    selectTrimmed(Mask2);
-}
-void NewJournal::Mask3_Click() {
-    selectTrimmed(Mask3);
-}
-void NewJournal::Mask4_Click() {
-    selectTrimmed(Mask4);
-}
-void NewJournal::Mask5_Click() {
-    selectTrimmed(Mask5);
-}
-void NewJournal::Text7_Click() {
-    selectTrimmed(Text7);
-}
-void NewJournal::Text8_Click() {
-    selectTrimmed(Text8);
-}
-void NewJournal::Text9_Click() {
-    selectTrimmed(Text9);
-}
-void NewJournal::Text11_Click() {
-    selectTrimmed(Text11);
-}
-void NewJournal::Text12_Click() {
-    selectTrimmed(Text12);
+void NewJournal::focusSelected(ui::TextBox& field) {
+    setFocus(field);
+    ui::entry::selectFromStart(field, int(field.text().size()));
 }
 
 }  // namespace catalogue

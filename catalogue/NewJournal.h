@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "catalogue/DealerPicks.h"
 #include "catalogue/TitleRecords.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -82,31 +83,14 @@ class NewJournal : public ui::Form {
     void dlbdeler_DblClick();
     void dlbdeler1_DblClick();
 
-    // Date and number fields
-    void Mask1_KeyPress(int& keyAscii);
-    void Mask2_KeyPress(int& keyAscii);
-    void Mask3_KeyPress(int& keyAscii);
-    void Mask4_KeyPress(int& keyAscii);
-    void Mask5_KeyPress(int& keyAscii);
-    void Text7_KeyPress(int& keyAscii);
-    void Text8_KeyPress(int& keyAscii);
-    void Text9_KeyPress(int& keyAscii);
-    void Text11_KeyPress(int& keyAscii);
-    void Text12_KeyPress(int& keyAscii);
-    void Mask1_Change();
-    void Mask3_Change();
-    void Mask4_Change();
-    void Mask5_Change();
-    void Mask1_Click();
-    void Mask2_Click();
-    void Mask3_Click();
-    void Mask4_Click();
-    void Mask5_Click();
-    void Text7_Click();
-    void Text8_Click();
-    void Text9_Click();
-    void Text11_Click();
-    void Text12_Click();
+    // The name search result: closed without a pick, the fields stay as they were.
+    void dlbnamemag_LostFocus();
+
+    // Date and number fields: their key, change and click handlers are wired
+    // from one table (EntryFields).
+    void monthCheck(ui::TextBox& field);
+    // Focus moved on by Enter selects the whole field, as Tab does.
+    void focusSelected(ui::TextBox& field);
 
     // Procedures
     void clearinput();
@@ -120,24 +104,31 @@ class NewJournal : public ui::Form {
 
   private:
     void wire();
-    void monthCheck(ui::TextBox& field, void (NewJournal::*click)());
-    void selectTrimmed(ui::TextBox& field);
+    void closeNameList();
+    void escapePressed();
     bool datesReadable();
+    // The publisher and agent codes that go with the names shown.
+    bool dealersKnown();
     TitleValues entry() const;
     bool writeTitle();
     void showNotFound();
+    // Back to the window just opened; the focus waits in the name field.
+    void backToBrowse();
+    // Blanks the fields a load fills, keeping the mode.
+    void blankShownTitle();
     void showTitle(const data::Row& row);
     void showSubscription(const data::Row& row);
     // Publishers whose names contain the text; when none, the register opens
     // with `newdealer` set. Returns the rows found (empty when none or failed).
     std::vector<ui::PickRow> findDealers(const QString& text, const QString& newdealer);
-    void takeAgentRows(ui::PickList& holder, std::vector<ui::PickRow> rows);
 
     ui::Services& services_;
     std::unique_ptr<data::Database> db_;
-    // The agent search result, shared by dlbdeler1 and dcbdeler1: the control
-    // that runs a new search takes it from the other.
-    ui::PickList* agentHolder_ = nullptr;
+    DealerPicks picks_;
+    // The title a load showed: edit-save and delete act on it, whatever the
+    // key field holds by then. Empty when none is shown.
+    QString loadedKey_;
+    QString loadedName_;
 };
 
 }  // namespace catalogue

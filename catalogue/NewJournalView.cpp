@@ -1,7 +1,9 @@
 #include "catalogue/NewJournalView.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,7 +17,7 @@
 
 namespace catalogue {
 
-using ui::qt::twipsRect;
+using ui::qt::place;
 
 namespace {
 
@@ -32,8 +34,8 @@ void readableWhenDisabled(QWidget* w) {
 }
 
 QLabel* label(const QString& caption, QWidget* parent, int left, int top, int width) {
-    auto* l = new QLabel(caption, parent);
-    l->setGeometry(twipsRect(left, top, width, kRowHeight));
+    auto* l = place<QLabel>(parent, left, top, width, kRowHeight);
+    l->setText(caption);
     return l;
 }
 
@@ -47,70 +49,71 @@ NewJournalView::NewJournalView(ui::Services& services, QWidget* parent)
     buildHeader();
     buildButtons();
     logic_->onUnload = [this] { closeWindow(); };
+    logic_->onBeep = [] { QApplication::beep(); };
 }
 
-NewJournalView::~NewJournalView() = default;
+NewJournalView::~NewJournalView() {
+    names_->removeEventFilter(this);
+}
 
 bool NewJournalView::load() {
     return logic_->Form_Load();
 }
 
-QLineEdit* NewJournalView::line(ui::TextBox& model, QWidget* parent, const QRect& at) {
-    auto* w = new QLineEdit(parent);
+QLineEdit* NewJournalView::line(ui::TextBox& model, QWidget* parent, int left, int top, int width) {
+    auto* w = place<QLineEdit>(parent, left, top, width, kRowHeight);
     w->setObjectName(model.name());
     readableWhenDisabled(w);
-    w->setGeometry(at);
     binder_.bind(model, w);
     return w;
 }
 
-QComboBox* NewJournalView::combo(ui::PickList& model, QWidget* parent, const QRect& at,
+QComboBox* NewJournalView::combo(ui::PickList& model, QWidget* parent, int left, int top, int width,
                                  bool editable) {
-    auto* w = new QComboBox(parent);
+    auto* w = place<QComboBox>(parent, left, top, width, kRowHeight);
     w->setObjectName(model.name());
     readableWhenDisabled(w);
     w->setEditable(editable);
-    w->setGeometry(at);
     binder_.bind(model, w);
     return w;
 }
 
-QListWidget* NewJournalView::list(ui::PickList& model, QWidget* parent, const QRect& at) {
-    auto* w = new QListWidget(parent);
+QListWidget* NewJournalView::list(ui::PickList& model, QWidget* parent, int left, int top,
+                                  int width, int height) {
+    auto* w = place<QListWidget>(parent, left, top, width, height);
     w->setObjectName(model.name());
     readableWhenDisabled(w);
-    w->setGeometry(at);
     binder_.bind(model, w);
     return w;
 }
 
 void NewJournalView::buildHeader() {
     NewJournal& l = *logic_;
-    auto* header = new QGroupBox(this);
-    header->setGeometry(twipsRect(120, 60, 9600, 1800));
+    auto* header = place<QGroupBox>(this, 120, 60, 9600, 1800);
     label(QStringLiteral("เลขทะเบียน"), header, 200, 200, 1100);
-    line(l.Text1, header, twipsRect(1350, 200, 1300, kRowHeight));
+    line(l.Text1, header, 1350, 200, 1300);
 
-    auto* kind = new QGroupBox(header);
+    auto* kind = place<QGroupBox>(header, 200, 800, 3300, 800);
     kind->setObjectName(l.Frame1.name());
-    kind->setGeometry(twipsRect(200, 800, 3300, 800));
     binder_.bind(l.Frame1, kind);
     for (auto [option, left, width] :
          {std::tuple{&l.opt1, 150, 1300}, std::tuple{&l.opt2, 1550, 1650}}) {
-        auto* w = new QRadioButton(kind);
+        auto* w = place<QRadioButton>(kind, left, 300, width, kRowHeight);
         w->setObjectName(option->name());
-        w->setGeometry(twipsRect(left, 300, width, kRowHeight));
         binder_.bind(*option, w);
     }
 
     label(QStringLiteral("ชนิด"), header, 4000, 200, 700);
-    list(l.dlbtypemag, header, twipsRect(4800, 120, 4650, 1600));
+    list(l.dlbtypemag, header, 4800, 120, 4650, 1600);
 
-    auto* tabs = new QTabWidget(this);
+    auto* tabs = place<QTabWidget>(this, 120, 1980, 9600, 6330);
     tabs->setObjectName(l.SSTab1.name());
-    tabs->setGeometry(twipsRect(120, 1980, 9600, 6330));
     auto* first = new QWidget;
     auto* second = new QWidget;
+    // A click on a page's background takes the focus, so an open result list
+    // learns that the user went elsewhere.
+    for (QWidget* clickable : {static_cast<QWidget*>(header), first, second})
+        clickable->setFocusPolicy(Qt::ClickFocus);
     tabs->addTab(first, l.SSTab1.captions().at(0));
     tabs->addTab(second, l.SSTab1.captions().at(1));
     buildTitlePage(first);
@@ -128,82 +131,86 @@ void NewJournalView::buildTitlePage(QWidget* page) {
         {u"ชื่อย่อ", &l.Text5, 1690}};
     for (const auto& [caption, field, top] : names) {
         label(QString::fromUtf16(caption), page, kLabelLeft, top, 2300);
-        line(*field, page, twipsRect(kFieldLeft, top, kWide, kRowHeight));
+        line(*field, page, kFieldLeft, top, kWide);
     }
 
-    auto* rule = new QFrame(page);
+    auto* rule = place<QFrame>(page, kLabelLeft, 2200, 9150, 60);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
-    rule->setGeometry(twipsRect(kLabelLeft, 2200, 9150, 60));
 
     label(QStringLiteral("วันที่เริ่มบอกรับ"), page, kLabelLeft, 2450, 2300);
-    line(l.Mask1, page, twipsRect(kFieldLeft, 2450, 1500, kRowHeight));
+    line(l.Mask1, page, kFieldLeft, 2450, 1500);
     label(QStringLiteral("ISSN"), page, 5300, 2450, 900);
-    line(l.Mask2, page, twipsRect(6300, 2450, 1500, kRowHeight));
+    line(l.Mask2, page, 6300, 2450, 1500);
 
     label(QStringLiteral("ภาษา"), page, kLabelLeft, 2930, 2300);
-    combo(l.dcblanguage, page, twipsRect(kFieldLeft, 2930, 2600, kRowHeight));
+    combo(l.dcblanguage, page, kFieldLeft, 2930, 2600);
     label(QStringLiteral("กำหนดออก"), page, 5300, 2930, 1000);
-    combo(l.dcbmagtype, page, twipsRect(6300, 2930, 3000, kRowHeight));
+    combo(l.dcbmagtype, page, 6300, 2930, 3000);
 
     label(QStringLiteral("จำนวนเล่ม/Volume"), page, kLabelLeft, 3410, 2300);
-    line(l.Text8, page, twipsRect(kFieldLeft, 3410, 1500, kRowHeight));
+    line(l.Text8, page, kFieldLeft, 3410, 1500);
     label(QStringLiteral("จำนวนVolume/ปี"), page, 4600, 3410, 1650);
-    line(l.Text9, page, twipsRect(6300, 3410, 1500, kRowHeight));
+    line(l.Text9, page, 6300, 3410, 1500);
 
     label(QStringLiteral("ผู้จัดพิมพ์"), page, kLabelLeft, 3890, 2300);
-    line(l.Text10, page, twipsRect(kFieldLeft, 3890, kWide, kRowHeight));
-    line(l.Text6, page, twipsRect(kFieldLeft, 4370, 1500, kRowHeight));
+    line(l.Text10, page, kFieldLeft, 3890, kWide);
+    line(l.Text6, page, kFieldLeft, 4370, 1500);
 
     // The hidden lists lie over the fields they stand for while shown.
-    list(l.dlbnamemag, page, twipsRect(kFieldLeft, 250, kWide, 3400))->raise();
-    list(l.dlbdeler, page, twipsRect(kFieldLeft, 3890, kWide, 1800))->raise();
+    names_ = list(l.dlbnamemag, page, kFieldLeft, 250, kWide, 3400);
+    names_->raise();
+    names_->installEventFilter(this);
+    list(l.dlbdeler, page, kFieldLeft, 3890, kWide, 1800)->raise();
 }
 
 void NewJournalView::buildSubscriptionPage(QWidget* page) {
     NewJournal& l = *logic_;
     label(QStringLiteral("คณะ/หน่วยงานที่บอกรับ"), page, kLabelLeft, 250, 2300);
-    combo(l.dcbdepart, page, twipsRect(kFieldLeft, 250, 4200, kRowHeight));
+    combo(l.dcbdepart, page, kFieldLeft, 250, 4200);
     label(QStringLiteral("สถานภาพการบอกรับ"), page, kLabelLeft, 730, 2300);
-    combo(l.dcbrecei, page, twipsRect(kFieldLeft, 730, 3000, kRowHeight));
+    combo(l.dcbrecei, page, kFieldLeft, 730, 3000);
     label(QStringLiteral("จำนวน Copy/ปี"), page, kLabelLeft, 1210, 2300);
-    line(l.Text7, page, twipsRect(kFieldLeft, 1210, 1300, kRowHeight));
+    line(l.Text7, page, kFieldLeft, 1210, 1300);
 
     label(QStringLiteral("ค่าสมาชิก/ปี"), page, kLabelLeft, 1690, 2300);
-    line(l.Text11, page, twipsRect(kFieldLeft, 1690, 1300, kRowHeight));
+    line(l.Text11, page, kFieldLeft, 1690, 1300);
     label(QStringLiteral("สกุลเงิน"), page, 3950, 1690, 900);
-    combo(l.dcbcurren, page, twipsRect(4850, 1690, 2100, kRowHeight));
+    combo(l.dcbcurren, page, 4850, 1690, 2100);
     label(QStringLiteral("อัตรา"), page, 7100, 1690, 700);
-    line(l.Text12, page, twipsRect(7800, 1690, 1400, kRowHeight));
+    line(l.Text12, page, 7800, 1690, 1400);
 
     label(QStringLiteral("วันที่เริ่มบอกรับ"), page, kLabelLeft, 2170, 2300);
-    line(l.Mask3, page, twipsRect(kFieldLeft, 2170, 1500, kRowHeight));
+    line(l.Mask3, page, kFieldLeft, 2170, 1500);
     label(QStringLiteral("วันครบอายุ"), page, 4300, 2170, 1300);
-    line(l.Mask4, page, twipsRect(5600, 2170, 1500, kRowHeight));
+    line(l.Mask4, page, 5600, 2170, 1500);
     label(QStringLiteral("วันที่สั่งซื้อครั้งสุดท้าย"), page, kLabelLeft, 2650, 2300);
-    line(l.Mask5, page, twipsRect(kFieldLeft, 2650, 1500, kRowHeight));
+    line(l.Mask5, page, kFieldLeft, 2650, 1500);
 
     label(QStringLiteral("ตัวแทน/ร้านค้า"), page, kLabelLeft, 3130, 2300);
-    line(l.Text14, page, twipsRect(kFieldLeft, 3130, 6800, kRowHeight));
-    line(l.Text13, page, twipsRect(kFieldLeft, 3610, 1500, kRowHeight));
+    line(l.Text14, page, kFieldLeft, 3130, 6800);
+    line(l.Text13, page, kFieldLeft, 3610, 1500);
 
     label(QStringLiteral("สถานภาพสมาชิก"), page, kLabelLeft, 3610, 2300);
-    combo(l.dcbstatus, page, twipsRect(kFieldLeft, 3610, 3000, kRowHeight));
+    combo(l.dcbstatus, page, kFieldLeft, 3610, 3000);
     label(QStringLiteral("สถานภาพวารสาร"), page, kLabelLeft, 4090, 2300);
-    combo(l.dcbbindsta, page, twipsRect(kFieldLeft, 4090, 3000, kRowHeight));
+    combo(l.dcbbindsta, page, kFieldLeft, 4090, 3000);
     label(QStringLiteral("สีปก"), page, kLabelLeft, 4570, 2300);
-    combo(l.dcbbindco, page, twipsRect(kFieldLeft, 4570, 2400, kRowHeight));
-    dealers_ = combo(l.dcbdeler1, page, twipsRect(5100, 4570, 4200, kRowHeight), true);
-    dealers_->installEventFilter(this);
-    dealers_->lineEdit()->installEventFilter(this);
+    combo(l.dcbbindco, page, kFieldLeft, 4570, 2400);
+    combo(l.dcbdeler1, page, 5100, 4570, 4200, true);
 
-    list(l.dlbdeler1, page, twipsRect(kFieldLeft, 2170, 6000, 1300))->raise();
+    list(l.dlbdeler1, page, kFieldLeft, 2170, 6000, 1300)->raise();
 }
 
 bool NewJournalView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress &&
-        (watched == dealers_ || watched == dealers_->lineEdit()))
-        logic_->dcbdeler1_Click();
+    if (watched == names_ && event->type() == QEvent::FocusOut) {
+        // Only a move within the window counts, not a message box or another
+        // window taking the focus for a while.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+            reason == Qt::BacktabFocusReason)
+            logic_->dlbnamemag.loseFocus();
+    }
     return FormView::eventFilter(watched, event);
 }
 
@@ -212,9 +219,8 @@ void NewJournalView::buildButtons() {
     int top = 2100;
     for (ui::CommandButton* button :
          {&l.Cmdadd, &l.Cmdedit, &l.Cmddel, &l.Cmdsave, &l.Cmdcancle, &l.Command6}) {
-        auto* w = new QPushButton(this);
+        auto* w = place<QPushButton>(this, 9900, top, 1860, 600);
         w->setObjectName(button->name());
-        w->setGeometry(twipsRect(9900, top, 1860, 600));
         binder_.bind(*button, w);
         top += 720;
     }

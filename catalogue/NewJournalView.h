@@ -24,7 +24,8 @@ class NewJournalView : public ui::qt::FormView {
     NewJournal& logic() { return *logic_; }
 
   protected:
-    // A click anywhere on the dealer combo runs its search.
+    // The name search result reports losing the focus to another place in
+    // the window.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -33,13 +34,16 @@ class NewJournalView : public ui::qt::FormView {
     void buildSubscriptionPage(QWidget* page);
     void buildButtons();
 
-    QLineEdit* line(ui::TextBox& model, QWidget* parent, const QRect& at);
-    QComboBox* combo(ui::PickList& model, QWidget* parent, const QRect& at, bool editable = false);
-    QListWidget* list(ui::PickList& model, QWidget* parent, const QRect& at);
+    // Places in twips: left, top, width, height.
+    QLineEdit* line(ui::TextBox& model, QWidget* parent, int left, int top, int width);
+    QComboBox* combo(ui::PickList& model, QWidget* parent, int left, int top, int width,
+                     bool editable = false);
+    QListWidget* list(ui::PickList& model, QWidget* parent, int left, int top, int width,
+                      int height);
 
     std::unique_ptr<NewJournal> logic_;
     ui::qt::Binder binder_;
-    QComboBox* dealers_ = nullptr;
+    QListWidget* names_ = nullptr;
 };
 
 }  // namespace catalogue

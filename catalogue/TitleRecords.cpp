@@ -94,7 +94,15 @@ void TitleRecords::insertRows(const TitleValues& v) {
         " First_year_printed, issn, language_code, magtype_code, number_per_volume,"
         " volume_per_year, publisher_code) VALUES (?,?,?,?,?,?,?,?,?,?,?,?)",
         vorlen1Values(v));
+    insertVorlen(v);
+    insertTypeclass(v);
+}
+
+void TitleRecords::insertVorlen(const TitleValues& v) {
     db_.exec("INSERT INTO vorlen VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)", vorlenValues(v));
+}
+
+void TitleRecords::insertTypeclass(const TitleValues& v) {
     db_.exec("INSERT INTO typeclass VALUES (?,?)", typeclassValues(v));
 }
 
@@ -122,11 +130,11 @@ void TitleRecords::editTitle(const TitleValues& v) {
                  " publisher_code=?, status_code=?"
                  " WHERE rowid = (SELECT rowid FROM vorlen WHERE pointer = ? LIMIT 1)",
                  withKey(vorlenValues(v), key)) == 0)
-        throw TitleNotFound(QStringLiteral("vorlen"));
+        insertVorlen(v);
     if (db_.exec("UPDATE typeclass SET pointer=?, type_code=?"
                  " WHERE rowid = (SELECT rowid FROM typeclass WHERE pointer = ? LIMIT 1)",
                  withKey(typeclassValues(v), key)) == 0)
-        throw TitleNotFound(QStringLiteral("typeclass"));
+        insertTypeclass(v);
     tx.commit();
 }
 

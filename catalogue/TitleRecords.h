@@ -35,7 +35,7 @@ class KeySeriesError : public std::runtime_error {
     QString thai_;
 };
 
-// An edit of a key that has no row in one of the three tables.
+// An edit of a key that has no title row.
 class TitleNotFound : public std::runtime_error {
   public:
     explicit TitleNotFound(const QString& table)
@@ -55,8 +55,10 @@ class TitleRecords {
     // Returns the key. Raises KeySeriesError or data::DbError; then nothing is
     // written and the series stays where it was.
     QString addTitle(int series, const TitleValues& values);
-    // Rewrites the first row of each table for values.pointer. Raises
-    // TitleNotFound when a table has no such row; nothing is written then.
+    // Rewrites the first row of each table for values.pointer; a missing
+    // subscription or subject row is written anew, so the title is whole
+    // again. Raises TitleNotFound when the title row itself is missing;
+    // nothing is written then.
     void editTitle(const TitleValues& values);
     // Deletes the first row of each table for the key; false when none of the
     // three had one.
@@ -65,6 +67,8 @@ class TitleRecords {
   private:
     QString updatepointer(int series);
     void insertRows(const TitleValues& values);
+    void insertVorlen(const TitleValues& values);
+    void insertTypeclass(const TitleValues& values);
 
     data::Database& db_;
 };

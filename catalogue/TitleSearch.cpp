@@ -15,7 +15,9 @@ std::vector<ui::PickRow> TitleSearch::byName(const QString& part) const {
 }
 
 bool TitleSearch::nameTaken(const QString& typed) const {
-    return db_.first("SELECT 1 FROM vorlen1 WHERE trim(vorlen_name) = ? LIMIT 1", {typed})
+    return db_
+        .first("SELECT 1 FROM vorlen1 WHERE trim(vorlen_name) = trim(?) COLLATE NOCASE LIMIT 1",
+               {typed})
         .has_value();
 }
 

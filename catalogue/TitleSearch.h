@@ -39,7 +39,8 @@ class TitleSearch {
     // Titles whose name contains the text literally (% and _ included), as rows
     // of (key, name); an empty text lists every title.
     std::vector<ui::PickRow> byName(const QString& part) const;
-    // Whether a stored title's trimmed name equals the text as typed.
+    // Whether a stored title bears this name: both trimmed, letters compared
+    // without regard to case.
     bool nameTaken(const QString& typed) const;
 
     std::optional<data::Row> title(const QString& key) const;

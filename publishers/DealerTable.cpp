@@ -18,6 +18,23 @@ std::vector<ui::PickRow> DealerTable::findByName(const QString& part) const {
     return found;
 }
 
+std::optional<QString> DealerTable::nameOf(const QString& code) const {
+    const auto row = db_.first(
+        "SELECT Publisher_Name FROM dealer WHERE Publisher_Code = ? ORDER BY rowid LIMIT 1",
+        {code});
+    if (!row)
+        return std::nullopt;
+    return row->text(0);
+}
+
+std::vector<QString> DealerTable::codesNamed(const QString& name) const {
+    std::vector<QString> codes;
+    for (const data::Row& row : db_.query(
+             "SELECT Publisher_Code FROM dealer WHERE trim(Publisher_Name) = ?", {name.trimmed()}))
+        codes.push_back(row.text(0));
+    return codes;
+}
+
 QString DealerTable::proposeCode() const {
     qint64 highest = 0;
     for (const data::Row& row : db_.query("SELECT Publisher_Code FROM dealer"))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "ui/PickList.h"
@@ -29,6 +30,12 @@ class DealerTable {
     // apostrophes match themselves), in table order, as {code, name} rows.
     // An empty text lists every publisher.
     std::vector<ui::PickRow> findByName(const QString& part) const;
+
+    // The stored name of the first row with exactly this code; none when no
+    // row has it.
+    std::optional<QString> nameOf(const QString& code) const;
+    // Codes of the rows whose name, trimmed, equals the trimmed text.
+    std::vector<QString> codesNamed(const QString& name) const;
 
     // One more than the greatest code read as a number (leading digits, so
     // 0041 counts as 41 and 10 beats 9); 1 for an empty table.

@@ -1,5 +1,7 @@
 #include "ui/EntryKeys.h"
 
+#include <algorithm>
+
 #include "data/LeadingNumber.h"
 #include "ui/TextBox.h"
 
@@ -45,6 +47,23 @@ void issnKey(ui::TextBox& box, int& keyAscii) {
 
 void digitKey(int& keyAscii) {
     if (keyAscii > kLastControlCode && !isDigit(keyAscii))
+        keyAscii = 0;
+}
+
+void decimalKey(const ui::TextBox& box, int& keyAscii, int decimals) {
+    if (keyAscii <= kLastControlCode)
+        return;
+    if (!isDigit(keyAscii) && keyAscii != '.') {
+        keyAscii = 0;
+        return;
+    }
+    QString made = box.text();
+    made.replace(box.selStart(), box.selLength(), QChar(keyAscii));
+    const qsizetype point = made.indexOf(u'.');
+    const bool fits =
+        point < 0 || (made.indexOf(u'.', point + 1) < 0 && made.size() - point - 1 <= decimals);
+    if (!fits || !std::all_of(made.begin(), made.end(),
+                              [](QChar c) { return c == u'.' || isDigit(c.unicode()); }))
         keyAscii = 0;
 }
 

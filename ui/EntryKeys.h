@@ -20,6 +20,10 @@ void issnKey(ui::TextBox& box, int& keyAscii);
 // Whole numbers: only "0"-"9".
 void digitKey(int& keyAscii);
 
+// Amounts: digits with at most one decimal point and `decimals` digits after
+// it, judged on the text the key would make at the caret.
+void decimalKey(const ui::TextBox& box, int& keyAscii, int decimals);
+
 // Selects `length` characters from the start (clamped to the text).
 void selectFromStart(ui::TextBox& box, int length);
 int trimmedLength(const QString& text);

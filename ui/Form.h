@@ -32,9 +32,16 @@ class Form {
             onEscape();
     }
 
+    // A refused key the user should hear.
+    void beep() {
+        if (onBeep)
+            onBeep();
+    }
+
     std::function<void()> onFocusChange;
     std::function<void()> onUnload;
     std::function<void()> onEscape;
+    std::function<void()> onBeep;
 
   protected:
     MessageBox& messages() { return messages_; }

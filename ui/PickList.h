@@ -39,10 +39,22 @@ class PickList : public Control {
     void userChoose(int row);
     void userType(const QString& text);
     void doubleClick();
+    // A mouse press anywhere on a combo: its edit area, its button or a row.
+    void press() {
+        if (onPress)
+            onPress();
+    }
+    // The focus left the list for another place in the window.
+    void loseFocus() {
+        if (visible() && onLostFocus)
+            onLostFocus();
+    }
 
     std::function<void()> onChange;
     std::function<void()> onClick;
     std::function<void()> onDoubleClick;
+    std::function<void()> onPress;
+    std::function<void()> onLostFocus;
 
   private:
     void show(const QString& text, int row);

@@ -134,7 +134,7 @@ TEST(IssnAndNumberKeys, FiltersAndEnter) {
     w.Mask2.typeText("a/3");
     EXPECT_EQ(w.Mask2.text(), "123");
 
-    for (ui::TextBox* number : {&w.Text7, &w.Text8, &w.Text9, &w.Text11, &w.Text12}) {
+    for (ui::TextBox* number : {&w.Text7, &w.Text8, &w.Text9}) {
         number->typeText("1.5-2 ,a๓9");
         EXPECT_EQ(number->text(), "1529") << number->name().toStdString();
     }
@@ -145,8 +145,50 @@ TEST(IssnAndNumberKeys, FiltersAndEnter) {
     w.Text7.typeKey(ui::key::kEnter);
     EXPECT_EQ(w.focus(), &w.Text11);
     EXPECT_EQ(w.Text7.text(), "1529");
-    w.Text12.paste("1.25");
-    EXPECT_EQ(w.Text12.text(), "15291.25") << "pasting passes";
+    w.Text9.paste("1.25");
+    EXPECT_EQ(w.Text9.text(), "15291.25") << "pasting passes";
+}
+
+TEST(IssnAndNumberKeys, AmountsKeepTheirDecimalsAndRefuseOtherKeysAloud) {
+    Entry f;
+    auto& w = f.w;
+    int beeps = 0;
+    w.onBeep = [&] { ++beeps; };
+    // Fee: one point, two decimals; rate: one point, four decimals.
+    const std::tuple<ui::TextBox*, QString, QString, int> cases[] = {
+        {&w.Text11, "3500.50", "3500.50", 0}, {&w.Text11, "-12.5", "12.5", 1},
+        {&w.Text11, "1.2.3", "1.23", 1},      {&w.Text11, "9.999", "9.99", 1},
+        {&w.Text11, "1 000,a", "1000", 3},    {&w.Text12, "0.2345", "0.2345", 0},
+        {&w.Text12, "0.23456", "0.2345", 1},  {&w.Text12, ".5", ".5", 0},
+    };
+    for (const auto& [field, typed, kept, refused] : cases) {
+        field->setText("");
+        beeps = 0;
+        field->typeText(typed);
+        EXPECT_EQ(field->text(), kept) << typed.toStdString();
+        EXPECT_EQ(beeps, refused) << typed.toStdString();
+    }
+    // A key that would replace the selection is judged on the text it makes.
+    w.Text11.setText("12.34");
+    w.Text11.setSelStart(3);
+    w.Text11.setSelLength(2);
+    w.Text11.typeText("5");
+    EXPECT_EQ(w.Text11.text(), "12.5");
+
+    // Enter in the copies moves to the fee with its whole text selected, so
+    // what is typed replaces it; the amounts are stored as typed.
+    f.fillEntry("วารสารญี่ปุ่น");
+    for (ui::TextBox* date : {&w.Mask1, &w.Mask3, &w.Mask5})
+        date->setText("01/04/2026");
+    w.setFocus(w.Text7);
+    w.Text7.typeKey(ui::key::kEnter);
+    EXPECT_EQ(w.focus(), &w.Text11);
+    w.Text11.typeText("3500.50");
+    w.Text12.click();
+    w.Text12.typeText("0.2345");
+    w.Cmdsave.click();
+    EXPECT_EQ(f.cell("SELECT price_per_year || ' ' || exchange_rate FROM vorlen"),
+              "3500.50 0.2345");
 }
 
 TEST(IssnAndNumberKeys, LockedFieldsTakeNoKeys) {

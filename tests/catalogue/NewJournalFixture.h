@@ -56,6 +56,18 @@ struct NewJournalWindow {
                     {name});
     }
 
+    // Finds a stored title by its whole name and shows it, as the clerk does.
+    void showTitle(const QString& name) {
+        w.Text2.setText(name);
+        w.Text2.doubleClick();
+        for (size_t i = 0; i < w.dlbnamemag.rows().size(); ++i)
+            if (w.dlbnamemag.rows()[i].description == name) {
+                w.dlbnamemag.userChoose(int(i));
+                return;
+            }
+        ADD_FAILURE() << "no title " << name.toStdString();
+    }
+
     QString cell(const char* sql, const QVariantList& params = {}) {
         const auto row = temp.db().first(sql, params);
         return row ? row->text(0) : QStringLiteral("<none>");

@@ -106,31 +106,36 @@ TEST(NewJournalChecks, EachMissingFieldStopsTheSaveInOrder) {
     w.Cmdadd.click();
     w.Text8.setText("");
     w.Text9.setText(" ");
-    // Each step: the message, the focus, then filling the field.
-    const std::vector<std::tuple<QString, ui::Control*, std::function<void()>>> steps = {
-        {"กรุณาเลือกประเภทสิ่งพิมพ์ ", &w.opt1, [&] { w.opt2.click(); }},
-        {"กรุณาเลือกชนิดสิ่งพิมพ์ ", &w.dlbtypemag, [&] { w.dlbtypemag.userChoose(1); }},
-        {"กรุณากรอกข้อมูลช่อง ชื่อวารสาร/หนังสือพิมพ์ ", &w.Text2, [&] { w.Text2.setText("ข่าว"); }},
+    // Each step: the message, the focus, the page it turns to (-1: the header,
+    // no page), then filling the field.
+    const std::vector<std::tuple<QString, ui::Control*, int, std::function<void()>>> steps = {
+        {"กรุณาเลือกประเภทสิ่งพิมพ์ ", &w.opt1, -1, [&] { w.opt2.click(); }},
+        {"กรุณาเลือกชนิดสิ่งพิมพ์ ", &w.dlbtypemag, -1, [&] { w.dlbtypemag.userChoose(1); }},
+        {"กรุณากรอกข้อมูลช่อง ชื่อวารสาร/หนังสือพิมพ์ ", &w.Text2, 0, [&] { w.Text2.setText("ข่าว"); }},
         // A language text that names no row passes: only the shown text counts.
-        {"กรุณาเลือกภาษา วารสาร/หนังสือพิมพ์ ", &w.dcblanguage,
+        {"กรุณาเลือกภาษา วารสาร/หนังสือพิมพ์ ", &w.dcblanguage, 0,
          [&] { w.dcblanguage.userType("ภาษาอื่น"); }},
-        {"กรุณาเลือกกำหนดการออก วารสาร/หนังสือพิมพ์ ", &w.dcbmagtype,
+        {"กรุณาเลือกกำหนดการออก วารสาร/หนังสือพิมพ์ ", &w.dcbmagtype, 0,
          [&] { w.dcbmagtype.userChoose(0); }},
-        {"กรุณากรอกข้อมูลช่อง จำนวนเล่ม/Volume ", &w.Text8, [&] { w.Text8.setText("4"); }},
-        {"กรุณากรอกข้อมูลช่อง จำนวนVolume/ปี ", &w.Text9, [&] { w.Text9.setText("2"); }},
-        {"กรุณากรอกข้อมูลช่อง ผู้จัดพิมพ์ ", &w.Text10, [&] { w.Text10.setText("มติชน"); }},
-        {"กรุณาเลือก คณะ/หน่วยงานที่บอกรับ ", &w.dcbdepart, [&] { w.dcbdepart.userChoose(0); }},
-        {"กรุณาเลือก สกุลเงิน ", &w.dcbcurren, [&] { w.dcbcurren.userChoose(0); }},
-        {"กรุณาเลือก สถานภาพการบอกรับ ", &w.dcbrecei, [&] { w.dcbrecei.userChoose(0); }},
-        {"กรุณาเลือก ตัวแทน/ร้านค้า ", &w.Text14, [&] { w.Text14.setText("มติชน"); }},
-        {"กรุณาเลือก สถานภาพสมาชิก", &w.dcbstatus, [&] { w.dcbstatus.userChoose(0); }},
-        {"กรุณาเลือก สถานภาพวารสาร", &w.dcbbindsta, [&] { w.dcbbindsta.userChoose(0); }},
+        {"กรุณากรอกข้อมูลช่อง จำนวนเล่ม/Volume ", &w.Text8, 0, [&] { w.Text8.setText("4"); }},
+        {"กรุณากรอกข้อมูลช่อง จำนวนVolume/ปี ", &w.Text9, 0, [&] { w.Text9.setText("2"); }},
+        {"กรุณากรอกข้อมูลช่อง ผู้จัดพิมพ์ ", &w.Text10, 0, [&] { w.Text10.setText("Elsevier"); }},
+        {"กรุณาเลือก คณะ/หน่วยงานที่บอกรับ ", &w.dcbdepart, 1, [&] { w.dcbdepart.userChoose(0); }},
+        {"กรุณาเลือก สกุลเงิน ", &w.dcbcurren, 1, [&] { w.dcbcurren.userChoose(0); }},
+        {"กรุณาเลือก สถานภาพการบอกรับ ", &w.dcbrecei, 1, [&] { w.dcbrecei.userChoose(0); }},
+        {"กรุณาเลือก ตัวแทน/ร้านค้า ", &w.Text14, 1,
+         [&] { w.Text14.setText(" บริษัท มติชน จำกัด (มหาชน)"); }},
+        {"กรุณาเลือก สถานภาพสมาชิก", &w.dcbstatus, 1, [&] { w.dcbstatus.userChoose(0); }},
+        {"กรุณาเลือก สถานภาพวารสาร", &w.dcbbindsta, 1, [&] { w.dcbbindsta.userChoose(0); }},
         // A cover colour text that names no row fails: its code is tested.
-        {"กรุณาเลือก สีปก", &w.dcbbindco, [&] { w.dcbbindco.userType("ลายสก๊อต"); }},
-        {"กรุณาเลือก สีปก", &w.dcbbindco, [&] { w.dcbbindco.userChoose(0); }},
+        {"กรุณาเลือก สีปก", &w.dcbbindco, 1, [&] { w.dcbbindco.userType("ลายสก๊อต"); }},
+        {"กรุณาเลือก สีปก", &w.dcbbindco, 1, [&] { w.dcbbindco.userChoose(0); }},
     };
-    for (const auto& [message, focus, fill] : steps) {
+    for (const auto& [message, focus, page, fill] : steps) {
         f.messages.clear();
+        // The other page is shown: a field on a hidden page brings its page up.
+        const int shown = page < 0 ? 1 : 1 - page;
+        w.SSTab1.setTab(shown);
         w.Cmdsave.click();
         ASSERT_EQ(f.messages.shown().size(), 2u) << message.toStdString();
         EXPECT_EQ(f.messages.shown()[1].text, message);
@@ -138,7 +143,7 @@ TEST(NewJournalChecks, EachMissingFieldStopsTheSaveInOrder) {
         EXPECT_EQ(f.messages.shown()[1].style, ui::msg::kStop);
         EXPECT_EQ(w.focus(), focus) << message.toStdString();
         EXPECT_FALSE(w.inputok);
-        EXPECT_EQ(w.SSTab1.tab(), 0) << "a failed check does not turn the page";
+        EXPECT_EQ(w.SSTab1.tab(), page < 0 ? shown : page) << message.toStdString();
         EXPECT_EQ(buttons(w), kEntering);
         EXPECT_EQ(w.Text3.text(), "  ");
         EXPECT_EQ(w.Text5.text(), "  ");
@@ -225,11 +230,17 @@ TEST(NewJournalSave, DeclinedOrDuplicateSavesWriteNothing) {
     EXPECT_EQ(f.count("vorlen1"), 1);
     EXPECT_EQ(f.cell("SELECT next_key1 FROM recsetup"), "J000002");
 
-    // The typed name is compared untrimmed; wildcards are plain characters.
-    w.Text2.setText("Nature's Digest ");
-    w.Cmdsave.click();
-    EXPECT_EQ(f.count("vorlen1"), 2);
-    EXPECT_EQ(f.addTitle("Nature_s Digest"), "J000003");
+    // Names are one name trimmed on both sides and in any letter case, from
+    // either page; wildcards are plain characters.
+    for (const char* same : {"Nature's Digest ", "NATURE'S DIGEST", " nature's digest"}) {
+        w.Text2.setText(same);
+        w.SSTab1.setTab(1);
+        w.Cmdsave.click();
+        EXPECT_EQ(f.messages.last().caption, "การบันทึกข้อมูลล้มเหลว") << same;
+        EXPECT_EQ(w.SSTab1.tab(), 0);
+    }
+    EXPECT_EQ(f.count("vorlen1"), 1);
+    EXPECT_EQ(f.addTitle("Nature_s Digest"), "J000002");
 }
 
 TEST(NewJournalSave, AnUnreadableDateStopsTheSaveOnItsPage) {
@@ -320,18 +331,21 @@ TEST(NewJournalSave, EditingAKeyWithNoStoredTitleWritesNothing) {
     EXPECT_EQ(f.cell("SELECT pointer FROM vorlen1"), key);
 }
 
-TEST(NewJournalDelete, RemovesAllThreeRowsOrReportsNothingFound) {
+TEST(NewJournalDelete, RemovesTheShownTitleNamedInTheQuestion) {
     NewJournalWindow f;
     auto& w = f.w;
     const QString key = f.addTitle("วารสารที่จะลบ");
-    f.addTitle("วารสารที่อยู่ต่อ");
+    const QString other = f.addTitle("วารสารที่อยู่ต่อ");
     f.temp.db().exec("INSERT INTO tranfile (magno, pointer) VALUES ('1', ?)", {key});
-    w.Text1.setText(key);
-    w.resetbuttom(false, true, true, false, true);
+    f.showTitle("วารสารที่จะลบ");
+    EXPECT_EQ(buttons(w), kTitleShown);
+    EXPECT_FALSE(w.Text1.enabled()) << "the key of a shown title is read-only";
+    // Another key put into the field does not redirect the delete.
+    w.Text1.setText(other);
 
     f.messages.queue(ui::msg::kCancel);
     w.Cmddel.click();
-    EXPECT_EQ(f.messages.last().text, "ต้องการลบข้อมูลหรือไม่");
+    EXPECT_EQ(f.messages.last().text, "ต้องการลบข้อมูลหรือไม่\n" + key + " วารสารที่จะลบ");
     EXPECT_EQ(f.messages.last().caption, "ลบข้อมูล");
     EXPECT_EQ(f.count("vorlen1"), 2);
 
@@ -339,34 +353,40 @@ TEST(NewJournalDelete, RemovesAllThreeRowsOrReportsNothingFound) {
     EXPECT_EQ(f.messages.last().text, "ลบข้อมูลเรียบร้อแล้ว");
     EXPECT_EQ(f.messages.last().caption, "แจ้งผลการลบข้อมูล");
     EXPECT_EQ(f.messages.last().style, ui::msg::kInformation);
-    EXPECT_EQ(f.count("vorlen1"), 1);
-    EXPECT_EQ(f.count("vorlen"), 1);
-    EXPECT_EQ(f.count("typeclass"), 1);
+    EXPECT_EQ(f.cell("SELECT pointer FROM vorlen1"), other);
+    EXPECT_EQ(f.cell("SELECT pointer FROM vorlen"), other);
+    EXPECT_EQ(f.cell("SELECT pointer FROM typeclass"), other);
     EXPECT_EQ(f.count("tranfile"), 1) << "registered issues stay";
-    EXPECT_EQ(buttons(w), kTitleShown) << "delete leaves the buttons";
+    // The window is as just opened: nothing shown, so nothing to edit or delete.
+    EXPECT_EQ(buttons(w), kBrowse);
     EXPECT_EQ(w.Text1.text(), "");
+    EXPECT_TRUE(w.Text1.enabled());
+    EXPECT_EQ(w.focus(), &w.Text2);
 
-    // Again on the blank window: nothing to delete, and the user is told so.
+    // Forced on a blank window: nothing to delete, and the user is told so.
+    w.Text1.setText(other);
+    w.Cmddel.setEnabled(true);
     w.Cmddel.click();
     EXPECT_EQ(f.messages.last().text, "ไม่พบข้อมูลที่ต้องการค้นหา กรุณาตรวจสอบอีกครั้ง");
     EXPECT_EQ(f.messages.last().caption, "ผลการค้นหา");
     EXPECT_EQ(f.count("vorlen1"), 1);
-    w.Text1.setText("x' OR '1'='1");
-    w.Cmddel.click();
-    EXPECT_EQ(f.count("vorlen1"), 1);
+}
 
-    // Edit is still offered after a delete; saving the blank key writes nothing.
-    w.Text1.setText("");
+TEST(NewJournalSave, EditSaveWritesTheShownTitleWhateverTheKeyField) {
+    NewJournalWindow f;
+    auto& w = f.w;
+    const QString a = f.addTitle("วารสารเอ");
+    const QString b = f.addTitle("วารสารบี");
+    f.showTitle("วารสารเอ");
+    w.Text1.setText(b);
     w.Cmdedit.click();
-    f.fillEntry("วารสารที่ไม่มีแล้ว");
+    EXPECT_FALSE(w.Text1.enabled());
+    w.Text3.setText("แก้แล้ว");
     w.Cmdsave.click();
-    EXPECT_EQ(f.messages.last().text, "ไม่พบข้อมูลที่ต้องการค้นหา กรุณาตรวจสอบอีกครั้ง");
-    EXPECT_TRUE(w.editmode);
-    EXPECT_EQ(f.count("vorlen1"), 1);
-    EXPECT_EQ(f.count("typeclass"), 1);
-
-    w.Cmdcancle.click();
-    EXPECT_EQ(buttons(w), kBrowse);
+    EXPECT_EQ(f.cell("SELECT compare_name FROM vorlen1 WHERE pointer = ?", {a}), "แก้แล้ว");
+    EXPECT_EQ(f.cell("SELECT vorlen_name FROM vorlen1 WHERE pointer = ?", {b}), "วารสารบี");
+    EXPECT_EQ(f.cell("SELECT compare_name FROM vorlen1 WHERE pointer = ?", {b}), "  ");
+    EXPECT_EQ(w.focus(), &w.Text2) << "the next search starts in the name field";
 }
 
 TEST(NewJournalExit, Command6UnloadsWithoutAsking) {
@@ -376,5 +396,45 @@ TEST(NewJournalExit, Command6UnloadsWithoutAsking) {
     f.w.Cmdadd.click();
     f.w.Command6.click();
     EXPECT_TRUE(unloaded);
+    EXPECT_TRUE(f.messages.shown().empty());
+}
+
+TEST(NewJournalEscape, ClosesTheResultListElseActsAsCancel) {
+    NewJournalWindow f;
+    auto& w = f.w;
+    const QString key = f.addTitle("วารสารที่แสดงอยู่");
+    f.addTitle("วารสารอื่น");
+    f.showTitle("วารสารที่แสดงอยู่");
+    f.messages.clear();
+
+    // An open result list closes, by Escape or by the focus going elsewhere,
+    // and leaves the title shown as it was.
+    for (const auto& close : std::initializer_list<std::function<void()>>{
+             [&] { w.escape(); }, [&] { w.dlbnamemag.loseFocus(); }}) {
+        w.Text2.setText("วารสาร");
+        w.Text2.doubleClick();
+        ASSERT_TRUE(w.dlbnamemag.visible());
+        close();
+        EXPECT_FALSE(w.dlbnamemag.visible());
+        EXPECT_EQ(w.Text1.text(), key);
+        EXPECT_EQ(w.Text2.text(), "วารสาร");
+        EXPECT_EQ(buttons(w), kTitleShown);
+        EXPECT_EQ(w.focus(), &w.Text2);
+    }
+    EXPECT_TRUE(f.messages.shown().empty());
+
+    // With no list open, Escape is Cancel with its question.
+    f.messages.queue(ui::msg::kCancel);
+    w.escape();
+    EXPECT_EQ(f.messages.last().text, "ต้องการยกเลิกข้อมูลหรือไม่");
+    EXPECT_EQ(w.Text1.text(), key);
+    w.escape();
+    EXPECT_EQ(buttons(w), kBrowse);
+    EXPECT_EQ(w.Text1.text(), "");
+    EXPECT_EQ(w.focus(), &w.Text2);
+
+    // On the window as just opened there is nothing to cancel.
+    f.messages.clear();
+    w.escape();
     EXPECT_TRUE(f.messages.shown().empty());
 }

@@ -69,7 +69,7 @@ TEST(NewJournalView, TypingIntoTheRealFields) {
     auto* fee = v.find<QLineEdit>("Text11");
     fee->selectAll();
     QTest::keyClicks(fee, "-12.5");
-    EXPECT_EQ(fee->text(), "125");
+    EXPECT_EQ(fee->text(), "12.5");
     EXPECT_EQ(fee->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
 
     v.messages.queue(ui::msg::kOk);
@@ -123,6 +123,27 @@ TEST(NewJournalView, FindingAndShowingATitle) {
     EXPECT_EQ(v.messages.last().text, "ลบข้อมูลเรียบร้อแล้ว");
     EXPECT_EQ(v.find<QLineEdit>("Text1")->text(), "");
     EXPECT_EQ(v.temp.db().first("SELECT count(*) FROM vorlen1")->text(0), "0");
+}
+
+TEST(NewJournalView, AClickOutsideTheResultListClosesIt) {
+    View v;
+    v.temp.db().exec("INSERT INTO vorlen1 (pointer, vorlen_name) VALUES ('J000001', 'ทดลอง')");
+    v.view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v.view));
+    v.view.logic().Cmdadd.click();
+    v.view.logic().Text3.setText("ชื่อเทียบ");
+    auto* name = v.find<QLineEdit>("Text2");
+    QTest::mouseDClick(name, Qt::LeftButton);
+    auto* found = v.find<QListWidget>("dlbnamemag");
+    ASSERT_TRUE(found->isVisible());
+    EXPECT_TRUE(found->hasFocus());
+
+    // A click on the page below the fields.
+    auto* page = v.find<QTabWidget>("SSTab1")->currentWidget();
+    QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(10, page->height() - 10));
+    EXPECT_FALSE(found->isVisible());
+    EXPECT_EQ(v.find<QLineEdit>("Text3")->text(), "ชื่อเทียบ");
+    EXPECT_TRUE(v.view.logic().addmode);
 }
 
 TEST(NewJournalView, PickingPublishersWithTheMouse) {

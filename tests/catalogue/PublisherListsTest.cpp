@@ -50,12 +50,63 @@ TEST(PublisherLists, TitlePublisherSearchAndPick) {
     EXPECT_EQ(w.Text6.text(), "5");
     EXPECT_EQ(w.Text13.text(), "Text13") << "only its own code changes";
 
-    // Typing over the name keeps the picked code, which the save stores.
     f.fillEntry("วารสารของสปริงเกอร์");
     w.Text6.setText("5");
-    w.Text10.setText("ชื่อพิมพ์เอง");
+    w.Text10.setText("Springer Nature");
     w.Cmdsave.click();
     EXPECT_EQ(f.cell("SELECT publisher_code FROM vorlen1"), "5");
+}
+
+TEST(PublisherLists, TheSaveStoresTheCodesOfTheNamesShown) {
+    Adding f;
+    auto& w = f.w;
+    f.temp.db().exec(
+        "INSERT INTO dealer (Publisher_Code, Publisher_Name) VALUES ('9', 'Twin'), ('10', 'Twin "
+        "')");
+    // Name shown, hidden code, which field refuses (none: saved), code stored.
+    const std::tuple<QString, QString, QString, QString> cases[] = {
+        {"ชื่อพิมพ์เอง", "5", "Text10", ""},      // typed by hand: no such publisher
+        {"Twin", "Text6", "Text10", ""},      // two publishers bear the name
+        {"Springer Nature", "4", "", "5"},    // typed over a picked code: the name wins
+        {" Springer Nature ", "5", "", "5"},  // the hidden code matches, trimmed
+        {"Twin", "10", "", "10"},             // the hidden code tells the twins apart
+    };
+    int saved = 0;
+    for (const auto& [name, hidden, refused, stored] : cases) {
+        w.Cmdadd.click();
+        f.fillEntry(QStringLiteral("วารสารลำดับ %1").arg(saved));
+        w.Text10.setText(name);
+        w.Text6.setText(hidden);
+        w.SSTab1.setTab(1);
+        w.Cmdsave.click();
+        if (!refused.isEmpty()) {
+            EXPECT_EQ(f.messages.last().text, "ไม่พบผู้จัดพิมพ์ชื่อนี้ กรุณาเลือกจากรายการ");
+            EXPECT_EQ(f.messages.last().caption, "ข้อมูลไม่สมบรูณ์");
+            EXPECT_EQ(f.messages.last().style, ui::msg::kStop);
+            EXPECT_EQ(w.focus(), &w.Text10);
+            EXPECT_EQ(w.SSTab1.tab(), 0);
+            EXPECT_EQ(f.count("vorlen1"), saved) << name.toStdString();
+            EXPECT_EQ(f.cell("SELECT next_key1 FROM recsetup"),
+                      QStringLiteral("J%1").arg(saved + 1, 6, 10, QChar(u'0')));
+            w.Cmdcancle.click();
+            continue;
+        }
+        ++saved;
+        EXPECT_EQ(f.cell("SELECT publisher_code FROM vorlen1 ORDER BY rowid DESC"), stored)
+            << name.toStdString();
+    }
+
+    // The agent by the same rule, on the second page.
+    w.Cmdadd.click();
+    f.fillEntry("วารสารตัวแทนพิมพ์เอง");
+    w.Text14.setText("บริษัท มติชน");
+    w.Cmdsave.click();
+    EXPECT_EQ(f.messages.last().text, "ไม่พบตัวแทน/ร้านค้าชื่อนี้ กรุณาเลือกจากรายการ");
+    EXPECT_EQ(w.focus(), &w.Text14);
+    EXPECT_EQ(w.SSTab1.tab(), 1);
+    w.Text14.setText("Elsevier");
+    w.Cmdsave.click();
+    EXPECT_EQ(f.cell("SELECT publisher_code FROM vorlen ORDER BY rowid DESC"), "4");
 }
 
 TEST(PublisherLists, NoMatchOpensTheRegisterWithTheSearchText) {

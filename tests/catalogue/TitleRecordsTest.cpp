@@ -117,7 +117,7 @@ TEST(TitleRows, AFailingWriteLeavesNoRowAndTheSeriesUntouched) {
     EXPECT_EQ(cell(db, "SELECT next_key1 FROM recsetup"), "J000001");
 }
 
-TEST(TitleRows, EditRewritesTheFirstRowsAndRefusesAMissingOne) {
+TEST(TitleRows, EditRewritesTheFirstRowsRepairsMissingOnesAndNeedsTheTitle) {
     testing_support::TempDatabase temp;
     auto& db = temp.db();
     TitleRecords records(db);
@@ -134,10 +134,23 @@ TEST(TitleRows, EditRewritesTheFirstRowsAndRefusesAMissingOne) {
     EXPECT_EQ(prices[0].text(0), "2000");
     EXPECT_EQ(prices[1].text(0), "7");
 
+    // A title missing its subscription and subject rows gets them back.
     db.exec("DELETE FROM typeclass");
+    db.exec("DELETE FROM vorlen");
+    v.pricePerYear = "2500";
+    records.editTitle(v);
+    EXPECT_EQ(cell(db, "SELECT pointer, price_per_year FROM vorlen"), v.pointer);
+    EXPECT_EQ(cell(db, "SELECT pointer, price_per_year FROM vorlen", 1), "2500");
+    EXPECT_EQ(cell(db, "SELECT pointer, type_code FROM typeclass"), v.pointer);
+    EXPECT_EQ(cell(db, "SELECT pointer, type_code FROM typeclass", 1), v.typeCode);
+
+    // Without its title row nothing is written, not even the repairs.
+    db.exec("DELETE FROM typeclass");
+    db.exec("DELETE FROM vorlen1");
     v.name = "Other";
     EXPECT_THROW(records.editTitle(v), catalogue::TitleNotFound);
-    EXPECT_EQ(cell(db, "SELECT vorlen_name FROM vorlen1"), "New name");
+    EXPECT_EQ(cell(db, "SELECT count(*) FROM typeclass"), "0");
+    EXPECT_EQ(cell(db, "SELECT price_per_year FROM vorlen"), "2500");
 }
 
 TEST(TitleRows, DeleteRemovesWhatExistsAndReportsNothingFound) {

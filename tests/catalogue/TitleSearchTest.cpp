@@ -43,15 +43,23 @@ TEST(TitleNameSearch, FindsPartsOfNamesLiterally) {
         {"'Reil", {"O'Reilly Weekly"}},
         {"0%", {"100% Science"}},
         {"d_S", {"Kid_Science"}},
-        {"science", {"100% Science", "1000 Science", "Kid_Science", "KidsScience"}},
-        {"ไม่มี", {}}};
+        {"science", {"100% Science", "1000 Science", "Kid_Science", "KidsScience"}}};
     for (const auto& [text, expected] : cases) {
         w.Text2.setText(text);
         w.Text2.doubleClick();
         EXPECT_EQ(names(w), expected) << text.toStdString();
         EXPECT_TRUE(w.dlbnamemag.visible());
+        EXPECT_EQ(w.focus(), &w.dlbnamemag);
     }
-    EXPECT_TRUE(f.messages.shown().empty()) << "a search shows no message";
+    EXPECT_TRUE(f.messages.shown().empty()) << "a search that finds titles shows no message";
+
+    // Nothing found: the clerk is told so, and no list stands open.
+    w.Text2.setText("ไม่มี");
+    w.Text2.doubleClick();
+    EXPECT_EQ(f.messages.last().text, "ไม่พบข้อมูลที่ต้องการค้นหา กรุณาตรวจสอบอีกครั้ง");
+    EXPECT_EQ(f.messages.last().caption, "ผลการค้นหา");
+    EXPECT_EQ(f.messages.last().style, ui::msg::kStop);
+    EXPECT_FALSE(w.dlbnamemag.visible());
     EXPECT_EQ(data::containsPattern("a\\%_"), "%a\\\\\\%\\_%");
 }
 
@@ -150,16 +158,16 @@ TEST(TitleLoad, NullsJoinsAndKeyLetters) {
     EXPECT_TRUE(w.opt2.value());
     EXPECT_EQ(w.Text2.text(), "มีชื่อเทียบ");
 
-    // A subscription that does not join: the title shows, the rest stays.
+    // A subscription that does not join: the title shows, its subscription
+    // fields are blank rather than left from the title before.
     f.temp.db().exec("UPDATE vorlen SET status_code = '99' WHERE pointer = ?", {bare});
     w.resetbuttom(true, false, false, false, false);
     w.Text1.setText(bare);
     w.Text12.setText("77");
     w.loadtitle();
     EXPECT_EQ(w.Text2.text(), "ไม่มีชื่อเทียบ");
-    EXPECT_EQ(w.Text12.text(), "77");
-    EXPECT_TRUE(w.Cmdadd.enabled());
-    EXPECT_FALSE(w.Cmdedit.enabled());
+    EXPECT_EQ(w.Text12.text(), "");
+    EXPECT_TRUE(w.Cmdedit.enabled());
 
     // A title whose publisher does not join is not found at all.
     f.temp.db().exec("UPDATE vorlen1 SET publisher_code = '999' WHERE pointer = ?", {bare});
@@ -172,6 +180,45 @@ TEST(TitleLoad, NullsJoinsAndKeyLetters) {
     EXPECT_EQ(w.Text1.text(), "");
     EXPECT_EQ(w.focus(), &w.Text1);
     EXPECT_EQ(w.Text2.text(), "ค้างอยู่");
+}
+
+TEST(TitleLoad, ATitleWithoutItsSubscriptionNeverTakesTheOneShownBefore) {
+    NewJournalWindow f;
+    auto& w = f.w;
+    const QString shown = f.addTitle("วารสารที่แก้อยู่");
+    const QString bare = f.addTitle("วารสารไม่มีการบอกรับ");
+    f.temp.db().exec("UPDATE vorlen SET price_per_year = '999' WHERE pointer = ?", {shown});
+    f.temp.db().exec("DELETE FROM vorlen WHERE pointer = ?", {bare});
+    f.temp.db().exec("DELETE FROM typeclass WHERE pointer = ?", {bare});
+
+    f.showTitle("วารสารที่แก้อยู่");
+    w.Cmdedit.click();
+    f.showTitle("วารสารไม่มีการบอกรับ");
+    EXPECT_TRUE(w.editmode);
+    for (ui::TextBox* blank : {&w.Text11, &w.Text12, &w.Text7, &w.Mask4, &w.Text14})
+        EXPECT_EQ(blank->text(), "") << blank->name().toStdString();
+    EXPECT_EQ(w.dcbdepart.text(), "");
+    EXPECT_EQ(w.dlbtypemag.text(), "");
+    w.Cmdedit.click();
+    w.Cmdsave.click();
+    EXPECT_EQ(f.messages.last().text, "กรุณาเลือกชนิดสิ่งพิมพ์ ");
+    EXPECT_EQ(f.count("vorlen"), 1) << "nothing of the other title was written";
+
+    // Filled in, the edit-save gives the title its missing rows back.
+    w.Cmdcancle.click();
+    f.showTitle("วารสารไม่มีการบอกรับ");
+    w.Cmdedit.click();
+    f.fillEntry("วารสารไม่มีการบอกรับ");
+    w.Text11.setText("1200");
+    w.Mask3.setText("01/01/2026");
+    w.Mask5.setText("01/01/2026");
+    w.Cmdsave.click();
+    EXPECT_EQ(f.messages.last().caption, "ผลการบันทึกข้อมูล");
+    EXPECT_EQ(f.cell("SELECT price_per_year FROM vorlen WHERE pointer = ?", {bare}), "1200");
+    EXPECT_EQ(f.cell("SELECT price_per_year FROM vorlen WHERE pointer = ?", {shown}), "999");
+    EXPECT_EQ(f.cell("SELECT type_code FROM typeclass WHERE pointer = ?", {bare}), "01");
+    f.showTitle("วารสารไม่มีการบอกรับ");
+    EXPECT_EQ(w.Text11.text(), "1200");
 }
 
 TEST(TitleLoad, PickingWhileAddingKeepsTheMode) {

@@ -169,6 +169,22 @@ int keyAscii(const QKeyEvent* e) {
     return -1;
 }
 
+// A mouse press anywhere on a combo (its edit area included) reaches its model.
+class ComboPress : public QObject {
+  public:
+    ComboPress(PickList& model, QObject* parent) : QObject(parent), model_(model) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress)
+            model_.press();
+        return false;
+    }
+
+  private:
+    PickList& model_;
+};
+
 }  // namespace
 
 Binder::Binder(Form& form) : form_(form) {
@@ -263,6 +279,10 @@ void Binder::bind(PickList& model, QComboBox* w) {
     track(model, w);
     model.watch([&model, w] { refreshCombo(model, w); });
     connect(w, &QComboBox::activated, this, [&model](int row) { model.userChoose(row); });
+    auto* presses = new ComboPress(model, this);
+    w->installEventFilter(presses);
+    if (w->lineEdit())
+        w->lineEdit()->installEventFilter(presses);
     if (w->isEditable())
         connect(w, &QComboBox::editTextChanged, this, [&model, w](const QString& text) {
             if (text != model.text() && w->hasFocus())
