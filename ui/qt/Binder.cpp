@@ -390,6 +390,12 @@ bool Binder::lineEditKey(TextBox& model, QLineEdit* w, QEvent* event) {
             }
             if (editsAround(e))
                 return true;
+            // F4 or Alt+Down opens what a double-click on the field opens.
+            if (e->key() == Qt::Key_F4 ||
+                (e->key() == Qt::Key_Down && e->modifiers() == Qt::AltModifier)) {
+                model.doubleClick();
+                return true;
+            }
             const int code = keyAscii(e);
             if (code < 0)
                 return false;  // caret movement: the line edit handles it
