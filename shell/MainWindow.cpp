@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 
 #include "shell/menumain.h"
 #include "ui/qt/Twips.h"
@@ -95,6 +96,7 @@ void MainWindow::open(const QString& window) {
         frame->setWindowTitle(view->windowTitle());
         frame->resize(frame->sizeHint());
         frame->show();
+        showWhole(frame);
         area_->setActiveSubWindow(frame);
     } else {
         view->setAttribute(Qt::WA_DeleteOnClose);
@@ -107,6 +109,30 @@ void MainWindow::open(const QString& window) {
         }
         view->show();
     }
+}
+
+void MainWindow::showWhole(QMdiSubWindow* frame) {
+    // The frame grows by what the window lacks, as far as the screen allows,
+    // and stays on the screen.
+    const QSize lack = frame->size() - area_->viewport()->size();
+    if (lack.width() > 0 || lack.height() > 0) {
+        QSize grown = size() + lack.expandedTo(QSize(0, 0));
+        if (const QScreen* screen = this->screen()) {
+            const QRect room = screen->availableGeometry();
+            const QSize margins = frameGeometry().size() - size();
+            grown = grown.boundedTo(room.size() - margins);
+            resize(grown);
+            QRect box = frameGeometry();
+            box.moveRight(std::min(box.right(), room.right()));
+            box.moveBottom(std::min(box.bottom(), room.bottom()));
+            box.moveLeft(std::max(box.left(), room.left()));
+            box.moveTop(std::max(box.top(), room.top()));
+            move(box.topLeft());
+        } else {
+            resize(grown);
+        }
+    }
+    frame->move(0, 0);
 }
 
 void MainWindow::quit() {

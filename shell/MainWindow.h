@@ -11,6 +11,7 @@
 #include "ui/qt/QtPrinting.h"
 
 class QMdiArea;
+class QMdiSubWindow;
 
 namespace shell {
 
@@ -47,6 +48,8 @@ class MainWindow : public QMainWindow, public ui::WindowOpener {
     };
 
     void buildMenu();
+    // Makes the frame large enough to show the window whole, at its top left.
+    void showWhole(QMdiSubWindow* frame);
 
     ui::qt::QtMessageBox messages_;
     ui::qt::QtPrinting printing_;

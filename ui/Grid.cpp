@@ -78,4 +78,15 @@ void Grid::click(int row, int col) {
         onClick();
 }
 
+void Grid::keyToRow(int row) {
+    if (!enabled() || rows() < 2)
+        return;
+    setRow(std::clamp(row, 1, rows() - 1));
+}
+
+void Grid::keyEnter() {
+    if (rows() > 1 && row_ >= 1)
+        click(row_, col_);
+}
+
 }  // namespace ui

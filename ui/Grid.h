@@ -42,6 +42,10 @@ class Grid : public Control {
 
     // The user clicked a cell: it becomes current, then the handler runs.
     void click(int row, int col);
+    // The user moved to another data row with the keys: it becomes current and
+    // no handler runs. Enter then does what a click on the current cell does.
+    void keyToRow(int row);
+    void keyEnter();
     std::function<void()> onClick;
 
   private:

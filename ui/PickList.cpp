@@ -63,6 +63,12 @@ void PickList::doubleClick() {
         onDoubleClick();
 }
 
+void PickList::keyEnter(int row) {
+    userChoose(row);
+    if (onDoubleClick)
+        doubleClick();
+}
+
 void PickList::show(const QString& text, int row) {
     const bool changed = text != text_ || row != chosen_;
     text_ = text;

@@ -49,6 +49,9 @@ class PickList : public Control {
         if (visible() && onLostFocus)
             onLostFocus();
     }
+    // Enter on a row of a list: what a double-click on it does, or a click
+    // where the list has no double-click handler.
+    void keyEnter(int row);
 
     std::function<void()> onChange;
     std::function<void()> onClick;

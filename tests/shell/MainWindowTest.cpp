@@ -1,13 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "data/DatabaseFile.h"
 #include "shell/MainWindow.h"
+#include "shell/WindowList.h"
 #include "shell/menumain.h"
 #include "ui/Fakes.h"
 #include "ui/qt/FormView.h"
@@ -104,4 +112,81 @@ TEST(MainFrame, AFailedLoadShowsNothingAndExitClosesEveryWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(dealer);
     EXPECT_FALSE(w.isVisible());
+}
+
+namespace {
+
+// Each visible control lies inside its parent, so nothing of it is cut off.
+void expectAllInSight(QWidget* window) {
+    for (QWidget* c : window->findChildren<QWidget*>()) {
+        if (!c->isVisibleTo(window) || c->isWindow())
+            continue;
+        const QRect box = c->geometry();
+        EXPECT_TRUE(c->parentWidget()->rect().contains(box))
+            << window->objectName().toStdString() << ": " << c->metaObject()->className() << " "
+            << c->objectName().toStdString() << " at " << box.x() << "," << box.y() << " "
+            << box.width() << "x" << box.height() << " passes its parent "
+            << c->parentWidget()->width() << "x" << c->parentWidget()->height();
+        QString text;
+        int room = c->width();
+        if (auto* label = qobject_cast<QLabel*>(c); label && !label->wordWrap())
+            text = label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+            text = button->text();
+            room -= qobject_cast<QPushButton*>(c)
+                        ? 4
+                        : c->sizeHint().width() - c->fontMetrics().horizontalAdvance(text);
+        }
+        EXPECT_LE(c->fontMetrics().horizontalAdvance(text), room)
+            << window->objectName().toStdString() << ": text cut in "
+            << c->metaObject()->className() << " " << c->objectName().toStdString() << " "
+            << text.toStdString();
+    }
+}
+
+}  // namespace
+
+// Run at several screen resolutions (see CMakeLists.txt): the frame starts at
+// its start-up size and each window opens whole at the frame's top left.
+TEST(ScreenFit, EveryWindowOpensWholeWithEveryControlInSight) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QByteArray dpi = qgetenv("PERIODICALS_TEST_DPI");
+    if (!dpi.isEmpty()) {
+        ASSERT_EQ(qRound(screen->logicalDotsPerInchX() * screen->devicePixelRatio()), dpi.toInt());
+    }
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/Vorlen.db");
+    data::prepareDatabase(path);
+    MainWindow w(path);
+    shell::registerWindows(w);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    auto* area = qobject_cast<QMdiArea*>(w.centralWidget());
+    for (const char* name : {"NewJournal", "reg_journal", "expdate"}) {
+        w.open(name);
+        QCoreApplication::processEvents();
+        QWidget* view = w.instance(name);
+        ASSERT_NE(view, nullptr) << name;
+        auto* frame = qobject_cast<QMdiSubWindow*>(view->parentWidget());
+        ASSERT_NE(frame, nullptr);
+        EXPECT_EQ(frame->pos(), QPoint(0, 0)) << name;
+        // Where the screen is too small, the frame fills it.
+        const QRect room = screen->availableGeometry();
+        const bool screenFull = w.frameGeometry().width() >= room.width() ||
+                                w.frameGeometry().height() >= room.height();
+        EXPECT_TRUE(screenFull || area->viewport()->rect().contains(frame->geometry()))
+            << name << " " << frame->width() << "x" << frame->height() << " in "
+            << area->viewport()->width() << "x" << area->viewport()->height();
+        EXPECT_TRUE(frame->rect().contains(view->geometry())) << name;
+        EXPECT_TRUE(room.contains(w.frameGeometry())) << name;
+        expectAllInSight(view);
+        frame->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    w.open("Adddealer");
+    QWidget* dealer = w.instance("Adddealer");
+    ASSERT_NE(dealer, nullptr);
+    EXPECT_TRUE(screen->availableGeometry().contains(dealer->frameGeometry()));
+    expectAllInSight(dealer);
+    dealer->close();
 }

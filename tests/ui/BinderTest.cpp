@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRawFont>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextLayout>
+#include <QToolButton>
+#include <algorithm>
 
 #include "ui/Controls.h"
 #include "ui/Fakes.h"
@@ -30,6 +36,7 @@ struct Window : Form {
     CommandButton Cmdsave{"Cmdsave", "บันทึก"};
     PickList dcbcurren{"dcbcurren"};
     Grid showjour{"showjour", 5, 3};
+    PickList dlbtypemag{"dlbtypemag"};
 };
 
 struct Fixture : ::testing::Test {
@@ -41,6 +48,7 @@ struct Fixture : ::testing::Test {
     QPushButton* save = new QPushButton(&top);
     QComboBox* currency = new QComboBox(&top);
     QTableWidget* grid = new QTableWidget(&top);
+    QListWidget* kinds = new QListWidget(&top);
     qt::Binder binder{logic};
 
     Fixture() {
@@ -50,6 +58,10 @@ struct Fixture : ::testing::Test {
         binder.bind(logic.Cmdsave, save);
         binder.bind(logic.dcbcurren, currency);
         binder.bind(logic.showjour, grid);
+        binder.bind(logic.dlbtypemag, kinds);
+        grid->move(0, 80);
+        kinds->move(0, 300);
+        top.resize(400, 500);
         top.show();
         QApplication::setActiveWindow(&top);
     }
@@ -135,6 +147,172 @@ TEST_F(Fixture, ClicksAndPicksReachTheHandlers) {
     grid->cellClicked(1, 1);
     EXPECT_EQ(logic.showjour.row(), 2);
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Fixture, GridArrowsMoveTheRowAndEnterOrSpaceRunTheClickHandler) {
+    for (int r = 1; r < 5; ++r)
+        logic.showjour.setTextMatrix(r, 0, QString::number(r));
+    std::vector<int> clickedRows;
+    logic.showjour.onClick = [&] { clickedRows.push_back(logic.showjour.row()); };
+    QCoreApplication::processEvents();
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(logic.showjour.row(), 3);
+    EXPECT_TRUE(clickedRows.empty()) << "moving is not choosing";
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTest::keyClick(grid, Qt::Key_End);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Space);
+    QTest::keyClick(grid, Qt::Key_Home);
+    QTest::keyClick(grid, Qt::Key_Up);
+    QTest::keyClick(grid, Qt::Key_Enter);
+    EXPECT_EQ(clickedRows, (std::vector<int>{3, 4, 1}));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid->currentRow(), 0);
+
+    // Tab leaves the grid rather than walking its cells.
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_FALSE(grid->hasFocus());
+}
+
+TEST_F(Fixture, ListArrowsMoveTheCursorAndSpaceOrEnterChooseTheRow) {
+    logic.dlbtypemag.setRows({{"1", "วิชาการ"}, {"2", "บันเทิง"}, {"3", "ข่าว"}});
+    int clicks = 0, doubleClicks = 0;
+    logic.dlbtypemag.onClick = [&] { ++clicks; };
+    kinds->setFocus();  // the cursor starts on the first row
+    QTest::keyClick(kinds, Qt::Key_Down);
+    EXPECT_EQ(logic.dlbtypemag.chosenRow(), -1);
+    EXPECT_TRUE(kinds->selectedItems().isEmpty()) << "the screen shows no choice the model lacks";
+    QTest::keyClicks(kinds, "x");
+    QTest::keyClick(kinds, Qt::Key_Space);
+    EXPECT_EQ(logic.dlbtypemag.boundText(), "2");
+    EXPECT_EQ(clicks, 1);
+    ASSERT_EQ(kinds->selectedItems().size(), 1);
+    EXPECT_EQ(kinds->selectedItems().first()->text(), "บันเทิง");
+
+    // Enter is the double-click where the list has one, else the click.
+    QTest::keyClick(kinds, Qt::Key_End);
+    QTest::keyClick(kinds, Qt::Key_Return);
+    EXPECT_EQ(logic.dlbtypemag.boundText(), "3");
+    EXPECT_EQ(clicks, 2);
+    logic.dlbtypemag.onDoubleClick = [&] { ++doubleClicks; };
+    QTest::keyClick(kinds, Qt::Key_Home);
+    QTest::keyClick(kinds, Qt::Key_Enter);
+    EXPECT_EQ(logic.dlbtypemag.boundText(), "1");
+    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(doubleClicks, 1);
+
+    logic.dlbtypemag.setEnabled(false);
+    QTest::keyClick(kinds, Qt::Key_Space);
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST_F(Fixture, EnterPressesTheFocusedButtonAndEscapeIsTheWindows) {
+    int saves = 0, escapes = 0;
+    logic.Cmdsave.onClick = [&] { ++saves; };
+    logic.onEscape = [&] { ++escapes; };
+    save->setFocus();
+    QTest::keyClick(save, Qt::Key_Return);
+    QTest::keyClick(save, Qt::Key_Enter);
+    EXPECT_EQ(saves, 2);
+    QTest::keyClick(text1, Qt::Key_Escape);
+    QTest::keyClick(grid, Qt::Key_Escape);
+    EXPECT_EQ(escapes, 2);
+
+    // An open pick list takes Escape for itself and closes.
+    logic.dcbcurren.setRows({{"01", "บาท"}, {"02", "เยน"}});
+    currency->setFocus();
+    currency->showPopup();
+    QWidget* popup = currency->view();
+    ASSERT_TRUE(popup->isVisible());
+    QTest::keyClick(popup, Qt::Key_Escape);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(escapes, 2);
+}
+
+TEST_F(Fixture, EveryOtherEditOfALineEditIsBlockedOrGoesThroughTheKeyHandler) {
+    logic.Text1.onKeyPress = [](int& k) {
+        if ((k < '0' || k > '9') && k != ui::key::kBackspace && k != ui::key::kPaste)
+            k = 0;
+    };
+    logic.Text1.setText("12345");
+    text1->setFocus();
+    QTest::keyClick(text1, Qt::Key_End);
+    auto same = [&](const char* route) {
+        EXPECT_EQ(text1->text(), logic.Text1.text()) << route;
+        EXPECT_EQ(logic.Text1.text(), "12345") << route;
+    };
+    QTest::keyClick(text1, Qt::Key_Backspace, Qt::ControlModifier);
+    same("Ctrl+Backspace");
+    QTest::keyClick(text1, Qt::Key_Home);
+    QTest::keyClick(text1, Qt::Key_Delete, Qt::ControlModifier);
+    same("Ctrl+Delete");
+    QTest::keyClick(text1, Qt::Key_K, Qt::ControlModifier);
+    same("Ctrl+K");
+    QTest::keyClick(text1, Qt::Key_U, Qt::ControlModifier);
+    same("Ctrl+U");
+    QTest::keyClick(text1, Qt::Key_Z, Qt::ControlModifier);
+    same("Ctrl+Z");
+
+    QMimeData dropped;
+    dropped.setText("abc");
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(text1, &drop);
+    same("drop");
+
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5),
+                           text1->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(text1, &menu);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no Cut/Paste/Delete menu";
+
+    // The X selection goes through the same rule as a pasted clipboard.
+    if (QApplication::clipboard()->supportsSelection())
+        QApplication::clipboard()->setText("ab", QClipboard::Selection);
+    QTest::mouseClick(text1, Qt::MiddleButton);
+    same("middle click");
+
+    // An input method's commit arrives as typed keys.
+    QTest::keyClick(text1, Qt::Key_End);
+    QInputMethodEvent commit;
+    commit.setCommitString("6x7");
+    QCoreApplication::sendEvent(text1, &commit);
+    EXPECT_EQ(logic.Text1.text(), "1234567");
+    EXPECT_EQ(text1->text(), "1234567");
+}
+
+TEST(Calendar, ThaiNamesAndKeysThatMoveAndPickTheDay) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    FakeMessageBox box;
+    Form form("w", box);
+    MonthCalendar MonthView1("MonthView1");
+    MonthView1.setValue(QDate(2026, 12, 8));
+    QCalendarWidget calendar;
+    qt::Binder binder(form);
+    binder.bind(MonthView1, &calendar);
+    QDate picked;
+    MonthView1.onDateClick = [&](const QDate& d) { picked = d; };
+    calendar.show();
+    QApplication::setActiveWindow(&calendar);
+    QLocale::setDefault(QLocale::system());
+
+    auto* days = calendar.findChild<QTableView*>();
+    ASSERT_NE(days, nullptr);
+    const QString names = days->model()->index(0, 1).data().toString() +
+                          calendar.findChild<QToolButton*>("qt_calendar_monthbutton")->text();
+    EXPECT_TRUE(std::any_of(names.begin(), names.end(), [](QChar c) {
+        return c.script() == QChar::Script_Thai;
+    })) << names.toStdString();
+
+    days->setFocus();
+    EXPECT_EQ(form.focus(), &MonthView1);
+    QTest::keyClick(days, Qt::Key_Right);
+    QTest::keyClick(days, Qt::Key_Down);
+    EXPECT_EQ(MonthView1.value(), QDate(2026, 12, 16));
+    EXPECT_FALSE(picked.isValid()) << "moving is not picking";
+    QTest::keyClick(days, Qt::Key_Return);
+    EXPECT_EQ(picked, QDate(2026, 12, 16));
 }
 
 TEST(ThaiFonts, ThaiTextHasRealGlyphs) {

@@ -11,10 +11,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -23,22 +26,13 @@
 #include "ui/Grid.h"
 #include "ui/PickList.h"
 #include "ui/TextBox.h"
+#include "ui/qt/KeyRoutes.h"
+#include "ui/qt/LockedLook.h"
 #include "ui/qt/Twips.h"
 
 namespace ui::qt {
 
 namespace {
-
-QColor fromBgr(int bgr) {
-    return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
-}
-
-void paintBase(QWidget* w, int bgr) {
-    QPalette pal = w->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        pal.setColor(group, QPalette::Base, fromBgr(bgr));
-    w->setPalette(pal);
-}
 
 void showCommon(const Control& model, QWidget* w) {
     w->setEnabled(model.enabled());
@@ -184,6 +178,16 @@ class ComboPress : public QObject {
   private:
     PickList& model_;
 };
+// Keys with which a line edit would change its text on its own, past the
+// window's key handler: deleting words or lines, undo and redo.
+bool editsAround(const QKeyEvent* e) {
+    for (auto edit : {QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine,
+                      QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
+                      QKeySequence::Undo, QKeySequence::Redo})
+        if (e->matches(edit))
+            return true;
+    return e->key() == Qt::Key_Delete && !e->matches(QKeySequence::Cut);
+}
 
 }  // namespace
 
@@ -205,10 +209,15 @@ void Binder::track(Control& model, QWidget* w) {
 
 void Binder::bind(TextBox& model, QLineEdit* w) {
     track(model, w);
+    lockedLook(w);
+    // Every change of the text goes through the model's keystroke rules; the
+    // line edit's own editing routes (menu, drops, undo) are closed.
     w->setContextMenuPolicy(Qt::NoContextMenu);
     w->setAcceptDrops(false);
     w->setDragEnabled(false);
     model.watch([&model, w] { refreshLineEdit(model, w); });
+    // Should any other route still change the line edit, it shows the model again.
+    connect(w, &QLineEdit::textEdited, this, [&model, w] { refreshLineEdit(model, w); });
     connect(w, &QLineEdit::selectionChanged, this, [&model, w] {
         model.followSelection(w->hasSelectedText() ? w->selectionStart() : w->cursorPosition(),
                               int(w->selectedText().size()));
@@ -277,6 +286,7 @@ void Binder::bind(TabControl& model, QTabWidget* w) {
 
 void Binder::bind(PickList& model, QComboBox* w) {
     track(model, w);
+    lockedLook(w);
     model.watch([&model, w] { refreshCombo(model, w); });
     connect(w, &QComboBox::activated, this, [&model](int row) { model.userChoose(row); });
     auto* presses = new ComboPress(model, this);
@@ -293,6 +303,7 @@ void Binder::bind(PickList& model, QComboBox* w) {
 
 void Binder::bind(PickList& model, QListWidget* w) {
     track(model, w);
+    lockedLook(w);
     model.watch([&model, w] { refreshList(model, w); });
     connect(w, &QListWidget::itemClicked, this,
             [&model, w](QListWidgetItem* item) { model.userChoose(w->row(item)); });
@@ -305,6 +316,8 @@ void Binder::bind(PickList& model, QListWidget* w) {
 
 void Binder::bind(Grid& model, QTableWidget* w) {
     track(model, w);
+    lockedLook(w);
+    w->setTabKeyNavigation(false);  // Tab leaves the grid for the next control
     w->verticalHeader()->hide();
     w->setSelectionBehavior(QAbstractItemView::SelectRows);
     w->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -330,6 +343,13 @@ void Binder::bind(Grid& model, QTableWidget* w) {
 
 void Binder::bind(MonthCalendar& model, QCalendarWidget* w) {
     track(model, w);
+    // Day and month names are Thai whatever the system's language.
+    w->setLocale(QLocale(QLocale::Thai, QLocale::Thailand));
+    // The keys reach the calendar's day table, which takes its focus.
+    if (auto* days = w->findChild<QTableView*>()) {
+        controls_.insert(days, &model);
+        days->installEventFilter(this);
+    }
     auto refresh = [&model, w] {
         showCommon(model, w);
         const QSignalBlocker block(w);
@@ -338,6 +358,9 @@ void Binder::bind(MonthCalendar& model, QCalendarWidget* w) {
     };
     model.watch(refresh);
     connect(w, &QCalendarWidget::clicked, this, [&model](QDate d) { model.clickDate(d); });
+    // The arrows move the day on screen; the model holds the day shown.
+    connect(w, &QCalendarWidget::selectionChanged, this,
+            [&model, w] { model.setValue(w->selectedDate()); });
     refresh();
 }
 
@@ -350,10 +373,30 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
         form_.followFocus(model);
         return false;
     }
+    if (event->type() == QEvent::KeyPress && controlKey(*model, w, static_cast<QKeyEvent*>(event)))
+        return true;
     auto* line = qobject_cast<QLineEdit*>(w);
     if (!line)
         return false;
     return lineEditKey(static_cast<TextBox&>(*model), line, event);
+}
+
+bool Binder::controlKey(Control& model, QWidget* w, const QKeyEvent* e) {
+    // An open pick list has the keys itself and closes on Escape: this one
+    // reaches the window.
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        form_.escape();
+        return true;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(w))
+        return buttonKey(button, e);
+    if (auto* grid = qobject_cast<QTableWidget*>(w))
+        return gridKey(static_cast<Grid&>(model), grid, e);
+    if (auto* list = qobject_cast<QListWidget*>(w))
+        return listKey(static_cast<PickList&>(model), list, e);
+    if (auto* calendar = qobject_cast<QCalendarWidget*>(w->parentWidget()))
+        return calendarKey(static_cast<MonthCalendar&>(model), calendar, e);
+    return false;
 }
 
 bool Binder::lineEditKey(TextBox& model, QLineEdit* w, QEvent* event) {
@@ -362,6 +405,14 @@ bool Binder::lineEditKey(TextBox& model, QLineEdit* w, QEvent* event) {
             auto* e = static_cast<QKeyEvent*>(event);
             if (e->key() == Qt::Key_Delete && e->modifiers() == Qt::NoModifier) {
                 model.deleteForward();
+                return true;
+            }
+            if (editsAround(e))
+                return true;
+            // F4 or Alt+Down opens what a double-click on the field opens.
+            if (e->key() == Qt::Key_F4 ||
+                (e->key() == Qt::Key_Down && e->modifiers() == Qt::AltModifier)) {
+                model.doubleClick();
                 return true;
             }
             const int code = keyAscii(e);
@@ -382,13 +433,26 @@ bool Binder::lineEditKey(TextBox& model, QLineEdit* w, QEvent* event) {
             model.typeText(e->commitString());
             return true;
         }
+        case QEvent::MouseButtonPress:
+            return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
         case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) {
+                // The X selection is pasted as Ctrl+V pastes the clipboard.
+                if (QApplication::clipboard()->supportsSelection())
+                    model.paste(QApplication::clipboard()->text(QClipboard::Selection));
+                return true;
+            }
             static_cast<QObject*>(w)->event(event);
             model.click();
             return true;
         case QEvent::MouseButtonDblClick:
             static_cast<QObject*>(w)->event(event);
             model.doubleClick();
+            return true;
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::ContextMenu:
             return true;
         default:
             return false;

@@ -6,6 +6,7 @@
 class QCalendarWidget;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -56,6 +57,7 @@ class Binder : public QObject {
 
   private:
     void track(Control& model, QWidget* widget);
+    bool controlKey(Control& model, QWidget* widget, const QKeyEvent* event);
     bool lineEditKey(TextBox& model, QLineEdit* widget, QEvent* event);
 
     Form& form_;

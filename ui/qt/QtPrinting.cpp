@@ -1,7 +1,9 @@
 #include "ui/qt/QtPrinting.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -24,12 +26,27 @@ std::unique_ptr<PageSurface> QtPrinting::openDefaultPrinter() {
 }
 
 std::optional<QString> QtPrinting::askPdfPath(const QString& proposedName) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = QFileDialog::getSaveFileName(
-        QApplication::activeWindow(), QStringLiteral("บันทึกเป็นไฟล์ PDF"),
-        folder + QLatin1Char('/') + proposedName, QStringLiteral("PDF (*.pdf)"));
-    if (path.isEmpty())
+    // Qt's own dialog, so that every caption in it can be Thai.
+    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("บันทึกเป็นไฟล์ PDF"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setLocale(QLocale(QLocale::Thai, QLocale::Thailand));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("บันทึกใน:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ชื่อไฟล์:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ชนิดไฟล์:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("บันทึก"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("ยกเลิก"));
+    dialog.setNameFilter(QStringLiteral("ไฟล์ PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    // Never the folder the program happened to start from.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(!documents.isEmpty() && QDir(documents).exists() ? documents
+                                                                         : QDir::homePath());
+    dialog.selectFile(proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    QString path = dialog.selectedFiles().constFirst();
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     return path;
