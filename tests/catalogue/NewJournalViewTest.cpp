@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -125,7 +126,7 @@ TEST(NewJournalView, FindingAndShowingATitle) {
     EXPECT_EQ(v.temp.db().first("SELECT count(*) FROM vorlen1")->text(0), "0");
 }
 
-TEST(NewJournalView, AClickOutsideTheResultListClosesIt) {
+TEST(NewJournalView, AClickOutsideTheResultListClosesItAndCancelReturnsToTheName) {
     View v;
     v.temp.db().exec("INSERT INTO vorlen1 (pointer, vorlen_name) VALUES ('J000001', 'ทดลอง')");
     v.view.activateWindow();
@@ -144,6 +145,10 @@ TEST(NewJournalView, AClickOutsideTheResultListClosesIt) {
     EXPECT_FALSE(found->isVisible());
     EXPECT_EQ(v.find<QLineEdit>("Text3")->text(), "ชื่อเทียบ");
     EXPECT_TRUE(v.view.logic().addmode);
+
+    // Cancelled, the work goes on in the name field, not on a button.
+    v.click("Cmdcancle");
+    EXPECT_EQ(QApplication::focusWidget(), name);
 }
 
 TEST(NewJournalView, PickingPublishersWithTheMouse) {
