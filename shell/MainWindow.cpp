@@ -113,24 +113,23 @@ void MainWindow::open(const QString& window) {
 
 void MainWindow::showWhole(QMdiSubWindow* frame) {
     // The frame grows by what the window lacks, as far as the screen allows,
-    // and stays on the screen.
-    const QSize lack = frame->size() - area_->viewport()->size();
-    if (lack.width() > 0 || lack.height() > 0) {
-        QSize grown = size() + lack.expandedTo(QSize(0, 0));
+    // and moves back onto the screen. The new place is worked out from the
+    // size asked for: a window manager applies a resize later.
+    const QSize lack = (frame->size() - area_->viewport()->size()).expandedTo(QSize(0, 0));
+    if (!lack.isNull()) {
+        QSize grown = size() + lack;
         if (const QScreen* screen = this->screen()) {
             const QRect room = screen->availableGeometry();
             const QSize margins = frameGeometry().size() - size();
             grown = grown.boundedTo(room.size() - margins);
-            resize(grown);
-            QRect box = frameGeometry();
+            QRect box(frameGeometry().topLeft(), grown + margins);
             box.moveRight(std::min(box.right(), room.right()));
             box.moveBottom(std::min(box.bottom(), room.bottom()));
             box.moveLeft(std::max(box.left(), room.left()));
             box.moveTop(std::max(box.top(), room.top()));
             move(box.topLeft());
-        } else {
-            resize(grown);
         }
+        resize(grown);
     }
     frame->move(0, 0);
 }
