@@ -89,36 +89,39 @@ QString counter(const QString& path) {
         ->text(0);
 }
 
+// A database with one backup, then what a crash leaves on disk: saves in the
+// log that the file lacks. Returns the backup.
+QString backupThenCrash(const QString& db) {
+    data::prepareDatabase(db);
+    data::Database(db).exec("UPDATE jourctrl SET nextmagno = '100'");
+    const QString backup = data::backUpDaily(db, QDate(2026, 1, 1)).copy;
+    QTemporaryDir crash;
+    {
+        data::Database writer(db);
+        writer.exec("PRAGMA wal_autocheckpoint = 0");
+        data::Transaction tx(writer);
+        writer.exec("UPDATE jourctrl SET nextmagno = '200'");
+        for (int i = 0; i < 2000; ++i)
+            writer.exec("INSERT INTO tranfile (magno, descriptionitem) VALUES (?, ?)",
+                        {i, QString(200, QChar(u'ค'))});
+        tx.commit();
+        for (const char* suffix : {"", "-wal", "-shm"})
+            QFile::copy(db + suffix, crash.path() + "/Vorlen.db" + suffix);
+    }
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        QFile::remove(db + suffix);
+        QFile::copy(crash.path() + "/Vorlen.db" + suffix, db + suffix);
+    }
+    return backup;
+}
+
 }  // namespace
 
 TEST(Program, ACrashThenRestoreThenStartGivesTheBackupWhole) {
     Program program;
     const QString db = program.database();
-    data::prepareDatabase(db);
-    data::Database(db).exec("UPDATE jourctrl SET nextmagno = '100'");
-    const QString backup = data::backUpDaily(db, QDate(2026, 1, 1)).copy;
+    const QString backup = backupThenCrash(db);
     ASSERT_FALSE(backup.isEmpty());
-
-    // What a crash leaves on disk: saves in the log that the file lacks.
-    {
-        QTemporaryDir crash;
-        {
-            data::Database writer(db);
-            writer.exec("PRAGMA wal_autocheckpoint = 0");
-            data::Transaction tx(writer);
-            writer.exec("UPDATE jourctrl SET nextmagno = '200'");
-            for (int i = 0; i < 2000; ++i)
-                writer.exec("INSERT INTO tranfile (magno, descriptionitem) VALUES (?, ?)",
-                            {i, QString(200, QChar(u'ค'))});
-            tx.commit();
-            for (const char* suffix : {"", "-wal", "-shm"})
-                ASSERT_TRUE(QFile::copy(db + suffix, crash.path() + "/Vorlen.db" + suffix));
-        }
-        for (const char* suffix : {"", "-wal", "-shm"}) {
-            QFile::remove(db + suffix);
-            ASSERT_TRUE(QFile::copy(crash.path() + "/Vorlen.db" + suffix, db + suffix));
-        }
-    }
     ASSERT_TRUE(QFile::exists(db + "-wal"));
 
     ASSERT_EQ(program.run({"--restore", backup}), 0) << program.output.toStdString();
@@ -139,6 +142,24 @@ TEST(Program, ACrashThenRestoreThenStartGivesTheBackupWhole) {
     EXPECT_EQ(counter(db), "100");
     EXPECT_EQ(program.run({"--check"}), 0) << program.output.toStdString();
     EXPECT_TRUE(program.output.contains("integrity_check: ok"));
+}
+
+TEST(Program, TheManualRestoreStepsWorkAfterACrash) {
+    Program program;
+    const QString db = program.database();
+    const QString backup = backupThenCrash(db);
+    ASSERT_TRUE(QFile::exists(db + "-wal"));
+
+    QTemporaryDir aside;
+    for (const char* suffix : {"", "-wal", "-shm"})
+        if (QFile::exists(db + suffix))
+            ASSERT_TRUE(QFile::rename(db + suffix, aside.path() + "/Vorlen.db" + suffix));
+    ASSERT_TRUE(QFile::copy(backup, db));
+    EXPECT_EQ(testing_support::sqliteTool(db, "PRAGMA integrity_check"), "ok");
+    ASSERT_TRUE(program.start());
+    program.stop();
+    EXPECT_EQ(counter(db), "100");
+    EXPECT_EQ(program.run({"--check"}), 0) << program.output.toStdString();
 }
 
 TEST(Program, OneProgramPerUserAndNoRestoreWhileItRuns) {
