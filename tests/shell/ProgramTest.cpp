@@ -151,9 +151,11 @@ TEST(Program, TheManualRestoreStepsWorkAfterACrash) {
     ASSERT_TRUE(QFile::exists(db + "-wal"));
 
     QTemporaryDir aside;
-    for (const char* suffix : {"", "-wal", "-shm"})
-        if (QFile::exists(db + suffix))
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        if (QFile::exists(db + suffix)) {
             ASSERT_TRUE(QFile::rename(db + suffix, aside.path() + "/Vorlen.db" + suffix));
+        }
+    }
     ASSERT_TRUE(QFile::copy(backup, db));
     EXPECT_EQ(testing_support::sqliteTool(db, "PRAGMA integrity_check"), "ok");
     ASSERT_TRUE(program.start());
