@@ -41,10 +41,12 @@ Database::Database(const QString& path, Open how) : path_(path) {
     } catch (const DbError& e) {
         // A write-ahead log needs its shared-memory file beside the database;
         // in a folder nobody may write (a read-only mount) nothing can change
-        // the file, so it is read as it stands.
+        // the file, so it is read as it stands, unless a log holds saves that
+        // reading it that way would miss.
         const QFileInfo folder(QFileInfo(path).absolutePath());
         if ((e.code() & 0xff) != SQLITE_CANTOPEN || how == Open::Create ||
-            !QFileInfo::exists(path) || folder.isWritable())
+            !QFileInfo::exists(path) || folder.isWritable() ||
+            QFileInfo(path + QStringLiteral("-wal")).size() > 0)
             throw;
         open(immutable(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI);
     }

@@ -5,6 +5,7 @@
 #include "data/DatabaseFile.h"
 #include "shell/CheckCommand.h"
 #include "shell/MainWindow.h"
+#include "shell/QuitOnSignal.h"
 #include "shell/RestoreCommand.h"
 #include "shell/SingleInstance.h"
 #include "shell/Startup.h"
@@ -49,6 +50,7 @@ int main(int argc, char* argv[]) {
                                     : QStringLiteral("โปรแกรมเปิดอยู่แล้ว แต่ไม่ตอบสนอง\n"));
         return 0;
     }
+    shell::quitOnSignal();
     ui::qt::setUpFonts();
     ui::qt::QtMessageBox messages;
     auto window = shell::startProgram(path, QDate::currentDate(), messages);

@@ -205,6 +205,19 @@ TEST(SchemaVersion, AnOlderFileIsBackedUpThenMigrated) {
     EXPECT_EQ(sqliteTool(temp.path(), "DELETE FROM tranfile WHERE magno = '9'"), "");
 }
 
+TEST(SchemaVersion, AFailedMigrationLeavesTheOlderFileAsItWas) {
+    testing_support::TempDatabase temp;
+    makeFirstRelease(temp.db());
+    // A name in the way makes the step fail after it dropped the old indexes.
+    temp.db().exec("CREATE TABLE tranfile_pointer_day (x)");
+    temp.reopen();
+    EXPECT_THROW(prepareDatabase(temp.path()), DbError);
+    EXPECT_EQ(fileVersion(temp.db()).userVersion, 0);
+    EXPECT_TRUE(
+        temp.db().first("SELECT 1 FROM sqlite_master WHERE name = 'tranfile_pointer_daily'"));
+    EXPECT_TRUE(temp.db().first("SELECT 1 FROM sqlite_master WHERE name = 'vorlen_end_date'"));
+}
+
 TEST(SchemaVersion, ANewerOrForeignFileIsRefusedAndLeftUntouched) {
     testing_support::TempDatabase newer;
     newer.db().exec("PRAGMA user_version = 99");

@@ -74,6 +74,19 @@ TEST(IndexUse, IssueLookupsByTitleAndNumberUseAnIndex) {
         expectNoFullScan(plan, {"tranfile"});
 }
 
+TEST(IndexUse, DateOrderAndRangeUseTheBuiltInDateIndexes) {
+    testing_support::TempDatabase temp;
+    StatementLog log(temp.db());
+    renewal::ExpiryRecords(temp.db()).expiring(true, QDate(2027, 1, 1), QDate(2027, 1, 31));
+    const QStringList plans = log.plans();
+    ASSERT_EQ(plans.size(), 1);
+    EXPECT_TRUE(plans.first().contains("INDEX vorlen_end_day")) << plans.first().toStdString();
+    EXPECT_TRUE(plans.first().contains("INDEX tranfile_pointer_day"))
+        << plans.first().toStdString();
+    // Only ties within one day are sorted apart; the dates come in index order.
+    EXPECT_FALSE(plans.first().contains("TEMP B-TREE FOR ORDER BY")) << plans.first().toStdString();
+}
+
 TEST(IndexUse, TitleLoadAndExpiryListUseIndexes) {
     testing_support::TempDatabase temp;
     StatementLog log(temp.db());

@@ -9,7 +9,10 @@
 #include "catalogue/TitleRecords.h"
 #include "data/DatabaseFile.h"
 #include "data/DbError.h"
+#include "publishers/Adddealer.h"
+#include "tests/support/ReadOnly.h"
 #include "tests/support/TempDatabase.h"
+#include "ui/Fakes.h"
 
 namespace {
 
@@ -56,6 +59,32 @@ TEST(Storage, AReadOnlyFolderIsReportedNotCrashedOn) {
         EXPECT_FALSE(e.thaiMessage().isEmpty());
     }
     QFile::setPermissions(temp.folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(Storage, OnAReadOnlyMountWindowsReadAndEverySaveIsRefusedClearly) {
+    testing_support::TempDatabase temp;
+    temp.reopen();
+    testing_support::ReadOnly lock(temp.path(), true);
+    ASSERT_TRUE(lock.applied());
+    ui::FakeMessageBox box;
+    ui::FixedClock clock{QDate(2026, 12, 8)};
+    ui::RecordingOpener opener;
+    QString newdealer = QStringLiteral("สำนักพิมพ์ใหม่");
+    ui::Services services{temp.path(), box, clock, opener, newdealer};
+
+    publishers::Adddealer w(services);
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_EQ(w.Text1.text(), "6") << "the next code is read from the file";
+    bool closed = false;
+    w.onUnload = [&] { closed = true; };
+    w.Command1.click();
+    EXPECT_FALSE(closed);
+    ASSERT_EQ(box.shown().size(), 1u);
+    EXPECT_TRUE(box.last().text.startsWith(QStringLiteral("ฐานข้อมูลเปิดได้เพื่ออ่านอย่างเดียว")))
+        << box.last().text.toStdString();
+    EXPECT_TRUE(w.Command1.enabled());
+    EXPECT_EQ(data::Database(temp.path()).first("SELECT count(*) FROM dealer")->value(0).toInt(),
+              5);
 }
 
 TEST(SecondWriter, TwoProgramsSavingAtOnceNeverShareAKeyOrANumber) {
