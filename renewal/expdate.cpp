@@ -165,13 +165,17 @@ void expdate::Command2_Click() {
     showjour.setRow(1);
     showjour.setHighLight(1);
     lockinput();
-    for (ui::TextBox* box : {&Text3, &Text9, &Text4, &Text5, &Text6, &Text7, &Text8})
-        box->setText(QString());
-    DataCombo1.setText(QString());
+    clearDetails();
     todayIntoRange();
     cmdsave.setEnabled(false);
     cmdedit.setEnabled(false);
     Cmdprint.setEnabled(false);
+}
+
+void expdate::clearDetails() {
+    for (ui::TextBox* box : {&Text3, &Text9, &Text4, &Text5, &Text6, &Text7, &Text8})
+        box->setText(QString());
+    DataCombo1.setText(QString());
 }
 
 void expdate::Command3_Click() {
@@ -221,7 +225,9 @@ void expdate::abandonRenewal() {
         showjour.setRow(r);
         showjour_Click();
     } else {
+        // The search that replaced the list dropped the row: nothing to show.
         lockinput();
+        clearDetails();
         cmdsave.setEnabled(false);
     }
     setFocus(Text1);

@@ -73,6 +73,7 @@ class expdate : public ui::Form {
   private:
     void selectAll(ui::TextBox& box);
     void todayIntoRange();
+    void clearDetails();
     // A date field that does not hold a date: tells the user and focuses it.
     bool checkDateField(ui::TextBox& box);
     std::vector<ExpiryLine> listedLines() const;

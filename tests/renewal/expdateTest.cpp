@@ -390,6 +390,14 @@ TEST_F(ExpdateTest, EscapeAbandonsARenewalWithTheRowsValuesBack) {
     EXPECT_EQ(w->focus(), &w->Text1);
     EXPECT_EQ(stored("J000002", data::vorlen::price_per_year), "1200");
     EXPECT_EQ(cell(2, 3), "1200");
+
+    w->cmdedit.click();
+    w->Text5.setText("9999");
+    search(true, "01/02/2008", "01/02/2008");  // the row being renewed leaves the list
+    w->escape();
+    EXPECT_EQ(w->Text5.text(), "");
+    EXPECT_FALSE(w->cmdsave.enabled());
+    EXPECT_EQ(stored("J000002", data::vorlen::price_per_year), "1200");
 }
 
 TEST_F(ExpdateTest, PrintsTheGridOnTheDefaultPrinter) {
