@@ -77,7 +77,8 @@ TEST(IndexUse, IssueLookupsByTitleAndNumberUseAnIndex) {
 TEST(IndexUse, DateOrderAndRangeUseTheBuiltInDateIndexes) {
     testing_support::TempDatabase temp;
     StatementLog log(temp.db());
-    renewal::ExpiryRecords(temp.db()).expiring(renewal::Kind::Journals, QDate(2027, 1, 1), QDate(2027, 1, 31));
+    renewal::ExpiryRecords(temp.db()).expiring(renewal::Kind::Journals, QDate(2027, 1, 1),
+                                               QDate(2027, 1, 31));
     const QStringList plans = log.plans();
     ASSERT_EQ(plans.size(), 1);
     EXPECT_TRUE(plans.first().contains("INDEX vorlen_end_day")) << plans.first().toStdString();
