@@ -227,11 +227,14 @@ void reg_journal::Command6_Click() {
 void reg_journal::Command9_Click() {
     MonthView1.setVisible(true);
     MonthView1.setValue(services_.clock.today());
+    // The open calendar takes the keys, so a keyboard user picks the day at once.
+    setFocus(MonthView1);
 }
 
 void reg_journal::Command10_Click() {
     MonthView2.setVisible(true);
     MonthView2.setValue(services_.clock.today());
+    setFocus(MonthView2);
 }
 
 void reg_journal::MonthView1_DateClick(const QDate& date) {

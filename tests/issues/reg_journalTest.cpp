@@ -193,6 +193,7 @@ TEST_F(RegJournalTest, NewWithTheCalendarsIsSavedAndAdvancesTheCounter) {
     w->Command2_Click();
     w->Command9_Click();
     EXPECT_TRUE(w->MonthView1.visible());
+    EXPECT_EQ(w->focus(), &w->MonthView1);
     EXPECT_EQ(w->MonthView1.value(), QDate(2008, 3, 15));
     w->MonthView1.clickDate(QDate(2004, 2, 1));
     EXPECT_EQ(w->Text3.text(), "01/02/2004");
@@ -202,6 +203,7 @@ TEST_F(RegJournalTest, NewWithTheCalendarsIsSavedAndAdvancesTheCounter) {
     w->Text6.typeText(QStringLiteral("ฉบับใหม่"));
     w->Command10_Click();
     EXPECT_TRUE(w->MonthView2.visible());
+    EXPECT_EQ(w->focus(), &w->MonthView2);
     w->MonthView2.clickDate(QDate(2008, 3, 9));
     EXPECT_EQ(w->Text7.text(), "09/03/2008");
     EXPECT_FALSE(w->MonthView2.visible());
