@@ -434,6 +434,9 @@ void NewJournal::dlbnamemag_Click() {
     Text2.setText(dlbnamemag.rows()[row].description);
     dlbnamemag.setVisible(false);
     loadtitle();
+    // The list that had the keys is gone: the work goes on with an edit of the
+    // title shown, or with another search.
+    setFocus(Cmdedit.enabled() ? static_cast<ui::Control&>(Cmdedit) : Text2);
 }
 
 void NewJournal::dlbnamemag_LostFocus() {

@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 
 #include "shell/menumain.h"
@@ -98,6 +99,7 @@ void MainWindow::open(const QString& window) {
         frame->show();
         showWhole(frame);
         area_->setActiveSubWindow(frame);
+        focusInside(view);
     } else {
         view->setAttribute(Qt::WA_DeleteOnClose);
         view->setWindowFlag(Qt::Window);
@@ -108,7 +110,32 @@ void MainWindow::open(const QString& window) {
             view->move(box.topLeft());
         }
         view->show();
+        focusInside(view);
     }
+}
+
+void MainWindow::focusInside(QWidget* window) {
+    // A window opened from the menu takes the keys at once: the field its load
+    // step chose, else its first field in Tab order. It waits for the event
+    // loop, since a menu left by keys hands the focus back as it closes.
+    QTimer::singleShot(0, window, [window] { focusFirstField(window); });
+}
+
+void MainWindow::focusFirstField(QWidget* view) {
+    const auto takesKeys = [](const QWidget* w) {
+        return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
+    };
+    // A frame may have given the focus to a page background that takes clicks.
+    QWidget* chosen = view->focusWidget();
+    if (chosen && takesKeys(chosen)) {
+        chosen->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    for (QWidget* w = view->nextInFocusChain(); w && w != view; w = w->nextInFocusChain())
+        if (view->isAncestorOf(w) && takesKeys(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
 }
 
 void MainWindow::showWhole(QMdiSubWindow* frame) {

@@ -50,6 +50,8 @@ class MainWindow : public QMainWindow, public ui::WindowOpener {
     void buildMenu();
     // Makes the frame large enough to show the window whole, at its top left.
     void showWhole(QMdiSubWindow* frame);
+    static void focusInside(QWidget* window);
+    static void focusFirstField(QWidget* view);
 
     ui::qt::QtMessageBox messages_;
     ui::qt::QtPrinting printing_;

@@ -77,6 +77,7 @@ TEST(TitleLoad, ShowsEveryFieldWithItsDescription) {
     w.Text2.doubleClick();
     pick(w, "วารสาร 'คุณภาพ'");
     EXPECT_FALSE(w.dlbnamemag.visible());
+    EXPECT_EQ(w.focus(), &w.Cmdedit) << "a pick hands the keys on to Edit, not to Exit";
     EXPECT_EQ(w.Text1.text(), key);
     EXPECT_TRUE(w.opt1.value());
     EXPECT_FALSE(w.opt2.value());

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -189,4 +190,28 @@ TEST(ScreenFit, EveryWindowOpensWholeWithEveryControlInSight) {
     EXPECT_TRUE(screen->availableGeometry().contains(dealer->frameGeometry()));
     expectAllInSight(dealer);
     dealer->close();
+}
+
+// A window chosen from the menu by keys takes the keys at once, in a field the
+// clerk can type into or move on from, never a page background.
+TEST(MainFrame, AnOpenedWindowHasTheKeys) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/Vorlen.db");
+    data::prepareDatabase(path);
+    MainWindow w(path);
+    shell::registerWindows(w);
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    for (const char* action : {"aaa", "ccc", "jjjj"}) {
+        item(w, action)->trigger();
+        QCoreApplication::processEvents();
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr) << action;
+        auto* area = qobject_cast<QMdiArea*>(w.centralWidget());
+        QWidget* view = area->activeSubWindow()->widget();
+        EXPECT_TRUE(view->isAncestorOf(focus)) << action;
+        EXPECT_TRUE(focus->focusPolicy() & Qt::TabFocus)
+            << action << " " << focus->metaObject()->className();
+    }
 }
