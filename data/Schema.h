@@ -36,6 +36,9 @@ constexpr int magno = 0, department_code = 1, pointer = 2, receivedate = 3, dail
 namespace jourctrl {  // registration-number counter
 constexpr int nextmagno = 0, count = 1;
 }
+namespace settings {  // the desk's own settings, one row each
+constexpr int setting_name = 0, setting_value = 1, count = 2;
+}
 // The nine code tables: a code at position 0 and its Thai description at 1.
 namespace codetable {
 constexpr int code = 0, description = 1;
@@ -43,6 +46,8 @@ constexpr int code = 0, description = 1;
 
 // Creates every table (and the indexes the lookups use) in an empty database.
 void createSchema(Database& db);
+// The table of the desk's own settings (the unit name in the caption).
+void createSettingsTable(Database& db);
 // The indexes that find issues and subscriptions by date.
 void createDateIndexes(Database& db);
 
