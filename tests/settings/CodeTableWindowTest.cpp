@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "catalogue/NewJournalView.h"
+#include "catalogue/TitleRecords.h"
 #include "settings/CodeTableWindow.h"
 #include "settings/CodeTableWindowView.h"
 #include "settings/UnitName.h"
@@ -174,4 +175,28 @@ TEST_F(Window, ACurrencyAddedInTheSettingsIsPickedInTheOpenTitleWindow) {
     QTest::keyClick(currency, Qt::Key_End);
     EXPECT_EQ(currency->currentText(), QStringLiteral("วอน"));
     EXPECT_EQ(title.logic().dcbcurren.boundText(), "06");
+}
+
+// An edit begun after a description changed keeps the title's code.
+TEST_F(Window, AnEditedTitleKeepsItsCodesWhenADescriptionChanged) {
+    catalogue::TitleValues v;
+    v.name = QStringLiteral("วารสารทดลอง");
+    for (QString* code : {&v.languageCode, &v.magtypeCode, &v.departmentCode, &v.currencyCode,
+                          &v.statusCode, &v.bindTypeCode, &v.bindColorCode, &v.typeCode})
+        *code = "02";
+    v.receiveCode = "1";
+    v.publisherCode = v.agentCode = "1";
+    catalogue::TitleRecords(temp.db()).addTitle(1, v);
+    catalogue::NewJournal title(services);
+    ASSERT_TRUE(title.Form_Load());
+    title.Text2.setText(v.name);
+    title.Text2.doubleClick();
+    title.dlbnamemag.userChoose(0);
+    ASSERT_EQ(title.dcbcurren.boundText(), "02");
+
+    settings::CodeTableRecords(temp.db(), CodeKind::currmony)
+        .describe("02", QStringLiteral("ดอลลาร์"));
+    title.Cmdedit.click();
+    EXPECT_EQ(title.dcbcurren.boundText(), "02");
+    EXPECT_EQ(title.dcbcurren.text(), QStringLiteral("ดอลลาร์"));
 }
