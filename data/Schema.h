@@ -36,9 +36,6 @@ constexpr int magno = 0, department_code = 1, pointer = 2, receivedate = 3, dail
 namespace jourctrl {  // registration-number counter
 constexpr int nextmagno = 0, count = 1;
 }
-namespace settings {  // the desk's own settings, one row each
-constexpr int setting_name = 0, setting_value = 1, count = 2;
-}
 // The nine code tables: a code at position 0 and its Thai description at 1.
 namespace codetable {
 constexpr int code = 0, description = 1;

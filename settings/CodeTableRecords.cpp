@@ -132,6 +132,8 @@ CodeTableRecords::Result CodeTableRecords::add(const QString& code, const QStrin
 
 CodeTableRecords::Result CodeTableRecords::describe(const QString& code,
                                                     const QString& description) {
+    if (code.trimmed().isEmpty())
+        return {Outcome::EmptyCode};
     if (description.trimmed().isEmpty())
         return {Outcome::EmptyDescription};
     data::Transaction tx(db_);

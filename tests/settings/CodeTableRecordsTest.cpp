@@ -66,6 +66,7 @@ TEST_F(CodeRecords, ADescriptionChangesButTheCodeStays) {
     EXPECT_EQ(languages.describe("02", QStringLiteral("อังกฤษ")).outcome, Outcome::Done);
     EXPECT_EQ(languages.describe("02", " ").outcome, Outcome::EmptyDescription);
     EXPECT_EQ(languages.describe("77", "x").outcome, Outcome::Missing);
+    EXPECT_EQ(languages.describe(" ", "x").outcome, Outcome::EmptyCode);
     EXPECT_EQ(languages.rows()[1].code, "02");
     EXPECT_EQ(languages.rows()[1].description, QStringLiteral("อังกฤษ"));
 }
