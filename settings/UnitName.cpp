@@ -5,6 +5,9 @@
 namespace settings {
 
 QString readUnitName(const data::Database& db) {
+    // A read-only file of an older version has no settings yet.
+    if (!db.first("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'settings'"))
+        return kDefaultUnitName;
     const auto row =
         db.first("SELECT setting_value FROM settings WHERE setting_name = 'unit_name'");
     return row && !row->text(0).trimmed().isEmpty() ? row->text(0) : kDefaultUnitName;

@@ -12,7 +12,8 @@ namespace settings {
 // caption, kept in the database.
 inline const QString kDefaultUnitName = QStringLiteral("ศูนย์วิทยบริการ");
 
-// The stored name; the default when none is stored.
+// The stored name; the default when none is stored or the file has no
+// settings table.
 QString readUnitName(const data::Database& db);
 // Stores the name trimmed; an empty name brings back the default.
 void writeUnitName(data::Database& db, const QString& name);

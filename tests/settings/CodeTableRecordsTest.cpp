@@ -139,6 +139,8 @@ TEST_F(CodeRecords, AnOlderFileGainsTheSettingsTable) {
     temp.db().exec("DROP TABLE settings");
     temp.db().exec("PRAGMA user_version = 1");
     temp.reopen();
+    EXPECT_EQ(settings::readUnitName(temp.db()), settings::kDefaultUnitName);
+    temp.reopen();
     ASSERT_TRUE(data::prepareDatabase(temp.path()));
     EXPECT_EQ(data::fileVersion(temp.db()).userVersion, data::kSchemaVersion);
     settings::writeUnitName(temp.db(), QStringLiteral("หอสมุด"));
