@@ -15,8 +15,8 @@ namespace {
 // "5"); the column is named by the caller, never taken from the user.
 QByteArray sameCode(const char* column) {
     const QByteArray c = QByteArray("trim(") + column + ")";
-    return c + " = ?1 OR (" + c + " <> '' AND " + c + " NOT GLOB '*[^0-9]*' AND ?1 <> ''" +
-           " AND ?1 NOT GLOB '*[^0-9]*' AND ltrim(" + c + ", '0') = ltrim(?1, '0'))";
+    return "(" + c + " = ?1 OR (" + c + " <> '' AND " + c + " NOT GLOB '*[^0-9]*' AND ?1 <> ''" +
+           " AND ?1 NOT GLOB '*[^0-9]*' AND ltrim(" + c + ", '0') = ltrim(?1, '0')))";
 }
 
 }  // namespace
@@ -76,10 +76,6 @@ void DealerTable::add(const DealerValues& v) {
         " Publisher_Address2, Contact_Name) VALUES (?, ?, ?, ?, ?)",
         {v.code, v.name, v.address1, v.address2, v.contact});
 }
-
-}  // namespace publishers
-
-namespace publishers {
 
 std::vector<ui::PickRow> DealerTable::findByNameOrCode(const QString& text) const {
     std::vector<ui::PickRow> found;

@@ -24,11 +24,7 @@ struct Shape {
 
 const Shape& shape(CodeKind kind) {
     static const Shape shapes[] = {
-        {"typemag",
-         "Type_Code",
-         "Type_Thai_Descrition",
-         u"ประเภทเนื้อหา",
-         {{"typeclass", "type_code"}}},
+        {"typemag", "Type_Code", "Type_Thai_Descrition", u"ชนิด", {{"typeclass", "type_code"}}},
         {"magtype", "MagType_Code", "MagType_Thai_Des", u"กำหนดออก", {{"vorlen1", "magtype_code"}}},
         {"maglang", "Language_Code", "LangDesTh", u"ภาษา", {{"vorlen1", "language_code"}}},
         {"department",
