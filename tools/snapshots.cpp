@@ -155,6 +155,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     mainWindow(main, "Inputdata", "main-window");
     mainWindow(main, "reportjounal", "main-window-report-menu");
+    mainWindow(main, "maindt", "main-window-settings-menu");
 
     // Windows are driven through their logic; every question is answered OK.
     ui::FakeMessageBox messages;
