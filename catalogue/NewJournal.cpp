@@ -78,15 +78,24 @@ bool NewJournal::Form_Load() {
     lockinput();
     return guarded([this] {
         db_ = std::make_unique<data::Database>(services_.databasePath);
-        const std::pair<ui::PickList*, CodeTable> lists[] = {
-            {&dlbtypemag, CodeTable::typemag},   {&dcbmagtype, CodeTable::magtype},
-            {&dcblanguage, CodeTable::maglang},  {&dcbdepart, CodeTable::department},
-            {&dcbrecei, CodeTable::receives},    {&dcbcurren, CodeTable::currmony},
-            {&dcbstatus, CodeTable::statustype}, {&dcbbindco, CodeTable::bindcolor},
-            {&dcbbindsta, CodeTable::bindtype}};
-        for (const auto& [list, table] : lists)
-            list->setRows(readCodeTable(*db_, table));
+        readCodeLists();
     });
+}
+
+void NewJournal::readCodeLists() {
+    const std::pair<ui::PickList*, CodeTable> lists[] = {
+        {&dlbtypemag, CodeTable::typemag},   {&dcbmagtype, CodeTable::magtype},
+        {&dcblanguage, CodeTable::maglang},  {&dcbdepart, CodeTable::department},
+        {&dcbrecei, CodeTable::receives},    {&dcbcurren, CodeTable::currmony},
+        {&dcbstatus, CodeTable::statustype}, {&dcbbindco, CodeTable::bindcolor},
+        {&dcbbindsta, CodeTable::bindtype}};
+    for (const auto& [list, table] : lists) {
+        // A description changed meanwhile still shows the chosen code.
+        const QString chosen = list->boundText();
+        list->setRows(readCodeTable(*db_, table));
+        if (!chosen.isEmpty())
+            list->setBoundText(chosen);
+    }
 }
 
 // ---- Procedures ----
@@ -221,6 +230,8 @@ void NewJournal::checkdate(const QString& dateText) {
 void NewJournal::Cmdadd_Click() {
     resetbuttom(false, false, false, true, true);
     clearinput();
+    // The code tables may have changed in the settings since the last read.
+    guarded([this] { readCodeLists(); });
     addmode = true;
     editmode = false;
     unlockinput();
@@ -229,6 +240,7 @@ void NewJournal::Cmdadd_Click() {
 
 void NewJournal::cmdedit_Click() {
     resetbuttom(false, false, false, true, true);
+    guarded([this] { readCodeLists(); });
     addmode = false;
     editmode = true;
     unlockinput();

@@ -103,6 +103,8 @@ class NewJournal : public ui::Form {
     void loadtitle();
 
   private:
+    // Fills the code lists from the code tables, keeping each chosen code.
+    void readCodeLists();
     void wire();
     void closeNameList();
     void escapePressed();

@@ -18,13 +18,18 @@ void toVersion1(Database& db) {
     createDateIndexes(db);
 }
 
+// 2: the desk keeps its own settings (the unit name in the caption).
+void toVersion2(Database& db) {
+    createSettingsTable(db);
+}
+
 void setMark(Database& db, const char* pragma, int value) {
     db.exec((QByteArray("PRAGMA ") + pragma + " = " + QByteArray::number(value)).constData());
 }
 
 using Step = void (*)(Database&);
 // Step i brings a file from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1};
+const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2};
 
 }  // namespace
 

@@ -7,6 +7,9 @@ namespace data {
 
 namespace {
 
+const char* const kSettingsTable =
+    "CREATE TABLE IF NOT EXISTS settings (setting_name TEXT PRIMARY KEY, setting_value TEXT)";
+
 const char* const kTables[] = {
     "CREATE TABLE vorlen1 (pointer TEXT, vorlen_name TEXT, compare_name TEXT, old_name TEXT,"
     " shot_name TEXT, remark TEXT, First_year_printed TEXT, issn TEXT, language_code TEXT,"
@@ -33,6 +36,7 @@ const char* const kTables[] = {
     "CREATE TABLE statustype (status_Code TEXT, Status_Thai_Descrition TEXT)",
     "CREATE TABLE bindcolor (BindType_Code TEXT, BindColor_DesTh TEXT)",
     "CREATE TABLE bindtype (BindType_Code TEXT, BindType_Des TEXT)",
+    kSettingsTable,
 };
 
 const char* const kIndexes[] = {
@@ -54,6 +58,10 @@ void createDateIndexes(Database& db) {
     // Subscriptions ending within a range of dates.
     db.exec(
         ("CREATE INDEX vorlen_end_day ON vorlen (" + sortableDate("end_period") + ")").constData());
+}
+
+void createSettingsTable(Database& db) {
+    db.exec(kSettingsTable);
 }
 
 void createSchema(Database& db) {

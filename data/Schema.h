@@ -43,6 +43,8 @@ constexpr int code = 0, description = 1;
 
 // Creates every table (and the indexes the lookups use) in an empty database.
 void createSchema(Database& db);
+// The table of the desk's own settings (the unit name in the caption).
+void createSettingsTable(Database& db);
 // The indexes that find issues and subscriptions by date.
 void createDateIndexes(Database& db);
 

@@ -9,6 +9,18 @@
 
 namespace publishers {
 
+namespace {
+
+// One code of a publisher: the same text, or the same whole number ("005" is
+// "5"); the column is named by the caller, never taken from the user.
+QByteArray sameCode(const char* column) {
+    const QByteArray c = QByteArray("trim(") + column + ")";
+    return "(" + c + " = ?1 OR (" + c + " <> '' AND " + c + " NOT GLOB '*[^0-9]*' AND ?1 <> ''" +
+           " AND ?1 NOT GLOB '*[^0-9]*' AND ltrim(" + c + ", '0') = ltrim(?1, '0')))";
+}
+
+}  // namespace
+
 std::vector<ui::PickRow> DealerTable::findByName(const QString& part) const {
     std::vector<ui::PickRow> found;
     for (const data::Row& row : db_.query("SELECT Publisher_Code, Publisher_Name FROM dealer"
@@ -53,9 +65,7 @@ bool DealerTable::codeUsed(const QString& code) const {
     // exactly; a code of other characters only matches itself.
     return db_
         .first(
-            "SELECT 1 FROM dealer WHERE trim(Publisher_Code) = ?1"
-            " OR (trim(Publisher_Code) <> '' AND trim(Publisher_Code) NOT GLOB '*[^0-9]*'"
-            " AND ltrim(trim(Publisher_Code), '0') = ltrim(?1, '0')) LIMIT 1",
+            ("SELECT 1 FROM dealer WHERE " + sameCode("Publisher_Code") + " LIMIT 1").constData(),
             {code.trimmed()})
         .has_value();
 }
@@ -65,6 +75,44 @@ void DealerTable::add(const DealerValues& v) {
         "INSERT INTO dealer (Publisher_Code, Publisher_Name, Publisher_Address1,"
         " Publisher_Address2, Contact_Name) VALUES (?, ?, ?, ?, ?)",
         {v.code, v.name, v.address1, v.address2, v.contact});
+}
+
+std::vector<ui::PickRow> DealerTable::findByNameOrCode(const QString& text) const {
+    std::vector<ui::PickRow> found;
+    const QByteArray sql =
+        "SELECT Publisher_Code, Publisher_Name FROM dealer"
+        " WHERE Publisher_Name LIKE ?2 ESCAPE '\\' OR " +
+        sameCode("Publisher_Code") +
+        " ORDER BY CAST(trim(Publisher_Code) AS INTEGER), Publisher_Code, rowid";
+    for (const data::Row& row :
+         db_.query(sql.constData(), {text.trimmed(), data::containsPattern(text.trimmed())}))
+        found.push_back({row.text(0), row.text(1)});
+    return found;
+}
+
+int DealerTable::titlesUsing(const QString& code) const {
+    const QByteArray sql = "SELECT count(*) FROM (SELECT pointer FROM vorlen1 WHERE " +
+                           sameCode("publisher_code") + " UNION SELECT pointer FROM vorlen WHERE " +
+                           sameCode("publisher_code") + ")";
+    return db_.first(sql.constData(), {code.trimmed()})->value(0).toInt();
+}
+
+bool DealerTable::rename(const QString& code, const QString& name) {
+    data::Transaction tx(db_);
+    if (db_.exec("UPDATE dealer SET Publisher_Name = ? WHERE Publisher_Code = ?",
+                 {name.trimmed(), code}) == 0)
+        return false;
+    tx.commit();
+    return true;
+}
+
+int DealerTable::remove(const QString& code) {
+    data::Transaction tx(db_);
+    if (const int titles = titlesUsing(code); titles > 0)
+        return titles;
+    db_.exec("DELETE FROM dealer WHERE Publisher_Code = ?", {code});
+    tx.commit();
+    return 0;
 }
 
 }  // namespace publishers

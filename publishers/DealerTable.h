@@ -51,6 +51,17 @@ class DealerTable {
     // Adds one row; positions 0, 1, 3, 4 and 8 get the texts unchanged.
     void add(const DealerValues& values);
 
+    // Publishers whose name contains the text or whose code is that number,
+    // in code order, as {code, name} rows.
+    std::vector<ui::PickRow> findByNameOrCode(const QString& text) const;
+    // Titles whose title or subscription names this publisher.
+    int titlesUsing(const QString& code) const;
+    // Gives the rows of this code the name, trimmed; false when no row has it.
+    bool rename(const QString& code, const QString& name);
+    // Deletes the rows of this code unless a title uses it; the number of
+    // titles that use it (0: deleted). Checked and deleted in one transaction.
+    int remove(const QString& code);
+
   private:
     data::Database& db_;
 };

@@ -205,6 +205,13 @@ void expdate::unlockinput() {
 }
 
 void expdate::cmdedit_Click() {
+    // The currencies may have changed in the settings since the window opened.
+    guarded([this] {
+        const QString chosen = DataCombo1.boundText();
+        DataCombo1.setRows(ExpiryRecords(*db_).currencies());
+        if (!chosen.isEmpty())
+            DataCombo1.setBoundText(chosen);
+    });
     cmdedit.setEnabled(false);
     cmdsave.setEnabled(true);
     unlockinput();

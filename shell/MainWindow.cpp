@@ -8,17 +8,34 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "settings/UnitName.h"
 #include "shell/menumain.h"
 #include "ui/qt/Twips.h"
 
 namespace shell {
+
+namespace {
+
+// A file that cannot be read yet (the start-up check reports why) shows the
+// default name.
+QString storedUnitName(const QString& databasePath) {
+    try {
+        return settings::readUnitName(data::Database(databasePath));
+    } catch (const data::DbError&) {
+        return settings::kDefaultUnitName;
+    }
+}
+
+}  // namespace
 
 MainWindow::MainWindow(const QString& databasePath)
     : services_{databasePath, messages_, clock_, *this, newdealer_},
       menu_(std::make_unique<menumain>(*this)),
       area_(new QMdiArea(this)) {
     services_.printing = &printing_;
-    setWindowTitle(menumain::caption());
+    showUnitName(storedUnitName(databasePath));
     setCentralWidget(area_);
     // The title window is taller than the frame's client area: scroll to it.
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -29,6 +46,10 @@ MainWindow::MainWindow(const QString& databasePath)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::showUnitName(const QString& name) {
+    setWindowTitle(menumain::caption(name));
+}
 
 void MainWindow::buildMenu() {
     for (const MenuItem& top : menumain::menu()) {

@@ -39,6 +39,8 @@ class MainWindow : public QMainWindow, public ui::WindowOpener {
     // The open instance of a window, or null.
     ui::qt::FormView* instance(const QString& window) const;
     ui::Services& services() { return services_; }
+    // The caption names the unit that runs the program.
+    void showUnitName(const QString& name);
 
   private:
     struct Entry {

@@ -3,12 +3,53 @@
 #include "catalogue/NewJournalView.h"
 #include "issues/reg_journalView.h"
 #include "publishers/AdddealerView.h"
+#include "publishers/PublisherMaintenanceView.h"
 #include "renewal/expdateView.h"
+#include "settings/CodeTableWindowView.h"
 #include "shell/MainWindow.h"
 
 namespace shell {
 
+namespace {
+
+// Each settings item that names a code table opens the code-table window on it.
+void registerCodeTables(MainWindow& main) {
+    using settings::CodeKind;
+    for (CodeKind kind : {CodeKind::maglang, CodeKind::magtype, CodeKind::currmony,
+                          CodeKind::bindtype, CodeKind::bindcolor}) {
+        const QString name = settings::kindName(kind);
+        main.registerWindow(
+            name,
+            [kind](ui::Services& s) {
+                return new settings::CodeTableWindowView(
+                    std::make_unique<settings::CodeTableWindow>(
+                        s, QStringLiteral("กำหนดค่า ") + settings::kindLabel(kind),
+                        std::vector<CodeKind>{kind}));
+            },
+            MainWindow::Placement::Child);
+    }
+    main.registerWindow(
+        "defaults",
+        [&main](ui::Services& s) {
+            auto logic = std::make_unique<settings::CodeTableWindow>(
+                s, QStringLiteral("ค่าเริ่มต้น"),
+                std::vector<CodeKind>{CodeKind::department, CodeKind::receives,
+                                      CodeKind::statustype, CodeKind::typemag},
+                true);
+            logic->onUnitName = [&main](const QString& unit) { main.showUnitName(unit); };
+            return new settings::CodeTableWindowView(std::move(logic));
+        },
+        MainWindow::Placement::Child);
+}
+
+}  // namespace
+
 void registerWindows(MainWindow& main) {
+    registerCodeTables(main);
+    main.registerWindow(
+        "PublisherMaintenance",
+        [](ui::Services& s) { return new publishers::PublisherMaintenanceView(s); },
+        MainWindow::Placement::Child);
     main.registerWindow(
         "NewJournal", [](ui::Services& s) { return new catalogue::NewJournalView(s); },
         MainWindow::Placement::Child);

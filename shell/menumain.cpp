@@ -18,17 +18,17 @@ MenuItem top(const char* name, const char* caption, std::vector<MenuItem> items)
 
 }  // namespace
 
-QString menumain::caption() {
-    return QStringLiteral("โปรแกรมระบบงานวารสาร ศูนย์วิทยบริการ");
+QString menumain::caption(const QString& unitName) {
+    return QStringLiteral("โปรแกรมระบบงานวารสาร ") + unitName;
 }
 
 const std::vector<MenuItem>& menumain::menu() {
     static const std::vector<MenuItem> tree = {
         top("maindt", "กำหนดค่า",
-            {off("tr", "ค่าเริ่มต้น"), off("ty", "ภาษา"), off("a", "กำหนดออก"), off("b", "สกุลเงิน"),
-             off("c", "สภาพการเก็บ"), off("d", "สีปก"), off("e", "หมายเลขวารสาร"),
+            {on("tr", "ค่าเริ่มต้น"), on("ty", "ภาษา"), on("a", "กำหนดออก"), on("b", "สกุลเงิน"),
+             on("c", "สภาพการเก็บ"), on("d", "สีปก"), off("e", "หมายเลขวารสาร"),
              off("f", "หมายเลขสมาชิก"), off("g", "ขั้นตอนการเย็บเล่ม"), off("h", "สถานที่ส่ง"),
-             off("i", "สำนักพิมพ์"), off("j", "ฟอร์จดหมาย")}),
+             on("i", "สำนักพิมพ์"), off("j", "ฟอร์จดหมาย")}),
         top("order", "สั่งซื้อ/ทำรับ",
             {off("aa", "ทำรายการสั่งซื้อ"), off("bb", "รับรายการสั่งซื้อ"), off("cc", "รับวารสาร"),
              off("dd", "การทำรับสิ่งพิมพ์รายวัน"), off("ee", "การทำรับสิ่งพิมพ์รายวันคงค้าง")}),
@@ -50,6 +50,15 @@ const std::vector<MenuItem>& menumain::menu() {
 }
 
 void menumain::choose(const QString& item) {
+    static const std::pair<const char16_t*, void (menumain::*)()> settings[] = {
+        {u"tr", &menumain::tr_Click}, {u"ty", &menumain::ty_Click}, {u"a", &menumain::a_Click},
+        {u"b", &menumain::b_Click},   {u"c", &menumain::c_Click},   {u"d", &menumain::d_Click},
+        {u"i", &menumain::i_Click}};
+    for (const auto& [name, click] : settings)
+        if (item == name) {
+            (this->*click)();
+            return;
+        }
     if (item == u"aaa")
         aaa_Click();
     else if (item == u"ccc")

@@ -20,7 +20,8 @@ class menumain {
   public:
     explicit menumain(ui::WindowOpener& opener) : opener_(opener) {}
 
-    static QString caption();
+    // The program's name and the unit that runs it.
+    static QString caption(const QString& unitName);
     static constexpr int kClientWidth = 11880, kClientHeight = 8310;  // twips
     static const std::vector<MenuItem>& menu();
 
@@ -31,6 +32,14 @@ class menumain {
     void ccc_Click() { opener_.open(QStringLiteral("reg_journal")); }
     void jjjj_Click() { opener_.open(QStringLiteral("expdate")); }
     void menuexit_Click() { opener_.quit(); }
+    // Settings: the tables without an item of their own and the unit name.
+    void tr_Click() { opener_.open(QStringLiteral("defaults")); }
+    void ty_Click() { opener_.open(QStringLiteral("maglang")); }
+    void a_Click() { opener_.open(QStringLiteral("magtype")); }
+    void b_Click() { opener_.open(QStringLiteral("currmony")); }
+    void c_Click() { opener_.open(QStringLiteral("bindtype")); }
+    void d_Click() { opener_.open(QStringLiteral("bindcolor")); }
+    void i_Click() { opener_.open(QStringLiteral("PublisherMaintenance")); }
 
   private:
     ui::WindowOpener& opener_;

@@ -16,7 +16,9 @@
 #include "data/DatabaseFile.h"
 #include "issues/reg_journalView.h"
 #include "publishers/AdddealerView.h"
+#include "publishers/PublisherMaintenanceView.h"
 #include "renewal/expdateView.h"
+#include "settings/CodeTableWindowView.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowList.h"
 #include "ui/Fakes.h"
@@ -72,6 +74,33 @@ void registerWindow(ui::Services& services) {
     save(view, "adddealer");
 }
 
+void settingsWindows(ui::Services& services) {
+    using settings::CodeKind;
+    settings::CodeTableWindowView currencies(std::make_unique<settings::CodeTableWindow>(
+        services, QStringLiteral("กำหนดค่า สกุลเงิน"), std::vector<CodeKind>{CodeKind::currmony}));
+    currencies.load();
+    currencies.show();
+    currencies.logic().showcode.click(2, 0);
+    save(currencies, "settings-codetable");
+
+    settings::CodeTableWindowView defaults(std::make_unique<settings::CodeTableWindow>(
+        services, QStringLiteral("ค่าเริ่มต้น"),
+        std::vector<CodeKind>{CodeKind::department, CodeKind::receives, CodeKind::statustype,
+                              CodeKind::typemag},
+        true));
+    defaults.load();
+    defaults.show();
+    save(defaults, "settings-defaults");
+
+    publishers::PublisherMaintenanceView dealers(services);
+    dealers.load();
+    dealers.show();
+    dealers.logic().Text1.setText(QStringLiteral("บริษัท"));
+    dealers.logic().Cmdfind.click();
+    dealers.logic().showdealer.click(2, 0);
+    save(dealers, "publisher-maintenance");
+}
+
 void issueWindow(ui::Services& services) {
     issues::reg_journalView view(services);
     view.load();
@@ -115,10 +144,10 @@ int main(int argc, char* argv[]) {
 
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/Vorlen.db");
+    // The copy of a sample is brought up to the current schema like any file.
     if (argc > 2)
         QFile::copy(QString::fromLocal8Bit(argv[2]), path);
-    else
-        data::prepareDatabase(path);
+    data::prepareDatabase(path);
 
     shell::MainWindow main(path);
     shell::registerWindows(main);
@@ -126,6 +155,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     mainWindow(main, "Inputdata", "main-window");
     mainWindow(main, "reportjounal", "main-window-report-menu");
+    mainWindow(main, "maindt", "main-window-settings-menu");
 
     // Windows are driven through their logic; every question is answered OK.
     ui::FakeMessageBox messages;
@@ -135,6 +165,7 @@ int main(int argc, char* argv[]) {
     ui::Services services{path, messages, clock, opener, newdealer};
     titleWindow(services);
     registerWindow(services);
+    settingsWindows(services);
     issueWindow(services);
     expiryWindow(services);
     return 0;

@@ -593,3 +593,46 @@ TEST_F(Desk, ADayOfTitlesIssuesAndRenewalsSurvivesARestart) {
 }
 
 }  // namespace
+
+// The desk keeps its own lists: a new faculty subscribes to a title on the
+// day it is added, and a publisher's corrected name shows on its titles.
+TEST_F(Desk, ANewFacultySubscribesAndARenamedPublisherShowsOnItsTitle) {
+    ASSERT_NO_FATAL_FAILURE(start());
+    const QString faculty = QStringLiteral("คณะพยาบาลศาสตร์");
+    choose(*main, "aaa");
+    QWidget* titles = window("NewJournal");
+    ASSERT_NE(titles, nullptr);
+
+    choose(*main, "tr");
+    QWidget* defaults = window("defaults");
+    ASSERT_NE(defaults, nullptr);
+    type(child<QLineEdit>(defaults, "Text1"), "08");
+    type(child<QLineEdit>(defaults, "Text2"), faculty);
+    press(defaults, "Cmdadd");
+    EXPECT_EQ(rowTexts(child<QTableWidget>(defaults, "showcode"), 1).last(), faculty);
+    EXPECT_EQ(answers.take(), QStringList());
+
+    ASSERT_NO_FATAL_FAILURE(
+        enterTitle({true, QStringLiteral("วิชาการ"), journal, QStringLiteral("ภาษาไทย"),
+                    QStringLiteral("รายเดือน"), QStringLiteral("มติชน"), matichon, faculty, "900",
+                    day(today.addDays(30)), QStringLiteral("สมาชิกใหม่"), QStringLiteral("เย็บเล่ม"),
+                    QStringLiteral("สีแดง")}));
+
+    choose(*main, "i");
+    QWidget* publishers = window("PublisherMaintenance");
+    ASSERT_NE(publishers, nullptr);
+    type(child<QLineEdit>(publishers, "Text1"), QStringLiteral("มติชน"));
+    press(publishers, "Cmdfind");
+    clickCell(child<QTableWidget>(publishers, "showdealer"), 0);
+    EXPECT_EQ(child<QLineEdit>(publishers, "Text2")->text(), "2");
+    const QString renamed = QStringLiteral("บริษัท มติชน จำกัด (มหาชน) สำนักพิมพ์มติชน");
+    retype(child<QLineEdit>(publishers, "Text3"), renamed);
+    press(publishers, "Cmdsave");
+    EXPECT_EQ(answers.take(), QStringList());
+
+    showTitle(QStringLiteral("ปริทัศน์"), journal);
+    EXPECT_EQ(child<QLineEdit>(titles, "Text10")->text(), renamed);
+    EXPECT_EQ(child<QLineEdit>(titles, "Text14")->text(), renamed);
+    clickTab(child<QTabWidget>(titles, "SSTab1"), 1);
+    EXPECT_EQ(child<QComboBox>(titles, "dcbdepart")->currentText(), faculty);
+}

@@ -269,6 +269,22 @@ TEST_F(ExpdateTest, RenewalWritesTrimmedValuesAndShowsThemAsTyped) {
     EXPECT_EQ(w->Text5.backColor(), ui::kLockedColor);
 }
 
+TEST_F(ExpdateTest, ARenewalOffersTheCurrenciesAsTheyAreNow) {
+    addJournals(1);
+    search(true);
+    w->showjour.click(1, 0);
+    // Another window adds a currency and renames the one the row shows.
+    temp.db().exec("INSERT INTO currmony VALUES ('06', 'วอน')");
+    temp.db().exec("UPDATE currmony SET Currency_Thai_Des = 'ดอลลาร์' WHERE Currency_Code = '02'");
+    w->cmdedit.click();
+    ASSERT_EQ(w->DataCombo1.rows().size(), 6u);
+    EXPECT_EQ(w->DataCombo1.boundText(), "02");
+    EXPECT_EQ(w->DataCombo1.text(), QStringLiteral("ดอลลาร์"));
+    w->DataCombo1.userChoose(5);
+    w->cmdsave.click();
+    EXPECT_EQ(stored("J000001", data::vorlen::currency_code), "06");
+}
+
 TEST_F(ExpdateTest, RenewalRefusesDatesThatAreNotDates) {
     addJournals(1);
     search(true);

@@ -14,7 +14,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "data/Database.h"
 #include "data/DatabaseFile.h"
+#include "settings/CodeTableWindowView.h"
+#include "settings/UnitName.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowList.h"
 #include "shell/menumain.h"
@@ -59,14 +62,20 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
         for (const auto& i : top.items.empty() ? std::vector<shell::MenuItem>{top} : top.items)
             if (i.enabled)
                 enabled << i.name;
-    EXPECT_EQ(enabled, QStringList({"aaa", "ccc", "jjjj", "menuexit"}));
-    EXPECT_TRUE(menumain::caption().startsWith(QStringLiteral("โปรแกรมระบบงานวารสาร ")));
+    EXPECT_EQ(enabled,
+              QStringList({"tr", "ty", "a", "b", "c", "d", "i", "aaa", "ccc", "jjjj", "menuexit"}));
+    EXPECT_EQ(menumain::caption(QStringLiteral("หอสมุดกลาง")),
+              QStringLiteral("โปรแกรมระบบงานวารสาร หอสมุดกลาง"));
 
     ui::RecordingOpener opener;
     menumain m(opener);
-    for (const char* name : {"aaa", "tr", "ccc", "jjjj", "bbbbb", "menuexit"})
+    for (const char* name :
+         {"aaa", "tr", "ccc", "jjjj", "bbbbb", "ty", "a", "b", "c", "d", "e", "i", "j", "menuexit"})
         m.choose(name);
-    EXPECT_EQ(opener.opened, (std::vector<QString>{"NewJournal", "reg_journal", "expdate"}));
+    EXPECT_EQ(opener.opened,
+              (std::vector<QString>{"NewJournal", "defaults", "reg_journal", "expdate", "maglang",
+                                    "magtype", "currmony", "bindtype", "bindcolor",
+                                    "PublisherMaintenance"}));
     EXPECT_TRUE(opener.quitRequested);
 }
 
@@ -77,7 +86,7 @@ TEST(MainFrame, AWindowExistsOnceAndLoadsAfreshAfterClosing) {
         "NewJournal", [&](ui::Services&) { return new Probe(loads); },
         MainWindow::Placement::Child);
     w.show();
-    EXPECT_FALSE(item(w, "tr")->isEnabled());
+    EXPECT_FALSE(item(w, "e")->isEnabled());
     item(w, "aaa")->trigger();
     item(w, "aaa")->trigger();
     auto* area = qobject_cast<QMdiArea*>(w.centralWidget());
@@ -90,6 +99,27 @@ TEST(MainFrame, AWindowExistsOnceAndLoadsAfreshAfterClosing) {
     item(w, "aaa")->trigger();
     EXPECT_EQ(loads, 2);
     EXPECT_EQ(area->subWindowList().size(), 1);
+}
+
+TEST(MainFrame, TheCaptionNamesTheStoredUnitAndFollowsItsChange) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/Vorlen.db");
+    data::prepareDatabase(path);
+    EXPECT_EQ(MainWindow(path).windowTitle(),
+              QStringLiteral("โปรแกรมระบบงานวารสาร ") + settings::kDefaultUnitName);
+    {
+        data::Database db(path);
+        settings::writeUnitName(db, QStringLiteral("หอสมุดกลาง"));
+    }
+    MainWindow w(path);
+    shell::registerWindows(w);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("โปรแกรมระบบงานวารสาร หอสมุดกลาง"));
+    item(w, "tr")->trigger();
+    auto* defaults = qobject_cast<settings::CodeTableWindowView*>(w.instance("defaults"));
+    ASSERT_NE(defaults, nullptr);
+    defaults->logic().Text3.setText(QStringLiteral("ศูนย์วิทยบริการ มหาวิทยาลัยราชภัฏ"));
+    defaults->logic().Cmdunit.click();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("โปรแกรมระบบงานวารสาร ศูนย์วิทยบริการ มหาวิทยาลัยราชภัฏ"));
 }
 
 TEST(MainFrame, AFailedLoadShowsNothingAndExitClosesEveryWindow) {
@@ -163,7 +193,8 @@ TEST(ScreenFit, EveryWindowOpensWholeWithEveryControlInSight) {
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     auto* area = qobject_cast<QMdiArea*>(w.centralWidget());
-    for (const char* name : {"NewJournal", "reg_journal", "expdate"}) {
+    for (const char* name :
+         {"NewJournal", "reg_journal", "expdate", "defaults", "currmony", "PublisherMaintenance"}) {
         w.open(name);
         QCoreApplication::processEvents();
         QWidget* view = w.instance(name);

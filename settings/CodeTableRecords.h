@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "ui/PickList.h"
+
+namespace data {
+class Database;
+}
+
+namespace settings {
+
+// The nine code tables the desk keeps for its pick lists.
+enum class CodeKind {
+    typemag,
+    magtype,
+    maglang,
+    department,
+    receives,
+    currmony,
+    statustype,
+    bindcolor,
+    bindtype
+};
+
+// What the clerk calls the table.
+QString kindLabel(CodeKind kind);
+// The table's name in the database.
+QString kindName(CodeKind kind);
+
+// Every statement on one code table, and the rules for changing it: a code is
+// not empty, is unique (surrounding spaces aside) and is never changed; a row
+// used by a title, a subscription or a registration stays.
+class CodeTableRecords {
+  public:
+    enum class Outcome {
+        Done,
+        EmptyCode,
+        EmptyDescription,
+        DuplicateCode,
+        Missing,
+        Meaningful,  // the program selects by this code
+        InUse,
+    };
+    struct Result {
+        Outcome outcome;
+        int titles = 0;  // with InUse: how many titles use the code
+    };
+
+    CodeTableRecords(data::Database& db, CodeKind kind) : db_(db), kind_(kind) {}
+
+    // (code, description) in stored order.
+    std::vector<ui::PickRow> rows() const;
+    // Titles whose title, subscription or registered issues use the code.
+    int titlesUsing(const QString& code) const;
+    // The codes that choose a key series or the expiry list.
+    static bool meaningful(CodeKind kind, const QString& code);
+
+    // Each change is one transaction; the code is stored trimmed.
+    Result add(const QString& code, const QString& description);
+    Result describe(const QString& code, const QString& description);
+    Result remove(const QString& code);
+
+  private:
+    bool has(const QString& code) const;
+
+    data::Database& db_;
+    CodeKind kind_;
+};
+
+}  // namespace settings

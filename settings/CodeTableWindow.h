@@ -1,0 +1,67 @@
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "data/Database.h"
+#include "settings/CodeTableRecords.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/Grid.h"
+#include "ui/PickList.h"
+#include "ui/TextBox.h"
+
+namespace settings {
+
+// Keeps the code tables: lists a table's codes with their Thai descriptions,
+// adds a row, changes a description and deletes an unused row. Opened for one
+// table, or for several with a table list; the defaults window also sets the
+// unit name shown in the main window's caption.
+class CodeTableWindow : public ui::Form {
+  public:
+    CodeTableWindow(ui::Services& services, QString caption, std::vector<CodeKind> kinds,
+                    bool withUnitName = false);
+
+    ui::Label Label1{"Label1", QStringLiteral("ตาราง")};
+    ui::PickList dcbtable{"dcbtable"};
+    ui::Grid showcode{"showcode", 1, 2};
+    ui::Label Label2{"Label2", QStringLiteral("รหัส")};
+    ui::TextBox Text1{"Text1"};
+    ui::Label Label3{"Label3", QStringLiteral("คำอธิบาย")};
+    ui::TextBox Text2{"Text2"};
+    ui::CommandButton Cmdadd{"Cmdadd", QStringLiteral("เพิ่ม")};
+    ui::CommandButton Cmdsave{"Cmdsave", QStringLiteral("แก้ไขคำอธิบาย")};
+    ui::CommandButton Cmddel{"Cmddel", QStringLiteral("ลบ")};
+    ui::CommandButton Cmdexit{"Cmdexit", QStringLiteral("ปิด")};
+    ui::Frame Frame1{"Frame1", QStringLiteral("ชื่อหน่วยงานบนแถบชื่อโปรแกรม")};
+    ui::TextBox Text3{"Text3"};
+    ui::CommandButton Cmdunit{"Cmdunit", QStringLiteral("บันทึกชื่อหน่วยงาน")};
+
+    static constexpr int kClientWidth = 8400, kClientHeight = 6600;  // twips
+
+    // False when the database cannot be opened (the user was told).
+    bool Form_Load();
+    void dcbtable_Click();
+    void showcode_Click();
+    void Cmdadd_Click();
+    void Cmdsave_Click();
+    void Cmddel_Click();
+    void Cmdexit_Click();
+    void Cmdunit_Click();
+
+    CodeKind kind() const { return kinds_.at(std::max(0, dcbtable.chosenRow())); }
+    // The unit name was saved; the main window shows it at once.
+    std::function<void(const QString&)> onUnitName;
+
+  private:
+    void showTable();
+    bool refuse(const CodeTableRecords::Result& result, const QString& code);
+
+    ui::Services& services_;
+    std::vector<CodeKind> kinds_;
+    std::unique_ptr<data::Database> db_;
+};
+
+}  // namespace settings

@@ -1,0 +1,56 @@
+#include "settings/CodeTableWindowView.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "ui/qt/Twips.h"
+
+namespace settings {
+
+using ui::qt::place;
+
+CodeTableWindowView::CodeTableWindowView(std::unique_ptr<CodeTableWindow> logic, QWidget* parent)
+    : FormView(parent), logic_(std::move(logic)), binder_(*logic_) {
+    CodeTableWindow& f = *logic_;
+    setObjectName(QStringLiteral("CodeTableWindow"));
+    setWindowTitle(f.caption());
+    // Without a table list the rest moves up into its place.
+    const int up = f.dcbtable.visible() ? 0 : 480;
+    const bool unit = f.Frame1.visible();
+    setFixedSize(ui::qt::twipsSize(CodeTableWindow::kClientWidth,
+                                   (unit ? CodeTableWindow::kClientHeight : 5520) - up));
+
+    binder_.bind(f.Label1, place<QLabel>(this, 240, 180, 900, 360));
+    binder_.bind(f.dcbtable, place<QComboBox>(this, 1300, 180, 4200, 360));
+    binder_.bind(f.showcode, place<QTableWidget>(this, 240, 660 - up, 7920, 3000));
+    binder_.bind(f.Label2, place<QLabel>(this, 240, 3840 - up, 1000, 360));
+    auto* code = place<QLineEdit>(this, 1300, 3840 - up, 1500, 360);
+    binder_.bind(f.Text1, code);
+    binder_.bind(f.Label3, place<QLabel>(this, 240, 4320 - up, 1000, 360));
+    auto* description = place<QLineEdit>(this, 1300, 4320 - up, 6860, 360);
+    binder_.bind(f.Text2, description);
+    binder_.bind(f.Cmdadd, place<QPushButton>(this, 1300, 4860 - up, 1200, 480));
+    binder_.bind(f.Cmdsave, place<QPushButton>(this, 2600, 4860 - up, 2100, 480));
+    binder_.bind(f.Cmddel, place<QPushButton>(this, 4800, 4860 - up, 1200, 480));
+    binder_.bind(f.Cmdexit, place<QPushButton>(this, 6960, 4860 - up, 1200, 480));
+
+    auto* frame = place<QGroupBox>(this, 240, 5460 - up, 7920, 960);
+    binder_.bind(f.Frame1, frame);
+    binder_.bind(f.Text3, place<QLineEdit>(frame, 180, 420, 5160, 360));
+    binder_.bind(f.Cmdunit, place<QPushButton>(frame, 5460, 360, 2280, 480));
+    setTabOrder(code, description);
+
+    f.onUnload = [this] { closeWindow(); };
+}
+
+CodeTableWindowView::~CodeTableWindowView() = default;
+
+bool CodeTableWindowView::load() {
+    return logic_->Form_Load();
+}
+
+}  // namespace settings

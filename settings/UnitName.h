@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace data {
+class Database;
+}
+
+namespace settings {
+
+// The unit and institution named after the program in the main window's
+// caption, kept in the database.
+inline const QString kDefaultUnitName = QStringLiteral("ศูนย์วิทยบริการ");
+
+// The stored name; the default when none is stored or the file has no
+// settings table.
+QString readUnitName(const data::Database& db);
+// Stores the name trimmed; an empty name brings back the default.
+void writeUnitName(data::Database& db, const QString& name);
+
+}  // namespace settings
