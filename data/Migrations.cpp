@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include "data/Database.h"
+#include "data/NameIndex.h"
 #include "data/Schema.h"
 
 namespace data {
@@ -18,13 +19,19 @@ void toVersion1(Database& db) {
     createDateIndexes(db);
 }
 
+// 2: name searches by trigram index, the duplicate-name check and the ISSN
+// lookup by index.
+void toVersion2(Database& db) {
+    createNameIndexes(db);
+}
+
 void setMark(Database& db, const char* pragma, int value) {
     db.exec((QByteArray("PRAGMA ") + pragma + " = " + QByteArray::number(value)).constData());
 }
 
 using Step = void (*)(Database&);
 // Step i brings a file from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1};
+const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2};
 
 }  // namespace
 

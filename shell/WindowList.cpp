@@ -4,6 +4,7 @@
 #include "issues/reg_journalView.h"
 #include "publishers/AdddealerView.h"
 #include "renewal/expdateView.h"
+#include "search/SearchJournalView.h"
 #include "shell/MainWindow.h"
 
 namespace shell {
@@ -17,6 +18,9 @@ void registerWindows(MainWindow& main) {
         MainWindow::Placement::Child);
     main.registerWindow(
         "reg_journal", [](ui::Services& s) { return new issues::reg_journalView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "SearchJournal", [](ui::Services& s) { return new search::SearchJournalView(s); },
         MainWindow::Placement::Child);
     main.registerWindow(
         "Adddealer", [](ui::Services& s) { return new publishers::AdddealerView(s); },

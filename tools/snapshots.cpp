@@ -17,6 +17,7 @@
 #include "issues/reg_journalView.h"
 #include "publishers/AdddealerView.h"
 #include "renewal/expdateView.h"
+#include "search/SearchJournalView.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowList.h"
 #include "ui/Fakes.h"
@@ -103,6 +104,17 @@ void expiryWindow(ui::Services& services) {
     save(view, "expdate-renewing");
 }
 
+void searchWindow(ui::Services& services) {
+    search::SearchJournalView view(services);
+    view.load();
+    view.show();
+    search::SearchJournal& w = view.logic();
+    w.Text1.setText(QStringLiteral("วารสาร"));
+    w.Command1.click();
+    w.show_result.click(2, 0);
+    save(view, "search-results");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -137,5 +149,6 @@ int main(int argc, char* argv[]) {
     registerWindow(services);
     issueWindow(services);
     expiryWindow(services);
+    searchWindow(services);
     return 0;
 }

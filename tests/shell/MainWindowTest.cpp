@@ -58,14 +58,15 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
         for (const auto& i : top.items.empty() ? std::vector<shell::MenuItem>{top} : top.items)
             if (i.enabled)
                 enabled << i.name;
-    EXPECT_EQ(enabled, QStringList({"aaa", "ccc", "jjjj", "menuexit"}));
+    EXPECT_EQ(enabled, QStringList({"aaa", "ccc", "jjjj", "bbbbb", "menuexit"}));
     EXPECT_TRUE(menumain::caption().startsWith(QStringLiteral("โปรแกรมระบบงานวารสาร ")));
 
     ui::RecordingOpener opener;
     menumain m(opener);
     for (const char* name : {"aaa", "tr", "ccc", "jjjj", "bbbbb", "menuexit"})
         m.choose(name);
-    EXPECT_EQ(opener.opened, (std::vector<QString>{"NewJournal", "reg_journal", "expdate"}));
+    EXPECT_EQ(opener.opened,
+              (std::vector<QString>{"NewJournal", "reg_journal", "expdate", "SearchJournal"}));
     EXPECT_TRUE(opener.quitRequested);
 }
 
@@ -162,7 +163,7 @@ TEST(ScreenFit, EveryWindowOpensWholeWithEveryControlInSight) {
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     auto* area = qobject_cast<QMdiArea*>(w.centralWidget());
-    for (const char* name : {"NewJournal", "reg_journal", "expdate"}) {
+    for (const char* name : {"NewJournal", "reg_journal", "expdate", "SearchJournal"}) {
         w.open(name);
         QCoreApplication::processEvents();
         QWidget* view = w.instance(name);
