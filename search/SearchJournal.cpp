@@ -53,9 +53,9 @@ SearchJournal::SearchJournal(ui::Services& services)
     const struct {
         const char16_t* heading;
         int width;
-    } columns[kColumns] = {{u"เลขทะเบียน", 1000}, {u"ประเภท", 1150}, {u"ชื่อวารสาร", 3600},
-                           {u"ISSN", 1300},      {u"ผู้จัดพิมพ์", 2400}, {u"สถานภาพการบอกรับ", 1600},
-                           {u"วันครบอายุ", 1150},  {u"ฉบับล่าสุด", 2100}};
+    } columns[kColumns] = {{u"เลขทะเบียน", 1000}, {u"ประเภท", 900},  {u"ชื่อวารสาร", 3500},
+                           {u"ISSN", 1300},      {u"ผู้จัดพิมพ์", 2300}, {u"สถานภาพการบอกรับ", 1800},
+                           {u"วันครบอายุ", 1150},  {u"ฉบับล่าสุด", 1950}};
     for (int c = 0; c < kColumns; ++c) {
         show_result.setTextMatrix(0, c, QString::fromUtf16(columns[c].heading));
         show_result.setColWidth(c, columns[c].width);
