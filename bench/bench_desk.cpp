@@ -421,9 +421,11 @@ int main(int argc, char* argv[]) {
                  " department.department_thai_des FROM vorlen1 JOIN vorlen"
                  " ON vorlen1.pointer = vorlen.pointer JOIN department"
                  " ON vorlen.department_code = department.department_code"
-                 " WHERE vorlen1.vorlen_name LIKE ? ESCAPE '\\'"
+                 " WHERE vorlen1.rowid IN (SELECT rowid FROM vorlen1_names"
+                 " WHERE vorlen1_names MATCH ?2) AND vorlen1.vorlen_name LIKE ?1 ESCAPE '\\'"
                  " ORDER BY vorlen1.rowid, vorlen.rowid",
-                 {u'%' + kBenchTitle + u'%'});
+                 {u'%' + kBenchTitle + u'%',
+                  QStringLiteral("vorlen_name : ") + data::trigramPhrase(kBenchTitle)});
              const QByteArray day = data::sortableDate("daily");
              raw.run(("SELECT magno, department_code, pointer, receivedate, daily, yearno,"
                       " issueno, descriptionitem FROM tranfile WHERE trim(pointer) = ?"
@@ -546,5 +548,11 @@ int main(int argc, char* argv[]) {
     out << "resident memory, large database open and every window loaded: " << rss / 1024
         << " MB (target 150)\n";
     out << "messages shown: " << messages.shown().size() << "\n";
+    QStringList texts;
+    for (const auto& m : messages.shown())
+        if (!texts.contains(m.text))
+            texts << m.text;
+    for (const QString& text : texts)
+        out << "  " << text << "\n";
     return 0;
 }
