@@ -312,7 +312,7 @@ int main(int argc, char* argv[]) {
                                  }),
                        rawMs(inputs.words, [&](const QString& word) {
                            raw.run(nameSearchSql,
-                                   {QStringLiteral("vorlen_name : ") + data::trigramPhrase(word),
+                                   {QStringLiteral("vorlen_name : ") + data::trigramQuery(word),
                                     u'%' + word + u'%'});
                        })});
     results.push_back(
@@ -375,8 +375,7 @@ int main(int argc, char* argv[]) {
                  " WHERE vorlen1.rowid IN (SELECT rowid FROM vorlen1_names"
                  " WHERE vorlen1_names MATCH ?2) AND vorlen1.vorlen_name LIKE ?1 ESCAPE '\\'"
                  " ORDER BY vorlen1.rowid, vorlen.rowid",
-                 {u'%' + word + u'%',
-                  QStringLiteral("vorlen_name : ") + data::trigramPhrase(word)});
+                 {u'%' + word + u'%', QStringLiteral("vorlen_name : ") + data::trigramQuery(word)});
          })});
 
     search::SearchJournalView searchView(services);
@@ -425,7 +424,7 @@ int main(int argc, char* argv[]) {
                  " WHERE vorlen1_names MATCH ?2) AND vorlen1.vorlen_name LIKE ?1 ESCAPE '\\'"
                  " ORDER BY vorlen1.rowid, vorlen.rowid",
                  {u'%' + kBenchTitle + u'%',
-                  QStringLiteral("vorlen_name : ") + data::trigramPhrase(kBenchTitle)});
+                  QStringLiteral("vorlen_name : ") + data::trigramQuery(kBenchTitle)});
              const QByteArray day = data::sortableDate("daily");
              raw.run(("SELECT magno, department_code, pointer, receivedate, daily, yearno,"
                       " issueno, descriptionitem FROM tranfile WHERE trim(pointer) = ?"

@@ -15,7 +15,7 @@ std::vector<ui::PickRow> TitleSearch::byName(const QString& part) const {
                   " WHERE rowid IN (SELECT rowid FROM vorlen1_names"
                   " WHERE vorlen1_names MATCH ?)"
                   " AND vorlen_name LIKE ? ESCAPE '\\' ORDER BY rowid",
-                  {QStringLiteral("vorlen_name : ") + data::trigramPhrase(part), params[0]})
+                  {QStringLiteral("vorlen_name : ") + data::trigramQuery(part), params[0]})
             : db_.query(
                   "SELECT pointer, vorlen_name FROM vorlen1"
                   " WHERE vorlen_name LIKE ? ESCAPE '\\' ORDER BY rowid",

@@ -2,6 +2,8 @@
 
 #include "data/Database.h"
 
+#include <QStringList>
+
 namespace data {
 
 namespace {
@@ -61,10 +63,22 @@ bool trigramSearchable(const QString& text) {
     return text.toUcs4().size() >= 3;
 }
 
-QString trigramPhrase(const QString& text) {
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
+QString trigramQuery(const QString& text) {
+    const QList<uint> points = text.toUcs4();
+    auto quoted = [&](qsizetype at) {
+        QString trigram =
+            QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()) + at, 3);
+        trigram.replace(u'"', QStringLiteral("\"\""));
+        return u'"' + trigram + u'"';
+    };
+    // Every third trigram and the last cover the whole text; asking for
+    // fewer of them reads far fewer index entries than the full phrase.
+    QStringList terms;
+    const qsizetype last = points.size() - 3;
+    for (qsizetype at = 0; at < last; at += 3)
+        terms << quoted(at);
+    terms << quoted(last);
+    return u'(' + terms.join(u' ') + u')';
 }
 
 }  // namespace data

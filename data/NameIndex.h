@@ -22,8 +22,10 @@ void createNameIndexes(Database& db);
 // Whether the trigram index can serve a search for this text: it needs at
 // least three characters.
 bool trigramSearchable(const QString& text);
-// The FTS5 query that finds rows holding the text as one phrase.
-QString trigramPhrase(const QString& text);
+// The FTS5 query (in parentheses, so a column filter may go before it) that
+// finds every row holding the text, and some more: trigrams of the text that
+// lie apart in a row match too. Callers compare the rows found in full.
+QString trigramQuery(const QString& text);
 
 // The ISSN of a title without hyphen or spaces, upper case; an index holds it.
 inline constexpr char kIssnKey[] = "upper(replace(trim(issn), '-', ''))";

@@ -12,7 +12,7 @@ std::vector<TitleMatch> TitleFinder::find(const QString& text) const {
             "vorlen1.rowid IN (SELECT rowid FROM vorlen1_names"
             " WHERE vorlen1_names MATCH ?2) AND vorlen1.vorlen_name LIKE ?1 ESCAPE '\\'",
             {data::containsPattern(text),
-             QStringLiteral("vorlen_name : ") + data::trigramPhrase(text)});
+             QStringLiteral("vorlen_name : ") + data::trigramQuery(text)});
     return listed("vorlen1.vorlen_name LIKE ?1 ESCAPE '\\'", {data::containsPattern(text)});
 }
 

@@ -18,7 +18,7 @@ std::vector<ui::PickRow> DealerTable::findByName(const QString& part) const {
                   "SELECT Publisher_Code, Publisher_Name FROM dealer"
                   " WHERE rowid IN (SELECT rowid FROM dealer_names WHERE dealer_names MATCH ?)"
                   " AND Publisher_Name LIKE ? ESCAPE '\\' ORDER BY rowid",
-                  {data::trigramPhrase(part), pattern})
+                  {data::trigramQuery(part), pattern})
             : db_.query(
                   "SELECT Publisher_Code, Publisher_Name FROM dealer"
                   " WHERE Publisher_Name LIKE ? ESCAPE '\\' ORDER BY rowid",

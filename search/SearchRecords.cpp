@@ -72,7 +72,7 @@ QByteArray SearchRecords::textSql(const QString& text) {
 
 QVariantList SearchRecords::textParams(const QString& text) {
     if (data::trigramSearchable(text))
-        return {data::containsPattern(text), data::trigramPhrase(text)};
+        return {data::containsPattern(text), data::trigramQuery(text)};
     return {data::containsPattern(text)};
 }
 
