@@ -7,6 +7,7 @@
 #include "catalogue/TitleSearch.h"
 #include "data/Database.h"
 #include "data/DateText.h"
+#include "data/Issn.h"
 #include "publishers/DealerTable.h"
 #include "ui/EntryKeys.h"
 
@@ -377,12 +378,27 @@ void NewJournal::cmdsave_Click() {
     checkinput();
     if (!inputok || !datesReadable() || !dealersKnown())
         return;
+    warnIssn();
     if (!writeTitle())
         return;
     resetbuttom(true, false, false, false, false);
     messages().show(QStringLiteral("การบันทึกข้อมูลวารสารรายชื่อใหม่เรียบร้อยแล้ว"),
                     QStringLiteral("ผลการบันทึกข้อมูล"), ui::msg::kInformation);
     backToBrowse();
+}
+
+// A mistyped ISSN is pointed out, but the title is saved as typed: the clerk
+// may be copying a number printed wrongly on the issue itself.
+void NewJournal::warnIssn() {
+    if (Mask2.text().trimmed().isEmpty())
+        return;
+    const auto issn = data::issnDigits(Mask2.text());
+    if (issn && data::issnCheckRight(*issn))
+        return;
+    messages().show(QStringLiteral("ISSN %1 มีเลขตรวจสอบไม่ถูกต้อง กรุณาตรวจสอบกับตัวเล่มอีกครั้ง"
+                                   " ข้อมูลจะถูกบันทึกตามที่พิมพ์")
+                        .arg(Mask2.text().trimmed()),
+                    QStringLiteral("ตรวจสอบ ISSN"), ui::msg::kWarning);
 }
 
 void NewJournal::Cmdcancle_Click() {
@@ -449,6 +465,12 @@ void NewJournal::dlbnamemag_Click() {
     // The list that had the keys is gone: the work goes on with an edit of the
     // title shown, or with another search.
     setFocus(Cmdedit.enabled() ? static_cast<ui::Control&>(Cmdedit) : Text2);
+}
+
+void NewJournal::showTitle(const QString& pointer) {
+    closeNameList();
+    Text1.setText(pointer);
+    loadtitle();
 }
 
 void NewJournal::dlbnamemag_LostFocus() {

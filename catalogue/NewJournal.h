@@ -75,6 +75,9 @@ class NewJournal : public ui::Form {
     // Title search and load
     void Text2_DblClick();
     void dlbnamemag_Click();
+    // Another window hands over a title: it is loaded as if picked from the
+    // name list.
+    void showTitle(const QString& pointer);
 
     // Publisher pick lists
     void Text10_DblClick();
@@ -113,6 +116,7 @@ class NewJournal : public ui::Form {
     bool dealersKnown();
     TitleValues entry() const;
     bool writeTitle();
+    void warnIssn();
     void showNotFound();
     // Back to the window just opened; the focus waits in the name field.
     void backToBrowse();

@@ -83,6 +83,9 @@ QListWidget* NewJournalView::list(ui::PickList& model, QWidget* parent, int left
     auto* w = place<QListWidget>(parent, left, top, width, height);
     w->setObjectName(model.name());
     readableWhenDisabled(w);
+    // One line per row: a search listing thousands of Thai names is laid out
+    // without measuring each of them.
+    w->setUniformItemSizes(true);
     binder_.bind(model, w);
     return w;
 }

@@ -21,6 +21,7 @@ class NewJournalView : public ui::qt::FormView {
     ~NewJournalView() override;
 
     bool load() override;
+    void showTitle(const QString& pointer) override { logic_->showTitle(pointer); }
     NewJournal& logic() { return *logic_; }
 
   protected:

@@ -2,14 +2,27 @@
 
 #include "data/Database.h"
 #include "data/LikePattern.h"
+#include "data/NameIndex.h"
 
 namespace catalogue {
 
 std::vector<ui::PickRow> TitleSearch::byName(const QString& part) const {
+    const QVariantList params = {data::containsPattern(part)};
+    const std::vector<data::Row> found =
+        data::trigramSearchable(part)
+            ? db_.query(
+                  "SELECT pointer, vorlen_name FROM vorlen1"
+                  " WHERE rowid IN (SELECT rowid FROM vorlen1_names"
+                  " WHERE vorlen1_names MATCH ?)"
+                  " AND vorlen_name LIKE ? ESCAPE '\\' ORDER BY rowid",
+                  {QStringLiteral("vorlen_name : ") + data::trigramQuery(part), params[0]})
+            : db_.query(
+                  "SELECT pointer, vorlen_name FROM vorlen1"
+                  " WHERE vorlen_name LIKE ? ESCAPE '\\' ORDER BY rowid",
+                  params);
     std::vector<ui::PickRow> rows;
-    for (const data::Row& row : db_.query("SELECT pointer, vorlen_name FROM vorlen1"
-                                          " WHERE vorlen_name LIKE ? ESCAPE '\\' ORDER BY rowid",
-                                          {data::containsPattern(part)}))
+    rows.reserve(found.size());
+    for (const data::Row& row : found)
         rows.push_back({row.text(0), row.text(1)});
     return rows;
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include "data/Database.h"
+#include "data/NameIndex.h"
 #include "data/Schema.h"
 
 namespace data {
@@ -23,13 +24,19 @@ void toVersion2(Database& db) {
     createSettingsTable(db);
 }
 
+// 3: name searches by trigram index, the duplicate-name check and the ISSN
+// lookup by index.
+void toVersion3(Database& db) {
+    createNameIndexes(db);
+}
+
 void setMark(Database& db, const char* pragma, int value) {
     db.exec((QByteArray("PRAGMA ") + pragma + " = " + QByteArray::number(value)).constData());
 }
 
 using Step = void (*)(Database&);
 // Step i brings a file from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2};
+const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3};
 
 }  // namespace
 

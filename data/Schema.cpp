@@ -1,6 +1,7 @@
 #include "data/Schema.h"
 
 #include "data/Database.h"
+#include "data/NameIndex.h"
 #include "data/SortableDate.h"
 
 namespace data {
@@ -70,6 +71,7 @@ void createSchema(Database& db) {
     for (const char* sql : kIndexes)
         db.exec(sql);
     createDateIndexes(db);
+    createNameIndexes(db);
 }
 
 }  // namespace data

@@ -2,19 +2,39 @@
 
 #include "data/Database.h"
 #include "data/LikePattern.h"
+#include "data/NameIndex.h"
 
 namespace issues {
 
 std::vector<TitleMatch> TitleFinder::find(const QString& text) const {
+    if (data::trigramSearchable(text))
+        return listed(
+            "vorlen1.rowid IN (SELECT rowid FROM vorlen1_names"
+            " WHERE vorlen1_names MATCH ?2) AND vorlen1.vorlen_name LIKE ?1 ESCAPE '\\'",
+            {data::containsPattern(text),
+             QStringLiteral("vorlen_name : ") + data::trigramQuery(text)});
+    return listed("vorlen1.vorlen_name LIKE ?1 ESCAPE '\\'", {data::containsPattern(text)});
+}
+
+std::vector<TitleMatch> TitleFinder::byKey(const QString& pointer) const {
+    return listed("vorlen1.pointer = ?", {pointer});
+}
+
+std::vector<TitleMatch> TitleFinder::byIssn(const QString& issn) const {
+    return listed(QByteArray(data::kIssnKey) + " = ?", {issn});
+}
+
+std::vector<TitleMatch> TitleFinder::listed(const QByteArray& where,
+                                            const QVariantList& params) const {
+    const QByteArray sql =
+        "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
+        " department.department_thai_des"
+        " FROM vorlen1 JOIN vorlen ON vorlen1.pointer = vorlen.pointer"
+        " JOIN department ON vorlen.department_code = department.department_code"
+        " WHERE " +
+        where + " ORDER BY vorlen1.rowid, vorlen.rowid";
     std::vector<TitleMatch> found;
-    for (const data::Row& r :
-         db_.query("SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
-                   " department.department_thai_des"
-                   " FROM vorlen1 JOIN vorlen ON vorlen1.pointer = vorlen.pointer"
-                   " JOIN department ON vorlen.department_code = department.department_code"
-                   " WHERE vorlen1.vorlen_name LIKE ? ESCAPE '\\'"
-                   " ORDER BY vorlen1.rowid, vorlen.rowid",
-                   {data::containsPattern(text)}))
+    for (const data::Row& r : db_.query(sql.constData(), params))
         found.push_back({r.text(0), r.text(1), r.text(2), r.text(3)});
     return found;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariantList>
 #include <vector>
 
 namespace data {
@@ -25,8 +26,15 @@ class TitleFinder {
     // Titles whose name contains `text` literally (% and _ included); a title
     // without a subscription is not found.
     std::vector<TitleMatch> find(const QString& text) const;
+    // The subscriptions of the title with this key.
+    std::vector<TitleMatch> byKey(const QString& pointer) const;
+    // The subscriptions of titles with this ISSN (eight characters, upper
+    // case, no hyphen), however the ISSN was stored.
+    std::vector<TitleMatch> byIssn(const QString& issn) const;
 
   private:
+    std::vector<TitleMatch> listed(const QByteArray& where, const QVariantList& params) const;
+
     const data::Database& db_;
 };
 

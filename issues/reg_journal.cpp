@@ -1,5 +1,6 @@
 #include "issues/reg_journal.h"
 
+#include "data/Barcode.h"
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "issues/IssueRegister.h"
@@ -86,8 +87,20 @@ void reg_journal::Command1_Click() {
         setFocus(Text1);
         return;
     }
+    const data::Barcode code = data::readBarcode(Text1.text());
+    if (code.kind == data::Barcode::Kind::BadCheck) {
+        messages().show(QStringLiteral("รหัสแท่งไม่ถูกต้อง (เลขตรวจสอบไม่ตรง) กรุณาสแกนอีกครั้ง"),
+                        QStringLiteral("ข้อผิดพลาด"), ui::msg::kStop);
+        Text1.setText({});
+        setFocus(Text1);
+        return;
+    }
     std::vector<TitleMatch> found;
-    if (!guarded([&] { found = TitleFinder(*db_).find(Text1.text()); }))
+    if (!guarded([&] {
+            const TitleFinder finder(*db_);
+            found = code.kind == data::Barcode::Kind::Serial ? finder.byIssn(code.issn)
+                                                             : finder.find(Text1.text());
+        }))
         return;
     if (found.empty()) {
         messages().show(QStringLiteral("ไม่พบรายชื่อวารสารนี้"), QStringLiteral("ไม่พบข้อมูล"),
@@ -96,6 +109,12 @@ void reg_journal::Command1_Click() {
         setFocus(Text1);
         return;
     }
+    listTitles(found);
+    if (code.kind == data::Barcode::Kind::Serial)
+        registerScanned(int(found.size()), code.addOn);
+}
+
+void reg_journal::listTitles(const std::vector<TitleMatch>& found) {
     show_journal.setRows(int(found.size()) + 1);
     for (int i = 0; i < int(found.size()); ++i) {
         const TitleMatch& m = found[i];
@@ -106,6 +125,38 @@ void reg_journal::Command1_Click() {
     }
     forgetListedTitle();
     setFocus(show_journal);
+}
+
+// The scanned issue is in hand: its title is picked and a new registration
+// opens with the add-on as the issue number. A title several departments
+// take waits for the clerk to pick the department.
+void reg_journal::registerScanned(int subscriptions, const QString& addOn) {
+    if (subscriptions != 1 || entryOpen())
+        return;
+    show_journal.setRow(1);
+    show_journal_Click();
+    if (!Command2.enabled())
+        return;
+    Command2_Click();
+    if (!addOn.isEmpty())
+        Text5.setText(QString::number(addOn.toInt()));
+}
+
+void reg_journal::showTitle(const QString& pointer) {
+    if (entryOpen())
+        return;
+    std::vector<TitleMatch> found;
+    if (!guarded([&] { found = TitleFinder(*db_).byKey(pointer); }))
+        return;
+    if (found.empty()) {
+        messages().show(QStringLiteral("ไม่พบรายชื่อวารสารนี้"), QStringLiteral("ไม่พบข้อมูล"),
+                        ui::msg::kStop);
+        return;
+    }
+    Text1.setText(found.front().name);
+    listTitles(found);
+    show_journal.setRow(1);
+    show_journal_Click();
 }
 
 void reg_journal::Text1_KeyPress(int& keyAscii) {

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <memory>
+#include <vector>
 
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -13,6 +14,8 @@ class Database;
 }
 
 namespace issues {
+
+struct TitleMatch;
 
 // The issue registration window: finds a title by part of its name, lists
 // its registered issues and registers, edits and deletes them.
@@ -85,6 +88,10 @@ class reg_journal : public ui::Form {
     void cls_show_listitem();
     void cls_show_journal();
 
+    // Another window hands over a title: its subscriptions are listed and
+    // the first is picked, as the clerk would after a search.
+    void showTitle(const QString& pointer);
+
   private:
     // A subscription of the titles list: the title key and the department.
     struct Subscription {
@@ -97,6 +104,8 @@ class reg_journal : public ui::Form {
     // After a save or a delete: the subscription's issues, or a blank list and
     // caption when none are left.
     void refillIssues(const Subscription& subscription);
+    void listTitles(const std::vector<TitleMatch>& found);
+    void registerScanned(int subscriptions, const QString& addOn);
     // A search replaced the titles list: no title is listed any more.
     void forgetListedTitle();
     // The issues list's current row into Text2 to Text7.

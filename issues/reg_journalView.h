@@ -16,6 +16,7 @@ class reg_journalView : public ui::qt::FormView {
     ~reg_journalView() override;
 
     bool load() override;
+    void showTitle(const QString& pointer) override { logic_->showTitle(pointer); }
     reg_journal& logic() { return *logic_; }
 
   private:

@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/LeadingNumber.h"
 #include "data/LikePattern.h"
+#include "data/NameIndex.h"
 
 #include <algorithm>
 #include <limits>
@@ -22,10 +23,20 @@ QByteArray sameCode(const char* column) {
 }  // namespace
 
 std::vector<ui::PickRow> DealerTable::findByName(const QString& part) const {
+    const QString pattern = data::containsPattern(part);
+    const std::vector<data::Row> rows =
+        data::trigramSearchable(part)
+            ? db_.query(
+                  "SELECT Publisher_Code, Publisher_Name FROM dealer"
+                  " WHERE rowid IN (SELECT rowid FROM dealer_names WHERE dealer_names MATCH ?)"
+                  " AND Publisher_Name LIKE ? ESCAPE '\\' ORDER BY rowid",
+                  {data::trigramQuery(part), pattern})
+            : db_.query(
+                  "SELECT Publisher_Code, Publisher_Name FROM dealer"
+                  " WHERE Publisher_Name LIKE ? ESCAPE '\\' ORDER BY rowid",
+                  {pattern});
     std::vector<ui::PickRow> found;
-    for (const data::Row& row : db_.query("SELECT Publisher_Code, Publisher_Name FROM dealer"
-                                          " WHERE Publisher_Name LIKE ? ESCAPE '\\' ORDER BY rowid",
-                                          {data::containsPattern(part)}))
+    for (const data::Row& row : rows)
         found.push_back({row.text(0), row.text(1)});
     return found;
 }

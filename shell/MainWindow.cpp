@@ -159,6 +159,12 @@ void MainWindow::focusFirstField(QWidget* view) {
         }
 }
 
+void MainWindow::openTitle(const QString& window, const QString& pointer) {
+    open(window);
+    if (ui::qt::FormView* view = instance(window))
+        view->showTitle(pointer);
+}
+
 void MainWindow::showWhole(QMdiSubWindow* frame) {
     // The frame grows by what the window lacks, as far as the screen allows,
     // and moves back onto the screen. The new place is worked out from the

@@ -34,6 +34,7 @@ class MainWindow : public QMainWindow, public ui::WindowOpener {
     // shows this message instead.
     void refuseWindows(const QString& text, const QString& caption);
     void open(const QString& window) override;
+    void openTitle(const QString& window, const QString& pointer) override;
     void quit() override;
 
     // The open instance of a window, or null.

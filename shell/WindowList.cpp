@@ -5,6 +5,7 @@
 #include "publishers/AdddealerView.h"
 #include "publishers/PublisherMaintenanceView.h"
 #include "renewal/expdateView.h"
+#include "search/SearchJournalView.h"
 #include "settings/CodeTableWindowView.h"
 #include "shell/MainWindow.h"
 
@@ -58,6 +59,9 @@ void registerWindows(MainWindow& main) {
         MainWindow::Placement::Child);
     main.registerWindow(
         "reg_journal", [](ui::Services& s) { return new issues::reg_journalView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "SearchJournal", [](ui::Services& s) { return new search::SearchJournalView(s); },
         MainWindow::Placement::Child);
     main.registerWindow(
         "Adddealer", [](ui::Services& s) { return new publishers::AdddealerView(s); },

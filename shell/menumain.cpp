@@ -43,7 +43,7 @@ const std::vector<MenuItem>& menumain::menu() {
              off("dddd", "พิมพ์รายชื่อวารสารและสิ่งพิมพ์"), off("eeee", "พิมพ์สถิติการรับวารสาร/สิ่งพิมพ์"),
              off("ffff", "พิมพ์สถิติการจัดทำบัตรดรรรชนีวารสาร")}),
         top("search_journal", "สืบค้นข้อมูล",
-            {off("aaaaaa", "สืบค้นวารสารร่วมกับหนังสือ"), off("bbbbb", "สืบค้นวารสาร/สิ่งพิมพ์")}),
+            {off("aaaaaa", "สืบค้นวารสารร่วมกับหนังสือ"), on("bbbbb", "สืบค้นวารสาร/สิ่งพิมพ์")}),
         on("menuexit", "ออกจากโปรแกรม"),
     };
     return tree;
@@ -65,6 +65,8 @@ void menumain::choose(const QString& item) {
         ccc_Click();
     else if (item == u"jjjj")
         jjjj_Click();
+    else if (item == u"bbbbb")
+        bbbbb_Click();
     else if (item == u"menuexit")
         menuexit_Click();
 }

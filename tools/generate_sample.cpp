@@ -14,6 +14,7 @@
 #include "data/DatabaseFile.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
+#include "data/Issn.h"
 #include "data/Statement.h"
 
 namespace {
@@ -60,6 +61,11 @@ class Generator {
 
   private:
     QString pick(const QStringList& words) { return words.at(random_.bounded(words.size())); }
+    // Seven digits and their check character, as printed on a cover.
+    QString issn() {
+        const QString seven = QString::number(random_.bounded(1000000, 9999999));
+        return seven.left(4) + u'-' + seven.mid(4) + data::issnCheckCharacter(seven);
+    }
     QString date(int fromYear, int years) {
         const QDate d = QDate(fromYear, 1, 1).addDays(random_.bounded(365 * years));
         return data::writeDate(d);
@@ -115,11 +121,7 @@ void Generator::titles(int titles, int subscriptions) {
         name += QStringLiteral(" %1").arg(t + 1);
         const QString publisher = QString::number(random_.bounded(1, publishers_ + 1));
         run(master, {key, name, QStringLiteral("  "), QStringLiteral("  "), QStringLiteral("  "),
-                     date(1960, 50),
-                     QStringLiteral("%1-%2")
-                         .arg(random_.bounded(1000, 9999))
-                         .arg(random_.bounded(1000, 9999)),
-                     thai ? QStringLiteral("01") : QStringLiteral("02"),
+                     date(1960, 50), issn(), thai ? QStringLiteral("01") : QStringLiteral("02"),
                      newspaper ? QStringLiteral("01") : QStringLiteral("04"), QStringLiteral("12"),
                      QStringLiteral("1"), publisher});
         run(kind, {key, QStringLiteral("0%1").arg(random_.bounded(1, 6))});

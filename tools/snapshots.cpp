@@ -18,6 +18,7 @@
 #include "publishers/AdddealerView.h"
 #include "publishers/PublisherMaintenanceView.h"
 #include "renewal/expdateView.h"
+#include "search/SearchJournalView.h"
 #include "settings/CodeTableWindowView.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowList.h"
@@ -132,6 +133,17 @@ void expiryWindow(ui::Services& services) {
     save(view, "expdate-renewing");
 }
 
+void searchWindow(ui::Services& services) {
+    search::SearchJournalView view(services);
+    view.load();
+    view.show();
+    search::SearchJournal& w = view.logic();
+    w.Text1.setText(QStringLiteral("วารสาร"));
+    w.Command1.click();
+    w.show_result.click(2, 0);
+    save(view, "search-results");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -168,5 +180,6 @@ int main(int argc, char* argv[]) {
     settingsWindows(services);
     issueWindow(services);
     expiryWindow(services);
+    searchWindow(services);
     return 0;
 }

@@ -44,8 +44,13 @@ class FixedClock : public Clock {
 class RecordingOpener : public WindowOpener {
   public:
     void open(const QString& window) override { opened.push_back(window); }
+    void openTitle(const QString& window, const QString& pointer) override {
+        opened.push_back(window);
+        titles.push_back(pointer);
+    }
     void quit() override { quitRequested = true; }
     std::vector<QString> opened;
+    std::vector<QString> titles;  // the keys handed with openTitle
     bool quitRequested = false;
 };
 

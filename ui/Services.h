@@ -11,6 +11,7 @@ namespace ui {
 namespace msg {
 constexpr int kStop = 16;            // OK, stop icon
 constexpr int kQuestion = 33;        // OK and Cancel, question icon
+constexpr int kWarning = 48;         // OK, exclamation icon: a doubt that does not stop
 constexpr int kInformation = 64;     // OK, information icon
 constexpr int kConfirm = 65;         // OK and Cancel, information icon
 constexpr int kOk = 1, kCancel = 2;  // answers
@@ -40,6 +41,9 @@ class WindowOpener {
   public:
     virtual ~WindowOpener() = default;
     virtual void open(const QString& window) = 0;
+    // Opens a window that shows one title (or brings it to the front) and
+    // has it load the title with this key.
+    virtual void openTitle(const QString& window, const QString& pointer) = 0;
     // Ends the program: every window closes without saving.
     virtual void quit() = 0;
 };

@@ -33,7 +33,7 @@ struct NewJournalWindow {
         w.Text9.setText("1");
         w.Text10.setText("Elsevier");
         w.Text6.setText("4");
-        w.Mask2.setText("12345678");
+        w.Mask2.setText("12345679");
         w.dcbdepart.setText("คณะครุศาสตร์");
         w.dcbcurren.setText("บาท");
         w.dcbrecei.setText("บอกรับเป็นสมาชิก");

@@ -193,7 +193,7 @@ TEST(NewJournalSave, AddsJournalsAndNewspapersFromTheirSeries) {
     ASSERT_TRUE(master);
     EXPECT_EQ(master->text(1), "Journal of O'Brien");
     EXPECT_EQ(master->text(6), "05/03/2026");
-    EXPECT_EQ(master->text(7), "12345678");
+    EXPECT_EQ(master->text(7), "12345679");
     EXPECT_EQ(master->text(8), "02");
     EXPECT_EQ(master->text(9), "04");
     EXPECT_EQ(master->text(12), "4");

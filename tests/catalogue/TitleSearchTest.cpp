@@ -86,7 +86,7 @@ TEST(TitleLoad, ShowsEveryFieldWithItsDescription) {
     EXPECT_EQ(w.Text4.text(), "เดิม");
     EXPECT_EQ(w.Text5.text(), "ย่อ");
     EXPECT_EQ(w.Mask1.text(), "01/02/2020");
-    EXPECT_EQ(w.Mask2.text(), "1234-5678");
+    EXPECT_EQ(w.Mask2.text(), "1234-5679");
     EXPECT_EQ(w.Text8.text(), "12");
     EXPECT_EQ(w.dcblanguage.text(), "ภาษาอังกฤษ");
     EXPECT_EQ(w.dcblanguage.boundText(), "02");

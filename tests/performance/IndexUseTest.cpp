@@ -5,7 +5,9 @@
 
 #include "catalogue/TitleSearch.h"
 #include "issues/IssueRegister.h"
+#include "issues/TitleFinder.h"
 #include "renewal/ExpiryRecords.h"
+#include "search/SearchRecords.h"
 #include "tests/support/TempDatabase.h"
 
 namespace {
@@ -101,4 +103,20 @@ TEST(IndexUse, TitleLoadAndExpiryListUseIndexes) {
     ASSERT_GE(plans.size(), 4);
     for (const QString& plan : plans)
         expectNoFullScan(plan, {"vorlen1", "vorlen", "typeclass", "tranfile", "dealer"});
+}
+
+TEST(IndexUse, DuplicateNameIssnKeyAndPublisherLookupsUseIndexes) {
+    testing_support::TempDatabase temp;
+    StatementLog log(temp.db());
+    catalogue::TitleSearch(temp.db()).nameTaken(QStringLiteral(" Nature "));
+    catalogue::TitleSearch(temp.db()).byName(QStringLiteral("Nature"));
+    const search::SearchRecords records(temp.db());
+    records.byIssn(QStringLiteral("03178471"));
+    records.byKey(QStringLiteral("J000001"));
+    records.byText(QStringLiteral("Elsevier"));
+    issues::TitleFinder(temp.db()).byIssn(QStringLiteral("03178471"));
+    const QStringList plans = log.plans();
+    ASSERT_GE(plans.size(), 6);
+    for (const QString& plan : plans)
+        expectNoFullScan(plan, {"vorlen1", "vorlen", "dealer", "tranfile"});
 }

@@ -13,6 +13,9 @@ class FormView : public QWidget {
 
     // Runs the window's load step; false when it failed (the user was told).
     virtual bool load() = 0;
+    // Loads the title with this key, as picking it from a search would; a
+    // window that shows no single title has nothing to load.
+    virtual void showTitle(const QString& /*pointer*/) {}
 
   protected:
     // Closes the window, or the sub-window that frames it.

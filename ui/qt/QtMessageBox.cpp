@@ -18,6 +18,9 @@ int QtMessageBox::show(const QString& text, const QString& caption, int style) {
         case msg::kQuestion:
             box.setIcon(QMessageBox::Question);
             break;
+        case msg::kWarning:
+            box.setIcon(QMessageBox::Warning);
+            break;
         default:
             box.setIcon(QMessageBox::Information);
     }

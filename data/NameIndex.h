@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace data {
+
+class Database;
+
+// Name searches find every stored name that contains the typed text. A scan
+// of the names grows with the collection, so texts of three characters or
+// more are first looked up in trigram indexes (SQLite's FTS5, built in, kept
+// in step by triggers) and only the rows found there are compared in full:
+//
+//   vorlen1_names  the four names of a title (vorlen1's rowid)
+//   dealer_names   the name of a publisher, agent or shop (dealer's rowid)
+//
+// Also made here: an index on the trimmed title name for the duplicate check,
+// one on the ISSN's eight characters (kIssnKey), and the indexes that find
+// the titles of a publisher or agent.
+void createNameIndexes(Database& db);
+
+// Whether the trigram index can serve a search for this text: it needs at
+// least three characters.
+bool trigramSearchable(const QString& text);
+// The FTS5 query (in parentheses, so a column filter may go before it) that
+// finds every row holding the text, and some more: trigrams of the text that
+// lie apart in a row match too. Callers compare the rows found in full.
+QString trigramQuery(const QString& text);
+
+// The ISSN of a title without hyphen or spaces, upper case; an index holds it.
+inline constexpr char kIssnKey[] = "upper(replace(trim(issn), '-', ''))";
+
+}  // namespace data

@@ -1,0 +1,54 @@
+#include "search/SearchJournalView.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "ui/qt/Twips.h"
+
+namespace search {
+
+SearchJournalView::SearchJournalView(ui::Services& services, QWidget* parent)
+    : FormView(parent), logic_(std::make_unique<SearchJournal>(services)), binder_(*logic_) {
+    SearchJournal& f = *logic_;
+    setWindowTitle(f.caption());
+    setFixedSize(ui::qt::twipsSize(14760, 7680));
+
+    auto* frame = ui::qt::place<QGroupBox>(this, 120, 60, 14520, 840);
+    binder_.bind(f.Frame1, frame);
+    auto* text1 = ui::qt::place<QLineEdit>(frame, 240, 360, 10800, 360);
+    binder_.bind(f.Text1, text1);
+    auto* command1 = ui::qt::place<QPushButton>(frame, 11280, 300, 1500, 420);
+    binder_.bind(f.Command1, command1);
+
+    auto* grid = ui::qt::place<QTableWidget>(this, 120, 1020, 14520, 5520);
+    binder_.bind(f.show_result, grid);
+    // Every row is one line: laying out thousands of Thai rows one by one
+    // would cost more than the search.
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    binder_.bind(f.Label1, ui::qt::place<QLabel>(this, 120, 6660, 14520, 330));
+
+    QPushButton* buttons[3];
+    ui::CommandButton* models[] = {&f.Command2, &f.Command3, &f.Command4};
+    const int lefts[] = {9600, 11280, 12960};
+    for (int i = 0; i < 3; ++i) {
+        buttons[i] = ui::qt::place<QPushButton>(this, lefts[i], 7080, 1560, 480);
+        binder_.bind(*models[i], buttons[i]);
+    }
+    QWidget* order[] = {text1, command1, grid, buttons[0], buttons[1], buttons[2]};
+    for (int i = 0; i + 1 < int(std::size(order)); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    f.onUnload = [this] { closeWindow(); };
+}
+
+SearchJournalView::~SearchJournalView() = default;
+
+bool SearchJournalView::load() {
+    return logic_->Form_Load();
+}
+
+}  // namespace search
