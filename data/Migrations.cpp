@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include "data/Database.h"
+#include "data/FirstRunData.h"
 #include "data/Schema.h"
 
 namespace data {
@@ -23,13 +24,20 @@ void toVersion2(Database& db) {
     createSettingsTable(db);
 }
 
+// 3: each frequency has the days between its issues and the grace before an
+// issue counts as late.
+void toVersion3(Database& db) {
+    createIntervalTable(db);
+    insertFrequencyIntervals(db);
+}
+
 void setMark(Database& db, const char* pragma, int value) {
     db.exec((QByteArray("PRAGMA ") + pragma + " = " + QByteArray::number(value)).constData());
 }
 
 using Step = void (*)(Database&);
 // Step i brings a file from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2};
+const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3};
 
 }  // namespace
 

@@ -10,6 +10,10 @@ namespace {
 const char* const kSettingsTable =
     "CREATE TABLE IF NOT EXISTS settings (setting_name TEXT PRIMARY KEY, setting_value TEXT)";
 
+const char* const kIntervalTable =
+    "CREATE TABLE IF NOT EXISTS magtype_interval (MagType_Code TEXT PRIMARY KEY,"
+    " interval_days INTEGER, grace_days INTEGER)";
+
 const char* const kTables[] = {
     "CREATE TABLE vorlen1 (pointer TEXT, vorlen_name TEXT, compare_name TEXT, old_name TEXT,"
     " shot_name TEXT, remark TEXT, First_year_printed TEXT, issn TEXT, language_code TEXT,"
@@ -37,6 +41,7 @@ const char* const kTables[] = {
     "CREATE TABLE bindcolor (BindType_Code TEXT, BindColor_DesTh TEXT)",
     "CREATE TABLE bindtype (BindType_Code TEXT, BindType_Des TEXT)",
     kSettingsTable,
+    kIntervalTable,
 };
 
 const char* const kIndexes[] = {
@@ -62,6 +67,10 @@ void createDateIndexes(Database& db) {
 
 void createSettingsTable(Database& db) {
     db.exec(kSettingsTable);
+}
+
+void createIntervalTable(Database& db) {
+    db.exec(kIntervalTable);
 }
 
 void createSchema(Database& db) {
