@@ -39,7 +39,7 @@ const std::vector<MenuItem>& menumain::menu() {
              off("jjj", "ลบรายการวารสาร")}),
         top("reportjounal", "รายงาน",
             {on("jjjj", "ต่ออุายวารสาร"), off("aaaa", "พิมพ์บัตรดัชนีวารสาร"),
-             off("bbbb", "พิมพ์รายการสิ่งพิมพืรายวันคงค้าง"), off("cccc", "พิมพ์รายการวารสาร"),
+             on("bbbb", "พิมพ์รายการสิ่งพิมพืรายวันคงค้าง"), off("cccc", "พิมพ์รายการวารสาร"),
              off("dddd", "พิมพ์รายชื่อวารสารและสิ่งพิมพ์"), off("eeee", "พิมพ์สถิติการรับวารสาร/สิ่งพิมพ์"),
              off("ffff", "พิมพ์สถิติการจัดทำบัตรดรรรชนีวารสาร")}),
         top("search_journal", "สืบค้นข้อมูล",
@@ -65,6 +65,8 @@ void menumain::choose(const QString& item) {
         ccc_Click();
     else if (item == u"jjjj")
         jjjj_Click();
+    else if (item == u"bbbb")
+        bbbb_Click();
     else if (item == u"menuexit")
         menuexit_Click();
 }

@@ -62,20 +62,20 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
         for (const auto& i : top.items.empty() ? std::vector<shell::MenuItem>{top} : top.items)
             if (i.enabled)
                 enabled << i.name;
-    EXPECT_EQ(enabled,
-              QStringList({"tr", "ty", "a", "b", "c", "d", "i", "aaa", "ccc", "jjjj", "menuexit"}));
+    EXPECT_EQ(enabled, QStringList({"tr", "ty", "a", "b", "c", "d", "i", "aaa", "ccc", "jjjj",
+                                    "bbbb", "menuexit"}));
     EXPECT_EQ(menumain::caption(QStringLiteral("หอสมุดกลาง")),
               QStringLiteral("โปรแกรมระบบงานวารสาร หอสมุดกลาง"));
 
     ui::RecordingOpener opener;
     menumain m(opener);
-    for (const char* name :
-         {"aaa", "tr", "ccc", "jjjj", "bbbbb", "ty", "a", "b", "c", "d", "e", "i", "j", "menuexit"})
+    for (const char* name : {"aaa", "tr", "ccc", "jjjj", "bbbb", "bbbbb", "ty", "a", "b", "c", "d",
+                             "e", "i", "j", "menuexit"})
         m.choose(name);
     EXPECT_EQ(opener.opened,
-              (std::vector<QString>{"NewJournal", "defaults", "reg_journal", "expdate", "maglang",
-                                    "magtype", "currmony", "bindtype", "bindcolor",
-                                    "PublisherMaintenance"}));
+              (std::vector<QString>{"NewJournal", "defaults", "reg_journal", "expdate",
+                                    "LateIssues", "maglang", "magtype", "currmony", "bindtype",
+                                    "bindcolor", "PublisherMaintenance"}));
     EXPECT_TRUE(opener.quitRequested);
 }
 
@@ -234,7 +234,7 @@ TEST(MainFrame, AnOpenedWindowHasTheKeys) {
     w.show();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    for (const char* action : {"aaa", "ccc", "jjjj"}) {
+    for (const char* action : {"aaa", "ccc", "jjjj", "bbbb"}) {
         item(w, action)->trigger();
         QCoreApplication::processEvents();
         QWidget* focus = QApplication::focusWidget();
