@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "late/LateRecords.h"
@@ -18,7 +19,7 @@ namespace late {
 
 // The late issues window: lists the live subscriptions whose next issue is
 // overdue, by kind, faculty and agent, opens the registration window on one,
-// and more as the desk needs it.
+// prints or saves as PDF the claim to one agent and saves the list as CSV.
 class LateIssues : public ui::Form {
   public:
     explicit LateIssues(ui::Services& services);
@@ -36,6 +37,9 @@ class LateIssues : public ui::Form {
     ui::Grid showlate{"showlate", 1, 9};
     ui::Label Label3{"Label3", QString()};
     ui::CommandButton Cmdreg{"Cmdreg", QStringLiteral("ลงทะเบียนฉบับที่มาถึง")};
+    ui::CommandButton Cmdclaim{"Cmdclaim", QStringLiteral("พิมพ์ใบทวงถาม")};
+    ui::CommandButton Cmdclaimpdf{"Cmdclaimpdf", QStringLiteral("ใบทวงถามเป็น PDF")};
+    ui::CommandButton Cmdcsv{"Cmdcsv", QStringLiteral("บันทึกเป็น CSV")};
     ui::CommandButton Cmdexit{"Cmdexit", QStringLiteral("ปิด")};
 
     // Grid columns.
@@ -56,16 +60,24 @@ class LateIssues : public ui::Form {
     void Cmdshow_Click();
     void showlate_Click();
     void Cmdreg_Click();
+    void Cmdclaim_Click();
+    void Cmdclaimpdf_Click();
+    void Cmdcsv_Click();
     void Cmdexit_Click();
 
     // The shell opens the registration window on the title of a row.
     std::function<void(const LateTitle&)> onRegister;
+    // Where the CSV goes: the file the user names, none when cancelled.
+    std::function<std::optional<QString>(const QString& proposedName)> askCsvPath;
 
     const std::vector<LateTitle>& listed() const { return listed_; }
 
   private:
     LateFilter filter() const;
     const LateTitle* chosen() const;
+    // The agent a claim goes to: the one filtered on, else the chosen row's.
+    QString claimAgent() const;
+    void printClaim(bool toPdf);
 
     ui::Services& services_;
     std::unique_ptr<data::Database> db_;

@@ -1,6 +1,7 @@
 #include "late/LateIssuesView.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -33,7 +34,16 @@ LateIssuesView::LateIssuesView(ui::Services& services, QWidget* parent)
 
     binder_.bind(f.showlate, place<QTableWidget>(this, 240, 1140, 13020, 5520));
     binder_.bind(f.Label3, place<QLabel>(this, 240, 6840, 3600, 360));
-    binder_.bind(f.Cmdreg, place<QPushButton>(this, 4200, 6780, 2700, 480));
+    f.askCsvPath = [this](const QString& proposed) -> std::optional<QString> {
+        const QString path =
+            QFileDialog::getSaveFileName(this, QStringLiteral("บันทึกรายการคงค้างเป็น CSV"), proposed,
+                                         QStringLiteral("CSV (*.csv)"));
+        return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+    };
+    binder_.bind(f.Cmdreg, place<QPushButton>(this, 3960, 6780, 2400, 480));
+    binder_.bind(f.Cmdclaim, place<QPushButton>(this, 6480, 6780, 1620, 480));
+    binder_.bind(f.Cmdclaimpdf, place<QPushButton>(this, 8220, 6780, 1860, 480));
+    binder_.bind(f.Cmdcsv, place<QPushButton>(this, 10200, 6780, 1740, 480));
     binder_.bind(f.Cmdexit, place<QPushButton>(this, 12060, 6780, 1200, 480));
 
     f.onUnload = [this] { closeWindow(); };
