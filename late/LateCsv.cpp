@@ -30,7 +30,7 @@ QByteArray line(const QStringList& fields) {
 
 QByteArray lateCsv(const std::vector<LateTitle>& titles) {
     QByteArray csv = "\xEF\xBB\xBF";
-    csv += line({QStringLiteral("เลขทะเบียน"), QStringLiteral("ชื่อวารสาร/สิ่งพิมพ์"),
+    csv += line({QStringLiteral("รหัส"), QStringLiteral("ชื่อวารสาร/สิ่งพิมพ์"),
                  QStringLiteral("คณะ/หน่วยงาน"), QStringLiteral("ตัวแทน/ร้านค้า"),
                  QStringLiteral("กำหนดออก"), QStringLiteral("ฉบับล่าสุด"), QStringLiteral("วันที่รับ"),
                  QStringLiteral("กำหนดได้รับ"), QStringLiteral("ช้า (วัน)")});

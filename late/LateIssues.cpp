@@ -23,10 +23,10 @@ LateIssues::LateIssues(ui::Services& services)
     ui::OptionButton::group({&Option1, &Option2, &Option3});
     Option3.setValue(true);
     const std::pair<Column, const char16_t*> headings[] = {
-        {pointer, u"เลขทะเบียน"},  {name, u"ชื่อวารสาร/สิ่งพิมพ์"}, {department, u"คณะ/หน่วยงาน"},
+        {pointer, u"รหัส"},        {name, u"ชื่อวารสาร/สิ่งพิมพ์"}, {department, u"คณะ/หน่วยงาน"},
         {agent, u"ตัวแทน/ร้านค้า"},  {frequency, u"กำหนดออก"},  {lastIssue, u"ฉบับล่าสุด"},
         {lastReceived, u"วันที่รับ"}, {expected, u"กำหนดได้รับ"},  {daysLate, u"ช้า (วัน)"}};
-    const int widths[columns] = {1000, 2800, 1800, 1800, 1000, 1500, 1100, 1100, 800};
+    const int widths[columns] = {1000, 2600, 1800, 1800, 1000, 1500, 1100, 1100, 800};
     for (const auto& [column, heading] : headings) {
         showlate.setTextMatrix(0, column, QString::fromUtf16(heading));
         showlate.setColWidth(column, widths[column]);
