@@ -3,6 +3,7 @@
 #include "catalogue/NewJournalView.h"
 #include "issues/reg_journalView.h"
 #include "late/LateIssuesView.h"
+#include "late/ReceivingStatsView.h"
 #include "publishers/AdddealerView.h"
 #include "publishers/PublisherMaintenanceView.h"
 #include "renewal/expdateView.h"
@@ -73,6 +74,9 @@ void registerWindows(MainWindow& main) {
             };
             return view;
         },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "ReceivingStats", [](ui::Services& s) { return new late::ReceivingStatsView(s); },
         MainWindow::Placement::Child);
     main.registerWindow(
         "Adddealer", [](ui::Services& s) { return new publishers::AdddealerView(s); },
