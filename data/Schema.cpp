@@ -71,6 +71,11 @@ void createSettingsTable(Database& db) {
 
 void createIntervalTable(Database& db) {
     db.exec(kIntervalTable);
+    // The latest issue received for a title and faculty, for the late list.
+    db.exec(("CREATE INDEX IF NOT EXISTS tranfile_title_faculty_received ON tranfile"
+             " (trim(pointer), trim(department_code), " +
+             sortableDate("receivedate") + ")")
+                .constData());
 }
 
 void createSchema(Database& db) {
@@ -79,6 +84,7 @@ void createSchema(Database& db) {
     for (const char* sql : kIndexes)
         db.exec(sql);
     createDateIndexes(db);
+    createIntervalTable(db);
 }
 
 }  // namespace data

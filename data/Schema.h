@@ -48,7 +48,8 @@ constexpr int code = 0, description = 1;
 void createSchema(Database& db);
 // The table of the desk's own settings (the unit name in the caption).
 void createSettingsTable(Database& db);
-// The expected days between issues of each frequency code.
+// The expected days between issues of each frequency code, and the index
+// that finds the latest issue received for a title and faculty.
 void createIntervalTable(Database& db);
 // The indexes that find issues and subscriptions by date.
 void createDateIndexes(Database& db);
