@@ -10,8 +10,9 @@ TEST_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 else
 BUILD ?= build
 endif
-PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev sqlite3 \
-           libgtest-dev libgmock-dev fonts-thai-tlwg poppler-utils desktop-file-utils
+PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev \
+           libqt6opengl6-dev libsqlite3-dev sqlite3 libgtest-dev libgmock-dev fonts-thai-tlwg \
+           poppler-utils desktop-file-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps build run test package fuzz bench clean

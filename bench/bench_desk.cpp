@@ -27,6 +27,8 @@
 #include "data/NameIndex.h"
 #include "data/SortableDate.h"
 #include "issues/reg_journalView.h"
+#include "late/LateIssues.h"
+#include "late/ReceivingStatsWindow.h"
 #include "publishers/AdddealerView.h"
 #include "renewal/expdateView.h"
 #include "search/SearchJournalView.h"
@@ -521,6 +523,25 @@ int main(int argc, char* argv[]) {
          })});
     results.push_back({QStringLiteral("printing %1 lines to PDF").arg(listed), 2000,
                        medianMs(3, [&] { exp.Cmdprint_Click(); }), -1});
+
+    late::LateIssues lateList(services);
+    lateList.Form_Load();
+    results.push_back({QStringLiteral("late issues list (%1 late)").arg(lateList.listed().size()),
+                       300, medianMs(5, [&] { lateList.Cmdshow_Click(); }), medianMs(5, [&] {
+                           raw.run(
+                               "SELECT vorlen.pointer, (SELECT max(tranfile.rowid) FROM tranfile"
+                               " WHERE trim(tranfile.pointer) = vorlen.pointer) FROM vorlen"
+                               " WHERE vorlen.Receive_Code = '1'");
+                       })});
+    late::ReceivingStatsWindow stats(services);
+    stats.Form_Load();
+    results.push_back(
+        {"receiving statistics of a year by faculty", 300,
+         medianMs(5, [&] { stats.Cmdshow_Click(); }), medianMs(5, [&] {
+             raw.run(
+                 "SELECT department_code, substr(receivedate, 4, 2), count(*) FROM tranfile"
+                 " WHERE substr(receivedate, 7, 4) = '2026' GROUP BY 1, 2");
+         })});
 
     publishers::AdddealerView dealerView(services);
     dealerView.load();

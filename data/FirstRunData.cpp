@@ -19,6 +19,18 @@ void fill(Database& db, const char* insert, const Pairs& rows) {
 
 }  // namespace
 
+void insertFrequencyIntervals(Database& db) {
+    // Daily, weekly, fortnightly, monthly, bimonthly, quarterly, half-yearly,
+    // yearly; a code without a row (irregular) is never late.
+    const int days[][2] = {{1, 2},   {7, 7},   {14, 10},  {30, 20},
+                           {61, 30}, {91, 45}, {182, 60}, {365, 90}};
+    for (int i = 0; i < 8; ++i)
+        db.exec(
+            "INSERT OR IGNORE INTO magtype_interval SELECT ?1, ?2, ?3"
+            " WHERE EXISTS (SELECT 1 FROM magtype WHERE trim(MagType_Code) = ?1)",
+            {QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0')), days[i][0], days[i][1]});
+}
+
 void insertFirstRunRows(Database& db) {
     fill(db, "INSERT INTO maglang VALUES (?, ?)",
          {{"01", "ภาษาไทย"},
@@ -35,6 +47,7 @@ void insertFirstRunRows(Database& db) {
           {"06", "รายสามเดือน"},
           {"07", "รายหกเดือน"},
           {"08", "รายปี"}});
+    insertFrequencyIntervals(db);
     fill(db, "INSERT INTO department VALUES (?, ?)",
          {{"01", "ศูนย์วิทยบริการ"},
           {"02", "คณะครุศาสตร์"},

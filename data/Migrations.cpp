@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include "data/Database.h"
+#include "data/FirstRunData.h"
 #include "data/NameIndex.h"
 #include "data/Schema.h"
 
@@ -30,13 +31,20 @@ void toVersion3(Database& db) {
     createNameIndexes(db);
 }
 
+// 4: each frequency has the days between its issues and the grace before an
+// issue counts as late.
+void toVersion4(Database& db) {
+    createIntervalTable(db);
+    insertFrequencyIntervals(db);
+}
+
 void setMark(Database& db, const char* pragma, int value) {
     db.exec((QByteArray("PRAGMA ") + pragma + " = " + QByteArray::number(value)).constData());
 }
 
 using Step = void (*)(Database&);
 // Step i brings a file from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3};
+const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3, &toVersion4};
 
 }  // namespace
 

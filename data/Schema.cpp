@@ -11,6 +11,10 @@ namespace {
 const char* const kSettingsTable =
     "CREATE TABLE IF NOT EXISTS settings (setting_name TEXT PRIMARY KEY, setting_value TEXT)";
 
+const char* const kIntervalTable =
+    "CREATE TABLE IF NOT EXISTS magtype_interval (MagType_Code TEXT PRIMARY KEY,"
+    " interval_days INTEGER, grace_days INTEGER)";
+
 const char* const kTables[] = {
     "CREATE TABLE vorlen1 (pointer TEXT, vorlen_name TEXT, compare_name TEXT, old_name TEXT,"
     " shot_name TEXT, remark TEXT, First_year_printed TEXT, issn TEXT, language_code TEXT,"
@@ -38,6 +42,7 @@ const char* const kTables[] = {
     "CREATE TABLE bindcolor (BindType_Code TEXT, BindColor_DesTh TEXT)",
     "CREATE TABLE bindtype (BindType_Code TEXT, BindType_Des TEXT)",
     kSettingsTable,
+    kIntervalTable,
 };
 
 const char* const kIndexes[] = {
@@ -65,6 +70,15 @@ void createSettingsTable(Database& db) {
     db.exec(kSettingsTable);
 }
 
+void createIntervalTable(Database& db) {
+    db.exec(kIntervalTable);
+    // The latest issue received for a title and faculty, for the late list.
+    db.exec(("CREATE INDEX IF NOT EXISTS tranfile_title_faculty_received ON tranfile"
+             " (trim(pointer), trim(department_code), " +
+             sortableDate("receivedate") + ")")
+                .constData());
+}
+
 void createSchema(Database& db) {
     for (const char* sql : kTables)
         db.exec(sql);
@@ -72,6 +86,7 @@ void createSchema(Database& db) {
         db.exec(sql);
     createDateIndexes(db);
     createNameIndexes(db);
+    createIntervalTable(db);
 }
 
 }  // namespace data

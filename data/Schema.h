@@ -36,6 +36,9 @@ constexpr int magno = 0, department_code = 1, pointer = 2, receivedate = 3, dail
 namespace jourctrl {  // registration-number counter
 constexpr int nextmagno = 0, count = 1;
 }
+namespace magtype_interval {  // days between issues of a frequency, and the grace
+constexpr int MagType_Code = 0, interval_days = 1, grace_days = 2, count = 3;
+}
 // The nine code tables: a code at position 0 and its Thai description at 1.
 namespace codetable {
 constexpr int code = 0, description = 1;
@@ -45,6 +48,9 @@ constexpr int code = 0, description = 1;
 void createSchema(Database& db);
 // The table of the desk's own settings (the unit name in the caption).
 void createSettingsTable(Database& db);
+// The expected days between issues of each frequency code, and the index
+// that finds the latest issue received for a title and faculty.
+void createIntervalTable(Database& db);
 // The indexes that find issues and subscriptions by date.
 void createDateIndexes(Database& db);
 

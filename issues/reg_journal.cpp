@@ -183,6 +183,21 @@ void reg_journal::show_journal_Click() {
     }
 }
 
+void reg_journal::showTitle(const QString& pointer, const QString& name,
+                            const QString& departmentCode, const QString& departmentName) {
+    // An issue being typed is not thrown away.
+    if (entryOpen())
+        return;
+    Text1.setText(name);
+    show_journal.setRows(2);
+    show_journal.setTextMatrix(1, title::name, name);
+    show_journal.setTextMatrix(1, title::department, departmentName);
+    show_journal.setTextMatrix(1, title::pointer, pointer);
+    show_journal.setTextMatrix(1, title::departmentCode, departmentCode);
+    forgetListedTitle();
+    show_journal.click(1, title::name);
+}
+
 void reg_journal::show_item_Click() {
     copyIssueRow();
     show_item.setHighLight(1);

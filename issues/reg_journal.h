@@ -25,6 +25,10 @@ class reg_journal : public ui::Form {
     ~reg_journal() override;
 
     bool Form_Load();
+    // Lists just this subscription of a title, chosen, as a click on its row
+    // would: another window hands over a title to register issues under.
+    void showTitle(const QString& pointer, const QString& name, const QString& departmentCode,
+                   const QString& departmentName);
 
     ui::Frame Frame1{"Frame1", QStringLiteral("ป้อนรายชื่อวารสาร")};
     ui::TextBox Text1{"Text1"};

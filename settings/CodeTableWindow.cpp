@@ -23,6 +23,11 @@ CodeTableWindow::CodeTableWindow(ui::Services& services, QString caption,
     dcbtable.setVisible(kinds_.size() > 1);
     for (ui::Control* c : std::initializer_list<ui::Control*>{&Frame1, &Text3, &Cmdunit})
         c->setVisible(withUnitName);
+    const bool frequencies =
+        std::find(kinds_.begin(), kinds_.end(), CodeKind::magtype) != kinds_.end();
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&Label4, &Text4, &Label5, &Text5, &Cmdinterval})
+        c->setVisible(frequencies);
 
     showcode.setColWidth(0, 1500);
     showcode.setColWidth(1, 5700);
@@ -31,6 +36,8 @@ CodeTableWindow::CodeTableWindow(ui::Services& services, QString caption,
     Text1.setMaxLength(10);
     Text2.setMaxLength(100);
     Text3.setMaxLength(150);
+    Text4.setMaxLength(4);
+    Text5.setMaxLength(4);
 
     dcbtable.onClick = [this] { dcbtable_Click(); };
     showcode.onClick = [this] { showcode_Click(); };
@@ -39,6 +46,7 @@ CodeTableWindow::CodeTableWindow(ui::Services& services, QString caption,
     Cmddel.onClick = [this] { Cmddel_Click(); };
     Cmdexit.onClick = [this] { Cmdexit_Click(); };
     Cmdunit.onClick = [this] { Cmdunit_Click(); };
+    Cmdinterval.onClick = [this] { Cmdinterval_Click(); };
 }
 
 bool CodeTableWindow::Form_Load() {
@@ -60,7 +68,17 @@ void CodeTableWindow::showTable() {
     showcode.setRow(rows.empty() ? 0 : 1);
     Text1.setText({});
     Text2.setText({});
+    Text4.setText({});
+    Text5.setText({});
     setFocus(Text1);
+}
+
+void CodeTableWindow::showInterval(const QString& code) {
+    if (kind() != CodeKind::magtype)
+        return;
+    const std::optional<Interval> interval = FrequencyIntervals(*db_).of(code);
+    Text4.setText(interval ? QString::number(interval->days) : QString());
+    Text5.setText(interval ? QString::number(interval->grace) : QString());
 }
 
 void CodeTableWindow::dcbtable_Click() {
@@ -73,6 +91,7 @@ void CodeTableWindow::showcode_Click() {
         return;
     Text1.setText(showcode.textMatrix(row, 0));
     Text2.setText(showcode.textMatrix(row, 1));
+    guarded([this] { showInterval(Text1.text()); });
     setFocus(Text2);
 }
 
@@ -127,6 +146,38 @@ void CodeTableWindow::Cmdunit_Click() {
         // The main window's caption shows the new name at once.
         if (onUnitName)
             onUnitName(name);
+    });
+}
+
+void CodeTableWindow::Cmdinterval_Click() {
+    const QString code = Text1.text().trimmed();
+    if (code.isEmpty()) {
+        refuse({CodeTableRecords::Outcome::EmptyCode}, code);
+        return;
+    }
+    // Both empty: the frequency has no regular interval and is never late.
+    std::optional<Interval> interval;
+    if (!Text4.text().trimmed().isEmpty() || !Text5.text().trimmed().isEmpty()) {
+        bool daysOk = false, graceOk = false;
+        interval =
+            Interval{Text4.text().trimmed().toInt(&daysOk), Text5.text().trimmed().toInt(&graceOk)};
+        if (!daysOk || !graceOk || interval->days < 1 || interval->grace < 0) {
+            messages().show(
+                QStringLiteral("กรุณาพิมพ์จำนวนวันที่ออกทุก (ตั้งแต่ 1) และวันผ่อนผัน (ตั้งแต่ 0) เป็นตัวเลข"),
+                kCaption, ui::msg::kStop);
+            setFocus(daysOk && interval->days >= 1 ? Text5 : Text4);
+            return;
+        }
+    }
+    guarded([this, &code, &interval] {
+        const std::vector<ui::PickRow> rows = CodeTableRecords(*db_, kind()).rows();
+        if (std::none_of(rows.begin(), rows.end(),
+                         [&code](const ui::PickRow& r) { return r.code.trimmed() == code; })) {
+            refuse({CodeTableRecords::Outcome::Missing}, code);
+            return;
+        }
+        FrequencyIntervals(*db_).set(code, interval);
+        showInterval(code);
     });
 }
 

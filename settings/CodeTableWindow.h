@@ -7,6 +7,7 @@
 
 #include "data/Database.h"
 #include "settings/CodeTableRecords.h"
+#include "settings/FrequencyIntervals.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Grid.h"
@@ -35,6 +36,11 @@ class CodeTableWindow : public ui::Form {
     ui::CommandButton Cmdsave{"Cmdsave", QStringLiteral("แก้ไขคำอธิบาย")};
     ui::CommandButton Cmddel{"Cmddel", QStringLiteral("ลบ")};
     ui::CommandButton Cmdexit{"Cmdexit", QStringLiteral("ปิด")};
+    ui::Label Label4{"Label4", QStringLiteral("ออกทุก (วัน)")};
+    ui::TextBox Text4{"Text4"};
+    ui::Label Label5{"Label5", QStringLiteral("ผ่อนผัน (วัน)")};
+    ui::TextBox Text5{"Text5"};
+    ui::CommandButton Cmdinterval{"Cmdinterval", QStringLiteral("บันทึกรอบการออก")};
     ui::Frame Frame1{"Frame1", QStringLiteral("ชื่อหน่วยงานบนแถบชื่อโปรแกรม")};
     ui::TextBox Text3{"Text3"};
     ui::CommandButton Cmdunit{"Cmdunit", QStringLiteral("บันทึกชื่อหน่วยงาน")};
@@ -50,6 +56,7 @@ class CodeTableWindow : public ui::Form {
     void Cmddel_Click();
     void Cmdexit_Click();
     void Cmdunit_Click();
+    void Cmdinterval_Click();
 
     CodeKind kind() const { return kinds_.at(std::max(0, dcbtable.chosenRow())); }
     // The unit name was saved; the main window shows it at once.
@@ -57,6 +64,7 @@ class CodeTableWindow : public ui::Form {
 
   private:
     void showTable();
+    void showInterval(const QString& code);
     bool refuse(const CodeTableRecords::Result& result, const QString& code);
 
     ui::Services& services_;

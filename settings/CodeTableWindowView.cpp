@@ -20,7 +20,7 @@ CodeTableWindowView::CodeTableWindowView(std::unique_ptr<CodeTableWindow> logic,
     setWindowTitle(f.caption());
     // Without a table list the rest moves up into its place.
     const int up = f.dcbtable.visible() ? 0 : 480;
-    const bool unit = f.Frame1.visible();
+    const bool unit = f.Frame1.visible() || f.Text4.visible();
     setFixedSize(ui::qt::twipsSize(CodeTableWindow::kClientWidth,
                                    (unit ? CodeTableWindow::kClientHeight : 5520) - up));
 
@@ -37,6 +37,13 @@ CodeTableWindowView::CodeTableWindowView(std::unique_ptr<CodeTableWindow> logic,
     binder_.bind(f.Cmdsave, place<QPushButton>(this, 2600, 4860 - up, 2100, 480));
     binder_.bind(f.Cmddel, place<QPushButton>(this, 4800, 4860 - up, 1200, 480));
     binder_.bind(f.Cmdexit, place<QPushButton>(this, 6960, 4860 - up, 1200, 480));
+
+    // The frequencies' interval sits where the unit name would be.
+    binder_.bind(f.Label4, place<QLabel>(this, 240, 5460 - up, 1300, 360));
+    binder_.bind(f.Text4, place<QLineEdit>(this, 1600, 5460 - up, 800, 360));
+    binder_.bind(f.Label5, place<QLabel>(this, 2600, 5460 - up, 1300, 360));
+    binder_.bind(f.Text5, place<QLineEdit>(this, 3960, 5460 - up, 800, 360));
+    binder_.bind(f.Cmdinterval, place<QPushButton>(this, 5400, 5400 - up, 2760, 480));
 
     auto* frame = place<QGroupBox>(this, 240, 5460 - up, 7920, 960);
     binder_.bind(f.Frame1, frame);

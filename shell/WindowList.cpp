@@ -2,6 +2,8 @@
 
 #include "catalogue/NewJournalView.h"
 #include "issues/reg_journalView.h"
+#include "late/LateIssuesView.h"
+#include "late/ReceivingStatsView.h"
 #include "publishers/AdddealerView.h"
 #include "publishers/PublisherMaintenanceView.h"
 #include "renewal/expdateView.h"
@@ -62,6 +64,23 @@ void registerWindows(MainWindow& main) {
         MainWindow::Placement::Child);
     main.registerWindow(
         "SearchJournal", [](ui::Services& s) { return new search::SearchJournalView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "LateIssues",
+        [&main](ui::Services& s) {
+            auto* view = new late::LateIssuesView(s);
+            // A late title goes to the registration window, chosen there.
+            view->logic().onRegister = [&main](const late::LateTitle& t) {
+                main.open(QStringLiteral("reg_journal"));
+                if (auto* reg = qobject_cast<issues::reg_journalView*>(
+                        main.instance(QStringLiteral("reg_journal"))))
+                    reg->logic().showTitle(t.pointer, t.name, t.departmentCode, t.departmentName);
+            };
+            return view;
+        },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "ReceivingStats", [](ui::Services& s) { return new late::ReceivingStatsView(s); },
         MainWindow::Placement::Child);
     main.registerWindow(
         "Adddealer", [](ui::Services& s) { return new publishers::AdddealerView(s); },

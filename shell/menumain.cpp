@@ -39,8 +39,8 @@ const std::vector<MenuItem>& menumain::menu() {
              off("jjj", "ลบรายการวารสาร")}),
         top("reportjounal", "รายงาน",
             {on("jjjj", "ต่ออุายวารสาร"), off("aaaa", "พิมพ์บัตรดัชนีวารสาร"),
-             off("bbbb", "พิมพ์รายการสิ่งพิมพืรายวันคงค้าง"), off("cccc", "พิมพ์รายการวารสาร"),
-             off("dddd", "พิมพ์รายชื่อวารสารและสิ่งพิมพ์"), off("eeee", "พิมพ์สถิติการรับวารสาร/สิ่งพิมพ์"),
+             on("bbbb", "พิมพ์รายการสิ่งพิมพืรายวันคงค้าง"), off("cccc", "พิมพ์รายการวารสาร"),
+             off("dddd", "พิมพ์รายชื่อวารสารและสิ่งพิมพ์"), on("eeee", "พิมพ์สถิติการรับวารสาร/สิ่งพิมพ์"),
              off("ffff", "พิมพ์สถิติการจัดทำบัตรดรรรชนีวารสาร")}),
         top("search_journal", "สืบค้นข้อมูล",
             {off("aaaaaa", "สืบค้นวารสารร่วมกับหนังสือ"), on("bbbbb", "สืบค้นวารสาร/สิ่งพิมพ์")}),
@@ -67,6 +67,10 @@ void menumain::choose(const QString& item) {
         jjjj_Click();
     else if (item == u"bbbbb")
         bbbbb_Click();
+    else if (item == u"bbbb")
+        bbbb_Click();
+    else if (item == u"eeee")
+        eeee_Click();
     else if (item == u"menuexit")
         menuexit_Click();
 }

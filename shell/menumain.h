@@ -32,6 +32,8 @@ class menumain {
     void ccc_Click() { opener_.open(QStringLiteral("reg_journal")); }
     void jjjj_Click() { opener_.open(QStringLiteral("expdate")); }
     void bbbbb_Click() { opener_.open(QStringLiteral("SearchJournal")); }
+    void bbbb_Click() { opener_.open(QStringLiteral("LateIssues")); }
+    void eeee_Click() { opener_.open(QStringLiteral("ReceivingStats")); }
     void menuexit_Click() { opener_.quit(); }
     // Settings: the tables without an item of their own and the unit name.
     void tr_Click() { opener_.open(QStringLiteral("defaults")); }

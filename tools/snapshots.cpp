@@ -15,6 +15,9 @@
 #include "catalogue/NewJournalView.h"
 #include "data/DatabaseFile.h"
 #include "issues/reg_journalView.h"
+#include "late/ClaimPrint.h"
+#include "late/LateIssuesView.h"
+#include "late/ReceivingStatsView.h"
 #include "publishers/AdddealerView.h"
 #include "publishers/PublisherMaintenanceView.h"
 #include "renewal/expdateView.h"
@@ -24,6 +27,7 @@
 #include "shell/WindowList.h"
 #include "ui/Fakes.h"
 #include "ui/qt/Fonts.h"
+#include "ui/qt/QtPrinting.h"
 
 namespace {
 
@@ -83,6 +87,13 @@ void settingsWindows(ui::Services& services) {
     currencies.show();
     currencies.logic().showcode.click(2, 0);
     save(currencies, "settings-codetable");
+
+    settings::CodeTableWindowView frequencies(std::make_unique<settings::CodeTableWindow>(
+        services, QStringLiteral("กำหนดค่า กำหนดออก"), std::vector<CodeKind>{CodeKind::magtype}));
+    frequencies.load();
+    frequencies.show();
+    frequencies.logic().showcode.click(4, 0);
+    save(frequencies, "settings-frequencies");
 
     settings::CodeTableWindowView defaults(std::make_unique<settings::CodeTableWindow>(
         services, QStringLiteral("ค่าเริ่มต้น"),
@@ -144,6 +155,39 @@ void searchWindow(ui::Services& services) {
     save(view, "search-results");
 }
 
+// The late list, and the claim to the agent of its first row as a PDF.
+void lateWindow(ui::Services& services) {
+    late::LateIssuesView view(services);
+    view.load();
+    view.show();
+    late::LateIssues& w = view.logic();
+    w.showlate.click(1, 0);
+    save(view, "late-issues");
+    if (w.listed().empty())
+        return;
+    const QString agent = w.listed().front().agentCode;
+    std::vector<late::LateTitle> titles;
+    for (const late::LateTitle& t : w.listed())
+        if (t.agentCode == agent)
+            titles.push_back(t);
+    data::Database db(services.databasePath);
+    const auto surface = ui::qt::QtPrinting().openPdf(out + QStringLiteral("/claim.pdf"));
+    late::ClaimPrint(*surface).print(late::LateRecords(db).agentAddress(agent), titles,
+                                     services.clock.today());
+}
+
+// Issues received per month of the sample's busiest recent year, by kind.
+void statsWindow(ui::Services& services) {
+    late::ReceivingStatsView view(services);
+    view.load();
+    view.show();
+    view.logic().Option2.click();
+    view.logic().Text1.setText(QStringLiteral("2025"));
+    view.logic().Cmdshow.click();
+    save(view, "receiving-stats");
+    view.savePng(out + QStringLiteral("/receiving-stats-chart.png"));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -181,5 +225,7 @@ int main(int argc, char* argv[]) {
     issueWindow(services);
     expiryWindow(services);
     searchWindow(services);
+    lateWindow(services);
+    statsWindow(services);
     return 0;
 }

@@ -56,7 +56,7 @@ TEST(FirstRun, CreatesEveryTableWithItsStartingRows) {
     EXPECT_EQ(db.first("SELECT count(*) FROM sqlite_master WHERE type = 'table'"
                        " AND name NOT GLOB '*_names*'")
                   ->text(0),
-              "17");
+              "18");
     EXPECT_EQ(
         db.first("SELECT count(*) FROM sqlite_master WHERE sql LIKE 'CREATE VIRTUAL%'")->text(0),
         "2")
@@ -182,6 +182,21 @@ TEST(SchemaVersion, ANewFileIsMarkedAndAnySqliteToolCanCheckAndChangeIt) {
     EXPECT_EQ(sqliteTool(temp.path(), "DELETE FROM tranfile WHERE magno = '9'"), "");
     EXPECT_EQ(sqliteTool(temp.path(), "UPDATE vorlen SET end_period = '31/12/2027'"), "");
     EXPECT_EQ(temp.db().first("SELECT end_period FROM vorlen")->text(0), "31/12/2027");
+}
+
+TEST(SchemaVersion, AFileWithoutIntervalsGetsTheUsualOnesForItsOwnFrequencies) {
+    testing_support::TempDatabase temp;
+    temp.db().exec("DROP TABLE magtype_interval");
+    temp.db().exec("DELETE FROM magtype WHERE MagType_Code = '08'");
+    temp.db().exec("PRAGMA user_version = 2");
+    temp.reopen();
+    EXPECT_TRUE(prepareDatabase(temp.path()));
+    EXPECT_EQ(fileVersion(temp.db()).userVersion, kSchemaVersion);
+    QStringList rows;
+    for (const data::Row& row : temp.db().query("SELECT * FROM magtype_interval ORDER BY 1"))
+        rows << row.text(0) + ":" + row.text(1) + "/" + row.text(2);
+    EXPECT_EQ(rows, QStringList({"01:1/2", "02:7/7", "03:14/10", "04:30/20", "05:61/30", "06:91/45",
+                                 "07:182/60"}));
 }
 
 TEST(SchemaVersion, AnOlderFileIsBackedUpThenMigrated) {

@@ -200,3 +200,50 @@ TEST_F(Window, AnEditedTitleKeepsItsCodesWhenADescriptionChanged) {
     EXPECT_EQ(title.dcbcurren.boundText(), "02");
     EXPECT_EQ(title.dcbcurren.text(), QStringLiteral("ดอลลาร์"));
 }
+
+TEST_F(Window, TheFrequenciesKeepTheDaysBetweenIssuesAndTheGrace) {
+    CodeTableWindow w(services, QStringLiteral("กำหนดค่า กำหนดออก"), {CodeKind::magtype});
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_TRUE(w.Text4.visible());
+    w.showcode.click(4, 0);
+    EXPECT_EQ(w.Text1.text(), "04");
+    EXPECT_EQ(w.Text4.text(), "30");
+    EXPECT_EQ(w.Text5.text(), "20");
+
+    w.Text4.setText("31");
+    w.Text5.setText("15");
+    w.Cmdinterval.click();
+    auto stored = [&](const char* code) {
+        const auto row = temp.db().first(
+            "SELECT interval_days || '/' || grace_days FROM magtype_interval WHERE MagType_Code = "
+            "?",
+            {code});
+        return row ? row->text(0) : QStringLiteral("none");
+    };
+    EXPECT_EQ(stored("04"), "31/15");
+
+    // Both empty: no regular interval, the titles are never late.
+    w.showcode.click(1, 0);
+    w.Text4.setText("");
+    w.Text5.setText("");
+    w.Cmdinterval.click();
+    EXPECT_EQ(stored("01"), "none");
+    EXPECT_TRUE(box.shown().empty());
+
+    for (const auto& [days, grace] : {std::pair{"0", "5"}, {"x", "5"}, {"7", "-1"}, {"7", ""}}) {
+        w.showcode.click(2, 0);
+        w.Text4.setText(days);
+        w.Text5.setText(grace);
+        w.Cmdinterval.click();
+        EXPECT_EQ(box.last().style, ui::msg::kStop) << days << " " << grace;
+        EXPECT_EQ(stored("02"), "7/7");
+    }
+    w.Text1.setText("99");
+    w.Text4.setText("7");
+    w.Text5.setText("7");
+    w.Cmdinterval.click();
+    EXPECT_EQ(stored("99"), "none");
+
+    CodeTableWindow other(services, QStringLiteral("กำหนดค่า สกุลเงิน"), {CodeKind::currmony});
+    EXPECT_FALSE(other.Text4.visible());
+}

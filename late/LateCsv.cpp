@@ -1,0 +1,43 @@
+#include "late/LateCsv.h"
+
+#include <QStringList>
+
+#include "data/DateText.h"
+
+namespace late {
+
+namespace {
+
+QString field(QString text) {
+    // A leading sign would make a spreadsheet run the text as a formula.
+    if (!text.isEmpty() && QStringLiteral("=+-@").contains(text.front()))
+        text.prepend(QLatin1Char('\''));
+    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
+        text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+        return QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+               QLatin1Char('"');
+    return text;
+}
+
+QByteArray line(const QStringList& fields) {
+    QStringList quoted;
+    for (const QString& f : fields)
+        quoted << field(f);
+    return quoted.join(QLatin1Char(',')).toUtf8() + "\r\n";
+}
+
+}  // namespace
+
+QByteArray lateCsv(const std::vector<LateTitle>& titles) {
+    QByteArray csv = "\xEF\xBB\xBF";
+    csv += line({QStringLiteral("รหัส"), QStringLiteral("ชื่อวารสาร/สิ่งพิมพ์"),
+                 QStringLiteral("คณะ/หน่วยงาน"), QStringLiteral("ตัวแทน/ร้านค้า"),
+                 QStringLiteral("กำหนดออก"), QStringLiteral("ฉบับล่าสุด"), QStringLiteral("วันที่รับ"),
+                 QStringLiteral("กำหนดได้รับ"), QStringLiteral("ช้า (วัน)")});
+    for (const LateTitle& t : titles)
+        csv += line({t.pointer, t.name, t.departmentName, t.agentName, t.frequency, t.lastIssue,
+                     t.lastReceived, data::writeDate(t.expected), QString::number(t.daysLate)});
+    return csv;
+}
+
+}  // namespace late

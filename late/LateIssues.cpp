@@ -1,0 +1,205 @@
+#include "late/LateIssues.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "data/Database.h"
+#include "data/DateText.h"
+#include "late/ClaimPrint.h"
+#include "late/LateCsv.h"
+#include "ui/Printing.h"
+
+namespace late {
+
+namespace {
+
+const QString kClaimCaption = QStringLiteral("ใบทวงถาม");
+
+}  // namespace
+
+LateIssues::LateIssues(ui::Services& services)
+    : Form(QStringLiteral("รายการวารสาร/สิ่งพิมพ์ที่ยังไม่ได้รับตามกำหนด"), services.messages),
+      services_(services) {
+    ui::OptionButton::group({&Option1, &Option2, &Option3});
+    Option3.setValue(true);
+    const std::pair<Column, const char16_t*> headings[] = {
+        {pointer, u"รหัส"},        {name, u"ชื่อวารสาร/สิ่งพิมพ์"}, {department, u"คณะ/หน่วยงาน"},
+        {agent, u"ตัวแทน/ร้านค้า"},  {frequency, u"กำหนดออก"},  {lastIssue, u"ฉบับล่าสุด"},
+        {lastReceived, u"วันที่รับ"}, {expected, u"กำหนดได้รับ"},  {daysLate, u"ช้า (วัน)"}};
+    const int widths[columns] = {1000, 2600, 1800, 1800, 1000, 1500, 1100, 1100, 800};
+    for (const auto& [column, heading] : headings) {
+        showlate.setTextMatrix(0, column, QString::fromUtf16(heading));
+        showlate.setColWidth(column, widths[column]);
+    }
+    for (ui::CommandButton* b : {&Cmdreg, &Cmdclaim, &Cmdclaimpdf, &Cmdcsv})
+        b->setEnabled(false);
+
+    Cmdshow.onClick = [this] { Cmdshow_Click(); };
+    showlate.onClick = [this] { showlate_Click(); };
+    Cmdreg.onClick = [this] { Cmdreg_Click(); };
+    Cmdclaim.onClick = [this] { Cmdclaim_Click(); };
+    Cmdclaimpdf.onClick = [this] { Cmdclaimpdf_Click(); };
+    Cmdcsv.onClick = [this] { Cmdcsv_Click(); };
+    Cmdexit.onClick = [this] { Cmdexit_Click(); };
+}
+
+LateIssues::~LateIssues() = default;
+
+bool LateIssues::Form_Load() {
+    return guarded([this] {
+        db_ = std::make_unique<data::Database>(services_.databasePath);
+        const LateRecords records(*db_);
+        const ui::PickRow every{QString(), QStringLiteral("ทั้งหมด")};
+        std::vector<ui::PickRow> departments{every}, agents{every};
+        for (ui::PickRow& row : records.departments())
+            departments.push_back(std::move(row));
+        for (ui::PickRow& row : records.agents())
+            agents.push_back(std::move(row));
+        dcbdepart.setRows(std::move(departments));
+        dcbdepart.chooseRow(0);
+        dcbdealer.setRows(std::move(agents));
+        dcbdealer.chooseRow(0);
+        Cmdshow_Click();
+    });
+}
+
+LateFilter LateIssues::filter() const {
+    const auto code = [](const ui::PickList& list) {
+        return list.chosenRow() < 0 ? QString() : list.rows().at(list.chosenRow()).code;
+    };
+    return {Option1.value()   ? Kind::Journals
+            : Option2.value() ? Kind::Newspapers
+                              : Kind::Both,
+            code(dcbdepart), code(dcbdealer)};
+}
+
+void LateIssues::Cmdshow_Click() {
+    std::vector<LateTitle> found;
+    if (!guarded([&] { found = LateRecords(*db_).late(filter(), services_.clock.today()); }))
+        return;
+    listed_ = std::move(found);
+    showlate.setRows(int(listed_.size()) + 1);
+    for (int r = 0; r < int(listed_.size()); ++r) {
+        const LateTitle& t = listed_[r];
+        const QString cells[columns] = {t.pointer,
+                                        t.name,
+                                        t.departmentName,
+                                        t.agentName,
+                                        t.frequency,
+                                        t.lastIssue,
+                                        t.lastReceived,
+                                        data::writeDate(t.expected),
+                                        QString::number(t.daysLate)};
+        for (int c = 0; c < columns; ++c)
+            showlate.setTextMatrix(r + 1, c, cells[c]);
+    }
+    showlate.setRow(listed_.empty() ? 0 : 1);
+    Label3.setCaption(listed_.empty() ? QStringLiteral("ไม่มีรายการคงค้าง")
+                                      : QStringLiteral("คงค้าง %1 รายการ").arg(listed_.size()));
+    for (ui::CommandButton* b : {&Cmdreg, &Cmdclaim, &Cmdclaimpdf, &Cmdcsv})
+        b->setEnabled(!listed_.empty());
+}
+
+const LateTitle* LateIssues::chosen() const {
+    const int r = showlate.row();
+    return r >= 1 && r <= int(listed_.size()) ? &listed_[r - 1] : nullptr;
+}
+
+void LateIssues::showlate_Click() {
+    Cmdreg.setEnabled(chosen() != nullptr);
+}
+
+void LateIssues::Cmdreg_Click() {
+    if (const LateTitle* title = chosen(); title && onRegister)
+        onRegister(*title);
+}
+
+QString LateIssues::claimAgent() const {
+    const int r = dcbdealer.chosenRow();
+    if (r > 0)
+        return dcbdealer.rows().at(r).code;
+    const LateTitle* title = chosen();
+    return title ? title->agentCode : QString();
+}
+
+void LateIssues::printClaim(bool toPdf) {
+    const QString agent = claimAgent().trimmed();
+    std::vector<LateTitle> titles;
+    for (const LateTitle& t : listed_)
+        if (t.agentCode.trimmed() == agent)
+            titles.push_back(t);
+    if (agent.isEmpty() || titles.empty()) {
+        messages().show(QStringLiteral("กรุณาเลือกตัวแทน/ร้านค้า หรือเลือกรายการที่ต้องการทวงถาม"),
+                        kClaimCaption, ui::msg::kStop);
+        return;
+    }
+    ui::Printing* printing = services_.printing;
+    if (!printing) {
+        messages().show(QStringLiteral("ไม่พบเครื่องพิมพ์"), kClaimCaption, ui::msg::kStop);
+        return;
+    }
+    if (!toPdf && !printing->hasDefaultPrinter()) {
+        if (messages().show(QStringLiteral("ไม่พบเครื่องพิมพ์ ต้องการบันทึกใบทวงถามเป็นไฟล์ PDF หรือไม่"),
+                            kClaimCaption, ui::msg::kConfirm) != ui::msg::kOk)
+            return;
+        toPdf = true;
+    }
+    QStringList address;
+    if (!guarded([&] { address = LateRecords(*db_).agentAddress(agent); }))
+        return;
+    try {
+        std::optional<QString> path;
+        if (toPdf) {
+            path = printing->askPdfPath(
+                QStringLiteral("claim-%1-%2.pdf")
+                    .arg(agent, services_.clock.today().toString(Qt::ISODate)));
+            if (!path)
+                return;
+        }
+        std::unique_ptr<ui::PageSurface> surface =
+            path ? printing->openPdf(*path) : printing->openDefaultPrinter();
+        ClaimPrint(*surface).print(address, titles, services_.clock.today());
+        if (path)
+            messages().show(QStringLiteral("บันทึกใบทวงถามเป็นไฟล์ PDF แล้วที่ ") +
+                                QFileInfo(*path).absoluteFilePath(),
+                            kClaimCaption, ui::msg::kInformation);
+    } catch (const ui::PrintError& e) {
+        messages().show(e.thaiMessage(), kClaimCaption, ui::msg::kStop);
+    }
+}
+
+void LateIssues::Cmdclaim_Click() {
+    printClaim(false);
+}
+
+void LateIssues::Cmdclaimpdf_Click() {
+    printClaim(true);
+}
+
+void LateIssues::Cmdcsv_Click() {
+    if (!askCsvPath)
+        return;
+    const std::optional<QString> path = askCsvPath(
+        QStringLiteral("late-issues-%1.csv").arg(services_.clock.today().toString(Qt::ISODate)));
+    if (!path)
+        return;
+    QFile file(*path);
+    const QByteArray csv = lateCsv(listed_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(csv) != csv.size() ||
+        !file.flush()) {
+        messages().show(
+            QStringLiteral("บันทึกไฟล์ ") + *path + QStringLiteral(" ไม่ได้: ") + file.errorString(),
+            QStringLiteral("บันทึก CSV"), ui::msg::kStop);
+        return;
+    }
+    file.close();
+    messages().show(
+        QStringLiteral("บันทึกรายการคงค้างเป็นไฟล์ CSV แล้วที่ ") + QFileInfo(*path).absoluteFilePath(),
+        QStringLiteral("บันทึก CSV"), ui::msg::kInformation);
+}
+
+void LateIssues::Cmdexit_Click() {
+    unload();
+}
+
+}  // namespace late

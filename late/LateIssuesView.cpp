@@ -1,0 +1,58 @@
+#include "late/LateIssuesView.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include "ui/qt/Twips.h"
+
+namespace late {
+
+using ui::qt::place;
+
+LateIssuesView::LateIssuesView(ui::Services& services, QWidget* parent)
+    : FormView(parent), logic_(std::make_unique<LateIssues>(services)), binder_(*logic_) {
+    LateIssues& f = *logic_;
+    setObjectName(QStringLiteral("LateIssues"));
+    setWindowTitle(f.caption());
+    setFixedSize(ui::qt::twipsSize(13500, 7800));
+
+    auto* frame = place<QGroupBox>(this, 240, 60, 4500, 900);
+    binder_.bind(f.Frame1, frame);
+    binder_.bind(f.Option1, place<QRadioButton>(frame, 180, 400, 1200, 330));
+    binder_.bind(f.Option2, place<QRadioButton>(frame, 1440, 400, 1560, 330));
+    binder_.bind(f.Option3, place<QRadioButton>(frame, 3060, 400, 1300, 330));
+    binder_.bind(f.Label1, place<QLabel>(this, 4980, 180, 1500, 330));
+    binder_.bind(f.dcbdepart, place<QComboBox>(this, 6540, 150, 3600, 360));
+    binder_.bind(f.Label2, place<QLabel>(this, 4980, 620, 1500, 330));
+    binder_.bind(f.dcbdealer, place<QComboBox>(this, 6540, 590, 3600, 360));
+    binder_.bind(f.Cmdshow, place<QPushButton>(this, 10440, 360, 1800, 480));
+
+    binder_.bind(f.showlate, place<QTableWidget>(this, 240, 1140, 13020, 5520));
+    binder_.bind(f.Label3, place<QLabel>(this, 240, 6840, 3600, 360));
+    f.askCsvPath = [this](const QString& proposed) -> std::optional<QString> {
+        const QString path =
+            QFileDialog::getSaveFileName(this, QStringLiteral("บันทึกรายการคงค้างเป็น CSV"), proposed,
+                                         QStringLiteral("CSV (*.csv)"));
+        return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+    };
+    binder_.bind(f.Cmdreg, place<QPushButton>(this, 3960, 6780, 2400, 480));
+    binder_.bind(f.Cmdclaim, place<QPushButton>(this, 6480, 6780, 1620, 480));
+    binder_.bind(f.Cmdclaimpdf, place<QPushButton>(this, 8220, 6780, 1860, 480));
+    binder_.bind(f.Cmdcsv, place<QPushButton>(this, 10200, 6780, 1740, 480));
+    binder_.bind(f.Cmdexit, place<QPushButton>(this, 12060, 6780, 1200, 480));
+
+    f.onUnload = [this] { closeWindow(); };
+}
+
+LateIssuesView::~LateIssuesView() = default;
+
+bool LateIssuesView::load() {
+    return logic_->Form_Load();
+}
+
+}  // namespace late

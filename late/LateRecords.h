@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <vector>
+
+#include "ui/PickList.h"
+
+namespace data {
+class Database;
+}
+
+namespace late {
+
+// One subscription whose next issue is overdue.
+struct LateTitle {
+    QString pointer, name, departmentCode, departmentName, agentCode, agentName, frequency;
+    QString lastIssue, lastReceived;  // empty when nothing has arrived yet
+    QDate expected;
+    int daysLate = 0;  // days since the expected date
+};
+
+// Which titles the list takes: journals (keys I, J), newspapers (K, L) or both.
+enum class Kind { Journals, Newspapers, Both };
+
+struct LateFilter {
+    Kind kind = Kind::Both;
+    QString departmentCode;  // empty: every faculty
+    QString agentCode;       // empty: every agent
+};
+
+// Predicts the next issue of every live subscription and lists the late ones.
+// A subscription is live when it is received under status "1" and its period
+// covers today. The next issue is expected the frequency's interval after the
+// latest issue received for that faculty (or after the start of the period
+// when none has come), and is late once the grace has passed as well. A
+// frequency without an interval is never late.
+class LateRecords {
+  public:
+    explicit LateRecords(const data::Database& db) : db_(db) {}
+
+    // Most days late first, then by key.
+    std::vector<LateTitle> late(const LateFilter& filter, QDate today) const;
+    std::vector<ui::PickRow> departments() const;
+    // The agents that some subscription is ordered from.
+    std::vector<ui::PickRow> agents() const;
+    // The agent's name and address lines, for the head of a claim.
+    QStringList agentAddress(const QString& agentCode) const;
+
+  private:
+    const data::Database& db_;
+};
+
+}  // namespace late

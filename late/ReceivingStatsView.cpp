@@ -1,0 +1,149 @@
+#include "late/ReceivingStatsView.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QValueAxis>
+
+#include "ui/qt/Twips.h"
+
+namespace late {
+
+using ui::qt::place;
+
+ReceivingStatsView::ReceivingStatsView(ui::Services& services, QWidget* parent)
+    : FormView(parent), logic_(std::make_unique<ReceivingStatsWindow>(services)), binder_(*logic_) {
+    ReceivingStatsWindow& f = *logic_;
+    setObjectName(QStringLiteral("ReceivingStats"));
+    setWindowTitle(f.caption());
+    setFixedSize(ui::qt::twipsSize(13500, 9600));
+
+    binder_.bind(f.Label1, place<QLabel>(this, 240, 300, 900, 330));
+    binder_.bind(f.Text1, place<QLineEdit>(this, 1200, 280, 900, 360));
+    auto* frame = place<QGroupBox>(this, 2400, 60, 4200, 780);
+    binder_.bind(f.Frame1, frame);
+    binder_.bind(f.Option1, place<QRadioButton>(frame, 180, 360, 2100, 330));
+    binder_.bind(f.Option2, place<QRadioButton>(frame, 2400, 360, 1500, 330));
+    binder_.bind(f.Cmdshow, place<QPushButton>(this, 6840, 240, 1200, 480));
+    table_ = place<QTableWidget>(this, 240, 960, 13020, 2700);
+    binder_.bind(f.showstat, table_);
+    chart_ = place<QChartView>(this, 240, 3780, 13020, 5040);
+    chart_->setRenderHint(QPainter::Antialiasing);
+    binder_.bind(f.Cmdprint, place<QPushButton>(this, 7500, 8940, 1200, 480));
+    binder_.bind(f.Cmdpdf, place<QPushButton>(this, 8820, 8940, 1560, 480));
+    binder_.bind(f.Cmdpng, place<QPushButton>(this, 10500, 8940, 1560, 480));
+    binder_.bind(f.Cmdexit, place<QPushButton>(this, 12180, 8940, 1080, 480));
+
+    f.onShown = [this] { drawChart(); };
+    f.onOutput = [this](ReceivingStatsWindow::Output to) { output(to); };
+    f.onUnload = [this] { closeWindow(); };
+}
+
+ReceivingStatsView::~ReceivingStatsView() = default;
+
+bool ReceivingStatsView::load() {
+    return logic_->Form_Load();
+}
+
+void ReceivingStatsView::drawChart() {
+    auto* chart = new QChart;
+    auto* series = new QBarSeries;
+    int most = 0;
+    for (const MonthCounts& row : logic_->shown()) {
+        auto* set = new QBarSet(row.group);
+        for (int n : row.months) {
+            *set << n;
+            most = std::max(most, n);
+        }
+        series->append(set);
+    }
+    chart->addSeries(series);
+    QStringList months;
+    for (int m = 1; m <= 12; ++m)
+        months << QLocale(QLocale::Thai).monthName(m, QLocale::ShortFormat);
+    auto* x = new QBarCategoryAxis;
+    x->append(months);
+    chart->addAxis(x, Qt::AlignBottom);
+    series->attachAxis(x);
+    auto* y = new QValueAxis;
+    y->setRange(0, std::max(most, 1));
+    y->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(y);
+    chart->setTitle(QStringLiteral("จำนวนฉบับที่ได้รับ ปี ค.ศ. ") + logic_->Text1.text().trimmed());
+    chart->legend()->setAlignment(Qt::AlignRight);
+    QChart* old = chart_->chart();
+    chart_->setChart(chart);
+    delete old;
+}
+
+void ReceivingStatsView::paintReport(QPaintDevice& device) {
+    QPainter p(&device);
+    const QRect page(0, 0, device.width(), device.height());
+    const QSize tableSize = table_->size();
+    const QSize chartSize = chart_->size();
+    const int width = std::max(tableSize.width(), chartSize.width());
+    const int height = tableSize.height() + chartSize.height();
+    const double scale = std::min(double(page.width()) / width, double(page.height()) / height);
+    p.scale(scale, scale);
+    table_->render(&p);
+    p.translate(0, tableSize.height());
+    chart_->render(&p, QRectF(QPointF(0, 0), chartSize));
+}
+
+bool ReceivingStatsView::savePdf(const QString& path) {
+    QPdfWriter pdf(path);
+    pdf.setPageOrientation(QPageLayout::Landscape);
+    pdf.setResolution(150);
+    QPainter test(&pdf);
+    if (!test.isActive())
+        return false;
+    test.end();
+    paintReport(pdf);
+    return true;
+}
+
+bool ReceivingStatsView::savePng(const QString& path) {
+    QImage image(std::max(table_->width(), chart_->width()) * 2,
+                 (table_->height() + chart_->height()) * 2, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    paintReport(image);
+    return image.save(path, "PNG");
+}
+
+void ReceivingStatsView::output(ReceivingStatsWindow::Output to) {
+    using Output = ReceivingStatsWindow::Output;
+    const QString year = logic_->Text1.text().trimmed();
+    if (to == Output::Printer) {
+        QPrinter printer;
+        printer.setPageOrientation(QPageLayout::Landscape);
+        paintReport(printer);
+        return;
+    }
+    const bool pdf = to == Output::Pdf;
+    const QString path = QFileDialog::getSaveFileName(
+        this, logic_->caption(),
+        QStringLiteral("receiving-%1.%2")
+            .arg(year, pdf ? QStringLiteral("pdf") : QStringLiteral("png")),
+        pdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("PNG (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (!(pdf ? savePdf(path) : savePng(path)))
+        logic_->reportUnsaved(path);
+}
+
+}  // namespace late

@@ -1,0 +1,29 @@
+#include "settings/FrequencyIntervals.h"
+
+#include "data/Database.h"
+#include "data/Schema.h"
+
+namespace settings {
+
+std::optional<Interval> FrequencyIntervals::of(const QString& code) const {
+    const auto row =
+        db_.first("SELECT * FROM magtype_interval WHERE MagType_Code = ?", {code.trimmed()});
+    if (!row)
+        return std::nullopt;
+    return Interval{row->value(data::magtype_interval::interval_days).toInt(),
+                    row->value(data::magtype_interval::grace_days).toInt()};
+}
+
+bool FrequencyIntervals::set(const QString& code, const std::optional<Interval>& interval) {
+    if (!interval) {
+        db_.exec("DELETE FROM magtype_interval WHERE MagType_Code = ?", {code.trimmed()});
+        return true;
+    }
+    if (interval->days < 1 || interval->grace < 0)
+        return false;
+    db_.exec("INSERT OR REPLACE INTO magtype_interval VALUES (?, ?, ?)",
+             {code.trimmed(), interval->days, interval->grace});
+    return true;
+}
+
+}  // namespace settings

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "late/ClaimPrint.h"
+#include "late/LateCsv.h"
+#include "late/LateIssues.h"
+#include "tests/late/LateFixture.h"
+#include "tests/renewal/FakePrinting.h"
+#include "ui/Fakes.h"
+
+using Printed = ui::RecordingSurface::Printed;
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+
+late::LateTitle title(int n, const QString& name) {
+    late::LateTitle t;
+    t.pointer = QStringLiteral("J%1").arg(n, 6, 10, QLatin1Char('0'));
+    t.name = name;
+    t.lastIssue = QStringLiteral("ปีที่ 3 ฉบับที่ %1").arg(n);
+    t.lastReceived = QStringLiteral("01/10/2026");
+    t.expected = QDate(2026, 10, 31);
+    t.daysLate = 38;
+    return t;
+}
+
+struct Box {
+    double left, top, right, bottom;
+};
+
+Box boxOf(const Printed& p) {
+    ui::RecordingSurface measure;
+    measure.fontSize = p.fontSize;
+    return {p.x, p.y, p.x + measure.textWidth(p.text), p.y + measure.textHeight(p.text)};
+}
+
+void expectNothingOverprints(const std::vector<Printed>& printed, double width, double height) {
+    for (size_t i = 0; i < printed.size(); ++i) {
+        const Box a = boxOf(printed[i]);
+        EXPECT_GE(a.left, 0);
+        EXPECT_LE(a.right, width) << printed[i].text.toStdString();
+        EXPECT_LE(a.bottom, height) << printed[i].text.toStdString();
+        for (size_t j = i + 1; j < printed.size(); ++j) {
+            const Box b = boxOf(printed[j]);
+            const bool overlap = printed[i].page == printed[j].page && a.left < b.right &&
+                                 b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+            EXPECT_FALSE(overlap) << printed[i].text.toStdString() << " | "
+                                  << printed[j].text.toStdString();
+        }
+    }
+}
+
+}  // namespace
+
+TEST(Claim, TheAgentHeadsOneLinePerTitleOnPagesThatNeverOverprint) {
+    std::vector<late::LateTitle> titles;
+    for (int n = 1; n <= 70; ++n)
+        titles.push_back(
+            title(n, n % 2 ? QStringLiteral("วารสารวิทยาศาสตร์และเทคโนโลยีเพื่อการพัฒนาท้องถิ่นที่ยั่งยืน")
+                           : QStringLiteral("Short")));
+    titles[1].lastIssue.clear();
+    titles[1].lastReceived.clear();
+    for (const auto& [width, height] : {std::pair{11186.0, 16118.0}, {9000.0, 8000.0}}) {
+        ui::RecordingSurface s;
+        s.width = width;
+        s.height = height;
+        late::ClaimPrint(s).print(
+            {QStringLiteral("บริษัท ดวงกมลสมัย จำกัด"), QStringLiteral("123 ถนนพหลโยธิน")}, titles,
+            kToday);
+        ASSERT_TRUE(s.ended);
+        EXPECT_GT(s.page, 1);
+        expectNothingOverprints(s.printed, width, height);
+        QStringList texts;
+        for (const Printed& p : s.printed)
+            texts << p.text;
+        EXPECT_LT(texts.indexOf(QStringLiteral("บริษัท ดวงกมลสมัย จำกัด")),
+                  texts.indexOf(QStringLiteral("1")));
+        EXPECT_TRUE(texts.contains(QStringLiteral("123 ถนนพหลโยธิน")));
+        EXPECT_TRUE(texts.contains(QStringLiteral("70")));
+        EXPECT_TRUE(texts.contains(QStringLiteral("ยังไม่ได้รับ")));
+        EXPECT_TRUE(texts.contains(QStringLiteral("31/10/2026")));
+        // A cut title keeps its marks with their letters and ends in "…".
+        const QString longName = titles[0].name;
+        int cut = 0;
+        for (const QString& t : texts)
+            if (t.endsWith(QStringLiteral("…")) && longName.startsWith(t.chopped(1))) {
+                ++cut;
+                EXPECT_FALSE(longName.at(t.size() - 1).isMark()) << t.toStdString();
+            }
+        EXPECT_EQ(cut, 35);
+    }
+}
+
+TEST(Claim, TheCsvOpensInASpreadsheetWithTheThaiIntact) {
+    late::LateTitle odd = title(2, QStringLiteral("ข่าว, \"พิเศษ\""));
+    odd.lastIssue = QStringLiteral("=1+1");
+    const QByteArray csv = late::lateCsv({title(1, QStringLiteral("สารคดี")), odd});
+    ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("รหัส,ชื่อวารสาร/สิ่งพิมพ์,")));
+    EXPECT_EQ(lines[1], QStringLiteral("J000001,สารคดี,,,,ปีที่ 3 ฉบับที่ 1,01/10/2026,31/10/2026,38"));
+    EXPECT_EQ(lines[2],
+              QStringLiteral("J000002,\"ข่าว, \"\"พิเศษ\"\"\",,,,'=1+1,01/10/2026,31/10/2026,38"));
+    EXPECT_EQ(lines[3], "");
+}
+
+namespace {
+
+struct ClaimWindow : ::testing::Test, late_testing::Desk {
+    ui::FakeMessageBox box;
+    ui::FixedClock clock{kToday};
+    ui::RecordingOpener opener;
+    QString newdealer;
+    renewal_test::FakePrinting printing;
+    ui::Services services{temp.path(), box, clock, opener, newdealer, &printing};
+
+    void seed() {
+        temp.db().exec(
+            "UPDATE dealer SET Publisher_Address1 = 'ถนนพระราม 4' WHERE Publisher_Code = '2'");
+        live("J1", "04", kToday, "1");
+        issue("J1", "01", kToday.addDays(-60));
+        live("J2", "04", kToday, "2");
+        issue("J2", "01", kToday.addDays(-70), QStringLiteral("ฉบับตุลาคม"));
+        live("K1", "01", kToday, "2");
+    }
+    QStringList printedTexts() const {
+        QStringList out;
+        for (const Printed& p : printing.printed)
+            out << p.text;
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST_F(ClaimWindow, TheClaimGoesToOneAgentAndTheListToCsv) {
+    seed();
+    late::LateIssues w(services);
+    ASSERT_TRUE(w.Form_Load());
+    ASSERT_EQ(w.showlate.rows(), 4);
+
+    // The agent of the chosen row, all of that agent's late titles.
+    int row = 1;
+    while (w.listed()[row - 1].pointer != "J2")
+        ++row;
+    w.showlate.click(row, 0);
+    w.Cmdclaim.click();
+    EXPECT_EQ(printing.opened, QStringList({"printer"}));
+    QStringList texts = printedTexts();
+    EXPECT_TRUE(texts.contains(QStringLiteral("บริษัท มติชน จำกัด (มหาชน)")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("ถนนพระราม 4")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("ชื่อ J2")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("ชื่อ K1")));
+    EXPECT_FALSE(texts.contains(QStringLiteral("ชื่อ J1")));
+
+    // The agent filtered on wins over the row; the PDF goes where the user says.
+    w.dcbdealer.userChoose(1);
+    printing.chosenPath = temp.folder() + "/claim.pdf";
+    w.Cmdclaimpdf.click();
+    EXPECT_EQ(printing.opened.last(), temp.folder() + "/claim.pdf");
+    EXPECT_EQ(box.last().style, ui::msg::kInformation);
+    texts = printedTexts();
+    EXPECT_TRUE(texts.contains(QStringLiteral("ชื่อ J1")));
+    EXPECT_FALSE(texts.contains(QStringLiteral("ชื่อ J2")));
+
+    // No printer: the PDF is offered; a refusing printer is reported.
+    printing.hasPrinter = false;
+    box.queue(ui::msg::kCancel);
+    const int opened = printing.opened.size();
+    w.Cmdclaim.click();
+    EXPECT_EQ(printing.opened.size(), opened);
+    printing.hasPrinter = true;
+    printing.refuse = true;
+    w.Cmdclaim.click();
+    EXPECT_EQ(box.last().text, QStringLiteral("เครื่องพิมพ์ไม่รับงานพิมพ์"));
+
+    const QString csvPath = temp.folder() + "/late.csv";
+    w.askCsvPath = [&](const QString&) { return std::optional<QString>(csvPath); };
+    w.Cmdcsv.click();
+    QFile file(csvPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), late::lateCsv(w.listed()));
+    w.askCsvPath = [&](const QString&) {
+        return std::optional<QString>(temp.folder() + "/missing/late.csv");
+    };
+    w.Cmdcsv.click();
+    EXPECT_EQ(box.last().style, ui::msg::kStop);
+}
+
+TEST_F(ClaimWindow, AClaimNeedsAnAgent) {
+    seed();
+    late::LateIssues w(services);
+    ASSERT_TRUE(w.Form_Load());
+    w.showlate.setRow(0);
+    w.Cmdclaim.click();
+    EXPECT_EQ(box.last().style, ui::msg::kStop);
+    EXPECT_TRUE(printing.opened.isEmpty());
+}

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "issues/reg_journalView.h"
+#include "late/LateIssues.h"
+#include "late/LateIssuesView.h"
+#include "shell/MainWindow.h"
+#include "shell/WindowList.h"
+#include "tests/late/LateFixture.h"
+#include "ui/Fakes.h"
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+
+struct Window : ::testing::Test, late_testing::Desk {
+    ui::FakeMessageBox box;
+    ui::FixedClock clock{kToday};
+    ui::RecordingOpener opener;
+    QString newdealer;
+    ui::Services services{temp.path(), box, clock, opener, newdealer};
+
+    void seed(QDate today) {
+        live("J1", "04", today, "1");
+        issue("J1", "01", today.addDays(-60), QStringLiteral("ฉบับเดือนกันยายน"));
+        live("K1", "01", today, "2");
+        issue("K1", "01", today.addDays(-100));
+    }
+};
+
+}  // namespace
+
+TEST_F(Window, ListsTheLateTitlesAndHandsOneToRegistration) {
+    seed(kToday);
+    late::LateIssues w(services);
+    ASSERT_TRUE(w.Form_Load());
+    ASSERT_EQ(w.showlate.rows(), 3);
+    EXPECT_EQ(w.showlate.textMatrix(1, late::LateIssues::pointer), "K1");
+    EXPECT_EQ(w.showlate.textMatrix(2, late::LateIssues::lastIssue),
+              QStringLiteral("ฉบับเดือนกันยายน"));
+    EXPECT_EQ(w.showlate.textMatrix(2, late::LateIssues::expected), "08/11/2026");
+    EXPECT_EQ(w.showlate.textMatrix(2, late::LateIssues::daysLate), "30");
+    EXPECT_EQ(w.showlate.textMatrix(2, late::LateIssues::department),
+              QStringLiteral("ศูนย์วิทยบริการ"));
+
+    w.Option2.click();
+    w.Cmdshow.click();
+    ASSERT_EQ(w.showlate.rows(), 2);
+    EXPECT_EQ(w.showlate.textMatrix(1, late::LateIssues::pointer), "K1");
+    w.Option3.click();
+    w.dcbdealer.userChoose(1);  // the first agent after "every agent"
+    w.Cmdshow.click();
+    ASSERT_EQ(w.showlate.rows(), 2);
+    EXPECT_EQ(w.showlate.textMatrix(1, late::LateIssues::agent), w.dcbdealer.rows()[1].description);
+
+    std::vector<QString> handed;
+    w.onRegister = [&](const late::LateTitle& t) { handed.push_back(t.pointer); };
+    w.showlate.click(1, 0);
+    w.Cmdreg.click();
+    EXPECT_EQ(handed, std::vector<QString>{w.listed().front().pointer});
+
+    w.Option1.click();
+    w.dcbdealer.userChoose(0);
+    w.dcbdepart.userChoose(2);
+    w.Cmdshow.click();
+    EXPECT_EQ(w.showlate.rows(), 1);
+    EXPECT_FALSE(w.Cmdreg.enabled());
+    EXPECT_TRUE(box.shown().empty());
+}
+
+TEST(LateView, ARowOpensTheRegistrationWindowOnThatTitle) {
+    late_testing::Desk desk;
+    const QDate today = QDate::currentDate();
+    desk.live("J1", "04", today);
+    desk.issue("J1", "01", today.addDays(-60), QStringLiteral("ฉบับเก่า"));
+    desk.live("J2", "04", today);
+    desk.issue("J2", "01", today.addDays(-90), QStringLiteral("ฉบับเก่ากว่า"));
+    desk.temp.reopen();
+
+    shell::MainWindow main(desk.temp.path());
+    shell::registerWindows(main);
+    main.show();
+    main.open(QStringLiteral("LateIssues"));
+    QCoreApplication::processEvents();
+    auto* view = qobject_cast<late::LateIssuesView*>(main.instance(QStringLiteral("LateIssues")));
+    ASSERT_NE(view, nullptr);
+    auto* table = view->findChild<QTableWidget*>();
+    ASSERT_EQ(view->logic().showlate.rows(), 3);
+    ASSERT_EQ(table->rowCount(), 2);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualItemRect(table->item(1, 1)).center());
+    QPushButton* reg = nullptr;
+    for (QPushButton* b : view->findChildren<QPushButton*>())
+        if (b->text() == view->logic().Cmdreg.caption())
+            reg = b;
+    ASSERT_NE(reg, nullptr);
+    QTest::mouseClick(reg, Qt::LeftButton);
+
+    auto* regView =
+        qobject_cast<issues::reg_journalView*>(main.instance(QStringLiteral("reg_journal")));
+    ASSERT_NE(regView, nullptr);
+    const issues::reg_journal& r = regView->logic();
+    EXPECT_EQ(r.show_journal.textMatrix(1, 2), "J1");
+    EXPECT_EQ(r.show_item.textMatrix(1, 4), QStringLiteral("ฉบับเก่า"));
+    EXPECT_TRUE(r.Command2.enabled());
+}

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "late/LateRecords.h"
+#include "tests/late/LateFixture.h"
+
+using late::Kind;
+using late::LateFilter;
+using late::LateRecords;
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+
+struct Late : ::testing::Test, late_testing::Desk {
+    QStringList keys(const LateFilter& filter = {}, QDate today = kToday) {
+        QStringList out;
+        for (const late::LateTitle& t : LateRecords(temp.db()).late(filter, today))
+            out << t.pointer;
+        return out;
+    }
+    late::LateTitle only(QDate today = kToday) {
+        const auto list = LateRecords(temp.db()).late({}, today);
+        EXPECT_EQ(list.size(), 1u);
+        return list.empty() ? late::LateTitle{} : list.front();
+    }
+};
+
+}  // namespace
+
+TEST_F(Late, EachFrequencyIsLateOnceItsIntervalAndGraceHavePassed) {
+    const struct {
+        const char* code;
+        int days, grace;
+    } frequencies[] = {{"01", 1, 2},   {"02", 7, 7},   {"03", 14, 10},  {"04", 30, 20},
+                       {"05", 61, 30}, {"06", 91, 45}, {"07", 182, 60}, {"08", 365, 90}};
+    QStringList expected;
+    for (const auto& f : frequencies) {
+        const QString onTime = QStringLiteral("J%1A").arg(f.code);
+        const QString overdue = QStringLiteral("J%1B").arg(f.code);
+        temp.clear("vorlen1");
+        temp.clear("vorlen");
+        temp.clear("tranfile");
+        live(onTime, f.code, kToday);
+        issue(onTime, "01", kToday.addDays(-(f.days + f.grace)));
+        live(overdue, f.code, kToday);
+        issue(overdue, "01", kToday.addDays(-(f.days + f.grace + 1)), QStringLiteral("ฉบับ 7"));
+        const late::LateTitle t = only();
+        EXPECT_EQ(t.pointer, overdue) << f.code;
+        EXPECT_EQ(t.daysLate, f.grace + 1) << f.code;
+        EXPECT_EQ(t.expected, kToday.addDays(-(f.grace + 1))) << f.code;
+        EXPECT_EQ(t.lastIssue, QStringLiteral("ฉบับ 7"));
+        EXPECT_EQ(t.lastReceived, data::writeDate(kToday.addDays(-(f.days + f.grace + 1))));
+    }
+}
+
+TEST_F(Late, WithoutIssuesTheStartOfThePeriodCounts) {
+    title("J1", "x", "04");
+    subscription("J1", "01", kToday.addDays(-51), kToday.addYears(1));
+    title("J2", "x", "04");
+    subscription("J2", "01", kToday.addDays(-50), kToday.addYears(1));
+    const late::LateTitle t = only();
+    EXPECT_EQ(t.pointer, "J1");
+    EXPECT_EQ(t.expected, kToday.addDays(-21));
+    EXPECT_EQ(t.lastReceived, "");
+}
+
+TEST_F(Late, OnlyLiveSubscriptionsOfRegularFrequenciesAreChased) {
+    const QDate old = kToday.addYears(-2);
+    title("J1", "ended", "04");
+    subscription("J1", "01", old, kToday.addDays(-1));
+    title("J2", "not started", "04");
+    subscription("J2", "01", kToday.addDays(1), kToday.addYears(1));
+    title("J3", "given", "04");
+    subscription("J3", "01", old, kToday.addYears(1), "1", "2");
+    temp.db().exec("INSERT INTO magtype VALUES ('09', 'ไม่กำหนด')");
+    live("J4", "09", kToday);
+    issue("J4", "01", old);
+    live("J5", "04", kToday);
+    issue("J5", "01", old);
+    EXPECT_EQ(keys(), QStringList({"J5"}));
+    // An issue of another faculty's copy does not count for this one.
+    issue("J5", "02", kToday);
+    EXPECT_EQ(keys(), QStringList({"J5"}));
+}
+
+TEST_F(Late, DatesRunOverMonthEndsAndLeapDays) {
+    live("J1", "04", QDate(2026, 3, 1));
+    issue("J1", "01", QDate(2026, 1, 31));
+    EXPECT_TRUE(keys({}, QDate(2026, 3, 22)).isEmpty());
+    EXPECT_EQ(only(QDate(2026, 3, 23)).expected, QDate(2026, 3, 2));
+
+    temp.clear("vorlen1");
+    temp.clear("vorlen");
+    temp.clear("tranfile");
+    live("K1", "01", QDate(2028, 3, 1));
+    issue("K1", "01", QDate(2028, 2, 28));
+    EXPECT_TRUE(keys({}, QDate(2028, 3, 2)).isEmpty());
+    const late::LateTitle t = only(QDate(2028, 3, 3));
+    EXPECT_EQ(t.expected, QDate(2028, 2, 29));
+    EXPECT_EQ(t.daysLate, 3);
+}
+
+TEST_F(Late, TheLatestIssueIsTheOneReceivedLast) {
+    live("J1", "02", kToday);
+    issue("J1", "01", QDate(2026, 11, 5), QStringLiteral("ใหม่"));
+    issue("J1", "01", QDate(2026, 10, 28), QStringLiteral("เก่า"));
+    const late::LateTitle t = only();
+    EXPECT_EQ(t.lastIssue, QStringLiteral("ใหม่"));
+    EXPECT_EQ(t.expected, QDate(2026, 11, 12));
+}
+
+TEST_F(Late, MostLateFirstAndFilteredByKindFacultyAndAgent) {
+    live("J1", "04", kToday, "1");
+    issue("J1", "01", kToday.addDays(-60));
+    live("K1", "01", kToday, "2");
+    issue("K1", "01", kToday.addDays(-100));
+    live("I1", "04", kToday, "2");
+    issue("I1", "01", kToday.addDays(-60));
+    title("J2", "x", "04");
+    subscription("J2", "02", kToday.addYears(-1), kToday.addYears(1), "1");
+    issue("J2", "02", kToday.addDays(-55));
+
+    EXPECT_EQ(keys(), QStringList({"K1", "I1", "J1", "J2"}));
+    EXPECT_EQ(keys({Kind::Journals, {}, {}}), QStringList({"I1", "J1", "J2"}));
+    EXPECT_EQ(keys({Kind::Newspapers, {}, {}}), QStringList({"K1"}));
+    EXPECT_EQ(keys({Kind::Both, "02", {}}), QStringList({"J2"}));
+    EXPECT_EQ(keys({Kind::Both, {}, "2"}), QStringList({"K1", "I1"}));
+    EXPECT_EQ(keys({Kind::Journals, "01", "1"}), QStringList({"J1"}));
+    // A value that would break spliced SQL is only a code that matches nothing.
+    EXPECT_TRUE(keys({Kind::Both, "01' OR '1'='1", {}}).isEmpty());
+}

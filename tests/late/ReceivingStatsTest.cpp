@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QImage>
+
+#include "late/ReceivingStats.h"
+#include "late/ReceivingStatsView.h"
+#include "tests/late/LateFixture.h"
+#include "ui/Fakes.h"
+
+namespace {
+
+struct Stats : ::testing::Test, late_testing::Desk {
+    ui::FakeMessageBox box;
+    ui::FixedClock clock{QDate(2026, 12, 8)};
+    ui::RecordingOpener opener;
+    QString newdealer;
+    ui::Services services{temp.path(), box, clock, opener, newdealer};
+
+    // Hand-counted: in 2026 the science faculty (03) received 2 journals in
+    // January and 1 newspaper in February; the centre (01) 1 journal in
+    // December. Issues of 2025, without a readable date or of a faculty code
+    // without its row fall where the comments say.
+    void seed() {
+        issue("J1", "03", QDate(2026, 1, 5));
+        issue("I2", "03", QDate(2026, 1, 31));
+        issue("K1", "03", QDate(2026, 2, 1));
+        issue("J1", "01", QDate(2026, 12, 31));
+        issue("J1", "01", QDate(2025, 12, 31));  // another year
+        temp.db().exec(
+            "INSERT INTO tranfile (pointer, department_code, receivedate)"
+            " VALUES ('J1', '01', 'ไม่ทราบ')");  // unreadable: not counted
+        issue("L9", "99", QDate(2026, 7, 4));   // faculty shown by its code
+    }
+};
+
+QString counts(const late::MonthCounts& row) {
+    QStringList out;
+    for (int n : row.months)
+        out << QString::number(n);
+    return row.group + ":" + out.join(',') + "=" + QString::number(row.total());
+}
+
+}  // namespace
+
+TEST_F(Stats, TotalsByFacultyAndByKindMatchAHandCount) {
+    seed();
+    const late::ReceivingStats stats(temp.db());
+    QStringList faculty;
+    for (const auto& row : stats.byMonth(2026, late::Grouping::Faculty))
+        faculty << counts(row);
+    EXPECT_EQ(faculty,
+              QStringList({QStringLiteral("ศูนย์วิทยบริการ:0,0,0,0,0,0,0,0,0,0,0,1=1"),
+                           QStringLiteral("คณะวิทยาศาสตร์และเทคโนโลยี:2,1,0,0,0,0,0,0,0,0,0,0=3"),
+                           QStringLiteral("99:0,0,0,0,0,0,1,0,0,0,0,0=1")}));
+    QStringList kind;
+    for (const auto& row : stats.byMonth(2026, late::Grouping::Kind))
+        kind << counts(row);
+    EXPECT_EQ(kind, QStringList({QStringLiteral("วารสาร:2,0,0,0,0,0,0,0,0,0,0,1=3"),
+                                 QStringLiteral("หนังสือพิมพ์:0,1,0,0,0,0,1,0,0,0,0,0=2")}));
+    EXPECT_TRUE(stats.byMonth(2024, late::Grouping::Kind).empty());
+}
+
+TEST_F(Stats, TheWindowShowsTheTableTheChartAndSavesBoth) {
+    seed();
+    late::ReceivingStatsView view(services);
+    ASSERT_TRUE(view.load());
+    late::ReceivingStatsWindow& w = view.logic();
+    EXPECT_EQ(w.Text1.text(), "2026");
+    ASSERT_EQ(w.showstat.rows(), 5);  // headings, three faculties, total
+    EXPECT_EQ(w.showstat.textMatrix(4, 0), QStringLiteral("รวม"));
+    EXPECT_EQ(w.showstat.textMatrix(4, 1), "2");
+    EXPECT_EQ(w.showstat.textMatrix(4, 13), "5");
+
+    w.Option2.click();
+    w.Cmdshow.click();
+    ASSERT_EQ(w.showstat.rows(), 4);
+    auto* series = qobject_cast<QBarSeries*>(view.chartView()->chart()->series().value(0));
+    ASSERT_NE(series, nullptr);
+    ASSERT_EQ(series->count(), 2);
+    EXPECT_EQ(series->barSets()[0]->label(), QStringLiteral("วารสาร"));
+    EXPECT_EQ(series->barSets()[0]->at(0), 2);
+    EXPECT_EQ(series->barSets()[1]->at(6), 1);
+
+    view.show();
+    EXPECT_TRUE(view.savePng(temp.folder() + "/stats.png"));
+    EXPECT_FALSE(QImage(temp.folder() + "/stats.png").isNull());
+    EXPECT_TRUE(view.savePdf(temp.folder() + "/stats.pdf"));
+    QFile pdf(temp.folder() + "/stats.pdf");
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+
+    w.Text1.setText("20x6");
+    w.Cmdshow.click();
+    EXPECT_EQ(box.last().style, ui::msg::kStop);
+    EXPECT_EQ(w.focus(), &w.Text1);
+    w.Text1.setText("2024");
+    w.Cmdshow.click();
+    EXPECT_FALSE(w.Cmdpdf.enabled());
+}
