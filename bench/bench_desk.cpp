@@ -361,6 +361,18 @@ int main(int argc, char* argv[]) {
     issueView.show();
     issues::reg_journal& reg = issueView.logic();
     auto* regText1 = issueView.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    // The registration window's title search, as plain SQLite runs it.
+    auto registrationSearch = [&](const QString& word) {
+        raw.run(
+            "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
+            " department.department_thai_des FROM vorlen1 JOIN vorlen"
+            " ON vorlen1.pointer = vorlen.pointer JOIN department"
+            " ON vorlen.department_code = department.department_code"
+            " WHERE vorlen1.rowid IN (SELECT rowid FROM vorlen1_names"
+            " WHERE vorlen1_names MATCH ?2) AND vorlen1.vorlen_name LIKE ?1 ESCAPE '\\'"
+            " ORDER BY vorlen1.rowid, vorlen.rowid",
+            {u'%' + word + u'%', QStringLiteral("vorlen_name : ") + data::trigramQuery(word)});
+    };
     results.push_back(
         {"registration name search, Enter to titles list painted", 20,
          paintedMs(issueView, inputs.words,
@@ -368,17 +380,7 @@ int main(int argc, char* argv[]) {
                        reg.Text1.setText(word);
                        QTest::keyClick(regText1, Qt::Key_Return);
                    }),
-         rawMs(inputs.words, [&](const QString& word) {
-             raw.run(
-                 "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
-                 " department.department_thai_des FROM vorlen1 JOIN vorlen"
-                 " ON vorlen1.pointer = vorlen.pointer JOIN department"
-                 " ON vorlen.department_code = department.department_code"
-                 " WHERE vorlen1.rowid IN (SELECT rowid FROM vorlen1_names"
-                 " WHERE vorlen1_names MATCH ?2) AND vorlen1.vorlen_name LIKE ?1 ESCAPE '\\'"
-                 " ORDER BY vorlen1.rowid, vorlen.rowid",
-                 {u'%' + word + u'%', QStringLiteral("vorlen_name : ") + data::trigramQuery(word)});
-         })});
+         rawMs(inputs.words, [&](const QString& word) { registrationSearch(word); })});
 
     search::SearchJournalView searchView(services);
     searchView.load();
@@ -417,16 +419,7 @@ int main(int argc, char* argv[]) {
                       reg.show_journal.click(1, 0);
                   }),
          medianMs(21, [&] {
-             raw.run(
-                 "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
-                 " department.department_thai_des FROM vorlen1 JOIN vorlen"
-                 " ON vorlen1.pointer = vorlen.pointer JOIN department"
-                 " ON vorlen.department_code = department.department_code"
-                 " WHERE vorlen1.rowid IN (SELECT rowid FROM vorlen1_names"
-                 " WHERE vorlen1_names MATCH ?2) AND vorlen1.vorlen_name LIKE ?1 ESCAPE '\\'"
-                 " ORDER BY vorlen1.rowid, vorlen.rowid",
-                 {u'%' + kBenchTitle + u'%',
-                  QStringLiteral("vorlen_name : ") + data::trigramQuery(kBenchTitle)});
+             registrationSearch(kBenchTitle);
              const QByteArray day = data::sortableDate("daily");
              raw.run(("SELECT magno, department_code, pointer, receivedate, daily, yearno,"
                       " issueno, descriptionitem FROM tranfile WHERE trim(pointer) = ?"

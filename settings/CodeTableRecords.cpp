@@ -3,7 +3,6 @@
 #include <QByteArray>
 
 #include "data/Database.h"
-#include "data/Schema.h"
 
 namespace settings {
 
@@ -76,11 +75,7 @@ QString kindName(CodeKind kind) {
 }
 
 std::vector<ui::PickRow> CodeTableRecords::rows() const {
-    std::vector<ui::PickRow> rows;
-    for (const data::Row& row :
-         db_.query(sql("SELECT * FROM {table} ORDER BY rowid", shape(kind_)).constData()))
-        rows.push_back({row.text(data::codetable::code), row.text(data::codetable::description)});
-    return rows;
+    return catalogue::readCodeTable(db_, kind_);
 }
 
 int CodeTableRecords::titlesUsing(const QString& code) const {

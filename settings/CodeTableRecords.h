@@ -3,6 +3,7 @@
 #include <QString>
 #include <vector>
 
+#include "catalogue/CodeTables.h"
 #include "ui/PickList.h"
 
 namespace data {
@@ -11,18 +12,9 @@ class Database;
 
 namespace settings {
 
-// The nine code tables the desk keeps for its pick lists.
-enum class CodeKind {
-    typemag,
-    magtype,
-    maglang,
-    department,
-    receives,
-    currmony,
-    statustype,
-    bindcolor,
-    bindtype
-};
+// The nine code tables the desk keeps for its pick lists: the same ones the
+// title window reads.
+using CodeKind = catalogue::CodeTable;
 
 // What the clerk calls the table.
 QString kindLabel(CodeKind kind);
