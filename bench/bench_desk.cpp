@@ -519,22 +519,54 @@ int main(int argc, char* argv[]) {
 
     late::LateIssues lateList(services);
     lateList.Form_Load();
-    results.push_back({QStringLiteral("late issues list (%1 late)").arg(lateList.listed().size()),
-                       300, medianMs(5, [&] { lateList.Cmdshow_Click(); }), medianMs(5, [&] {
-                           raw.run(
-                               "SELECT vorlen.pointer, (SELECT max(tranfile.rowid) FROM tranfile"
-                               " WHERE trim(tranfile.pointer) = vorlen.pointer) FROM vorlen"
-                               " WHERE vorlen.Receive_Code = '1'");
-                       })});
+    results.push_back(
+        {QStringLiteral("late issues list (%1 late)").arg(lateList.listed().size()), 300,
+         medianMs(5, [&] { lateList.Cmdshow_Click(); }), medianMs(5, [&] {
+             // The live subscriptions with the latest issue of each, and the
+             // three code tables the names come from.
+             const QByteArray received = data::sortableDate("t.receivedate");
+             raw.run("SELECT department_code, Department_Thai_Des FROM department ORDER BY rowid");
+             raw.run("SELECT MagType_Code, MagType_Thai_Des FROM magtype ORDER BY rowid");
+             raw.run("SELECT Publisher_Code, Publisher_Name FROM dealer ORDER BY rowid");
+             raw.run(("SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
+                      " vorlen.publisher_code, vorlen1.magtype_code, vorlen.begin_period,"
+                      " magtype_interval.interval_days, magtype_interval.grace_days,"
+                      " last.descriptionitem, last.receivedate"
+                      " FROM vorlen JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
+                      " JOIN magtype_interval"
+                      " ON magtype_interval.MagType_Code = trim(vorlen1.magtype_code)"
+                      " LEFT JOIN tranfile last ON last.rowid = (SELECT t.rowid FROM tranfile t"
+                      " WHERE trim(t.pointer) = trim(vorlen1.pointer)"
+                      " AND trim(t.department_code) = trim(vorlen.department_code) ORDER BY " +
+                      received +
+                      " DESC, t.rowid DESC LIMIT 1) WHERE trim(vorlen.Receive_Code) = '1'"
+                      " AND substr(vorlen1.pointer, 1, 1) IN ('I', 'J', 'K', 'L') AND " +
+                      data::sortableDate("vorlen.end_period") + " >= ?")
+                         .constData(),
+                     {QDate::currentDate().toString(Qt::ISODate)});
+         })});
+    // The year of the collection that holds the most issues.
+    const int statsYear = raw.count(
+        "SELECT CAST(substr(trim(receivedate), -4) AS INTEGER) AS y FROM tranfile"
+        " GROUP BY y ORDER BY count(*) DESC LIMIT 1",
+        {});
     late::ReceivingStatsWindow stats(services);
     stats.Form_Load();
-    results.push_back(
-        {"receiving statistics of a year by faculty", 300,
-         medianMs(5, [&] { stats.Cmdshow_Click(); }), medianMs(5, [&] {
-             raw.run(
-                 "SELECT department_code, substr(receivedate, 4, 2), count(*) FROM tranfile"
-                 " WHERE substr(receivedate, 7, 4) = '2026' GROUP BY 1, 2");
-         })});
+    stats.Text1.setText(QString::number(statsYear));
+    results.push_back({QStringLiteral("receiving statistics of %1 by faculty").arg(statsYear), 300,
+                       medianMs(5, [&] { stats.Cmdshow_Click(); }), medianMs(5, [&] {
+                           const QByteArray sql =
+                               "SELECT trim(department_code) AS g, count(*) FROM tranfile"
+                               " WHERE " +
+                               data::sortableDate("receivedate") + " BETWEEN ? AND ? GROUP BY g";
+                           for (int month = 1; month <= 12; ++month) {
+                               const QDate first(statsYear, month, 1);
+                               raw.run(
+                                   sql.constData(),
+                                   {first.toString(Qt::ISODate),
+                                    first.addDays(first.daysInMonth() - 1).toString(Qt::ISODate)});
+                           }
+                       })});
 
     publishers::AdddealerView dealerView(services);
     dealerView.load();

@@ -42,9 +42,15 @@ void setMark(Database& db, const char* pragma, int value) {
     db.exec((QByteArray("PRAGMA ") + pragma + " = " + QByteArray::number(value)).constData());
 }
 
+// 5: the receiving statistics count a month of issues from one index.
+void toVersion5(Database& db) {
+    createReceivedDayIndex(db);
+}
+
 using Step = void (*)(Database&);
 // Step i brings a file from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3, &toVersion4};
+const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3, &toVersion4,
+                                     &toVersion5};
 
 }  // namespace
 

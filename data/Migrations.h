@@ -7,7 +7,7 @@ class Database;
 // Marks a file as a database of this program ("VRLN") and the version of its
 // schema, so a later release can tell an old file from a foreign one.
 constexpr int kApplicationId = 0x56524C4E;
-constexpr int kSchemaVersion = 4;
+constexpr int kSchemaVersion = 5;
 
 struct FileVersion {
     int applicationId = 0;

@@ -79,6 +79,12 @@ void createIntervalTable(Database& db) {
                 .constData());
 }
 
+void createReceivedDayIndex(Database& db) {
+    db.exec(("CREATE INDEX IF NOT EXISTS tranfile_received_day ON tranfile (" +
+             sortableDate("receivedate") + ", department_code, pointer)")
+                .constData());
+}
+
 void createSchema(Database& db) {
     for (const char* sql : kTables)
         db.exec(sql);
@@ -87,6 +93,7 @@ void createSchema(Database& db) {
     createDateIndexes(db);
     createNameIndexes(db);
     createIntervalTable(db);
+    createReceivedDayIndex(db);
 }
 
 }  // namespace data

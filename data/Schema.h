@@ -53,5 +53,8 @@ void createSettingsTable(Database& db);
 void createIntervalTable(Database& db);
 // The indexes that find issues and subscriptions by date.
 void createDateIndexes(Database& db);
+// The index that counts the issues received in a range of days by faculty
+// and by kind.
+void createReceivedDayIndex(Database& db);
 
 }  // namespace data

@@ -1,47 +1,57 @@
 #include "late/LateRecords.h"
 
+#include <QHash>
 #include <QStringList>
 #include <algorithm>
 
 #include "data/Database.h"
+#include "data/DateText.h"
 #include "data/SortableDate.h"
 
 namespace late {
 
 namespace {
 
-// The latest issue is the one received last for that title and faculty; an
-// unreadable received date counts as never received. Each code table is
-// joined on one row of that code at most, as the expiry list does.
+// The live subscriptions are taken first and sorted by title and faculty,
+// so the look-ups of their latest issues walk the issue index in its own
+// order instead of jumping about it. The latest issue is the one received
+// last for that title and faculty: the first entry of the index in date
+// order, where an unreadable date sorts last, so a latest issue whose date
+// does not read means none has come. The names of codes and the start of
+// the period are read apart, which keeps the statement to what the indexes
+// answer.
 QByteArray liveSql() {
     const QByteArray received = data::sortableDate("t.receivedate");
-    const QByteArray begin = data::sortableDate("vorlen.begin_period");
-    const QByteArray end = data::sortableDate("vorlen.end_period");
-    const QByteArray latest =
-        "(SELECT t.rowid FROM tranfile t WHERE trim(t.pointer) = trim(vorlen1.pointer)"
-        " AND trim(t.department_code) = trim(vorlen.department_code) AND " +
-        received + " IS NOT NULL ORDER BY " + received + " DESC, t.rowid DESC LIMIT 1)";
-    return "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
-           " department.Department_Thai_Des, vorlen.publisher_code, dealer.Publisher_Name,"
-           " magtype.MagType_Thai_Des, last.descriptionitem, last.receivedate, " +
-           begin +
-           ", magtype_interval.interval_days, magtype_interval.grace_days"
-           " FROM vorlen JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
+    const QByteArray end = data::sortableDate("end_period");
+    return "WITH live AS MATERIALIZED (SELECT rowid AS id FROM vorlen"
+           " WHERE trim(Receive_Code) = '1' AND substr(pointer, 1, 1) IN (?1, ?2, ?3, ?4)"
+           " AND (?5 = '' OR trim(department_code) = ?5)"
+           " AND (?6 = '' OR trim(publisher_code) = ?6) AND " +
+           end +
+           " >= ?7"
+           // The limit keeps the order, which a subquery may otherwise drop.
+           " ORDER BY trim(pointer), trim(department_code) LIMIT -1)"
+           " SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
+           " vorlen.publisher_code, vorlen1.magtype_code, vorlen.begin_period,"
+           " magtype_interval.interval_days, magtype_interval.grace_days,"
+           " last.descriptionitem, last.receivedate"
+           " FROM live JOIN vorlen ON vorlen.rowid = live.id"
+           " JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
            " JOIN magtype_interval ON magtype_interval.MagType_Code = trim(vorlen1.magtype_code)"
-           " LEFT JOIN magtype ON magtype.rowid = (SELECT rowid FROM magtype"
-           "  WHERE MagType_Code = vorlen1.magtype_code ORDER BY rowid LIMIT 1)"
-           " LEFT JOIN dealer ON dealer.rowid = (SELECT rowid FROM dealer"
-           "  WHERE Publisher_Code = vorlen.publisher_code ORDER BY rowid LIMIT 1)"
-           " LEFT JOIN department ON department.rowid = (SELECT rowid FROM department"
-           "  WHERE department_code = vorlen.department_code ORDER BY rowid LIMIT 1)"
-           " LEFT JOIN tranfile last ON last.rowid = " +
-           latest +
-           " WHERE trim(vorlen.Receive_Code) = '1'"
-           " AND substr(vorlen1.pointer, 1, 1) IN (?1, ?2, ?3, ?4)"
-           " AND (?5 = '' OR trim(vorlen.department_code) = ?5)"
-           " AND (?6 = '' OR trim(vorlen.publisher_code) = ?6)"
-           " AND " +
-           begin + " <= ?7 AND " + end + " >= ?7";
+           " LEFT JOIN tranfile last ON last.rowid = (SELECT t.rowid FROM tranfile t"
+           " WHERE trim(t.pointer) = trim(vorlen.pointer)"
+           " AND trim(t.department_code) = trim(vorlen.department_code) ORDER BY " +
+           received + " DESC, t.rowid DESC LIMIT 1)";
+}
+
+// The name of each code, from the first row that holds the code, as every
+// list of this program shows it.
+QHash<QString, QString> codeNames(const data::Database& db, const char* sql) {
+    QHash<QString, QString> names;
+    for (const data::Row& row : db.query(sql))
+        if (!names.contains(row.text(0)))
+            names.insert(row.text(0), row.text(1));
+    return names;
 }
 
 std::vector<ui::PickRow> pickRows(const data::Database& db, const char* sql) {
@@ -59,22 +69,43 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
     const QStringList letters = filter.kind == Kind::Journals     ? journals + journals
                                 : filter.kind == Kind::Newspapers ? newspapers + newspapers
                                                                   : journals + newspapers;
+    const auto departments = codeNames(
+        db_, "SELECT department_code, Department_Thai_Des FROM department ORDER BY rowid");
+    const auto frequencies =
+        codeNames(db_, "SELECT MagType_Code, MagType_Thai_Des FROM magtype ORDER BY rowid");
+    const auto agents =
+        codeNames(db_, "SELECT Publisher_Code, Publisher_Name FROM dealer ORDER BY rowid");
     static const QByteArray kLive = liveSql();
     std::vector<LateTitle> list;
     for (const data::Row& row :
          db_.query(kLive.constData(),
                    {letters[0], letters[1], letters[2], letters[3], filter.departmentCode.trimmed(),
                     filter.agentCode.trimmed(), today.toString(Qt::ISODate)})) {
-        const QString received = row.text(8);
-        const QDate from = received.isEmpty()
-                               ? QDate::fromString(row.text(9), Qt::ISODate)
-                               : QDate::fromString(received.trimmed(), QStringLiteral("d/M/yyyy"));
-        const QDate expected = from.addDays(row.value(10).toInt());
-        if (today <= expected.addDays(row.value(11).toInt()))
+        const auto begin = data::readDate(row.text(5));
+        if (!begin || *begin > today)
             continue;
-        list.push_back({row.text(0), row.text(1), row.text(2), row.text(3), row.text(4),
-                        row.text(5), row.text(6), row.text(7), received, expected,
-                        int(expected.daysTo(today))});
+        const auto received = data::readDate(row.text(9));
+        const QDate expected = received.value_or(*begin).addDays(row.value(6).toInt());
+        if (today <= expected.addDays(row.value(7).toInt()))
+            continue;
+        LateTitle t{row.text(0),
+                    row.text(1),
+                    row.text(2),
+                    {},
+                    row.text(3),
+                    {},
+                    frequencies.value(row.text(4)),
+                    {},
+                    {},
+                    expected,
+                    int(expected.daysTo(today))};
+        t.departmentName = departments.value(t.departmentCode);
+        t.agentName = agents.value(t.agentCode);
+        if (received) {
+            t.lastIssue = row.text(8);
+            t.lastReceived = row.text(9);
+        }
+        list.push_back(std::move(t));
     }
     std::stable_sort(list.begin(), list.end(), [](const LateTitle& a, const LateTitle& b) {
         return a.daysLate != b.daysLate ? a.daysLate > b.daysLate : a.pointer < b.pointer;

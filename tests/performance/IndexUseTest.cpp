@@ -6,6 +6,8 @@
 #include "catalogue/TitleSearch.h"
 #include "issues/IssueRegister.h"
 #include "issues/TitleFinder.h"
+#include "late/LateRecords.h"
+#include "late/ReceivingStats.h"
 #include "renewal/ExpiryRecords.h"
 #include "search/SearchRecords.h"
 #include "tests/support/TempDatabase.h"
@@ -119,4 +121,18 @@ TEST(IndexUse, DuplicateNameIssnKeyAndPublisherLookupsUseIndexes) {
     ASSERT_GE(plans.size(), 6);
     for (const QString& plan : plans)
         expectNoFullScan(plan, {"vorlen1", "vorlen", "dealer", "tranfile"});
+}
+
+TEST(IndexUse, LateListAndReceivingStatisticsReadIssuesThroughIndexes) {
+    testing_support::TempDatabase temp;
+    StatementLog log(temp.db());
+    late::LateRecords(temp.db()).late({}, QDate(2026, 12, 8));
+    late::ReceivingStats(temp.db()).byMonth(2026, late::Grouping::Faculty);
+    late::ReceivingStats(temp.db()).byMonth(2026, late::Grouping::Kind);
+    const QStringList plans = log.plans();
+    ASSERT_GE(plans.size(), 4);
+    for (const QString& plan : plans)
+        expectNoFullScan(plan, {"vorlen", "tranfile"});
+    EXPECT_EQ(plans.filter(QStringLiteral("INDEX tranfile_title_faculty_received")).size(), 1);
+    EXPECT_EQ(plans.filter(QStringLiteral("INDEX tranfile_received_day")).size(), 24);
 }
