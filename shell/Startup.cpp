@@ -2,7 +2,9 @@
 
 #include "data/DatabaseFile.h"
 #include "data/DbError.h"
+#include "data/ServerLocation.h"
 #include "shell/DailyBackup.h"
+#include "shell/DatabaseSetting.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowList.h"
 
@@ -41,15 +43,16 @@ std::unique_ptr<MainWindow> startProgram(const QString& path, const QDate& today
     try {
         writable = data::prepareDatabase(path);
     } catch (const data::DbError& e) {
-        refusal = QStringLiteral("เปิดฐานข้อมูลไม่ได้\n%1\n\n%2").arg(path, e.thaiMessage());
+        refusal =
+            QStringLiteral("เปิดฐานข้อมูลไม่ได้\n%1\n\n%2").arg(shownLocation(path), e.thaiMessage());
     }
     const QString caption = QStringLiteral("ข้อผิดพลาดของฐานข้อมูล");
     if (!refusal.isEmpty())
         messages.show(refusal, caption, ui::msg::kStop);
     else if (!writable)
-        messages.show(
-            QStringLiteral("ฐานข้อมูลเปิดได้เพื่ออ่านอย่างเดียว ดูข้อมูลได้ แต่บันทึกข้อมูลไม่ได้\n%1").arg(path),
-            caption, ui::msg::kInformation);
+        messages.show(QStringLiteral("ฐานข้อมูลเปิดได้เพื่ออ่านอย่างเดียว ดูข้อมูลได้ แต่บันทึกข้อมูลไม่ได้\n%1")
+                          .arg(shownLocation(path)),
+                      caption, ui::msg::kInformation);
 
     auto window = std::make_unique<MainWindow>(path);
     registerWindows(*window);
@@ -58,7 +61,8 @@ std::unique_ptr<MainWindow> startProgram(const QString& path, const QDate& today
     if (!refusal.isEmpty())
         window->refuseWindows(refusal, caption);
     window->show();
-    if (writable) {
+    // A server keeps its own backups.
+    if (writable && !data::isServerLocation(path)) {
         auto* backup = new DailyBackup(path, today, window.get());
         QObject::connect(backup, &DailyBackup::finished, backup,
                          [&messages](const data::BackupResult& result, const QString& error) {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace shell {
+
+// Where the program keeps the collection: a PostgreSQL server named in
+// libpq's postgresql:// form, or else the SQLite file of this user.
+struct DatabaseSetting {
+    QString location;
+    QString error;  // in Thai; set when the setting cannot be used
+};
+
+// The PERIODICALS_DATABASE environment variable when set, else the `url` key
+// of the [database] section of the configuration file, else `sqliteFile`. A
+// configuration file never holds a password: libpq's password file or
+// service file keeps it.
+DatabaseSetting readDatabaseSetting(const QString& configFile, const QString& environmentValue,
+                                    const QString& sqliteFile);
+
+// The program's configuration file under the user's config folder.
+QString configFilePath();
+
+// The location as it may be shown: a password in it is left out.
+QString shownLocation(const QString& location);
+
+}  // namespace shell
