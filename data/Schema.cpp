@@ -85,6 +85,15 @@ void createReceivedDayIndex(Database& db) {
                 .constData());
 }
 
+QStringList tableNames() {
+    QStringList names;
+    for (const char* sql : kTables) {
+        const QString text = QString::fromLatin1(sql).mid(int(qstrlen("CREATE TABLE ")));
+        names << text.left(text.indexOf(u' '));
+    }
+    return names;
+}
+
 void createSchema(Database& db) {
     for (const char* sql : kTables)
         db.exec(sql);

@@ -3,6 +3,8 @@
 // The column order of every table. Rows are read and written by position, so
 // these numbers and the CREATE TABLE texts in Schema.cpp are the file format.
 
+#include <QStringList>
+
 namespace data {
 
 class Database;
@@ -44,6 +46,8 @@ namespace codetable {
 constexpr int code = 0, description = 1;
 }
 
+// The name of every table, in the order they are made.
+QStringList tableNames();
 // Creates every table (and the indexes the lookups use) in an empty database.
 void createSchema(Database& db);
 // The table of the desk's own settings (the unit name in the caption).
