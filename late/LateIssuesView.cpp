@@ -1,13 +1,13 @@
 #include "late/LateIssuesView.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include "ui/qt/SaveFileDialog.h"
 #include "ui/qt/Twips.h"
 
 namespace late {
@@ -34,11 +34,9 @@ LateIssuesView::LateIssuesView(ui::Services& services, QWidget* parent)
 
     binder_.bind(f.showlate, place<QTableWidget>(this, 240, 1140, 13020, 5520));
     binder_.bind(f.Label3, place<QLabel>(this, 240, 6840, 3600, 360));
-    f.askCsvPath = [this](const QString& proposed) -> std::optional<QString> {
-        const QString path =
-            QFileDialog::getSaveFileName(this, QStringLiteral("บันทึกรายการคงค้างเป็น CSV"), proposed,
-                                         QStringLiteral("CSV (*.csv)"));
-        return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+    f.askCsvPath = [this](const QString& proposed) {
+        return ui::qt::askSaveFile(this, QStringLiteral("บันทึกรายการคงค้างเป็น CSV"), proposed,
+                                   QStringLiteral("ไฟล์ CSV"), QStringLiteral("csv"));
     };
     binder_.bind(f.Cmdreg, place<QPushButton>(this, 3960, 6780, 2400, 480));
     binder_.bind(f.Cmdclaim, place<QPushButton>(this, 6480, 6780, 1620, 480));

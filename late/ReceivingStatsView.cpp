@@ -5,7 +5,6 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -14,11 +13,13 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QValueAxis>
 
+#include "ui/qt/SaveFileDialog.h"
 #include "ui/qt/Twips.h"
 
 namespace late {
@@ -129,21 +130,20 @@ void ReceivingStatsView::output(ReceivingStatsWindow::Output to) {
     using Output = ReceivingStatsWindow::Output;
     const QString year = logic_->Text1.text().trimmed();
     if (to == Output::Printer) {
-        QPrinter printer;
+        QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
         printer.setPageOrientation(QPageLayout::Landscape);
         paintReport(printer);
         return;
     }
     const bool pdf = to == Output::Pdf;
-    const QString path = QFileDialog::getSaveFileName(
-        this, logic_->caption(),
-        QStringLiteral("receiving-%1.%2")
-            .arg(year, pdf ? QStringLiteral("pdf") : QStringLiteral("png")),
-        pdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("PNG (*.png)"));
-    if (path.isEmpty())
+    const QString suffix = pdf ? QStringLiteral("pdf") : QStringLiteral("png");
+    const auto path = ui::qt::askSaveFile(
+        this, logic_->caption(), QStringLiteral("receiving-%1.%2").arg(year, suffix),
+        pdf ? QStringLiteral("ไฟล์ PDF") : QStringLiteral("ไฟล์ภาพ PNG"), suffix);
+    if (!path)
         return;
-    if (!(pdf ? savePdf(path) : savePng(path)))
-        logic_->reportUnsaved(path);
+    if (!(pdf ? savePdf(*path) : savePng(*path)))
+        logic_->reportUnsaved(*path);
 }
 
 }  // namespace late

@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "data/Database.h"
+#include "ui/Printing.h"
 
 namespace late {
 
@@ -30,6 +31,13 @@ ReceivingStatsWindow::ReceivingStatsWindow(ui::Services& services)
         b->setEnabled(false);
 
     Cmdshow.onClick = [this] { Cmdshow_Click(); };
+    // Enter on the year shows that year, as the button does.
+    Text1.onKeyPress = [this](int& keyAscii) {
+        if (keyAscii == ui::key::kEnter) {
+            keyAscii = 0;
+            Cmdshow_Click();
+        }
+    };
     Cmdprint.onClick = [this] { Cmdprint_Click(); };
     Cmdpdf.onClick = [this] { Cmdpdf_Click(); };
     Cmdpng.onClick = [this] { Cmdpng_Click(); };
@@ -82,6 +90,12 @@ void ReceivingStatsWindow::output(Output to) {
     if (shown_.empty()) {
         messages().show(QStringLiteral("ไม่มีวารสารที่ได้รับในปีนี้"), kCaption, ui::msg::kStop);
         return;
+    }
+    if (to == Output::Printer && !(services_.printing && services_.printing->hasDefaultPrinter())) {
+        if (messages().show(QStringLiteral("ไม่พบเครื่องพิมพ์ ต้องการบันทึกสถิติเป็นไฟล์ PDF หรือไม่"), kCaption,
+                            ui::msg::kConfirm) != ui::msg::kOk)
+            return;
+        to = Output::Pdf;
     }
     if (onOutput)
         onOutput(to);

@@ -9,6 +9,7 @@
 #include "late/ReceivingStats.h"
 #include "late/ReceivingStatsView.h"
 #include "tests/late/LateFixture.h"
+#include "tests/renewal/FakePrinting.h"
 #include "ui/Fakes.h"
 
 namespace {
@@ -100,4 +101,35 @@ TEST_F(Stats, TheWindowShowsTheTableTheChartAndSavesBoth) {
     w.Text1.setText("2024");
     w.Cmdshow.click();
     EXPECT_FALSE(w.Cmdpdf.enabled());
+    // Enter on the year shows it without reaching for the button.
+    w.Text1.setText("2026");
+    w.Text1.typeKey(ui::key::kEnter);
+    EXPECT_TRUE(w.Cmdpdf.enabled());
+    EXPECT_EQ(w.Text1.text(), "2026");
+}
+
+TEST_F(Stats, PrintingWithoutAPrinterOffersThePdfInstead) {
+    seed();
+    late::ReceivingStatsWindow w(services);
+    ASSERT_TRUE(w.Form_Load());
+    std::vector<late::ReceivingStatsWindow::Output> outputs;
+    w.onOutput = [&](late::ReceivingStatsWindow::Output to) { outputs.push_back(to); };
+
+    box.queue(ui::msg::kCancel);
+    w.Cmdprint.click();
+    EXPECT_TRUE(outputs.empty());
+    EXPECT_EQ(box.last().style, ui::msg::kConfirm);
+    w.Cmdprint.click();  // OK
+    ASSERT_EQ(outputs.size(), 1u);
+    EXPECT_EQ(outputs[0], late::ReceivingStatsWindow::Output::Pdf);
+
+    renewal_test::FakePrinting printing;
+    ui::Services withPrinter{temp.path(), box, clock, opener, newdealer, &printing};
+    late::ReceivingStatsWindow printed(withPrinter);
+    ASSERT_TRUE(printed.Form_Load());
+    printed.onOutput = [&](late::ReceivingStatsWindow::Output to) { outputs.push_back(to); };
+    const size_t asked = box.shown().size();
+    printed.Cmdprint.click();
+    EXPECT_EQ(outputs.back(), late::ReceivingStatsWindow::Output::Printer);
+    EXPECT_EQ(box.shown().size(), asked);
 }

@@ -1,14 +1,11 @@
 #include "ui/qt/QtPrinting.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
-#include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 
 #include "ui/qt/PainterSurface.h"
+#include "ui/qt/SaveFileDialog.h"
 
 namespace ui::qt {
 
@@ -26,30 +23,8 @@ std::unique_ptr<PageSurface> QtPrinting::openDefaultPrinter() {
 }
 
 std::optional<QString> QtPrinting::askPdfPath(const QString& proposedName) {
-    // Qt's own dialog, so that every caption in it can be Thai.
-    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("บันทึกเป็นไฟล์ PDF"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setLocale(QLocale(QLocale::Thai, QLocale::Thailand));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("บันทึกใน:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ชื่อไฟล์:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ชนิดไฟล์:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("บันทึก"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("ยกเลิก"));
-    dialog.setNameFilter(QStringLiteral("ไฟล์ PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    // Never the folder the program happened to start from.
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    dialog.setDirectory(!documents.isEmpty() && QDir(documents).exists() ? documents
-                                                                         : QDir::homePath());
-    dialog.selectFile(proposedName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    QString path = dialog.selectedFiles().constFirst();
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        path += QStringLiteral(".pdf");
-    return path;
+    return askSaveFile(QApplication::activeWindow(), QStringLiteral("บันทึกเป็นไฟล์ PDF"), proposedName,
+                       QStringLiteral("ไฟล์ PDF"), QStringLiteral("pdf"));
 }
 
 std::unique_ptr<PageSurface> QtPrinting::openPdf(const QString& path) {
