@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -92,18 +93,42 @@ void ReceivingStatsView::drawChart() {
     delete old;
 }
 
+// The table is drawn whole, row by row, however few of its rows the window
+// has room for, and the chart below it; the two are scaled together to the
+// page.
 void ReceivingStatsView::paintReport(QPaintDevice& device) {
+    const ui::Grid& grid = logic_->showstat;
+    const QFontMetrics metrics(font());
+    const int rowHeight = metrics.height() + 8;
+    std::vector<int> widths;
+    int tableWidth = 0;
+    for (int c = 0; c < grid.cols(); ++c) {
+        widths.push_back(table_->columnWidth(c));
+        tableWidth += widths.back();
+    }
+    const int gap = rowHeight;
+    const int width = std::max(tableWidth, chart_->width());
+    const int height = rowHeight * grid.rows() + gap + chart_->height();
     QPainter p(&device);
-    const QRect page(0, 0, device.width(), device.height());
-    const QSize tableSize = table_->size();
-    const QSize chartSize = chart_->size();
-    const int width = std::max(tableSize.width(), chartSize.width());
-    const int height = tableSize.height() + chartSize.height();
-    const double scale = std::min(double(page.width()) / width, double(page.height()) / height);
+    const double scale = std::min(double(device.width()) / width, double(device.height()) / height);
     p.scale(scale, scale);
-    table_->render(&p);
-    p.translate(0, tableSize.height());
-    chart_->render(&p, QRectF(QPointF(0, 0), chartSize));
+    p.setFont(font());
+    for (int r = 0; r < grid.rows(); ++r) {
+        QFont rowFont = font();
+        rowFont.setBold(r == 0 || r == grid.rows() - 1);  // headings and the total
+        p.setFont(rowFont);
+        int x = 0;
+        for (int c = 0; c < grid.cols(); ++c) {
+            const QRect cell(x, r * rowHeight, widths[c], rowHeight);
+            p.drawRect(cell);
+            p.drawText(cell.adjusted(4, 0, -4, 0),
+                       Qt::AlignVCenter | (c == 0 || r == 0 ? Qt::AlignLeft : Qt::AlignRight),
+                       grid.textMatrix(r, c));
+            x += widths[c];
+        }
+    }
+    p.translate(0, rowHeight * grid.rows() + gap);
+    chart_->render(&p, QRectF(QPointF(0, 0), chart_->size()));
 }
 
 bool ReceivingStatsView::savePdf(const QString& path) {

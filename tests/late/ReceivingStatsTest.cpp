@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QImage>
+#include <QProcess>
 
 #include "late/ReceivingStats.h"
 #include "late/ReceivingStatsView.h"
@@ -93,6 +94,23 @@ TEST_F(Stats, TheWindowShowsTheTableTheChartAndSavesBoth) {
     QFile pdf(temp.folder() + "/stats.pdf");
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    pdf.close();
+
+    // More faculties than the window has room for: the page still holds
+    // every row and the total.
+    for (int code = 91; code <= 98; ++code)
+        issue("J1", QString::number(code), QDate(2026, 3, 1));
+    w.Option1.click();
+    w.Cmdshow.click();
+    ASSERT_TRUE(view.savePdf(temp.folder() + "/many.pdf"));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {temp.folder() + "/many.pdf", QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished());
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    for (int code = 91; code <= 98; ++code)
+        EXPECT_TRUE(page.contains(QString::number(code))) << code;
+    EXPECT_TRUE(page.contains(QStringLiteral("รวม")));
+    EXPECT_TRUE(page.contains(QStringLiteral("13")));  // the year's total
 
     w.Text1.setText("20x6");
     w.Cmdshow.click();
