@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "data/DbError.h"
+#include "data/PgConnection.h"
 #include "data/SqliteConnection.h"
 
 namespace data {
@@ -49,7 +50,9 @@ bool isPostgresLocation(const QString& location) {
 }
 
 Database::Database(const QString& location, Open how)
-    : path_(location), connection_(openFile(location, how)) {}
+    : path_(location),
+      connection_(isPostgresLocation(location) ? std::make_unique<PgConnection>(location)
+                                               : openFile(location, how)) {}
 
 Database::~Database() = default;
 

@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/NameIndex.h"
+#include "data/PgSchema.h"
 #include "data/SortableDate.h"
 
 namespace data {
@@ -80,6 +81,10 @@ void createIntervalTable(Database& db) {
 }
 
 void createSchema(Database& db) {
+    if (db.isPostgres()) {
+        createPostgresSchema(db, kTables);
+        return;
+    }
     for (const char* sql : kTables)
         db.exec(sql);
     for (const char* sql : kIndexes)

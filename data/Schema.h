@@ -44,7 +44,8 @@ namespace codetable {
 constexpr int code = 0, description = 1;
 }
 
-// Creates every table (and the indexes the lookups use) in an empty database.
+// Creates every table (and the indexes the lookups use) in an empty database,
+// an SQLite file or a PostgreSQL database.
 void createSchema(Database& db);
 // The table of the desk's own settings (the unit name in the caption).
 void createSettingsTable(Database& db);
