@@ -27,7 +27,7 @@ QByteArray countSql(Grouping grouping) {
                                 : QByteArray("NULL");
     return "SELECT g, " + name + ", m, n FROM (SELECT " + group + " AS g, CAST(substr(" + day +
            ", 6, 2) AS INTEGER) AS m, count(*) AS n FROM tranfile WHERE substr(" + day +
-           ", 1, 4) = ? GROUP BY g, m) ORDER BY g, m";
+           ", 1, 4) = ? GROUP BY g, m) AS counts ORDER BY g, m";
 }
 
 }  // namespace
