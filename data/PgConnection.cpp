@@ -135,8 +135,9 @@ void PgConnection::reconnectIfLost() {
 
 void PgConnection::fail(const PGresult* result) const {
     const QByteArray state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
-    QString message =
-        QString::fromUtf8(result ? PQresultErrorMessage(result) : PQerrorMessage(conn_)).trimmed();
+    // The server's one-line message, as SQLite's; libpq's own when it has none.
+    const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+    QString message = QString::fromUtf8(primary).trimmed();
     if (message.isEmpty())
         message = QString::fromUtf8(PQerrorMessage(conn_)).trimmed();
     if (serverGone(state) || PQstatus(conn_) == CONNECTION_BAD)

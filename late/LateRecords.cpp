@@ -41,7 +41,7 @@ QByteArray liveSql() {
            " AND (?5 = '' OR trim(vorlen.department_code) = ?5)"
            " AND (?6 = '' OR trim(vorlen.publisher_code) = ?6)"
            " AND " +
-           begin + " <= ?7 AND " + end + " >= ?7";
+           begin + " <= ?7 AND " + end + " >= ?7 ORDER BY vorlen.rowid";
 }
 
 std::vector<ui::PickRow> pickRows(const data::Database& db, const char* sql) {

@@ -55,7 +55,8 @@ std::optional<QString> DealerTable::nameOf(const QString& code) const {
 std::vector<QString> DealerTable::codesNamed(const QString& name) const {
     std::vector<QString> codes;
     for (const data::Row& row : db_.query(
-             "SELECT Publisher_Code FROM dealer WHERE trim(Publisher_Name) = ?", {name.trimmed()}))
+             "SELECT Publisher_Code FROM dealer WHERE trim(Publisher_Name) = ? ORDER BY rowid",
+             {name.trimmed()}))
         codes.push_back(row.text(0));
     return codes;
 }
