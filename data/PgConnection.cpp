@@ -19,7 +19,7 @@ constexpr long long kWriterLockKey = 0x56524C4E;
 constexpr Oid kBool = 16, kInt8 = 20, kInt2 = 21, kInt4 = 23, kFloat4 = 700, kFloat8 = 701,
               kNumeric = 1700;
 
-QString lostServerHead() {
+QString connectHead() {
     return QStringLiteral("เชื่อมต่อเซิร์ฟเวอร์ฐานข้อมูลไม่ได้");
 }
 
@@ -87,11 +87,17 @@ void PgConnection::ResultDeleter::operator()(PGresult* result) const {
     PQclear(result);
 }
 
-PgConnection::PgConnection(const QString& uri) : conn_(PQconnectdb(uri.toUtf8().constData())) {
+PgConnection::PgConnection(const QString& uri) {
+    // Text always travels as UTF-8; the server sees which program this is
+    // unless the URI names an application itself.
+    const QByteArray location = uri.toUtf8();
+    const char* const keys[] = {"dbname", "client_encoding", "fallback_application_name", nullptr};
+    const char* const values[] = {location.constData(), "UTF8", "periodicals", nullptr};
+    conn_ = PQconnectdbParams(keys, values, 1);
     if (PQstatus(conn_) != CONNECTION_OK) {
         const QString message = QString::fromUtf8(PQerrorMessage(conn_)).trimmed();
         PQfinish(conn_);
-        throw DbError(SQLITE_CANTOPEN, message, lostServerHead());
+        throw DbError(SQLITE_CANTOPEN, message, connectHead());
     }
     try {
         configure();
@@ -106,19 +112,12 @@ PgConnection::~PgConnection() {
 }
 
 void PgConnection::configure() {
-    if (PQsetClientEncoding(conn_, "UTF8") != 0)
-        throw DbError(SQLITE_CANTOPEN, QString::fromUtf8(PQerrorMessage(conn_)).trimmed(),
-                      lostServerHead());
     // A save waiting on another clerk's gives up after as long as SQLite's
     // busy timeout, with the same message.
     command("SET lock_timeout = '3s'");
-    readOnly_ = query(
-                    "SELECT pg_is_in_recovery() OR current_setting('transaction_read_only') = "
-                    "'on'",
-                    {}, 1)
-                    .front()
-                    .value(0)
-                    .toBool();
+    static const char* const kReadOnly =
+        "SELECT pg_is_in_recovery() OR current_setting('transaction_read_only') = 'on'";
+    readOnly_ = query(kReadOnly, {}, 1).front().value(0).toBool();
 }
 
 // A window keeps its connection all day; after the server restarted or the
@@ -129,7 +128,7 @@ void PgConnection::reconnectIfLost() {
     PQreset(conn_);
     if (PQstatus(conn_) != CONNECTION_OK)
         throw DbError(SQLITE_CANTOPEN, QString::fromUtf8(PQerrorMessage(conn_)).trimmed(),
-                      lostServerHead());
+                      connectHead());
     configure();
 }
 
@@ -141,7 +140,7 @@ void PgConnection::fail(const PGresult* result) const {
     if (message.isEmpty())
         message = QString::fromUtf8(PQerrorMessage(conn_)).trimmed();
     if (serverGone(state) || PQstatus(conn_) == CONNECTION_BAD)
-        throw DbError(SQLITE_CANTOPEN, message, lostServerHead());
+        throw DbError(SQLITE_CANTOPEN, message, connectHead());
     throw DbError(nearestCode(state), message);
 }
 
