@@ -95,7 +95,7 @@ PgConnection::PgConnection(const QString& uri) {
     const char* const values[] = {location.constData(), "UTF8", "periodicals", nullptr};
     conn_ = PQconnectdbParams(keys, values, 1);
     if (PQstatus(conn_) != CONNECTION_OK) {
-        const QString message = QString::fromUtf8(PQerrorMessage(conn_)).trimmed();
+        const QString message = QString::fromUtf8(PQerrorMessage(conn_)).simplified();
         PQfinish(conn_);
         throw DbError(SQLITE_CANTOPEN, message, connectHead());
     }
@@ -127,7 +127,7 @@ void PgConnection::reconnectIfLost() {
         return;
     PQreset(conn_);
     if (PQstatus(conn_) != CONNECTION_OK)
-        throw DbError(SQLITE_CANTOPEN, QString::fromUtf8(PQerrorMessage(conn_)).trimmed(),
+        throw DbError(SQLITE_CANTOPEN, QString::fromUtf8(PQerrorMessage(conn_)).simplified(),
                       connectHead());
     configure();
 }
@@ -136,9 +136,9 @@ void PgConnection::fail(const PGresult* result) const {
     const QByteArray state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     // The server's one-line message, as SQLite's; libpq's own when it has none.
     const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
-    QString message = QString::fromUtf8(primary).trimmed();
+    QString message = QString::fromUtf8(primary).simplified();
     if (message.isEmpty())
-        message = QString::fromUtf8(PQerrorMessage(conn_)).trimmed();
+        message = QString::fromUtf8(PQerrorMessage(conn_)).simplified();
     if (serverGone(state) || PQstatus(conn_) == CONNECTION_BAD)
         throw DbError(SQLITE_CANTOPEN, message, connectHead());
     throw DbError(nearestCode(state), message);
