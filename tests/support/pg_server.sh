@@ -19,6 +19,10 @@ as_owner() {
 
 case $action in
 start)
+    # A server a killed run left behind goes first.
+    if [ -f "$dir/data/postmaster.pid" ]; then
+        as_owner "$bin/pg_ctl" -D "$dir/data" -m immediate -w stop >/dev/null || true
+    fi
     rm -rf "$dir"
     mkdir -p "$dir"
     [ "$(id -u)" != 0 ] || chown postgres: "$dir"
