@@ -91,6 +91,15 @@ void DealerTable::add(const DealerValues& v) {
         {v.code, v.name, v.address1, v.address2, v.contact});
 }
 
+bool DealerTable::addIfFree(const DealerValues& values) {
+    data::Transaction tx(db_);
+    if (codeUsed(values.code))
+        return false;
+    add(values);
+    tx.commit();
+    return true;
+}
+
 std::vector<ui::PickRow> DealerTable::findByNameOrCode(const QString& text) const {
     std::vector<ui::PickRow> found;
     const QByteArray sql =
