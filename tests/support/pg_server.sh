@@ -1,13 +1,15 @@
 #!/bin/sh
 # pg_server.sh start|stop DIR
 # A private PostgreSQL 15 server for the tests: its files, its log and its
-# Unix socket all in DIR, no TCP port. As root it runs as the unprivileged
-# postgres user, since the server refuses to run as root. The maintenance
-# database is then postgresql:///postgres?host=DIR&user=postgres.
+# Unix socket in DIR, no TCP port. The maintenance database is then
+# postgresql:///postgres?host=DIR&user=postgres.
+# As root the server runs as the unprivileged postgres user (it refuses to run
+# as root), in a folder under /tmp that DIR links to, since that user may not
+# reach a build folder under a private home.
 set -eu
 bin=/usr/lib/postgresql/15/bin
 action=$1
-dir=$(realpath -m "$2")
+dir=$2
 
 as_owner() {
     if [ "$(id -u)" = 0 ]; then
@@ -17,27 +19,38 @@ as_owner() {
     fi
 }
 
+stop_server() {
+    real=$(readlink -f "$dir" || true)
+    if [ -n "$real" ] && [ -f "$real/data/postmaster.pid" ]; then
+        as_owner "$bin/pg_ctl" -D "$real/data" -m "$1" -w stop >/dev/null || true
+    fi
+    [ -z "$real" ] || rm -rf "$real"
+    rm -rf "$dir"
+}
+
 case $action in
 start)
     # A server a killed run left behind goes first.
-    if [ -f "$dir/data/postmaster.pid" ]; then
-        as_owner "$bin/pg_ctl" -D "$dir/data" -m immediate -w stop >/dev/null || true
+    stop_server immediate
+    mkdir -p "$(dirname "$dir")"
+    if [ "$(id -u)" = 0 ]; then
+        real=$(mktemp -d /tmp/periodicals-test-server.XXXXXX)
+        chown postgres: "$real"
+        ln -s "$real" "$dir"
+    else
+        mkdir "$dir"
+        real=$dir
     fi
-    rm -rf "$dir"
-    mkdir -p "$dir"
-    [ "$(id -u)" != 0 ] || chown postgres: "$dir"
-    as_owner "$bin/initdb" -D "$dir/data" -U postgres --no-locale -E UTF8 -A trust >"$dir/initdb.log"
+    as_owner "$bin/initdb" -D "$real/data" -U postgres --no-locale -E UTF8 -A trust \
+        >"$real/initdb.log"
     # Durability is not what these tests are about; without syncs the many
     # databases they create come and go quickly.
-    as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -o \
-        "-c listen_addresses='' -k $dir -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=200" \
+    as_owner "$bin/pg_ctl" -D "$real/data" -l "$real/server.log" -w -o \
+        "-c listen_addresses='' -k $real -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=200" \
         start >/dev/null
     ;;
 stop)
-    if [ -f "$dir/data/postmaster.pid" ]; then
-        as_owner "$bin/pg_ctl" -D "$dir/data" -m fast -w stop >/dev/null
-    fi
-    rm -rf "$dir"
+    stop_server fast
     ;;
 *)
     echo "usage: $0 start|stop DIR" >&2
