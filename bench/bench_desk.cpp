@@ -391,13 +391,15 @@ int main(int argc, char* argv[]) {
         finder.Text1.setText(typed);
         QTest::keyClick(searchText1, Qt::Key_Return);
     };
-    const QByteArray textSql = search::SearchRecords::textSql(inputs.words.first());
+    const QByteArray textSql =
+        search::SearchRecords::textSql(data::trigramSearchable(inputs.words.first()));
     const QByteArray issnSql = search::SearchRecords::issnSql();
     results.push_back({"search window, part of a name to result painted", 40,
                        paintedMs(searchView, inputs.words, searchEnter),
                        rawMs(inputs.words, [&](const QString& word) {
                            QStringList params;
-                           for (const QVariant& v : search::SearchRecords::textParams(word))
+                           for (const QVariant& v : search::SearchRecords::textParams(
+                                    word, data::trigramSearchable(word)))
                                params << v.toString();
                            raw.run(textSql.constData(), params);
                        })});

@@ -69,7 +69,7 @@ int TitleRecords::seriesFor(bool journal, const QString& languageCode) {
 
 QString TitleRecords::updatepointer(int series) {
     checkSeries(series);
-    const auto row = db_.first("SELECT rowid, * FROM recsetup LIMIT 1");
+    const auto row = db_.first("SELECT rowid, * FROM recsetup ORDER BY rowid LIMIT 1");
     // Position 0 of the query is the rowid; the table's positions follow.
     const QString key = row ? row->text(series + 1) : QString();
     const QString trimmed = key.trimmed();
@@ -118,22 +118,25 @@ QString TitleRecords::addTitle(int series, const TitleValues& values) {
 void TitleRecords::editTitle(const TitleValues& v) {
     data::Transaction tx(db_);
     const QString key = v.pointer;
-    if (db_.exec("UPDATE vorlen1 SET pointer=?, vorlen_name=?, compare_name=?, old_name=?,"
-                 " shot_name=?, First_year_printed=?, issn=?, language_code=?, magtype_code=?,"
-                 " number_per_volume=?, volume_per_year=?, publisher_code=?"
-                 " WHERE rowid = (SELECT rowid FROM vorlen1 WHERE pointer = ? LIMIT 1)",
-                 withKey(vorlen1Values(v), key)) == 0)
+    if (db_.exec(
+            "UPDATE vorlen1 SET pointer=?, vorlen_name=?, compare_name=?, old_name=?,"
+            " shot_name=?, First_year_printed=?, issn=?, language_code=?, magtype_code=?,"
+            " number_per_volume=?, volume_per_year=?, publisher_code=?"
+            " WHERE rowid = (SELECT rowid FROM vorlen1 WHERE pointer = ? ORDER BY rowid LIMIT 1)",
+            withKey(vorlen1Values(v), key)) == 0)
         throw TitleNotFound(QStringLiteral("vorlen1"));
-    if (db_.exec("UPDATE vorlen SET pointer=?, department_code=?, bind_type_code=?,"
-                 " Receive_Code=?, bind_color_code=?, copy_per_year=?, price_per_year=?,"
-                 " currency_code=?, exchange_rate=?, begin_period=?, end_period=?, order_date=?,"
-                 " publisher_code=?, status_code=?"
-                 " WHERE rowid = (SELECT rowid FROM vorlen WHERE pointer = ? LIMIT 1)",
-                 withKey(vorlenValues(v), key)) == 0)
+    if (db_.exec(
+            "UPDATE vorlen SET pointer=?, department_code=?, bind_type_code=?,"
+            " Receive_Code=?, bind_color_code=?, copy_per_year=?, price_per_year=?,"
+            " currency_code=?, exchange_rate=?, begin_period=?, end_period=?, order_date=?,"
+            " publisher_code=?, status_code=?"
+            " WHERE rowid = (SELECT rowid FROM vorlen WHERE pointer = ? ORDER BY rowid LIMIT 1)",
+            withKey(vorlenValues(v), key)) == 0)
         insertVorlen(v);
-    if (db_.exec("UPDATE typeclass SET pointer=?, type_code=?"
-                 " WHERE rowid = (SELECT rowid FROM typeclass WHERE pointer = ? LIMIT 1)",
-                 withKey(typeclassValues(v), key)) == 0)
+    if (db_.exec(
+            "UPDATE typeclass SET pointer=?, type_code=?"
+            " WHERE rowid = (SELECT rowid FROM typeclass WHERE pointer = ? ORDER BY rowid LIMIT 1)",
+            withKey(typeclassValues(v), key)) == 0)
         insertTypeclass(v);
     tx.commit();
 }
@@ -143,13 +146,15 @@ bool TitleRecords::deleteTitle(const QString& key) {
     int removed = 0;
     removed += db_.exec(
         "DELETE FROM typeclass WHERE rowid ="
-        " (SELECT rowid FROM typeclass WHERE pointer = ? LIMIT 1)",
+        " (SELECT rowid FROM typeclass WHERE pointer = ? ORDER BY rowid LIMIT 1)",
         {key});
     removed += db_.exec(
-        "DELETE FROM vorlen WHERE rowid = (SELECT rowid FROM vorlen WHERE pointer = ? LIMIT 1)",
+        "DELETE FROM vorlen WHERE rowid = (SELECT rowid FROM vorlen WHERE pointer = ? ORDER BY "
+        "rowid LIMIT 1)",
         {key});
     removed += db_.exec(
-        "DELETE FROM vorlen1 WHERE rowid = (SELECT rowid FROM vorlen1 WHERE pointer = ? LIMIT 1)",
+        "DELETE FROM vorlen1 WHERE rowid = (SELECT rowid FROM vorlen1 WHERE pointer = ? ORDER BY "
+        "rowid LIMIT 1)",
         {key});
     tx.commit();
     return removed > 0;

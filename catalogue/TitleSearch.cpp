@@ -9,7 +9,7 @@ namespace catalogue {
 std::vector<ui::PickRow> TitleSearch::byName(const QString& part) const {
     const QVariantList params = {data::containsPattern(part)};
     const std::vector<data::Row> found =
-        data::trigramSearchable(part)
+        data::trigramSearchable(db_, part)
             ? db_.query(
                   "SELECT pointer, vorlen_name FROM vorlen1"
                   " WHERE rowid IN (SELECT rowid FROM vorlen1_names"

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QVariantList>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -11,10 +12,13 @@ struct sqlite3;
 
 namespace data {
 
-// A connection to the periodicals database file. Opening checks that the file
-// is an SQLite database; every failure raises DbError. A file that cannot be
-// written (read-only file or folder) opens for reading, and every write then
-// fails with SQLITE_READONLY.
+class Connection;
+
+// A connection to the periodicals database: the SQLite file at a path, or a
+// PostgreSQL database when the location is a postgresql:// (or postgres://)
+// URI. Opening an SQLite file checks that it is a database; every failure
+// raises DbError. A file that cannot be written (read-only file or folder)
+// opens for reading, and every write then fails with SQLITE_READONLY.
 class Database {
   public:
     enum class Open {
@@ -23,7 +27,7 @@ class Database {
         Copy,  // a file no program writes (a backup): read as it stands
     };
 
-    explicit Database(const QString& path, Open how = Open::Existing);
+    explicit Database(const QString& location, Open how = Open::Existing);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -35,18 +39,22 @@ class Database {
 
     QString path() const { return path_; }
     bool readOnly() const;
-    sqlite3* handle() const { return db_; }
+    bool isPostgres() const;
+    // The SQLite handle, for the file-only work (backups); null on PostgreSQL.
+    sqlite3* handle() const;
 
   private:
-    void open(const QByteArray& name, int flags);
-    void configure();
-    void close();
+    friend class Transaction;
 
     QString path_;
-    sqlite3* db_ = nullptr;
+    std::unique_ptr<Connection> connection_;
 };
 
+// Whether a location names a PostgreSQL database rather than a file.
+bool isPostgresLocation(const QString& location);
+
 // One command's writes: begun at construction, rolled back unless committed.
+// While it is open no other program writes.
 class Transaction {
   public:
     explicit Transaction(Database& db);

@@ -26,8 +26,7 @@ const char* const kRequiredTables[] = {"vorlen1",  "vorlen",     "typeclass",  "
 
 void checkTables(const Database& db) {
     for (const char* table : kRequiredTables) {
-        if (!db.first("SELECT 1 FROM sqlite_master WHERE type = 'table' AND lower(name) = ?",
-                      {QString::fromLatin1(table)}))
+        if (!hasTable(db, table))
             throw DbError(SQLITE_NOTADB,
                           QStringLiteral("the file has no table %1").arg(QLatin1String(table)));
     }
@@ -94,7 +93,19 @@ void backUpBeforeUpgrade(const Database& db, int version) {
 
 }  // namespace
 
+bool hasTable(const Database& db, const char* name) {
+    const char* sql = db.isPostgres() ? "SELECT 1 FROM information_schema.tables"
+                                        " WHERE table_schema = current_schema()"
+                                        " AND lower(table_name) = ?"
+                                      : "SELECT 1 FROM sqlite_master"
+                                        " WHERE type = 'table' AND lower(name) = ?";
+    return db.first(sql, {QString::fromLatin1(name).toLower()}).has_value();
+}
+
 void checkOwnFile(const Database& db) {
+    if (db.isPostgres() && !hasTable(db, "schema_version"))
+        throw DbError(SQLITE_NOTADB, QStringLiteral("the database holds no tables of this program"
+                                                    " (periodicals --init-database makes them)"));
     checkVersion(fileVersion(db));
     checkTables(db);
 }
@@ -113,7 +124,32 @@ QString defaultDatabasePath() {
            QStringLiteral("/Vorlen.db");
 }
 
+void initPostgres(Database& db) {
+    const auto tables = db.first(
+        "SELECT count(*) FROM information_schema.tables WHERE table_schema = current_schema()");
+    if (tables->value(0).toInt() > 0)
+        throw DbError(SQLITE_ERROR,
+                      QStringLiteral("the database already holds tables; nothing was created"));
+    Transaction tx(db);
+    createSchema(db);
+    insertFirstRunRows(db);
+    stampVersion(db);
+    tx.commit();
+}
+
 bool prepareDatabase(const QString& path) {
+    // The server keeps and backs up the data; its schema is made once by
+    // initPostgres and changes with the program only as a whole.
+    if (isPostgresLocation(path)) {
+        const Database db(path);
+        checkOwnFile(db);
+        if (fileVersion(db).userVersion < kSchemaVersion)
+            throw DbError(SQLITE_NOTADB,
+                          QStringLiteral("schema version %1 on the server, this program needs %2")
+                              .arg(fileVersion(db).userVersion)
+                              .arg(kSchemaVersion));
+        return !db.readOnly();
+    }
     if (!QFileInfo::exists(path))
         createDatabase(path);
     Database db(path);

@@ -7,15 +7,25 @@ namespace data {
 // The one database file of the program, per user.
 QString defaultDatabasePath();
 
-// Makes sure the file at `path` is ready: a missing file is created with every
-// table and the first-run rows; an existing file is opened and checked, and a
-// file of an older version of this program is copied into `backups/` and then
-// brought up to date. Returns false when the file can only be read. Raises
-// DbError, leaving the file untouched, when it cannot serve: not a database,
-// another program's or a later version's file, or a table missing.
+// Makes sure the database at `path` is ready: a missing file is created with
+// every table and the first-run rows; an existing file is opened and checked,
+// and a file of an older version of this program is copied into `backups/`
+// and then brought up to date. Returns false when the file can only be read.
+// Raises DbError, leaving the file untouched, when it cannot serve: not a
+// database, another program's or a later version's file, or a table missing.
+// A PostgreSQL database is only opened and checked, never created or changed.
 bool prepareDatabase(const QString& path);
 
 class Database;
+
+// Makes every table, index and the first-run rows in an empty PostgreSQL
+// database, all in one transaction; raises DbError, creating nothing, when
+// the database already holds a table.
+void initPostgres(Database& db);
+
+// Whether the database has a table of this name (in any case).
+bool hasTable(const Database& db, const char* name);
+
 // Raises DbError unless the open file is a database of this program, of this
 // or an older version, with every table.
 void checkOwnFile(const Database& db);

@@ -24,11 +24,14 @@ void insertFrequencyIntervals(Database& db) {
     // yearly; a code without a row (irregular) is never late.
     const int days[][2] = {{1, 2},   {7, 7},   {14, 10},  {30, 20},
                            {61, 30}, {91, 45}, {182, 60}, {365, 90}};
-    for (int i = 0; i < 8; ++i)
-        db.exec(
-            "INSERT OR IGNORE INTO magtype_interval SELECT ?1, ?2, ?3"
-            " WHERE EXISTS (SELECT 1 FROM magtype WHERE trim(MagType_Code) = ?1)",
-            {QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0')), days[i][0], days[i][1]});
+    for (int i = 0; i < 8; ++i) {
+        const QString code = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
+        if (db.first("SELECT 1 FROM magtype WHERE trim(MagType_Code) = ?", {code}))
+            db.exec(
+                "INSERT INTO magtype_interval VALUES (?, ?, ?)"
+                " ON CONFLICT (MagType_Code) DO NOTHING",
+                {code, days[i][0], days[i][1]});
+    }
 }
 
 void insertFirstRunRows(Database& db) {

@@ -5,6 +5,7 @@
 #include "data/Database.h"
 #include "data/FirstRunData.h"
 #include "data/NameIndex.h"
+#include "data/PgSchema.h"
 #include "data/Schema.h"
 
 namespace data {
@@ -55,11 +56,17 @@ const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3, &toV
 }  // namespace
 
 FileVersion fileVersion(const Database& db) {
+    if (db.isPostgres())
+        return postgresVersion(db);
     return {db.first("PRAGMA application_id")->value(0).toInt(),
             db.first("PRAGMA user_version")->value(0).toInt()};
 }
 
 void stampVersion(Database& db) {
+    if (db.isPostgres()) {
+        stampPostgresVersion(db);
+        return;
+    }
     setMark(db, "application_id", kApplicationId);
     setMark(db, "user_version", kSchemaVersion);
 }

@@ -63,6 +63,10 @@ bool trigramSearchable(const QString& text) {
     return text.toUcs4().size() >= 3;
 }
 
+bool trigramSearchable(const Database& db, const QString& text) {
+    return !db.isPostgres() && trigramSearchable(text);
+}
+
 QString trigramQuery(const QString& text) {
     const QList<uint> points = text.toUcs4();
     auto quoted = [&](qsizetype at) {

@@ -22,6 +22,9 @@ void createNameIndexes(Database& db);
 // Whether the trigram index can serve a search for this text: it needs at
 // least three characters.
 bool trigramSearchable(const QString& text);
+// Whether a search for this text takes its rows from the FTS5 index first.
+// On PostgreSQL the plain LIKE query is itself served by pg_trgm's indexes.
+bool trigramSearchable(const Database& db, const QString& text);
 // The FTS5 query (in parentheses, so a column filter may go before it) that
 // finds every row holding the text, and some more: trigrams of the text that
 // lie apart in a row match too. Callers compare the rows found in full.

@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/NameIndex.h"
+#include "data/PgSchema.h"
 #include "data/SortableDate.h"
 
 namespace data {
@@ -95,6 +96,10 @@ QStringList tableNames() {
 }
 
 void createSchema(Database& db) {
+    if (db.isPostgres()) {
+        createPostgresSchema(db, kTables);
+        return;
+    }
     for (const char* sql : kTables)
         db.exec(sql);
     for (const char* sql : kIndexes)

@@ -48,7 +48,8 @@ constexpr int code = 0, description = 1;
 
 // The name of every table, in the order they are made.
 QStringList tableNames();
-// Creates every table (and the indexes the lookups use) in an empty database.
+// Creates every table (and the indexes the lookups use) in an empty database,
+// an SQLite file or a PostgreSQL database.
 void createSchema(Database& db);
 // The table of the desk's own settings (the unit name in the caption).
 void createSettingsTable(Database& db);

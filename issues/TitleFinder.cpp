@@ -7,7 +7,7 @@
 namespace issues {
 
 std::vector<TitleMatch> TitleFinder::find(const QString& text) const {
-    if (data::trigramSearchable(text))
+    if (data::trigramSearchable(db_, text))
         return listed(
             "vorlen1.rowid IN (SELECT rowid FROM vorlen1_names"
             " WHERE vorlen1_names MATCH ?2) AND vorlen1.vorlen_name LIKE ?1 ESCAPE '\\'",

@@ -108,7 +108,9 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
         list.push_back(std::move(t));
     }
     std::stable_sort(list.begin(), list.end(), [](const LateTitle& a, const LateTitle& b) {
-        return a.daysLate != b.daysLate ? a.daysLate > b.daysLate : a.pointer < b.pointer;
+        if (a.daysLate != b.daysLate)
+            return a.daysLate > b.daysLate;
+        return a.pointer != b.pointer ? a.pointer < b.pointer : a.departmentCode < b.departmentCode;
     });
     return list;
 }

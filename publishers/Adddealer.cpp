@@ -40,13 +40,11 @@ void Adddealer::Command1_Click() {
     }
     bool saved = false;
     guarded([this, &saved] {
-        DealerTable dealers(*db_);
-        if (dealers.codeUsed(Text1.text())) {
+        if (!DealerTable(*db_).addIfFree(
+                {Text1.text().trimmed(), Text2.text(), Text3.text(), Text4.text(), Text5.text()})) {
             refuse(QStringLiteral("รหัสสำนักพิมพ์ %1 มีอยู่แล้ว กรุณาใช้รหัสอื่น").arg(Text1.text().trimmed()));
             return;
         }
-        dealers.add(
-            {Text1.text().trimmed(), Text2.text(), Text3.text(), Text4.text(), Text5.text()});
         saved = true;
     });
     if (saved)

@@ -16,8 +16,10 @@ namespace {
 // "5"); the column is named by the caller, never taken from the user.
 QByteArray sameCode(const char* column) {
     const QByteArray c = QByteArray("trim(") + column + ")";
-    return "(" + c + " = ?1 OR (" + c + " <> '' AND " + c + " NOT GLOB '*[^0-9]*' AND ?1 <> ''" +
-           " AND ?1 NOT GLOB '*[^0-9]*' AND ltrim(" + c + ", '0') = ltrim(?1, '0')))";
+    // trim(x, digits) = '': x is digits only.
+    return "(" + c + " = ?1 OR (" + c + " <> '' AND trim(" + c +
+           ", '0123456789') = '' AND ?1 <> ''" + " AND trim(?1, '0123456789') = '' AND ltrim(" + c +
+           ", '0') = ltrim(?1, '0')))";
 }
 
 }  // namespace
@@ -25,7 +27,7 @@ QByteArray sameCode(const char* column) {
 std::vector<ui::PickRow> DealerTable::findByName(const QString& part) const {
     const QString pattern = data::containsPattern(part);
     const std::vector<data::Row> rows =
-        data::trigramSearchable(part)
+        data::trigramSearchable(db_, part)
             ? db_.query(
                   "SELECT Publisher_Code, Publisher_Name FROM dealer"
                   " WHERE rowid IN (SELECT rowid FROM dealer_names WHERE dealer_names MATCH ?)"
@@ -53,7 +55,8 @@ std::optional<QString> DealerTable::nameOf(const QString& code) const {
 std::vector<QString> DealerTable::codesNamed(const QString& name) const {
     std::vector<QString> codes;
     for (const data::Row& row : db_.query(
-             "SELECT Publisher_Code FROM dealer WHERE trim(Publisher_Name) = ?", {name.trimmed()}))
+             "SELECT Publisher_Code FROM dealer WHERE trim(Publisher_Name) = ? ORDER BY rowid",
+             {name.trimmed()}))
         codes.push_back(row.text(0));
     return codes;
 }
@@ -88,6 +91,15 @@ void DealerTable::add(const DealerValues& v) {
         {v.code, v.name, v.address1, v.address2, v.contact});
 }
 
+bool DealerTable::addIfFree(const DealerValues& values) {
+    data::Transaction tx(db_);
+    if (codeUsed(values.code))
+        return false;
+    add(values);
+    tx.commit();
+    return true;
+}
+
 std::vector<ui::PickRow> DealerTable::findByNameOrCode(const QString& text) const {
     std::vector<ui::PickRow> found;
     const QByteArray sql =
@@ -104,7 +116,7 @@ std::vector<ui::PickRow> DealerTable::findByNameOrCode(const QString& text) cons
 int DealerTable::titlesUsing(const QString& code) const {
     const QByteArray sql = "SELECT count(*) FROM (SELECT pointer FROM vorlen1 WHERE " +
                            sameCode("publisher_code") + " UNION SELECT pointer FROM vorlen WHERE " +
-                           sameCode("publisher_code") + ")";
+                           sameCode("publisher_code") + ") AS used";
     return db_.first(sql.constData(), {code.trimmed()})->value(0).toInt();
 }
 

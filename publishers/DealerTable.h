@@ -50,6 +50,9 @@ class DealerTable {
 
     // Adds one row; positions 0, 1, 3, 4 and 8 get the texts unchanged.
     void add(const DealerValues& values);
+    // Adds the row unless its code is used (codeUsed), checked and added in
+    // one transaction, so two desks never both add one code; false when used.
+    bool addIfFree(const DealerValues& values);
 
     // Publishers whose name contains the text or whose code is that number,
     // in code order, as {code, name} rows.

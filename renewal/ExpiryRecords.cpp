@@ -63,7 +63,7 @@ std::vector<ExpiringSubscription> ExpiryRecords::expiring(Kind kind, QDate first
 
 std::vector<ui::PickRow> ExpiryRecords::currencies() const {
     std::vector<ui::PickRow> rows;
-    for (const data::Row& row : db_.query("SELECT * FROM currmony"))
+    for (const data::Row& row : db_.query("SELECT * FROM currmony ORDER BY rowid"))
         rows.push_back({row.text(0), row.text(1)});
     return rows;
 }

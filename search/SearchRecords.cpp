@@ -66,12 +66,12 @@ QByteArray SearchRecords::issnSql() {
     return listSql(QByteArray("SELECT rowid FROM vorlen1 WHERE ") + data::kIssnKey + " = ?");
 }
 
-QByteArray SearchRecords::textSql(const QString& text) {
-    return listSql(textHits(data::trigramSearchable(text)));
+QByteArray SearchRecords::textSql(bool indexed) {
+    return listSql(textHits(indexed));
 }
 
-QVariantList SearchRecords::textParams(const QString& text) {
-    if (data::trigramSearchable(text))
+QVariantList SearchRecords::textParams(const QString& text, bool indexed) {
+    if (indexed)
         return {data::containsPattern(text), data::trigramQuery(text)};
     return {data::containsPattern(text)};
 }
@@ -87,7 +87,8 @@ std::vector<FoundTitle> SearchRecords::byIssn(const QString& issn) const {
 }
 
 std::vector<FoundTitle> SearchRecords::byText(const QString& text) const {
-    return listed(textSql(text), textParams(text));
+    const bool indexed = data::trigramSearchable(db_, text);
+    return listed(textSql(indexed), textParams(text, indexed));
 }
 
 std::vector<FoundTitle> SearchRecords::listed(const QByteArray& sql,

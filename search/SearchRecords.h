@@ -45,8 +45,9 @@ class SearchRecords {
     // byKey and byIssn take the one value, byText the parameters of textParams.
     static QByteArray keySql();
     static QByteArray issnSql();
-    static QByteArray textSql(const QString& text);
-    static QVariantList textParams(const QString& text);
+    // `indexed`: whether the FTS5 index serves the text (trigramSearchable).
+    static QByteArray textSql(bool indexed);
+    static QVariantList textParams(const QString& text, bool indexed);
 
   private:
     std::vector<FoundTitle> listed(const QByteArray& sql, const QVariantList& params) const;

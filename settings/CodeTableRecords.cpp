@@ -87,7 +87,7 @@ int CodeTableRecords::titlesUsing(const QString& code) const {
             QByteArray("SELECT pointer FROM ") + use.table + " WHERE trim(" + use.column + ") = ?1";
     }
     return db_
-        .first(("SELECT count(DISTINCT pointer) FROM (" + pointers + ")").constData(),
+        .first(("SELECT count(DISTINCT pointer) FROM (" + pointers + ") AS used").constData(),
                {code.trimmed()})
         ->value(0)
         .toInt();

@@ -21,8 +21,11 @@ bool FrequencyIntervals::set(const QString& code, const std::optional<Interval>&
     }
     if (interval->days < 1 || interval->grace < 0)
         return false;
-    db_.exec("INSERT OR REPLACE INTO magtype_interval VALUES (?, ?, ?)",
-             {code.trimmed(), interval->days, interval->grace});
+    db_.exec(
+        "INSERT INTO magtype_interval VALUES (?, ?, ?) ON CONFLICT (MagType_Code)"
+        " DO UPDATE SET interval_days = excluded.interval_days,"
+        " grace_days = excluded.grace_days",
+        {code.trimmed(), interval->days, interval->grace});
     return true;
 }
 

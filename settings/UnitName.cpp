@@ -1,12 +1,13 @@
 #include "settings/UnitName.h"
 
 #include "data/Database.h"
+#include "data/DatabaseFile.h"
 
 namespace settings {
 
 QString readUnitName(const data::Database& db) {
     // A read-only file of an older version has no settings yet.
-    if (!db.first("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'settings'"))
+    if (!data::hasTable(db, "settings"))
         return kDefaultUnitName;
     const auto row =
         db.first("SELECT setting_value FROM settings WHERE setting_name = 'unit_name'");

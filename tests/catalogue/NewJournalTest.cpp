@@ -1,4 +1,5 @@
 #include "tests/catalogue/NewJournalFixture.h"
+#include "tests/support/Refusal.h"
 
 using testing_support::NewJournalWindow;
 using ui::kEditableColor;
@@ -292,9 +293,7 @@ TEST(NewJournalSave, FailedWritesLeaveTheWindowAndDatabaseAsTheyWere) {
 
     // A write that the database refuses.
     f.temp.db().exec("UPDATE recsetup SET next_key1 = 'J000010'");
-    f.temp.db().exec(
-        "CREATE TRIGGER refuse BEFORE INSERT ON typeclass BEGIN"
-        " SELECT RAISE(ABORT, 'disk full'); END");
+    testing_support::refuseWrites(f.temp.db(), "BEFORE INSERT", "typeclass", "disk full");
     w.Cmdsave.click();
     EXPECT_EQ(f.messages.last().caption, ui::kDatabaseErrorCaption);
     EXPECT_TRUE(w.addmode);
@@ -304,7 +303,7 @@ TEST(NewJournalSave, FailedWritesLeaveTheWindowAndDatabaseAsTheyWere) {
     EXPECT_EQ(f.count("vorlen1") + f.count("vorlen") + f.count("typeclass"), 0);
     EXPECT_EQ(f.cell("SELECT next_key1 FROM recsetup"), "J000010");
 
-    f.temp.db().exec("DROP TRIGGER refuse");
+    testing_support::allowWrites(f.temp.db(), "typeclass");
     w.Cmdsave.click();
     EXPECT_EQ(f.cell("SELECT pointer FROM typeclass"), "J000010");
 }

@@ -2,6 +2,7 @@
 
 #include "catalogue/TitleRecords.h"
 #include "data/DbError.h"
+#include "tests/support/Refusal.h"
 #include "tests/support/TempDatabase.h"
 
 using catalogue::TitleRecords;
@@ -107,9 +108,7 @@ TEST(TitleRows, StoringRulesForNamesDatesAndTrimming) {
 TEST(TitleRows, AFailingWriteLeavesNoRowAndTheSeriesUntouched) {
     testing_support::TempDatabase temp;
     auto& db = temp.db();
-    db.exec(
-        "CREATE TRIGGER refuse BEFORE INSERT ON typeclass BEGIN"
-        " SELECT RAISE(ABORT, 'disk said no'); END");
+    testing_support::refuseWrites(db, "BEFORE INSERT", "typeclass", "disk said no");
     TitleRecords records(db);
     EXPECT_THROW(records.addTitle(1, sample()), data::DbError);
     EXPECT_EQ(cell(db, "SELECT count(*) FROM vorlen1"), "0");

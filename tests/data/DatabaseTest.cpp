@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <limits>
+
 #include "data/DbError.h"
 #include "tests/support/TempDatabase.h"
 
@@ -71,4 +73,20 @@ TEST(Database, ASecondWriterWaitsThenFailsClearly) {
         EXPECT_EQ(e.code() & 0xff, SQLITE_BUSY);
         EXPECT_TRUE(e.thaiMessage().startsWith(QStringLiteral("ฐานข้อมูลกำลังถูกใช้งาน")));
     }
+}
+
+TEST(Database, AnIntegerCastReadsTheNumberATextStartsWith) {
+    testing_support::TempDatabase temp;
+    const auto cast = [&](const char* text) {
+        return temp.db()
+            .first("SELECT CAST(? AS INTEGER)", {QString::fromLatin1(text)})
+            ->value(0)
+            .toLongLong();
+    };
+    EXPECT_EQ(cast("12"), 12);
+    EXPECT_EQ(cast("  0012abc"), 12);
+    EXPECT_EQ(cast("-5x"), -5);
+    EXPECT_EQ(cast("abc"), 0);
+    EXPECT_EQ(cast(""), 0);
+    EXPECT_EQ(cast("99999999999999999999"), std::numeric_limits<qint64>::max());
 }

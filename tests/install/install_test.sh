@@ -10,6 +10,7 @@ trap 'rm -rf "$scratch"' EXIT
 deb=$(ls "$scratch"/periodicals_*.deb)
 dpkg-deb --field "$deb" Depends | grep -q fonts-thai-tlwg
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6
+dpkg-deb --field "$deb" Depends | grep -q libpq5
 root=$scratch/root
 dpkg -x "$deb" "$root"
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "data/Database.h"
+#include "tests/support/Refusal.h"
 
 namespace issues_test {
 
@@ -35,9 +36,7 @@ inline int issueCount(data::Database& db) {
 
 // Makes every change of the counter fail, as a locked or refusing table would.
 inline void refuseCounterUpdates(data::Database& db) {
-    db.exec(
-        "CREATE TRIGGER refuse_counter BEFORE UPDATE ON jourctrl"
-        " BEGIN SELECT RAISE(ABORT, 'counter refused'); END");
+    testing_support::refuseWrites(db, "BEFORE UPDATE", "jourctrl", "counter refused");
 }
 
 }  // namespace issues_test

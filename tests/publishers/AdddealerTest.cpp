@@ -7,6 +7,7 @@
 #include "publishers/Adddealer.h"
 #include "publishers/AdddealerView.h"
 #include "publishers/DealerTable.h"
+#include "tests/support/Refusal.h"
 #include "tests/support/TempDatabase.h"
 #include "ui/Fakes.h"
 
@@ -109,9 +110,7 @@ TEST_F(Register, CancelWritesNothingAndTheSameCodeComesAgain) {
 TEST_F(Register, AFailingDatabaseIsReportedAndTheWindowStaysUsable) {
     Adddealer w(services);
     w.Form_Load();
-    temp.db().exec(
-        "CREATE TRIGGER refuse BEFORE INSERT ON dealer BEGIN"
-        " SELECT RAISE(ABORT, 'refused'); END");
+    testing_support::refuseWrites(temp.db(), "BEFORE INSERT", "dealer", "refused");
     bool closed = false;
     w.onUnload = [&] { closed = true; };
     w.Command1.click();

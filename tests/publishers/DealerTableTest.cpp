@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QThread>
+#include <optional>
+#include <thread>
+
 #include "publishers/DealerTable.h"
 #include "tests/support/TempDatabase.h"
 
@@ -69,4 +73,28 @@ TEST(DealerRows, AddWritesTheFivePositionsUnchanged) {
     EXPECT_EQ(row->text(4), "ถนน 2");
     EXPECT_TRUE(row->isNull(5));
     EXPECT_EQ(row->text(8), "คุณ'สมศรี");
+}
+
+TEST(DealerRows, TwoDesksNeverAddOneCode) {
+    testing_support::TempDatabase temp;
+    data::Database first(temp.path());
+    data::Database second(temp.path());
+    std::optional<data::Transaction> firstSave(std::in_place, first);
+    DealerTable(first).add({"77", "Harbour Press", "", "", ""});
+    // The second desk asks for the same number while the first save runs.
+    bool secondAdded = true;
+    std::thread other([&] {
+        secondAdded = DealerTable(second).addIfFree({"077", "Bay Press", "", "", ""});
+    });
+    QThread::msleep(300);
+    firstSave->commit();
+    other.join();
+    EXPECT_FALSE(secondAdded);
+    EXPECT_EQ(temp.db()
+                  .first("SELECT count(*) FROM dealer WHERE trim(Publisher_Code) IN"
+                         " ('77', '077')")
+                  ->value(0)
+                  .toInt(),
+              1);
+    EXPECT_TRUE(DealerTable(second).addIfFree({"78", "Bay Press", "", "", ""}));
 }

@@ -4,6 +4,7 @@
 #include "catalogue/TitleSearch.h"
 #include "publishers/DealerTable.h"
 #include "publishers/PublisherMaintenance.h"
+#include "tests/support/Refusal.h"
 #include "tests/support/TempDatabase.h"
 #include "ui/Fakes.h"
 
@@ -126,9 +127,7 @@ TEST_F(Maintenance, APublisherInUseStaysAndTheRefusalCountsTheTitles) {
 }
 
 TEST_F(Maintenance, AFailingChangeWritesNothingAndTheWindowStaysUsable) {
-    temp.db().exec(
-        "CREATE TRIGGER refuse AFTER DELETE ON dealer BEGIN"
-        " SELECT RAISE(ABORT, 'refused'); END");
+    testing_support::refuseWrites(temp.db(), "AFTER DELETE", "dealer", "refused");
     PublisherMaintenance w(services);
     w.Form_Load();
     w.showdealer.click(1, 0);

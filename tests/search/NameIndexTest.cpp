@@ -159,12 +159,16 @@ TEST(NameIndex, FollowsEveryAddEditAndDelete) {
     db.exec("DELETE FROM dealer WHERE Publisher_Code = '77'");
     EXPECT_TRUE(dealers.findByName("Bay Pr").empty());
 
-    // The indexes agree with their tables row for row.
+    // The FTS5 indexes agree with their tables row for row (the server keeps
+    // its own indexes in step).
+    if (db.isPostgres())
+        return;
     db.exec("INSERT INTO vorlen1_names (vorlen1_names, rank) VALUES ('integrity-check', 1)");
     db.exec("INSERT INTO dealer_names (dealer_names, rank) VALUES ('integrity-check', 1)");
 }
 
 TEST(NameIndex, IsBuiltForTheTitlesOfAnExistingFile) {
+    SKIP_ON_POSTGRES("the step that brings an older file up to date");
     TempDatabase temp;
     {
         data::Database& db = temp.db();

@@ -12,6 +12,7 @@
 #include "settings/CodeTableWindow.h"
 #include "settings/CodeTableWindowView.h"
 #include "settings/UnitName.h"
+#include "tests/support/Refusal.h"
 #include "tests/support/TempDatabase.h"
 #include "ui/Fakes.h"
 
@@ -133,9 +134,7 @@ TEST_F(Window, TheLanguageThatChoosesTheKeySeriesIsKept) {
 TEST_F(Window, AFailingDatabaseIsReportedAndTheWindowStaysUsable) {
     CodeTableWindow w(services, QStringLiteral("กำหนดค่า สีปก"), {CodeKind::bindcolor});
     w.Form_Load();
-    temp.db().exec(
-        "CREATE TRIGGER refuse BEFORE INSERT ON bindcolor BEGIN"
-        " SELECT RAISE(ABORT, 'refused'); END");
+    testing_support::refuseWrites(temp.db(), "BEFORE INSERT", "bindcolor", "refused");
     type(w, "06", QStringLiteral("สีเหลือง"));
     w.Cmdadd.click();
     EXPECT_EQ(box.last().caption, ui::kDatabaseErrorCaption);

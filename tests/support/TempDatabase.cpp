@@ -1,11 +1,55 @@
 #include "tests/support/TempDatabase.h"
 
+#include <QCoreApplication>
+
 #include "data/DatabaseFile.h"
+#include "data/DbError.h"
 
 namespace testing_support {
 
-TempDatabase::TempDatabase() : path_(dir_.path() + QStringLiteral("/Vorlen.db")) {
-    data::prepareDatabase(path_);
+namespace {
+
+// The server's URI with another database name in place of the maintenance one.
+QString withDatabase(const QString& server, const QString& name) {
+    const qsizetype path = server.indexOf(u'/', server.indexOf(QLatin1String("://")) + 3);
+    const qsizetype query = server.indexOf(u'?', path);
+    return server.left(path + 1) + name + (query < 0 ? QString() : server.mid(query));
+}
+
+}  // namespace
+
+QString testServer() {
+    return qEnvironmentVariable("PERIODICALS_TEST_POSTGRESQL");
+}
+
+TempDatabase::TempDatabase() {
+    const QString server = testServer();
+    if (server.isEmpty()) {
+        path_ = dir_.path() + QStringLiteral("/Vorlen.db");
+        data::prepareDatabase(path_);
+        return;
+    }
+    static int serial = 0;
+    serverDatabase_ = QStringLiteral("periodicals_test_%1_%2")
+                          .arg(QCoreApplication::applicationPid())
+                          .arg(++serial);
+    data::Database(server).exec(
+        ("CREATE DATABASE " + serverDatabase_ + " TEMPLATE template0").toUtf8().constData());
+    path_ = withDatabase(server, serverDatabase_);
+    data::initPostgres(db());
+}
+
+TempDatabase::~TempDatabase() {
+    db_.reset();
+    if (serverDatabase_.isEmpty())
+        return;
+    // Connections a test left open (a window's) end with the database.
+    try {
+        data::Database(testServer())
+            .exec(("DROP DATABASE " + serverDatabase_ + " WITH (FORCE)").toUtf8().constData());
+    } catch (const data::DbError& e) {
+        qWarning("%s left on the test server: %s", qPrintable(serverDatabase_), e.what());
+    }
 }
 
 data::Database& TempDatabase::db() {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <span>
+
+#include "data/Migrations.h"
+
+namespace data {
+
+class Database;
+
+// The same tables on a PostgreSQL server, from SQLite's CREATE TABLE texts:
+// text columns order by bytes as SQLite's do, and each table gets a last
+// column `rowid` numbered by the server, which the records modules order by.
+// Also made: the functions the translated statements call (PgDialect), the
+// indexes (trigram indexes of pg_trgm for the name searches) and the one-row
+// table that holds the schema's marks.
+void createPostgresSchema(Database& db, std::span<const char* const> sqliteTables);
+
+FileVersion postgresVersion(const Database& db);
+void stampPostgresVersion(Database& db);
+
+}  // namespace data

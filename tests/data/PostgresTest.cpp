@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QElapsedTimer>
+
+#include "data/DatabaseFile.h"
+#include "data/DbError.h"
+#include "tests/support/TempDatabase.h"
+
+using namespace data;
+using testing_support::TempDatabase;
+
+namespace {
+
+constexpr char kServerHead[] = "เชื่อมต่อเซิร์ฟเวอร์ฐานข้อมูลไม่ได้";
+
+#define NEEDS_SERVER()                                                 \
+    do {                                                               \
+        if (!testing_support::onPostgres())                            \
+            GTEST_SKIP() << "runs against the test PostgreSQL server"; \
+    } while (false)
+
+DbError errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const DbError& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no error";
+    return DbError(SQLITE_OK, QString());
+}
+
+}  // namespace
+
+TEST(Postgres, ValuesKeepTheirTypesBothWays) {
+    NEEDS_SERVER();
+    TempDatabase temp;
+    Database& db = temp.db();
+    db.exec(
+        "CREATE TABLE v (i bigint, s smallint, d double precision, n numeric, t text,"
+        " b boolean)");
+    const QString thai = QStringLiteral("วารสาร 'ไทย' \"๑๒๓\"");
+    db.exec("INSERT INTO v VALUES (?, ?, ?, ?, ?, ?)",
+            {qlonglong(9007199254740993), 7, 0.1, 2.5, thai, true});
+    db.exec("INSERT INTO v VALUES (?, ?, ?, ?, ?, ?)",
+            {QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), false});
+
+    const auto row = db.first("SELECT * FROM v WHERE i = ?", {qlonglong(9007199254740993)});
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->value(0).typeId(), QMetaType::LongLong);
+    EXPECT_EQ(row->value(0).toLongLong(), 9007199254740993);
+    EXPECT_EQ(row->value(1).typeId(), QMetaType::LongLong);
+    EXPECT_EQ(row->value(2).typeId(), QMetaType::Double);
+    EXPECT_EQ(row->value(2).toDouble(), 0.1) << "the shortest text that reads back exactly";
+    EXPECT_EQ(row->value(3).toDouble(), 2.5);
+    EXPECT_EQ(row->text(4), thai);
+    EXPECT_EQ(row->value(5).toLongLong(), 1);
+
+    const auto nulls = db.first("SELECT i, s, d, n, t, b FROM v WHERE NOT b");
+    for (int c = 0; c < 5; ++c)
+        EXPECT_TRUE(nulls->isNull(c)) << c;
+    EXPECT_EQ(nulls->value(5).toLongLong(), 0);
+    EXPECT_EQ(db.exec("UPDATE v SET t = ? WHERE b", {QStringLiteral("x")}), 1);
+}
+
+TEST(Postgres, FailuresCarryTheNearestSqliteCodeAndAThaiHead) {
+    NEEDS_SERVER();
+    const DbError unreachable =
+        errorOf([] { Database("postgresql:///postgres?host=/nonexistent&user=postgres"); });
+    EXPECT_EQ(unreachable.code(), SQLITE_CANTOPEN);
+    EXPECT_TRUE(unreachable.thaiMessage().startsWith(QString::fromUtf8(kServerHead)));
+    EXPECT_TRUE(unreachable.detail().contains("/nonexistent"));
+
+    TempDatabase temp;
+    Database& db = temp.db();
+    const DbError syntax = errorOf([&] { db.exec("SELEC 1"); });
+    EXPECT_EQ(syntax.code(), SQLITE_ERROR);
+    EXPECT_TRUE(syntax.detail().contains("SELEC"));
+
+    const DbError duplicate = errorOf([&] {
+        db.exec("INSERT INTO settings VALUES ('unit_name', 'a')");
+        db.exec("INSERT INTO settings VALUES ('unit_name', 'b')");
+    });
+    EXPECT_EQ(duplicate.code(), SQLITE_CONSTRAINT);
+
+    // A server that lets this clerk only read.
+    db.exec("SET default_transaction_read_only = on");
+    const DbError readOnly = errorOf([&] { db.exec("UPDATE jourctrl SET nextmagno = '2'"); });
+    EXPECT_EQ(readOnly.code(), SQLITE_READONLY);
+    EXPECT_TRUE(readOnly.thaiMessage().startsWith(QStringLiteral("ฐานข้อมูลเปิดได้เพื่ออ่านอย่างเดียว")));
+    db.exec("SET default_transaction_read_only = off");
+
+    // The server ended the connection (restart, network): the command in
+    // hand fails with the server's message, the next one connects afresh.
+    Database other(temp.path());
+    other.first(
+        "SELECT pg_terminate_backend(pid) FROM pg_stat_activity"
+        " WHERE datname = current_database() AND pid <> pg_backend_pid()");
+    const DbError lost = errorOf([&] { db.first("SELECT 1"); });
+    EXPECT_EQ(lost.code(), SQLITE_CANTOPEN);
+    EXPECT_TRUE(lost.thaiMessage().startsWith(QString::fromUtf8(kServerHead)));
+    EXPECT_EQ(db.first("SELECT nextmagno FROM jourctrl")->text(0), "1");
+}
+
+TEST(Postgres, WritersQueueAndGiveUpAfterThreeSeconds) {
+    NEEDS_SERVER();
+    TempDatabase temp;
+    Database first(temp.path());
+    Database second(temp.path());
+    {
+        Transaction hold(first);
+        first.exec("UPDATE jourctrl SET nextmagno = '2'");
+        QElapsedTimer waited;
+        waited.start();
+        const DbError busy = errorOf([&] { Transaction tx(second); });
+        EXPECT_EQ(busy.code(), SQLITE_BUSY);
+        EXPECT_GE(waited.elapsed(), 2900);
+        EXPECT_LT(waited.elapsed(), 6000);
+        hold.commit();
+    }
+    // Once the first save is done the second gets its turn, and what it
+    // reads inside its transaction is the first one's result.
+    Transaction tx(second);
+    EXPECT_EQ(second.first("SELECT nextmagno FROM jourctrl")->text(0), "2");
+    second.exec("UPDATE jourctrl SET nextmagno = '3'");
+    tx.commit();
+    EXPECT_EQ(first.first("SELECT nextmagno FROM jourctrl")->text(0), "3");
+}
+
+TEST(Postgres, ASaveWithAFailedStatementIsNeverReportedDone) {
+    NEEDS_SERVER();
+    TempDatabase temp;
+    Database& db = temp.db();
+    {
+        Transaction tx(db);
+        db.exec("UPDATE jourctrl SET nextmagno = '5'");
+        EXPECT_THROW(db.exec("INSERT INTO no_such_table VALUES (1)"), DbError);
+        EXPECT_THROW(tx.commit(), DbError);
+    }
+    {
+        Transaction tx(db);
+        db.exec("UPDATE jourctrl SET nextmagno = '6'");
+    }
+    EXPECT_EQ(db.first("SELECT nextmagno FROM jourctrl")->text(0), "1");
+}
+
+TEST(Postgres, TheSchemaIsMadeOnceOnAnEmptyDatabaseOnly) {
+    NEEDS_SERVER();
+    TempDatabase temp;
+    EXPECT_TRUE(prepareDatabase(temp.path()));
+    const DbError again = errorOf([&] { initPostgres(temp.db()); });
+    EXPECT_TRUE(again.detail().contains("already holds tables"));
+    EXPECT_EQ(temp.db().first("SELECT count(*) FROM dealer")->value(0).toInt(), 5);
+
+    // An empty database is not one of this program's until it is made so.
+    temp.db().exec("DROP TABLE schema_version");
+    const DbError empty = errorOf([&] { prepareDatabase(temp.path()); });
+    EXPECT_EQ(empty.code(), SQLITE_NOTADB);
+    EXPECT_TRUE(empty.detail().contains("--init-database"));
+}
