@@ -124,12 +124,16 @@ QString defaultDatabasePath() {
            QStringLiteral("/Vorlen.db");
 }
 
-void initPostgres(Database& db) {
+void requireEmptyServer(const Database& db) {
     const auto tables = db.first(
         "SELECT count(*) FROM information_schema.tables WHERE table_schema = current_schema()");
     if (tables->value(0).toInt() > 0)
         throw DbError(SQLITE_ERROR,
-                      QStringLiteral("the database already holds tables; nothing was created"));
+                      QStringLiteral("the database already holds tables; nothing was written"));
+}
+
+void initPostgres(Database& db) {
+    requireEmptyServer(db);
     Transaction tx(db);
     createSchema(db);
     insertFirstRunRows(db);

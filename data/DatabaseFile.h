@@ -22,6 +22,8 @@ class Database;
 // database, all in one transaction; raises DbError, creating nothing, when
 // the database already holds a table.
 void initPostgres(Database& db);
+// Raises DbError when the PostgreSQL database already holds tables.
+void requireEmptyServer(const Database& db);
 
 // Whether the database has a table of this name (in any case).
 bool hasTable(const Database& db, const char* name);

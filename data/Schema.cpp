@@ -1,5 +1,7 @@
 #include "data/Schema.h"
 
+#include <QRegularExpression>
+
 #include "data/Database.h"
 #include "data/NameIndex.h"
 #include "data/PgSchema.h"
@@ -88,10 +90,9 @@ void createReceivedDayIndex(Database& db) {
 
 QStringList tableNames() {
     QStringList names;
-    for (const char* sql : kTables) {
-        const QString text = QString::fromLatin1(sql).mid(int(qstrlen("CREATE TABLE ")));
-        names << text.left(text.indexOf(u' '));
-    }
+    static const QRegularExpression name(QStringLiteral("^CREATE TABLE (?:IF NOT EXISTS )?(\\w+)"));
+    for (const char* sql : kTables)
+        names << name.match(QLatin1String(sql)).captured(1);
     return names;
 }
 

@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <QUrlQuery>
 
-#include "data/ServerLocation.h"
+#include "data/Database.h"
 
 namespace shell {
 
@@ -47,7 +47,7 @@ DatabaseSetting readDatabaseSetting(const QString& configFile, const QString& en
     const QString url = configuredUrl(configFile);
     if (url.isEmpty())
         return {sqliteFile, {}};
-    if (!data::isServerLocation(url))
+    if (!data::isPostgresLocation(url))
         return {{},
                 QStringLiteral("ค่า url ในหมวด [database] ของแฟ้ม %1 ต้องขึ้นต้นด้วย postgresql://")
                     .arg(configFile)};
@@ -65,7 +65,7 @@ QString configFilePath() {
 }
 
 QString shownLocation(const QString& location) {
-    if (!data::isServerLocation(location))
+    if (!data::isPostgresLocation(location))
         return location;
     QUrl url(location);
     url.setPassword({});

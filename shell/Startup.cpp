@@ -1,8 +1,8 @@
 #include "shell/Startup.h"
 
+#include "data/Database.h"
 #include "data/DatabaseFile.h"
 #include "data/DbError.h"
-#include "data/ServerLocation.h"
 #include "shell/DailyBackup.h"
 #include "shell/DatabaseSetting.h"
 #include "shell/MainWindow.h"
@@ -62,7 +62,7 @@ std::unique_ptr<MainWindow> startProgram(const QString& path, const QDate& today
         window->refuseWindows(refusal, caption);
     window->show();
     // A server keeps its own backups.
-    if (writable && !data::isServerLocation(path)) {
+    if (writable && !data::isPostgresLocation(path)) {
         auto* backup = new DailyBackup(path, today, window.get());
         QObject::connect(backup, &DailyBackup::finished, backup,
                          [&messages](const data::BackupResult& result, const QString& error) {

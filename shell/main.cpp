@@ -2,11 +2,14 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include "data/Database.h"
 #include "data/DatabaseFile.h"
 #include "shell/CheckCommand.h"
+#include "shell/DatabaseSetting.h"
 #include "shell/MainWindow.h"
 #include "shell/QuitOnSignal.h"
 #include "shell/RestoreCommand.h"
+#include "shell/ServerCommands.h"
 #include "shell/SingleInstance.h"
 #include "shell/Startup.h"
 #include "ui/qt/Fonts.h"
@@ -15,9 +18,18 @@
 namespace {
 
 const char* const kUsage =
-    "periodicals               start the program\n"
-    "periodicals --check       check the database for damage\n"
-    "periodicals --restore F   put the backup F in place of the database\n";
+    "periodicals                  start the program\n"
+    "periodicals --check          check the database for damage\n"
+    "periodicals --restore F      put the backup F in place of the database\n"
+    "periodicals --init-database  make the tables on the configured PostgreSQL database\n"
+    "periodicals --copy-to URL    copy this user's database file into an empty PostgreSQL\n"
+    "                             database (postgresql://...)\n";
+
+shell::DatabaseSetting setting() {
+    return shell::readDatabaseSetting(shell::configFilePath(),
+                                      qEnvironmentVariable("PERIODICALS_DATABASE"),
+                                      data::defaultDatabasePath());
+}
 
 // The maintenance commands need no display.
 int runCommand(int argc, char* argv[]) {
@@ -25,11 +37,28 @@ int runCommand(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("periodicals"));
     QTextStream out(stdout);
     const QStringList args = QCoreApplication::arguments();
-    const QString path = data::defaultDatabasePath();
+    const QString file = data::defaultDatabasePath();
+    if (args.size() == 3 && args.at(1) == u"--copy-to")
+        return shell::copyToServer(file, args.at(2), out);
+    const shell::DatabaseSetting where = setting();
+    if (!where.error.isEmpty()) {
+        out << where.error << u'\n';
+        return 2;
+    }
+    const bool server = data::isPostgresLocation(where.location);
     if (args.size() == 2 && args.at(1) == u"--check")
-        return shell::checkDatabase(path, out);
-    if (args.size() == 3 && args.at(1) == u"--restore")
-        return shell::restoreBackup(args.at(2), path, QDateTime::currentDateTime(), out);
+        return server ? shell::checkServer(where.location, out) : shell::checkDatabase(file, out);
+    if (args.size() == 2 && args.at(1) == u"--init-database")
+        return shell::initServerDatabase(where.location, out);
+    if (args.size() == 3 && args.at(1) == u"--restore") {
+        if (server) {
+            out << QStringLiteral(
+                "ฐานข้อมูลอยู่บนเซิร์ฟเวอร์ PostgreSQL "
+                "การสำรองและกู้คืนข้อมูลเป็นหน้าที่ของเซิร์ฟเวอร์\n");
+            return 2;
+        }
+        return shell::restoreBackup(args.at(2), file, QDateTime::currentDateTime(), out);
+    }
     out << kUsage;
     return 2;
 }
@@ -42,8 +71,9 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("periodicals"));
-    const QString path = data::defaultDatabasePath();
-    shell::SingleInstance instance(path);
+    const QString file = data::defaultDatabasePath();
+    // One program per user on this machine, whichever store it works on.
+    shell::SingleInstance instance(file);
     if (!instance.claim()) {
         QTextStream(stdout) << (instance.activateRunning()
                                     ? QStringLiteral("โปรแกรมเปิดอยู่แล้ว จึงนำหน้าต่างหลักขึ้นมาด้านหน้า\n")
@@ -53,7 +83,12 @@ int main(int argc, char* argv[]) {
     shell::quitOnSignal();
     ui::qt::setUpFonts();
     ui::qt::QtMessageBox messages;
-    auto window = shell::startProgram(path, QDate::currentDate(), messages);
+    const shell::DatabaseSetting where = setting();
+    if (!where.error.isEmpty()) {
+        messages.show(where.error, QStringLiteral("ข้อผิดพลาดของฐานข้อมูล"), ui::msg::kStop);
+        return 2;
+    }
+    auto window = shell::startProgram(where.location, QDate::currentDate(), messages);
     shell::MainWindow* shown = window.get();
     instance.listen([shown] {
         shown->setWindowState((shown->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
@@ -63,6 +98,7 @@ int main(int argc, char* argv[]) {
     });
     const int code = QApplication::exec();
     window.reset();  // a backup still running stops here
-    data::checkpointWal(path);
+    if (!data::isPostgresLocation(where.location))
+        data::checkpointWal(file);
     return code;
 }

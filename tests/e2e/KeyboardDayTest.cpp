@@ -19,7 +19,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -28,6 +27,7 @@
 #include "data/Database.h"
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
+#include "tests/support/TempDatabase.h"
 #include "ui/qt/QtMessageBox.h"
 
 // A day at the desk with the keyboard alone: every menu, field, list, grid,
@@ -272,8 +272,12 @@ QString day(const QDate& d) {
 }
 
 struct KeyboardDesk : ::testing::Test {
-    QTemporaryDir dir;
-    QString path = dir.path() + QStringLiteral("/Vorlen.db");
+    // The day starts on a file the program makes, or on a server database
+    // made ready with --init-database.
+    testing_support::TempDatabase store{testing_support::onPostgres()
+                                            ? testing_support::TempDatabase::Start::FirstRun
+                                            : testing_support::TempDatabase::Start::Empty};
+    QString path = store.path();
     QDate today = QDate::currentDate();
     ui::qt::QtMessageBox startMessages;
     KeyAnswers answers;
@@ -407,7 +411,7 @@ TEST_F(KeyboardDesk, AWholeDayWithoutTheMouse) {
 
     // The list printed to a PDF file, named in the dialog by keys.
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        const QString pdf = dir.path() + QStringLiteral("/keyboard.pdf");
+        const QString pdf = store.folder() + QStringLiteral("/keyboard.pdf");
         answers.saveFileAs(pdf);
         answers.queue({true, true});
         ASSERT_NO_FATAL_FAILURE(pressByKeys(child<QPushButton>(renewals, "Cmdprint")));

@@ -22,11 +22,12 @@ QString testServer() {
     return qEnvironmentVariable("PERIODICALS_TEST_POSTGRESQL");
 }
 
-TempDatabase::TempDatabase() {
+TempDatabase::TempDatabase(Start start) {
     const QString server = testServer();
     if (server.isEmpty()) {
         path_ = dir_.path() + QStringLiteral("/Vorlen.db");
-        data::prepareDatabase(path_);
+        if (start == Start::FirstRun)
+            data::prepareDatabase(path_);
         return;
     }
     static int serial = 0;
@@ -36,7 +37,8 @@ TempDatabase::TempDatabase() {
     data::Database(server).exec(
         ("CREATE DATABASE " + serverDatabase_ + " TEMPLATE template0").toUtf8().constData());
     path_ = withDatabase(server, serverDatabase_);
-    data::initPostgres(db());
+    if (start == Start::FirstRun)
+        data::initPostgres(db());
 }
 
 TempDatabase::~TempDatabase() {

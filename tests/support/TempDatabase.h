@@ -20,7 +20,9 @@ inline bool onPostgres() {
 // path() is its URI.
 class TempDatabase {
   public:
-    TempDatabase();
+    enum class Start { FirstRun, Empty };
+    // Empty: no file yet, or a server database without a table.
+    explicit TempDatabase(Start start = Start::FirstRun);
     ~TempDatabase();
     TempDatabase(const TempDatabase&) = delete;
     TempDatabase& operator=(const TempDatabase&) = delete;
