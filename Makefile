@@ -55,6 +55,13 @@ bench: build
 		QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_desk $(BUILD)/bench-run/Vorlen.db \
 			2>/dev/null || exit 1; echo; \
 	done
+	@# The everyday operations again, on the file and on a PostgreSQL server.
+	@rm -rf $(BUILD)/bench-run && mkdir -p $(BUILD)/bench-run && \
+		cp $(BENCH_DB) $(BUILD)/bench-run/Vorlen.db && \
+		sh tests/support/pg_server.sh start $(CURDIR)/$(BUILD)/bench-postgresql durable && \
+		QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_server $(BUILD)/bench-run/Vorlen.db \
+			"postgresql:///postgres?host=$$(readlink -f $(BUILD)/bench-postgresql)&user=postgres"; \
+		status=$$?; sh tests/support/pg_server.sh stop $(CURDIR)/$(BUILD)/bench-postgresql; exit $$status
 
 # Each fuzz target runs for FUZZ_SECONDS on its own; any crash fails the run.
 FUZZ_SECONDS ?= 30

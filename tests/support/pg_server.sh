@@ -1,5 +1,5 @@
 #!/bin/sh
-# pg_server.sh start|stop DIR
+# pg_server.sh start|stop DIR [durable]
 # A private PostgreSQL 15 server for the tests: its files, its log and its
 # Unix socket in DIR, no TCP port. The maintenance database is then
 # postgresql:///postgres?host=DIR&user=postgres.
@@ -10,6 +10,7 @@ set -eu
 bin=/usr/lib/postgresql/15/bin
 action=$1
 dir=$2
+durable=${3:-}
 
 as_owner() {
     if [ "$(id -u)" = 0 ]; then
@@ -43,11 +44,12 @@ start)
     fi
     as_owner "$bin/initdb" -D "$real/data" -U postgres --no-locale -E UTF8 -A trust \
         >"$real/initdb.log"
-    # Durability is not what these tests are about; without syncs the many
-    # databases they create come and go quickly.
-    as_owner "$bin/pg_ctl" -D "$real/data" -l "$real/server.log" -w -o \
-        "-c listen_addresses='' -k $real -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=200" \
-        start >/dev/null
+    # Durability is not what the tests are about; without syncs the many
+    # databases they create come and go quickly. Timings keep the syncs.
+    options="-c listen_addresses='' -k $real -c max_connections=200"
+    [ "$durable" = durable ] ||
+        options="$options -c fsync=off -c synchronous_commit=off -c full_page_writes=off"
+    as_owner "$bin/pg_ctl" -D "$real/data" -l "$real/server.log" -w -o "$options" start >/dev/null
     ;;
 stop)
     stop_server fast
