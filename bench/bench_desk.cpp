@@ -20,6 +20,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/MedianTime.h"
 #include "catalogue/NewJournalView.h"
 #include "data/Database.h"
 #include "data/DateText.h"
@@ -42,18 +43,6 @@
 namespace {
 
 const QString kBenchTitle = QStringLiteral("วารสารทดสอบความเร็วของโปรแกรม");
-
-double medianMs(int reps, const std::function<void()>& run) {
-    std::vector<double> times;
-    for (int i = 0; i < reps; ++i) {
-        QElapsedTimer t;
-        t.start();
-        run();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // The same statements straight through sqlite3: prepare, bind, read every
 // column of every row as text.

@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/MedianTime.h"
 #include "catalogue/NewJournal.h"
 #include "data/Database.h"
 #include "data/DatabaseCopy.h"
@@ -24,18 +25,6 @@
 #include "ui/Fakes.h"
 
 namespace {
-
-double medianMs(int reps, const std::function<void()>& run) {
-    std::vector<double> times;
-    for (int i = 0; i < reps; ++i) {
-        QElapsedTimer t;
-        t.start();
-        run();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 struct Timed {
     QString operation;
@@ -150,7 +139,6 @@ int main(int argc, char* argv[]) {
         const data::Database from(file);
         data::Database to(copy);
         data::copyIntoServer(from, to);
-        to.exec("ANALYZE");
     }
     const double copyS = double(copying.elapsed()) / 1000;
 

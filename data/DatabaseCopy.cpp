@@ -87,6 +87,9 @@ std::vector<CopiedTable> copyIntoServer(const Database& from, Database& to) {
         copied.push_back({table, copyTable(from, to, table)});
     stampVersion(to);
     tx.commit();
+    // The planner's statistics and the map of all-visible pages, which a
+    // fresh copy lacks until the server's own vacuum comes round.
+    to.exec("VACUUM ANALYZE");
     return copied;
 }
 

@@ -112,6 +112,9 @@ PgConnection::~PgConnection() {
 }
 
 void PgConnection::configure() {
+    // The server's notices (an index that already exists, a table to drop
+    // that does not) are not for the clerk, nor for the terminal.
+    PQsetNoticeProcessor(conn_, [](void*, const char*) {}, nullptr);
     // A save waiting on another clerk's gives up after as long as SQLite's
     // busy timeout, with the same message.
     command("SET lock_timeout = '3s'");
