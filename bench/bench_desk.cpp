@@ -519,22 +519,25 @@ int main(int argc, char* argv[]) {
              raw.run("SELECT department_code, Department_Thai_Des FROM department ORDER BY rowid");
              raw.run("SELECT MagType_Code, MagType_Thai_Des FROM magtype ORDER BY rowid");
              raw.run("SELECT Publisher_Code, Publisher_Name FROM dealer ORDER BY rowid");
-             raw.run(("SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
+             raw.run(("WITH live AS MATERIALIZED (SELECT rowid AS id FROM vorlen"
+                      " WHERE trim(Receive_Code) = '1'"
+                      " AND substr(pointer, 1, 1) IN ('I', 'J', 'K', 'L') AND " +
+                      data::sortableDate("end_period") +
+                      " >= ? ORDER BY trim(pointer), trim(department_code) LIMIT -1)"
+                      " SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
                       " vorlen.publisher_code, vorlen1.magtype_code, vorlen.begin_period,"
                       " magtype_interval.interval_days, magtype_interval.grace_days,"
                       " last.descriptionitem, last.receivedate"
-                      " FROM vorlen JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
+                      " FROM live JOIN vorlen ON vorlen.rowid = live.id"
+                      " JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
                       " JOIN magtype_interval"
                       " ON magtype_interval.MagType_Code = trim(vorlen1.magtype_code)"
                       " LEFT JOIN tranfile last ON last.rowid = (SELECT t.rowid FROM tranfile t"
-                      " WHERE trim(t.pointer) = trim(vorlen1.pointer)"
+                      " WHERE trim(t.pointer) = trim(vorlen.pointer)"
                       " AND trim(t.department_code) = trim(vorlen.department_code) ORDER BY " +
-                      received +
-                      " DESC, t.rowid DESC LIMIT 1) WHERE trim(vorlen.Receive_Code) = '1'"
-                      " AND substr(vorlen1.pointer, 1, 1) IN ('I', 'J', 'K', 'L') AND " +
-                      data::sortableDate("vorlen.end_period") + " >= ?")
+                      received + " DESC, t.rowid DESC LIMIT 1)")
                          .constData(),
-                     {QDate::currentDate().toString(Qt::ISODate)});
+                     {clock.today().toString(Qt::ISODate)});
          })});
     // The year of the collection that holds the most issues.
     const int statsYear = raw.count(
