@@ -41,11 +41,11 @@ const char* const kIndexes[] = {
     // The columns the late list and the statistics read ride along, so the
     // server answers them from the index alone (it cannot see into an
     // expression for that).
-    "CREATE INDEX tranfile_title_faculty_received ON tranfile"
-    " ((trim(pointer)), (trim(department_code)), sortable_date(receivedate))"
-    " INCLUDE (pointer, department_code, receivedate, rowid)",
-    "CREATE INDEX tranfile_received_day ON tranfile"
-    " (sortable_date(receivedate), department_code, pointer) INCLUDE (receivedate)",
+    ("CREATE INDEX tranfile_title_faculty_received ON tranfile"
+     " ((trim(pointer)), (trim(department_code)), sortable_date(receivedate))"
+     " INCLUDE (pointer, department_code, receivedate, rowid)"),
+    ("CREATE INDEX tranfile_received_day ON tranfile"
+     " (sortable_date(receivedate), department_code, pointer) INCLUDE (receivedate)"),
     "CREATE INDEX vorlen1_trim_name ON vorlen1 ((trim(vorlen_name) COLLATE nocase))",
     "CREATE INDEX vorlen1_publisher ON vorlen1 (publisher_code)",
     "CREATE INDEX vorlen_publisher ON vorlen (publisher_code)",
