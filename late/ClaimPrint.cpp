@@ -7,18 +7,11 @@ namespace late {
 namespace {
 
 const QString kSample = QStringLiteral("ทดสอบ");
-const QString kEllipsis = QStringLiteral("…");
 constexpr double kGap = 60;
 
 // Where each column starts, as a share of the printable width; a column ends
 // where the next begins.
 constexpr double kNumber = 0, kName = 0.06, kIssue = 0.40, kReceived = 0.66, kExpected = 0.83;
-
-// A cut before position i must not part a character from its marks (Thai
-// vowels and tones above and below) or split a surrogate pair.
-bool insideCluster(const QString& text, qsizetype i) {
-    return i > 0 && i < text.size() && (text.at(i).isMark() || text.at(i).isLowSurrogate());
-}
 
 }  // namespace
 
@@ -27,18 +20,9 @@ double ClaimPrint::lineHeight() {
 }
 
 void ClaimPrint::printCut(double x, const QString& text, double right) {
-    QString shown = text;
-    if (printer_.textWidth(text) > right - x - kGap) {
-        qsizetype keep = text.size();
-        do {
-            --keep;
-            while (insideCluster(text, keep))
-                --keep;
-            shown = text.left(keep).trimmed() + kEllipsis;
-        } while (keep > 0 && printer_.textWidth(shown) > right - x - kGap);
-        if (printer_.textWidth(shown) > right - x - kGap)
-            return;
-    }
+    const QString shown = printer_.elided(text, right - x - kGap);
+    if (printer_.textWidth(shown) > right - x - kGap)
+        return;
     const double y = printer_.currentY;
     printer_.currentX = x;
     printer_.print(shown);

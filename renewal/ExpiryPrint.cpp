@@ -9,7 +9,6 @@ namespace renewal {
 namespace {
 
 const QString kSample = QStringLiteral("ทดสอบ");
-const QString kEllipsis = QStringLiteral("…");
 constexpr int kMostLines = 30;
 constexpr int kFirstPageLine = 3;
 constexpr double kSmallestSize = 8;
@@ -23,12 +22,6 @@ constexpr Column kNumber{250, 410, 1050};
 constexpr Column kName{3000, 1100, 6200};
 constexpr Column kEnd{6300, 6300, 7900};
 constexpr double kIssue = 8000;
-
-// Whether a cut before position i would split a character from its marks
-// (Thai vowels and tones above and below) or a surrogate pair.
-bool insideCluster(const QString& text, qsizetype i) {
-    return i > 0 && i < text.size() && (text.at(i).isMark() || text.at(i).isLowSurrogate());
-}
 
 }  // namespace
 
@@ -59,18 +52,7 @@ void ExpiryPrint::printAt(double x, double y, const QString& text) {
 }
 
 void ExpiryPrint::printElided(double x, double y, const QString& text, double right) {
-    const double room = right - x;
-    QString shown = text;
-    if (printer_.textWidth(text) > room) {
-        qsizetype keep = text.size();
-        do {
-            --keep;
-            while (insideCluster(text, keep))
-                --keep;
-            shown = text.left(keep).trimmed() + kEllipsis;
-        } while (keep > 0 && printer_.textWidth(shown) > room);
-    }
-    printAt(x, y, shown);
+    printAt(x, y, printer_.elided(text, right - x));
 }
 
 void ExpiryPrint::printShrunk(double x, double y, const QString& text, double right) {

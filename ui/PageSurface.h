@@ -40,6 +40,10 @@ class PageSurface {
     virtual double textWidth(const QString& text) = 0;
     // Prints at (currentX, currentY), then moves to the next line.
     void print(const QString& text);
+    // The text cut short with an ellipsis until it is at most `room` wide in
+    // the current font (or down to the ellipsis alone); never parts a Thai
+    // character from its vowel and tone marks. Unchanged when it fits.
+    QString elided(const QString& text, double room);
     virtual void newPage() = 0;
     virtual void endDoc() = 0;
 

@@ -8,6 +8,7 @@
 #include "late/LateIssues.h"
 #include "tests/late/LateFixture.h"
 #include "tests/renewal/FakePrinting.h"
+#include "tests/support/Overprint.h"
 #include "ui/Fakes.h"
 
 using Printed = ui::RecordingSurface::Printed;
@@ -25,32 +26,6 @@ late::LateTitle title(int n, const QString& name) {
     t.expected = QDate(2026, 10, 31);
     t.daysLate = 38;
     return t;
-}
-
-struct Box {
-    double left, top, right, bottom;
-};
-
-Box boxOf(const Printed& p) {
-    ui::RecordingSurface measure;
-    measure.fontSize = p.fontSize;
-    return {p.x, p.y, p.x + measure.textWidth(p.text), p.y + measure.textHeight(p.text)};
-}
-
-void expectNothingOverprints(const std::vector<Printed>& printed, double width, double height) {
-    for (size_t i = 0; i < printed.size(); ++i) {
-        const Box a = boxOf(printed[i]);
-        EXPECT_GE(a.left, 0);
-        EXPECT_LE(a.right, width) << printed[i].text.toStdString();
-        EXPECT_LE(a.bottom, height) << printed[i].text.toStdString();
-        for (size_t j = i + 1; j < printed.size(); ++j) {
-            const Box b = boxOf(printed[j]);
-            const bool overlap = printed[i].page == printed[j].page && a.left < b.right &&
-                                 b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-            EXPECT_FALSE(overlap) << printed[i].text.toStdString() << " | "
-                                  << printed[j].text.toStdString();
-        }
-    }
 }
 
 }  // namespace
@@ -72,7 +47,7 @@ TEST(Claim, TheAgentHeadsOneLinePerTitleOnPagesThatNeverOverprint) {
             kToday);
         ASSERT_TRUE(s.ended);
         EXPECT_GT(s.page, 1);
-        expectNothingOverprints(s.printed, width, height);
+        testing_support::expectNothingOverprints(s);
         QStringList texts;
         for (const Printed& p : s.printed)
             texts << p.text;

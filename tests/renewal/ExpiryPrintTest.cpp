@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "renewal/ExpiryPrint.h"
+#include "tests/support/Overprint.h"
 
 using renewal::ExpiryLine;
 using renewal::ExpiryPrint;
@@ -155,35 +156,6 @@ std::vector<ExpiryLine> longLines(int n) {
     return out;
 }
 
-struct Box {
-    double left, top, right, bottom;
-};
-
-// The text's box as the recording surface measures it.
-Box boxOf(const Printed& p) {
-    ui::RecordingSurface measure;
-    measure.fontSize = p.fontSize;
-    return {p.x, p.y, p.x + measure.textWidth(p.text), p.y + measure.textHeight(p.text)};
-}
-
-void expectNothingOverprints(const ui::RecordingSurface& s) {
-    for (size_t i = 0; i < s.printed.size(); ++i) {
-        const Printed& a = s.printed[i];
-        const Box box = boxOf(a);
-        EXPECT_GE(box.left, 0) << a.text.toStdString();
-        EXPECT_LE(box.right, s.width) << a.text.toStdString();
-        EXPECT_LE(box.bottom, s.height) << a.text.toStdString();
-        for (size_t j = i + 1; j < s.printed.size(); ++j) {
-            const Printed& b = s.printed[j];
-            const Box other = boxOf(b);
-            const bool overlap = a.page == b.page && box.left < other.right &&
-                                 other.left < box.right && box.top < other.bottom &&
-                                 other.top < box.bottom;
-            EXPECT_FALSE(overlap) << a.text.toStdString() << " | " << b.text.toStdString();
-        }
-    }
-}
-
 }  // namespace
 
 TEST(ExpiryPrint, LongTitlesAndIssuesStayInTheirColumnsOnAnyPage) {
@@ -193,7 +165,7 @@ TEST(ExpiryPrint, LongTitlesAndIssuesStayInTheirColumnsOnAnyPage) {
         s.height = height;
         ExpiryPrint(s).print(longLines(65), QStringLiteral("01/12/2026"),
                              QStringLiteral("31/01/2027"), QDate(2026, 12, 8));
-        expectNothingOverprints(s);
+        testing_support::expectNothingOverprints(s);
         const Printed* name = find(s, QStringLiteral("Nature"));
         ASSERT_NE(name, nullptr);
         for (const Printed& p : s.printed) {
