@@ -110,13 +110,6 @@ std::vector<Timed> timeStore(const QString& location, const QStringList& words) 
     return out;
 }
 
-// The maintenance database's URI with another database in its place.
-QString withDatabase(const QString& server, const QString& name) {
-    const qsizetype path = server.indexOf(u'/', server.indexOf(QLatin1String("://")) + 3);
-    const qsizetype query = server.indexOf(u'?', path);
-    return server.left(path + 1) + name + (query < 0 ? QString() : server.mid(query));
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -128,7 +121,7 @@ int main(int argc, char* argv[]) {
     }
     const QString file = QString::fromLocal8Bit(argv[1]);
     const QString server = QString::fromLocal8Bit(argv[2]);
-    const QString copy = withDatabase(server, QStringLiteral("periodicals_bench"));
+    const QString copy = data::otherPostgresDatabase(server, QStringLiteral("periodicals_bench"));
     data::prepareDatabase(file);
     QElapsedTimer copying;
     copying.start();

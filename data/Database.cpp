@@ -49,6 +49,12 @@ bool isPostgresLocation(const QString& location) {
            location.startsWith(QLatin1String("postgres://"));
 }
 
+QString otherPostgresDatabase(const QString& location, const QString& name) {
+    const qsizetype path = location.indexOf(u'/', location.indexOf(QLatin1String("://")) + 3);
+    const qsizetype query = location.indexOf(u'?', path);
+    return location.left(path + 1) + name + (query < 0 ? QString() : location.mid(query));
+}
+
 Database::Database(const QString& location, Open how)
     : path_(location),
       connection_(isPostgresLocation(location) ? std::make_unique<PgConnection>(location)

@@ -52,6 +52,8 @@ class Database {
 
 // Whether a location names a PostgreSQL database rather than a file.
 bool isPostgresLocation(const QString& location);
+// The location of another database on the same PostgreSQL server.
+QString otherPostgresDatabase(const QString& location, const QString& name);
 
 // One command's writes: begun at construction, rolled back unless committed.
 // While it is open no other program writes.

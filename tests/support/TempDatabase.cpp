@@ -7,17 +7,6 @@
 
 namespace testing_support {
 
-namespace {
-
-// The server's URI with another database name in place of the maintenance one.
-QString withDatabase(const QString& server, const QString& name) {
-    const qsizetype path = server.indexOf(u'/', server.indexOf(QLatin1String("://")) + 3);
-    const qsizetype query = server.indexOf(u'?', path);
-    return server.left(path + 1) + name + (query < 0 ? QString() : server.mid(query));
-}
-
-}  // namespace
-
 QString testServer() {
     return qEnvironmentVariable("PERIODICALS_TEST_POSTGRESQL");
 }
@@ -36,7 +25,7 @@ TempDatabase::TempDatabase(Start start) {
                           .arg(++serial);
     data::Database(server).exec(
         ("CREATE DATABASE " + serverDatabase_ + " TEMPLATE template0").toUtf8().constData());
-    path_ = withDatabase(server, serverDatabase_);
+    path_ = data::otherPostgresDatabase(server, serverDatabase_);
     if (start == Start::FirstRun)
         data::initPostgres(db());
 }
