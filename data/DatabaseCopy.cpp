@@ -82,9 +82,13 @@ std::vector<CopiedTable> copyIntoServer(const Database& from, Database& to) {
     Transaction tx(to);
     requireEmptyServer(to);
     createSchema(to);
+    // The file's latest issues come over as rows of their own; the server's
+    // trigger would otherwise make each again while the issues are copied.
+    to.exec("ALTER TABLE tranfile DISABLE TRIGGER tranfile_latest");
     std::vector<CopiedTable> copied;
     for (const QString& table : tableNames())
         copied.push_back({table, copyTable(from, to, table)});
+    to.exec("ALTER TABLE tranfile ENABLE TRIGGER tranfile_latest");
     stampVersion(to);
     tx.commit();
     // The planner's statistics and the map of all-visible pages, which a

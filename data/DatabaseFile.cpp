@@ -142,16 +142,19 @@ void initPostgres(Database& db) {
 }
 
 bool prepareDatabase(const QString& path) {
-    // The server keeps and backs up the data; its schema is made once by
-    // initPostgres and changes with the program only as a whole.
+    // The server keeps and backs up the data; its schema is made by
+    // initPostgres and later steps are taken by the first desk to start.
     if (isPostgresLocation(path)) {
-        const Database db(path);
+        Database db(path);
         checkOwnFile(db);
-        if (fileVersion(db).userVersion < kSchemaVersion)
+        const int version = fileVersion(db).userVersion;
+        if (version < kFirstServerVersion)
             throw DbError(SQLITE_NOTADB,
                           QStringLiteral("schema version %1 on the server, this program needs %2")
-                              .arg(fileVersion(db).userVersion)
+                              .arg(version)
                               .arg(kSchemaVersion));
+        if (version < kSchemaVersion)
+            migrate(db);
         return !db.readOnly();
     }
     if (!QFileInfo::exists(path))

@@ -48,10 +48,25 @@ void toVersion5(Database& db) {
     createReceivedDayIndex(db);
 }
 
+// 6: the late list reads the latest issue of each title and faculty from a
+// table the database keeps itself.
+void toVersion6(Database& db) {
+    createLatestIssues(db);
+}
+
 using Step = void (*)(Database&);
-// Step i brings a file from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3, &toVersion4,
-                                     &toVersion5};
+// Step i brings a database from version i to version i + 1.
+const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3,
+                                     &toVersion4, &toVersion5, &toVersion6};
+
+void markVersion(Database& db, int version) {
+    if (db.isPostgres()) {
+        stampPostgresVersion(db, version);
+        return;
+    }
+    setMark(db, "application_id", kApplicationId);
+    setMark(db, "user_version", version);
+}
 
 }  // namespace
 
@@ -63,20 +78,19 @@ FileVersion fileVersion(const Database& db) {
 }
 
 void stampVersion(Database& db) {
-    if (db.isPostgres()) {
-        stampPostgresVersion(db);
-        return;
-    }
-    setMark(db, "application_id", kApplicationId);
-    setMark(db, "user_version", kSchemaVersion);
+    markVersion(db, kSchemaVersion);
 }
 
 void migrate(Database& db) {
-    for (int version = fileVersion(db).userVersion; version < kSchemaVersion; ++version) {
+    for (;;) {
         Transaction tx(db);
+        // Read again inside the transaction: another desk on the same server
+        // may have taken this step while this one waited.
+        const int version = fileVersion(db).userVersion;
+        if (version >= kSchemaVersion)
+            return;
         kSteps[version](db);
-        setMark(db, "application_id", kApplicationId);
-        setMark(db, "user_version", version + 1);
+        markVersion(db, version + 1);
         tx.commit();
     }
 }

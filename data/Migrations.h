@@ -7,7 +7,9 @@ class Database;
 // Marks a file as a database of this program ("VRLN") and the version of its
 // schema, so a later release can tell an old file from a foreign one.
 constexpr int kApplicationId = 0x56524C4E;
-constexpr int kSchemaVersion = 5;
+constexpr int kSchemaVersion = 6;
+// Servers were first made at this version; the steps before it are the file's.
+constexpr int kFirstServerVersion = 5;
 
 struct FileVersion {
     int applicationId = 0;
@@ -17,8 +19,8 @@ struct FileVersion {
 FileVersion fileVersion(const Database& db);
 // Writes the current marks; called inside the transaction that built the file.
 void stampVersion(Database& db);
-// Brings a file of an older version up to date, each numbered step in one
-// transaction with the version it reaches.
+// Brings a file or a server of an older version up to date, each numbered
+// step in one transaction with the version it reaches.
 void migrate(Database& db);
 
 }  // namespace data

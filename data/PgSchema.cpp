@@ -63,6 +63,38 @@ const char* const kIndexes[] = {
     "CREATE INDEX dealer_rowid ON dealer (rowid)",
 };
 
+// The latest issue of a title and faculty set again from the issues: the
+// same choice as the file's triggers, an unreadable date sorting last. Made
+// again from the start each time, as the file's are.
+const char* const kLatestIssueCode[] = {
+    ("CREATE OR REPLACE FUNCTION refresh_latest_issue(p text, d text) RETURNS void LANGUAGE sql"
+     " AS $$DELETE FROM latest_issue WHERE pointer = p AND department_code = d;"
+     " INSERT INTO latest_issue (pointer, department_code, issue_rowid, receivedate,"
+     " descriptionitem) SELECT trim(pointer), trim(department_code), rowid, receivedate,"
+     " descriptionitem FROM tranfile WHERE trim(pointer) = p AND trim(department_code) = d"
+     " ORDER BY sortable_date(receivedate) DESC NULLS LAST, rowid DESC LIMIT 1$$"),
+    ("CREATE OR REPLACE FUNCTION tranfile_keeps_latest() RETURNS trigger LANGUAGE plpgsql AS "
+     "$$BEGIN"
+     " IF TG_OP <> 'INSERT' THEN"
+     " PERFORM refresh_latest_issue(trim(OLD.pointer), trim(OLD.department_code)); END IF;"
+     " IF TG_OP <> 'DELETE' THEN"
+     " PERFORM refresh_latest_issue(trim(NEW.pointer), trim(NEW.department_code)); END IF;"
+     " RETURN NULL; END$$"),
+    "DROP TRIGGER IF EXISTS tranfile_latest ON tranfile",
+    ("CREATE TRIGGER tranfile_latest AFTER INSERT OR DELETE"
+     " OR UPDATE OF pointer, department_code, receivedate, descriptionitem ON tranfile"
+     " FOR EACH ROW EXECUTE FUNCTION tranfile_keeps_latest()"),
+    "DELETE FROM latest_issue",
+    ("INSERT INTO latest_issue (pointer, department_code, issue_rowid, receivedate,"
+     " descriptionitem) SELECT DISTINCT ON (trim(pointer), trim(department_code)) trim(pointer),"
+     " trim(department_code), rowid, receivedate, descriptionitem FROM tranfile"
+     " WHERE trim(pointer) IS NOT NULL AND trim(department_code) IS NOT NULL"
+     " ORDER BY trim(pointer), trim(department_code), sortable_date(receivedate) DESC NULLS LAST,"
+     " rowid DESC"),
+};
+
+}  // namespace
+
 QByteArray postgresTable(const char* sqlite) {
     QString sql = QString::fromUtf8(sqlite);
     static const QRegularExpression text(QStringLiteral("\\bTEXT\\b"));
@@ -74,7 +106,10 @@ QByteArray postgresTable(const char* sqlite) {
     return sql.toUtf8();
 }
 
-}  // namespace
+void createPostgresLatestIssues(Database& db) {
+    for (const char* sql : kLatestIssueCode)
+        db.exec(sql);
+}
 
 void createPostgresSchema(Database& db, std::span<const char* const> sqliteTables) {
     for (const char* sql : kPrelude)
@@ -85,6 +120,7 @@ void createPostgresSchema(Database& db, std::span<const char* const> sqliteTable
         db.exec(sql);
     db.exec(
         (QByteArray("CREATE INDEX vorlen1_issn_key ON vorlen1 ((") + kIssnKey + "))").constData());
+    createPostgresLatestIssues(db);
 }
 
 FileVersion postgresVersion(const Database& db) {
@@ -92,9 +128,9 @@ FileVersion postgresVersion(const Database& db) {
     return row ? FileVersion{row->value(0).toInt(), row->value(1).toInt()} : FileVersion{};
 }
 
-void stampPostgresVersion(Database& db) {
+void stampPostgresVersion(Database& db, int version) {
     db.exec("DELETE FROM schema_version");
-    db.exec("INSERT INTO schema_version VALUES (?, ?)", {kApplicationId, kSchemaVersion});
+    db.exec("INSERT INTO schema_version VALUES (?, ?)", {kApplicationId, version});
 }
 
 }  // namespace data

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <span>
 
 #include "data/Migrations.h"
@@ -16,7 +17,13 @@ class Database;
 // table that holds the schema's marks.
 void createPostgresSchema(Database& db, std::span<const char* const> sqliteTables);
 
+// SQLite's CREATE TABLE text as the server's.
+QByteArray postgresTable(const char* sqlite);
+// The functions and the trigger that keep the latest issue of each title and
+// faculty, and its rows for the issues already there.
+void createPostgresLatestIssues(Database& db);
+
 FileVersion postgresVersion(const Database& db);
-void stampPostgresVersion(Database& db);
+void stampPostgresVersion(Database& db, int version);
 
 }  // namespace data

@@ -18,6 +18,13 @@ const char* const kIntervalTable =
     "CREATE TABLE IF NOT EXISTS magtype_interval (MagType_Code TEXT PRIMARY KEY,"
     " interval_days INTEGER, grace_days INTEGER)";
 
+// The latest issue received for each title and faculty, by trimmed codes,
+// with what the late list shows of it.
+const char* const kLatestIssueTable =
+    "CREATE TABLE IF NOT EXISTS latest_issue (pointer TEXT, department_code TEXT,"
+    " issue_rowid INTEGER, receivedate TEXT, descriptionitem TEXT,"
+    " PRIMARY KEY (pointer, department_code))";
+
 const char* const kTables[] = {
     "CREATE TABLE vorlen1 (pointer TEXT, vorlen_name TEXT, compare_name TEXT, old_name TEXT,"
     " shot_name TEXT, remark TEXT, First_year_printed TEXT, issn TEXT, language_code TEXT,"
@@ -46,6 +53,7 @@ const char* const kTables[] = {
     "CREATE TABLE bindtype (BindType_Code TEXT, BindType_Des TEXT)",
     kSettingsTable,
     kIntervalTable,
+    kLatestIssueTable,
 };
 
 const char* const kIndexes[] = {
@@ -57,7 +65,61 @@ const char* const kIndexes[] = {
     "CREATE INDEX dealer_code ON dealer (Publisher_Code)",
 };
 
+// The statements that set the latest issue of the title and faculty of the
+// issue row `row` (NEW or OLD) again: the first entry of the received-day
+// index, where an unreadable date sorts last.
+QByteArray refreshLatest(const QByteArray& row) {
+    const QByteArray key = "trim(pointer) = trim(" + row +
+                           ".pointer) AND trim(department_code) = trim(" + row +
+                           ".department_code)";
+    return "DELETE FROM latest_issue WHERE pointer = trim(" + row +
+           ".pointer) AND department_code = trim(" + row +
+           ".department_code);"
+           " INSERT INTO latest_issue (pointer, department_code, issue_rowid, receivedate,"
+           " descriptionitem) SELECT trim(pointer), trim(department_code), rowid, receivedate,"
+           " descriptionitem FROM tranfile WHERE " +
+           key + " ORDER BY " + sortableDate("receivedate") + " DESC, rowid DESC LIMIT 1;";
+}
+
+// The triggers use only functions built into SQLite, so the table stays
+// right when another SQLite tool changes the issues. Made again from the
+// start each time, so a step that stopped halfway can simply run again.
+void createSqliteLatestIssues(Database& db) {
+    for (const char* name :
+         {"tranfile_latest_insert", "tranfile_latest_delete", "tranfile_latest_update"})
+        db.exec((QByteArray("DROP TRIGGER IF EXISTS ") + name).constData());
+    db.exec("DELETE FROM latest_issue");
+    db.exec(("CREATE TRIGGER tranfile_latest_insert AFTER INSERT ON tranfile BEGIN " +
+             refreshLatest("NEW") + " END")
+                .constData());
+    db.exec(("CREATE TRIGGER tranfile_latest_delete AFTER DELETE ON tranfile BEGIN " +
+             refreshLatest("OLD") + " END")
+                .constData());
+    db.exec(("CREATE TRIGGER tranfile_latest_update AFTER UPDATE OF pointer, department_code,"
+             " receivedate, descriptionitem ON tranfile BEGIN " +
+             refreshLatest("OLD") + refreshLatest("NEW") + " END")
+                .constData());
+    db.exec(("INSERT INTO latest_issue (pointer, department_code, issue_rowid, receivedate,"
+             " descriptionitem) SELECT trim(t.pointer), trim(t.department_code), t.rowid,"
+             " t.receivedate, t.descriptionitem FROM (SELECT DISTINCT trim(pointer) AS p,"
+             " trim(department_code) AS d FROM tranfile) AS k JOIN tranfile AS t"
+             " ON t.rowid = (SELECT rowid FROM tranfile WHERE trim(pointer) = k.p"
+             " AND trim(department_code) = k.d ORDER BY " +
+             sortableDate("receivedate") + " DESC, rowid DESC LIMIT 1)")
+                .constData());
+}
+
 }  // namespace
+
+void createLatestIssues(Database& db) {
+    if (db.isPostgres()) {
+        db.exec(postgresTable(kLatestIssueTable).constData());
+        createPostgresLatestIssues(db);
+        return;
+    }
+    db.exec(kLatestIssueTable);
+    createSqliteLatestIssues(db);
+}
 
 void createDateIndexes(Database& db) {
     // The latest issue of a title, by date, without sorting its issues.
@@ -109,6 +171,7 @@ void createSchema(Database& db) {
     createNameIndexes(db);
     createIntervalTable(db);
     createReceivedDayIndex(db);
+    createSqliteLatestIssues(db);
 }
 
 }  // namespace data

@@ -61,5 +61,10 @@ void createDateIndexes(Database& db);
 // The index that counts the issues received in a range of days by faculty
 // and by kind.
 void createReceivedDayIndex(Database& db);
+// The latest issue received for each title and faculty, which the database
+// keeps itself whenever an issue is added, corrected or removed, so the late
+// list reads one small row per subscription: the table, the triggers that
+// keep it, and its rows for the issues already there.
+void createLatestIssues(Database& db);
 
 }  // namespace data

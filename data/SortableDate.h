@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 namespace data {
 
@@ -10,5 +11,10 @@ namespace data {
 // functions built into SQLite, so any SQLite tool can evaluate the indexes made
 // on it; indexes and queries must use the very same text to meet.
 QByteArray sortableDate(const char* column);
+
+// The same reading done in the program, for rows already read: the date the
+// expression gives as the number yyyymmdd, which orders as its text does, or
+// 0 where it gives NULL.
+int sortableDay(const QString& text);
 
 }  // namespace data

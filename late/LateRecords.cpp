@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QStringList>
 #include <algorithm>
+#include <numeric>
 
 #include "data/Database.h"
 #include "data/DateText.h"
@@ -12,36 +13,35 @@ namespace late {
 
 namespace {
 
-// The live subscriptions are taken first and sorted by title and faculty,
-// so the look-ups of their latest issues walk the issue index in its own
-// order instead of jumping about it. The latest issue is the one received
-// last for that title and faculty: the first entry of the index in date
-// order, where an unreadable date sorts last, so a latest issue whose date
-// does not read means none has come. The names of codes and the start of
-// the period are read apart, which keeps the statement to what the indexes
-// answer.
-QByteArray liveSql() {
-    const QByteArray received = data::sortableDate("t.receivedate");
-    const QByteArray end = data::sortableDate("end_period");
-    return "WITH live AS MATERIALIZED (SELECT rowid AS id FROM vorlen"
-           " WHERE trim(Receive_Code) = '1' AND substr(pointer, 1, 1) IN (?1, ?2, ?3, ?4)"
-           " AND (?5 = '' OR trim(department_code) = ?5)"
-           " AND (?6 = '' OR trim(publisher_code) = ?6) AND " +
-           end +
-           " >= ?7"
-           // The limit keeps the order, which a subquery may otherwise drop.
-           " ORDER BY trim(pointer), trim(department_code) LIMIT -1)"
-           " SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
-           " vorlen.publisher_code, vorlen1.magtype_code, vorlen.begin_period,"
-           " magtype_interval.interval_days, magtype_interval.grace_days,"
-           " last.descriptionitem, last.receivedate"
-           " FROM live JOIN vorlen ON vorlen.rowid = live.id"
-           " JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
-           " JOIN magtype_interval ON magtype_interval.MagType_Code = trim(vorlen1.magtype_code)"
-           " LEFT JOIN tranfile last ON last.rowid = (SELECT t.rowid FROM tranfile t"
-           " WHERE trim(t.pointer) = trim(vorlen.pointer)"
-           " AND trim(t.department_code) = trim(vorlen.department_code) ORDER BY " +
-           received + " DESC, t.rowid DESC LIMIT 1)";
+// The subscriptions being received with the latest issue of each, which the
+// database keeps beside the issues. A latest issue whose date does not read
+// means none has come: an unreadable date sorts below every real one. Most
+// subscriptions are live, so the table is read straight through and the
+// period, the names of codes and the intervals are looked at in the program.
+const char* const kReceivedSql =
+    "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
+    " vorlen.publisher_code, vorlen1.magtype_code, vorlen.begin_period, vorlen.end_period,"
+    " latest.descriptionitem, latest.receivedate"
+    " FROM vorlen JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
+    " LEFT JOIN latest_issue AS latest ON latest.pointer = trim(vorlen.pointer)"
+    " AND latest.department_code = trim(vorlen.department_code)"
+    " WHERE trim(vorlen.Receive_Code) = '1'"
+    " AND substr(vorlen.pointer, 1, 1) IN (?1, ?2, ?3, ?4)"
+    " AND (?5 = '' OR trim(vorlen.department_code) = ?5)"
+    " AND (?6 = '' OR trim(vorlen.publisher_code) = ?6)";
+
+struct Interval {
+    int days, grace;
+};
+
+// The interval and grace of each frequency that has them: the others are
+// never late.
+QHash<QString, Interval> intervals(const data::Database& db) {
+    QHash<QString, Interval> out;
+    for (const data::Row& row :
+         db.query("SELECT MagType_Code, interval_days, grace_days FROM magtype_interval"))
+        out.insert(row.text(0), {row.value(1).toInt(), row.value(2).toInt()});
+    return out;
 }
 
 // The name of each code, from the first row that holds the code, as every
@@ -75,18 +75,24 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
         codeNames(db_, "SELECT MagType_Code, MagType_Thai_Des FROM magtype ORDER BY rowid");
     const auto agents =
         codeNames(db_, "SELECT Publisher_Code, Publisher_Name FROM dealer ORDER BY rowid");
-    static const QByteArray kLive = liveSql();
+    const auto frequencyIntervals = intervals(db_);
+    const int todayDay = today.year() * 10000 + today.month() * 100 + today.day();
     std::vector<LateTitle> list;
     for (const data::Row& row :
-         db_.query(kLive.constData(),
-                   {letters[0], letters[1], letters[2], letters[3], filter.departmentCode.trimmed(),
-                    filter.agentCode.trimmed(), today.toString(Qt::ISODate)})) {
+         db_.query(kReceivedSql, {letters[0], letters[1], letters[2], letters[3],
+                                  filter.departmentCode.trimmed(), filter.agentCode.trimmed()})) {
+        // The period's end is read as every list of this program reads it.
+        if (data::sortableDay(row.text(6)) < todayDay)
+            continue;
+        const auto interval = frequencyIntervals.constFind(row.text(4).trimmed());
+        if (interval == frequencyIntervals.cend())
+            continue;
         const auto begin = data::readDate(row.text(5));
         if (!begin || *begin > today)
             continue;
-        const auto received = data::readDate(row.text(9));
-        const QDate expected = received.value_or(*begin).addDays(row.value(6).toInt());
-        if (today <= expected.addDays(row.value(7).toInt()))
+        const auto received = data::readDate(row.text(8));
+        const QDate expected = received.value_or(*begin).addDays(interval->days);
+        if (today <= expected.addDays(interval->grace))
             continue;
         LateTitle t{row.text(0),
                     row.text(1),
@@ -102,17 +108,27 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
         t.departmentName = departments.value(t.departmentCode);
         t.agentName = agents.value(t.agentCode);
         if (received) {
-            t.lastIssue = row.text(8);
-            t.lastReceived = row.text(9);
+            t.lastIssue = row.text(7);
+            t.lastReceived = row.text(8);
         }
         list.push_back(std::move(t));
     }
-    std::stable_sort(list.begin(), list.end(), [](const LateTitle& a, const LateTitle& b) {
+    // Sorted by position, which moves a number instead of a whole title.
+    std::vector<int> order(list.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&list](int i, int j) {
+        const LateTitle &a = list[i], &b = list[j];
         if (a.daysLate != b.daysLate)
             return a.daysLate > b.daysLate;
-        return a.pointer != b.pointer ? a.pointer < b.pointer : a.departmentCode < b.departmentCode;
+        if (a.pointer != b.pointer)
+            return a.pointer < b.pointer;
+        return a.departmentCode != b.departmentCode ? a.departmentCode < b.departmentCode : i < j;
     });
-    return list;
+    std::vector<LateTitle> sorted;
+    sorted.reserve(list.size());
+    for (const int i : order)
+        sorted.push_back(std::move(list[i]));
+    return sorted;
 }
 
 std::vector<ui::PickRow> LateRecords::departments() const {

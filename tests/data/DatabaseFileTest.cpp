@@ -67,7 +67,7 @@ TEST(FirstRun, CreatesEveryTableWithItsStartingRows) {
                            " WHERE table_schema = current_schema()"
                            " AND table_name <> 'schema_version'")
                       ->text(0),
-                  "18");
+                  "19");
         EXPECT_EQ(db.first("SELECT count(*) FROM pg_indexes WHERE indexdef LIKE '%gin_trgm_ops%'")
                       ->text(0),
                   "5")
@@ -76,7 +76,7 @@ TEST(FirstRun, CreatesEveryTableWithItsStartingRows) {
         EXPECT_EQ(db.first("SELECT count(*) FROM sqlite_master WHERE type = 'table'"
                            " AND name NOT GLOB '*_names*'")
                       ->text(0),
-                  "18");
+                  "19");
         EXPECT_EQ(db.first("SELECT count(*) FROM sqlite_master WHERE sql LIKE 'CREATE VIRTUAL%'")
                       ->text(0),
                   "2")
@@ -236,6 +236,9 @@ TEST(SchemaVersion, AnOlderFileIsBackedUpThenMigrated) {
     makeFirstRelease(temp.db());
     temp.db().exec(
         "INSERT INTO tranfile (magno, pointer, daily) VALUES ('9', 'J000001', '2/3/2026')");
+    temp.db().exec(
+        "INSERT INTO tranfile (magno, department_code, pointer, receivedate) VALUES"
+        " ('10', '01 ', 'J000001', '4/3/2026'), ('11', '01', 'J000001', '9/2/2026')");
     temp.reopen();
     using testing_support::sqliteTool;
     ASSERT_TRUE(sqliteTool(temp.path(), "PRAGMA integrity_check").startsWith("error:"))
@@ -245,8 +248,16 @@ TEST(SchemaVersion, AnOlderFileIsBackedUpThenMigrated) {
     const FileVersion version = fileVersion(temp.db());
     EXPECT_EQ(version.applicationId, kApplicationId);
     EXPECT_EQ(version.userVersion, kSchemaVersion);
-    EXPECT_EQ(temp.db().first("SELECT count(*) FROM tranfile")->value(0).toInt(), 1);
+    EXPECT_EQ(temp.db().first("SELECT count(*) FROM tranfile")->value(0).toInt(), 3);
     EXPECT_EQ(sqliteTool(temp.path(), "PRAGMA integrity_check"), "ok");
+    const auto latest = [&] {
+        QStringList rows;
+        for (const data::Row& row :
+             temp.db().query("SELECT pointer, department_code, receivedate FROM latest_issue"))
+            rows << row.text(0) + u'|' + row.text(1) + u'|' + row.text(2);
+        return rows;
+    };
+    EXPECT_EQ(latest(), QStringList({"J000001|01|4/3/2026"}));
 
     const QStringList before =
         QDir(temp.folder() + "/backups").entryList({"Vorlen-version0-*.db"}, QDir::Files);
@@ -254,9 +265,11 @@ TEST(SchemaVersion, AnOlderFileIsBackedUpThenMigrated) {
     {
         Database old(temp.folder() + "/backups/" + before.first(), Database::Open::Copy);
         EXPECT_EQ(fileVersion(old).userVersion, 0);
-        EXPECT_EQ(old.first("SELECT count(*) FROM tranfile")->value(0).toInt(), 1);
+        EXPECT_EQ(old.first("SELECT count(*) FROM tranfile")->value(0).toInt(), 3);
     }
-    EXPECT_EQ(sqliteTool(temp.path(), "DELETE FROM tranfile WHERE magno = '9'"), "");
+    // Another SQLite tool changes the issues and the latest one follows.
+    EXPECT_EQ(sqliteTool(temp.path(), "DELETE FROM tranfile WHERE magno IN ('9', '10')"), "");
+    EXPECT_EQ(latest(), QStringList({"J000001|01|9/2/2026"}));
 }
 
 TEST(SchemaVersion, AFailedMigrationLeavesTheOlderFileAsItWas) {

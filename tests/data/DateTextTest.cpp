@@ -38,6 +38,16 @@ TEST(SortableDate, BuiltInExpressionReadsAndOrdersDates) {
     for (const char* text : {"", "0/1/2025", "12/13/2025", "1-2-2025", "01/02/25", "a1/02/2025",
                              "01/02/20255", "12//2025"})
         EXPECT_TRUE(sortable(text).isNull()) << text;
+    // The program's own reading of rows already read gives the same text.
+    for (const char* text : {"5/1/2026", " 15/07/2003 ", "31/04/2025", "", "0/1/2025", "12/13/2025",
+                             "1-2-2025", "01/02/25", "a1/02/2025", "01/02/20255", "12//2025",
+                             "\t1/2/2025", "1/2/2025/", "1/2/202a", "001/2/2025", "+1/2/2025"}) {
+        const int day = sortableDay(QString::fromLatin1(text));
+        EXPECT_EQ(day ? QString::asprintf("%04d-%02d-%02d", day / 10000, day / 100 % 100, day % 100)
+                      : QString(),
+                  sortable(text).toString())
+            << text;
+    }
 
     // Ordered by date, not by text: 15/07/2003 is later than 31/01/2003.
     db.exec("CREATE TABLE d (t TEXT)");

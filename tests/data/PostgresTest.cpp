@@ -5,6 +5,7 @@
 
 #include "data/DatabaseFile.h"
 #include "data/DbError.h"
+#include "data/Migrations.h"
 #include "tests/support/TempDatabase.h"
 
 using namespace data;
@@ -157,4 +158,35 @@ TEST(Postgres, TheSchemaIsMadeOnceOnAnEmptyDatabaseOnly) {
     const DbError empty = errorOf([&] { prepareDatabase(temp.path()); });
     EXPECT_EQ(empty.code(), SQLITE_NOTADB);
     EXPECT_TRUE(empty.detail().contains("--init-database"));
+}
+
+TEST(Postgres, AServerOfAnEarlierReleaseIsBroughtUpToDateByTheFirstDeskToStart) {
+    NEEDS_SERVER();
+    TempDatabase temp;
+    Database& db = temp.db();
+    // The schema as the first servers were made: no table of latest issues.
+    db.exec("DROP TRIGGER tranfile_latest ON tranfile");
+    db.exec("DROP TABLE latest_issue");
+    db.exec("UPDATE schema_version SET version = 5");
+    db.exec(
+        "INSERT INTO tranfile (magno, department_code, pointer, receivedate, descriptionitem)"
+        " VALUES ('1', '01', 'J1', '05/11/2026', 'a'), ('2', '01', 'J1', 'ไม่ทราบ', 'b'),"
+        " ('3', '01', 'J1', '28/10/2026', 'c'), ('4', '02 ', ' J1', '01/01/2026', 'd')");
+    const auto latest = [&] {
+        QStringList rows;
+        for (const Row& row : db.query("SELECT pointer, department_code, descriptionitem"
+                                       " FROM latest_issue ORDER BY 1, 2"))
+            rows << row.text(0) + u'|' + row.text(1) + u'|' + row.text(2);
+        return rows;
+    };
+
+    EXPECT_TRUE(prepareDatabase(temp.path()));
+    EXPECT_EQ(fileVersion(db).userVersion, kSchemaVersion);
+    EXPECT_EQ(latest(), QStringList({"J1|01|a", "J1|02|d"}));
+    db.exec("DELETE FROM tranfile WHERE magno = '1'");
+    EXPECT_EQ(latest(), QStringList({"J1|01|c", "J1|02|d"}));
+
+    // A release older than the first server's is refused as before.
+    db.exec("UPDATE schema_version SET version = 4");
+    EXPECT_EQ(errorOf([&] { prepareDatabase(temp.path()); }).code(), SQLITE_NOTADB);
 }

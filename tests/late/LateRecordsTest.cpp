@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "issues/IssueRegister.h"
 #include "late/LateRecords.h"
 #include "tests/late/LateFixture.h"
 
@@ -102,13 +103,42 @@ TEST_F(Late, DatesRunOverMonthEndsAndLeapDays) {
     EXPECT_EQ(t.daysLate, 3);
 }
 
-TEST_F(Late, TheLatestIssueIsTheOneReceivedLast) {
+TEST_F(Late, TheLatestIssueFollowsEveryRegistrationCorrectionAndRemoval) {
     live("J1", "02", kToday);
-    issue("J1", "01", QDate(2026, 11, 5), QStringLiteral("ใหม่"));
-    issue("J1", "01", QDate(2026, 10, 28), QStringLiteral("เก่า"));
-    const late::LateTitle t = only();
-    EXPECT_EQ(t.lastIssue, QStringLiteral("ใหม่"));
-    EXPECT_EQ(t.expected, QDate(2026, 11, 12));
+    issues::IssueRegister issues(temp.db());
+    const auto add = [&](QDate received, const QString& description) {
+        return issues.addIssue({QString(), QStringLiteral("01"), QStringLiteral("J1"),
+                                data::writeDate(received), data::writeDate(received), QString(),
+                                QString(), description});
+    };
+    const auto correct = [&](const QString& magno, const QString& received,
+                             const QString& description) {
+        issues.updateIssue(magno, {received, received, QString(), QString(), description});
+    };
+    const QString newer = add(QDate(2026, 11, 5), QStringLiteral("ใหม่"));
+    const QString older = add(QDate(2026, 10, 28), QStringLiteral("เก่า"));
+    EXPECT_EQ(only().lastIssue, QStringLiteral("ใหม่"));
+    EXPECT_EQ(only().expected, QDate(2026, 11, 12));
+
+    correct(newer, QStringLiteral("01/10/2026"), QStringLiteral("ใหม่"));
+    EXPECT_EQ(only().lastIssue, QStringLiteral("เก่า"));
+    // An unreadable date sorts below every real one.
+    correct(older, QStringLiteral("28/13/2026"), QStringLiteral("เก่า"));
+    EXPECT_EQ(only().lastIssue, QStringLiteral("ใหม่"));
+    EXPECT_EQ(only().expected, QDate(2026, 10, 8));
+
+    issues.deleteIssue(newer);
+    EXPECT_EQ(only().lastIssue, QString()) << "the one left has no readable date";
+    EXPECT_EQ(only().expected, kToday.addYears(-1).addDays(7));
+    issues.deleteIssue(older);
+    EXPECT_EQ(only().expected, kToday.addYears(-1).addDays(7));
+    EXPECT_EQ(temp.db().first("SELECT count(*) FROM latest_issue")->value(0).toInt(), 0);
+
+    // A row moved to another faculty leaves this one's latest issue.
+    add(QDate(2026, 11, 20), QStringLiteral("ย้าย"));
+    EXPECT_EQ(only().lastIssue, QStringLiteral("ย้าย"));
+    temp.db().exec("UPDATE tranfile SET department_code = '02'");
+    EXPECT_EQ(only().lastIssue, QString());
 }
 
 TEST_F(Late, MostLateFirstAndFilteredByKindFacultyAndAgent) {

@@ -49,7 +49,7 @@ TEST(ServerCommands, InitMakesTheSchemaOnceAndCheckReportsBothVersions) {
     EXPECT_EQ(checked.code, 0);
     EXPECT_TRUE(checked.out.contains(QStringLiteral("PostgreSQL รุ่น 15")))
         << checked.out.toStdString();
-    EXPECT_TRUE(checked.out.contains(QStringLiteral("โครงสร้างข้อมูลรุ่น 5")))
+    EXPECT_TRUE(checked.out.contains(QStringLiteral("โครงสร้างข้อมูลรุ่น %1").arg(data::kSchemaVersion)))
         << checked.out.toStdString();
 }
 
