@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "ui/qt/Twips.h"
 
@@ -35,10 +35,10 @@ reg_journalView::reg_journalView(ui::Services& services, QWidget* parent)
 
     auto* titles = ui::qt::place<QGroupBox>(this, 120, 1020, 5520, 3480);
     binder_.bind(f.Frame2, titles);
-    binder_.bind(f.show_journal, ui::qt::place<QTableWidget>(titles, 120, 300, 5280, 3060));
+    binder_.bind(f.show_journal, ui::qt::place<QTableView>(titles, 120, 300, 5280, 3060));
     auto* items = ui::qt::place<QGroupBox>(this, 5760, 1020, 4560, 3480);
     binder_.bind(f.Frame3, items);
-    binder_.bind(f.show_item, ui::qt::place<QTableWidget>(items, 120, 300, 4320, 3060));
+    binder_.bind(f.show_item, ui::qt::place<QTableView>(items, 120, 300, 4320, 3060));
 
     auto* entry = ui::qt::place<QGroupBox>(this, 120, 4620, 10200, 3360);
     binder_.bind(f.Frame4, entry);

@@ -78,21 +78,12 @@ void LateIssues::Cmdshow_Click() {
     if (!guarded([&] { found = LateRecords(*db_).late(filter(), services_.clock.today()); }))
         return;
     listed_ = std::move(found);
-    showlate.setRows(int(listed_.size()) + 1);
-    for (int r = 0; r < int(listed_.size()); ++r) {
-        const LateTitle& t = listed_[r];
-        const QString cells[columns] = {t.pointer,
-                                        t.name,
-                                        t.departmentName,
-                                        t.agentName,
-                                        t.frequency,
-                                        t.lastIssue,
-                                        t.lastReceived,
-                                        data::writeDate(t.expected),
-                                        QString::number(t.daysLate)};
-        for (int c = 0; c < columns; ++c)
-            showlate.setTextMatrix(r + 1, c, cells[c]);
-    }
+    std::vector<QStringList> cells;
+    cells.reserve(listed_.size());
+    for (const LateTitle& t : listed_)
+        cells.push_back({t.pointer, t.name, t.departmentName, t.agentName, t.frequency, t.lastIssue,
+                         t.lastReceived, data::writeDate(t.expected), QString::number(t.daysLate)});
+    showlate.setDataRows(std::move(cells));
     showlate.setRow(listed_.empty() ? 0 : 1);
     Label3.setCaption(listed_.empty() ? QStringLiteral("ไม่มีรายการคงค้าง")
                                       : QStringLiteral("คงค้าง %1 รายการ").arg(listed_.size()));

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "ui/qt/SaveFileDialog.h"
 #include "ui/qt/Twips.h"
@@ -32,7 +32,7 @@ LateIssuesView::LateIssuesView(ui::Services& services, QWidget* parent)
     binder_.bind(f.dcbdealer, place<QComboBox>(this, 6540, 590, 3600, 360));
     binder_.bind(f.Cmdshow, place<QPushButton>(this, 10440, 360, 1800, 480));
 
-    binder_.bind(f.showlate, place<QTableWidget>(this, 240, 1140, 13020, 5520));
+    binder_.bind(f.showlate, place<QTableView>(this, 240, 1140, 13020, 5520));
     binder_.bind(f.Label3, place<QLabel>(this, 240, 6840, 3600, 360));
     f.askCsvPath = [this](const QString& proposed) {
         return ui::qt::askSaveFile(this, QStringLiteral("บันทึกรายการคงค้างเป็น CSV"), proposed,

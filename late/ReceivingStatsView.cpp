@@ -17,7 +17,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QValueAxis>
 
 #include "ui/qt/SaveFileDialog.h"
@@ -41,7 +41,7 @@ ReceivingStatsView::ReceivingStatsView(ui::Services& services, QWidget* parent)
     binder_.bind(f.Option1, place<QRadioButton>(frame, 180, 360, 2100, 330));
     binder_.bind(f.Option2, place<QRadioButton>(frame, 2400, 360, 1500, 330));
     binder_.bind(f.Cmdshow, place<QPushButton>(this, 6840, 240, 1200, 480));
-    table_ = place<QTableWidget>(this, 240, 960, 13020, 2700);
+    table_ = place<QTableView>(this, 240, 960, 13020, 2700);
     binder_.bind(f.showstat, table_);
     chart_ = place<QChartView>(this, 240, 3780, 13020, 5040);
     chart_->setRenderHint(QPainter::Antialiasing);

@@ -8,7 +8,7 @@
 
 class QChartView;
 class QPaintDevice;
-class QTableWidget;
+class QTableView;
 
 namespace late {
 
@@ -36,7 +36,7 @@ class ReceivingStatsView : public ui::qt::FormView {
 
     std::unique_ptr<ReceivingStatsWindow> logic_;
     ui::qt::Binder binder_;
-    QTableWidget* table_ = nullptr;
+    QTableView* table_ = nullptr;
     QChartView* chart_ = nullptr;
 };
 

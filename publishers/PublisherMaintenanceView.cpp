@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "ui/qt/Twips.h"
 
@@ -24,7 +24,7 @@ PublisherMaintenanceView::PublisherMaintenanceView(ui::Services& services, QWidg
     binder_.bind(f.Text1, search);
     auto* find = place<QPushButton>(this, 7320, 120, 1440, 480);
     binder_.bind(f.Cmdfind, find);
-    auto* grid = place<QTableWidget>(this, 240, 720, 8520, 3240);
+    auto* grid = place<QTableView>(this, 240, 720, 8520, 3240);
     binder_.bind(f.showdealer, grid);
     binder_.bind(f.Label2, place<QLabel>(this, 240, 4140, 2100, 360));
     binder_.bind(f.Text2, place<QLineEdit>(this, 2400, 4140, 1200, 360));

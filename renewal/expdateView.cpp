@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "ui/qt/Twips.h"
 
@@ -39,7 +39,7 @@ expdateView::expdateView(ui::Services& services, QWidget* parent)
     binder_.bind(f.Command2, ui::qt::place<QPushButton>(this, 9420, 360, 1020, 420));
     binder_.bind(f.Command3, ui::qt::place<QPushButton>(this, 10560, 360, 1020, 420));
 
-    binder_.bind(f.showjour, ui::qt::place<QTableWidget>(this, 240, 1140, 11295, 3720));
+    binder_.bind(f.showjour, ui::qt::place<QTableView>(this, 240, 1140, 11295, 3720));
 
     struct Detail {
         ui::Label& label;

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "ui/qt/Twips.h"
 
@@ -24,7 +24,7 @@ SearchJournalView::SearchJournalView(ui::Services& services, QWidget* parent)
     auto* command1 = ui::qt::place<QPushButton>(frame, 11280, 300, 1500, 420);
     binder_.bind(f.Command1, command1);
 
-    auto* grid = ui::qt::place<QTableWidget>(this, 120, 1020, 14520, 5520);
+    auto* grid = ui::qt::place<QTableView>(this, 120, 1020, 14520, 5520);
     binder_.bind(f.show_result, grid);
     // Every row is one line: laying out thousands of Thai rows one by one
     // would cost more than the search.

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "ui/qt/Twips.h"
 
@@ -26,7 +26,7 @@ CodeTableWindowView::CodeTableWindowView(std::unique_ptr<CodeTableWindow> logic,
 
     binder_.bind(f.Label1, place<QLabel>(this, 240, 180, 900, 360));
     binder_.bind(f.dcbtable, place<QComboBox>(this, 1300, 180, 4200, 360));
-    binder_.bind(f.showcode, place<QTableWidget>(this, 240, 660 - up, 7920, 3000));
+    binder_.bind(f.showcode, place<QTableView>(this, 240, 660 - up, 7920, 3000));
     binder_.bind(f.Label2, place<QLabel>(this, 240, 3840 - up, 1000, 360));
     auto* code = place<QLineEdit>(this, 1300, 3840 - up, 1500, 360);
     binder_.bind(f.Text1, code);

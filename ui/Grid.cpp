@@ -43,6 +43,16 @@ void Grid::setTextMatrix(int row, int col, const QString& text) {
     notify();
 }
 
+void Grid::setDataRows(std::vector<QStringList> dataRows) {
+    QStringList headings = std::move(cells_.front());
+    cells_ = std::move(dataRows);
+    cells_.insert(cells_.begin(), std::move(headings));
+    for (QStringList& r : cells_)
+        r.resize(cols_);
+    row_ = std::min(row_, rows() - 1);
+    notify();
+}
+
 void Grid::setColWidth(int col, int twips) {
     widths_.at(col) = twips;
     notify();

@@ -24,6 +24,9 @@ class Grid : public Control {
 
     QString textMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, const QString& text);
+    // Every row below the headings at once, each cut or padded to the columns:
+    // a list of tens of thousands of rows is told to its view once.
+    void setDataRows(std::vector<QStringList> dataRows);
 
     int colWidth(int col) const { return widths_.at(col); }
     void setColWidth(int col, int twips);

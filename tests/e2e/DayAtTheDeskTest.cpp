@@ -18,7 +18,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -26,6 +25,7 @@
 #include "data/Database.h"
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
+#include "tests/support/GridCells.h"
 #include "tests/support/TempDatabase.h"
 #include "ui/qt/QtMessageBox.h"
 
@@ -202,10 +202,10 @@ void doubleClickRow(QListWidget* list, const QString& text) {
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 
-void clickCell(QTableWidget* grid, int row) {
+void clickCell(QTableView* grid, int row) {
     ASSERT_NE(grid, nullptr);
     QCoreApplication::processEvents();
-    const QRect cell = grid->visualItemRect(grid->item(row, 0));
+    const QRect cell = testing_support::cellRect(grid, row, 0);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     QCoreApplication::processEvents();
 }
@@ -239,11 +239,11 @@ void clickDay(QCalendarWidget* calendar, int dayOfMonth) {
     ADD_FAILURE() << "no day " << dayOfMonth;
 }
 
-QStringList rowTexts(QTableWidget* grid, int column) {
+QStringList rowTexts(QTableView* grid, int column) {
     QStringList texts;
-    for (int r = 0; r < grid->rowCount(); ++r)
-        if (grid->item(r, column) && !grid->item(r, column)->text().isEmpty())
-            texts << grid->item(r, column)->text();
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+        if (!testing_support::cellText(grid, r, column).isEmpty())
+            texts << testing_support::cellText(grid, r, column);
     return texts;
 }
 
@@ -377,7 +377,7 @@ struct Desk : ::testing::Test {
         QLineEdit* text1 = child<QLineEdit>(w, "Text1");
         retype(text1, part);
         QTest::keyClick(text1, Qt::Key_Return);
-        clickCell(child<QTableWidget>(w, "show_journal"), 0);
+        clickCell(child<QTableView>(w, "show_journal"), 0);
     }
 
     void registerIssue(int dayOfMonth, const QString& volume, const QString& number,
@@ -468,13 +468,13 @@ TEST_F(Desk, ADayOfTitlesIssuesAndRenewalsSurvivesARestart) {
     answers.queue({kOk});
     listIssuesOf(QStringLiteral("ครุศาสตร์"));
     EXPECT_EQ(answers.take(), QStringList{QStringLiteral("รายชื่อวารสารนี้ไม่พบข้อมูลการลงทะเบียน")});
-    QTableWidget* found = child<QTableWidget>(issues, "show_journal");
+    QTableView* found = child<QTableView>(issues, "show_journal");
     EXPECT_EQ(rowTexts(found, 0), QStringList{journal});
-    EXPECT_EQ(found->item(0, 1)->text(), QStringLiteral("คณะครุศาสตร์"));
+    EXPECT_EQ(testing_support::cellText(found, 0, 1), QStringLiteral("คณะครุศาสตร์"));
     for (int n = 1; n <= 3; ++n)
         ASSERT_NO_FATAL_FAILURE(
             registerIssue(n, "5", QString::number(n), QStringLiteral("ฉบับที่ %1").arg(n)));
-    QTableWidget* received = child<QTableWidget>(issues, "show_item");
+    QTableView* received = child<QTableView>(issues, "show_item");
     EXPECT_EQ(rowTexts(received, 1), QStringList({day(firstIssue.addDays(2)),
                                                   day(firstIssue.addDays(1)), day(firstIssue)}));
     EXPECT_EQ(rowTexts(received, 4),
@@ -487,13 +487,13 @@ TEST_F(Desk, ADayOfTitlesIssuesAndRenewalsSurvivesARestart) {
     QWidget* renewals = window("expdate");
     ASSERT_NE(renewals, nullptr);
     searchExpiring(true, today, today.addDays(30));
-    QTableWidget* expiring = child<QTableWidget>(renewals, "showjour");
+    QTableView* expiring = child<QTableView>(renewals, "showjour");
     EXPECT_EQ(rowTexts(expiring, 0), QStringList{journal});
-    EXPECT_EQ(expiring->item(0, 1)->text(), day(journalEnds));
-    EXPECT_EQ(expiring->item(0, 2)->text(), QStringLiteral("ฉบับที่ 3"));
+    EXPECT_EQ(testing_support::cellText(expiring, 0, 1), day(journalEnds));
+    EXPECT_EQ(testing_support::cellText(expiring, 0, 2), QStringLiteral("ฉบับที่ 3"));
     searchExpiring(false, today, today.addDays(30));
     EXPECT_EQ(rowTexts(expiring, 0), QStringList{newspaper});
-    EXPECT_EQ(expiring->item(0, 6)->text(), matichon);
+    EXPECT_EQ(testing_support::cellText(expiring, 0, 6), matichon);
 
     searchExpiring(true, today, today.addDays(30));
     clickCell(expiring, 0);
@@ -507,14 +507,14 @@ TEST_F(Desk, ADayOfTitlesIssuesAndRenewalsSurvivesARestart) {
     answers.queue({kCancel});
     press(renewals, "cmdsave");
     EXPECT_EQ(answers.take(), QStringList{QStringLiteral("ต้องการบันทึกข้อมูลหรือไม่")});
-    EXPECT_EQ(expiring->item(0, 1)->text(), day(journalEnds));
+    EXPECT_EQ(testing_support::cellText(expiring, 0, 1), day(journalEnds));
     EXPECT_TRUE(child<QLineEdit>(renewals, "Text8")->isEnabled());
     answers.queue({kOk, kOk});
     press(renewals, "cmdsave");
     EXPECT_EQ(answers.take(), QStringList({QStringLiteral("ต้องการบันทึกข้อมูลหรือไม่"),
                                            QStringLiteral("บันทึกข้อมูลเรียบร้อยแล้ว")}));
-    EXPECT_EQ(expiring->item(0, 1)->text(), day(renewedTo));
-    EXPECT_EQ(expiring->item(0, 3)->text(), "1350");
+    EXPECT_EQ(testing_support::cellText(expiring, 0, 1), day(renewedTo));
+    EXPECT_EQ(testing_support::cellText(expiring, 0, 3), "1350");
     EXPECT_FALSE(child<QLineEdit>(renewals, "Text8")->isEnabled());
 
     if (QPrinterInfo::defaultPrinter().isNull()) {
@@ -553,10 +553,9 @@ TEST_F(Desk, ADayOfTitlesIssuesAndRenewalsSurvivesARestart) {
     EXPECT_EQ(answers.take(), QStringList{QStringLiteral("ต้องการยกเลิกข้อมูลหรือไม่")});
     EXPECT_FALSE(child<QLineEdit>(titles, "Text10")->isEnabled());
     closeAndReopen("reg_journal", "Command5", "ccc");
-    EXPECT_EQ(rowTexts(child<QTableWidget>(window("reg_journal"), "show_journal"), 0),
-              QStringList());
+    EXPECT_EQ(rowTexts(child<QTableView>(window("reg_journal"), "show_journal"), 0), QStringList());
     closeAndReopen("expdate", "Command3", "jjjj");
-    EXPECT_EQ(rowTexts(child<QTableWidget>(window("expdate"), "showjour"), 0), QStringList());
+    EXPECT_EQ(rowTexts(child<QTableView>(window("expdate"), "showjour"), 0), QStringList());
     quit();
     EXPECT_EQ(answers.take(), QStringList());
 
@@ -574,13 +573,13 @@ TEST_F(Desk, ADayOfTitlesIssuesAndRenewalsSurvivesARestart) {
 
     choose(*main, "ccc");
     listIssuesOf(QStringLiteral("ปริทัศน์"));
-    EXPECT_EQ(rowTexts(child<QTableWidget>(window("reg_journal"), "show_item"), 4),
+    EXPECT_EQ(rowTexts(child<QTableView>(window("reg_journal"), "show_item"), 4),
               QStringList(
                   {QStringLiteral("ฉบับที่ 3"), QStringLiteral("ฉบับที่ 2"), QStringLiteral("ฉบับที่ 1")}));
 
     choose(*main, "jjjj");
     searchExpiring(false, today, today.addDays(30));
-    EXPECT_EQ(rowTexts(child<QTableWidget>(window("expdate"), "showjour"), 0),
+    EXPECT_EQ(rowTexts(child<QTableView>(window("expdate"), "showjour"), 0),
               QStringList{newspaper});
     quit();
     EXPECT_EQ(answers.take(), QStringList());
@@ -612,7 +611,7 @@ TEST_F(Desk, ANewFacultySubscribesAndARenamedPublisherShowsOnItsTitle) {
     type(child<QLineEdit>(defaults, "Text1"), "08");
     type(child<QLineEdit>(defaults, "Text2"), faculty);
     press(defaults, "Cmdadd");
-    EXPECT_EQ(rowTexts(child<QTableWidget>(defaults, "showcode"), 1).last(), faculty);
+    EXPECT_EQ(rowTexts(child<QTableView>(defaults, "showcode"), 1).last(), faculty);
     EXPECT_EQ(answers.take(), QStringList());
 
     ASSERT_NO_FATAL_FAILURE(
@@ -626,7 +625,7 @@ TEST_F(Desk, ANewFacultySubscribesAndARenamedPublisherShowsOnItsTitle) {
     ASSERT_NE(publishers, nullptr);
     type(child<QLineEdit>(publishers, "Text1"), QStringLiteral("มติชน"));
     press(publishers, "Cmdfind");
-    clickCell(child<QTableWidget>(publishers, "showdealer"), 0);
+    clickCell(child<QTableView>(publishers, "showdealer"), 0);
     EXPECT_EQ(child<QLineEdit>(publishers, "Text2")->text(), "2");
     const QString renamed = QStringLiteral("บริษัท มติชน จำกัด (มหาชน) สำนักพิมพ์มติชน");
     retype(child<QLineEdit>(publishers, "Text3"), renamed);

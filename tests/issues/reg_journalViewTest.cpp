@@ -6,13 +6,13 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTest>
 
 #include "issues/reg_journalView.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowList.h"
 #include "tests/issues/RegJournalFixture.h"
+#include "tests/support/GridCells.h"
 
 using namespace issues_test;
 
@@ -46,10 +46,10 @@ class RegJournalViewTest : public RegJournalFixture {
         commit.setCommitString(text);
         QCoreApplication::sendEvent(field, &commit);
     }
-    QTableWidget* table(int index) { return view->findChildren<QTableWidget*>().at(index); }
-    void clickCell(QTableWidget* t, int row) {
+    QTableView* table(int index) { return view->findChildren<QTableView*>().at(index); }
+    void clickCell(QTableView* t, int row) {
         QCoreApplication::processEvents();
-        const QRect cell = t->visualItemRect(t->item(row, 0));
+        const QRect cell = testing_support::cellRect(t, row, 0);
         QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, cell.center());
         QCoreApplication::processEvents();
     }
@@ -79,14 +79,14 @@ TEST_F(RegJournalViewTest, SearchPickNewCalendarSaveThroughTheWidgets) {
     typeThai(text1, QStringLiteral("วิทยา"));
     QTest::keyClick(text1, Qt::Key_Return);
     QCoreApplication::processEvents();
-    QTableWidget* titles = table(0);
-    ASSERT_EQ(titles->rowCount(), 2);
-    EXPECT_EQ(titles->item(1, 1)->text(), QStringLiteral("คณะวิทยาศาสตร์และเทคโนโลยี"));
+    QTableView* titles = table(0);
+    ASSERT_EQ(titles->model()->rowCount(), 2);
+    EXPECT_EQ(testing_support::cellText(titles, 1, 1), QStringLiteral("คณะวิทยาศาสตร์และเทคโนโลยี"));
 
     clickCell(titles, 1);
-    QTableWidget* issues = table(1);
-    ASSERT_EQ(issues->rowCount(), 2);
-    EXPECT_EQ(issues->item(0, 0)->text(), "11");
+    QTableView* issues = table(1);
+    ASSERT_EQ(issues->model()->rowCount(), 2);
+    EXPECT_EQ(testing_support::cellText(issues, 0, 0), "11");
     clickCell(issues, 0);
     snapshot("title-picked");
 
@@ -119,7 +119,7 @@ TEST_F(RegJournalViewTest, SearchPickNewCalendarSaveThroughTheWidgets) {
     EXPECT_EQ(row->text(1), "15/03/2008");
     EXPECT_EQ(row->text(2), "15/03/2008");
     EXPECT_EQ(row->text(3), "2008");
-    EXPECT_EQ(issues->rowCount(), 3);
+    EXPECT_EQ(issues->model()->rowCount(), 3);
     EXPECT_TRUE(titles->isEnabled());
 }
 

@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 #include "issues/reg_journalView.h"
@@ -11,6 +11,7 @@
 #include "shell/MainWindow.h"
 #include "shell/WindowList.h"
 #include "tests/late/LateFixture.h"
+#include "tests/support/GridCells.h"
 #include "ui/Fakes.h"
 
 namespace {
@@ -88,11 +89,11 @@ TEST(LateView, ARowOpensTheRegistrationWindowOnThatTitle) {
     QCoreApplication::processEvents();
     auto* view = qobject_cast<late::LateIssuesView*>(main.instance(QStringLiteral("LateIssues")));
     ASSERT_NE(view, nullptr);
-    auto* table = view->findChild<QTableWidget*>();
+    auto* table = view->findChild<QTableView*>();
     ASSERT_EQ(view->logic().showlate.rows(), 3);
-    ASSERT_EQ(table->rowCount(), 2);
+    ASSERT_EQ(table->model()->rowCount(), 2);
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
-                      table->visualItemRect(table->item(1, 1)).center());
+                      testing_support::cellRect(table, 1, 1).center());
     QPushButton* reg = nullptr;
     for (QPushButton* b : view->findChildren<QPushButton*>())
         if (b->text() == view->logic().Cmdreg.caption())

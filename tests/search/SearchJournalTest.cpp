@@ -1,6 +1,6 @@
 #include <QAction>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 #include "catalogue/NewJournalView.h"
@@ -10,6 +10,7 @@
 #include "shell/MainWindow.h"
 #include "shell/WindowList.h"
 #include "tests/search/SearchFixture.h"
+#include "tests/support/GridCells.h"
 
 using search::SearchJournal;
 using testing_support::SearchWindow;
@@ -167,15 +168,15 @@ TEST(SearchWindowView, EnterInTheFieldFillsTheGrid) {
     ASSERT_TRUE(view.load());
     view.show();
     auto* field = view.findChild<QLineEdit*>();
-    auto* grid = view.findChild<QTableWidget*>();
+    auto* grid = view.findChild<QTableView*>();
     ASSERT_TRUE(field && grid);
     field->setFocus();
     QTest::keyClicks(field, "Weekly");
     QTest::keyClick(field, Qt::Key_Return);
     QCoreApplication::processEvents();
-    ASSERT_EQ(grid->rowCount(), 1);
-    EXPECT_EQ(grid->item(0, SearchJournal::Name)->text(), "Science Weekly");
-    EXPECT_EQ(grid->item(0, SearchJournal::Issn)->text(), "1234-5678 ผิด");
+    ASSERT_EQ(grid->model()->rowCount(), 1);
+    EXPECT_EQ(testing_support::cellText(grid, 0, SearchJournal::Name), "Science Weekly");
+    EXPECT_EQ(testing_support::cellText(grid, 0, SearchJournal::Issn), "1234-5678 ผิด");
 }
 
 TEST(SearchWindowShell, TheMenuOpensItAndAFoundTitleOpensLoaded) {

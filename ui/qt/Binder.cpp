@@ -18,7 +18,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTimer>
 
 #include "ui/Controls.h"
@@ -26,6 +25,7 @@
 #include "ui/Grid.h"
 #include "ui/PickList.h"
 #include "ui/TextBox.h"
+#include "ui/qt/GridTableModel.h"
 #include "ui/qt/KeyRoutes.h"
 #include "ui/qt/LockedLook.h"
 #include "ui/qt/Twips.h"
@@ -62,32 +62,12 @@ void refreshLineEdit(const TextBox& model, QLineEdit* w) {
         w->setCursorPosition(model.selStart());
 }
 
-void refreshGrid(const Grid& model, QTableWidget* w) {
+void refreshGrid(const Grid& model, QTableView* w, GridTableModel* cells) {
     showCommon(model, w);
-    w->setColumnCount(model.cols());
-    w->setRowCount(model.rows() - 1);
+    cells->refresh();
     for (int c = 0; c < model.cols(); ++c) {
-        auto* head = w->horizontalHeaderItem(c);
-        if (!head) {
-            head = new QTableWidgetItem;
-            w->setHorizontalHeaderItem(c, head);
-        }
-        head->setText(model.textMatrix(0, c));
         const int width = model.colWidth(c);
         w->setColumnWidth(c, twips(width < 0 ? 1000 : width));
-        const Qt::Alignment align = model.colAlignment(c) == Grid::Align::LeftTop
-                                        ? (Qt::AlignLeft | Qt::AlignTop)
-                                        : (Qt::AlignLeft | Qt::AlignVCenter);
-        for (int r = 1; r < model.rows(); ++r) {
-            auto* item = w->item(r - 1, c);
-            if (!item) {
-                item = new QTableWidgetItem;
-                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-                w->setItem(r - 1, c, item);
-            }
-            item->setText(model.textMatrix(r, c));
-            item->setTextAlignment(align);
-        }
     }
     QPalette pal = w->palette();
     const QColor active = pal.color(QPalette::Active, QPalette::Highlight);
@@ -314,7 +294,11 @@ void Binder::bind(PickList& model, QListWidget* w) {
     refreshList(model, w);
 }
 
-void Binder::bind(Grid& model, QTableWidget* w) {
+void Binder::bind(Grid& model, QTableView* w) {
+    // The binder owns the table model: it goes before the window logic it
+    // reads, and the view then shows an empty table instead of a dead grid.
+    auto* cells = new GridTableModel(model, this);
+    w->setModel(cells);
     track(model, w);
     lockedLook(w);
     w->setTabKeyNavigation(false);  // Tab leaves the grid for the next control
@@ -323,22 +307,22 @@ void Binder::bind(Grid& model, QTableWidget* w) {
     w->setSelectionMode(QAbstractItemView::SingleSelection);
     w->setEditTriggers(QAbstractItemView::NoEditTriggers);
     w->setWordWrap(false);
-    // A window may fill hundreds of cells in one handler: redraw once after it.
+    // A window may fill thousands of cells in one handler: redraw once after it.
     auto pending = std::make_shared<bool>(false);
-    QPointer<QTableWidget> guard(w);
-    model.watch([&model, guard, pending] {
+    QPointer<GridTableModel> guard(cells);
+    model.watch([&model, w, guard, pending] {
         if (*pending)
             return;
         *pending = true;
-        QTimer::singleShot(0, guard, [&model, guard, pending] {
+        QTimer::singleShot(0, guard, [&model, w, guard, pending] {
             *pending = false;
             if (guard)
-                refreshGrid(model, guard);
+                refreshGrid(model, w, guard);
         });
     });
-    connect(w, &QTableWidget::cellClicked, this,
-            [&model](int row, int col) { model.click(row + 1, col); });
-    refreshGrid(model, w);
+    connect(w, &QTableView::clicked, this,
+            [&model](const QModelIndex& cell) { model.click(cell.row() + 1, cell.column()); });
+    refreshGrid(model, w, cells);
 }
 
 void Binder::bind(MonthCalendar& model, QCalendarWidget* w) {
@@ -390,7 +374,9 @@ bool Binder::controlKey(Control& model, QWidget* w, const QKeyEvent* e) {
     }
     if (auto* button = qobject_cast<QPushButton*>(w))
         return buttonKey(button, e);
-    if (auto* grid = qobject_cast<QTableWidget*>(w))
+    // A calendar's days are a table view too, over a model of its own.
+    if (auto* grid = qobject_cast<QTableView*>(w);
+        grid && qobject_cast<GridTableModel*>(grid->model()))
         return gridKey(static_cast<Grid&>(model), grid, e);
     if (auto* list = qobject_cast<QListWidget*>(w))
         return listKey(static_cast<PickList&>(model), list, e);

@@ -13,7 +13,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
 class QWidget;
 
 namespace ui {
@@ -49,7 +49,7 @@ class Binder : public QObject {
     void bind(TabControl& model, QTabWidget* widget);
     void bind(PickList& model, QComboBox* widget);
     void bind(PickList& model, QListWidget* widget);
-    void bind(Grid& model, QTableWidget* widget);
+    void bind(Grid& model, QTableView* widget);
     void bind(MonthCalendar& model, QCalendarWidget* widget);
 
   protected:

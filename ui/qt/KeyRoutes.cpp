@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <algorithm>
 
 #include "ui/Controls.h"
@@ -47,7 +47,7 @@ int rowsPerPage(const QAbstractItemView* w, int rowHeight) {
 
 }  // namespace
 
-bool gridKey(Grid& model, QTableWidget* w, const QKeyEvent* e) {
+bool gridKey(Grid& model, QTableView* w, const QKeyEvent* e) {
     if (isEnter(e) || e->key() == Qt::Key_Space) {
         model.keyEnter();
         return true;

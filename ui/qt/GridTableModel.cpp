@@ -1,0 +1,54 @@
+#include "ui/qt/GridTableModel.h"
+
+#include "ui/Grid.h"
+
+namespace ui::qt {
+
+GridTableModel::GridTableModel(const Grid& grid, QObject* parent)
+    : QAbstractTableModel(parent), grid_(grid), rows_(grid.rows() - 1), cols_(grid.cols()) {}
+
+int GridTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+int GridTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cols_;
+}
+
+QVariant GridTableModel::data(const QModelIndex& index, int role) const {
+    const int row = index.row() + 1;
+    if (!index.isValid() || row >= grid_.rows() || index.column() >= grid_.cols())
+        return {};
+    if (role == Qt::DisplayRole)
+        return grid_.textMatrix(row, index.column());
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(grid_.colAlignment(index.column()) == Grid::Align::LeftTop
+                                       ? (Qt::AlignLeft | Qt::AlignTop)
+                                       : (Qt::AlignLeft | Qt::AlignVCenter));
+    return {};
+}
+
+QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section >= grid_.cols())
+        return {};
+    return grid_.textMatrix(0, section);
+}
+
+Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void GridTableModel::refresh() {
+    if (grid_.rows() - 1 != rows_ || grid_.cols() != cols_) {
+        beginResetModel();
+        rows_ = grid_.rows() - 1;
+        cols_ = grid_.cols();
+        endResetModel();
+        return;
+    }
+    if (rows_ > 0)
+        emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, cols_ - 1);
+}
+
+}  // namespace ui::qt
