@@ -2,6 +2,7 @@
 
 #include <QVariantList>
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "data/Row.h"
@@ -17,9 +18,10 @@ class Connection {
   public:
     virtual ~Connection() = default;
 
-    // Runs one statement and returns at most `maxRows` of its rows.
-    virtual std::vector<Row> query(const char* sql, const QVariantList& params,
-                                   std::size_t maxRows) = 0;
+    // Runs one statement and hands each of at most `maxRows` of its rows
+    // to `each` as it is read.
+    virtual void forEachRow(const char* sql, const QVariantList& params, std::size_t maxRows,
+                            const std::function<void(Row&&)>& each) = 0;
     // Runs a writing statement; returns the number of rows it changed.
     virtual int exec(const char* sql, const QVariantList& params) = 0;
 

@@ -75,14 +75,20 @@ sqlite3* Database::handle() const {
 }
 
 std::vector<Row> Database::query(const char* sql, const QVariantList& params) const {
-    return connection_->query(sql, params, std::numeric_limits<std::size_t>::max());
+    std::vector<Row> rows;
+    forEach(sql, params, [&rows](Row&& row) { rows.push_back(std::move(row)); });
+    return rows;
+}
+
+void Database::forEach(const char* sql, const QVariantList& params,
+                       const std::function<void(Row&&)>& each) const {
+    connection_->forEachRow(sql, params, std::numeric_limits<std::size_t>::max(), each);
 }
 
 std::optional<Row> Database::first(const char* sql, const QVariantList& params) const {
-    std::vector<Row> rows = connection_->query(sql, params, 1);
-    if (rows.empty())
-        return std::nullopt;
-    return std::move(rows.front());
+    std::optional<Row> first;
+    connection_->forEachRow(sql, params, 1, [&first](Row&& row) { first = std::move(row); });
+    return first;
 }
 
 int Database::exec(const char* sql, const QVariantList& params) {

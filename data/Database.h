@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QVariantList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -33,6 +34,9 @@ class Database {
     Database& operator=(const Database&) = delete;
 
     std::vector<Row> query(const char* sql, const QVariantList& params = {}) const;
+    // Each row handed over as it is read, for lists too long to hold twice.
+    void forEach(const char* sql, const QVariantList& params,
+                 const std::function<void(Row&&)>& each) const;
     std::optional<Row> first(const char* sql, const QVariantList& params = {}) const;
     // Runs a writing statement; returns the number of rows it changed.
     int exec(const char* sql, const QVariantList& params = {});

@@ -114,13 +114,14 @@ PgConnection::~PgConnection() {
 void PgConnection::configure() {
     // The server's notices (an index that already exists, a table to drop
     // that does not) are not for the clerk, nor for the terminal.
-    PQsetNoticeProcessor(conn_, [](void*, const char*) {}, nullptr);
+    PQsetNoticeProcessor(
+        conn_, [](void*, const char*) {}, nullptr);
     // A save waiting on another clerk's gives up after as long as SQLite's
     // busy timeout, with the same message.
     command("SET lock_timeout = '3s'");
     static const char* const kReadOnly =
         "SELECT pg_is_in_recovery() OR current_setting('transaction_read_only') = 'on'";
-    readOnly_ = query(kReadOnly, {}, 1).front().value(0).toBool();
+    forEachRow(kReadOnly, {}, 1, [this](Row&& row) { readOnly_ = row.value(0).toBool(); });
 }
 
 // A window keeps its connection all day; after the server restarted or the
@@ -184,21 +185,18 @@ PgConnection::Result PgConnection::run(const char* sql, const QVariantList& para
     return result;
 }
 
-std::vector<Row> PgConnection::query(const char* sql, const QVariantList& params,
-                                     std::size_t maxRows) {
+void PgConnection::forEachRow(const char* sql, const QVariantList& params, std::size_t maxRows,
+                              const std::function<void(Row&&)>& each) {
     const Result result = run(sql, params);
     const int rows = int(std::min<std::size_t>(PQntuples(result.get()), maxRows));
     const int columns = PQnfields(result.get());
-    std::vector<Row> out;
-    out.reserve(rows);
     for (int r = 0; r < rows; ++r) {
         QVariantList values;
         values.reserve(columns);
         for (int c = 0; c < columns; ++c)
             values.append(value(result.get(), r, c));
-        out.emplace_back(std::move(values));
+        each(Row(std::move(values)));
     }
-    return out;
 }
 
 int PgConnection::exec(const char* sql, const QVariantList& params) {

@@ -23,8 +23,8 @@ class PgConnection : public Connection {
     PgConnection(const PgConnection&) = delete;
     PgConnection& operator=(const PgConnection&) = delete;
 
-    std::vector<Row> query(const char* sql, const QVariantList& params,
-                           std::size_t maxRows) override;
+    void forEachRow(const char* sql, const QVariantList& params, std::size_t maxRows,
+                    const std::function<void(Row&&)>& each) override;
     int exec(const char* sql, const QVariantList& params) override;
     void begin() override;
     void commit() override;

@@ -44,19 +44,17 @@ void SqliteConnection::configure() {
     sqlite3_busy_timeout(db_, kBusyTimeoutMs);
     // Reading the schema fails here, not in the first window, when the file
     // is not a database or another program holds it locked.
-    query("SELECT count(*) FROM sqlite_master", {}, 1);
+    forEachRow("SELECT count(*) FROM sqlite_master", {}, 1, [](Row&&) {});
     // A save that was reported done survives a power cut.
     exec("PRAGMA synchronous = FULL", {});
 }
 
-std::vector<Row> SqliteConnection::query(const char* sql, const QVariantList& params,
-                                         std::size_t maxRows) {
+void SqliteConnection::forEachRow(const char* sql, const QVariantList& params, std::size_t maxRows,
+                                  const std::function<void(Row&&)>& each) {
     Statement st(db_, sql);
     st.bindAll(params);
-    std::vector<Row> rows;
-    while (rows.size() < maxRows && st.step())
-        rows.push_back(st.row());
-    return rows;
+    for (std::size_t read = 0; read < maxRows && st.step(); ++read)
+        each(st.row());
 }
 
 int SqliteConnection::exec(const char* sql, const QVariantList& params) {

@@ -15,8 +15,8 @@ class SqliteConnection : public Connection {
     SqliteConnection(const SqliteConnection&) = delete;
     SqliteConnection& operator=(const SqliteConnection&) = delete;
 
-    std::vector<Row> query(const char* sql, const QVariantList& params,
-                           std::size_t maxRows) override;
+    void forEachRow(const char* sql, const QVariantList& params, std::size_t maxRows,
+                    const std::function<void(Row&&)>& each) override;
     int exec(const char* sql, const QVariantList& params) override;
     void begin() override;
     void commit() override;

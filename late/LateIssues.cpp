@@ -74,10 +74,11 @@ LateFilter LateIssues::filter() const {
 }
 
 void LateIssues::Cmdshow_Click() {
-    std::vector<LateTitle> found;
-    if (!guarded([&] { found = LateRecords(*db_).late(filter(), services_.clock.today()); }))
-        return;
-    listed_ = std::move(found);
+    // The old list is let go first: its memory serves the new one, and a
+    // list that could not be read is not shown as if it were current.
+    listed_ = {};
+    showlate.setDataRows({});
+    guarded([&] { listed_ = LateRecords(*db_).late(filter(), services_.clock.today()); });
     std::vector<QStringList> cells;
     cells.reserve(listed_.size());
     for (const LateTitle& t : listed_)

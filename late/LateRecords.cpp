@@ -78,41 +78,43 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
     const auto frequencyIntervals = intervals(db_);
     const int todayDay = today.year() * 10000 + today.month() * 100 + today.day();
     std::vector<LateTitle> list;
-    for (const data::Row& row :
-         db_.query(kReceivedSql, {letters[0], letters[1], letters[2], letters[3],
-                                  filter.departmentCode.trimmed(), filter.agentCode.trimmed()})) {
-        // The period's end is read as every list of this program reads it.
-        if (data::sortableDay(row.text(6)) < todayDay)
-            continue;
-        const auto interval = frequencyIntervals.constFind(row.text(4).trimmed());
-        if (interval == frequencyIntervals.cend())
-            continue;
-        const auto begin = data::readDate(row.text(5));
-        if (!begin || *begin > today)
-            continue;
-        const auto received = data::readDate(row.text(8));
-        const QDate expected = received.value_or(*begin).addDays(interval->days);
-        if (today <= expected.addDays(interval->grace))
-            continue;
-        LateTitle t{row.text(0),
-                    row.text(1),
-                    row.text(2),
-                    {},
-                    row.text(3),
-                    {},
-                    frequencies.value(row.text(4)),
-                    {},
-                    {},
-                    expected,
-                    int(expected.daysTo(today))};
-        t.departmentName = departments.value(t.departmentCode);
-        t.agentName = agents.value(t.agentCode);
-        if (received) {
-            t.lastIssue = row.text(7);
-            t.lastReceived = row.text(8);
-        }
-        list.push_back(std::move(t));
-    }
+    // Each row is looked at as it is read, so the rows are never all held at once.
+    db_.forEach(kReceivedSql,
+                {letters[0], letters[1], letters[2], letters[3], filter.departmentCode.trimmed(),
+                 filter.agentCode.trimmed()},
+                [&](data::Row&& row) {
+                    // The period's end is read as every list of this program reads it.
+                    if (data::sortableDay(row.text(6)) < todayDay)
+                        return;
+                    const auto interval = frequencyIntervals.constFind(row.text(4).trimmed());
+                    if (interval == frequencyIntervals.cend())
+                        return;
+                    const auto begin = data::readDate(row.text(5));
+                    if (!begin || *begin > today)
+                        return;
+                    const auto received = data::readDate(row.text(8));
+                    const QDate expected = received.value_or(*begin).addDays(interval->days);
+                    if (today <= expected.addDays(interval->grace))
+                        return;
+                    LateTitle t{row.text(0),
+                                row.text(1),
+                                row.text(2),
+                                {},
+                                row.text(3),
+                                {},
+                                frequencies.value(row.text(4)),
+                                {},
+                                {},
+                                expected,
+                                int(expected.daysTo(today))};
+                    t.departmentName = departments.value(t.departmentCode);
+                    t.agentName = agents.value(t.agentCode);
+                    if (received) {
+                        t.lastIssue = row.text(7);
+                        t.lastReceived = row.text(8);
+                    }
+                    list.push_back(std::move(t));
+                });
     // Sorted by position, which moves a number instead of a whole title.
     std::vector<int> order(list.size());
     std::iota(order.begin(), order.end(), 0);
