@@ -51,8 +51,16 @@ QByteArray withSortableDateCalls(QByteArray sql) {
             break;
         const QByteArray name = sql.mid(column, end - column);
         const QByteArray expression = sortableDate(name.constData());
-        if (sql.mid(at, expression.size()) == expression)
-            sql.replace(at, expression.size(), "sortable_date(" + name + ")");
+        if (sql.mid(at, expression.size()) != expression)
+            continue;
+        const QByteArray call = "sortable_date(" + name + ")";
+        sql.replace(at, expression.size(), call);
+        // SQLite orders NULL below every value, the server above: an
+        // unreadable date must stay last in a list going down, as on the file.
+        const qsizetype after = at + call.size();
+        if (sql.mid(after, 5) == " DESC" &&
+            (after + 5 == sql.size() || !isWordChar(sql.at(after + 5))))
+            sql.insert(after + 5, " NULLS LAST");
     }
     return sql;
 }

@@ -24,11 +24,14 @@ TEST(PgDialect, TurnsSqliteTextIntoPostgresText) {
               " AND unlikely_name = 1");
 
     // The date expression, whatever column or value it reads, becomes the
-    // schema's function; other CASE expressions stay.
+    // schema's function, and going down an unreadable date stays last as on
+    // the file; other CASE expressions stay.
     EXPECT_EQ(postgresStatement("SELECT " + data::sortableDate("t.daily") + " FROM t ORDER BY " +
-                                data::sortableDate("?1") + " DESC")
+                                data::sortableDate("?1") + " DESC, " +
+                                data::sortableDate("t.daily") + " DESCENDING")
                   .text,
-              "SELECT sortable_date(t.daily) FROM t ORDER BY sortable_date($1) DESC");
+              "SELECT sortable_date(t.daily) FROM t ORDER BY sortable_date($1) DESC NULLS LAST,"
+              " sortable_date(t.daily) DESCENDING");
     const QByteArray otherCase = "SELECT (CASE WHEN (trim(a) = '') THEN 1 END) FROM t";
     EXPECT_EQ(postgresStatement(otherCase).text, otherCase);
 

@@ -110,6 +110,7 @@ TEST(ExpiryRecords, LatestIssueIsTheOneWithTheLatestDay) {
     addIssue(db, "J000001", "28/01/2008", "Vol. 3 no. 1");
     addIssue(db, "J000001", "02/03/2008", "Vol. 3 no. 3");  // latest, though its text sorts first
     addIssue(db, "J000001", "15/02/2008", "Vol. 3 no. 2");
+    addIssue(db, "J000001", "ไม่ทราบ", "Undated");  // an unreadable day is the earliest
     addIssue(db, "J000003", "01/04/2008", "Another title's issue");
 
     const auto list = ExpiryRecords(db).expiring(Kind::Journals, kFirst, kLast);
