@@ -26,7 +26,7 @@ LateIssues::LateIssues(ui::Services& services)
         {pointer, u"รหัส"},        {name, u"ชื่อวารสาร/สิ่งพิมพ์"}, {department, u"คณะ/หน่วยงาน"},
         {agent, u"ตัวแทน/ร้านค้า"},  {frequency, u"กำหนดออก"},  {lastIssue, u"ฉบับล่าสุด"},
         {lastReceived, u"วันที่รับ"}, {expected, u"กำหนดได้รับ"},  {daysLate, u"ช้า (วัน)"}};
-    const int widths[columns] = {1000, 2600, 1800, 1800, 1000, 1500, 1100, 1100, 800};
+    const int widths[columns] = {1000, 2500, 1600, 1600, 1000, 1950, 1100, 1100, 800};
     for (const auto& [column, heading] : headings) {
         showlate.setTextMatrix(0, column, QString::fromUtf16(heading));
         showlate.setColWidth(column, widths[column]);
@@ -41,6 +41,8 @@ LateIssues::LateIssues(ui::Services& services)
     Cmdclaimpdf.onClick = [this] { Cmdclaimpdf_Click(); };
     Cmdcsv.onClick = [this] { Cmdcsv_Click(); };
     Cmdexit.onClick = [this] { Cmdexit_Click(); };
+    // A list to read and print: Escape closes it, as the close button does.
+    onEscape = [this] { Cmdexit_Click(); };
 }
 
 LateIssues::~LateIssues() = default;
@@ -60,6 +62,9 @@ bool LateIssues::Form_Load() {
         dcbdealer.setRows(std::move(agents));
         dcbdealer.chooseRow(0);
         Cmdshow_Click();
+        // The list is what the window is opened for: the keys start there.
+        if (!listed_.empty())
+            setFocus(showlate);
     });
 }
 

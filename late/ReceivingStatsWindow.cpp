@@ -42,6 +42,7 @@ ReceivingStatsWindow::ReceivingStatsWindow(ui::Services& services)
     Cmdpdf.onClick = [this] { Cmdpdf_Click(); };
     Cmdpng.onClick = [this] { Cmdpng_Click(); };
     Cmdexit.onClick = [this] { Cmdexit_Click(); };
+    onEscape = [this] { Cmdexit_Click(); };
 }
 
 ReceivingStatsWindow::~ReceivingStatsWindow() = default;

@@ -39,6 +39,7 @@ TEST_F(Window, ListsTheLateTitlesAndHandsOneToRegistration) {
     seed(kToday);
     late::LateIssues w(services);
     ASSERT_TRUE(w.Form_Load());
+    EXPECT_EQ(w.focus(), &w.showlate);
     ASSERT_EQ(w.showlate.rows(), 3);
     EXPECT_EQ(w.showlate.textMatrix(1, late::LateIssues::pointer), "K1");
     EXPECT_EQ(w.showlate.textMatrix(2, late::LateIssues::lastIssue),
@@ -71,6 +72,11 @@ TEST_F(Window, ListsTheLateTitlesAndHandsOneToRegistration) {
     EXPECT_EQ(w.showlate.rows(), 1);
     EXPECT_FALSE(w.Cmdreg.enabled());
     EXPECT_TRUE(box.shown().empty());
+
+    bool closed = false;
+    w.onUnload = [&] { closed = true; };
+    w.escape();
+    EXPECT_TRUE(closed) << "Escape closes the list";
 }
 
 TEST(LateView, ARowOpensTheRegistrationWindowOnThatTitle) {

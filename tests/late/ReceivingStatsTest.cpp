@@ -5,7 +5,9 @@
 #include <QChart>
 #include <QChartView>
 #include <QImage>
+#include <QLineEdit>
 #include <QProcess>
+#include <QTest>
 
 #include "late/ReceivingStats.h"
 #include "late/ReceivingStatsView.h"
@@ -124,6 +126,12 @@ TEST_F(Stats, TheWindowShowsTheTableTheChartAndSavesBoth) {
     w.Text1.typeKey(ui::key::kEnter);
     EXPECT_TRUE(w.Cmdpdf.enabled());
     EXPECT_EQ(w.Text1.text(), "2026");
+
+    // Escape closes the window, as the close button does.
+    auto* year = view.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    ASSERT_NE(year, nullptr);
+    QTest::keyClick(year, Qt::Key_Escape);
+    EXPECT_FALSE(view.isVisible());
 }
 
 TEST_F(Stats, PrintingWithoutAPrinterOffersThePdfInstead) {

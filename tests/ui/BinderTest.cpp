@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRawFont>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTextLayout>
@@ -170,6 +171,16 @@ TEST_F(Fixture, GridArrowsMoveTheRowAndEnterOrSpaceRunTheClickHandler) {
     EXPECT_EQ(clickedRows, (std::vector<int>{3, 4, 1}));
     QCoreApplication::processEvents();
     EXPECT_EQ(grid->currentIndex().row(), 0);
+
+    // Columns past the right edge come into view with the arrow keys.
+    logic.showjour.setColWidth(0, 20000);
+    grid->resize(200, 100);
+    QCoreApplication::processEvents();
+    QTest::keyClick(grid, Qt::Key_Right);
+    EXPECT_GT(grid->horizontalScrollBar()->value(), 0);
+    QTest::keyClick(grid, Qt::Key_Left);
+    EXPECT_EQ(grid->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(logic.showjour.row(), 1);
 
     // Tab leaves the grid rather than walking its cells.
     QTest::keyClick(grid, Qt::Key_Tab);

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <algorithm>
 
@@ -55,8 +56,15 @@ bool gridKey(Grid& model, QTableView* w, const QKeyEvent* e) {
     // Row 0 of the model is the headings: data rows are 1 and on.
     const int row = movedRow(e, model.row() - 1, model.rows() - 1,
                              rowsPerPage(w, w->verticalHeader()->defaultSectionSize()));
-    if (row < 0)
-        return e->key() == Qt::Key_Left || e->key() == Qt::Key_Right;
+    if (row < 0) {
+        // Sideways the view scrolls, so columns past its edge can be read.
+        if (e->key() != Qt::Key_Left && e->key() != Qt::Key_Right)
+            return false;
+        w->horizontalScrollBar()->triggerAction(e->key() == Qt::Key_Left
+                                                    ? QAbstractSlider::SliderSingleStepSub
+                                                    : QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    }
     model.keyToRow(row + 1);
     return true;
 }
