@@ -45,6 +45,7 @@ ReceivingStatsView::ReceivingStatsView(ui::Services& services, QWidget* parent)
     binder_.bind(f.showstat, table_);
     chart_ = place<QChartView>(this, 240, 3780, 13020, 5040);
     chart_->setRenderHint(QPainter::Antialiasing);
+    chart_->setFocusPolicy(Qt::NoFocus);  // a picture: Tab goes on to the buttons
     binder_.bind(f.Cmdprint, place<QPushButton>(this, 7500, 8940, 1200, 480));
     binder_.bind(f.Cmdpdf, place<QPushButton>(this, 8820, 8940, 1560, 480));
     binder_.bind(f.Cmdpng, place<QPushButton>(this, 10500, 8940, 1560, 480));

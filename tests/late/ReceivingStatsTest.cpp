@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -7,6 +8,8 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 #include "late/ReceivingStats.h"
@@ -126,6 +129,14 @@ TEST_F(Stats, TheWindowShowsTheTableTheChartAndSavesBoth) {
     w.Text1.typeKey(ui::key::kEnter);
     EXPECT_TRUE(w.Cmdpdf.enabled());
     EXPECT_EQ(w.Text1.text(), "2026");
+
+    // Tab from the table goes on to the buttons, past the chart.
+    auto* table = view.findChild<QTableView*>();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(),
+              view.findChild<QPushButton*>(QStringLiteral("Cmdprint")));
 
     // Escape closes the window, as the close button does.
     auto* year = view.findChild<QLineEdit*>(QStringLiteral("Text1"));
