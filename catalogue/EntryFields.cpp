@@ -68,6 +68,8 @@ void wireEntryFields(NewJournal& w) {
                 w.focusSelected(w.*f.enterMovesTo);
             }
         };
+        // A pasted amount must keep to the rule as a typed one does.
+        box.setPasteAsTyping(f.rule == Rule::Fee || f.rule == Rule::Rate);
         box.onClick = [&box, selects = f.clickSelects] {
             ui::entry::selectFromStart(
                 box, selects > 0 ? selects : ui::entry::trimmedLength(box.text()));

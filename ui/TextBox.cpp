@@ -92,7 +92,10 @@ void TextBox::paste(const QString& clipboard) {
     if (br >= 0)
         line.truncate(br);
     line.remove(u'\r');
-    replaceSelection(line);
+    if (pasteAsTyping_)
+        typeText(line);
+    else
+        replaceSelection(line);
 }
 
 void TextBox::deleteForward() {

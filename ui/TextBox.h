@@ -45,6 +45,9 @@ class TextBox : public Control {
     void typeText(const QString& text);
     // Ctrl+V with this clipboard text.
     void paste(const QString& clipboard);
+    // Pasted text goes in character by character through the key handler,
+    // as if typed: for fields whose rule must hold whatever way text comes.
+    void setPasteAsTyping(bool on) { pasteAsTyping_ = on; }
     // The Delete key: not a key press, only an edit.
     void deleteForward();
     void click();
@@ -68,6 +71,7 @@ class TextBox : public Control {
     int backColor_ = kEditableColor;
     int selStart_ = 0;
     int selLength_ = 0;
+    bool pasteAsTyping_ = false;
 };
 
 }  // namespace ui

@@ -161,13 +161,18 @@ TEST(IssnAndNumberKeys, AmountsKeepTheirDecimalsAndRefuseOtherKeysAloud) {
         {&w.Text11, "1 000,a", "1000", 3},    {&w.Text12, "0.2345", "0.2345", 0},
         {&w.Text12, "0.23456", "0.2345", 1},  {&w.Text12, ".5", ".5", 0},
     };
-    for (const auto& [field, typed, kept, refused] : cases) {
-        field->setText("");
-        beeps = 0;
-        field->typeText(typed);
-        EXPECT_EQ(field->text(), kept) << typed.toStdString();
-        EXPECT_EQ(beeps, refused) << typed.toStdString();
-    }
+    // Pasted text is held to the same rule as typed text.
+    for (const bool pasted : {false, true})
+        for (const auto& [field, typed, kept, refused] : cases) {
+            field->setText("");
+            beeps = 0;
+            if (pasted)
+                field->paste(typed);
+            else
+                field->typeText(typed);
+            EXPECT_EQ(field->text(), kept) << typed.toStdString() << (pasted ? " pasted" : "");
+            EXPECT_EQ(beeps, refused) << typed.toStdString() << (pasted ? " pasted" : "");
+        }
     // A key that would replace the selection is judged on the text it makes.
     w.Text11.setText("12.34");
     w.Text11.setSelStart(3);
