@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QStringList>
 #include <algorithm>
-#include <numeric>
 
 #include "data/Database.h"
 #include "data/DateText.h"
@@ -115,22 +114,12 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
                     }
                     list.push_back(std::move(t));
                 });
-    // Sorted by position, which moves a number instead of a whole title.
-    std::vector<int> order(list.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&list](int i, int j) {
-        const LateTitle &a = list[i], &b = list[j];
+    std::stable_sort(list.begin(), list.end(), [](const LateTitle& a, const LateTitle& b) {
         if (a.daysLate != b.daysLate)
             return a.daysLate > b.daysLate;
-        if (a.pointer != b.pointer)
-            return a.pointer < b.pointer;
-        return a.departmentCode != b.departmentCode ? a.departmentCode < b.departmentCode : i < j;
+        return a.pointer != b.pointer ? a.pointer < b.pointer : a.departmentCode < b.departmentCode;
     });
-    std::vector<LateTitle> sorted;
-    sorted.reserve(list.size());
-    for (const int i : order)
-        sorted.push_back(std::move(list[i]));
-    return sorted;
+    return list;
 }
 
 std::vector<ui::PickRow> LateRecords::departments() const {
