@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringView>
 #include <optional>
 
 namespace data {
@@ -10,6 +11,14 @@ namespace data {
 // day or month and surrounding spaces; anything else is not a date.
 std::optional<QDate> readDate(const QString& text);
 QString writeDate(const QDate& date);
+
+struct DayMonthYear {
+    int day, month, year;
+};
+// The numbers of "d/m/yyyy" with nothing around it: one or two digits of day
+// and of month, four of year. None when the text is not of that shape; the
+// numbers themselves are not checked.
+std::optional<DayMonthYear> dateNumbers(QStringView text);
 // The text rewritten as "dd/mm/yyyy" when it reads as a date, else unchanged.
 QString reformatDate(const QString& text);
 

@@ -1,5 +1,7 @@
 #include "data/SortableDate.h"
 
+#include "data/DateText.h"
+
 namespace data {
 
 QByteArray sortableDate(const char* column) {
@@ -25,28 +27,10 @@ int sortableDay(const QString& text) {
         ++from;
     while (to > from && text.at(to - 1) == u' ')
         --to;
-    const QStringView date = QStringView(text).sliced(from, to - from);
-    const auto digits = [](QStringView part, qsizetype least, qsizetype most) {
-        if (part.size() < least || part.size() > most)
-            return -1;
-        int value = 0;
-        for (const QChar c : part) {
-            if (c < u'0' || c > u'9')
-                return -1;
-            value = value * 10 + (c.unicode() - u'0');
-        }
-        return value;
-    };
-    const qsizetype first = date.indexOf(u'/');
-    const qsizetype second = first < 0 ? -1 : date.indexOf(u'/', first + 1);
-    if (second < 0)
+    const auto n = dateNumbers(QStringView(text).sliced(from, to - from));
+    if (!n || n->day < 1 || n->day > 31 || n->month < 1 || n->month > 12)
         return 0;
-    const int day = digits(date.first(first), 1, 2);
-    const int month = digits(date.sliced(first + 1, second - first - 1), 1, 2);
-    const int year = digits(date.sliced(second + 1), 4, 4);
-    if (day < 1 || day > 31 || month < 1 || month > 12 || year < 0)
-        return 0;
-    return year * 10000 + month * 100 + day;
+    return n->year * 10000 + n->month * 100 + n->day;
 }
 
 }  // namespace data
