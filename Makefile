@@ -10,6 +10,8 @@ TEST_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 else
 BUILD ?= build
 endif
+# A compiler cache, where one is installed, makes rebuilds of other checkouts cheap.
+CMAKE_FLAGS += $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev \
            libqt6opengl6-dev libsqlite3-dev sqlite3 libgtest-dev libgmock-dev fonts-thai-tlwg \
            poppler-utils desktop-file-utils libpq-dev postgresql-15
