@@ -336,12 +336,12 @@ class JetWriter:
         return self.assemble(table, fixed, [i[1] for i in var], mask)
 
     def row_size(self, table, var):
-        data = sum(len(i[1]) for i in var)
-        if self.fmt.jet4:
-            tail = 2 + 2 * len(var) + 2 if var else 0
-            return 2 + table.fixed_size + data + tail + (len(table.columns) + 7) // 8
-        size = 1 + table.fixed_size + data + (len(var) + 2 if var else 0)
-        return size + (len(table.columns) + 7) // 8 + (size // 256 + 1 if var else 0)
+        if not self.fmt.jet4:
+            return len(self.assemble_jet3(table, bytes(table.fixed_size), [i[1] for i in var],
+                                          bytes((len(table.columns) + 7) // 8)))
+        tail = 2 + 2 * len(var) + 2 if var else 0
+        return (2 + table.fixed_size + sum(len(i[1]) for i in var) + tail +
+                (len(table.columns) + 7) // 8)
 
     def assemble(self, table, fixed, var, mask):
         if self.fmt.jet4:
@@ -358,33 +358,26 @@ class JetWriter:
         return self.assemble_jet3(table, fixed, var, mask)
 
     def assemble_jet3(self, table, fixed, var, mask):
-        """Jet 3 rows keep one-byte offsets; a jump table gives the high byte."""
+        """Jet 3 keeps one-byte var offsets; a jump table, read backwards before
+        the var count, names the first offset past each 256-byte boundary."""
         row = bytearray([len(table.columns)]) + fixed
+        if not var:
+            return bytes(row + mask)
         offsets = []
         for data in var:
             offsets.append(len(row))
             row += data
-        if not var:
-            return bytes(row + mask)
-        eod = len(row)
-        tail_fixed = len(var) + 2 + len(mask)  # offsets, eod, var count, mask
-        total = len(row) + tail_fixed
-        jumps = (total - 1) // 256
-        while (total + jumps - 1) // 256 > jumps:
+        offsets.append(len(row))  # the end of the var data
+        base = len(row) + len(offsets) + 1 + len(mask)
+        jumps = 0
+        while (base + jumps - 1) // 256 > jumps:
             jumps += 1
-        # Jump entries, read backwards after the var count: the index of the
-        # first var column that starts at or beyond each 256-byte boundary.
-        jump_table = []
-        for j in range(jumps):
-            boundary = (j + 1) * 256
-            first = next((i for i, o in enumerate(offsets) if o >= boundary), len(var))
-            jump_table.append(first)
-        tail = bytearray()
-        tail += bytes(reversed(jump_table))
-        tail.append(eod & 0xFF)
-        tail += bytes(o & 0xFF for o in reversed(offsets))
-        tail.append(len(var))
-        return bytes(row + tail + mask)
+        jumps_at = [next((i for i, o in enumerate(offsets) if o >= 256 * (j + 1)), 255)
+                  for j in range(jumps)]
+        row += bytes(o & 0xFF for o in reversed(offsets))
+        row += bytes(reversed(jumps_at))
+        row.append(len(var))
+        return bytes(row + mask)
 
     def write_maps(self, table, pages):
         """A type 0 map when the pages fit 512 of them, else type 1 with 0x05 pages."""
@@ -457,7 +450,7 @@ class JetWriter:
                 body += struct.pack("<HII", col.position, 0, 0)
         body += b"\xff\xff"
         block = head + body
-        struct.pack_into("<I", block, 8 if fmt.jet4 else 4, len(block) - 8)
+        struct.pack_into("<I", block, 8, len(block) - 8)
         return block
 
     def write_tdef(self, table, page=None):

@@ -313,7 +313,7 @@ def write_all(folder):
     write_fixture(folder, "desk", desk_tables(desk), 4, extra)
     write_fixture(folder, "edited", edited_tables(desk), 4,
                   {"raised": desk.raised, "deleted_title": desk.keys[2]})
-    #write_fixture(folder, "desk-jet3", desk_tables(desk), 3, extra)
+    write_fixture(folder, "desk-jet3", desk_tables(desk), 3, extra)
     write_fixture(folder, "no-tranfile", desk_tables(desk, skip=("tranfile",)), 4,
                   {"missing_table": "tranfile"})
     write_fixture(folder, "types", [types_table()], 4, typed=True)
