@@ -39,6 +39,7 @@ Jet 3 text is stored in the Windows code page given as `codepage` (default
 
 import datetime
 import json
+import re
 import struct
 import sys
 
@@ -87,25 +88,29 @@ def rc4(key, data):
     return bytes(out)
 
 
+WIDE_RUNS = re.compile("([^\x01-\xff]+)")
+
+
 def compress_unicode(text):
     """Jet 4 compressed form (FF FE, one byte a character, 00 toggles to and
     from two-byte units), or None where a character cannot be written so."""
-    out = bytearray(b"\xff\xfe")
-    narrow = True
-    for ch in text:
-        code = ord(ch)
-        if code > 0xFFFF or code & 0xFF == 0:
+    out = [b"\xff\xfe"]
+    for i, part in enumerate(WIDE_RUNS.split(text)):
+        if i % 2 == 0:
+            out.append(part.encode("latin-1"))
+            continue
+        wide = part.encode("utf-16-le")
+        if len(wide) != 2 * len(part) or 0 in wide[0::2]:
             return None  # a unit with low byte 0 would read as a toggle
-        if (code < 0x100) != narrow:
-            out.append(0)
-            narrow = not narrow
-        out += bytes([code]) if narrow else struct.pack("<H", code)
-    return bytes(out)
+        out += (b"\0", wide, b"\0")
+    return b"".join(out)
 
 
 def encode_text(fmt, text, compress, codepage):
     if not fmt.jet4:
         return text.encode("cp%d" % codepage)
+    if compress and len(text) > 2 and text.isascii() and "\0" not in text:
+        return b"\xff\xfe" + text.encode("ascii")  # the common case, quickly
     plain = text.encode("utf-16-le")
     packed = compress_unicode(text) if (compress or plain[:2] == b"\xff\xfe") else None
     if packed is not None and (len(packed) < len(plain) or plain[:2] == b"\xff\xfe"):

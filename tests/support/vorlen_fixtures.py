@@ -10,7 +10,7 @@ Usage:
 Fixtures, each FILE.mdb with FILE.expected.json beside it:
     desk.mdb        300 titles with their subscriptions, subjects, issues, publishers
                     and code tables: Thai and English text, empty and NULL values,
-                    surrounding spaces, a memo of 6,000 characters and every doubtful
+                    surrounding spaces, memos of up to 11,000 characters and every doubtful
                     row the import reports (see "doubtful" in the expected file)
     edited.mdb      the same desk after a year of use: deleted issues and a deleted
                     title, subscription rows an update moved to another page, and
@@ -23,8 +23,10 @@ Fixtures, each FILE.mdb with FILE.expected.json beside it:
 An expected file holds, per table, "columns" (names by position) and "rows": the
 live rows as the import should read them, in the file's page order, every value as
 text and a NULL as empty text. Where libmdb 1.0 returns other rows (deleted rows
-that come back), "libmdb_rows" lists what it returns. "doubtful" names the planted
-rows a clerk should look at, and "raised" the counters the import must raise.
+that come back), "libmdb_rows" lists what it returns. In the desk files "doubtful"
+names the planted rows a clerk should look at (by table and pointer, or magno for
+issues), "raised" the counter and key series the import must raise and to what,
+and "spaced_keys" the title keys stored with a space.
 """
 
 import csv
@@ -91,6 +93,7 @@ ENGLISH_WORDS = ["Journal", "Review", "Applied", "Science", "Medicine", "Economi
                  "Quarterly", "Studies", "Bangkok", "Post", "Asian"]
 # What the old window left in a publisher field when nothing was picked.
 PLACEHOLDERS = ["ค้นหาสำนักพิมพ์", "Text6", "-"]
+ORPHAN = "J000077"
 SERIES = (("J", 120, "01"), ("I", 120, "02"), ("K", 30, "01"), ("L", 30, "03"))
 
 
@@ -133,7 +136,6 @@ class Desk:
                          None if code % 5 == 0 else "กรุงเทพฯ 10900", None, None,
                          "p%d@example.org" % code if code % 6 == 0 else None,
                          "คุณ" + rng.choice(THAI_WORDS) if code % 2 else ""])
-        rows[11][0] = "12 "  # a code stored with a space still names publisher 12
         rows[20][1] = "  ศูนย์หนังสือ จุฬาฯ  "
         self.tables["dealer"] = (DEALER, rows)
 
@@ -167,7 +169,8 @@ class Desk:
                     second[1] = "03"
                     vorlen.append(second)
         vorlen1[1][5] = long_memo
-        vorlen1[2][5] = "x" * 4500  # compressed: 4,500 bytes, still two long-value pages
+        vorlen1[2][5] = "x" * 4500  # compressed: 4,502 bytes, two long-value pages
+        vorlen1[6][5] = "ข" * 1500  # 3,000 bytes: one long-value page
         vorlen1[3][1] = "  The Bangkok Review  "
         # Keys stored with a space, as the title window writes them untrimmed.
         vorlen1[49][0] = "J000050 "
@@ -177,10 +180,10 @@ class Desk:
         duplicate[1] = "ชื่อซ้ำ " + duplicate[1]
         vorlen1.insert(5, duplicate)
         self.flag("title key with more than one title row", "vorlen1", "J000005")
-        vorlen.append(["J000999"] + vorlen[0][1:])
-        self.flag("subscription without a title", "vorlen", "J000999")
-        typeclass.append(["I000998", "2"])
-        self.flag("subject without a title", "typeclass", "I000998")
+        # A title deletion that stopped after the title row: its other rows stay.
+        vorlen1.remove(next(r for r in vorlen1 if r[0] == ORPHAN))
+        self.flag("subscription without a title", "vorlen", ORPHAN)
+        self.flag("subject without a title", "typeclass", ORPHAN)
         for table, rows, index, column, value, reason in (
                 ("vorlen1", vorlen1, 10, 8, "07", "language code no code table holds"),
                 ("vorlen1", vorlen1, 11, 9, "99", "frequency code no code table holds"),
@@ -199,18 +202,18 @@ class Desk:
                 ("vorlen", vorlen, 34, 11, "2024-05-01", "date not dd/mm/yyyy")):
             rows[index][column] = value
             self.flag(reason, table, rows[index][0])
-        vorlen[40][1] = "03 "  # a trailing space still names department 03
         self.tables["vorlen1"] = (VORLEN1, vorlen1)
         self.tables["vorlen"] = (VORLEN, vorlen)
         self.tables["typeclass"] = (TYPECLASS, typeclass)
 
     def issues(self, rng):
-        subscriptions = self.tables["vorlen"][1]
+        planted = {d["key"] for d in self.doubtful} | {ORPHAN}
+        subscriptions = [r for r in self.tables["vorlen"][1] if r[0] not in planted]
         rows = []
         for magno in range(1, 3001):
-            sub = subscriptions[rng.randrange(len(subscriptions) - 1)]
+            sub = subscriptions[rng.randrange(len(subscriptions))]
             thai = sub[0][0] in "JK"
-            rows.append([str(magno), sub[1].strip(), sub[0], date(rng, 2015, 2026),
+            rows.append([str(magno), sub[1], sub[0], date(rng, 2015, 2026),
                          date(rng, 2015, 2026), str(rng.randint(1, 40)), str(rng.randint(1, 12)),
                          ("ฉบับที่ %d" % rng.randint(1, 99)) if thai else
                          "Vol. %d no. %d" % (rng.randint(1, 40), rng.randint(1, 12))])
@@ -223,11 +226,13 @@ class Desk:
             rows.append(list(rows[index]))
             rows[-1][0] = magno
             self.flag("registration number used twice", "tranfile", magno.strip())
-        rows.append(["3001", "01", "K000997"] + rows[0][3:])
-        self.flag("issue without a title", "tranfile", "3001")
+        rows.append(["3001", "01", ORPHAN] + rows[0][3:])
+        rows[1233][2] = ORPHAN
+        for magno in ("1234", "3001"):
+            self.flag("issue without a title", "tranfile", magno)
         rows[200][4] = "15/13/2004"
         self.flag("date not dd/mm/yyyy", "tranfile", "201")
-        rows[201][3] = ""
+        rows[201][3] = "32/01/2020"
         self.flag("date not dd/mm/yyyy", "tranfile", "202")
         self.highest_magno = 3001
         self.tables["tranfile"] = (TRANFILE, rows)
@@ -378,20 +383,21 @@ def check(folder):
 
 def bench_rows(titles, issues):
     rng = random.Random(50000)
+    days = [date(rng, 2000, 2026) for _ in range(997)]  # a pool: quicker than a draw a cell
     keys = ["%s%06d" % ("JIKL"[i % 4], i // 4 + 1) for i in range(titles)]
-    vorlen1 = ([k, title_name(rng, i % 2 == 0), "  ", "  ", "  ", None, date(rng), "1234-5678",
-                "01" if i % 2 == 0 else "02", "04", "12", "1", str(i % 40 + 1)]
+    vorlen1 = ([k, title_name(rng, i % 2 == 0), "  ", "  ", "  ", None, days[i % 997],
+                "1234-5678", "01" if i % 2 == 0 else "02", "04", "12", "1", str(i % 40 + 1)]
                for i, k in enumerate(keys))
-    vorlen = ([k, "%02d" % (i % 4 + 1), "1", "1", "1", "1", "1200", "1", "1", date(rng),
-               date(rng, 2025, 2027), date(rng), str(i % 40 + 1), "1"] for i, k in enumerate(keys))
+    vorlen = ([k, "%02d" % (i % 4 + 1), "1", "1", "1", "1", "1200", "1", "1", days[i % 997],
+               date(rng, 2025, 2027), days[i % 991], str(i % 40 + 1), "1"]
+              for i, k in enumerate(keys))
     typeclass = ([k, str(i % 4 + 1)] for i, k in enumerate(keys))
-    tranfile = ([str(n + 1), "%02d" % (n % 4 + 1), keys[n % titles], date(rng, 2000, 2026),
-                 date(rng, 2000, 2026), str(n % 40 + 1), str(n % 12 + 1),
-                 "ฉบับที่ %d" % (n % 99 + 1)] for n in range(issues))
+    tranfile = ([str(n + 1), "%02d" % (n % 4 + 1), keys[n % titles], days[n % 997],
+                 days[n % 991], str(n % 40 + 1), str(n % 12 + 1), "ฉบับที่ %d" % (n % 99 + 1)]
+                for n in range(issues))
     return {"vorlen1": vorlen1, "vorlen": vorlen, "typeclass": typeclass, "tranfile": tranfile,
             "jourctrl": [[str(issues + 1)]],
-            "recsetup": [["1", "J%06d" % (titles // 4 + 1), "I%06d" % (titles // 4 + 1),
-                          "K%06d" % (titles // 4 + 1), "L%06d" % (titles // 4 + 1)]]}
+            "recsetup": [["1"] + ["%s%06d" % (letter, titles // 4 + 1) for letter in "JIKL"]]}
 
 
 def write_bench(folder, titles=50000, issues=2000000):
