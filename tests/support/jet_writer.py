@@ -307,10 +307,9 @@ class JetWriter:
         return struct.pack("<III", len(data), following, 0)
 
     def encode_row(self, table, values):
-        jet4 = self.fmt.jet4
         fixed = bytearray(table.fixed_size)
         mask = bytearray((len(table.columns) + 7) // 8)
-        var = []
+        var = []  # [column, field bytes, long-value data or None]
         for col, value in zip(table.columns, values):
             if col.kind == "bool":
                 if value:
@@ -318,26 +317,24 @@ class JetWriter:
                 continue
             if value is None:
                 if not col.fixed:
-                    var.append([col, b""])
+                    var.append([col, b"", None])
                 continue
             mask[col.position // 8] |= 1 << (col.position % 8)
             data = self.encode_value(col, value)
             if col.fixed:
                 fixed[col.offset:col.offset + col.size] = data
+            elif col.kind in ("memo", "ole"):
+                # Short memos stay in the row, long ones go to LVAL pages.
+                inline = col.kind == "ole" or len(data) <= 1024
+                var.append([col, self.long_value(data, inline), data])
             else:
-                var.append([col, data])
-        # Short memos stay in the row; long ones, or any that overflow it, go to LVAL pages.
-        for item in var:
-            if item[0].kind in ("memo", "ole") and item[1]:
-                item.append(item[1])
-                item[1] = self.long_value(item[2], len(item[2]) <= 1024) if \
-                    item[0].kind == "memo" else self.long_value(item[2], True)
+                var.append([col, data, None])
         while self.row_size(table, var) > self.fmt.max_row:
-            inline = [i for i in var if len(i) == 3 and i[1][3] & 0x80]
+            inline = [i for i in var if i[2] is not None and i[1][3] & 0x80]
             if not inline:
                 raise ValueError("%s: row too long for a page" % table.name)
-            biggest = max(inline, key=lambda i: len(i[1]))
-            biggest[1] = self.long_value(biggest.pop(), False)
+            biggest = max(inline, key=lambda i: len(i[2]))
+            biggest[1] = self.long_value(biggest[2], False)
         return self.assemble(table, fixed, [i[1] for i in var], mask)
 
     def row_size(self, table, var):
@@ -458,9 +455,10 @@ class JetWriter:
         struct.pack_into("<I", block, 8, len(block) - 8)
         return block
 
-    def write_tdef(self, table, page=None):
+    def write_tdef(self, table):
+        """The definition, continued on further pages when longer than one."""
         block = self.tdef_bytes(table)
-        page = table.tdef_page if page is None else page
+        page = table.tdef_page
         size = self.fmt.page
         chunks = [block[:size]]
         rest = block[size:]
@@ -487,7 +485,6 @@ class JetWriter:
                    ("Lv", "ole"), ("LvProp", "ole"), ("LvModule", "ole"), ("LvExtra", "ole")]
         specs = [{"name": n, "type": k, "size": 128} for n, k in columns]
         rows = [r[:6] + [None, r[6]] + [None] * 9 for r in catalog]
-        tables = self.tables
         msys = Table("MSysObjects", specs, self.fmt, system=True)
         data = PageFiller(self, 2)
         for r in rows:
@@ -499,7 +496,6 @@ class JetWriter:
         self.lval.flush()
         msys.tdef_page = 2
         self.write_tdef(msys)
-        self.tables = tables
         self.write_header()
         self.write_page(1, bytes(self.fmt.page))
         self.file.seek(0, 2)
