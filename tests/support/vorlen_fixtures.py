@@ -19,6 +19,7 @@ Fixtures, each FILE.mdb with FILE.expected.json beside it:
     types.mdb       one table of every column type the writer knows, for type tests
     no-tranfile.mdb the desk without its issue table
     not-a-database.mdb  a text file
+    truncated.mdb   the start of desk.mdb: a Jet header, but no table can be read
 
 An expected file holds, per table, "columns" (names by position) and "rows": the
 live rows as the import should read them, in the file's page order, every value as
@@ -324,6 +325,14 @@ def write_all(folder):
     write_fixture(folder, "types", [types_table()], 4, typed=True)
     with open(os.path.join(folder, "not-a-database.mdb"), "w", encoding="utf-8") as f:
         f.write("นี่ไม่ใช่ฐานข้อมูล: a text file renamed .mdb\n" * 200)
+    # A copy cut short: the header reads, the catalogue (written last) does not.
+    with open(os.path.join(folder, "desk.mdb"), "rb") as f:
+        start = f.read(300000)
+    with open(os.path.join(folder, "truncated.mdb"), "wb") as f:
+        f.write(start)
+    for name in ("not-a-database", "truncated"):
+        with open(os.path.join(folder, name + ".expected.json"), "w", encoding="utf-8") as f:
+            json.dump({"file": name + ".mdb", "unreadable": True, "tables": {}}, f)
 
 
 def export_value(kind, value):
@@ -350,7 +359,9 @@ def check(folder):
         path = os.path.join(folder, expected["file"])
         env = dict(os.environ, MDB_JET3_CHARSET="CP874", MDBICONV="UTF-8")
         listed = subprocess.run(["mdb-tables", "-1", path], capture_output=True, text=True,
-                                env=env).stdout.split("\n")
+                                env=env).stdout.split()
+        if expected.get("unreadable") and listed:
+            failures.append("%s: mdb-tables lists %s" % (expected["file"], listed))
         for table, entry in expected["tables"].items():
             where = "%s %s" % (expected["file"], table)
             if table not in listed:
