@@ -33,8 +33,9 @@ As a library:
 `add_table` takes any iterable of rows and keeps only one page of them in
 memory, so large files are written with bounded memory.
 
-Jet 3 text is stored in the Windows code page given as `codepage` (default
-874, Thai); libmdb decodes it with MDB_JET3_CHARSET (default CP1252).
+Jet 3 text is stored in the Windows code page given as `codepage` ("codepage"
+in SPEC.json; default 874, Thai), which the header also names. libmdb 1.0
+decodes Jet 3 text by that header field unless MDB_JET3_CHARSET names another.
 """
 
 import datetime
@@ -249,7 +250,7 @@ class JetWriter:
         table.tdef_page = self.allocate()
         deleted, moved = set(deleted), set(moved)
         data = PageFiller(self, table.tdef_page)
-        pointers = []  # (page, slot, encoded row) of each moved row
+        pointers = []  # (old pg_row, encoded row) of each moved row
         for index, values in enumerate(rows):
             if len(values) != len(table.columns):
                 raise ValueError("%s row %d: %d values for %d columns" %
@@ -257,22 +258,22 @@ class JetWriter:
             row = self.encode_row(table, values)
             if index in moved:
                 pg_row = data.add(b"\0\0\0\0", DELETED if index in deleted else OVERFLOW)
-                pointers.append((pg_row, row, index in deleted))
+                pointers.append((pg_row, row))
             else:
                 data.add(row, DELETED if index in deleted else 0)
             if index not in deleted:
                 table.num_rows += 1
         data.flush()  # moved rows land on later pages than their old slots
-        for old, row, _ in pointers:
+        for old, row in pointers:
             new = data.add(row, LOOKUP)
-            self.patch_pointer(data, old, new)
+            self.patch_pointer(old, new)
         data.flush()
         self.write_maps(table, data.pages)
         self.tables.append(table)
         self.write_tdef(table)
         return table
 
-    def patch_pointer(self, data, old, new):
+    def patch_pointer(self, old, new):
         page, slot = old >> 8, old & 0xFF
         self.file.seek(page * self.fmt.page + self.fmt.first_offset + 2 * slot)
         offset = struct.unpack("<H", self.file.read(2))[0] & 0x1FFF
