@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include "data/ArticleSchema.h"
 #include "data/Database.h"
 #include "data/FirstRunData.h"
 #include "data/NameIndex.h"
@@ -54,10 +55,16 @@ void toVersion6(Database& db) {
     createLatestIssues(db);
 }
 
+// The article index: articles of registered issues, their authors and
+// subject headings, and the cards printed.
+void toArticleIndexVersion(Database& db) {
+    createArticleTables(db);
+}
+
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3,
-                                     &toVersion4, &toVersion5, &toVersion6};
+const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3,           &toVersion4,
+                                     &toVersion5, &toVersion6, &toArticleIndexVersion};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {

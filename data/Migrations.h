@@ -7,7 +7,9 @@ class Database;
 // Marks a file as a database of this program ("VRLN") and the version of its
 // schema, so a later release can tell an old file from a foreign one.
 constexpr int kApplicationId = 0x56524C4E;
-constexpr int kSchemaVersion = 6;
+// The step that adds the article index reaches this version.
+constexpr int kArticleIndexVersion = 7;
+constexpr int kSchemaVersion = kArticleIndexVersion;
 // Servers were first made at this version; the steps before it are the file's.
 constexpr int kFirstServerVersion = 5;
 

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "data/ArticleSchema.h"
 #include "data/Database.h"
 #include "data/NameIndex.h"
 #include "data/PgSchema.h"
@@ -119,6 +120,7 @@ void createLatestIssues(Database& db) {
     }
     db.exec(kLatestIssueTable);
     createSqliteLatestIssues(db);
+    createArticleTables(db);
 }
 
 void createDateIndexes(Database& db) {
@@ -155,12 +157,13 @@ QStringList tableNames() {
     static const QRegularExpression name(QStringLiteral("^CREATE TABLE (?:IF NOT EXISTS )?(\\w+)"));
     for (const char* sql : kTables)
         names << name.match(QLatin1String(sql)).captured(1);
-    return names;
+    return names + articleTableNames();
 }
 
 void createSchema(Database& db) {
     if (db.isPostgres()) {
         createPostgresSchema(db, kTables);
+        createArticleTables(db);
         return;
     }
     for (const char* sql : kTables)
@@ -172,6 +175,7 @@ void createSchema(Database& db) {
     createIntervalTable(db);
     createReceivedDayIndex(db);
     createSqliteLatestIssues(db);
+    createArticleTables(db);
 }
 
 }  // namespace data

@@ -43,6 +43,7 @@ reg_journal::reg_journal(ui::Services& services)
     Command4.onClick = [this] { Command4_Click(); };
     Command7.onClick = [this] { Command7_Click(); };
     Command6.onClick = [this] { Command6_Click(); };
+    articlesButton.onClick = [this] { articlesButton_Click(); };
     Command9.onClick = [this] { Command9_Click(); };
     Command10.onClick = [this] { Command10_Click(); };
     MonthView1.onDateClick = [this](const QDate& d) { MonthView1_DateClick(d); };
@@ -274,7 +275,25 @@ void reg_journal::Command7_Click() {
     endEntry();
 }
 
+void reg_journal::articlesButton_Click() {
+    if (Text2.text().trimmed().isEmpty()) {
+        messages().show(QStringLiteral("กรุณาเลือกฉบับที่ต้องการใส่บทความ"), caption(), ui::msg::kStop);
+        return;
+    }
+    services_.opener.openTitle(QStringLiteral("ArticleWindow"), Text2.text().trimmed());
+}
+
 void reg_journal::Command6_Click() {
+    int articles = 0;
+    if (articleCount && !guarded([&] { articles = articleCount(Text2.text()); }))
+        return;
+    // The articles go with it (the database removes them).
+    if (articles > 0 &&
+        messages().show(QStringLiteral("ฉบับนี้มีบทความที่ทำดัชนีไว้ %1 รายการ"
+                                       " ถ้าลบฉบับนี้ บทความเหล่านั้นจะถูกลบด้วย")
+                            .arg(articles),
+                        QStringLiteral(" ยืนยันการลบข้อมูล"), ui::msg::kQuestion) != ui::msg::kOk)
+        return;
     if (messages().show(QStringLiteral("ต้องการลบข้อมูลวารสารเลขทะเบียนนี้หรือไม่"),
                         QStringLiteral(" ยืนยันการลบข้อมูล"), ui::msg::kQuestion) != ui::msg::kOk)
         return;

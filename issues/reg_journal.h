@@ -67,6 +67,10 @@ class reg_journal : public ui::Form {
     ui::CommandButton Command7{"Command7", QStringLiteral("บันทึก")};
     ui::CommandButton Command4{"Command4", QStringLiteral("ยกเลิก")};
     ui::CommandButton Command5{"Command5", QStringLiteral("Exit")};
+    // The articles of the chosen issue, in the article window.
+    ui::CommandButton articlesButton{"articlesButton", QStringLiteral("บทความ")};
+    // How many indexed articles an issue has; the shell tells it.
+    std::function<int(const QString& magno)> articleCount;
 
     // "New" or "Edit" while an entry is open; empty at load.
     QString entryMode;
@@ -82,6 +86,7 @@ class reg_journal : public ui::Form {
     void Command4_Click();
     void Command7_Click();
     void Command6_Click();
+    void articlesButton_Click();
     void Command9_Click();
     void Command10_Click();
     void MonthView1_DateClick(const QDate& date);

@@ -83,6 +83,8 @@ reg_journalView::reg_journalView(ui::Services& services, QWidget* parent)
                                                 kButtonHeight);
         binder_.bind(*column[i], buttons[i]);
     }
+    binder_.bind(f.articlesButton, ui::qt::place<QPushButton>(this, kButtonLeft, 1140 + 6 * 600,
+                                                              kButtonWidth, kButtonHeight));
 
     // An entry runs: issue date, year, issue number, description, date
     // received, save.

@@ -1,6 +1,10 @@
 #include "shell/WindowList.h"
 
+#include "articles/ArticleRecords.h"
+#include "articles/ArticleWindowView.h"
+#include "articles/AuthorWindowView.h"
 #include "catalogue/NewJournalView.h"
+#include "data/Database.h"
 #include "issues/reg_journalView.h"
 #include "late/LateIssuesView.h"
 #include "late/ReceivingStatsView.h"
@@ -60,7 +64,31 @@ void registerWindows(MainWindow& main) {
         "expdate", [](ui::Services& s) { return new renewal::expdateView(s); },
         MainWindow::Placement::Child);
     main.registerWindow(
-        "reg_journal", [](ui::Services& s) { return new issues::reg_journalView(s); },
+        "reg_journal",
+        [](ui::Services& s) {
+            auto* view = new issues::reg_journalView(s);
+            // Deleting an issue says first how many indexed articles go with it.
+            view->logic().articleCount = [path = s.databasePath](const QString& magno) {
+                data::Database db(path);
+                return articles::ArticleRecords(db).countOfIssue(magno);
+            };
+            return view;
+        },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "ArticleWindow",
+        [](ui::Services& s) {
+            return new articles::ArticleWindowView(s, articles::ArticleWindow::kArticleTab);
+        },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "ArticleAbstract",
+        [](ui::Services& s) {
+            return new articles::ArticleWindowView(s, articles::ArticleWindow::kAbstractTab);
+        },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "AuthorWindow", [](ui::Services& s) { return new articles::AuthorWindowView(s); },
         MainWindow::Placement::Child);
     main.registerWindow(
         "SearchJournal", [](ui::Services& s) { return new search::SearchJournalView(s); },

@@ -34,8 +34,8 @@ const std::vector<MenuItem>& menumain::menu() {
              off("dd", "การทำรับสิ่งพิมพ์รายวัน"), off("ee", "การทำรับสิ่งพิมพ์รายวันคงค้าง")}),
         top("Inputdata", "ป้อนข้อมูล",
             {on("aaa", "เพิ่ม/แก้ไข ข้อมูลวารสาร"), on("ccc", "ลงทะเบียนวารสาร"),
-             off("ddd", "ำวารสารรวมเล่ม"), off("eee", "บทคัดย่อของบทความ"), off("fff", "การใส่บทความ"),
-             off("ggg", "ชื่อผุ้แต่ง"), off("hhh", "ปรับปรุงรายการวารสาร"), off("iii", "ำบัตรดัชนีวารส"),
+             off("ddd", "ำวารสารรวมเล่ม"), on("eee", "บทคัดย่อของบทความ"), on("fff", "การใส่บทความ"),
+             on("ggg", "ชื่อผุ้แต่ง"), off("hhh", "ปรับปรุงรายการวารสาร"), off("iii", "ำบัตรดัชนีวารส"),
              off("jjj", "ลบรายการวารสาร")}),
         top("reportjounal", "รายงาน",
             {on("jjjj", "ต่ออุายวารสาร"), off("aaaa", "พิมพ์บัตรดัชนีวารสาร"),
@@ -71,6 +71,12 @@ void menumain::choose(const QString& item) {
         bbbb_Click();
     else if (item == u"eeee")
         eeee_Click();
+    else if (item == u"fff")
+        fff_Click();
+    else if (item == u"eee")
+        eee_Click();
+    else if (item == u"ggg")
+        ggg_Click();
     else if (item == u"menuexit")
         menuexit_Click();
 }

@@ -34,6 +34,9 @@ class menumain {
     void bbbbb_Click() { opener_.open(QStringLiteral("SearchJournal")); }
     void bbbb_Click() { opener_.open(QStringLiteral("LateIssues")); }
     void eeee_Click() { opener_.open(QStringLiteral("ReceivingStats")); }
+    void fff_Click() { opener_.open(QStringLiteral("ArticleWindow")); }
+    void eee_Click() { opener_.open(QStringLiteral("ArticleAbstract")); }
+    void ggg_Click() { opener_.open(QStringLiteral("AuthorWindow")); }
     void menuexit_Click() { opener_.quit(); }
     // Settings: the tables without an item of their own and the unit name.
     void tr_Click() { opener_.open(QStringLiteral("defaults")); }

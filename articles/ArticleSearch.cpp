@@ -1,0 +1,65 @@
+#include "articles/ArticleSearch.h"
+
+#include <QStringList>
+
+#include "articles/ArticleRecords.h"
+#include "data/Database.h"
+#include "data/LikePattern.h"
+#include "data/NameIndex.h"
+#include "data/SortableDate.h"
+
+namespace articles {
+
+std::vector<FoundArticle> ArticleSearch::find(const ArticleQuery& q) const {
+    QByteArray where = "1 = 1";
+    QVariantList params;
+    for (const QString& word : q.words.split(u' ', Qt::SkipEmptyParts)) {
+        if (data::trigramSearchable(db_, word)) {
+            where +=
+                " AND a.article_id IN (SELECT rowid FROM article_words WHERE article_words"
+                " MATCH ?)";
+            params << data::trigramQuery(word);
+        }
+        where +=
+            " AND (a.title LIKE ? ESCAPE '\\' OR a.other_title LIKE ? ESCAPE '\\'"
+            " OR a.keywords LIKE ? ESCAPE '\\' OR a.abstract LIKE ? ESCAPE '\\')";
+        const QString pattern = data::containsPattern(word);
+        params << pattern << pattern << pattern << pattern;
+    }
+    if (!q.author.trimmed().isEmpty()) {
+        where +=
+            " AND a.article_id IN (SELECT u.article_id FROM article_author u JOIN author w"
+            " ON w.author_id = u.author_id WHERE w.author_name LIKE ? ESCAPE '\\')";
+        params << data::containsPattern(q.author.simplified());
+    }
+    if (q.heading != 0) {
+        where +=
+            " AND a.article_id IN (SELECT article_id FROM article_heading WHERE"
+            " heading_id = ?)";
+        params << q.heading;
+    }
+    if (!q.journal.trimmed().isEmpty()) {
+        where += " AND a.magno IN (SELECT trim(magno) FROM tranfile WHERE trim(pointer) = ?)";
+        params << q.journal.trimmed();
+    }
+    const QByteArray day = data::sortableDate("daily");
+    if (q.fromYear > 0) {
+        where += " AND a.magno IN (SELECT trim(magno) FROM tranfile WHERE " + day + " >= ?)";
+        params << QStringLiteral("%1-01-01").arg(q.fromYear, 4, 10, QLatin1Char('0'));
+    }
+    if (q.toYear > 0) {
+        where += " AND a.magno IN (SELECT trim(magno) FROM tranfile WHERE " + day + " <= ?)";
+        params << QStringLiteral("%1-12-31").arg(q.toYear, 4, 10, QLatin1Char('0'));
+    }
+    params << kMostRows;
+    const QByteArray sql =
+        "SELECT a.article_id FROM article a WHERE " + where + " ORDER BY a.article_id DESC LIMIT ?";
+    ArticleRecords records(db_);
+    std::vector<FoundArticle> found;
+    for (const data::Row& r : db_.query(sql.constData(), params))
+        if (const auto a = records.load(r.value(0).toLongLong()))
+            found.push_back({a->id, a->magno, citation(records.citationParts(*a))});
+    return found;
+}
+
+}  // namespace articles

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace data {
+class Database;
+}
+
+namespace articles {
+
+// What a reader asks for; every part given must hold (they combine).
+struct ArticleQuery {
+    QString words;   // each space-separated word in a title, keywords or abstract
+    QString author;  // part of an author's name
+    qint64 heading = 0;
+    QString journal;               // a title key (pointer)
+    int fromYear = 0, toYear = 0;  // of the date; 0 leaves that end open
+    bool empty() const {
+        return words.trimmed().isEmpty() && author.trimmed().isEmpty() && heading == 0 &&
+               journal.trimmed().isEmpty() && fromYear == 0 && toYear == 0;
+    }
+};
+
+struct FoundArticle {
+    qint64 id = 0;
+    QString magno;
+    QString citation;
+};
+
+// Finds articles. A word of three characters or more is looked up in the
+// trigram index first (Thai is written without spaces, so words are parts
+// of the text, not tokens) and the rows found are compared in full; every
+// character typed matches itself.
+class ArticleSearch {
+  public:
+    explicit ArticleSearch(data::Database& db) : db_(db) {}
+
+    static constexpr int kMostRows = 500;
+    // The articles found, the latest indexed first, at most kMostRows.
+    std::vector<FoundArticle> find(const ArticleQuery& q) const;
+
+  private:
+    data::Database& db_;
+};
+
+}  // namespace articles

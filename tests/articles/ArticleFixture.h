@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include "articles/ArticleRecords.h"
+#include "tests/support/TempDatabase.h"
+
+namespace articles_testing {
+
+// A journal with registered issues, written straight into a temporary
+// database, and articles saved through the records.
+struct Shelf {
+    testing_support::TempDatabase temp;
+
+    void journal(const QString& pointer, const QString& name, const QString& kind = "1") {
+        temp.db().exec("INSERT INTO vorlen1 (pointer, vorlen_name, magtype_code) VALUES (?, ?, ?)",
+                       {pointer, name, kind});
+    }
+    void issue(const QString& magno, const QString& pointer, const QString& daily,
+               const QString& volume, const QString& number) {
+        temp.db().exec(
+            "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily, yearno,"
+            " issueno) VALUES (?, '01', ?, ?, ?, ?, ?)",
+            {magno, pointer, daily, daily, volume, number});
+    }
+    qint64 article(const QString& magno, const QString& title,
+                   std::vector<articles::AuthorName> authors, QStringList headings,
+                   const QString& pages = {}, const QString& abstract = {},
+                   QDate day = QDate(2026, 12, 10)) {
+        articles::Article a;
+        a.magno = magno;
+        a.title = title;
+        a.authors = std::move(authors);
+        a.headings = std::move(headings);
+        a.pages = pages;
+        a.abstract = abstract;
+        return articles::ArticleRecords(temp.db()).save(a, day);
+    }
+};
+
+}  // namespace articles_testing
