@@ -3,6 +3,8 @@
 #include "articles/ArticleRecords.h"
 #include "articles/ArticleWindowView.h"
 #include "articles/AuthorWindowView.h"
+#include "articles/BulletinWindowView.h"
+#include "articles/IndexCardWindowView.h"
 #include "catalogue/NewJournalView.h"
 #include "data/Database.h"
 #include "issues/reg_journalView.h"
@@ -89,6 +91,12 @@ void registerWindows(MainWindow& main) {
         MainWindow::Placement::Child);
     main.registerWindow(
         "AuthorWindow", [](ui::Services& s) { return new articles::AuthorWindowView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "IndexCardWindow", [](ui::Services& s) { return new articles::IndexCardWindowView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "BulletinWindow", [](ui::Services& s) { return new articles::BulletinWindowView(s); },
         MainWindow::Placement::Child);
     main.registerWindow(
         "SearchJournal", [](ui::Services& s) { return new search::SearchJournalView(s); },

@@ -35,13 +35,13 @@ const std::vector<MenuItem>& menumain::menu() {
         top("Inputdata", "ป้อนข้อมูล",
             {on("aaa", "เพิ่ม/แก้ไข ข้อมูลวารสาร"), on("ccc", "ลงทะเบียนวารสาร"),
              off("ddd", "ำวารสารรวมเล่ม"), on("eee", "บทคัดย่อของบทความ"), on("fff", "การใส่บทความ"),
-             on("ggg", "ชื่อผุ้แต่ง"), off("hhh", "ปรับปรุงรายการวารสาร"), off("iii", "ำบัตรดัชนีวารส"),
+             on("ggg", "ชื่อผุ้แต่ง"), off("hhh", "ปรับปรุงรายการวารสาร"), on("iii", "ำบัตรดัชนีวารส"),
              off("jjj", "ลบรายการวารสาร")}),
         top("reportjounal", "รายงาน",
-            {on("jjjj", "ต่ออุายวารสาร"), off("aaaa", "พิมพ์บัตรดัชนีวารสาร"),
+            {on("jjjj", "ต่ออุายวารสาร"), on("aaaa", "พิมพ์บัตรดัชนีวารสาร"),
              on("bbbb", "พิมพ์รายการสิ่งพิมพืรายวันคงค้าง"), off("cccc", "พิมพ์รายการวารสาร"),
              off("dddd", "พิมพ์รายชื่อวารสารและสิ่งพิมพ์"), on("eeee", "พิมพ์สถิติการรับวารสาร/สิ่งพิมพ์"),
-             off("ffff", "พิมพ์สถิติการจัดทำบัตรดรรรชนีวารสาร")}),
+             off("ffff", "พิมพ์สถิติการจัดทำบัตรดรรรชนีวารสาร"), on("bulletin", "พิมพ์วารสารดรรชนี")}),
         top("search_journal", "สืบค้นข้อมูล",
             {off("aaaaaa", "สืบค้นวารสารร่วมกับหนังสือ"), on("bbbbb", "สืบค้นวารสาร/สิ่งพิมพ์")}),
         on("menuexit", "ออกจากโปรแกรม"),
@@ -77,6 +77,10 @@ void menumain::choose(const QString& item) {
         eee_Click();
     else if (item == u"ggg")
         ggg_Click();
+    else if (item == u"iii" || item == u"aaaa")
+        iii_Click();
+    else if (item == u"bulletin")
+        bulletin_Click();
     else if (item == u"menuexit")
         menuexit_Click();
 }

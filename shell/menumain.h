@@ -37,6 +37,9 @@ class menumain {
     void fff_Click() { opener_.open(QStringLiteral("ArticleWindow")); }
     void eee_Click() { opener_.open(QStringLiteral("ArticleAbstract")); }
     void ggg_Click() { opener_.open(QStringLiteral("AuthorWindow")); }
+    // Making and printing index cards are one window.
+    void iii_Click() { opener_.open(QStringLiteral("IndexCardWindow")); }
+    void bulletin_Click() { opener_.open(QStringLiteral("BulletinWindow")); }
     void menuexit_Click() { opener_.quit(); }
     // Settings: the tables without an item of their own and the unit name.
     void tr_Click() { opener_.open(QStringLiteral("defaults")); }

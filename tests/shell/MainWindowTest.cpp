@@ -62,20 +62,24 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
         for (const auto& i : top.items.empty() ? std::vector<shell::MenuItem>{top} : top.items)
             if (i.enabled)
                 enabled << i.name;
-    EXPECT_EQ(enabled, QStringList({"tr", "ty", "a", "b", "c", "d", "i", "aaa", "ccc", "jjjj",
-                                    "bbbb", "eeee", "bbbbb", "menuexit"}));
+    EXPECT_EQ(enabled, QStringList({"tr",   "ty",   "a",    "b",        "c",     "d",       "i",
+                                    "aaa",  "ccc",  "eee",  "fff",      "ggg",   "iii",     "jjjj",
+                                    "aaaa", "bbbb", "eeee", "bulletin", "bbbbb", "menuexit"}));
     EXPECT_EQ(menumain::caption(QStringLiteral("หอสมุดกลาง")),
               QStringLiteral("โปรแกรมระบบงานวารสาร หอสมุดกลาง"));
 
     ui::RecordingOpener opener;
     menumain m(opener);
-    for (const char* name : {"aaa", "tr", "ccc", "jjjj", "bbbb", "eeee", "bbbbb", "ty", "a", "b",
-                             "c", "d", "e", "i", "j", "menuexit"})
+    for (const char* name : {"aaa", "tr",  "ccc", "jjjj", "bbbb",     "eeee",    "bbbbb", "ty",
+                             "a",   "b",   "c",   "d",    "e",        "i",       "j",     "fff",
+                             "eee", "ggg", "iii", "aaaa", "bulletin", "menuexit"})
         m.choose(name);
-    EXPECT_EQ(opener.opened, (std::vector<QString>{
-                                 "NewJournal", "defaults", "reg_journal", "expdate", "LateIssues",
-                                 "ReceivingStats", "SearchJournal", "maglang", "magtype",
-                                 "currmony", "bindtype", "bindcolor", "PublisherMaintenance"}));
+    EXPECT_EQ(opener.opened,
+              (std::vector<QString>{
+                  "NewJournal", "defaults", "reg_journal", "expdate", "LateIssues",
+                  "ReceivingStats", "SearchJournal", "maglang", "magtype", "currmony", "bindtype",
+                  "bindcolor", "PublisherMaintenance", "ArticleWindow", "ArticleAbstract",
+                  "AuthorWindow", "IndexCardWindow", "IndexCardWindow", "BulletinWindow"}));
     EXPECT_TRUE(opener.quitRequested);
 }
 
@@ -193,8 +197,9 @@ TEST(ScreenFit, EveryWindowOpensWholeWithEveryControlInSight) {
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     auto* area = qobject_cast<QMdiArea*>(w.centralWidget());
-    for (const char* name : {"NewJournal", "reg_journal", "expdate", "SearchJournal", "defaults",
-                             "currmony", "PublisherMaintenance"}) {
+    for (const char* name :
+         {"NewJournal", "reg_journal", "expdate", "SearchJournal", "defaults", "currmony",
+          "PublisherMaintenance", "ArticleWindow", "AuthorWindow", "IndexCardWindow"}) {
         w.open(name);
         QCoreApplication::processEvents();
         QWidget* view = w.instance(name);
