@@ -39,6 +39,14 @@ ArticleWindow::ArticleWindow(ui::Services& services, int firstTab)
     authorRows.setTextMatrix(0, 0, QStringLiteral("ผู้แต่ง (ตามลำดับ)"));
     authorRows.setTextMatrix(0, 1, QStringLiteral("ประเภท"));
     headingRows.setTextMatrix(0, 0, QStringLiteral("หัวเรื่อง"));
+    const std::pair<ui::Grid*, std::vector<int>> widths[] = {{&titleList, {3700, 1300}},
+                                                             {&issueList, {1200, 1300, 1000, 1000}},
+                                                             {&articleList, {800, 2800, 1400}},
+                                                             {&authorRows, {2000, 800}},
+                                                             {&headingRows, {2800}}};
+    for (const auto& [grid, cols] : widths)
+        for (int c = 0; c < int(cols.size()); ++c)
+            grid->setColWidth(c, cols[c]);
     ui::OptionButton::group({&personOption, &corporateOption});
     personOption.setValue(true);
     pages.setTab(firstTab);

@@ -9,57 +9,62 @@ namespace data {
 
 namespace {
 
+// Every statement may run again (a step that stopped halfway runs again).
 // The keys are given by the program (the next free number inside the
 // saving transaction), so a copy to the server keeps every reference.
 const char* const kTables[] = {
-    "CREATE TABLE article (article_id INTEGER PRIMARY KEY, magno TEXT, title TEXT,"
+    "CREATE TABLE IF NOT EXISTS article (article_id INTEGER PRIMARY KEY, magno TEXT, title TEXT,"
     " other_title TEXT, pages TEXT, first_page INTEGER, language_code TEXT, keywords TEXT,"
     " notes TEXT, abstract TEXT, indexed_on TEXT)",
-    "CREATE TABLE author (author_id INTEGER PRIMARY KEY, author_name TEXT, corporate INTEGER)",
-    "CREATE TABLE article_author (article_id INTEGER, position INTEGER, author_id INTEGER)",
-    "CREATE TABLE heading (heading_id INTEGER PRIMARY KEY, heading_text TEXT,"
+    "CREATE TABLE IF NOT EXISTS author (author_id INTEGER PRIMARY KEY, author_name TEXT, corporate "
+    "INTEGER)",
+    "CREATE TABLE IF NOT EXISTS article_author (article_id INTEGER, position INTEGER, author_id "
+    "INTEGER)",
+    "CREATE TABLE IF NOT EXISTS heading (heading_id INTEGER PRIMARY KEY, heading_text TEXT,"
     " thai_heading TEXT)",
-    "CREATE TABLE heading_see_also (heading_id INTEGER, see_also_id INTEGER)",
-    "CREATE TABLE article_heading (article_id INTEGER, position INTEGER, heading_id INTEGER)",
+    "CREATE TABLE IF NOT EXISTS heading_see_also (heading_id INTEGER, see_also_id INTEGER)",
+    "CREATE TABLE IF NOT EXISTS article_heading (article_id INTEGER, position INTEGER, heading_id "
+    "INTEGER)",
     // A card that has been printed, by article and card ("main", "title",
     // or "heading:<id>"); a card without a row is new.
-    "CREATE TABLE index_card (article_id INTEGER, card_key TEXT, printed_on TEXT)",
+    "CREATE TABLE IF NOT EXISTS index_card (article_id INTEGER, card_key TEXT, printed_on TEXT)",
 };
 
 const char* const kIndexes[] = {
-    "CREATE INDEX article_magno ON article (magno)",
-    "CREATE INDEX article_indexed_on ON article (indexed_on)",
-    "CREATE INDEX article_author_article ON article_author (article_id)",
-    "CREATE INDEX article_author_author ON article_author (author_id)",
-    "CREATE INDEX article_heading_article ON article_heading (article_id)",
-    "CREATE INDEX article_heading_heading ON article_heading (heading_id)",
-    "CREATE INDEX heading_see_also_heading ON heading_see_also (heading_id)",
-    "CREATE INDEX index_card_article ON index_card (article_id)",
+    "CREATE INDEX IF NOT EXISTS article_magno ON article (magno)",
+    "CREATE INDEX IF NOT EXISTS article_indexed_on ON article (indexed_on)",
+    "CREATE INDEX IF NOT EXISTS article_author_article ON article_author (article_id)",
+    "CREATE INDEX IF NOT EXISTS article_author_author ON article_author (author_id)",
+    "CREATE INDEX IF NOT EXISTS article_heading_article ON article_heading (article_id)",
+    "CREATE INDEX IF NOT EXISTS article_heading_heading ON article_heading (heading_id)",
+    "CREATE INDEX IF NOT EXISTS heading_see_also_heading ON heading_see_also (heading_id)",
+    "CREATE INDEX IF NOT EXISTS index_card_article ON index_card (article_id)",
 };
 
 const char* const kSqliteText[] = {
-    "CREATE VIRTUAL TABLE article_words USING fts5(title, other_title, keywords, abstract,"
+    "CREATE VIRTUAL TABLE IF NOT EXISTS article_words USING fts5(title, other_title, keywords, "
+    "abstract,"
     " content='article', content_rowid='article_id', tokenize='trigram')",
-    "CREATE TRIGGER article_words_insert AFTER INSERT ON article BEGIN"
+    "CREATE TRIGGER IF NOT EXISTS article_words_insert AFTER INSERT ON article BEGIN"
     " INSERT INTO article_words (rowid, title, other_title, keywords, abstract)"
     " VALUES (new.article_id, new.title, new.other_title, new.keywords, new.abstract); END",
-    "CREATE TRIGGER article_words_delete AFTER DELETE ON article BEGIN"
+    "CREATE TRIGGER IF NOT EXISTS article_words_delete AFTER DELETE ON article BEGIN"
     " INSERT INTO article_words (article_words, rowid, title, other_title, keywords, abstract)"
     " VALUES ('delete', old.article_id, old.title, old.other_title, old.keywords, old.abstract);"
     " END",
-    "CREATE TRIGGER article_words_update AFTER UPDATE ON article BEGIN"
+    "CREATE TRIGGER IF NOT EXISTS article_words_update AFTER UPDATE ON article BEGIN"
     " INSERT INTO article_words (article_words, rowid, title, other_title, keywords, abstract)"
     " VALUES ('delete', old.article_id, old.title, old.other_title, old.keywords, old.abstract);"
     " INSERT INTO article_words (rowid, title, other_title, keywords, abstract)"
     " VALUES (new.article_id, new.title, new.other_title, new.keywords, new.abstract); END",
-    "CREATE VIRTUAL TABLE author_names USING fts5(author_name, content='author',"
+    "CREATE VIRTUAL TABLE IF NOT EXISTS author_names USING fts5(author_name, content='author',"
     " content_rowid='author_id', tokenize='trigram')",
-    "CREATE TRIGGER author_names_insert AFTER INSERT ON author BEGIN"
+    "CREATE TRIGGER IF NOT EXISTS author_names_insert AFTER INSERT ON author BEGIN"
     " INSERT INTO author_names (rowid, author_name) VALUES (new.author_id, new.author_name); END",
-    "CREATE TRIGGER author_names_delete AFTER DELETE ON author BEGIN"
+    "CREATE TRIGGER IF NOT EXISTS author_names_delete AFTER DELETE ON author BEGIN"
     " INSERT INTO author_names (author_names, rowid, author_name)"
     " VALUES ('delete', old.author_id, old.author_name); END",
-    "CREATE TRIGGER author_names_update AFTER UPDATE ON author BEGIN"
+    "CREATE TRIGGER IF NOT EXISTS author_names_update AFTER UPDATE ON author BEGIN"
     " INSERT INTO author_names (author_names, rowid, author_name)"
     " VALUES ('delete', old.author_id, old.author_name);"
     " INSERT INTO author_names (rowid, author_name) VALUES (new.author_id, new.author_name); END",
@@ -68,7 +73,7 @@ const char* const kSqliteText[] = {
 // An issue's articles go when the last registration with its number does,
 // in the statement that deletes it, whichever program deletes it.
 const char* const kSqliteIssueGone =
-    "CREATE TRIGGER tranfile_articles_delete AFTER DELETE ON tranfile WHEN NOT EXISTS"
+    "CREATE TRIGGER IF NOT EXISTS tranfile_articles_delete AFTER DELETE ON tranfile WHEN NOT EXISTS"
     " (SELECT 1 FROM tranfile WHERE trim(magno) = trim(old.magno)) BEGIN"
     " DELETE FROM article_author WHERE article_id IN"
     " (SELECT article_id FROM article WHERE magno = trim(old.magno));"
@@ -79,7 +84,8 @@ const char* const kSqliteIssueGone =
     " DELETE FROM article WHERE magno = trim(old.magno); END";
 
 const char* const kPostgresIssueGone[] = {
-    "CREATE FUNCTION tranfile_drops_articles() RETURNS trigger LANGUAGE plpgsql AS $$BEGIN"
+    "CREATE OR REPLACE FUNCTION tranfile_drops_articles() RETURNS trigger LANGUAGE plpgsql AS "
+    "$$BEGIN"
     " IF NOT EXISTS (SELECT 1 FROM tranfile WHERE trim(magno) = trim(OLD.magno)) THEN"
     " DELETE FROM article_author WHERE article_id IN"
     " (SELECT article_id FROM article WHERE magno = trim(OLD.magno));"
@@ -88,23 +94,25 @@ const char* const kPostgresIssueGone[] = {
     " DELETE FROM index_card WHERE article_id IN"
     " (SELECT article_id FROM article WHERE magno = trim(OLD.magno));"
     " DELETE FROM article WHERE magno = trim(OLD.magno); END IF; RETURN NULL; END$$",
+    "DROP TRIGGER IF EXISTS tranfile_articles ON tranfile",
     "CREATE TRIGGER tranfile_articles AFTER DELETE ON tranfile FOR EACH ROW"
     " EXECUTE FUNCTION tranfile_drops_articles()",
 };
 
 const char* const kPostgresText[] = {
-    "CREATE INDEX article_title_trgm ON article USING gin (title gin_trgm_ops)",
-    "CREATE INDEX article_other_title_trgm ON article USING gin (other_title gin_trgm_ops)",
-    "CREATE INDEX article_keywords_trgm ON article USING gin (keywords gin_trgm_ops)",
-    "CREATE INDEX article_abstract_trgm ON article USING gin (abstract gin_trgm_ops)",
-    "CREATE INDEX author_name_trgm ON author USING gin (author_name gin_trgm_ops)",
+    "CREATE INDEX IF NOT EXISTS article_title_trgm ON article USING gin (title gin_trgm_ops)",
+    "CREATE INDEX IF NOT EXISTS article_other_title_trgm ON article USING gin (other_title "
+    "gin_trgm_ops)",
+    "CREATE INDEX IF NOT EXISTS article_keywords_trgm ON article USING gin (keywords gin_trgm_ops)",
+    "CREATE INDEX IF NOT EXISTS article_abstract_trgm ON article USING gin (abstract gin_trgm_ops)",
+    "CREATE INDEX IF NOT EXISTS author_name_trgm ON author USING gin (author_name gin_trgm_ops)",
 };
 
 }  // namespace
 
 QStringList articleTableNames() {
     QStringList names;
-    static const QRegularExpression name(QStringLiteral("^CREATE TABLE (\\w+)"));
+    static const QRegularExpression name(QStringLiteral("^CREATE TABLE IF NOT EXISTS (\\w+)"));
     for (const char* sql : kTables)
         names << name.match(QLatin1String(sql)).captured(1);
     return names;

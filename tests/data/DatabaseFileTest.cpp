@@ -67,20 +67,21 @@ TEST(FirstRun, CreatesEveryTableWithItsStartingRows) {
                            " WHERE table_schema = current_schema()"
                            " AND table_name <> 'schema_version'")
                       ->text(0),
-                  "19");
+                  "26");
         EXPECT_EQ(db.first("SELECT count(*) FROM pg_indexes WHERE indexdef LIKE '%gin_trgm_ops%'")
                       ->text(0),
-                  "5")
-            << "the four names of a title and the publisher's name";
+                  "10")
+            << "the four names of a title, the publisher's name, an article's two titles,"
+               " keywords and abstract, and the author's name";
     } else {
         EXPECT_EQ(db.first("SELECT count(*) FROM sqlite_master WHERE type = 'table'"
-                           " AND name NOT GLOB '*_names*'")
+                           " AND name NOT GLOB '*_names*' AND name NOT GLOB 'article_words*'")
                       ->text(0),
-                  "19");
+                  "26");
         EXPECT_EQ(db.first("SELECT count(*) FROM sqlite_master WHERE sql LIKE 'CREATE VIRTUAL%'")
                       ->text(0),
-                  "2")
-            << "the two name indexes";
+                  "4")
+            << "the two name indexes, an article's words and the authors' names";
     }
 
     const auto keys = db.first("SELECT * FROM recsetup");
