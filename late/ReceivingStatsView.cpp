@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
@@ -103,9 +104,13 @@ void ReceivingStatsView::drawChart() {
 // the room the chart leaves beside the numbers wraps onto more lines.
 void ReceivingStatsView::paintReport(QPaintDevice& device) {
     const ui::Grid& grid = logic_->showstat;
-    QFont bold = font();
+    // Sized in pixels, the text keeps to the layout on a device of any
+    // resolution: the painter's scale then grows text and cells alike.
+    QFont plain = font();
+    plain.setPixelSize(QFontInfo(font()).pixelSize());
+    QFont bold = plain;
     bold.setBold(true);
-    const QFontMetrics metrics(bold);  // the widest a text gets
+    const QFontMetrics metrics(bold, &device);  // the widest a text gets
     const int pad = metrics.height() / 3;
     std::vector<int> widths(grid.cols(), 0);
     for (int r = 0; r < grid.rows(); ++r)
@@ -132,7 +137,7 @@ void ReceivingStatsView::paintReport(QPaintDevice& device) {
     p.scale(scale, scale);
     int y = 0;
     for (int r = 0; r < grid.rows(); ++r) {
-        p.setFont(r == 0 || r == grid.rows() - 1 ? bold : font());  // headings and the total
+        p.setFont(r == 0 || r == grid.rows() - 1 ? bold : plain);  // headings and the total
         int x = 0;
         for (int c = 0; c < grid.cols(); ++c) {
             const QRect cell(x, y, widths[c], heights[r]);
