@@ -63,7 +63,7 @@ void CodeTableWindow::showTable(const QString& current, int row) {
     showcode.setTextMatrix(0, 0, QStringLiteral("รหัส"));
     showcode.setTextMatrix(0, 1, QStringLiteral("คำอธิบาย"));
     showcode.setColWidth(0, intervals ? 1200 : 1500);
-    showcode.setColWidth(1, intervals ? 4200 : 5700);
+    showcode.setColWidth(1, intervals ? 3900 : 5700);
     if (intervals) {
         showcode.setTextMatrix(0, 2, QStringLiteral("ออกทุก (วัน)"));
         showcode.setTextMatrix(0, 3, QStringLiteral("ผ่อนผัน (วัน)"));
