@@ -183,10 +183,9 @@ void CodeTableWindow::Cmdunit_Click() {
         writeUnitName(*db_, Text3.text());
         const QString name = readUnitName(*db_);
         Text3.setText(name);
-        // The main window's caption shows the new name at once.
+        // The main window's caption shows the new name at once: that says it.
         if (onUnitName)
             onUnitName(name);
-        done(QStringLiteral("บันทึกชื่อหน่วยงาน %1 แล้ว").arg(name));
     });
 }
 
