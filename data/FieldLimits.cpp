@@ -54,6 +54,10 @@ QByteArray tooLong(const QString& table, const QString& column, int limit) {
 int columnLimit(const QString& table, const QString& column) {
     if (!limited(table))
         return 0;
+    // The old program's memo, kept whole by the import; no window or index reads it.
+    if (table.compare(QLatin1String("vorlen1"), Qt::CaseInsensitive) == 0 &&
+        column.compare(QLatin1String("remark"), Qt::CaseInsensitive) == 0)
+        return 0;
     return isShort(column) ? kShortText : kLongText;
 }
 
@@ -63,6 +67,8 @@ void createLengthRules(Database& db) {
             continue;
         for (const QString& column : textColumns(db, table)) {
             const int limit = columnLimit(table, column);
+            if (limit == 0)
+                continue;
             const QByteArray name = (table + u'_' + column + QStringLiteral("_length")).toUtf8();
             const QByteArray t = table.toUtf8(), c = column.toUtf8(), n = QByteArray::number(limit);
             auto run = [&db](const QByteArray& sql) { db.exec(sql.constData()); };

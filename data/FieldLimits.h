@@ -12,7 +12,7 @@ class Database;
 inline constexpr int kShortText = 20;  // keys, codes, numbers, dates
 inline constexpr int kLongText = 250;  // names, addresses, descriptions
 
-// The limit of a column of this program's tables, by name in any case.
+// The limit of a column of this program's tables, by name in any case; 0 for none.
 int columnLimit(const QString& table, const QString& column);
 
 // Every write of a text longer than its column's limit fails with
