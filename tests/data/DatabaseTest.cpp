@@ -129,4 +129,6 @@ TEST(Database, EachTextColumnTakesTheSameMostCharactersOnEitherStore) {
     // could not index.
     EXPECT_THROW(db.exec("UPDATE vorlen1 SET vorlen_name = ?", {QString(10000, u'ก')}), DbError);
     EXPECT_EQ(db.first("SELECT vorlen_name FROM vorlen1")->text(0), QString(kLongText, u'ก'));
+    // The old program's memo comes in whole from its file.
+    EXPECT_EQ(db.exec("UPDATE vorlen1 SET remark = ?", {QString(5000, u'ก')}), 1);
 }
