@@ -32,11 +32,14 @@ int initServerDatabase(const QString& location, QTextStream& out) {
     return 0;
 }
 
-int copyToServer(const QString& sqliteFile, const QString& url, QTextStream& out) {
-    if (!data::isPostgresLocation(url)) {
-        out << QStringLiteral("ปลายทางต้องเป็นฐานข้อมูลบนเซิร์ฟเวอร์ในรูป postgresql://...\n");
+int copyToServer(const QString& sqliteFile, const QString& address, QTextStream& out) {
+    const DatabaseSetting target =
+        serverSetting(address, QStringLiteral("ปลายทางของการคัดลอก (--copy-to)"));
+    if (!target.error.isEmpty()) {
+        out << target.error << u'\n';
         return 2;
     }
+    const QString& url = target.location;
     if (!QFileInfo::exists(sqliteFile)) {
         out << QStringLiteral("ไม่พบแฟ้มฐานข้อมูล %1\n").arg(sqliteFile);
         return 2;

@@ -54,6 +54,7 @@ class Program {
     int run(const QStringList& args) {
         QProcess p;
         p.setProcessEnvironment(env_);
+        p.setWorkingDirectory(home_.path());
         start(p, args);
         if (!p.waitForFinished(30000)) {
             p.kill();
@@ -68,6 +69,7 @@ class Program {
 
     void launch() {
         running_.setProcessEnvironment(env_);
+        running_.setWorkingDirectory(home_.path());
         start(running_, {});
     }
     // Starts the program's window and waits until its day's backup is made.
@@ -89,6 +91,11 @@ class Program {
     }
     void stop() {
         running_.terminate();
+        running_.waitForFinished(10000);
+    }
+    // For a program that waits in a message box before its event loop runs.
+    void kill() {
+        running_.kill();
         running_.waitForFinished(10000);
     }
 
