@@ -13,6 +13,7 @@
 #include "data/DbError.h"
 #include "data/FirstRunData.h"
 #include "data/Migrations.h"
+#include "data/PrivateFiles.h"
 #include "data/Schema.h"
 
 namespace data {
@@ -36,11 +37,13 @@ void checkTables(const Database& db) {
 // complete, so a failed first run never leaves a half-made file behind.
 void createDatabase(const QString& path) {
     const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath()))
+    if (!makePrivateFolder(info.absolutePath()))
         throw DbError(SQLITE_CANTOPEN,
                       QStringLiteral("cannot create the folder %1").arg(info.absolutePath()));
     const QString draft = path + QStringLiteral(".new");
     QFile::remove(draft);
+    if (!createPrivateFile(draft))
+        throw DbError(SQLITE_CANTOPEN, QStringLiteral("cannot create %1").arg(draft));
     try {
         Database db(draft, Database::Open::Create);
         // Write-ahead logging: a committed save is durable after one sync, and
@@ -80,13 +83,12 @@ void checkVersion(const FileVersion& version) {
 void backUpBeforeUpgrade(const Database& db, int version) {
     const QFileInfo info(db.path());
     const QString folder = info.absolutePath() + QStringLiteral("/backups");
-    if (!QDir().mkpath(folder))
+    if (!makePrivateFolder(folder))
         throw DbError(SQLITE_CANTOPEN, QStringLiteral("cannot create %1").arg(folder));
     const QString target =
         QStringLiteral("%1/%2-version%3-%4.db")
-            .arg(folder, info.completeBaseName())
-            .arg(version)
-            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
+            .arg(folder, info.completeBaseName(), QString::number(version),
+                 QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
     QFile::remove(target);
     copyDatabase(db, target);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 namespace testing_support {
 
@@ -43,6 +45,7 @@ class Program {
         file.write(text);
     }
     void setEnvironment(const QString& name, const QString& value) { env_.insert(name, value); }
+    void setUmask(mode_t mask) { umask_ = mask; }
     // Root reads every file whatever its mode; the program then runs without
     // that right, as a clerk would.
     void withoutOverridingModes() {
@@ -104,6 +107,8 @@ class Program {
 
   private:
     void start(QProcess& p, const QStringList& args) {
+        if (umask_)
+            p.setChildProcessModifier([mask = *umask_] { ::umask(mask); });
         if (wrapper_.isEmpty())
             p.start(PERIODICALS, args);
         else
@@ -113,6 +118,7 @@ class Program {
     QTemporaryDir home_;
     QProcessEnvironment env_;
     QStringList wrapper_;
+    std::optional<mode_t> umask_;
     QProcess running_;
     QString launchedErrors_;
 };
