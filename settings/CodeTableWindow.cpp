@@ -211,8 +211,7 @@ bool CodeTableWindow::refuse(const CodeTableRecords::Result& result, const QStri
             break;
         case Outcome::InUse:
             text = QStringLiteral("ลบรหัส %1 ไม่ได้ เพราะมีวารสาร %2 รายการใช้รหัสนี้อยู่")
-                       .arg(code)
-                       .arg(result.titles);
+                       .arg(code, QString::number(result.titles));
             break;
     }
     messages().show(text, kCaption, ui::msg::kStop);
