@@ -142,7 +142,8 @@ bool hasTable(const Database& db, const char* name) {
 void checkOwnFile(const Database& db) {
     if (db.isPostgres()) {
         if (!hasTable(db, "schema_version"))
-            refuseServer(QStringLiteral("the database holds no tables of this program"),
+            refuseServer(QStringLiteral("the database holds no tables of this program"
+                                        " (periodicals --init-database makes them)"),
                          QStringLiteral("ฐานข้อมูลบนเซิร์ฟเวอร์ยังไม่มีตารางของโปรแกรมนี้ "
                                         "(คำสั่ง periodicals --init-database สร้างให้)"));
         checkServerVersion(fileVersion(db));
