@@ -104,8 +104,7 @@ void PublisherMaintenance::Cmddel_Click() {
     guarded([this, &code] {
         if (const int titles = DealerTable(*db_).remove(code); titles > 0) {
             refuse(QStringLiteral("ลบสำนักพิมพ์รหัส %1 ไม่ได้ เพราะมีวารสาร %2 รายการใช้สำนักพิมพ์นี้อยู่")
-                       .arg(code)
-                       .arg(titles),
+                       .arg(code, QString::number(titles)),
                    Text1);
             return;
         }
