@@ -4,6 +4,7 @@
 
 #include "data/ArticleSchema.h"
 #include "data/Database.h"
+#include "data/FieldLimits.h"
 #include "data/FirstRunData.h"
 #include "data/NameIndex.h"
 #include "data/PgSchema.h"
@@ -55,6 +56,13 @@ void toVersion6(Database& db) {
     createLatestIssues(db);
 }
 
+// 7: one length limit per text column on both stores, and one rule for a
+// name already taken (case of A to Z only) on both.
+void toVersion7(Database& db) {
+    createLengthRules(db);
+    replaceNameKeyIndexes(db);
+}
+
 // The article index: articles of registered issues, their authors and
 // subject headings, and the cards printed.
 void toArticleIndexVersion(Database& db) {
@@ -63,8 +71,9 @@ void toArticleIndexVersion(Database& db) {
 
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3,           &toVersion4,
-                                     &toVersion5, &toVersion6, &toArticleIndexVersion};
+const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3, &toVersion4,
+                                     &toVersion5, &toVersion6, &toVersion7,
+                                     &toArticleIndexVersion};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {

@@ -4,6 +4,7 @@
 
 #include "data/ArticleSchema.h"
 #include "data/Database.h"
+#include "data/FieldLimits.h"
 #include "data/NameIndex.h"
 #include "data/PgSchema.h"
 #include "data/SortableDate.h"
@@ -175,6 +176,7 @@ void createSchema(Database& db) {
     createIntervalTable(db);
     createReceivedDayIndex(db);
     createSqliteLatestIssues(db);
+    createLengthRules(db);
     createArticleTables(db);
 }
 
