@@ -54,10 +54,16 @@ void toVersion6(Database& db) {
     createLatestIssues(db);
 }
 
+// Titles have publication patterns, and expected issues can be marked
+// missing, claimed or not published.
+void toPatterns(Database& db) {
+    createPatternTables(db);
+}
+
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3,
-                                     &toVersion4, &toVersion5, &toVersion6};
+const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3, &toVersion4,
+                                     &toVersion5, &toVersion6, &toPatterns};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {

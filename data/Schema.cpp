@@ -25,6 +25,19 @@ const char* const kLatestIssueTable =
     " issue_rowid INTEGER, receivedate TEXT, descriptionitem TEXT,"
     " PRIMARY KEY (pointer, department_code))";
 
+// The publication pattern of a title, and the issues the clerk marked as
+// missing, claimed or not published, by subscription and number.
+const char* const kPatternTable =
+    "CREATE TABLE IF NOT EXISTS publication_pattern (pointer TEXT PRIMARY KEY,"
+    " frequency INTEGER, every_days INTEGER, known_date TEXT, known_volume INTEGER,"
+    " known_issue INTEGER, issues_per_volume INTEGER, restart_numbers INTEGER,"
+    " volume_start_month INTEGER, lead_days INTEGER, grace_days INTEGER, omitted_months TEXT,"
+    " combined_issues TEXT, ceased INTEGER)";
+const char* const kIssueMarkTable =
+    "CREATE TABLE IF NOT EXISTS issue_mark (pointer TEXT, department_code TEXT,"
+    " volume INTEGER, issue INTEGER, status INTEGER, marked_on TEXT,"
+    " PRIMARY KEY (pointer, department_code, volume, issue))";
+
 const char* const kTables[] = {
     "CREATE TABLE vorlen1 (pointer TEXT, vorlen_name TEXT, compare_name TEXT, old_name TEXT,"
     " shot_name TEXT, remark TEXT, First_year_printed TEXT, issn TEXT, language_code TEXT,"
@@ -54,6 +67,8 @@ const char* const kTables[] = {
     kSettingsTable,
     kIntervalTable,
     kLatestIssueTable,
+    kPatternTable,
+    kIssueMarkTable,
 };
 
 const char* const kIndexes[] = {
@@ -119,6 +134,11 @@ void createLatestIssues(Database& db) {
     }
     db.exec(kLatestIssueTable);
     createSqliteLatestIssues(db);
+}
+
+void createPatternTables(Database& db) {
+    for (const char* sql : {kPatternTable, kIssueMarkTable})
+        db.exec(db.isPostgres() ? postgresTable(sql).constData() : sql);
 }
 
 void createDateIndexes(Database& db) {
