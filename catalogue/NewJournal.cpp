@@ -61,6 +61,7 @@ void NewJournal::wire() {
     Cmdsave.onClick = [this] { cmdsave_Click(); };
     Cmdcancle.onClick = [this] { Cmdcancle_Click(); };
     Command6.onClick = [this] { Command6_Click(); };
+    patternButton.onClick = [this] { patternButton_Click(); };
     Text2.onDoubleClick = [this] { Text2_DblClick(); };
     dlbnamemag.onClick = [this] { dlbnamemag_Click(); };
     dlbnamemag.onLostFocus = [this] { dlbnamemag_LostFocus(); };
@@ -429,6 +430,15 @@ void NewJournal::Cmddel_Click() {
 
 void NewJournal::Command6_Click() {
     unload();
+}
+
+void NewJournal::patternButton_Click() {
+    if (Text1.text().trimmed().isEmpty()) {
+        messages().show(QStringLiteral("กรุณาเลือกรายชื่อวารสารก่อน"), QStringLiteral("รูปแบบการออก"),
+                        ui::msg::kStop);
+        return;
+    }
+    services_.opener.openTitle(QStringLiteral("PatternWindow"), Text1.text().trimmed());
 }
 
 void NewJournal::escapePressed() {

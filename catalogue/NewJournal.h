@@ -57,6 +57,8 @@ class NewJournal : public ui::Form {
     ui::CommandButton Cmdsave{"Cmdsave", QStringLiteral("บันทึก")};
     ui::CommandButton Cmdcancle{"Cmdcancle", QStringLiteral("ยกเลิก")};
     ui::CommandButton Command6{"Command6", QStringLiteral("Exit")};
+    // Page 2: the title's publication pattern, in a window of its own.
+    ui::CommandButton patternButton{"patternButton", QStringLiteral("รูปแบบการออก...")};
 
     // Window-level state
     bool addmode = false;
@@ -71,6 +73,7 @@ class NewJournal : public ui::Form {
     void Cmdcancle_Click();
     void Cmddel_Click();
     void Command6_Click();
+    void patternButton_Click();
 
     // Title search and load
     void Text2_DblClick();

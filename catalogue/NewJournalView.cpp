@@ -202,6 +202,7 @@ void NewJournalView::buildSubscriptionPage(QWidget* page) {
     combo(l.dcbbindco, page, kFieldLeft, 4570, 2400);
     combo(l.dcbdeler1, page, 5100, 4570, 4200, true);
 
+    binder_.bind(l.patternButton, place<QPushButton>(page, 6900, 3610, 2400, 420));
     list(l.dlbdeler1, page, kFieldLeft, 2170, 6000, 1300)->raise();
 }
 

@@ -5,6 +5,7 @@
 #include "data/DateText.h"
 #include "issues/IssueRegister.h"
 #include "issues/TitleFinder.h"
+#include "patterns/ExpectedIssueProposal.h"
 
 namespace issues {
 
@@ -138,8 +139,35 @@ void reg_journal::registerScanned(int subscriptions, const QString& addOn) {
     if (!Command2.enabled())
         return;
     Command2_Click();
-    if (!addOn.isEmpty())
+    if (!proposeExpected(addOn) && !addOn.isEmpty())
         Text5.setText(QString::number(addOn.toInt()));
+}
+
+bool reg_journal::proposeExpected(const QString& addOn) {
+    std::optional<patterns::ProposedFields> f;
+    guarded([&] {
+        const patterns::ExpectedIssueProposal expected(*db_, entry_.pointer, entry_.department,
+                                                       services_.clock.today());
+        f = addOn.isEmpty() ? expected.next() : expected.withNumber(addOn);
+    });
+    if (!f)
+        return false;
+    Text3.setText(f->daily);
+    Text4.setText(f->yearno);
+    Text5.setText(f->issueno);
+    Text6.setText(f->description);
+    // The proposal is confirmed with Enter.
+    setFocus(Command7);
+    return true;
+}
+
+void reg_journal::showExpected() {
+    expectedList.setDataRows({});
+    guarded([&] {
+        patterns::ExpectedIssueProposal(*db_, listed_.pointer, listed_.department,
+                                        services_.clock.today())
+            .showIn(expectedList);
+    });
 }
 
 void reg_journal::showTitle(const QString& pointer) {
@@ -174,6 +202,7 @@ void reg_journal::show_journal_Click() {
     if (isTitle && !guarded([&] { listed = fillIssues(key); }))
         return;
     listed_ = {key, show_journal.textMatrix(r, title::departmentCode)};
+    showExpected();
     if (!listed) {
         Label1.setCaption({});
         messages().show(QStringLiteral("รายชื่อวารสารนี้ไม่พบข้อมูลการลงทะเบียน"),
@@ -217,6 +246,7 @@ void reg_journal::Command8_Click() {
     Command3.setEnabled(false);
     Command6.setEnabled(false);
     listed_ = {};
+    expectedList.setDataRows({});
     Text1.setText({});
     setFocus(Text1);
 }
@@ -242,6 +272,7 @@ void reg_journal::Command2_Click() {
     Text7.setText(data::writeDate(services_.clock.today()));
     Text2.setText(number);
     setFocus(Command9);
+    proposeExpected({});
 }
 
 void reg_journal::Command3_Click() {
@@ -267,10 +298,24 @@ void reg_journal::Command7_Click() {
     if (messages().show(QStringLiteral("ต้องการบันทึกข้อมูลวารสารเลขทะเบียนนี้หรือไม่"),
                         QStringLiteral(" ยืนยันการบันทึกข้อมูล"), ui::msg::kQuestion) != ui::msg::kOk)
         return;
-    if (entryMode == u"New" && !saveNew())
+    const bool adding = entryMode == u"New";
+    const auto today = services_.clock.today();
+    std::vector<patterns::PredictedIssue> missing;
+    if (adding && !guarded([&] {
+            missing =
+                patterns::ExpectedIssueProposal(*db_, entry_.pointer, entry_.department, today)
+                    .askAboutSkipped(messages(), Text4.text(), Text5.text());
+        }))
+        return;
+    if (adding && !saveNew())
         return;
     if (entryMode == u"Edit" && !saveEdit())
         return;
+    if (!missing.empty() && guarded([&] {
+            patterns::ExpectedIssueProposal(*db_, entry_.pointer, entry_.department, today)
+                .markMissing(missing);
+        }))
+        showExpected();
     endEntry();
 }
 
@@ -368,6 +413,7 @@ void reg_journal::refillIssues(const Subscription& subscription) {
     if (!guarded([&] { listed = fillIssues(subscription.pointer); }))
         return;
     listed_ = subscription;
+    showExpected();
     if (!listed) {
         cls_show_listitem();
         Label1.setCaption({});
@@ -376,6 +422,7 @@ void reg_journal::refillIssues(const Subscription& subscription) {
 
 void reg_journal::forgetListedTitle() {
     listed_ = {};
+    expectedList.setDataRows({});
     cls_show_listitem();
     Label1.setCaption({});
     if (entryOpen())

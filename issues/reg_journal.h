@@ -68,6 +68,10 @@ class reg_journal : public ui::Form {
     ui::CommandButton Command4{"Command4", QStringLiteral("ยกเลิก")};
     ui::CommandButton Command5{"Command5", QStringLiteral("Exit")};
 
+    // The subscription's expected issues, for a title with a publication pattern.
+    ui::Frame expectedFrame{"expectedFrame", QStringLiteral("ฉบับที่ควรได้รับ")};
+    ui::Grid expectedList{"expectedList", 1, 4};
+
     // "New" or "Edit" while an entry is open; empty at load.
     QString entryMode;
 
@@ -110,6 +114,10 @@ class reg_journal : public ui::Form {
     void refillIssues(const Subscription& subscription);
     void listTitles(const std::vector<TitleMatch>& found);
     void registerScanned(int subscriptions, const QString& addOn);
+    // Fills the entry with the expected issue (the next one, or the one the
+    // add-on names); false when there is none.
+    bool proposeExpected(const QString& addOn);
+    void showExpected();
     // A search replaced the titles list: no title is listed any more.
     void forgetListedTitle();
     // The issues list's current row into Text2 to Text7.

@@ -63,10 +63,12 @@ SearchJournal::SearchJournal(ui::Services& services)
     show_result.setHighLight(2);
     Command2.setEnabled(false);
     Command3.setEnabled(false);
+    patternButton.setEnabled(false);
     Command1.onClick = [this] { Command1_Click(); };
     Command2.onClick = [this] { Command2_Click(); };
     Command3.onClick = [this] { Command3_Click(); };
     Command4.onClick = [this] { Command4_Click(); };
+    patternButton.onClick = [this] { openChosen(QStringLiteral("PatternWindow")); };
     Text1.onKeyPress = [this](int& k) { Text1_KeyPress(k); };
     show_result.onClick = [this] { show_result.setHighLight(1); };
 }
@@ -158,6 +160,7 @@ void SearchJournal::showFound(const std::vector<FoundTitle>& found) {
     Label1.setCaption(summary);
     Command2.setEnabled(true);
     Command3.setEnabled(true);
+    patternButton.setEnabled(true);
 }
 
 void SearchJournal::blankResult() {
@@ -169,6 +172,7 @@ void SearchJournal::blankResult() {
     Label1.setCaption({});
     Command2.setEnabled(false);
     Command3.setEnabled(false);
+    patternButton.setEnabled(false);
 }
 
 void SearchJournal::Command2_Click() {
