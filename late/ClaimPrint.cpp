@@ -84,7 +84,9 @@ void ClaimPrint::print(const QStringList& agentAddress, const std::vector<LateTi
             printer_.currentY = 0;
             headings(++page);
         }
-        row({QString::number(++number), t.name,
+        // A predicted issue is named, so the agent knows which one to send.
+        row({QString::number(++number),
+             t.predicted ? t.name + QStringLiteral(" ") + t.issue : t.name,
              t.lastReceived.isEmpty() ? QStringLiteral("ยังไม่ได้รับ") : t.lastIssue, t.lastReceived,
              data::writeDate(t.expected)});
         printer_.currentY += lineHeight();

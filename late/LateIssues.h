@@ -34,7 +34,7 @@ class LateIssues : public ui::Form {
     ui::Label Label2{"Label2", QStringLiteral("ตัวแทน/ร้านค้า")};
     ui::PickList dcbdealer{"dcbdealer"};
     ui::CommandButton Cmdshow{"Cmdshow", QStringLiteral("แสดงรายการ")};
-    ui::Grid showlate{"showlate", 1, 9};
+    ui::Grid showlate{"showlate", 1, columns};
     ui::Label Label3{"Label3", QString()};
     ui::CommandButton Cmdreg{"Cmdreg", QStringLiteral("ลงทะเบียนฉบับที่มาถึง")};
     ui::CommandButton Cmdclaim{"Cmdclaim", QStringLiteral("พิมพ์ใบทวงถาม")};
@@ -53,6 +53,7 @@ class LateIssues : public ui::Form {
         lastReceived,
         expected,
         daysLate,
+        overdueIssue,
         columns
     };
 

@@ -18,6 +18,10 @@ struct LateTitle {
     QString lastIssue, lastReceived;  // empty when nothing has arrived yet
     QDate expected;
     int daysLate = 0;  // days since the expected date
+    // The overdue issue's numbers for a title with a publication pattern;
+    // for one without, a mark that today's rule predicted it.
+    QString issue;
+    bool predicted = false;
 };
 
 // Which titles the list takes: journals (keys I, J), newspapers (K, L) or both.

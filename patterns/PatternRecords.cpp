@@ -1,6 +1,7 @@
 #include "patterns/PatternRecords.h"
 
 #include <QStringList>
+#include <stdexcept>
 
 #include "data/Database.h"
 #include "data/DateText.h"
@@ -54,6 +55,12 @@ const char* const kPatternColumns =
 
 }  // namespace
 
+data::Database& PatternRecords::writable() const {
+    if (!writable_)
+        throw std::logic_error("pattern records opened for reading only");
+    return *writable_;
+}
+
 std::optional<TitleFacts> PatternRecords::title(const QString& pointer) const {
     const auto row = db_.first(
         "SELECT pointer, vorlen_name, magtype_code, number_per_volume, volume_per_year"
@@ -79,10 +86,11 @@ QHash<QString, StoredPattern> PatternRecords::allPatterns() const {
 }
 
 void PatternRecords::save(const QString& pointer, const StoredPattern& stored) {
+    data::Database& db = writable();
     const PublicationPattern& p = stored.pattern;
-    data::Transaction tx(db_);
-    db_.exec("DELETE FROM publication_pattern WHERE pointer = ?", {pointer.trimmed()});
-    db_.exec(
+    data::Transaction tx(db);
+    db.exec("DELETE FROM publication_pattern WHERE pointer = ?", {pointer.trimmed()});
+    db.exec(
         "INSERT INTO publication_pattern (pointer, frequency, every_days, known_date,"
         " known_volume, known_issue, issues_per_volume, restart_numbers,"
         " volume_start_month, lead_days, grace_days, omitted_months, combined_issues, ceased)"
@@ -95,7 +103,8 @@ void PatternRecords::save(const QString& pointer, const StoredPattern& stored) {
 }
 
 void PatternRecords::remove(const QString& pointer) {
-    db_.exec("DELETE FROM publication_pattern WHERE pointer = ?", {pointer.trimmed()});
+    data::Database& db = writable();
+    db.exec("DELETE FROM publication_pattern WHERE pointer = ?", {pointer.trimmed()});
 }
 
 std::vector<RegisteredNumbers> PatternRecords::registered(const QString& pointer,
@@ -126,14 +135,15 @@ std::vector<IssueMark> PatternRecords::marks(const QString& pointer,
 void PatternRecords::mark(const QString& pointer, const QString& departmentCode,
                           const std::vector<PredictedIssue>& issues, IssueStatus status,
                           QDate today) {
-    data::Transaction tx(db_);
+    data::Database& db = writable();
+    data::Transaction tx(db);
     for (const PredictedIssue& i : issues) {
         const QVariantList key{pointer.trimmed(), departmentCode.trimmed(), i.volume, i.issue};
-        db_.exec(
+        db.exec(
             "DELETE FROM issue_mark WHERE pointer = ? AND department_code = ? AND volume = ?"
             " AND issue = ?",
             key);
-        db_.exec(
+        db.exec(
             "INSERT INTO issue_mark (pointer, department_code, volume, issue, status,"
             " marked_on) VALUES (?, ?, ?, ?, ?, ?)",
             key + QVariantList{int(status), data::writeDate(today)});
@@ -148,9 +158,10 @@ Era PatternRecords::era() const {
 }
 
 void PatternRecords::setEra(Era era) {
-    data::Transaction tx(db_);
-    db_.exec("DELETE FROM settings WHERE setting_name = 'chronology_era'");
-    db_.exec("INSERT INTO settings (setting_name, setting_value) VALUES ('chronology_era', ?)",
+    data::Database& db = writable();
+    data::Transaction tx(db);
+    db.exec("DELETE FROM settings WHERE setting_name = 'chronology_era'");
+    db.exec("INSERT INTO settings (setting_name, setting_value) VALUES ('chronology_era', ?)",
              {era == Era::Christian ? QStringLiteral("CE") : QStringLiteral("BE")});
     tx.commit();
 }

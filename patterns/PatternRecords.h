@@ -30,7 +30,9 @@ struct TitleFacts {
 // numbers; the register itself writes them.
 class PatternRecords {
   public:
-    explicit PatternRecords(data::Database& db) : db_(db) {}
+    explicit PatternRecords(data::Database& db) : db_(db), writable_(&db) {}
+    // Reads only: every writer refuses.
+    explicit PatternRecords(const data::Database& db) : db_(db) {}
 
     std::optional<TitleFacts> title(const QString& pointer) const;
     std::optional<StoredPattern> pattern(const QString& pointer) const;
@@ -55,7 +57,10 @@ class PatternRecords {
                                         QDate today) const;
 
   private:
-    data::Database& db_;
+    data::Database& writable() const;
+
+    const data::Database& db_;
+    data::Database* writable_ = nullptr;
 };
 
 }  // namespace patterns

@@ -72,14 +72,15 @@ TEST(Claim, TheAgentHeadsOneLinePerTitleOnPagesThatNeverOverprint) {
 TEST(Claim, TheCsvOpensInASpreadsheetWithTheThaiIntact) {
     late::LateTitle odd = title(2, QStringLiteral("ข่าว, \"พิเศษ\""));
     odd.lastIssue = QStringLiteral("=1+1");
+    odd.issue = QStringLiteral("ปีที่ 3 ฉบับที่ 2");
     const QByteArray csv = late::lateCsv({title(1, QStringLiteral("สารคดี")), odd});
     ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
     const QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 4);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("รหัส,ชื่อวารสาร/สิ่งพิมพ์,")));
-    EXPECT_EQ(lines[1], QStringLiteral("J000001,สารคดี,,,,ปีที่ 3 ฉบับที่ 1,01/10/2026,31/10/2026,38"));
+    EXPECT_EQ(lines[1], QStringLiteral("J000001,สารคดี,,,,ปีที่ 3 ฉบับที่ 1,01/10/2026,31/10/2026,38,"));
     EXPECT_EQ(lines[2],
-              QStringLiteral("J000002,\"ข่าว, \"\"พิเศษ\"\"\",,,,'=1+1,01/10/2026,31/10/2026,38"));
+              QStringLiteral("J000002,\"ข่าว, \"\"พิเศษ\"\"\",,,,'=1+1,01/10/2026,31/10/2026,38,ปีที่ 3 ฉบับที่ 2"));
     EXPECT_EQ(lines[3], "");
 }
 
