@@ -23,9 +23,9 @@ LateIssues::LateIssues(ui::Services& services)
     ui::OptionButton::group({&Option1, &Option2, &Option3});
     Option3.setValue(true);
     const std::pair<Column, const char16_t*> headings[] = {
-        {pointer, u"รหัส"},        {name, u"ชื่อวารสาร/สิ่งพิมพ์"}, {department, u"คณะ/หน่วยงาน"},
-        {agent, u"ตัวแทน/ร้านค้า"},  {frequency, u"กำหนดออก"},  {lastIssue, u"ฉบับล่าสุด"},
-        {lastReceived, u"วันที่รับ"}, {expected, u"กำหนดได้รับ"},  {daysLate, u"ช้า (วัน)"},
+        {pointer, u"รหัส"},         {name, u"ชื่อวารสาร/สิ่งพิมพ์"}, {department, u"คณะ/หน่วยงาน"},
+        {agent, u"ตัวแทน/ร้านค้า"},   {frequency, u"กำหนดออก"},  {lastIssue, u"ฉบับล่าสุด"},
+        {lastReceived, u"วันที่รับ"},  {expected, u"กำหนดได้รับ"},  {daysLate, u"ช้า (วัน)"},
         {overdueIssue, u"ฉบับที่ค้าง"}};
     const int widths[columns] = {1000, 2500, 1600, 1600, 1000, 1950, 1100, 1100, 800, 1900};
     for (const auto& [column, heading] : headings) {
@@ -89,7 +89,8 @@ void LateIssues::Cmdshow_Click() {
     cells.reserve(listed_.size());
     for (const LateTitle& t : listed_)
         cells.push_back({t.pointer, t.name, t.departmentName, t.agentName, t.frequency, t.lastIssue,
-                         t.lastReceived, data::writeDate(t.expected), QString::number(t.daysLate), t.issue});
+                         t.lastReceived, data::writeDate(t.expected), QString::number(t.daysLate),
+                         t.issue});
     showlate.setDataRows(std::move(cells));
     showlate.setRow(listed_.empty() ? 0 : 1);
     Label3.setCaption(listed_.empty() ? QStringLiteral("ไม่มีรายการคงค้าง")

@@ -82,8 +82,19 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
     // Titles with a pattern, and the start of each subscription.
     std::vector<std::pair<LateTitle, QDate>> withPattern;
     const auto describe = [&](const data::Row& row, QDate expected) {
-        LateTitle t{row.text(0), row.text(1), row.text(2),        {}, row.text(3), {},
-                    frequencies.value(row.text(4)), {}, {}, expected, 0, {}, false};
+        LateTitle t{row.text(0),
+                    row.text(1),
+                    row.text(2),
+                    {},
+                    row.text(3),
+                    {},
+                    frequencies.value(row.text(4)),
+                    {},
+                    {},
+                    expected,
+                    0,
+                    {},
+                    false};
         t.departmentName = departments.value(t.departmentCode);
         t.agentName = agents.value(t.agentCode);
         if (data::readDate(row.text(8))) {

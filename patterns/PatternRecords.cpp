@@ -162,7 +162,7 @@ void PatternRecords::setEra(Era era) {
     data::Transaction tx(db);
     db.exec("DELETE FROM settings WHERE setting_name = 'chronology_era'");
     db.exec("INSERT INTO settings (setting_name, setting_value) VALUES ('chronology_era', ?)",
-             {era == Era::Christian ? QStringLiteral("CE") : QStringLiteral("BE")});
+            {era == Era::Christian ? QStringLiteral("CE") : QStringLiteral("BE")});
     tx.commit();
 }
 

@@ -80,7 +80,8 @@ TEST(Claim, TheCsvOpensInASpreadsheetWithTheThaiIntact) {
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("รหัส,ชื่อวารสาร/สิ่งพิมพ์,")));
     EXPECT_EQ(lines[1], QStringLiteral("J000001,สารคดี,,,,ปีที่ 3 ฉบับที่ 1,01/10/2026,31/10/2026,38,"));
     EXPECT_EQ(lines[2],
-              QStringLiteral("J000002,\"ข่าว, \"\"พิเศษ\"\"\",,,,'=1+1,01/10/2026,31/10/2026,38,ปีที่ 3 ฉบับที่ 2"));
+              QStringLiteral(
+                  "J000002,\"ข่าว, \"\"พิเศษ\"\"\",,,,'=1+1,01/10/2026,31/10/2026,38,ปีที่ 3 ฉบับที่ 2"));
     EXPECT_EQ(lines[3], "");
 }
 
