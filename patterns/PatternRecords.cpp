@@ -86,20 +86,48 @@ QHash<QString, StoredPattern> PatternRecords::allPatterns() const {
 }
 
 void PatternRecords::save(const QString& pointer, const StoredPattern& stored) {
+    saveAll({{pointer, stored}});
+}
+
+void PatternRecords::saveAll(const std::vector<std::pair<QString, StoredPattern>>& patterns) {
     data::Database& db = writable();
-    const PublicationPattern& p = stored.pattern;
     data::Transaction tx(db);
-    db.exec("DELETE FROM publication_pattern WHERE pointer = ?", {pointer.trimmed()});
-    db.exec(
-        "INSERT INTO publication_pattern (pointer, frequency, every_days, known_date,"
-        " known_volume, known_issue, issues_per_volume, restart_numbers,"
-        " volume_start_month, lead_days, grace_days, omitted_months, combined_issues, ceased)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-        {pointer.trimmed(), int(p.frequency), p.everyDays, data::writeDate(p.knownDate),
-         p.knownVolume, p.knownIssue, p.issuesPerVolume, p.restartNumbers ? 1 : 0,
-         p.volumeStartMonth, p.leadDays, p.graceDays, joinNumbers(p.omittedMonths),
-         joinNumbers(p.combinedIssues), stored.ceased ? 1 : 0});
+    for (const auto& [pointer, stored] : patterns) {
+        const PublicationPattern& p = stored.pattern;
+        db.exec("DELETE FROM publication_pattern WHERE pointer = ?", {pointer.trimmed()});
+        db.exec(
+            "INSERT INTO publication_pattern (pointer, frequency, every_days, known_date,"
+            " known_volume, known_issue, issues_per_volume, restart_numbers,"
+            " volume_start_month, lead_days, grace_days, omitted_months, combined_issues,"
+            " ceased) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+            {pointer.trimmed(), int(p.frequency), p.everyDays, data::writeDate(p.knownDate),
+             p.knownVolume, p.knownIssue, p.issuesPerVolume, p.restartNumbers ? 1 : 0,
+             p.volumeStartMonth, p.leadDays, p.graceDays, joinNumbers(p.omittedMonths),
+             joinNumbers(p.combinedIssues), stored.ceased ? 1 : 0});
+    }
     tx.commit();
+}
+
+std::vector<TitleFacts> PatternRecords::titlesWithoutPattern() const {
+    std::vector<TitleFacts> titles;
+    db_.forEach(
+        "SELECT trim(pointer), vorlen_name, magtype_code, number_per_volume, volume_per_year"
+        " FROM vorlen1 WHERE trim(pointer) NOT IN (SELECT pointer FROM publication_pattern)"
+        " ORDER BY pointer, rowid",
+        {}, [&](data::Row&& row) {
+            titles.push_back({row.text(0), row.text(1), row.text(2), row.text(3), row.text(4)});
+        });
+    return titles;
+}
+
+QHash<QString, std::vector<DatedIssue>> PatternRecords::datedIssues() const {
+    QHash<QString, std::vector<DatedIssue>> issues;
+    db_.forEach("SELECT trim(pointer), daily, yearno, issueno FROM tranfile", {},
+                [&](data::Row&& row) {
+                    issues[row.text(0)].push_back(
+                        {data::readDate(row.text(1)).value_or(QDate()), row.text(2), row.text(3)});
+                });
+    return issues;
 }
 
 void PatternRecords::remove(const QString& pointer) {

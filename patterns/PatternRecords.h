@@ -25,6 +25,12 @@ struct TitleFacts {
     QString pointer, name, magtypeCode, numberPerVolume, volumePerYear;
 };
 
+// A registered issue as a proposal reads it: its date and typed numbers.
+struct DatedIssue {
+    QDate daily;
+    QString yearno, issueno;
+};
+
 // The publication patterns of titles, the marks on expected issues and the
 // desk's choice of era. Registered issues are read here only for their
 // numbers; the register itself writes them.
@@ -39,6 +45,11 @@ class PatternRecords {
     // Every title's pattern, by trimmed key.
     QHash<QString, StoredPattern> allPatterns() const;
     void save(const QString& pointer, const StoredPattern& stored);
+    // Several titles' patterns in one transaction.
+    void saveAll(const std::vector<std::pair<QString, StoredPattern>>& patterns);
+    std::vector<TitleFacts> titlesWithoutPattern() const;
+    // Every registered issue, by trimmed title key.
+    QHash<QString, std::vector<DatedIssue>> datedIssues() const;
     void remove(const QString& pointer);
 
     std::vector<RegisteredNumbers> registered(const QString& pointer,

@@ -74,6 +74,7 @@ PatternWindow::PatternWindow(ui::Services& services)
     saveButton.onClick = [this] { saveButton_Click(); };
     removeButton.onClick = [this] { removeButton_Click(); };
     closeButton.onClick = [this] { closeButton_Click(); };
+    proposalsButton.onClick = [this] { services_.opener.open(QStringLiteral("PatternProposals")); };
     onEscape = [this] { closeButton_Click(); };
     for (ui::CommandButton* b : {&saveButton, &removeButton})
         b->setEnabled(false);
@@ -118,6 +119,7 @@ void PatternWindow::showPattern(const StoredPattern& stored) {
     frequencyList.chooseRow(int(p.frequency));
     frequencyList.onChange = [this] { frequencyList_Change(); };
     everyDaysText.setText(p.everyDays > 0 ? QString::number(p.everyDays) : QString());
+    everyDaysText.setEnabled(p.frequency == Frequency::EveryNDays);
     knownDateText.setText(data::writeDate(p.knownDate));
     knownVolumeText.setText(QString::number(p.knownVolume));
     knownIssueText.setText(QString::number(p.knownIssue));

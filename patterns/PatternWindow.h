@@ -73,6 +73,8 @@ class PatternWindow : public ui::Form {
     ui::CommandButton saveButton{"saveButton", QStringLiteral("บันทึก")};
     ui::CommandButton removeButton{"removeButton", QStringLiteral("ไม่ใช้รูปแบบ")};
     ui::CommandButton closeButton{"closeButton", QStringLiteral("ปิด")};
+    // For an imported collection: patterns proposed from its own data.
+    ui::CommandButton proposalsButton{"proposalsButton", QStringLiteral("เสนอรูปแบบจากข้อมูลเดิม...")};
 
     void frequencyList_Change();
     void preview();

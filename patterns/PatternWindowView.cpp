@@ -66,8 +66,9 @@ PatternWindowView::PatternWindowView(ui::Services& services, QWidget* parent)
                  place<QRadioButton>(this, 8520, 600 + 5 * kStep, 2600, kRowHeight));
 
     binder_.bind(f.problemLabel, place<QLabel>(this, 240, optionsTop + kStep, 10900, kRowHeight));
-    binder_.bind(f.previewGrid, place<QTableView>(this, 240, optionsTop + 2 * kStep, 10900, 3700));
+    binder_.bind(f.previewGrid, place<QTableView>(this, 240, optionsTop + 2 * kStep, 10900, 3400));
     const int buttonsTop = 7800;
+    binder_.bind(f.proposalsButton, place<QPushButton>(this, 240, buttonsTop, 2900, 480));
     binder_.bind(f.saveButton, place<QPushButton>(this, 6240, buttonsTop, 1500, 480));
     binder_.bind(f.removeButton, place<QPushButton>(this, 7860, buttonsTop, 1800, 480));
     binder_.bind(f.closeButton, place<QPushButton>(this, 9780, buttonsTop, 1340, 480));

@@ -4,6 +4,7 @@
 #include "issues/reg_journalView.h"
 #include "late/LateIssuesView.h"
 #include "late/ReceivingStatsView.h"
+#include "patterns/PatternProposalWindowView.h"
 #include "patterns/PatternWindowView.h"
 #include "publishers/AdddealerView.h"
 #include "publishers/PublisherMaintenanceView.h"
@@ -85,6 +86,10 @@ void registerWindows(MainWindow& main) {
         MainWindow::Placement::Child);
     main.registerWindow(
         "PatternWindow", [](ui::Services& s) { return new patterns::PatternWindowView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "PatternProposals",
+        [](ui::Services& s) { return new patterns::PatternProposalWindowView(s); },
         MainWindow::Placement::Child);
     main.registerWindow(
         "Adddealer", [](ui::Services& s) { return new publishers::AdddealerView(s); },
