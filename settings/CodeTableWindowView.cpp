@@ -20,9 +20,11 @@ CodeTableWindowView::CodeTableWindowView(std::unique_ptr<CodeTableWindow> logic,
     setWindowTitle(f.caption());
     // Without a table list the rest moves up into its place.
     const int up = f.dcbtable.visible() ? 0 : 480;
-    const bool unit = f.Frame1.visible() || f.Text4.visible();
-    setFixedSize(ui::qt::twipsSize(CodeTableWindow::kClientWidth,
-                                   (unit ? CodeTableWindow::kClientHeight : 5520) - up));
+    // The unit's name and address take two lines, the frequencies' interval one.
+    const int height = f.Frame1.visible()  ? CodeTableWindow::kClientHeight
+                       : f.Text4.visible() ? 6600
+                                           : 5520;
+    setFixedSize(ui::qt::twipsSize(CodeTableWindow::kClientWidth, height - up));
 
     binder_.bind(f.Label1, place<QLabel>(this, 240, 180, 900, 360));
     binder_.bind(f.dcbtable, place<QComboBox>(this, 1300, 180, 4200, 360));
