@@ -1,18 +1,19 @@
 #include "catalogue/DealerPicks.h"
 
 #include "ui/TextBox.h"
+#include "ui/ThaiOrder.h"
 
 namespace catalogue {
 
 void DealerPicks::showPublishers(ui::PickList& list, std::vector<ui::PickRow> rows) {
     list.setVisible(true);
-    list.setRows(std::move(rows));
+    list.setRows(ui::thaiSorted(std::move(rows)));
 }
 
 void DealerPicks::takeAgentRows(ui::PickList& holder, std::vector<ui::PickRow> rows) {
     if (agentHolder_ && agentHolder_ != &holder)
         agentHolder_->setRows({});
-    holder.setRows(std::move(rows));
+    holder.setRows(ui::thaiSorted(std::move(rows)));
     agentHolder_ = &holder;
 }
 

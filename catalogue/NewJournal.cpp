@@ -11,6 +11,7 @@
 #include "data/Issn.h"
 #include "publishers/DealerTable.h"
 #include "ui/EntryKeys.h"
+#include "ui/ThaiOrder.h"
 
 namespace catalogue {
 
@@ -99,7 +100,9 @@ void NewJournal::readCodeLists() {
     for (const auto& [list, table] : lists) {
         // A description changed meanwhile still shows the chosen code.
         const QString chosen = list->boundText();
-        list->setRows(readCodeTable(*db_, table));
+        // Faculties are looked up by name: Thai dictionary order.
+        list->setRows(table == CodeTable::department ? ui::thaiSorted(readCodeTable(*db_, table))
+                                                     : readCodeTable(*db_, table));
         if (!chosen.isEmpty())
             list->setBoundText(chosen);
     }

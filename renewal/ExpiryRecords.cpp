@@ -69,11 +69,22 @@ std::vector<ui::PickRow> ExpiryRecords::currencies() const {
 }
 
 bool ExpiryRecords::renew(qint64 subscription, const RenewalValues& values) {
-    return db_.exec(
-               "UPDATE vorlen SET price_per_year = ?, currency_code = ?, exchange_rate = ?,"
-               " end_period = ?, order_date = ? WHERE rowid = ?",
-               {values.pricePerYear, values.currencyCode, values.exchangeRate, values.endPeriod,
-                values.orderDate, subscription}) > 0;
+    data::Transaction tx(db_);
+    const auto row = db_.first("SELECT pointer FROM vorlen WHERE rowid = ?", {subscription});
+    if (!row)
+        return false;
+    if (!db_.first("SELECT 1 FROM vorlen1 WHERE pointer = ?", {row->text(0)}))
+        throw RenewalRefused(QStringLiteral("รายชื่อวารสารนี้ถูกลบไปแล้วจากเครื่องอื่น จึงต่ออายุไม่ได้"));
+    if (!values.currencyCode.isEmpty() &&
+        !db_.first("SELECT 1 FROM currmony WHERE Currency_Code = ?", {values.currencyCode}))
+        throw RenewalRefused(QStringLiteral("สกุลเงินที่เลือกถูกลบไปแล้วจากเครื่องอื่น กรุณาเลือกสกุลเงินอีกครั้ง"));
+    db_.exec(
+        "UPDATE vorlen SET price_per_year = ?, currency_code = ?, exchange_rate = ?,"
+        " end_period = ?, order_date = ? WHERE rowid = ?",
+        {values.pricePerYear, values.currencyCode, values.exchangeRate, values.endPeriod,
+         values.orderDate, subscription});
+    tx.commit();
+    return true;
 }
 
 }  // namespace renewal

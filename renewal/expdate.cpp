@@ -253,11 +253,16 @@ void expdate::cmdsave_Click() {
                                Text6.text().trimmed(), data::reformatDate(Text8.text().trimmed()),
                                data::reformatDate(Text7.text().trimmed())};
     bool renewed = false;
-    if (!guarded([&] {
-            renewed = !selsubscription_.isEmpty() &&
-                      ExpiryRecords(*db_).renew(selsubscription_.toLongLong(), values);
-        }))
+    try {
+        if (!guarded([&] {
+                renewed = !selsubscription_.isEmpty() &&
+                          ExpiryRecords(*db_).renew(selsubscription_.toLongLong(), values);
+            }))
+            return;
+    } catch (const RenewalRefused& e) {
+        messages().show(e.thaiMessage(), kSaveResultCaption, ui::msg::kStop);
         return;
+    }
     if (!renewed) {
         messages().show(QStringLiteral("ไม่พบรายการสมาชิกที่จะต่ออายุ กรุณาเลือกรายชื่อวารสารจากตารางก่อน"),
                         kSaveResultCaption, ui::msg::kStop);
