@@ -65,6 +65,9 @@ void NewJournal::wire() {
     dcbdeler1.onPress = [this] { dcbdeler1_Click(); };
     dlbdeler.onDoubleClick = [this] { dlbdeler_DblClick(); };
     dlbdeler1.onDoubleClick = [this] { dlbdeler1_DblClick(); };
+    // A publisher or agent list left without a pick closes, as Escape does.
+    dlbdeler.onLostFocus = [this] { dlbdeler.setVisible(false); };
+    dlbdeler1.onLostFocus = [this] { dlbdeler1.setVisible(false); };
     onEscape = [this] { escapePressed(); };
     wireEntryFields(*this);
 }
