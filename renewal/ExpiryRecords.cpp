@@ -24,7 +24,7 @@ QByteArray expiringSql() {
            "  WHERE tranfile.pointer = vorlen1.pointer ORDER BY " +
            issueDay +
            " DESC, tranfile.rowid LIMIT 1),"
-           " department.department_thai_des, vorlen.rowid"
+           " department.department_thai_des, vorlen.rowid, vorlen.currency_code"
            " FROM vorlen JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
            " LEFT JOIN dealer ON dealer.rowid = (SELECT rowid FROM dealer"
            "  WHERE Publisher_Code = vorlen.publisher_code ORDER BY rowid LIMIT 1)"
@@ -57,7 +57,7 @@ std::vector<ExpiringSubscription> ExpiryRecords::expiring(Kind kind, QDate first
                                      first.toString(Qt::ISODate), last.toString(Qt::ISODate)}))
         list.push_back({row.text(0), row.text(1), row.text(2), row.text(3), row.text(4),
                         row.text(5), row.text(6), row.text(7), row.text(8), row.text(9),
-                        row.value(10).toLongLong()});
+                        row.value(10).toLongLong(), row.text(11)});
     return list;
 }
 

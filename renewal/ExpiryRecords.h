@@ -21,6 +21,7 @@ struct ExpiringSubscription {
     QString publisherName, currencyDescription, latestIssue;
     QString departmentName;
     qint64 subscription = 0;
+    QString currencyCode;  // the stored code: two currencies may share a name
 };
 
 // Which titles the list takes: journals (keys I, J), newspapers (K, L) or both.
