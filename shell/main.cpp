@@ -6,6 +6,8 @@
 #include "data/DatabaseFile.h"
 #include "shell/CheckCommand.h"
 #include "shell/DatabaseSetting.h"
+#include "shell/ExportCommand.h"
+#include "shell/ImportCommand.h"
 #include "shell/MainWindow.h"
 #include "shell/QuitOnSignal.h"
 #include "shell/RestoreCommand.h"
@@ -23,7 +25,9 @@ const char* const kUsage =
     "periodicals --restore F      put the backup F in place of the database\n"
     "periodicals --init-database  make the tables on the configured PostgreSQL database\n"
     "periodicals --copy-to URL    copy this user's database file into an empty PostgreSQL\n"
-    "                             database (postgresql://...)\n";
+    "                             database (postgresql://...)\n"
+    "periodicals --import-access F  bring in the old program's Access file F\n"
+    "periodicals --export-csv DIR   write every table as a CSV file into DIR\n";
 
 shell::DatabaseSetting setting() {
     return shell::readDatabaseSetting(shell::configFilePath(),
@@ -48,6 +52,10 @@ int runCommand(int argc, char* argv[]) {
     const bool server = data::isPostgresLocation(where.location);
     if (args.size() == 2 && args.at(1) == u"--check")
         return server ? shell::checkServer(where.location, out) : shell::checkDatabase(file, out);
+    if (args.size() == 3 && args.at(1) == u"--import-access")
+        return shell::importAccess(where.location, args.at(2), out);
+    if (args.size() == 3 && args.at(1) == u"--export-csv")
+        return shell::exportCsv(where.location, args.at(2), out);
     if (args.size() == 2 && args.at(1) == u"--init-database")
         return shell::initServerDatabase(where.location, out);
     if (args.size() == 3 && args.at(1) == u"--restore") {
