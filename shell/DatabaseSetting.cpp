@@ -7,6 +7,7 @@
 #include <QUrlQuery>
 
 #include "data/Database.h"
+#include "data/DatabaseFile.h"
 
 namespace shell {
 
@@ -57,6 +58,11 @@ DatabaseSetting readDatabaseSetting(const QString& configFile, const QString& en
                                "กรุณาเก็บรหัสผ่านในแฟ้ม ~/.pgpass หรือใช้ pg_service.conf แทน")
                     .arg(configFile)};
     return {url, {}};
+}
+
+DatabaseSetting programDatabaseSetting() {
+    return readDatabaseSetting(configFilePath(), qEnvironmentVariable("PERIODICALS_DATABASE"),
+                               data::defaultDatabasePath());
 }
 
 QString configFilePath() {

@@ -18,6 +18,10 @@ struct DatabaseSetting {
 DatabaseSetting readDatabaseSetting(const QString& configFile, const QString& environmentValue,
                                     const QString& sqliteFile);
 
+// The setting the program runs with: this user's configuration file, the
+// environment, and this user's SQLite file.
+DatabaseSetting programDatabaseSetting();
+
 // The program's configuration file under the user's config folder.
 QString configFilePath();
 

@@ -11,77 +11,12 @@
 #include "data/Database.h"
 #include "data/DatabaseFile.h"
 #include "data/IntegrityCheck.h"
+#include "tests/shell/Program.h"
 #include "tests/support/FileDamage.h"
 
+using testing_support::Program;
+
 namespace {
-
-// The real program, run for a user whose home is a temporary folder.
-class Program {
-  public:
-    Program() {
-        QDir().mkpath(dataFolder());
-        QDir().mkpath(home_.path() + "/run");
-        QFile::setPermissions(home_.path() + "/run",
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        env_ = QProcessEnvironment::systemEnvironment();
-        env_.insert("HOME", home_.path());
-        env_.insert("XDG_DATA_HOME", home_.path() + "/share");
-        env_.insert("XDG_RUNTIME_DIR", home_.path() + "/run");
-        env_.insert("QT_QPA_PLATFORM", "offscreen");
-    }
-    ~Program() {
-        if (running_.state() != QProcess::NotRunning) {
-            running_.terminate();
-            running_.waitForFinished(10000);
-        }
-    }
-
-    QString dataFolder() const { return home_.path() + "/share/periodicals"; }
-    QString database() const { return dataFolder() + "/Vorlen.db"; }
-
-    // Runs a command to its end; returns its exit code and keeps its output.
-    int run(const QStringList& args) {
-        QProcess p;
-        p.setProcessEnvironment(env_);
-        p.start(PERIODICALS, args);
-        if (!p.waitForFinished(30000)) {
-            p.kill();
-            p.waitForFinished();
-            output = "(did not end)";
-            return -1;
-        }
-        output = QString::fromUtf8(p.readAllStandardOutput());
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    }
-
-    void launch() {
-        running_.setProcessEnvironment(env_);
-        running_.start(PERIODICALS, {});
-    }
-    // Starts the program's window and waits until its day's backup is made.
-    bool start() {
-        launch();
-        const QString today = QDate::currentDate().toString("yyyy-MM-dd");
-        return QTest::qWaitFor(
-            [&] { return QFile::exists(dataFolder() + "/backups/Vorlen-" + today + ".db"); },
-            30000);
-    }
-    bool stillRunning() const { return running_.state() == QProcess::Running; }
-    int exitCode() const {
-        return running_.exitStatus() == QProcess::NormalExit ? running_.exitCode() : -1;
-    }
-    void stop() {
-        running_.terminate();
-        running_.waitForFinished(10000);
-    }
-
-    QString output;
-
-  private:
-    QTemporaryDir home_;
-    QProcessEnvironment env_;
-    QProcess running_;
-};
 
 QString counter(const QString& path) {
     return data::Database(path, data::Database::Open::Copy)

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QTextStream;
+
+namespace shell {
+
+// What a command's handler is given when it runs.
+class CommandContext {
+  public:
+    CommandContext(QString value, QTextStream& out) : value_(std::move(value)), out_(out) {}
+
+    // The value given after the option, for an option that takes one.
+    const QString& value() const { return value_; }
+    QTextStream& out() const { return out_; }
+    // Where the windows keep the collection (the configured server, else this
+    // user's file); empty, with the reason printed, when the setting is unusable.
+    std::optional<QString> location() const;
+
+  private:
+    QString value_;
+    QTextStream& out_;
+};
+
+// One option of the command line and what it does; its handler returns the
+// program's exit code.
+struct Command {
+    QString name;         // the option, without its dashes
+    QString valueName;    // empty for an option that takes no value
+    QString description;  // in Thai, for the usage
+    std::function<int(const CommandContext&)> run;
+    bool needsDisplay = false;  // runs under QApplication (printing, fonts)
+};
+
+// Every command of the program, in the order the usage lists them.
+std::vector<Command> commands();
+
+// The program started with arguments: `--help` prints the usage and
+// `--version` the version (exit 0); a wrong option, a missing value, a stray
+// argument or two commands at once are said in Thai with the usage (exit 2);
+// otherwise the one command given runs.
+int runCommandLine(int& argc, char* argv[]);
+
+}  // namespace shell

@@ -1,0 +1,71 @@
+#include <QDateTime>
+#include <QTextStream>
+
+#include "data/Database.h"
+#include "data/DatabaseFile.h"
+#include "shell/CheckCommand.h"
+#include "shell/CommandLine.h"
+#include "shell/ExportCommand.h"
+#include "shell/ImportCommand.h"
+#include "shell/RestoreCommand.h"
+#include "shell/ServerCommands.h"
+
+namespace shell {
+
+// A new command is one entry here: its option, the name of its value (if it
+// takes one), its line of the usage and its handler.
+std::vector<Command> commands() {
+    return {
+        {QStringLiteral("check"),
+         {},
+         QStringLiteral("ตรวจฐานข้อมูลว่าเสียหายหรือไม่"),
+         [](const CommandContext& c) {
+             const auto where = c.location();
+             if (!where)
+                 return 2;
+             return data::isPostgresLocation(*where) ? checkServer(*where, c.out())
+                                                     : checkDatabase(*where, c.out());
+         }},
+        {QStringLiteral("restore"), QStringLiteral("BACKUP"),
+         QStringLiteral("นำแฟ้มสำเนาสำรอง BACKUP มาใช้แทนฐานข้อมูล"),
+         [](const CommandContext& c) {
+             const auto where = c.location();
+             if (!where)
+                 return 2;
+             if (data::isPostgresLocation(*where)) {
+                 c.out() << QStringLiteral(
+                     "ฐานข้อมูลอยู่บนเซิร์ฟเวอร์ PostgreSQL "
+                     "การสำรองและกู้คืนข้อมูลเป็นหน้าที่ของเซิร์ฟเวอร์\n");
+                 return 2;
+             }
+             return restoreBackup(c.value(), *where, QDateTime::currentDateTime(), c.out());
+         }},
+        {QStringLiteral("init-database"),
+         {},
+         QStringLiteral("สร้างตารางในฐานข้อมูล PostgreSQL ที่ตั้งค่าไว้"),
+         [](const CommandContext& c) {
+             const auto where = c.location();
+             return where ? initServerDatabase(*where, c.out()) : 2;
+         }},
+        {QStringLiteral("copy-to"), QStringLiteral("URL"),
+         QStringLiteral("คัดลอกแฟ้มฐานข้อมูลของผู้ใช้นี้ไปยังฐานข้อมูล PostgreSQL ที่ว่างอยู่ "
+                        "(postgresql://...)"),
+         [](const CommandContext& c) {
+             return copyToServer(data::defaultDatabasePath(), c.value(), c.out());
+         }},
+        {QStringLiteral("import-access"), QStringLiteral("FILE"),
+         QStringLiteral("นำเข้าข้อมูลจากแฟ้ม Access (Vorlen.mdb) ของโปรแกรมเดิมสู่ฐานข้อมูลใหม่"),
+         [](const CommandContext& c) {
+             const auto where = c.location();
+             return where ? importAccess(*where, c.value(), c.out()) : 2;
+         }},
+        {QStringLiteral("export-csv"), QStringLiteral("FOLDER"),
+         QStringLiteral("เขียนทุกตารางเป็นแฟ้ม CSV ลงในโฟลเดอร์ FOLDER"),
+         [](const CommandContext& c) {
+             const auto where = c.location();
+             return where ? exportCsv(*where, c.value(), c.out()) : 2;
+         }},
+    };
+}
+
+}  // namespace shell
