@@ -95,7 +95,8 @@ AccessReader::AccessReader(const QString& path) : path_(path) {
     // program ran on Thai Windows.
     if (!qEnvironmentVariableIsSet("MDB_JET3_CHARSET"))
         qputenv("MDB_JET3_CHARSET", "CP874");
-    const QString notJet = QStringLiteral("แฟ้ม %1 ไม่ใช่ฐานข้อมูล Access (Jet 3 หรือ Jet 4)").arg(path);
+    const QString notJet =
+        QStringLiteral("แฟ้ม %1 ไม่ใช่ฐานข้อมูล Access (Jet 3 หรือ Jet 4) หรือแฟ้มเสียหาย").arg(path);
     if (!QFile::exists(path))
         throw ImportError(QStringLiteral("ไม่พบแฟ้ม %1").arg(path));
     MdbHandle* mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
@@ -104,6 +105,9 @@ AccessReader::AccessReader(const QString& path) : path_(path) {
     file_ = std::make_unique<File>(mdb);
     if ((mdb->f->jet_version != MDB_VER_JET3 && mdb->f->jet_version != MDB_VER_JET4) ||
         !mdb_read_catalog(mdb, MDB_TABLE))
+        throw ImportError(notJet);
+    // A file cut short still has its header, but no table to read.
+    if (tableNames().isEmpty())
         throw ImportError(notJet);
     mdb_set_bind_size(mdb, kBindSize);
     // Date columns come as the day-first text the program stores.

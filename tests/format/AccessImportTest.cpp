@@ -139,6 +139,7 @@ TEST(AccessImport, RefusesAndChangesNothing) {
     };
     const Case cases[] = {
         {"not-a-database.mdb", false, "ไม่ใช่ฐานข้อมูล Access"},
+        {"truncated.mdb", false, "แฟ้มเสียหาย"},
         {"no-tranfile.mdb", false, "tranfile"},
         {"missing.mdb", false, "ไม่พบแฟ้ม"},
         {"desk.mdb", true, "มีข้อมูลวารสาร"},
