@@ -42,6 +42,7 @@ QString reportPathFor(const QString& databaseLocation, const QDateTime& when) {
     const QString file =
         data::isPostgresLocation(databaseLocation) ? data::defaultDatabasePath() : databaseLocation;
     const QDir folder = QFileInfo(file).absoluteDir();
+    QDir().mkpath(folder.path());
     return folder.filePath(QStringLiteral("import-report-%1.csv")
                                .arg(when.toString(QStringLiteral("yyyyMMdd-HHmmss"))));
 }
