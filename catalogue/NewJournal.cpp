@@ -7,6 +7,7 @@
 #include "catalogue/TitleSearch.h"
 #include "data/Database.h"
 #include "data/DateText.h"
+#include "data/FieldLimits.h"
 #include "data/Issn.h"
 #include "publishers/DealerTable.h"
 #include "ui/EntryKeys.h"
@@ -40,8 +41,13 @@ NewJournal::NewJournal(ui::Services& services)
     for (ui::TextBox* date : {&Mask1, &Mask3, &Mask4, &Mask5})
         date->setMaxLength(10);
     Mask2.setMaxLength(9);
-    for (ui::TextBox* number : {&Text7, &Text8, &Text9, &Text11, &Text12})
+    // No field takes more than its column keeps on either store.
+    for (ui::TextBox* name : {&Text2, &Text3, &Text4, &Text5, &Text10, &Text14})
+        name->setMaxLength(data::kLongText);
+    for (ui::TextBox* number : {&Text7, &Text8, &Text9, &Text11, &Text12}) {
         number->setAlignment(ui::TextBox::Align::Right);
+        number->setMaxLength(data::kShortText);
+    }
     Text6.setText(QStringLiteral("Text6"));
     Text13.setText(QStringLiteral("Text13"));
     for (ui::Control* hidden :

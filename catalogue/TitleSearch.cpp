@@ -28,8 +28,9 @@ std::vector<ui::PickRow> TitleSearch::byName(const QString& part) const {
 }
 
 bool TitleSearch::nameTaken(const QString& typed) const {
+    // The same rule on the file and on the server (data/NameIndex.h).
     return db_
-        .first("SELECT 1 FROM vorlen1 WHERE trim(vorlen_name) = trim(?) COLLATE NOCASE LIMIT 1",
+        .first("SELECT 1 FROM vorlen1 WHERE lower(trim(vorlen_name)) = lower(trim(?)) LIMIT 1",
                {typed})
         .has_value();
 }

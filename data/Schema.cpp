@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "data/Database.h"
+#include "data/FieldLimits.h"
 #include "data/NameIndex.h"
 #include "data/PgSchema.h"
 #include "data/SortableDate.h"
@@ -199,6 +200,7 @@ void createSchema(Database& db) {
     createIntervalTable(db);
     createReceivedDayIndex(db);
     createSqliteLatestIssues(db);
+    createLengthRules(db);
 }
 
 }  // namespace data

@@ -3,6 +3,7 @@
 #include "data/Barcode.h"
 #include "data/Database.h"
 #include "data/DateText.h"
+#include "data/FieldLimits.h"
 #include "issues/IssueRegister.h"
 #include "issues/TitleFinder.h"
 
@@ -29,6 +30,10 @@ reg_journal::reg_journal(ui::Services& services)
     for (ui::CommandButton* b : {&Command2, &Command3, &Command6, &Command7, &Command4})
         b->setEnabled(false);
     lockTextboxes();
+    // No field takes more than its column keeps on either store.
+    for (ui::TextBox* text : {&Text1, &Text3, &Text4, &Text5, &Text6})
+        text->setMaxLength(data::kLongText);
+    Text7.setMaxLength(data::kShortText);
     MonthView1.setVisible(false);
     MonthView2.setVisible(false);
 

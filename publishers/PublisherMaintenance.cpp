@@ -1,5 +1,6 @@
 #include "publishers/PublisherMaintenance.h"
 
+#include "data/FieldLimits.h"
 #include "publishers/DealerTable.h"
 
 namespace publishers {
@@ -12,6 +13,8 @@ const QString kCaption = QStringLiteral("ข้อมูลสำนักพิ
 
 PublisherMaintenance::PublisherMaintenance(ui::Services& services)
     : Form(kCaption, services.messages), services_(services) {
+    Text1.setMaxLength(data::kLongText);
+    Text3.setMaxLength(data::kLongText);
     showdealer.setColWidth(0, 1300);
     showdealer.setColWidth(1, 7000);
     showdealer.setTextMatrix(0, 0, QStringLiteral("รหัส"));

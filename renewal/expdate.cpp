@@ -4,6 +4,7 @@
 
 #include "data/Database.h"
 #include "data/DateText.h"
+#include "data/FieldLimits.h"
 #include "renewal/ExpiryRecords.h"
 #include "ui/EntryKeys.h"
 #include "ui/Printing.h"
@@ -34,6 +35,8 @@ expdate::expdate(ui::Services& services)
     Text8.setMaxLength(10);
     Text5.setAlignment(ui::TextBox::Align::Right);
     Text6.setAlignment(ui::TextBox::Align::Right);
+    Text5.setMaxLength(data::kShortText);
+    Text6.setMaxLength(data::kShortText);
     Cmdprint.setEnabled(false);
     cmdedit.setEnabled(false);
     cmdsave.setEnabled(false);

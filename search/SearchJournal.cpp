@@ -4,6 +4,7 @@
 
 #include "data/Barcode.h"
 #include "data/DateText.h"
+#include "data/FieldLimits.h"
 #include "data/Issn.h"
 #include "search/SearchRecords.h"
 
@@ -50,6 +51,7 @@ bool isKey(const QString& text) {
 
 SearchJournal::SearchJournal(ui::Services& services)
     : Form(QStringLiteral("สืบค้นวารสาร/สิ่งพิมพ์"), services.messages), services_(services) {
+    Text1.setMaxLength(data::kLongText);
     const struct {
         const char16_t* heading;
         int width;

@@ -41,7 +41,7 @@ int copyToServer(const QString& sqliteFile, const QString& url, QTextStream& out
         out << QStringLiteral("ไม่พบแฟ้มฐานข้อมูล %1\n").arg(sqliteFile);
         return 2;
     }
-    std::vector<data::CopiedTable> copied;
+    data::CopyReport copied;
     try {
         // A file of an older version is brought up to date first.
         data::prepareDatabase(sqliteFile);
@@ -53,10 +53,16 @@ int copyToServer(const QString& sqliteFile, const QString& url, QTextStream& out
                    .arg(e.thaiMessage());
         return 1;
     }
-    for (const data::CopiedTable& table : copied)
+    for (const data::CopiedTable& table : copied.tables)
         out << QStringLiteral("  %1: %2 แถว\n").arg(table.name).arg(table.rows);
     out << QStringLiteral("คัดลอกข้อมูลจาก %1 ไปยัง %2 ครบทุกตารางแล้ว จำนวนแถวตรงกันทุกตาราง\n")
                .arg(sqliteFile, shownLocation(url));
+    // The copy is committed; only the server's tidying after it failed.
+    if (!copied.warning.isEmpty())
+        out << QStringLiteral(
+                   "คำเตือน: ปรับสถิติของฐานข้อมูลปลายทาง (VACUUM ANALYZE) ไม่สำเร็จ "
+                   "เซิร์ฟเวอร์จะทำเองภายหลัง\n%1\n")
+                   .arg(copied.warning);
     return 0;
 }
 

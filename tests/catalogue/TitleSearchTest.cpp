@@ -235,3 +235,26 @@ TEST(TitleLoad, PickingWhileAddingKeepsTheMode) {
     EXPECT_TRUE(w.Cmdedit.enabled());
     EXPECT_FALSE(w.Cmdsave.enabled());
 }
+
+TEST(TitleNameTaken, BothStoresJoinNamesThatDifferOnlyInTheCaseOfAToZ) {
+    NewJournalWindow f;
+    f.addTitle("Office Review 2");
+    f.addTitle(QStringLiteral("วารสารครู"));
+    const catalogue::TitleSearch titles(f.temp.db());
+    const struct {
+        QString typed;
+        bool taken;
+    } cases[] = {
+        {"office review 2", true},
+        {"  OFFICE REVIEW 2 ", true},
+        {QStringLiteral("วารสารครู"), true},
+        {QStringLiteral("ＯＦＦＩＣＥ Review 2"), false},  // full-width letters
+        {QStringLiteral("Of\u00ADfice Review 2"), false},  // soft hyphen
+        {QStringLiteral("Office\u200B Review 2"), false},  // zero-width space
+        {QStringLiteral("Office Review ²"), false},        // superscript
+        {QStringLiteral("Oﬃce Review 2"), false},          // ligature
+        {QStringLiteral("Öffice Review 2"), false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(titles.nameTaken(c.typed), c.taken) << c.typed.toStdString();
+}

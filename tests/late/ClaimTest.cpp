@@ -81,6 +81,13 @@ TEST(Claim, TheCsvOpensInASpreadsheetWithTheThaiIntact) {
     EXPECT_EQ(lines[2],
               QStringLiteral("J000002,\"ข่าว, \"\"พิเศษ\"\"\",,,,'=1+1,01/10/2026,31/10/2026,38"));
     EXPECT_EQ(lines[3], "");
+
+    // Every start a spreadsheet reads as a formula gets the apostrophe.
+    for (const QString lead : {"=", "+", "-", "@", "\t", "\r"}) {
+        odd.lastIssue = lead + QStringLiteral("=HYPERLINK(\"x\")");
+        const QString row = QString::fromUtf8(late::lateCsv({odd}).mid(3)).split("\r\n")[1];
+        EXPECT_TRUE(row.contains(",'" + lead) || row.contains(",\"'" + lead)) << row.toStdString();
+    }
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "catalogue/TitleRecords.h"
 #include "catalogue/TitleSearch.h"
+#include "data/FieldLimits.h"
 #include "publishers/DealerTable.h"
 #include "publishers/PublisherMaintenance.h"
 #include "tests/support/Refusal.h"
@@ -149,4 +150,23 @@ TEST_F(Maintenance, AddingGoesThroughTheRegisterWithTheSearchedName) {
     w.Cmdadd.click();
     EXPECT_EQ(newdealer, "");
     EXPECT_EQ(opener.opened, (std::vector<QString>{"Adddealer", "Adddealer"}));
+}
+
+TEST_F(Maintenance, ASearchLongerThanANameIsRefusedWithAMessageOnEitherStore) {
+    PublisherMaintenance w(services);
+    ASSERT_TRUE(w.Form_Load());
+    for (int length : {30000, data::kLongText + 1}) {
+        w.Text1.setText(QString(length, u'ก'));
+        w.Cmdfind.click();
+        ASSERT_FALSE(box.shown().empty());
+        EXPECT_TRUE(box.last().text.startsWith(QStringLiteral("ข้อความที่ค้นหายาวเกิน")))
+            << box.last().text.left(80).toStdString();
+    }
+    // As long as the longest name: searched, and not found.
+    w.Text1.setText(QString(data::kLongText, u'ก'));
+    w.Cmdfind.click();
+    EXPECT_TRUE(box.last().text.startsWith(QStringLiteral("ไม่พบสำนักพิมพ์")));
+    w.Text1.setText("spring");
+    w.Cmdfind.click();
+    EXPECT_EQ(listed(w), QStringList({"5"}));
 }
