@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include "data/Database.h"
+#include "data/FieldLimits.h"
 #include "data/FirstRunData.h"
 #include "data/NameIndex.h"
 #include "data/PgSchema.h"
@@ -54,7 +55,14 @@ void toVersion6(Database& db) {
     createLatestIssues(db);
 }
 
-// Titles have publication patterns, and expected issues can be marked
+// 7: one length limit per text column on both stores, and one rule for a
+// name already taken (case of A to Z only) on both.
+void toVersion7(Database& db) {
+    createLengthRules(db);
+    replaceNameKeyIndexes(db);
+}
+
+// 8: titles have publication patterns, and expected issues can be marked
 // missing, claimed or not published.
 void toPatterns(Database& db) {
     createPatternTables(db);
@@ -63,7 +71,7 @@ void toPatterns(Database& db) {
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
 const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3, &toVersion4,
-                                     &toVersion5, &toVersion6, &toPatterns};
+                                     &toVersion5, &toVersion6, &toVersion7, &toPatterns};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {

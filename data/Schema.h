@@ -58,6 +58,8 @@ constexpr int code = 0, description = 1;
 
 // The name of every table, in the order they are made.
 QStringList tableNames();
+// The columns of a table in their order; empty for a name that is no table.
+QStringList columnNames(const QString& table);
 // Creates every table (and the indexes the lookups use) in an empty database,
 // an SQLite file or a PostgreSQL database.
 void createSchema(Database& db);
@@ -78,5 +80,8 @@ void createReceivedDayIndex(Database& db);
 void createLatestIssues(Database& db);
 // The publication patterns of titles and the marks on their expected issues.
 void createPatternTables(Database& db);
+// Stops keeping the latest issues while many issues go in at once;
+// createLatestIssues makes them again from all the issues.
+void suspendLatestIssues(Database& db);
 
 }  // namespace data

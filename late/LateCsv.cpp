@@ -9,8 +9,9 @@ namespace late {
 namespace {
 
 QString field(QString text) {
-    // A leading sign would make a spreadsheet run the text as a formula.
-    if (!text.isEmpty() && QStringLiteral("=+-@").contains(text.front()))
+    // A leading sign would make a spreadsheet run the text as a formula; so
+    // may a tab or a carriage return before one, which spreadsheets skip.
+    if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()))
         text.prepend(QLatin1Char('\''));
     if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
         text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))

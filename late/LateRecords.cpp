@@ -21,7 +21,7 @@ namespace {
 const char* const kReceivedSql =
     "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
     " vorlen.publisher_code, vorlen1.magtype_code, vorlen.begin_period, vorlen.end_period,"
-    " latest.descriptionitem, latest.receivedate"
+    " latest.descriptionitem, latest.receivedate, vorlen1.issn"
     " FROM vorlen JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
     " LEFT JOIN latest_issue AS latest ON latest.pointer = trim(vorlen.pointer)"
     " AND latest.department_code = trim(vorlen.department_code)"
@@ -82,19 +82,14 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
     // Titles with a pattern, and the start of each subscription.
     std::vector<std::pair<LateTitle, QDate>> withPattern;
     const auto describe = [&](const data::Row& row, QDate expected) {
-        LateTitle t{row.text(0),
-                    row.text(1),
-                    row.text(2),
-                    {},
-                    row.text(3),
-                    {},
-                    frequencies.value(row.text(4)),
-                    {},
-                    {},
-                    expected,
-                    0,
-                    {},
-                    false};
+        LateTitle t;
+        t.pointer = row.text(0);
+        t.name = row.text(1);
+        t.departmentCode = row.text(2);
+        t.agentCode = row.text(3);
+        t.frequency = frequencies.value(row.text(4));
+        t.issn = row.text(9);
+        t.expected = expected;
         t.departmentName = departments.value(t.departmentCode);
         t.agentName = agents.value(t.agentCode);
         if (data::readDate(row.text(8))) {
@@ -123,8 +118,11 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
                     const auto begin = data::readDate(row.text(5));
                     if (!begin || *begin > today)
                         return;
+                    // An issue from before this period says nothing of when
+                    // the next one of it is due.
                     const auto received = data::readDate(row.text(8));
-                    const QDate expected = received.value_or(*begin).addDays(interval->days);
+                    const QDate from = received ? std::max(*received, *begin) : *begin;
+                    const QDate expected = from.addDays(interval->days);
                     if (today <= expected.addDays(interval->grace))
                         return;
                     LateTitle t = describe(row, expected);
@@ -159,7 +157,7 @@ std::vector<ui::PickRow> LateRecords::departments() const {
 std::vector<ui::PickRow> LateRecords::agents() const {
     return pickRows(db_,
                     "SELECT Publisher_Code, Publisher_Name FROM dealer WHERE Publisher_Code IN"
-                    " (SELECT publisher_code FROM vorlen) ORDER BY Publisher_Name, rowid");
+                    " (SELECT publisher_code FROM vorlen) ORDER BY rowid");
 }
 
 QStringList LateRecords::agentAddress(const QString& agentCode) const {

@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
@@ -19,6 +20,7 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QValueAxis>
+#include <numeric>
 
 #include "ui/qt/SaveFileDialog.h"
 #include "ui/qt/Twips.h"
@@ -83,7 +85,9 @@ void ReceivingStatsView::drawChart() {
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
     auto* y = new QValueAxis;
-    y->setRange(0, std::max(most, 1));
+    const ChartScale scale = chartScale(most);
+    y->setRange(0, scale.top);
+    y->setTickCount(scale.top / scale.step + 1);
     y->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(y);
@@ -96,39 +100,56 @@ void ReceivingStatsView::drawChart() {
 
 // The table is drawn whole, row by row, however few of its rows the window
 // has room for, and the chart below it; the two are scaled together to the
-// page.
+// page. Each column is as wide as its widest text; a group name wider than
+// the room the chart leaves beside the numbers wraps onto more lines.
 void ReceivingStatsView::paintReport(QPaintDevice& device) {
     const ui::Grid& grid = logic_->showstat;
-    const QFontMetrics metrics(font());
-    const int rowHeight = metrics.height() + 8;
-    std::vector<int> widths;
-    int tableWidth = 0;
-    for (int c = 0; c < grid.cols(); ++c) {
-        widths.push_back(table_->columnWidth(c));
-        tableWidth += widths.back();
-    }
-    const int gap = rowHeight;
+    // Sized in pixels, the text keeps to the layout on a device of any
+    // resolution: the painter's scale then grows text and cells alike.
+    QFont plain = font();
+    plain.setPixelSize(QFontInfo(font()).pixelSize());
+    QFont bold = plain;
+    bold.setBold(true);
+    const QFontMetrics metrics(bold, &device);  // the widest a text gets
+    const int pad = metrics.height() / 3;
+    std::vector<int> widths(grid.cols(), 0);
+    for (int r = 0; r < grid.rows(); ++r)
+        for (int c = 0; c < grid.cols(); ++c)
+            widths[c] =
+                std::max(widths[c], metrics.horizontalAdvance(grid.textMatrix(r, c)) + 2 * pad);
+    const int numbers = std::accumulate(widths.begin() + 1, widths.end(), 0);
+    widths[0] = std::min(widths[0], std::max(table_->columnWidth(0), chart_->width() - numbers));
+    const int flags = Qt::AlignVCenter | Qt::TextWordWrap;
+    std::vector<int> heights;
+    for (int r = 0; r < grid.rows(); ++r)
+        heights.push_back(metrics
+                              .boundingRect(QRect(0, 0, widths[0] - 2 * pad, 100000), flags,
+                                            grid.textMatrix(r, 0))
+                              .height() +
+                          pad);
+    const int tableWidth = widths[0] + numbers;
+    const int tableHeight = std::accumulate(heights.begin(), heights.end(), 0);
+    const int gap = metrics.height();
     const int width = std::max(tableWidth, chart_->width());
-    const int height = rowHeight * grid.rows() + gap + chart_->height();
+    const int height = tableHeight + gap + chart_->height();
     QPainter p(&device);
     const double scale = std::min(double(device.width()) / width, double(device.height()) / height);
     p.scale(scale, scale);
-    p.setFont(font());
+    int y = 0;
     for (int r = 0; r < grid.rows(); ++r) {
-        QFont rowFont = font();
-        rowFont.setBold(r == 0 || r == grid.rows() - 1);  // headings and the total
-        p.setFont(rowFont);
+        p.setFont(r == 0 || r == grid.rows() - 1 ? bold : plain);  // headings and the total
         int x = 0;
         for (int c = 0; c < grid.cols(); ++c) {
-            const QRect cell(x, r * rowHeight, widths[c], rowHeight);
+            const QRect cell(x, y, widths[c], heights[r]);
             p.drawRect(cell);
-            p.drawText(cell.adjusted(4, 0, -4, 0),
-                       Qt::AlignVCenter | (c == 0 || r == 0 ? Qt::AlignLeft : Qt::AlignRight),
+            p.drawText(cell.adjusted(pad, 0, -pad, 0),
+                       flags | (c == 0 || r == 0 ? Qt::AlignLeft : Qt::AlignRight),
                        grid.textMatrix(r, c));
             x += widths[c];
         }
+        y += heights[r];
     }
-    p.translate(0, rowHeight * grid.rows() + gap);
+    p.translate(0, tableHeight + gap);
     chart_->render(&p, QRectF(QPointF(0, 0), chart_->size()));
 }
 
@@ -168,7 +189,9 @@ void ReceivingStatsView::output(ReceivingStatsWindow::Output to) {
         pdf ? QStringLiteral("ไฟล์ PDF") : QStringLiteral("ไฟล์ภาพ PNG"), suffix);
     if (!path)
         return;
-    if (!(pdf ? savePdf(*path) : savePng(*path)))
+    if (pdf ? savePdf(*path) : savePng(*path))
+        logic_->reportSaved(*path);
+    else
         logic_->reportUnsaved(*path);
 }
 

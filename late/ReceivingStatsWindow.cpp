@@ -1,5 +1,6 @@
 #include "late/ReceivingStatsWindow.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 #include "data/Database.h"
@@ -100,6 +101,12 @@ void ReceivingStatsWindow::output(Output to) {
     }
     if (onOutput)
         onOutput(to);
+}
+
+void ReceivingStatsWindow::reportSaved(const QString& path) {
+    messages().show(QStringLiteral("บันทึกสถิติเป็นไฟล์ ") + QFileInfo(path).suffix().toUpper() +
+                        QStringLiteral(" แล้วที่ ") + QFileInfo(path).absoluteFilePath(),
+                    kCaption, ui::msg::kInformation);
 }
 
 void ReceivingStatsWindow::reportUnsaved(const QString& path) {

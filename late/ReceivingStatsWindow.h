@@ -43,7 +43,8 @@ class ReceivingStatsWindow : public ui::Form {
     void Cmdpdf_Click() { output(Output::Pdf); }
     void Cmdpng_Click() { output(Output::Png); }
     void Cmdexit_Click();
-    // The view could not write the file the user named.
+    // The view wrote the file the user named, or could not.
+    void reportSaved(const QString& path);
     void reportUnsaved(const QString& path);
 
     // The groups shown, without the total row.

@@ -106,6 +106,15 @@ bool CodeTableRecords::has(const QString& code) const {
         .has_value();
 }
 
+QString CodeTableRecords::describedAs(const QString& description, const QString& except) const {
+    const QString wanted = description.trimmed().toCaseFolded();
+    for (const ui::PickRow& row : rows())
+        if (row.code.trimmed() != except.trimmed() &&
+            row.description.trimmed().toCaseFolded() == wanted)
+            return row.code.trimmed();
+    return {};
+}
+
 CodeTableRecords::Result CodeTableRecords::add(const QString& code, const QString& description) {
     if (code.trimmed().isEmpty())
         return {Outcome::EmptyCode};
@@ -114,6 +123,8 @@ CodeTableRecords::Result CodeTableRecords::add(const QString& code, const QStrin
     data::Transaction tx(db_);
     if (has(code))
         return {Outcome::DuplicateCode};
+    if (const QString other = describedAs(description, code); !other.isEmpty())
+        return {Outcome::DuplicateDescription, 0, other};
     db_.exec(
         sql("INSERT INTO {table} ({code}, {description}) VALUES (?, ?)", shape(kind_)).constData(),
         {code.trimmed(), description.trimmed()});
@@ -128,10 +139,13 @@ CodeTableRecords::Result CodeTableRecords::describe(const QString& code,
     if (description.trimmed().isEmpty())
         return {Outcome::EmptyDescription};
     data::Transaction tx(db_);
-    if (db_.exec(sql("UPDATE {table} SET {description} = ? WHERE trim({code}) = ?", shape(kind_))
-                     .constData(),
-                 {description.trimmed(), code.trimmed()}) == 0)
+    if (!has(code))
         return {Outcome::Missing};
+    if (const QString other = describedAs(description, code); !other.isEmpty())
+        return {Outcome::DuplicateDescription, 0, other};
+    db_.exec(sql("UPDATE {table} SET {description} = ? WHERE trim({code}) = ?", shape(kind_))
+                 .constData(),
+             {description.trimmed(), code.trimmed()});
     tx.commit();
     return {Outcome::Done};
 }
@@ -148,6 +162,9 @@ CodeTableRecords::Result CodeTableRecords::remove(const QString& code) {
         return {Outcome::InUse, titles};
     db_.exec(sql("DELETE FROM {table} WHERE trim({code}) = ?", shape(kind_)).constData(),
              {code.trimmed()});
+    // A frequency added again later under this code starts without an interval.
+    if (kind_ == CodeKind::magtype)
+        db_.exec("DELETE FROM magtype_interval WHERE trim(MagType_Code) = ?", {code.trimmed()});
     tx.commit();
     return {Outcome::Done};
 }

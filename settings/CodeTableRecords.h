@@ -22,8 +22,10 @@ QString kindLabel(CodeKind kind);
 QString kindName(CodeKind kind);
 
 // Every statement on one code table, and the rules for changing it: a code is
-// not empty, is unique (surrounding spaces aside) and is never changed; a row
-// used by a title, a subscription or a registration stays.
+// not empty, is unique (surrounding spaces aside) and is never changed; no two
+// codes share a description (spaces around and case aside), since a pick list
+// finds a title's code by its description; a row used by a title, a
+// subscription or a registration stays.
 class CodeTableRecords {
   public:
     enum class Outcome {
@@ -31,13 +33,15 @@ class CodeTableRecords {
         EmptyCode,
         EmptyDescription,
         DuplicateCode,
+        DuplicateDescription,
         Missing,
         Meaningful,  // the program selects by this code
         InUse,
     };
     struct Result {
         Outcome outcome;
-        int titles = 0;  // with InUse: how many titles use the code
+        int titles = 0;   // with InUse: how many titles use the code
+        QString other{};  // with DuplicateDescription: the code that has it
     };
 
     CodeTableRecords(data::Database& db, CodeKind kind) : db_(db), kind_(kind) {}
@@ -49,13 +53,16 @@ class CodeTableRecords {
     // The codes that choose a key series or the expiry list.
     static bool meaningful(CodeKind kind, const QString& code);
 
-    // Each change is one transaction; the code is stored trimmed.
+    // Each change is one transaction that checks the rules again under the
+    // write lock; code and description are stored trimmed.
     Result add(const QString& code, const QString& description);
     Result describe(const QString& code, const QString& description);
     Result remove(const QString& code);
 
   private:
     bool has(const QString& code) const;
+    // The other code that already has this description, if any.
+    QString describedAs(const QString& description, const QString& except) const;
 
     data::Database& db_;
     CodeKind kind_;

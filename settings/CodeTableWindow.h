@@ -16,8 +16,9 @@
 
 namespace settings {
 
-// Keeps the code tables: lists a table's codes with their Thai descriptions,
-// adds a row, changes a description and deletes an unused row. Opened for one
+// Keeps the code tables: lists a table's codes with their Thai descriptions
+// (the frequencies with their interval), adds a row, changes a description
+// and deletes an unused row, and says what each change did. Opened for one
 // table, or for several with a table list; the defaults window also sets the
 // unit name shown in the main window's caption.
 class CodeTableWindow : public ui::Form {
@@ -43,9 +44,12 @@ class CodeTableWindow : public ui::Form {
     ui::CommandButton Cmdinterval{"Cmdinterval", QStringLiteral("บันทึกรอบการออก")};
     ui::Frame Frame1{"Frame1", QStringLiteral("ชื่อหน่วยงานบนแถบชื่อโปรแกรม")};
     ui::TextBox Text3{"Text3"};
+    // The unit's address heads the claims the desk sends.
+    ui::Label Label6{"Label6", QStringLiteral("ที่อยู่")};
+    ui::TextBox Text6{"Text6"};
     ui::CommandButton Cmdunit{"Cmdunit", QStringLiteral("บันทึกชื่อหน่วยงาน")};
 
-    static constexpr int kClientWidth = 8400, kClientHeight = 6600;  // twips
+    static constexpr int kClientWidth = 8400, kClientHeight = 7080;  // twips
 
     // False when the database cannot be opened (the user was told).
     bool Form_Load();
@@ -63,9 +67,17 @@ class CodeTableWindow : public ui::Form {
     std::function<void(const QString&)> onUnitName;
 
   private:
-    void showTable();
-    void showInterval(const QString& code);
+    bool frequencies() const { return kind() == CodeKind::magtype; }
+    // Reads the table again; the row of `current` (else the row at `row`)
+    // becomes the current one, so a changed row stays in sight.
+    void showTable(const QString& current = {}, int row = 1);
+    // The grid row of a code; 0 when the table has none.
+    int rowOf(const QString& code) const;
+    // The interval fields show the interval of the code typed.
+    void followCode();
+    void done(const QString& text);
     bool refuse(const CodeTableRecords::Result& result, const QString& code);
+    bool refuseInterval(FrequencyIntervals::Outcome outcome, const QString& code);
 
     ui::Services& services_;
     std::vector<CodeKind> kinds_;

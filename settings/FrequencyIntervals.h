@@ -20,12 +20,15 @@ struct Interval {
 // irregular title) is never expected.
 class FrequencyIntervals {
   public:
+    enum class Outcome { Done, Invalid, Missing };
+
     explicit FrequencyIntervals(data::Database& db) : db_(db) {}
 
     std::optional<Interval> of(const QString& code) const;
-    // Stores the interval, or removes it when none; false when the days are
-    // not positive or the grace is negative.
-    bool set(const QString& code, const std::optional<Interval>& interval);
+    // Stores the interval, or removes it when none, in one transaction that
+    // finds the frequency code still there. Invalid when the days are not
+    // positive or the grace is negative.
+    Outcome set(const QString& code, const std::optional<Interval>& interval);
 
   private:
     data::Database& db_;

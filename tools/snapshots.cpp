@@ -24,6 +24,7 @@
 #include "renewal/expdateView.h"
 #include "search/SearchJournalView.h"
 #include "settings/CodeTableWindowView.h"
+#include "settings/UnitName.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowList.h"
 #include "ui/Fakes.h"
@@ -200,11 +201,13 @@ void lateWindow(ui::Services& services) {
             titles.push_back(t);
     data::Database db(services.databasePath);
     const auto surface = ui::qt::QtPrinting().openPdf(out + QStringLiteral("/claim.pdf"));
-    late::ClaimPrint(*surface).print(late::LateRecords(db).agentAddress(agent), titles,
+    const late::ClaimSender sender{settings::readUnitName(db), settings::readUnitAddress(db)};
+    late::ClaimPrint(*surface).print(sender, late::LateRecords(db).agentAddress(agent), titles,
                                      services.clock.today());
 }
 
-// Issues received per month of the sample's busiest recent year, by kind.
+// Issues received per month of the sample's busiest recent year, by kind
+// in the window and by faculty in the saved picture.
 void statsWindow(ui::Services& services) {
     late::ReceivingStatsView view(services);
     view.load();
@@ -213,6 +216,9 @@ void statsWindow(ui::Services& services) {
     view.logic().Text1.setText(QStringLiteral("2025"));
     view.logic().Cmdshow.click();
     save(view, "receiving-stats");
+    // The saved picture by faculty: long names wrap in their column.
+    view.logic().Option1.click();
+    view.logic().Cmdshow.click();
     view.savePng(out + QStringLiteral("/receiving-stats-chart.png"));
 }
 

@@ -610,9 +610,12 @@ TEST_F(Desk, ANewFacultySubscribesAndARenamedPublisherShowsOnItsTitle) {
     ASSERT_NE(defaults, nullptr);
     type(child<QLineEdit>(defaults, "Text1"), "08");
     type(child<QLineEdit>(defaults, "Text2"), faculty);
+    answers.queue({kOk});
     press(defaults, "Cmdadd");
     EXPECT_EQ(rowTexts(child<QTableView>(defaults, "showcode"), 1).last(), faculty);
-    EXPECT_EQ(answers.take(), QStringList());
+    EXPECT_EQ(
+        answers.take(),
+        QStringList({QStringLiteral("เพิ่มรหัส 08 คณะพยาบาลศาสตร์ ในตารางคณะ/หน่วยงานที่บอกรับ แล้ว")}));
 
     ASSERT_NO_FATAL_FAILURE(
         enterTitle({true, QStringLiteral("วิชาการ"), journal, QStringLiteral("ภาษาไทย"),

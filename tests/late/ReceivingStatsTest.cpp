@@ -5,12 +5,18 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
+#include <QValueAxis>
+#include <tuple>
 
 #include "late/ReceivingStats.h"
 #include "late/ReceivingStatsView.h"
@@ -169,4 +175,90 @@ TEST_F(Stats, PrintingWithoutAPrinterOffersThePdfInstead) {
     printed.Cmdprint.click();
     EXPECT_EQ(outputs.back(), late::ReceivingStatsWindow::Output::Printer);
     EXPECT_EQ(box.shown().size(), asked);
+}
+
+namespace {
+
+// Names the file in the save dialog once it is up, and saves.
+void saveAs(const QString& path) {
+    QTimer::singleShot(0, [path] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+                dialog->findChild<QDialogButtonBox*>("buttonBox")
+                    ->button(QDialogButtonBox::Save)
+                    ->click();
+                return;
+            }
+        saveAs(path);
+    });
+}
+
+}  // namespace
+
+// A faculty name wider than its column wraps on the page instead of running
+// under the months; the chart counts in round steps; a save says where.
+TEST_F(Stats, TheSavedReportKeepsWholeNamesAndRoundTicksAndSaysWhere) {
+    seed();
+    const QString longName = QStringLiteral(
+        "คณะวิทยาศาสตร์และเทคโนโลยี สาขาวิชาวิทยาการคอมพิวเตอร์และเทคโนโลยีสารสนเทศ ภาคพิเศษ นอกเวลาราชการ");
+    temp.db().exec("INSERT INTO department VALUES ('20', ?)", {longName});
+    late::ReceivingStatsView view(services);
+    ASSERT_TRUE(view.load());
+    view.show();
+    auto* year = view.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    for (const auto& [extra, top, step] : {std::tuple{0, 2, 1}, {34, 35, 5}, {4, 40, 5}}) {
+        for (int n = 0; n < extra; ++n)
+            issue("J1", "20", QDate(2026, 3, 2));
+        view.logic().Text1.setText("2026");
+        QTest::keyClick(year, Qt::Key_Return);
+        auto* axis = qobject_cast<QValueAxis*>(view.chartView()->chart()->axes(Qt::Vertical)[0]);
+        ASSERT_NE(axis, nullptr);
+        EXPECT_EQ(axis->max(), top) << extra;
+        EXPECT_EQ(axis->tickCount(), top / step + 1) << extra;
+    }
+
+    const QString pdf = temp.folder() + QStringLiteral("/สถิติ");
+    saveAs(pdf);
+    QTest::mouseClick(view.findChild<QPushButton*>("Cmdpdf"), Qt::LeftButton);
+    ASSERT_FALSE(box.shown().empty());
+    EXPECT_EQ(box.last().text, QStringLiteral("บันทึกสถิติเป็นไฟล์ PDF แล้วที่ ") + pdf + ".pdf");
+    EXPECT_EQ(box.last().style, ui::msg::kInformation);
+    saveAs(temp.folder() + "/stats");
+    QTest::mouseClick(view.findChild<QPushButton*>("Cmdpng"), Qt::LeftButton);
+    EXPECT_EQ(box.last().text,
+              QStringLiteral("บันทึกสถิติเป็นไฟล์ PNG แล้วที่ ") + temp.folder() + "/stats.png");
+
+    QProcess words;
+    words.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf + ".pdf", "-"});
+    ASSERT_TRUE(words.waitForFinished());
+    const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
+    double january = -1, chartTop = 1e9;
+    struct Word {
+        double left, top, right;
+        QString text;
+    };
+    std::vector<Word> table;
+    for (const auto& m : word.globalMatch(QString::fromUtf8(words.readAllStandardOutput()))) {
+        const Word w{m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                     m.captured(4)};
+        if (january < 0 && w.text == QLocale(QLocale::Thai).monthName(1, QLocale::ShortFormat))
+            january = w.left;
+        if (w.text.startsWith(QStringLiteral("จำนวนฉบับ")) ||
+            w.text.startsWith(QStringLiteral("จํานวนฉบับ")))
+            chartTop = w.top;
+        table.push_back(w);
+    }
+    ASSERT_GT(january, 0);
+    // No text of the table runs from the names under the months, and the
+    // long name's last line is there, left of them.
+    bool lastLine = false;
+    for (const Word& w : table) {
+        if (w.top >= chartTop)
+            continue;
+        EXPECT_FALSE(w.left < january && w.right > january) << w.text.toStdString();
+        lastLine |= w.text == QStringLiteral("นอกเวลาราชการ") && w.right <= january;
+    }
+    EXPECT_TRUE(lastLine);
 }

@@ -72,6 +72,35 @@ TEST_F(CodeRecords, ADescriptionChangesButTheCodeStays) {
     EXPECT_EQ(languages.rows()[1].description, QStringLiteral("อังกฤษ"));
 }
 
+// A pick list finds a code by its description: two codes with one would
+// store the wrong one.
+TEST_F(CodeRecords, NoTwoCodesOfATableShareADescription) {
+    CodeTableRecords faculties(temp.db(), CodeKind::department);
+    faculties.add("90", "Library Annex");
+    const QString second = faculties.rows()[1].description;
+    struct Case {
+        const char* change;
+        QString code, description;
+        Outcome outcome;
+    };
+    for (const Case& c : {Case{"add", "91", " " + second + " ", Outcome::DuplicateDescription},
+                          {"add", "91", " library annex", Outcome::DuplicateDescription},
+                          {"describe", "01", second, Outcome::DuplicateDescription},
+                          {"describe", "01", "LIBRARY ANNEX ", Outcome::DuplicateDescription},
+                          {"describe", "90", "LIBRARY ANNEX", Outcome::Done},  // its own
+                          {"add", "91", second + QStringLiteral("ฯ"), Outcome::Done}}) {
+        const auto result = QByteArray(c.change) == "add"
+                                ? faculties.add(c.code, c.description)
+                                : faculties.describe(c.code, c.description);
+        EXPECT_EQ(result.outcome, c.outcome) << c.change << " " << c.description.toStdString();
+        if (c.outcome == Outcome::DuplicateDescription) {
+            EXPECT_TRUE(result.other == "02" || result.other == "90") << result.other.toStdString();
+        }
+    }
+    EXPECT_EQ(faculties.rows()[0].description, QStringLiteral("ศูนย์วิทยบริการ"));
+    EXPECT_EQ(count("department"), 9);
+}
+
 TEST_F(CodeRecords, ARowInUseStaysAndTheRefusalCountsTheTitles) {
     subscribe("J000001", "currency_code", "02");
     subscribe("J000001", "currency_code", "02");  // two subscriptions, one title

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 
 #include "catalogue/NewJournalView.h"
@@ -67,8 +68,15 @@ TEST_F(Window, AddsChangesAndDeletesRowsOfOneTable) {
     EXPECT_EQ(codes(w).size(), 6);
     w.Cmddel.click();
     EXPECT_EQ(codes(w).size(), 5);
-    ASSERT_EQ(box.shown().size(), 2u);
-    EXPECT_EQ(box.last().style, ui::msg::kConfirm);
+    // Each change said what it did; the delete asked first, naming the row.
+    QStringList said;
+    for (const auto& shown : box.shown())
+        said << QString::number(shown.style) + " " + shown.text;
+    EXPECT_EQ(said, QStringList({QStringLiteral("64 เพิ่มรหัส 06 วอน ในตารางสกุลเงิน แล้ว"),
+                                 QStringLiteral("64 แก้ไขคำอธิบายของรหัส 06 เป็น วอนเกาหลีใต้ แล้ว"),
+                                 QStringLiteral("65 ต้องการลบรหัส 06 วอนเกาหลีใต้ ใช่หรือไม่"),
+                                 QStringLiteral("65 ต้องการลบรหัส 06 วอนเกาหลีใต้ ใช่หรือไม่"),
+                                 QStringLiteral("64 ลบรหัส 06 วอนเกาหลีใต้ แล้ว")}));
 }
 
 TEST_F(Window, RefusalsSayWhyAndLeaveTheTable) {
@@ -163,7 +171,7 @@ TEST_F(Window, ACurrencyAddedInTheSettingsIsPickedInTheOpenTitleWindow) {
     commit.setCommitString(QStringLiteral("วอน"));
     QCoreApplication::sendEvent(description, &commit);
     QTest::mouseClick(codes.findChild<QPushButton*>("Cmdadd"), Qt::LeftButton);
-    EXPECT_TRUE(box.shown().empty());
+    EXPECT_EQ(box.last().style, ui::msg::kInformation);
 
     QTest::mouseClick(title.findChild<QPushButton*>("Cmdadd"), Qt::LeftButton);
     auto* currency = title.findChild<QComboBox*>("dcbcurren");
@@ -200,18 +208,9 @@ TEST_F(Window, AnEditedTitleKeepsItsCodesWhenADescriptionChanged) {
     EXPECT_EQ(title.dcbcurren.text(), QStringLiteral("ดอลลาร์"));
 }
 
-TEST_F(Window, TheFrequenciesKeepTheDaysBetweenIssuesAndTheGrace) {
+TEST_F(Window, TheIntervalFieldsFollowTheCodeAndEveryChangeSaysWhatItDid) {
     CodeTableWindow w(services, QStringLiteral("กำหนดค่า กำหนดออก"), {CodeKind::magtype});
     ASSERT_TRUE(w.Form_Load());
-    EXPECT_TRUE(w.Text4.visible());
-    w.showcode.click(4, 0);
-    EXPECT_EQ(w.Text1.text(), "04");
-    EXPECT_EQ(w.Text4.text(), "30");
-    EXPECT_EQ(w.Text5.text(), "20");
-
-    w.Text4.setText("31");
-    w.Text5.setText("15");
-    w.Cmdinterval.click();
     auto stored = [&](const char* code) {
         const auto row = temp.db().first(
             "SELECT interval_days || '/' || grace_days FROM magtype_interval WHERE MagType_Code = "
@@ -219,30 +218,132 @@ TEST_F(Window, TheFrequenciesKeepTheDaysBetweenIssuesAndTheGrace) {
             {code});
         return row ? row->text(0) : QStringLiteral("none");
     };
-    EXPECT_EQ(stored("04"), "31/15");
+    auto shown = [&](int row) {
+        return w.showcode.textMatrix(row, 2) + "/" + w.showcode.textMatrix(row, 3);
+    };
+    EXPECT_EQ(shown(4), "30/20");  // the grid shows each code's interval
 
-    // Both empty: no regular interval, the titles are never late.
-    w.showcode.click(1, 0);
-    w.Text4.setText("");
-    w.Text5.setText("");
-    w.Cmdinterval.click();
-    EXPECT_EQ(stored("01"), "none");
-    EXPECT_TRUE(box.shown().empty());
-
-    for (const auto& [days, grace] : {std::pair{"0", "5"}, {"x", "5"}, {"7", "-1"}, {"7", ""}}) {
-        w.showcode.click(2, 0);
-        w.Text4.setText(days);
-        w.Text5.setText(grace);
+    struct Step {
+        const char *code, *days, *grace;
+        int answer;
+        const char* after;  // stored for the code afterwards
+        int style;          // of the last message
+    };
+    // Each step picks row 4 (monthly, 30/20) first, then types over it.
+    for (const Step& s : {Step{"04", "31", "15", ui::msg::kOk, "31/15", ui::msg::kInformation},
+                          {"02", nullptr, nullptr, ui::msg::kOk, "7/7", ui::msg::kInformation},
+                          {"02", "", "", ui::msg::kCancel, "7/7", ui::msg::kConfirm},
+                          {"02", "", "", ui::msg::kOk, "none", ui::msg::kInformation},
+                          {"02", "", "", ui::msg::kOk, "none", ui::msg::kStop},
+                          {"09", "", "", ui::msg::kOk, "none", ui::msg::kStop},
+                          {"03", "0", "5", ui::msg::kOk, "14/10", ui::msg::kStop},
+                          {"03", "x", "5", ui::msg::kOk, "14/10", ui::msg::kStop},
+                          {"03", "7", "-1", ui::msg::kOk, "14/10", ui::msg::kStop},
+                          {"99", "7", "7", ui::msg::kOk, "none", ui::msg::kStop}}) {
+        w.showcode.click(4, 0);
+        w.Text1.setText(s.code);
+        // The fields now hold the typed code's own interval, never row 4's.
+        if (QByteArray(s.code) == "02" && !s.days) {
+            EXPECT_EQ(w.Text4.text() + "/" + w.Text5.text(), stored("02"));
+        }
+        if (s.days) {
+            w.Text4.setText(s.days);
+            w.Text5.setText(s.grace);
+        }
+        box.queue(s.answer);
         w.Cmdinterval.click();
-        EXPECT_EQ(box.last().style, ui::msg::kStop) << days << " " << grace;
-        EXPECT_EQ(stored("02"), "7/7");
+        EXPECT_EQ(stored(s.code), s.after) << s.code << " " << (s.days ? s.days : "-");
+        EXPECT_EQ(box.last().style, s.style) << s.code << " " << (s.days ? s.days : "-");
     }
-    w.Text1.setText("99");
-    w.Text4.setText("7");
-    w.Text5.setText("7");
-    w.Cmdinterval.click();
-    EXPECT_EQ(stored("99"), "none");
+    EXPECT_EQ(stored("04"), "31/15");
+    EXPECT_EQ(shown(2), "/");
+    EXPECT_TRUE(box.shown()[0].text.contains(QStringLiteral("ออกทุก 31 วัน ผ่อนผัน 15 วัน")));
 
     CodeTableWindow other(services, QStringLiteral("กำหนดค่า สกุลเงิน"), {CodeKind::currmony});
     EXPECT_FALSE(other.Text4.visible());
+}
+
+namespace {
+
+// Answers a question as another desk changes the database meanwhile.
+struct MeanwhileBox : ui::MessageBox {
+    std::function<void()> meanwhile;
+    std::vector<QString> texts;
+    int show(const QString& text, const QString&, int style) override {
+        texts.push_back(text);
+        if (style == ui::msg::kConfirm && meanwhile)
+            std::exchange(meanwhile, nullptr)();
+        return ui::msg::kOk;
+    }
+};
+
+}  // namespace
+
+// Another desk's change between what the window showed and the save: the
+// rules are checked again inside the change's own transaction.
+TEST_F(Window, AChangeRechecksItsRulesAgainstAnotherDesksWork) {
+    MeanwhileBox asked;
+    ui::Services desk{temp.path(), asked, clock, opener, newdealer};
+    struct Case {
+        CodeKind kind;
+        const char* code;
+        void (CodeTableWindow::*change)();
+        const char* otherDesk;
+        const char16_t* refusal;
+        const char* check;  // 1 when the change was refused and nothing changed
+    };
+    for (const Case& c :
+         {Case{CodeKind::currmony, "03", &CodeTableWindow::Cmddel_Click,
+               "INSERT INTO vorlen (pointer, currency_code) VALUES ('J000009', '03')",
+               u"มีวารสาร 1 รายการ", "SELECT count(*) FROM currmony WHERE Currency_Code = '03'"},
+          {CodeKind::magtype, "02", &CodeTableWindow::Cmdinterval_Click,
+           "DELETE FROM magtype WHERE MagType_Code = '02'", u"ไม่พบรหัส 02",
+           "SELECT count(*) FROM magtype_interval WHERE MagType_Code = '02'"},
+          {CodeKind::bindcolor, "09", &CodeTableWindow::Cmdadd_Click,
+           "INSERT INTO bindcolor VALUES ('08', 'สีทอง')", u"เป็นของรหัส 08",
+           "SELECT count(*) + 1 FROM bindcolor WHERE BindType_Code = '09'"}}) {
+        CodeTableWindow w(desk, settings::kindName(c.kind), {c.kind});
+        ASSERT_TRUE(w.Form_Load());
+        w.Text1.setText(c.code);
+        w.Text2.setText(QStringLiteral("สีทอง"));
+        w.Text4.setText("");
+        w.Text5.setText("");
+        if (c.change == &CodeTableWindow::Cmdadd_Click)
+            temp.db().exec(c.otherDesk);  // after the window read its rows
+        else
+            asked.meanwhile = [&] { temp.db().exec(c.otherDesk); };
+        (w.*c.change)();
+        EXPECT_TRUE(asked.texts.back().contains(QString::fromUtf16(c.refusal)))
+            << asked.texts.back().toStdString();
+        EXPECT_EQ(temp.db().first(c.check)->value(0).toInt(), 1) << c.check;
+    }
+}
+
+// Through the real widgets: Escape closes the window, and a row added to a
+// long table is current and in sight.
+TEST_F(Window, EscapeClosesAndTheChangedRowStaysInSight) {
+    for (int code = 10; code < 60; ++code)
+        settings::CodeTableRecords(temp.db(), CodeKind::department)
+            .add(QString::number(code), QStringLiteral("หน่วยงาน %1").arg(code));
+    settings::CodeTableWindowView view(std::make_unique<CodeTableWindow>(
+        services, QStringLiteral("ค่าเริ่มต้น"), std::vector<CodeKind>{CodeKind::department}));
+    ASSERT_TRUE(view.load());
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    auto* code = view.findChild<QLineEdit*>("Text1");
+    QTest::keyClicks(code, "60");
+    view.findChild<QLineEdit*>("Text2")->setFocus();
+    QTest::keyClicks(view.findChild<QLineEdit*>("Text2"), "Annex");
+    QTest::mouseClick(view.findChild<QPushButton*>("Cmdadd"), Qt::LeftButton);
+    EXPECT_EQ(box.last().text, QStringLiteral("เพิ่มรหัส 60 Annex ในตาราง%1 แล้ว")
+                                   .arg(settings::kindLabel(CodeKind::department)));
+    QCoreApplication::processEvents();
+    auto* grid = view.findChild<QTableView*>();
+    const int added = grid->model()->rowCount() - 1;
+    EXPECT_EQ(grid->currentIndex().row(), added);
+    EXPECT_TRUE(grid->viewport()->rect().contains(
+        grid->visualRect(grid->model()->index(added, 0)).center()));
+
+    QTest::keyClick(code, Qt::Key_Escape);
+    EXPECT_FALSE(view.isVisible());
 }

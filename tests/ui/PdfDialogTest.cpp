@@ -6,13 +6,19 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
 #include <functional>
 
 #include "ui/qt/QtPrinting.h"
+#include "ui/qt/SaveFileDialog.h"
 
 namespace {
 
@@ -82,4 +88,72 @@ TEST_F(Home, ThePdfDialogIsThaiProposesTheNameAndStartsAtHomeOrDocuments) {
 
     whenDialogOpens([&](QFileDialog* d) { press(d, QDialogButtonBox::Cancel); });
     EXPECT_EQ(printing.askPdfPath(proposed), std::nullopt);
+}
+
+namespace {
+
+// Runs `answer` on the message box the dialog asks once it is up.
+void whenQuestionOpens(std::function<void(QMessageBox*)> answer) {
+    QTimer::singleShot(0, [answer] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            answer(box);
+            return;
+        }
+        whenQuestionOpens(answer);
+    });
+}
+
+}  // namespace
+
+// Qt ships no Thai catalogue: tool tips, menus, the side panel, the column
+// headings and the question before replacing a file are Thai all the same.
+TEST_F(Home, EveryTextOfTheFileDialogIsThai) {
+    QFile existing(home.path() + "/list.pdf");
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+    QStringList english;
+    QString question, buttons;
+    whenDialogOpens([&](QFileDialog* d) {
+        d->setViewMode(QFileDialog::Detail);
+        auto check = [&](const QString& where, const QString& text) {
+            if (text.contains(latin))
+                english << where + ": " + text;
+        };
+        for (auto* b : d->findChildren<QToolButton*>())
+            check("tool tip", b->toolTip());
+        for (auto* a : d->findChildren<QAction*>())
+            check("menu", a->text());
+        for (auto* l : d->findChildren<QLabel*>())
+            check("label", l->text());
+        for (auto* b : d->findChildren<QPushButton*>())
+            check("button", b->text());
+        const QAbstractItemModel* files = d->findChild<QTreeView*>("treeView")->model();
+        for (int c = 0; c < files->columnCount(); ++c)
+            check("heading", files->headerData(c, Qt::Horizontal).toString());
+        // The side panel names places; a folder keeps its own name.
+        const QAbstractItemModel* places = d->findChild<QListView*>("sidebar")->model();
+        for (int r = 0; r < places->rowCount(); ++r) {
+            const QModelIndex place = places->index(r, 0);
+            const QUrl url = place.data(Qt::UserRole + 1).toUrl();
+            if (place.data().toString() != QFileInfo(url.toLocalFile()).fileName())
+                check("place", place.data().toString());
+        }
+        d->findChild<QLineEdit*>("fileNameEdit")->setText("list");
+        whenQuestionOpens([&](QMessageBox* box) {
+            question = box->text();
+            for (QAbstractButton* b : box->buttons())
+                buttons += b->text() + u'|';
+            box->button(QMessageBox::Yes)->click();
+        });
+        press(d, QDialogButtonBox::Save);
+    });
+    EXPECT_EQ(ui::qt::askSaveFile(nullptr, QStringLiteral("บันทึก CSV"), "x.pdf",
+                                  QStringLiteral("ไฟล์ PDF"), "pdf"),
+              home.path() + "/list.pdf");
+    EXPECT_EQ(english, QStringList());
+    EXPECT_EQ(question, QStringLiteral("มีไฟล์ list.pdf อยู่แล้ว\nต้องการบันทึกทับไฟล์นี้หรือไม่"));
+    EXPECT_TRUE(buttons.contains(QStringLiteral("ใช่|")) &&
+                buttons.contains(QStringLiteral("ไม่ใช่|")))
+        << buttons.toStdString();
 }

@@ -5,11 +5,14 @@
 #include <QLocale>
 #include <QStandardPaths>
 
+#include "ui/qt/FileDialogThai.h"
+
 namespace ui::qt {
 
 std::optional<QString> askSaveFile(QWidget* parent, const QString& caption,
                                    const QString& proposedName, const QString& typeName,
                                    const QString& suffix) {
+    const FileDialogThai thai;
     QFileDialog dialog(parent, caption);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setLocale(QLocale(QLocale::Thai, QLocale::Thailand));
