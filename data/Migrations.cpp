@@ -63,7 +63,13 @@ void toVersion7(Database& db) {
     replaceNameKeyIndexes(db);
 }
 
-// The article index: articles of registered issues, their authors and
+// 8: titles have publication patterns, and expected issues can be marked
+// missing, claimed or not published.
+void toPatterns(Database& db) {
+    createPatternTables(db);
+}
+
+// 9: the article index: articles of registered issues, their authors and
 // subject headings, and the cards printed.
 void toArticleIndexVersion(Database& db) {
     createArticleTables(db);
@@ -72,7 +78,7 @@ void toArticleIndexVersion(Database& db) {
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
 const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3, &toVersion4,
-                                     &toVersion5, &toVersion6, &toVersion7,
+                                     &toVersion5, &toVersion6, &toVersion7, &toPatterns,
                                      &toArticleIndexVersion};
 
 void markVersion(Database& db, int version) {

@@ -8,7 +8,7 @@ class Database;
 // schema, so a later release can tell an old file from a foreign one.
 constexpr int kApplicationId = 0x56524C4E;
 // The step that adds the article index reaches this version.
-constexpr int kArticleIndexVersion = 8;
+constexpr int kArticleIndexVersion = 9;
 constexpr int kSchemaVersion = kArticleIndexVersion;
 // Servers were first made at this version; the steps before it are the file's.
 constexpr int kFirstServerVersion = 5;

@@ -27,6 +27,19 @@ const char* const kLatestIssueTable =
     " issue_rowid INTEGER, receivedate TEXT, descriptionitem TEXT,"
     " PRIMARY KEY (pointer, department_code))";
 
+// The publication pattern of a title, and the issues the clerk marked as
+// missing, claimed or not published, by subscription and number.
+const char* const kPatternTable =
+    "CREATE TABLE IF NOT EXISTS publication_pattern (pointer TEXT PRIMARY KEY,"
+    " frequency INTEGER, every_days INTEGER, known_date TEXT, known_volume INTEGER,"
+    " known_issue INTEGER, issues_per_volume INTEGER, restart_numbers INTEGER,"
+    " volume_start_month INTEGER, lead_days INTEGER, grace_days INTEGER, omitted_months TEXT,"
+    " combined_issues TEXT, ceased INTEGER)";
+const char* const kIssueMarkTable =
+    "CREATE TABLE IF NOT EXISTS issue_mark (pointer TEXT, department_code TEXT,"
+    " volume INTEGER, issue INTEGER, status INTEGER, marked_on TEXT,"
+    " PRIMARY KEY (pointer, department_code, volume, issue))";
+
 const char* const kTables[] = {
     "CREATE TABLE vorlen1 (pointer TEXT, vorlen_name TEXT, compare_name TEXT, old_name TEXT,"
     " shot_name TEXT, remark TEXT, First_year_printed TEXT, issn TEXT, language_code TEXT,"
@@ -56,6 +69,8 @@ const char* const kTables[] = {
     kSettingsTable,
     kIntervalTable,
     kLatestIssueTable,
+    kPatternTable,
+    kIssueMarkTable,
 };
 
 const char* const kIndexes[] = {
@@ -86,10 +101,14 @@ QByteArray refreshLatest(const QByteArray& row) {
 // The triggers use only functions built into SQLite, so the table stays
 // right when another SQLite tool changes the issues. Made again from the
 // start each time, so a step that stopped halfway can simply run again.
-void createSqliteLatestIssues(Database& db) {
+void dropSqliteLatestTriggers(Database& db) {
     for (const char* name :
          {"tranfile_latest_insert", "tranfile_latest_delete", "tranfile_latest_update"})
         db.exec((QByteArray("DROP TRIGGER IF EXISTS ") + name).constData());
+}
+
+void createSqliteLatestIssues(Database& db) {
+    dropSqliteLatestTriggers(db);
     db.exec("DELETE FROM latest_issue");
     db.exec(("CREATE TRIGGER tranfile_latest_insert AFTER INSERT ON tranfile BEGIN " +
              refreshLatest("NEW") + " END")
@@ -122,6 +141,11 @@ void createLatestIssues(Database& db) {
     db.exec(kLatestIssueTable);
     createSqliteLatestIssues(db);
     createArticleTables(db);
+}
+
+void createPatternTables(Database& db) {
+    for (const char* sql : {kPatternTable, kIssueMarkTable})
+        db.exec(db.isPostgres() ? postgresTable(sql).constData() : sql);
 }
 
 void createDateIndexes(Database& db) {
@@ -159,6 +183,29 @@ QStringList tableNames() {
     for (const char* sql : kTables)
         names << name.match(QLatin1String(sql)).captured(1);
     return names + articleTableNames();
+}
+
+QStringList columnNames(const QString& table) {
+    static const QRegularExpression column(QStringLiteral("[(,]\\s*(\\w+) (?:TEXT|INTEGER)"));
+    for (const char* sql : kTables) {
+        const QString text = QString::fromLatin1(sql);
+        if (!text.contains(QStringLiteral(" TABLE %1 (").arg(table)) &&
+            !text.contains(QStringLiteral(" EXISTS %1 (").arg(table)))
+            continue;
+        QStringList names;
+        for (const QRegularExpressionMatch& m : column.globalMatch(text))
+            names << m.captured(1);
+        return names;
+    }
+    return {};
+}
+
+void suspendLatestIssues(Database& db) {
+    if (db.isPostgres()) {
+        db.exec("DROP TRIGGER IF EXISTS tranfile_latest ON tranfile");
+        return;
+    }
+    dropSqliteLatestTriggers(db);
 }
 
 void createSchema(Database& db) {

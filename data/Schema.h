@@ -41,6 +41,16 @@ constexpr int nextmagno = 0, count = 1;
 namespace magtype_interval {  // days between issues of a frequency, and the grace
 constexpr int MagType_Code = 0, interval_days = 1, grace_days = 2, count = 3;
 }
+namespace publication_pattern {  // how a title comes out, one row per title
+constexpr int pointer = 0, frequency = 1, every_days = 2, known_date = 3, known_volume = 4,
+              known_issue = 5, issues_per_volume = 6, restart_numbers = 7, volume_start_month = 8,
+              lead_days = 9, grace_days = 10, omitted_months = 11, combined_issues = 12,
+              ceased = 13, count = 14;
+}
+namespace issue_mark {  // an expected issue marked missing, claimed or not published
+constexpr int pointer = 0, department_code = 1, volume = 2, issue = 3, status = 4, marked_on = 5,
+              count = 6;
+}
 // The nine code tables: a code at position 0 and its Thai description at 1.
 namespace codetable {
 constexpr int code = 0, description = 1;
@@ -48,6 +58,8 @@ constexpr int code = 0, description = 1;
 
 // The name of every table, in the order they are made.
 QStringList tableNames();
+// The columns of a table in their order; empty for a name that is no table.
+QStringList columnNames(const QString& table);
 // Creates every table (and the indexes the lookups use) in an empty database,
 // an SQLite file or a PostgreSQL database.
 void createSchema(Database& db);
@@ -66,5 +78,10 @@ void createReceivedDayIndex(Database& db);
 // list reads one small row per subscription: the table, the triggers that
 // keep it, and its rows for the issues already there.
 void createLatestIssues(Database& db);
+// The publication patterns of titles and the marks on their expected issues.
+void createPatternTables(Database& db);
+// Stops keeping the latest issues while many issues go in at once;
+// createLatestIssues makes them again from all the issues.
+void suspendLatestIssues(Database& db);
 
 }  // namespace data

@@ -24,7 +24,7 @@ reg_journalView::reg_journalView(ui::Services& services, QWidget* parent)
     : FormView(parent), logic_(std::make_unique<reg_journal>(services)), binder_(*logic_) {
     reg_journal& f = *logic_;
     setWindowTitle(f.caption());
-    setFixedSize(ui::qt::twipsSize(12360, 9120));
+    setFixedSize(ui::qt::twipsSize(16800, 9120));
 
     auto* search = ui::qt::place<QGroupBox>(this, 120, 60, 10200, 840);
     binder_.bind(f.Frame1, search);
@@ -70,6 +70,10 @@ reg_journalView::reg_journalView(ui::Services& services, QWidget* parent)
         w->setGridVisible(true);
         binder_.bind(*cal, w);
     }
+
+    auto* expected = ui::qt::place<QGroupBox>(this, 12300, 1020, 4380, 7920);
+    binder_.bind(f.expectedFrame, expected);
+    binder_.bind(f.expectedList, ui::qt::place<QTableView>(expected, 120, 300, 4140, 7500));
 
     auto* latest = ui::qt::place<QGroupBox>(this, 120, 8100, 10200, 840);
     binder_.bind(f.Frame5, latest);

@@ -34,7 +34,7 @@ class LateIssues : public ui::Form {
     ui::Label Label2{"Label2", QStringLiteral("ตัวแทน/ร้านค้า")};
     ui::PickList dcbdealer{"dcbdealer"};
     ui::CommandButton Cmdshow{"Cmdshow", QStringLiteral("แสดงรายการ")};
-    ui::Grid showlate{"showlate", 1, 9};
+    ui::Grid showlate{"showlate", 1, columns};
     ui::Label Label3{"Label3", QString()};
     ui::CommandButton Cmdreg{"Cmdreg", QStringLiteral("ลงทะเบียนฉบับที่มาถึง")};
     ui::CommandButton Cmdclaim{"Cmdclaim", QStringLiteral("พิมพ์ใบทวงถาม")};
@@ -53,6 +53,7 @@ class LateIssues : public ui::Form {
         lastReceived,
         expected,
         daysLate,
+        overdueIssue,
         columns
     };
 
@@ -73,6 +74,10 @@ class LateIssues : public ui::Form {
     const std::vector<LateTitle>& listed() const { return listed_; }
 
   private:
+    // Faculties and agents may have changed since the window opened: the
+    // filters are read again on every Show, keeping what is chosen while it
+    // is still there.
+    void readFilters();
     LateFilter filter() const;
     const LateTitle* chosen() const;
     // The agent a claim goes to: the one filtered on, else the chosen row's.

@@ -7,6 +7,7 @@
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/SortableDate.h"
+#include "patterns/LateExpectedIssues.h"
 
 namespace late {
 
@@ -20,7 +21,7 @@ namespace {
 const char* const kReceivedSql =
     "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
     " vorlen.publisher_code, vorlen1.magtype_code, vorlen.begin_period, vorlen.end_period,"
-    " latest.descriptionitem, latest.receivedate"
+    " latest.descriptionitem, latest.receivedate, vorlen1.issn"
     " FROM vorlen JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
     " LEFT JOIN latest_issue AS latest ON latest.pointer = trim(vorlen.pointer)"
     " AND latest.department_code = trim(vorlen.department_code)"
@@ -76,7 +77,27 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
         codeNames(db_, "SELECT Publisher_Code, Publisher_Name FROM dealer ORDER BY rowid");
     const auto frequencyIntervals = intervals(db_);
     const int todayDay = today.year() * 10000 + today.month() * 100 + today.day();
+    const patterns::LateExpectedIssues patterned(db_);
     std::vector<LateTitle> list;
+    // Titles with a pattern, and the start of each subscription.
+    std::vector<std::pair<LateTitle, QDate>> withPattern;
+    const auto describe = [&](const data::Row& row, QDate expected) {
+        LateTitle t;
+        t.pointer = row.text(0);
+        t.name = row.text(1);
+        t.departmentCode = row.text(2);
+        t.agentCode = row.text(3);
+        t.frequency = frequencies.value(row.text(4));
+        t.issn = row.text(9);
+        t.expected = expected;
+        t.departmentName = departments.value(t.departmentCode);
+        t.agentName = agents.value(t.agentCode);
+        if (data::readDate(row.text(8))) {
+            t.lastIssue = row.text(7);
+            t.lastReceived = row.text(8);
+        }
+        return t;
+    };
     // Each row is looked at as it is read, so the rows are never all held at once.
     db_.forEach(kReceivedSql,
                 {letters[0], letters[1], letters[2], letters[3], filter.departmentCode.trimmed(),
@@ -85,35 +106,41 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
                     // The period's end is read as every list of this program reads it.
                     if (data::sortableDay(row.text(6)) < todayDay)
                         return;
+                    if (patterned.hasPattern(row.text(0))) {
+                        if (!patterned.ceased(row.text(0)))
+                            withPattern.emplace_back(describe(row, {}),
+                                                     data::readDate(row.text(5)).value_or(QDate()));
+                        return;
+                    }
                     const auto interval = frequencyIntervals.constFind(row.text(4).trimmed());
                     if (interval == frequencyIntervals.cend())
                         return;
                     const auto begin = data::readDate(row.text(5));
                     if (!begin || *begin > today)
                         return;
+                    // An issue from before this period says nothing of when
+                    // the next one of it is due.
                     const auto received = data::readDate(row.text(8));
-                    const QDate expected = received.value_or(*begin).addDays(interval->days);
+                    const QDate from = received ? std::max(*received, *begin) : *begin;
+                    const QDate expected = from.addDays(interval->days);
                     if (today <= expected.addDays(interval->grace))
                         return;
-                    LateTitle t{row.text(0),
-                                row.text(1),
-                                row.text(2),
-                                {},
-                                row.text(3),
-                                {},
-                                frequencies.value(row.text(4)),
-                                {},
-                                {},
-                                expected,
-                                int(expected.daysTo(today))};
-                    t.departmentName = departments.value(t.departmentCode);
-                    t.agentName = agents.value(t.agentCode);
-                    if (received) {
-                        t.lastIssue = row.text(7);
-                        t.lastReceived = row.text(8);
-                    }
+                    LateTitle t = describe(row, expected);
+                    t.daysLate = int(expected.daysTo(today));
+                    t.issue = QStringLiteral("(ไม่มีรูปแบบการออก)");
                     list.push_back(std::move(t));
                 });
+    // One row for each overdue issue of a title with a pattern.
+    for (const auto& [t, begin] : withPattern)
+        for (const patterns::OverdueIssue& o :
+             patterned.overdue(t.pointer, t.departmentCode, begin, today)) {
+            LateTitle row = t;
+            row.expected = o.issue.expected;
+            row.daysLate = int(o.issue.expected.daysTo(today));
+            row.issue = o.name;
+            row.predicted = true;
+            list.push_back(std::move(row));
+        }
     std::stable_sort(list.begin(), list.end(), [](const LateTitle& a, const LateTitle& b) {
         if (a.daysLate != b.daysLate)
             return a.daysLate > b.daysLate;
@@ -130,7 +157,7 @@ std::vector<ui::PickRow> LateRecords::departments() const {
 std::vector<ui::PickRow> LateRecords::agents() const {
     return pickRows(db_,
                     "SELECT Publisher_Code, Publisher_Name FROM dealer WHERE Publisher_Code IN"
-                    " (SELECT publisher_code FROM vorlen) ORDER BY Publisher_Name, rowid");
+                    " (SELECT publisher_code FROM vorlen) ORDER BY rowid");
 }
 
 QStringList LateRecords::agentAddress(const QString& agentCode) const {

@@ -33,6 +33,7 @@ class SearchJournal : public ui::Form {
     ui::CommandButton Command2{"Command2", QStringLiteral("ข้อมูลวารสาร")};
     ui::CommandButton Command3{"Command3", QStringLiteral("ลงทะเบียนวารสาร")};
     ui::CommandButton Command4{"Command4", QStringLiteral("Exit")};
+    ui::CommandButton patternButton{"patternButton", QStringLiteral("รูปแบบการออก")};
 
     // False when the database cannot be opened (the user was told).
     bool Form_Load();

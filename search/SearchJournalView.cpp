@@ -38,6 +38,7 @@ SearchJournalView::SearchJournalView(ui::Services& services, QWidget* parent)
         buttons[i] = ui::qt::place<QPushButton>(this, lefts[i], 7080, 1560, 480);
         binder_.bind(*models[i], buttons[i]);
     }
+    binder_.bind(f.patternButton, ui::qt::place<QPushButton>(this, 7920, 7080, 1560, 480));
     QWidget* order[] = {text1, command1, grid, buttons[0], buttons[1], buttons[2]};
     for (int i = 0; i + 1 < int(std::size(order)); ++i)
         setTabOrder(order[i], order[i + 1]);

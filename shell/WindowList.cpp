@@ -7,9 +7,13 @@
 #include "articles/IndexCardWindowView.h"
 #include "catalogue/NewJournalView.h"
 #include "data/Database.h"
+#include "format/ExportWindowView.h"
+#include "format/ImportWindowView.h"
 #include "issues/reg_journalView.h"
 #include "late/LateIssuesView.h"
 #include "late/ReceivingStatsView.h"
+#include "patterns/PatternProposalWindowView.h"
+#include "patterns/PatternWindowView.h"
 #include "publishers/AdddealerView.h"
 #include "publishers/PublisherMaintenanceView.h"
 #include "renewal/expdateView.h"
@@ -117,6 +121,19 @@ void registerWindows(MainWindow& main) {
         MainWindow::Placement::Child);
     main.registerWindow(
         "ReceivingStats", [](ui::Services& s) { return new late::ReceivingStatsView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "PatternWindow", [](ui::Services& s) { return new patterns::PatternWindowView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "PatternProposals",
+        [](ui::Services& s) { return new patterns::PatternProposalWindowView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "AccessImport", [](ui::Services& s) { return new format::ImportWindowView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "CsvExport", [](ui::Services& s) { return new format::ExportWindowView(s); },
         MainWindow::Placement::Child);
     main.registerWindow(
         "Adddealer", [](ui::Services& s) { return new publishers::AdddealerView(s); },

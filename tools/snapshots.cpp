@@ -18,11 +18,13 @@
 #include "late/ClaimPrint.h"
 #include "late/LateIssuesView.h"
 #include "late/ReceivingStatsView.h"
+#include "patterns/PatternWindowView.h"
 #include "publishers/AdddealerView.h"
 #include "publishers/PublisherMaintenanceView.h"
 #include "renewal/expdateView.h"
 #include "search/SearchJournalView.h"
 #include "settings/CodeTableWindowView.h"
+#include "settings/UnitName.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowList.h"
 #include "ui/Fakes.h"
@@ -128,6 +130,33 @@ void issueWindow(ui::Services& services) {
     save(view, "reg_journal-entry");
 }
 
+// A monthly pattern for the first title found, its preview, and the issue
+// the registration window then proposes.
+void patternWindows(ui::Services& services) {
+    issues::reg_journalView registration(services);
+    registration.load();
+    issues::reg_journal& r = registration.logic();
+    r.Text1.setText(QStringLiteral("วารสาร"));
+    r.Command1.click();
+    const QString key = r.show_journal.textMatrix(1, 2);
+    patterns::PatternWindowView view(services);
+    view.load();
+    view.show();
+    patterns::PatternWindow& w = view.logic();
+    w.showTitle(key);
+    w.frequencyList.chooseRow(int(patterns::Frequency::Monthly));
+    w.knownDateText.setText(QStringLiteral("01/01/2026"));
+    w.knownVolumeText.setText(QStringLiteral("34"));
+    w.leadDaysText.setText(QStringLiteral("10"));
+    w.combinedIssuesText.setText(QStringLiteral("7"));
+    save(view, "pattern-window");
+    w.saveButton.click();
+    registration.show();
+    r.show_journal.click(1, 0);
+    r.Command2.click();
+    save(registration, "reg_journal-proposal");
+}
+
 void expiryWindow(ui::Services& services) {
     renewal::expdateView view(services);
     view.load();
@@ -172,7 +201,8 @@ void lateWindow(ui::Services& services) {
             titles.push_back(t);
     data::Database db(services.databasePath);
     const auto surface = ui::qt::QtPrinting().openPdf(out + QStringLiteral("/claim.pdf"));
-    late::ClaimPrint(*surface).print(late::LateRecords(db).agentAddress(agent), titles,
+    const late::ClaimSender sender{settings::readUnitName(db), settings::readUnitAddress(db)};
+    late::ClaimPrint(*surface).print(sender, late::LateRecords(db).agentAddress(agent), titles,
                                      services.clock.today());
 }
 
@@ -227,6 +257,7 @@ int main(int argc, char* argv[]) {
     registerWindow(services);
     settingsWindows(services);
     issueWindow(services);
+    patternWindows(services);
     expiryWindow(services);
     searchWindow(services);
     lateWindow(services);

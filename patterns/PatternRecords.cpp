@@ -1,0 +1,207 @@
+#include "patterns/PatternRecords.h"
+
+#include <QStringList>
+#include <stdexcept>
+
+#include "data/Database.h"
+#include "data/DateText.h"
+#include "data/Schema.h"
+
+namespace patterns {
+
+namespace {
+
+namespace col = data::publication_pattern;
+
+QString joinNumbers(const QList<int>& numbers) {
+    QStringList parts;
+    for (int n : numbers)
+        parts << QString::number(n);
+    return parts.join(u',');
+}
+
+QList<int> splitNumbers(const QString& text) {
+    QList<int> out;
+    for (const QString& part : text.split(u',', Qt::SkipEmptyParts))
+        out << part.trimmed().toInt();
+    return out;
+}
+
+StoredPattern fromRow(const data::Row& row) {
+    StoredPattern s;
+    PublicationPattern& p = s.pattern;
+    const int frequency = row.value(col::frequency).toInt();
+    p.frequency =
+        frequency >= 0 && frequency < kFrequencyCount ? Frequency(frequency) : Frequency::Monthly;
+    p.everyDays = row.value(col::every_days).toInt();
+    p.knownDate = data::readDate(row.text(col::known_date)).value_or(QDate());
+    p.knownVolume = row.value(col::known_volume).toInt();
+    p.knownIssue = row.value(col::known_issue).toInt();
+    p.issuesPerVolume = row.value(col::issues_per_volume).toInt();
+    p.restartNumbers = row.value(col::restart_numbers).toInt() != 0;
+    p.volumeStartMonth = row.value(col::volume_start_month).toInt();
+    p.leadDays = row.value(col::lead_days).toInt();
+    p.graceDays = row.value(col::grace_days).toInt();
+    p.omittedMonths = splitNumbers(row.text(col::omitted_months));
+    p.combinedIssues = splitNumbers(row.text(col::combined_issues));
+    s.ceased = row.value(col::ceased).toInt() != 0;
+    return s;
+}
+
+const char* const kPatternColumns =
+    "SELECT pointer, frequency, every_days, known_date, known_volume, known_issue,"
+    " issues_per_volume, restart_numbers, volume_start_month, lead_days, grace_days,"
+    " omitted_months, combined_issues, ceased FROM publication_pattern";
+
+}  // namespace
+
+data::Database& PatternRecords::writable() const {
+    if (!writable_)
+        throw std::logic_error("pattern records opened for reading only");
+    return *writable_;
+}
+
+std::optional<TitleFacts> PatternRecords::title(const QString& pointer) const {
+    const auto row = db_.first(
+        "SELECT pointer, vorlen_name, magtype_code, number_per_volume, volume_per_year"
+        " FROM vorlen1 WHERE trim(pointer) = ? ORDER BY rowid LIMIT 1",
+        {pointer.trimmed()});
+    if (!row)
+        return std::nullopt;
+    return TitleFacts{row->text(0).trimmed(), row->text(1), row->text(2), row->text(3),
+                      row->text(4)};
+}
+
+std::optional<StoredPattern> PatternRecords::pattern(const QString& pointer) const {
+    const auto row = db_.first((QByteArray(kPatternColumns) + " WHERE pointer = ?").constData(),
+                               {pointer.trimmed()});
+    return row ? std::optional(fromRow(*row)) : std::nullopt;
+}
+
+QHash<QString, StoredPattern> PatternRecords::allPatterns() const {
+    QHash<QString, StoredPattern> out;
+    db_.forEach(kPatternColumns, {},
+                [&](data::Row&& row) { out.insert(row.text(col::pointer), fromRow(row)); });
+    return out;
+}
+
+void PatternRecords::save(const QString& pointer, const StoredPattern& stored) {
+    saveAll({{pointer, stored}});
+}
+
+void PatternRecords::saveAll(const std::vector<std::pair<QString, StoredPattern>>& patterns) {
+    data::Database& db = writable();
+    data::Transaction tx(db);
+    for (const auto& [pointer, stored] : patterns) {
+        const PublicationPattern& p = stored.pattern;
+        db.exec("DELETE FROM publication_pattern WHERE pointer = ?", {pointer.trimmed()});
+        db.exec(
+            "INSERT INTO publication_pattern (pointer, frequency, every_days, known_date,"
+            " known_volume, known_issue, issues_per_volume, restart_numbers,"
+            " volume_start_month, lead_days, grace_days, omitted_months, combined_issues,"
+            " ceased) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+            {pointer.trimmed(), int(p.frequency), p.everyDays, data::writeDate(p.knownDate),
+             p.knownVolume, p.knownIssue, p.issuesPerVolume, p.restartNumbers ? 1 : 0,
+             p.volumeStartMonth, p.leadDays, p.graceDays, joinNumbers(p.omittedMonths),
+             joinNumbers(p.combinedIssues), stored.ceased ? 1 : 0});
+    }
+    tx.commit();
+}
+
+std::vector<TitleFacts> PatternRecords::titlesWithoutPattern() const {
+    std::vector<TitleFacts> titles;
+    db_.forEach(
+        "SELECT trim(pointer), vorlen_name, magtype_code, number_per_volume, volume_per_year"
+        " FROM vorlen1 WHERE trim(pointer) NOT IN (SELECT pointer FROM publication_pattern)"
+        " ORDER BY pointer, rowid",
+        {}, [&](data::Row&& row) {
+            titles.push_back({row.text(0), row.text(1), row.text(2), row.text(3), row.text(4)});
+        });
+    return titles;
+}
+
+QHash<QString, std::vector<DatedIssue>> PatternRecords::datedIssues() const {
+    QHash<QString, std::vector<DatedIssue>> issues;
+    db_.forEach("SELECT trim(pointer), daily, yearno, issueno FROM tranfile", {},
+                [&](data::Row&& row) {
+                    issues[row.text(0)].push_back(
+                        {data::readDate(row.text(1)).value_or(QDate()), row.text(2), row.text(3)});
+                });
+    return issues;
+}
+
+void PatternRecords::remove(const QString& pointer) {
+    data::Database& db = writable();
+    db.exec("DELETE FROM publication_pattern WHERE pointer = ?", {pointer.trimmed()});
+}
+
+std::vector<RegisteredNumbers> PatternRecords::registered(const QString& pointer,
+                                                          const QString& departmentCode) const {
+    std::vector<RegisteredNumbers> out;
+    db_.forEach(
+        "SELECT yearno, issueno FROM tranfile WHERE trim(pointer) = ? AND trim(department_code) = "
+        "?",
+        {pointer.trimmed(), departmentCode.trimmed()}, [&](data::Row&& row) {
+            out.push_back({row.text(0), row.text(1)});
+        });
+    return out;
+}
+
+std::vector<IssueMark> PatternRecords::marks(const QString& pointer,
+                                             const QString& departmentCode) const {
+    std::vector<IssueMark> out;
+    db_.forEach(
+        "SELECT volume, issue, status FROM issue_mark WHERE pointer = ? AND department_code = ?",
+        {pointer.trimmed(), departmentCode.trimmed()}, [&](data::Row&& row) {
+            const int status = row.value(2).toInt();
+            if (status >= int(IssueStatus::Missing) && status <= int(IssueStatus::NotPublished))
+                out.push_back({row.value(0).toInt(), row.value(1).toInt(), IssueStatus(status)});
+        });
+    return out;
+}
+
+void PatternRecords::mark(const QString& pointer, const QString& departmentCode,
+                          const std::vector<PredictedIssue>& issues, IssueStatus status,
+                          QDate today) {
+    data::Database& db = writable();
+    data::Transaction tx(db);
+    for (const PredictedIssue& i : issues) {
+        const QVariantList key{pointer.trimmed(), departmentCode.trimmed(), i.volume, i.issue};
+        db.exec(
+            "DELETE FROM issue_mark WHERE pointer = ? AND department_code = ? AND volume = ?"
+            " AND issue = ?",
+            key);
+        db.exec(
+            "INSERT INTO issue_mark (pointer, department_code, volume, issue, status,"
+            " marked_on) VALUES (?, ?, ?, ?, ?, ?)",
+            key + QVariantList{int(status), data::writeDate(today)});
+    }
+    tx.commit();
+}
+
+Era PatternRecords::era() const {
+    const auto row =
+        db_.first("SELECT setting_value FROM settings WHERE setting_name = 'chronology_era'");
+    return row && row->text(0) == u"CE" ? Era::Christian : Era::Buddhist;
+}
+
+void PatternRecords::setEra(Era era) {
+    data::Database& db = writable();
+    data::Transaction tx(db);
+    db.exec("DELETE FROM settings WHERE setting_name = 'chronology_era'");
+    db.exec("INSERT INTO settings (setting_name, setting_value) VALUES ('chronology_era', ?)",
+            {era == Era::Christian ? QStringLiteral("CE") : QStringLiteral("BE")});
+    tx.commit();
+}
+
+std::vector<ExpectedIssue> PatternRecords::expected(const QString& pointer,
+                                                    const QString& departmentCode,
+                                                    QDate today) const {
+    const auto stored = pattern(pointer);
+    if (!stored)
+        return {};
+    return expectedIssues(stored->pattern, registered(pointer, departmentCode),
+                          marks(pointer, departmentCode), today);
+}
+
+}  // namespace patterns

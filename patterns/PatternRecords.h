@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "patterns/ExpectedIssues.h"
+#include "patterns/PublicationPattern.h"
+
+namespace data {
+class Database;
+}
+
+namespace patterns {
+
+// A title's pattern as stored, with whether the title has ceased.
+struct StoredPattern {
+    PublicationPattern pattern;
+    bool ceased = false;
+};
+
+// What the pattern window shows of a title.
+struct TitleFacts {
+    QString pointer, name, magtypeCode, numberPerVolume, volumePerYear;
+};
+
+// A registered issue as a proposal reads it: its date and typed numbers.
+struct DatedIssue {
+    QDate daily;
+    QString yearno, issueno;
+};
+
+// The publication patterns of titles, the marks on expected issues and the
+// desk's choice of era. Registered issues are read here only for their
+// numbers; the register itself writes them.
+class PatternRecords {
+  public:
+    explicit PatternRecords(data::Database& db) : db_(db), writable_(&db) {}
+    // Reads only: every writer refuses.
+    explicit PatternRecords(const data::Database& db) : db_(db) {}
+
+    std::optional<TitleFacts> title(const QString& pointer) const;
+    std::optional<StoredPattern> pattern(const QString& pointer) const;
+    // Every title's pattern, by trimmed key.
+    QHash<QString, StoredPattern> allPatterns() const;
+    void save(const QString& pointer, const StoredPattern& stored);
+    // Several titles' patterns in one transaction.
+    void saveAll(const std::vector<std::pair<QString, StoredPattern>>& patterns);
+    std::vector<TitleFacts> titlesWithoutPattern() const;
+    // Every registered issue, by trimmed title key.
+    QHash<QString, std::vector<DatedIssue>> datedIssues() const;
+    void remove(const QString& pointer);
+
+    std::vector<RegisteredNumbers> registered(const QString& pointer,
+                                              const QString& departmentCode) const;
+    std::vector<IssueMark> marks(const QString& pointer, const QString& departmentCode) const;
+    // Marks the issues of one subscription, in one transaction.
+    void mark(const QString& pointer, const QString& departmentCode,
+              const std::vector<PredictedIssue>& issues, IssueStatus status, QDate today);
+
+    Era era() const;
+    void setEra(Era era);
+
+    // The expected issues of a subscription; empty when its title has no
+    // pattern.
+    std::vector<ExpectedIssue> expected(const QString& pointer, const QString& departmentCode,
+                                        QDate today) const;
+
+  private:
+    data::Database& writable() const;
+
+    const data::Database& db_;
+    data::Database* writable_ = nullptr;
+};
+
+}  // namespace patterns
