@@ -151,7 +151,7 @@ void ClaimPrint::print(const ClaimSender& sender, const QStringList& agentAddres
     // A title claimed for several faculties names the faculty of each copy.
     QHash<QString, QSet<QString>> faculties;
     for (const LateTitle& t : titles)
-        faculties[t.pointer.trimmed()].insert(t.departmentCode.trimmed());
+        faculties[t.pointer.trimmed()].insert(t.departmentCode.trimmed() + u'|' + t.departmentName);
     printer_.fontSize = 14;
     int page = 1;
     headings(page);

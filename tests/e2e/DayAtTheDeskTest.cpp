@@ -185,7 +185,10 @@ void pick(QComboBox* combo, const QString& text) {
 
 QRect rowRect(QListWidget* list, const QString& text) {
     QCoreApplication::processEvents();  // the list lays out its rows
-    const auto items = list->findItems(text, Qt::MatchExactly);
+    // A publisher's row carries its code after the name.
+    auto items = list->findItems(text, Qt::MatchExactly);
+    if (items.isEmpty())
+        items = list->findItems(text + QStringLiteral("  (รหัส "), Qt::MatchStartsWith);
     EXPECT_EQ(items.size(), 1) << text.toStdString();
     return items.isEmpty() ? QRect() : list->visualItemRect(items.first());
 }

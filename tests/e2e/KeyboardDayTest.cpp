@@ -174,7 +174,10 @@ void pickByKeys(QComboBox* combo, const QString& text) {
 // Moves the list's cursor to the row and presses `k` (Space or Enter).
 void chooseRow(QListWidget* list, const QString& text, Qt::Key k) {
     ASSERT_NE(list, nullptr);
-    const auto items = list->findItems(text, Qt::MatchExactly);
+    // A publisher's row carries its code after the name.
+    auto items = list->findItems(text, Qt::MatchExactly);
+    if (items.isEmpty())
+        items = list->findItems(text + QStringLiteral("  (รหัส "), Qt::MatchStartsWith);
     ASSERT_EQ(items.size(), 1) << text.toStdString();
     tabTo(list);
     key(Qt::Key_Home);

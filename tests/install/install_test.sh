@@ -33,5 +33,5 @@ env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen \
 db=$home/.local/share/periodicals/Vorlen.db
 [ -f "$db" ] || { echo "no database at $db"; exit 1; }
 tables=$(sqlite3 "$db" "select count(*) from sqlite_master where type='table' and name not glob '*_names*'")
-[ "$tables" = 19 ] || { echo "database has $tables tables"; exit 1; }
+[ "$tables" = 21 ] || { echo "database has $tables tables"; exit 1; }
 echo "package installs and starts"

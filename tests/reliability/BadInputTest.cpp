@@ -12,6 +12,7 @@
 #include <map>
 #include <optional>
 
+#include "catalogue/DealerPicks.h"
 #include "issues/reg_journal.h"
 #include "publishers/Adddealer.h"
 #include "publishers/DealerTable.h"
@@ -392,7 +393,7 @@ Outcome publisherRoundTrip(const char* field, const QString& input, How how) {
     }
     const auto& rows = list.rows();
     const auto mine = std::find_if(rows.begin(), rows.end(), [&](const ui::PickRow& r) {
-        return r.description == o.accepted;
+        return catalogue::DealerPicks::nameOf(r) == o.accepted;
     });
     if (mine == rows.end()) {
         ADD_FAILURE() << "the publisher search did not find the name accepted";
@@ -478,13 +479,13 @@ TEST(BadInput, PublisherSearchesMatchWildcardsLiterally) {
 
     f.w.Text10.typeText("d_C");
     f.w.Text10.doubleClick();
-    EXPECT_EQ(descriptions(f.w.dlbdeler.rows()), QStringList{"Wild_Card Press"});
+    EXPECT_EQ(descriptions(f.w.dlbdeler.rows()), QStringList{"Wild_Card Press  (รหัส 90)"});
     f.w.Text14.typeText("0%");
     f.w.Text14.doubleClick();
-    EXPECT_EQ(descriptions(f.w.dlbdeler1.rows()), QStringList{"100% Books"});
+    EXPECT_EQ(descriptions(f.w.dlbdeler1.rows()), QStringList{"100% Books  (รหัส 92)"});
     f.w.dcbdeler1.userType("_");
     f.w.dcbdeler1_Click();  // the combo's drop-down
-    EXPECT_EQ(descriptions(f.w.dcbdeler1.rows()), QStringList{"Wild_Card Press"});
+    EXPECT_EQ(descriptions(f.w.dcbdeler1.rows()), QStringList{"Wild_Card Press  (รหัส 90)"});
     EXPECT_TRUE(f.opener.opened.empty());
 
     // No literal match: the register opens with the text handed over as typed.
