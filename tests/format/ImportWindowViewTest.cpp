@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -35,7 +37,11 @@ class Answers : public QObject {
                     said << box->text();
                     box->buttons().constFirst()->click();
                 } else if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
-                    dialog->selectFile(path_);
+                    // Typed, as a clerk would: the dialog's folder model loads
+                    // on a thread and a selection can come too late.
+                    dialog->setDirectory(QFileInfo(path_).absolutePath());
+                    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                        ->setText(QFileInfo(path_).fileName());
                     static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
                 }
             }
