@@ -118,6 +118,14 @@ QStringList articleTableNames() {
     return names;
 }
 
+QStringList articleTableStatements() {
+    QStringList statements;
+    for (const char* sql : kTables)
+        if (QLatin1String(sql).startsWith(QLatin1String("CREATE TABLE")))
+            statements << QString::fromLatin1(sql);
+    return statements;
+}
+
 void createArticleTables(Database& db) {
     const bool server = db.isPostgres();
     for (const char* sql : kTables)

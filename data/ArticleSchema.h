@@ -21,6 +21,8 @@ constexpr int heading_id = 0, heading_text = 1, thai_heading = 2, count = 3;
 
 // The tables in the order they are made (a copy to a server takes them all).
 QStringList articleTableNames();
+// The statements that make them, for reading their columns.
+QStringList articleTableStatements();
 // Makes the tables and indexes: on the file the words of an article's
 // titles, keywords and abstract go into an FTS5 trigram index kept by
 // triggers; on the server pg_trgm indexes the same columns.

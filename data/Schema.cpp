@@ -187,8 +187,10 @@ QStringList tableNames() {
 
 QStringList columnNames(const QString& table) {
     static const QRegularExpression column(QStringLiteral("[(,]\\s*(\\w+) (?:TEXT|INTEGER)"));
-    for (const char* sql : kTables) {
-        const QString text = QString::fromLatin1(sql);
+    QStringList statements;
+    for (const char* sql : kTables)
+        statements << QString::fromLatin1(sql);
+    for (const QString& text : statements + articleTableStatements()) {
         if (!text.contains(QStringLiteral(" TABLE %1 (").arg(table)) &&
             !text.contains(QStringLiteral(" EXISTS %1 (").arg(table)))
             continue;
