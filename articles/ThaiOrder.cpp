@@ -1,17 +1,11 @@
 #include "articles/ThaiOrder.h"
 
-#include <QCollator>
-#include <QLocale>
+#include "ui/ThaiOrder.h"
 
 namespace articles {
 
 bool thaiBefore(const QString& a, const QString& b) {
-    static const QCollator collator = [] {
-        QCollator c{QLocale(QLocale::Thai, QLocale::Thailand)};
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        c.setNumericMode(true);
-        return c;
-    }();
+    static const QCollator collator = ui::thaiCollator();
     return collator.compare(a, b) < 0;
 }
 

@@ -4,10 +4,14 @@
 
 namespace ui {
 
-ThaiOrder::ThaiOrder() : collator_(QLocale(QLocale::Thai, QLocale::Thailand)) {
-    collator_.setCaseSensitivity(Qt::CaseInsensitive);
-    collator_.setNumericMode(true);
+QCollator thaiCollator() {
+    QCollator collator(QLocale(QLocale::Thai, QLocale::Thailand));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    return collator;
 }
+
+ThaiOrder::ThaiOrder() : collator_(thaiCollator()) {}
 
 bool ThaiOrder::operator()(const QString& a, const QString& b) const {
     return collator_.compare(a.trimmed(), b.trimmed()) < 0;

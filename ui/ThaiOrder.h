@@ -7,6 +7,9 @@
 
 namespace ui {
 
+// The collator of Thai dictionary order, without case, numbers by value.
+QCollator thaiCollator();
+
 // Names in Thai dictionary order: a leading vowel (เ แ โ ใ ไ) sorts under the
 // consonant that follows it, as the clerk looks a name up, not by code point.
 class ThaiOrder {
