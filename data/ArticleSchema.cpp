@@ -95,14 +95,14 @@ const char* const kPostgresIssueGone[] = {
     " (SELECT article_id FROM article WHERE magno = trim(OLD.magno));"
     " DELETE FROM article WHERE magno = trim(OLD.magno); END IF; RETURN NULL; END$$",
     "DROP TRIGGER IF EXISTS tranfile_articles ON tranfile",
-    "CREATE TRIGGER tranfile_articles AFTER DELETE ON tranfile FOR EACH ROW"
-    " EXECUTE FUNCTION tranfile_drops_articles()",
+    ("CREATE TRIGGER tranfile_articles AFTER DELETE ON tranfile FOR EACH ROW"
+     " EXECUTE FUNCTION tranfile_drops_articles()"),
 };
 
 const char* const kPostgresText[] = {
     "CREATE INDEX IF NOT EXISTS article_title_trgm ON article USING gin (title gin_trgm_ops)",
-    "CREATE INDEX IF NOT EXISTS article_other_title_trgm ON article USING gin (other_title "
-    "gin_trgm_ops)",
+    ("CREATE INDEX IF NOT EXISTS article_other_title_trgm ON article USING gin (other_title "
+     "gin_trgm_ops)"),
     "CREATE INDEX IF NOT EXISTS article_keywords_trgm ON article USING gin (keywords gin_trgm_ops)",
     "CREATE INDEX IF NOT EXISTS article_abstract_trgm ON article USING gin (abstract gin_trgm_ops)",
     "CREATE INDEX IF NOT EXISTS author_name_trgm ON author USING gin (author_name gin_trgm_ops)",
