@@ -108,10 +108,15 @@ void TitleRecords::insertTypeclass(const TitleValues& v) {
 
 QString TitleRecords::addTitle(int series, const TitleValues& values) {
     data::Transaction tx(db_);
+    const QString key = addTitle(tx, series, values);
+    tx.commit();
+    return key;
+}
+
+QString TitleRecords::addTitle(data::Transaction&, int series, const TitleValues& values) {
     TitleValues v = values;
     v.pointer = updatepointer(series);
     insertRows(v);
-    tx.commit();
     return v.pointer;
 }
 
