@@ -1,6 +1,7 @@
 #include "shell/WindowList.h"
 
 #include "catalogue/NewJournalView.h"
+#include "exchange/MarcExchangeView.h"
 #include "issues/reg_journalView.h"
 #include "late/LateIssuesView.h"
 #include "late/ReceivingStatsView.h"
@@ -81,6 +82,9 @@ void registerWindows(MainWindow& main) {
         MainWindow::Placement::Child);
     main.registerWindow(
         "ReceivingStats", [](ui::Services& s) { return new late::ReceivingStatsView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "MarcExchange", [](ui::Services& s) { return new exchange::MarcExchangeView(s); },
         MainWindow::Placement::Child);
     main.registerWindow(
         "Adddealer", [](ui::Services& s) { return new publishers::AdddealerView(s); },

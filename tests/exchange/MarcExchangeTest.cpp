@@ -7,10 +7,12 @@
 #include "data/Database.h"
 #include "exchange/ExchangeError.h"
 #include "exchange/ExchangeRecords.h"
+#include "exchange/MarcExchangeWindow.h"
 #include "exchange/MarcImport.h"
 #include "exchange/MarcReader.h"
 #include "exchange/MarcWriter.h"
 #include "tests/support/TempDatabase.h"
+#include "ui/Fakes.h"
 
 using namespace exchange;
 
@@ -185,4 +187,34 @@ TEST(MarcImport, ACutFileIsRefused) {
     const QByteArray whole = f.readAll();
     for (const QByteArray& broken : {whole.left(whole.size() - 40), QByteArray("not marc at all")})
         EXPECT_THROW(readMarc(broken), ExchangeError);
+}
+
+// The window shows what an import will do and writes only on the second
+// step; a file it cannot read is said in Thai and leaves nothing to write.
+TEST(MarcExchangeWindow, ShowsTheImportBeforeWritingIt) {
+    testing_support::TempDatabase temp;
+    ui::FakeMessageBox messages;
+    ui::FixedClock clock(QDate(2026, 12, 10));
+    ui::RecordingOpener opener;
+    QString newdealer;
+    ui::Services services{temp.path(), messages, clock, opener, newdealer};
+    MarcExchangeWindow window(services);
+
+    window.readImport(temp.folder() + QStringLiteral("/missing.mrc"));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_TRUE(messages.shown()[0].text.startsWith(QStringLiteral("เปิดแฟ้ม")));
+    EXPECT_FALSE(window.canImport());
+
+    window.readImport(generatedRecords(temp.folder()));
+    EXPECT_TRUE(window.canImport());
+    EXPECT_TRUE(
+        window.planLines().contains(QStringLiteral("เพิ่ม: ไทยรัฐ ISSN 0125-0003 (หนังสือพิมพ์)")));
+    EXPECT_TRUE(window.planLines().last().contains(QStringLiteral("ไม่ใช่วารสาร (หนังสือ ฯลฯ) 7")));
+    EXPECT_EQ(titleCount(temp.db()), 0);
+
+    window.importPlanned();
+    EXPECT_EQ(titleCount(temp.db()), 10);
+    EXPECT_TRUE(messages.shown().back().text.startsWith(QStringLiteral("เพิ่มวารสารแล้ว 10 รายการ")));
+    EXPECT_FALSE(window.canImport());
+    EXPECT_TRUE(window.planLines().isEmpty());
 }

@@ -62,20 +62,21 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
         for (const auto& i : top.items.empty() ? std::vector<shell::MenuItem>{top} : top.items)
             if (i.enabled)
                 enabled << i.name;
-    EXPECT_EQ(enabled, QStringList({"tr", "ty", "a", "b", "c", "d", "i", "aaa", "ccc", "jjjj",
-                                    "bbbb", "eeee", "bbbbb", "menuexit"}));
+    EXPECT_EQ(enabled, QStringList({"tr", "ty", "a", "b", "c", "d", "i", "aaa", "ccc",
+                                    "marcexchange", "jjjj", "bbbb", "eeee", "bbbbb", "menuexit"}));
     EXPECT_EQ(menumain::caption(QStringLiteral("หอสมุดกลาง")),
               QStringLiteral("โปรแกรมระบบงานวารสาร หอสมุดกลาง"));
 
     ui::RecordingOpener opener;
     menumain m(opener);
     for (const char* name : {"aaa", "tr", "ccc", "jjjj", "bbbb", "eeee", "bbbbb", "ty", "a", "b",
-                             "c", "d", "e", "i", "j", "menuexit"})
+                             "c", "d", "e", "i", "j", "marcexchange", "menuexit"})
         m.choose(name);
-    EXPECT_EQ(opener.opened, (std::vector<QString>{
-                                 "NewJournal", "defaults", "reg_journal", "expdate", "LateIssues",
-                                 "ReceivingStats", "SearchJournal", "maglang", "magtype",
-                                 "currmony", "bindtype", "bindcolor", "PublisherMaintenance"}));
+    EXPECT_EQ(
+        opener.opened,
+        (std::vector<QString>{"NewJournal", "defaults", "reg_journal", "expdate", "LateIssues",
+                              "ReceivingStats", "SearchJournal", "maglang", "magtype", "currmony",
+                              "bindtype", "bindcolor", "PublisherMaintenance", "MarcExchange"}));
     EXPECT_TRUE(opener.quitRequested);
 }
 
