@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include "data/FieldLimits.h"
+
 namespace data {
 
 namespace {
@@ -21,6 +23,10 @@ QString headFor(int code) {
         case SQLITE_CANTOPEN:
         case SQLITE_PERM:
             return QStringLiteral("เปิดแฟ้มฐานข้อมูลไม่ได้");
+        case SQLITE_AUTH:
+            return QStringLiteral("ชื่อผู้ใช้ที่เข้าสู่เซิร์ฟเวอร์ฐานข้อมูลไม่มีสิทธิ์ทำรายการนี้");
+        case SQLITE_TOOBIG:
+            return QStringLiteral("ข้อความยาวเกินกว่าที่ช่องนั้นรับได้ บันทึกข้อมูลไม่ได้ กรุณาแก้ให้สั้นลง");
         case SQLITE_IOERR:
             return QStringLiteral("อ่านหรือเขียนแฟ้มฐานข้อมูลไม่ได้");
         default:
@@ -30,8 +36,12 @@ QString headFor(int code) {
 
 }  // namespace
 
+// A length rule's refusal reaches SQLite as a trigger's abort; it is told
+// as a value too long, as the server's is.
 DbError::DbError(int code, const QString& detail)
-    : std::runtime_error(detail.toStdString()), code_(code), detail_(detail) {}
+    : std::runtime_error(detail.toStdString()),
+      code_(detail.startsWith(QLatin1String(kTooLongMark)) ? SQLITE_TOOBIG : code),
+      detail_(detail) {}
 
 DbError::DbError(int code, const QString& detail, const QString& thaiHead) : DbError(code, detail) {
     thaiHead_ = thaiHead;

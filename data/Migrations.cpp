@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include "data/Database.h"
+#include "data/FieldLimits.h"
 #include "data/FirstRunData.h"
 #include "data/NameIndex.h"
 #include "data/PgSchema.h"
@@ -54,10 +55,17 @@ void toVersion6(Database& db) {
     createLatestIssues(db);
 }
 
+// 7: one length limit per text column on both stores, and one rule for a
+// name already taken (case of A to Z only) on both.
+void toVersion7(Database& db) {
+    createLengthRules(db);
+    replaceNameKeyIndexes(db);
+}
+
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3,
-                                     &toVersion4, &toVersion5, &toVersion6};
+const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3, &toVersion4,
+                                     &toVersion5, &toVersion6, &toVersion7};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {

@@ -7,7 +7,7 @@ class Database;
 // Marks a file as a database of this program ("VRLN") and the version of its
 // schema, so a later release can tell an old file from a foreign one.
 constexpr int kApplicationId = 0x56524C4E;
-constexpr int kSchemaVersion = 6;
+constexpr int kSchemaVersion = 7;
 // Servers were first made at this version; the steps before it are the file's.
 constexpr int kFirstServerVersion = 5;
 

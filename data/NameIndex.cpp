@@ -44,7 +44,7 @@ const char* const kStatements[] = {
     " END",
     "INSERT INTO dealer_names (dealer_names) VALUES ('rebuild')",
 
-    "CREATE INDEX IF NOT EXISTS vorlen1_trim_name ON vorlen1 (trim(vorlen_name) COLLATE NOCASE)",
+    "CREATE INDEX IF NOT EXISTS vorlen1_name_key ON vorlen1 (lower(trim(vorlen_name)))",
     "CREATE INDEX IF NOT EXISTS vorlen1_publisher ON vorlen1 (publisher_code)",
     "CREATE INDEX IF NOT EXISTS vorlen_publisher ON vorlen (publisher_code)",
 };
@@ -57,6 +57,22 @@ void createNameIndexes(Database& db) {
     db.exec(
         (QByteArray("CREATE INDEX IF NOT EXISTS vorlen1_issn_key ON vorlen1 (") + kIssnKey + ")")
             .constData());
+}
+
+void replaceNameKeyIndexes(Database& db) {
+    db.exec("DROP INDEX IF EXISTS vorlen1_trim_name");
+    if (!db.isPostgres()) {
+        db.exec(
+            "CREATE INDEX IF NOT EXISTS vorlen1_name_key ON vorlen1 (lower(trim(vorlen_name)))");
+        return;
+    }
+    // The server's indexes of case-folded text fold as the statements now
+    // do; the case-blind collation the name index used goes with it.
+    db.exec("DROP COLLATION IF EXISTS nocase");
+    db.exec("CREATE INDEX IF NOT EXISTS vorlen1_name_key ON vorlen1 ((lower(trim(vorlen_name))))");
+    db.exec("DROP INDEX IF EXISTS vorlen1_issn_key");
+    db.exec(
+        (QByteArray("CREATE INDEX vorlen1_issn_key ON vorlen1 ((") + kIssnKey + "))").constData());
 }
 
 bool trigramSearchable(const QString& text) {

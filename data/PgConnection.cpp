@@ -6,6 +6,7 @@
 #include <QLocale>
 
 #include "data/DbError.h"
+#include "data/FieldLimits.h"
 
 namespace data {
 
@@ -23,6 +24,12 @@ QString connectHead() {
     return QStringLiteral("เชื่อมต่อเซิร์ฟเวอร์ฐานข้อมูลไม่ได้");
 }
 
+QString lostInSaveHead() {
+    return QStringLiteral(
+        "การเชื่อมต่อกับเซิร์ฟเวอร์ฐานข้อมูลขาดระหว่างบันทึก รายการนี้ไม่ได้บันทึก "
+        "กรุณาทำรายการอีกครั้ง");
+}
+
 bool serverGone(const QByteArray& state) {
     return state.startsWith("08") || state == "57P01" || state == "57P02" || state == "57P03";
 }
@@ -37,7 +44,7 @@ int nearestCode(const QByteArray& state) {
     if (state == "25006")
         return SQLITE_READONLY;
     if (state == "42501")
-        return SQLITE_PERM;
+        return SQLITE_AUTH;
     if (state.startsWith("23"))
         return SQLITE_CONSTRAINT;
     if (serverGone(state))
@@ -56,8 +63,16 @@ QByteArray parameterText(const QVariant& v) {
             return QByteArray::number(v.toDouble(), 'g', QLocale::FloatingPointShortest);
         case QMetaType::Bool:
             return v.toBool() ? "1" : "0";
-        default:
-            return v.toString().toUtf8();
+        default: {
+            // libpq takes each value up to its first NUL: the rest would be
+            // lost without a word.
+            const QString text = v.toString();
+            if (text.contains(QChar(0)))
+                throw DbError(SQLITE_MISMATCH,
+                              QStringLiteral("a text holds a NUL character, which the server"
+                                             " cannot store"));
+            return text.toUtf8();
+        }
     }
 }
 
@@ -119,16 +134,24 @@ void PgConnection::configure() {
     // A save waiting on another clerk's gives up after as long as SQLite's
     // busy timeout, with the same message.
     command("SET lock_timeout = '3s'");
+    // A login that may only read the tables is read-only as a read-only
+    // file is; before the tables are made there is nothing to tell.
     static const char* const kReadOnly =
-        "SELECT pg_is_in_recovery() OR current_setting('transaction_read_only') = 'on'";
+        "SELECT pg_is_in_recovery() OR current_setting('transaction_read_only') = 'on'"
+        " OR coalesce(NOT (has_table_privilege(to_regclass('vorlen1'), 'INSERT')"
+        " AND has_table_privilege(to_regclass('tranfile'), 'INSERT')), false)";
     forEachRow(kReadOnly, {}, 1, [this](Row&& row) { readOnly_ = row.value(0).toBool(); });
 }
 
 // A window keeps its connection all day; after the server restarted or the
-// network dropped it, the next command connects afresh instead of failing on.
+// network dropped it, the command connects afresh instead of failing on.
 void PgConnection::reconnectIfLost() {
     if (PQstatus(conn_) != CONNECTION_BAD)
         return;
+    reconnect();
+}
+
+void PgConnection::reconnect() {
     PQreset(conn_);
     if (PQstatus(conn_) != CONNECTION_OK)
         throw DbError(SQLITE_CANTOPEN, QString::fromUtf8(PQerrorMessage(conn_)).simplified(),
@@ -144,12 +167,28 @@ void PgConnection::fail(const PGresult* result) const {
     if (message.isEmpty())
         message = QString::fromUtf8(PQerrorMessage(conn_)).simplified();
     if (serverGone(state) || PQstatus(conn_) == CONNECTION_BAD)
-        throw DbError(SQLITE_CANTOPEN, message, connectHead());
-    throw DbError(nearestCode(state), message);
+        throw DbError(SQLITE_CANTOPEN, message, inTransaction_ ? lostInSaveHead() : connectHead());
+    if (state == "23514") {
+        const QString constraint =
+            QString::fromUtf8(PQresultErrorField(result, PG_DIAG_CONSTRAINT_NAME));
+        const QString table = QString::fromUtf8(PQresultErrorField(result, PG_DIAG_TABLE_NAME));
+        if (constraint.startsWith(table + u'_') && constraint.endsWith(QLatin1String("_length"))) {
+            const QString column = constraint.mid(table.size() + 1).chopped(7);
+            throw DbError(SQLITE_TOOBIG, QStringLiteral("%1%2.%3, at most %4 characters")
+                                             .arg(QLatin1String(kTooLongMark), table, column,
+                                                  QString::number(columnLimit(table, column))));
+        }
+    }
+    // What a login may only read is refused as on a read-only file.
+    throw DbError(state == "42501" && readOnly_ ? SQLITE_READONLY : nearestCode(state), message);
 }
 
 PgConnection::Result PgConnection::command(const char* sql) {
     Result result(PQexec(conn_, sql));
+    if (!inTransaction_ && PQstatus(conn_) == CONNECTION_BAD) {
+        reconnect();
+        result.reset(PQexec(conn_, sql));
+    }
     if (PQresultStatus(result.get()) != PGRES_COMMAND_OK &&
         PQresultStatus(result.get()) != PGRES_TUPLES_OK)
         fail(result.get());
@@ -177,8 +216,17 @@ PgConnection::Result PgConnection::run(const char* sql, const QVariantList& para
         texts.push_back(v.isNull() ? QByteArray() : parameterText(v));
         values.push_back(v.isNull() ? nullptr : texts.back().constData());
     }
-    Result result(PQexecParams(conn_, statement.text.constData(), int(values.size()), nullptr,
-                               values.data(), nullptr, nullptr, 0));
+    auto execute = [&] {
+        return Result(PQexecParams(conn_, statement.text.constData(), int(values.size()), nullptr,
+                                   values.data(), nullptr, nullptr, 0));
+    };
+    Result result = execute();
+    // A connection the server dropped (a restart) is seen dead only when
+    // used: outside a transaction the command runs once more on a new one.
+    if (!inTransaction_ && PQstatus(conn_) == CONNECTION_BAD) {
+        reconnect();
+        result = execute();
+    }
     const ExecStatusType status = PQresultStatus(result.get());
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
         fail(result.get());
@@ -217,8 +265,10 @@ void PgConnection::begin() {
 }
 
 void PgConnection::commit() {
-    inTransaction_ = false;
+    // Still inside: a COMMIT that loses the connection must not run again
+    // on a new one, where it would find nothing to commit and say done.
     const Result result = command("COMMIT");
+    inTransaction_ = false;
     // After a failed statement the server ends the transaction with a
     // rollback and reports it as done; the save must not be reported done.
     if (QByteArray(PQcmdStatus(result.get())) != "COMMIT")

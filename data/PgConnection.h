@@ -40,6 +40,7 @@ class PgConnection : public Connection {
 
     void configure();
     void reconnectIfLost();
+    void reconnect();
     Result run(const char* sql, const QVariantList& params);
     Result command(const char* sql);
     [[noreturn]] void fail(const PGresult* result) const;

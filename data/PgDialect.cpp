@@ -84,10 +84,30 @@ QByteArray withLeadingIntegerCalls(QByteArray sql) {
     return sql;
 }
 
+// SQLite's lower() and upper() change the letters A to Z only; the
+// server's do so too in the "C" collation, and otherwise follow the
+// database's locale, which would make names alike on the server that are
+// not alike on the file.
+QByteArray withAsciiCaseCalls(QByteArray sql) {
+    for (const char* name : {"lower(", "upper("}) {
+        const QByteArray call(name);
+        for (qsizetype at = sql.indexOf(call); at >= 0; at = sql.indexOf(call, at + 1)) {
+            if (at > 0 && isWordChar(sql.at(at - 1)))
+                continue;
+            const qsizetype close = closingParenthesis(sql, at + call.size() - 1);
+            if (close < 0)
+                break;
+            sql.insert(close, " COLLATE \"C\"");
+        }
+    }
+    return sql;
+}
+
 }  // namespace
 
 PgStatement postgresStatement(const QByteArray& sqlite) {
-    const QByteArray sql = withLeadingIntegerCalls(withSortableDateCalls(sqlite));
+    const QByteArray sql =
+        withAsciiCaseCalls(withLeadingIntegerCalls(withSortableDateCalls(sqlite)));
     PgStatement out;
     out.text.reserve(sql.size() + 16);
     for (qsizetype i = 0; i < sql.size();) {

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "data/Database.h"
+#include "data/FieldLimits.h"
 #include "data/NameIndex.h"
 
 namespace data {
@@ -11,8 +12,6 @@ namespace {
 
 const char* const kPrelude[] = {
     "CREATE EXTENSION IF NOT EXISTS pg_trgm",
-    // For `= ... COLLATE NOCASE`: equal when only the case differs.
-    "CREATE COLLATION nocase (provider = icu, locale = 'und-u-ks-level2', deterministic = false)",
     // The day-first date text as yyyy-mm-dd, or NULL when it is not such a
     // date: the same reading as the SQLite expression of SortableDate.cpp.
     "CREATE FUNCTION sortable_date(value text) RETURNS text LANGUAGE sql IMMUTABLE PARALLEL SAFE"
@@ -46,7 +45,7 @@ const char* const kIndexes[] = {
      " INCLUDE (pointer, department_code, receivedate, rowid)"),
     ("CREATE INDEX tranfile_received_day ON tranfile"
      " (sortable_date(receivedate), department_code, pointer) INCLUDE (receivedate)"),
-    "CREATE INDEX vorlen1_trim_name ON vorlen1 ((trim(vorlen_name) COLLATE nocase))",
+    "CREATE INDEX vorlen1_name_key ON vorlen1 ((lower(trim(vorlen_name))))",
     "CREATE INDEX vorlen1_publisher ON vorlen1 (publisher_code)",
     "CREATE INDEX vorlen_publisher ON vorlen (publisher_code)",
     // One per name, so a search of all four names combines four index scans.
@@ -121,6 +120,7 @@ void createPostgresSchema(Database& db, std::span<const char* const> sqliteTable
     db.exec(
         (QByteArray("CREATE INDEX vorlen1_issn_key ON vorlen1 ((") + kIssnKey + "))").constData());
     createPostgresLatestIssues(db);
+    createLengthRules(db);
 }
 
 FileVersion postgresVersion(const Database& db) {

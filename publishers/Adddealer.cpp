@@ -1,5 +1,6 @@
 #include "publishers/Adddealer.h"
 
+#include "data/FieldLimits.h"
 #include "publishers/DealerTable.h"
 
 namespace publishers {
@@ -13,6 +14,10 @@ const QString kIncomplete = QStringLiteral("ข้อมูลไม่สมบ
 Adddealer::Adddealer(ui::Services& services)
     : Form(QStringLiteral("เพิ่มผู้จัดพิมพ์"), services.messages), services_(services) {
     Text1.setAlignment(ui::TextBox::Align::Right);
+    // No field takes more than its column keeps on either store.
+    Text1.setMaxLength(data::kShortText);
+    for (ui::TextBox* text : {&Text2, &Text3, &Text4, &Text5})
+        text->setMaxLength(data::kLongText);
     Command1.onClick = [this] { Command1_Click(); };
     Command2.onClick = [this] { Command2_Click(); };
 }

@@ -2,6 +2,8 @@
 
 #include "catalogue/NewJournalView.h"
 #include "exchange/MarcExchangeView.h"
+#include "format/ExportWindowView.h"
+#include "format/ImportWindowView.h"
 #include "issues/reg_journalView.h"
 #include "late/LateIssuesView.h"
 #include "late/ReceivingStatsView.h"
@@ -82,6 +84,12 @@ void registerWindows(MainWindow& main) {
         MainWindow::Placement::Child);
     main.registerWindow(
         "ReceivingStats", [](ui::Services& s) { return new late::ReceivingStatsView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "AccessImport", [](ui::Services& s) { return new format::ImportWindowView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "CsvExport", [](ui::Services& s) { return new format::ExportWindowView(s); },
         MainWindow::Placement::Child);
     main.registerWindow(
         "MarcExchange", [](ui::Services& s) { return new exchange::MarcExchangeView(s); },

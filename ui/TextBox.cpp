@@ -4,6 +4,27 @@
 
 namespace ui {
 
+namespace {
+
+// What no key can type and no store keeps whole: the NUL character (the
+// server ends the text there) and half of a surrogate pair (stored as "?").
+QString withoutUntypeable(const QString& text) {
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            kept += c;
+            kept += text.at(++i);
+        } else if (!c.isNull() && !c.isSurrogate()) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
+}  // namespace
+
 void TextBox::setText(const QString& text) {
     changeText(text, 0);
 }
@@ -59,7 +80,7 @@ void TextBox::typeKey(int keyAscii) {
             replaceSelection(QString());
             return;
         default: {
-            if (keyAscii < 32)
+            if (keyAscii < 32 || (keyAscii >= 0xD800 && keyAscii <= 0xDFFF) || keyAscii > 0x10FFFF)
                 return;
             // A character beyond U+FFFF is one key: both halves of its pair or none.
             const char32_t code = char32_t(keyAscii);
@@ -92,6 +113,7 @@ void TextBox::paste(const QString& clipboard) {
     if (br >= 0)
         line.truncate(br);
     line.remove(u'\r');
+    line = withoutUntypeable(line);
     if (pasteAsTyping_)
         typeText(line);
     else

@@ -117,8 +117,8 @@ TEST(DailyBackup, AStoppedCopyLeavesNoFileAndTheDatabaseWhole) {
     {
         data::Transaction tx(temp.db());
         for (int i = 0; i < 5000; ++i)
-            temp.db().exec("INSERT INTO tranfile (magno, descriptionitem) VALUES (?, ?)",
-                           {i, QString(400, QChar(u'ข'))});
+            temp.db().exec("INSERT INTO tranfile (magno, yearno, descriptionitem) VALUES (?, ?, ?)",
+                           {i, QString(150, QChar(u'ข')), QString(250, QChar(u'ข'))});
         tx.commit();
     }
     int steps = 0;

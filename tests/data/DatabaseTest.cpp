@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "data/DbError.h"
+#include "data/FieldLimits.h"
 #include "tests/support/TempDatabase.h"
 
 using namespace data;
@@ -89,4 +90,45 @@ TEST(Database, AnIntegerCastReadsTheNumberATextStartsWith) {
     EXPECT_EQ(cast("abc"), 0);
     EXPECT_EQ(cast(""), 0);
     EXPECT_EQ(cast("99999999999999999999"), std::numeric_limits<qint64>::max());
+}
+
+TEST(Database, EachTextColumnTakesTheSameMostCharactersOnEitherStore) {
+    testing_support::TempDatabase temp;
+    Database& db = temp.db();
+    const QString emoji = QStringLiteral("📚");
+    const struct {
+        const char* insert;
+        const char* update;
+        int limit;
+    } cases[] = {
+        {"INSERT INTO vorlen1 (pointer, vorlen_name) VALUES ('J1', ?)",
+         "UPDATE vorlen1 SET vorlen_name = ?", kLongText},
+        {"INSERT INTO dealer (Publisher_Code, Publisher_Address1) VALUES ('9', ?)",
+         "UPDATE dealer SET Publisher_Address1 = ? WHERE Publisher_Code = '9'", kLongText},
+        {"INSERT INTO tranfile (magno, receivedate) VALUES ('9', ?)",
+         "UPDATE tranfile SET receivedate = ?", kShortText},
+        {"INSERT INTO vorlen (pointer, price_per_year) VALUES ('J1', ?)",
+         "UPDATE vorlen SET price_per_year = ?", kShortText},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.insert);
+        // Characters, not bytes nor UTF-16 units: an emoji counts once.
+        EXPECT_EQ(db.exec(c.insert, {emoji.repeated(c.limit)}), 1);
+        EXPECT_EQ(db.exec(c.update, {QString(c.limit, u'ก')}), 1);
+        for (const char* sql : {c.insert, c.update}) {
+            try {
+                db.exec(sql, {QString(c.limit + 1, u'a')});
+                ADD_FAILURE() << "stored";
+            } catch (const DbError& e) {
+                EXPECT_EQ(e.code(), SQLITE_TOOBIG) << e.detail().toStdString();
+                EXPECT_TRUE(e.thaiMessage().startsWith(QStringLiteral("ข้อความยาวเกิน")));
+            }
+        }
+    }
+    // The title name of 10,000 characters the file once took and the server
+    // could not index.
+    EXPECT_THROW(db.exec("UPDATE vorlen1 SET vorlen_name = ?", {QString(10000, u'ก')}), DbError);
+    EXPECT_EQ(db.first("SELECT vorlen_name FROM vorlen1")->text(0), QString(kLongText, u'ก'));
+    // The old program's memo comes in whole from its file.
+    EXPECT_EQ(db.exec("UPDATE vorlen1 SET remark = ?", {QString(5000, u'ก')}), 1);
 }

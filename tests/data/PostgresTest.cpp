@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include "data/DatabaseFile.h"
@@ -90,17 +91,89 @@ TEST(Postgres, FailuresCarryTheNearestSqliteCodeAndAThaiHead) {
     EXPECT_EQ(readOnly.code(), SQLITE_READONLY);
     EXPECT_TRUE(readOnly.thaiMessage().startsWith(QStringLiteral("ฐานข้อมูลเปิดได้เพื่ออ่านอย่างเดียว")));
     db.exec("SET default_transaction_read_only = off");
+}
 
-    // The server ended the connection (restart, network): the command in
-    // hand fails with the server's message, the next one connects afresh.
+TEST(Postgres, ACommandRunsAgainOnANewConnectionAndALostSaveIsSaidSo) {
+    NEEDS_SERVER();
+    TempDatabase temp;
+    Database& db = temp.db();
     Database other(temp.path());
-    other.first(
-        "SELECT pg_terminate_backend(pid) FROM pg_stat_activity"
-        " WHERE datname = current_database() AND pid <> pg_backend_pid()");
-    const DbError lost = errorOf([&] { db.first("SELECT 1"); });
-    EXPECT_EQ(lost.code(), SQLITE_CANTOPEN);
-    EXPECT_TRUE(lost.thaiMessage().startsWith(QString::fromUtf8(kServerHead)));
+    // What a restart of the server does to every window's connection.
+    auto dropOthers = [&] {
+        other.first(
+            "SELECT count(pg_terminate_backend(pid)) FROM pg_stat_activity"
+            " WHERE datname = current_database() AND pid <> pg_backend_pid()");
+    };
+    dropOthers();
     EXPECT_EQ(db.first("SELECT nextmagno FROM jourctrl")->text(0), "1");
+    dropOthers();
+    EXPECT_EQ(db.exec("UPDATE jourctrl SET nextmagno = '2'"), 1);
+    dropOthers();
+    {
+        Transaction tx(db);  // begins on a new connection
+        db.exec("UPDATE jourctrl SET nextmagno = '3'");
+        tx.commit();
+    }
+    {
+        Transaction tx(db);
+        db.exec("UPDATE jourctrl SET nextmagno = '4'");
+        dropOthers();
+        const DbError lost = errorOf([&] {
+            db.exec("UPDATE vorlen1 SET remark = 'x'");
+            tx.commit();
+        });
+        EXPECT_EQ(lost.code(), SQLITE_CANTOPEN);
+        EXPECT_TRUE(lost.thaiMessage().startsWith(
+            QStringLiteral("การเชื่อมต่อกับเซิร์ฟเวอร์ฐานข้อมูลขาดระหว่างบันทึก")))
+            << lost.thaiMessage().toStdString();
+    }
+    EXPECT_EQ(db.first("SELECT nextmagno FROM jourctrl")->text(0), "3");
+}
+
+// Logins of the test's own, gone with it (after the databases that name them).
+struct Logins {
+    QString reader = QStringLiteral("reader_%1").arg(QCoreApplication::applicationPid());
+    QString bare = QStringLiteral("bare_%1").arg(QCoreApplication::applicationPid());
+    Logins() { run(QStringLiteral("CREATE ROLE %1 LOGIN; CREATE ROLE %2 LOGIN")); }
+    ~Logins() { run(QStringLiteral("DROP ROLE IF EXISTS %1; DROP ROLE IF EXISTS %2")); }
+    void run(const QString& sql) const {
+        for (const QString& one : sql.arg(reader, bare).split(QStringLiteral("; ")))
+            Database(testing_support::testServer()).exec(one.toUtf8().constData());
+    }
+};
+
+TEST(Postgres, ALoginWithoutTheRightIsSaidSoAndOneThatMayOnlyReadOpensForReading) {
+    NEEDS_SERVER();
+    const Logins logins;
+    TempDatabase temp;
+    auto as = [](const TempDatabase& at, const QString& role) {
+        return QString(at.path()).replace(QStringLiteral("user=postgres"),
+                                          QStringLiteral("user=") + role);
+    };
+    temp.db().exec(QStringLiteral("GRANT SELECT ON ALL TABLES IN SCHEMA public TO %1")
+                       .arg(logins.reader)
+                       .toUtf8()
+                       .constData());
+
+    EXPECT_FALSE(prepareDatabase(as(temp, logins.reader)));
+    Database readOnly(as(temp, logins.reader));
+    EXPECT_TRUE(readOnly.readOnly());
+    EXPECT_EQ(readOnly.first("SELECT count(*) FROM dealer")->value(0).toInt(), 5);
+    const DbError refused = errorOf([&] {
+        Transaction tx(readOnly);
+        readOnly.exec("UPDATE jourctrl SET nextmagno = '2'");
+    });
+    EXPECT_EQ(refused.code(), SQLITE_READONLY);
+
+    // No right to create pg_trgm nor the tables: the login is named as the cause.
+    TempDatabase empty(TempDatabase::Start::Empty);
+    const DbError denied = errorOf([&] {
+        Database target(as(empty, logins.bare));
+        initPostgres(target);
+    });
+    EXPECT_EQ(denied.code(), SQLITE_AUTH);
+    EXPECT_TRUE(denied.thaiMessage().startsWith(QStringLiteral("ชื่อผู้ใช้ที่เข้าสู่เซิร์ฟเวอร์ฐานข้อมูลไม่มีสิทธิ์")))
+        << denied.thaiMessage().toStdString();
 }
 
 TEST(Postgres, WritersQueueAndGiveUpAfterThreeSeconds) {

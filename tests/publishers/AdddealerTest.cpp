@@ -159,3 +159,15 @@ TEST_F(Register, TheRealWindowTakesTypingAndSaves) {
     EXPECT_EQ(row->text(0), QStringLiteral("  สำนักพิมพ์ใหม่ Press"));
     EXPECT_EQ(row->text(1), "Somchai");
 }
+
+TEST_F(Register, APastedNulOrHalfEmojiIsDroppedAtTheFieldNotCutOnSaving) {
+    Adddealer w(services);
+    w.Form_Load();
+    w.Text3.paste(QString::fromUtf16(u"99\0 ถนน", 7) + QChar(0xD83D) + QStringLiteral("สุขุมวิท"));
+    w.Command1.click();
+    EXPECT_TRUE(box.shown().empty());
+    const auto row =
+        temp.db().first("SELECT Publisher_Address1 FROM dealer WHERE Publisher_Code = '6'");
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->text(0), QStringLiteral("99 ถนนสุขุมวิท"));
+}

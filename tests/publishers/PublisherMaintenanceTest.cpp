@@ -2,6 +2,7 @@
 
 #include "catalogue/TitleRecords.h"
 #include "catalogue/TitleSearch.h"
+#include "data/FieldLimits.h"
 #include "publishers/DealerTable.h"
 #include "publishers/PublisherMaintenance.h"
 #include "tests/support/Refusal.h"
@@ -98,6 +99,19 @@ TEST_F(Maintenance, ARenamedPublisherIsSeenByTheTitleAtOnce) {
     ASSERT_TRUE(title);
     EXPECT_EQ(title->text(catalogue::titlequery::publisher_name), QStringLiteral("บริษัท มติชน จำกัด"));
     EXPECT_EQ(dealers(), 5);
+
+    // Another publisher's name, in any letter case, is refused: the pick
+    // lists could not tell the two apart.
+    w.showdealer.click(4, 1);
+    ASSERT_EQ(w.Text2.text(), "4");
+    w.Text3.setText(QStringLiteral(" springer nature "));
+    w.Cmdsave.click();
+    EXPECT_EQ(box.last().text, QStringLiteral("มีสำนักพิมพ์อื่นชื่อ \"springer nature\" อยู่แล้ว กรุณาใช้ชื่ออื่น"));
+    EXPECT_EQ(w.focus(), &w.Text3);
+    EXPECT_EQ(DealerTable(temp.db()).nameOf("4"), QStringLiteral("Elsevier"));
+    w.Text3.setText(QStringLiteral("elsevier"));  // its own name in another case
+    w.Cmdsave.click();
+    EXPECT_EQ(DealerTable(temp.db()).nameOf("4"), QStringLiteral("elsevier"));
 }
 
 TEST_F(Maintenance, APublisherInUseStaysAndTheRefusalCountsTheTitles) {
@@ -149,4 +163,23 @@ TEST_F(Maintenance, AddingGoesThroughTheRegisterWithTheSearchedName) {
     w.Cmdadd.click();
     EXPECT_EQ(newdealer, "");
     EXPECT_EQ(opener.opened, (std::vector<QString>{"Adddealer", "Adddealer"}));
+}
+
+TEST_F(Maintenance, ASearchLongerThanANameIsRefusedWithAMessageOnEitherStore) {
+    PublisherMaintenance w(services);
+    ASSERT_TRUE(w.Form_Load());
+    for (int length : {30000, data::kLongText + 1}) {
+        w.Text1.setText(QString(length, u'ก'));
+        w.Cmdfind.click();
+        ASSERT_FALSE(box.shown().empty());
+        EXPECT_TRUE(box.last().text.startsWith(QStringLiteral("ข้อความที่ค้นหายาวเกิน")))
+            << box.last().text.left(80).toStdString();
+    }
+    // As long as the longest name: searched, and not found.
+    w.Text1.setText(QString(data::kLongText, u'ก'));
+    w.Cmdfind.click();
+    EXPECT_TRUE(box.last().text.startsWith(QStringLiteral("ไม่พบสำนักพิมพ์")));
+    w.Text1.setText("spring");
+    w.Cmdfind.click();
+    EXPECT_EQ(listed(w), QStringList({"5"}));
 }

@@ -34,7 +34,7 @@ TEST(Storage, AFullDiskRefusesTheWholeSaveWithAClearMessage) {
     try {
         // Long names fill the last page quickly.
         for (int i = 0; i < 200; ++i)
-            records.addTitle(1, title(QString(2000, QChar(u'ก'))));
+            records.addTitle(1, title(QString(250, QChar(u'ก'))));
         FAIL() << "the disk never filled";
     } catch (const data::DbError& e) {
         EXPECT_EQ(e.code() & 0xff, SQLITE_FULL);

@@ -177,7 +177,7 @@ TEST(NameIndex, IsBuiltForTheTitlesOfAnExistingFile) {
              {"DROP TRIGGER vorlen1_names_insert", "DROP TRIGGER vorlen1_names_update",
               "DROP TRIGGER vorlen1_names_delete", "DROP TRIGGER dealer_names_insert",
               "DROP TRIGGER dealer_names_update", "DROP TRIGGER dealer_names_delete",
-              "DROP TABLE vorlen1_names", "DROP TABLE dealer_names", "DROP INDEX vorlen1_trim_name",
+              "DROP TABLE vorlen1_names", "DROP TABLE dealer_names", "DROP INDEX vorlen1_name_key",
               "DROP INDEX vorlen1_issn_key", "DROP INDEX vorlen1_publisher",
               "DROP INDEX vorlen_publisher", "PRAGMA user_version = 1"})
             db.exec(sql);

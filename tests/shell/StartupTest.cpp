@@ -50,7 +50,7 @@ QString bigDatabase(const QTemporaryDir& dir) {
     data::Transaction tx(db);
     for (int i = 0; i < 60000; ++i)
         db.exec("INSERT INTO tranfile (magno, descriptionitem) VALUES (?, ?)",
-                {i, QString(300, QChar(u'ข'))});
+                {i, QString(250, QChar(u'ข'))});
     tx.commit();
     return path;
 }

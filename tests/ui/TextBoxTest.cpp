@@ -150,3 +150,28 @@ TEST(TextBoxSurrogates, BackspaceAndDeleteRemoveTheWholeEmoji) {
     box.deleteForward();
     EXPECT_EQ(box.text(), "x");
 }
+
+TEST(TextBoxSurrogates, PasteDropsWhatNoKeyTypesAndNoStoreKeepsWhole) {
+    const QChar high(0xD83D), low(0xDCDA);
+    const struct {
+        QString pasted, kept;
+    } cases[] = {
+        {QString::fromUtf16(u"ab\0cd", 5), "abcd"},  // the server would end the text at NUL
+        {QString("a") + high + "b", "ab"},
+        {QString("a") + low, "a"},
+        {QString(low) + high, ""},
+        {QString("a") + high + low + "b", QStringLiteral("a📚b")},
+    };
+    for (const auto& c : cases) {
+        for (bool asTyping : {false, true}) {
+            TextBox box("Text2");
+            box.setPasteAsTyping(asTyping);
+            box.paste(c.pasted);
+            EXPECT_EQ(box.text(), c.kept) << c.kept.toStdString() << " as typing " << asTyping;
+        }
+    }
+    TextBox box("Text2");
+    box.typeKey(0xD800);
+    box.typeKey(0xDFFF);
+    EXPECT_TRUE(box.text().isEmpty());
+}
