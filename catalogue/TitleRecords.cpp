@@ -110,10 +110,15 @@ QString TitleRecords::addTitle(int series, const TitleValues& values, const Insi
     data::Transaction tx(db_);
     if (check)
         check();
+    const QString key = addTitle(tx, series, values);
+    tx.commit();
+    return key;
+}
+
+QString TitleRecords::addTitle(data::Transaction&, int series, const TitleValues& values) {
     TitleValues v = values;
     v.pointer = updatepointer(series);
     insertRows(v);
-    tx.commit();
     return v.pointer;
 }
 

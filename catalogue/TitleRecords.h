@@ -6,7 +6,8 @@
 
 namespace data {
 class Database;
-}
+class Transaction;
+}  // namespace data
 
 namespace catalogue {
 
@@ -60,6 +61,9 @@ class TitleRecords {
     // Returns the key. Raises KeySeriesError or data::DbError; then nothing is
     // written and the series stays where it was.
     QString addTitle(int series, const TitleValues& values, const InsideCheck& check = {});
+    // The same inside a transaction the caller holds, for several titles that
+    // are written together or not at all.
+    QString addTitle(data::Transaction& open, int series, const TitleValues& values);
     // Rewrites the first row of each table for values.pointer; a missing
     // subscription or subject row is written anew, so the title is whole
     // again. Raises TitleNotFound when the title row itself is missing;

@@ -53,14 +53,35 @@ QString refusal(const QCommandLineParser& parser, const QStringList& args,
     return QStringLiteral("ตัวเลือกไม่ถูกต้อง");
 }
 
-// What is wrong with arguments the parser took: a word that is no option, or
-// not exactly one option.
-QString mistake(const QCommandLineParser& parser) {
+QStringList allQualifiers(const std::vector<Command>& list) {
+    QStringList names;
+    for (const Command& c : list)
+        for (const QString& q : c.qualifiers)
+            if (!names.contains(q))
+                names << q;
+    return names;
+}
+
+// What is wrong with arguments the parser took: a word that is no option, not
+// exactly one command, or a qualifier the command does not take.
+QString mistake(const QCommandLineParser& parser, const std::vector<Command>& list) {
     if (const QStringList stray = parser.positionalArguments(); !stray.isEmpty())
         return QStringLiteral("ไม่รู้จักคำสั่ง %1").arg(stray.first());
-    const QStringList given = parser.optionNames();
+    const QStringList qualifiers = allQualifiers(list);
+    QStringList given;
+    QStringList qualifiersGiven;
+    for (const QString& name : parser.optionNames())
+        (qualifiers.contains(name) ? qualifiersGiven : given) << name;
+    if (given.size() == 1)
+        for (const Command& c : list)
+            if (parser.isSet(c.name))
+                for (const QString& q : qualifiersGiven)
+                    if (!c.qualifiers.contains(q))
+                        return QStringLiteral("ตัวเลือก --%1 ใช้กับ --%2 ไม่ได้").arg(q, c.name);
     if (given.isEmpty())
-        return QStringLiteral("ไม่ได้ระบุตัวเลือก");
+        return qualifiersGiven.isEmpty()
+                   ? QStringLiteral("ไม่ได้ระบุตัวเลือก")
+                   : QStringLiteral("ตัวเลือก --%1 ต้องใช้คู่กับคำสั่ง").arg(qualifiersGiven.first());
     if (given.size() == 1)
         return {};
     QStringList shown;
@@ -93,9 +114,12 @@ int runCommandLine(int& argc, char* argv[]) {
         parser.addOption(c.valueName.isEmpty()
                              ? QCommandLineOption(c.name)
                              : QCommandLineOption(c.name, c.description, c.valueName));
+    for (const QString& q : allQualifiers(list))
+        parser.addOption(QCommandLineOption(q, q, q.toUpper()));
 
     QTextStream out(stdout);
-    const QString problem = parser.parse(args) ? mistake(parser) : refusal(parser, args, list);
+    const QString problem =
+        parser.parse(args) ? mistake(parser, list) : refusal(parser, args, list);
     if (!problem.isEmpty()) {
         QTextStream(stderr) << problem << QStringLiteral("\n\n") << usage(list);
         return 2;
@@ -117,7 +141,11 @@ int runCommandLine(int& argc, char* argv[]) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("periodicals"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PERIODICALS_VERSION));
-    return chosen->run(CommandContext(parser.value(chosen->name), out));
+    QMap<QString, QString> qualifiers;
+    for (const QString& q : chosen->qualifiers)
+        if (parser.isSet(q))
+            qualifiers.insert(q, parser.value(q));
+    return chosen->run(CommandContext(parser.value(chosen->name), out, qualifiers));
 }
 
 }  // namespace shell

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -12,10 +13,13 @@ namespace shell {
 // What a command's handler is given when it runs.
 class CommandContext {
   public:
-    CommandContext(QString value, QTextStream& out) : value_(std::move(value)), out_(out) {}
+    CommandContext(QString value, QTextStream& out, QMap<QString, QString> qualifiers = {})
+        : value_(std::move(value)), out_(out), qualifiers_(std::move(qualifiers)) {}
 
     // The value given after the option, for an option that takes one.
     const QString& value() const { return value_; }
+    // The value of one of the command's qualifiers; empty when not given.
+    QString qualifier(const QString& name) const { return qualifiers_.value(name); }
     QTextStream& out() const { return out_; }
     // Where the windows keep the collection (the configured server, else this
     // user's file); empty, with the reason printed, when the setting is unusable.
@@ -24,6 +28,7 @@ class CommandContext {
   private:
     QString value_;
     QTextStream& out_;
+    QMap<QString, QString> qualifiers_;
 };
 
 // One option of the command line and what it does; its handler returns the
@@ -34,6 +39,8 @@ struct Command {
     QString description;  // in Thai, for the usage
     std::function<int(const CommandContext&)> run;
     bool needsDisplay = false;  // runs under QApplication (printing, fonts)
+    // Options with a value that may be given beside this one (--format).
+    QStringList qualifiers = {};
 };
 
 // Every command of the program, in the order the usage lists them.

@@ -3,6 +3,7 @@
 
 #include "data/Database.h"
 #include "data/DatabaseFile.h"
+#include "exchange/MarcCommands.h"
 #include "shell/CheckCommand.h"
 #include "shell/CommandLine.h"
 #include "shell/ExportCommand.h"
@@ -64,6 +65,25 @@ std::vector<Command> commands() {
          [](const CommandContext& c) {
              const auto where = c.location();
              return where ? exportCsv(*where, c.value(), c.out()) : 2;
+         }},
+        {QStringLiteral("export-marc"),
+         QStringLiteral("FILE"),
+         QStringLiteral("บันทึกวารสารทุกรายการเป็นระเบียน MARC 21 ลงแฟ้ม FILE "
+                        "(--format iso2709 หรือ marcxml, ค่าเริ่มต้น iso2709)"),
+         [](const CommandContext& c) {
+             const auto where = c.location();
+             return where ? exchange::exportMarcCommand(*where, c.value(),
+                                                        c.qualifier(QStringLiteral("format")),
+                                                        QDate::currentDate(), c.out())
+                          : 2;
+         },
+         false,
+         {QStringLiteral("format")}},
+        {QStringLiteral("import-marc"), QStringLiteral("FILE"),
+         QStringLiteral("เพิ่มวารสารจากระเบียน MARC 21 ในแฟ้ม FILE (ข้ามรายการที่มีอยู่แล้วและหนังสือ)"),
+         [](const CommandContext& c) {
+             const auto where = c.location();
+             return where ? exchange::importMarcCommand(*where, c.value(), c.out()) : 2;
          }},
     };
 }

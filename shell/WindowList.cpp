@@ -7,6 +7,7 @@
 #include "articles/IndexCardWindowView.h"
 #include "catalogue/NewJournalView.h"
 #include "data/Database.h"
+#include "exchange/MarcExchangeView.h"
 #include "format/ExportWindowView.h"
 #include "format/ImportWindowView.h"
 #include "issues/reg_journalView.h"
@@ -134,6 +135,9 @@ void registerWindows(MainWindow& main) {
         MainWindow::Placement::Child);
     main.registerWindow(
         "CsvExport", [](ui::Services& s) { return new format::ExportWindowView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "MarcExchange", [](ui::Services& s) { return new exchange::MarcExchangeView(s); },
         MainWindow::Placement::Child);
     main.registerWindow(
         "Adddealer", [](ui::Services& s) { return new publishers::AdddealerView(s); },

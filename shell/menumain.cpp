@@ -38,7 +38,7 @@ const std::vector<MenuItem>& menumain::menu() {
             {on("aaa", "เพิ่ม/แก้ไข ข้อมูลวารสาร"), on("ccc", "ลงทะเบียนวารสาร"),
              off("ddd", "ำวารสารรวมเล่ม"), on("eee", "บทคัดย่อของบทความ"), on("fff", "การใส่บทความ"),
              on("ggg", "ชื่อผุ้แต่ง"), off("hhh", "ปรับปรุงรายการวารสาร"), on("iii", "ำบัตรดัชนีวารส"),
-             off("jjj", "ลบรายการวารสาร")}),
+             off("jjj", "ลบรายการวารสาร"), on("marcexchange", "แลกเปลี่ยนระเบียน MARC 21")}),
         top("reportjounal", "รายงาน",
             {on("jjjj", "ต่ออุายวารสาร"), on("aaaa", "พิมพ์บัตรดัชนีวารสาร"),
              on("bbbb", "พิมพ์รายการสิ่งพิมพืรายวันคงค้าง"), off("cccc", "พิมพ์รายการวารสาร"),
@@ -71,6 +71,8 @@ void menumain::choose(const QString& item) {
         aaa_Click();
     else if (item == u"ccc")
         ccc_Click();
+    else if (item == u"marcexchange")
+        marcexchange_Click();
     else if (item == u"jjjj")
         jjjj_Click();
     else if (item == u"bbbbb")

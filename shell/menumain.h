@@ -30,6 +30,7 @@ class menumain {
 
     void aaa_Click() { opener_.open(QStringLiteral("NewJournal")); }
     void ccc_Click() { opener_.open(QStringLiteral("reg_journal")); }
+    void marcexchange_Click() { opener_.open(QStringLiteral("MarcExchange")); }
     void jjjj_Click() { opener_.open(QStringLiteral("expdate")); }
     void bbbbb_Click() { opener_.open(QStringLiteral("SearchJournal")); }
     void bbbb_Click() { opener_.open(QStringLiteral("LateIssues")); }

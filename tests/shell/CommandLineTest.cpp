@@ -23,6 +23,10 @@ TEST(CommandLine, HelpAndVersionSucceedAndEveryMistakeIsSaidWithTheUsage) {
         {{"backup.db"}, 2, QStringLiteral("ไม่รู้จักคำสั่ง backup.db")},
         {{"--check", "--init-database"}, 2, QStringLiteral("ใช้ได้ครั้งละหนึ่งตัวเลือก")},
         {{"--help", "--bogus"}, 2, QStringLiteral("ไม่รู้จักตัวเลือก --bogus")},
+        {{"--format", "marcxml"}, 2, QStringLiteral("ตัวเลือก --format ต้องใช้คู่กับคำสั่ง")},
+        {{"--check", "--format", "marcxml"},
+         2,
+         QStringLiteral("ตัวเลือก --format ใช้กับ --check ไม่ได้")},
     };
     for (const Case& c : cases) {
         Program program;

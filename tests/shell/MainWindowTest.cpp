@@ -63,7 +63,7 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
             if (i.enabled)
                 enabled << i.name;
     EXPECT_EQ(enabled, QStringList({"tr",       "ty",        "a",    "b",    "c",    "d",
-                                    "i",        "importAccess", "exportCsv", "aaa", "ccc", "eee",
+                                    "i",        "importAccess", "exportCsv", "aaa", "ccc", "marcexchange", "eee",
                                     "fff",      "ggg",       "iii",  "jjjj", "aaaa", "bbbb",
                                     "eeee",     "bulletin",  "bbbbb", "menuexit"}));
     EXPECT_EQ(menumain::caption(QStringLiteral("หอสมุดกลาง")),
@@ -73,14 +73,14 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
     menumain m(opener);
     for (const char* name : {"aaa", "tr",  "ccc", "jjjj", "bbbb",     "eeee",    "bbbbb", "ty",
                              "a",   "b",   "c",   "d",    "e",        "i",       "j",     "fff",
-                             "eee", "ggg", "iii", "aaaa", "bulletin", "importAccess", "exportCsv", "menuexit"})
+                             "eee", "ggg", "iii", "aaaa", "bulletin", "importAccess", "exportCsv", "marcexchange", "menuexit"})
         m.choose(name);
     EXPECT_EQ(opener.opened,
               (std::vector<QString>{
                   "NewJournal", "defaults", "reg_journal", "expdate", "LateIssues",
                   "ReceivingStats", "SearchJournal", "maglang", "magtype", "currmony", "bindtype",
                   "bindcolor", "PublisherMaintenance", "ArticleWindow", "ArticleAbstract",
-                  "AuthorWindow", "IndexCardWindow", "IndexCardWindow", "BulletinWindow", "AccessImport", "CsvExport"}));
+                  "AuthorWindow", "IndexCardWindow", "IndexCardWindow", "BulletinWindow", "AccessImport", "CsvExport", "MarcExchange"}));
     EXPECT_TRUE(opener.quitRequested);
 }
 

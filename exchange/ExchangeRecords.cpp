@@ -1,0 +1,68 @@
+#include "exchange/ExchangeRecords.h"
+
+#include "data/Database.h"
+
+namespace exchange {
+
+std::vector<CatalogueTitle> ExchangeRecords::titles() const {
+    std::vector<CatalogueTitle> list;
+    // Scalar look-ups, so a code listed twice in a table gives no second row.
+    db_.forEach(
+        "SELECT v.pointer, v.vorlen_name, v.compare_name, v.old_name, v.shot_name, v.issn,"
+        " v.language_code,"
+        " (SELECT l.LangDesTh FROM maglang l WHERE trim(l.Language_Code) = trim(v.language_code)"
+        "  ORDER BY l.rowid LIMIT 1),"
+        " (SELECT m.MagType_Thai_Des FROM magtype m"
+        "  WHERE trim(m.MagType_Code) = trim(v.magtype_code) ORDER BY m.rowid LIMIT 1),"
+        " (SELECT d.Publisher_Name FROM dealer d"
+        "  WHERE trim(d.Publisher_Code) = trim(v.publisher_code) ORDER BY d.rowid LIMIT 1),"
+        " v.First_year_printed"
+        " FROM vorlen1 v ORDER BY v.pointer, v.rowid",
+        {}, [&](data::Row&& r) {
+            list.push_back({r.text(0).trimmed(),
+                            r.text(1).trimmed(),
+                            r.text(2).trimmed(),
+                            r.text(3).trimmed(),
+                            r.text(4).trimmed(),
+                            r.text(5).trimmed(),
+                            r.text(6).trimmed(),
+                            r.text(7).trimmed(),
+                            r.text(8).trimmed(),
+                            r.text(9).trimmed(),
+                            r.text(10).trimmed(),
+                            {}});
+        });
+    return list;
+}
+
+std::optional<QString> ExchangeRecords::existingTitle(const QString& issn,
+                                                      const QString& name) const {
+    const auto row = db_.first(
+        "SELECT pointer FROM vorlen1"
+        " WHERE (? <> '' AND trim(issn) = ?) OR lower(trim(vorlen_name)) = lower(?)"
+        " ORDER BY rowid LIMIT 1",
+        {issn, issn, name.trimmed()});
+    if (!row)
+        return std::nullopt;
+    return row->text(0);
+}
+
+std::optional<QString> ExchangeRecords::languageCode(const QString& thaiName) const {
+    const auto row = db_.first(
+        "SELECT Language_Code FROM maglang WHERE trim(LangDesTh) = ? ORDER BY rowid LIMIT 1",
+        {thaiName});
+    if (!row)
+        return std::nullopt;
+    return row->text(0);
+}
+
+std::optional<QString> ExchangeRecords::frequencyCode(const QString& thaiName) const {
+    const auto row = db_.first(
+        "SELECT MagType_Code FROM magtype WHERE trim(MagType_Thai_Des) = ? ORDER BY rowid LIMIT 1",
+        {thaiName});
+    if (!row)
+        return std::nullopt;
+    return row->text(0);
+}
+
+}  // namespace exchange

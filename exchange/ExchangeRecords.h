@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace data {
+class Database;
+}
+
+namespace exchange {
+
+// A title as the library's catalogue is told of it: the stored values with
+// the code tables' descriptions beside them.
+struct CatalogueTitle {
+    QString key, name, compareName, oldName, shortName;
+    QString issn, languageCode, languageName, frequencyName, publisherName;
+    QString firstYearPrinted;
+    // The register's summary of the holdings (volumes and years held). The
+    // register keeps none yet; when it does, it goes to 866.
+    QString holdings;
+};
+
+// The rows the exchange of records reads: every title for the export, the
+// names and ISSNs that an import must not repeat.
+class ExchangeRecords {
+  public:
+    explicit ExchangeRecords(data::Database& db) : db_(db) {}
+
+    std::vector<CatalogueTitle> titles() const;
+    // The key of a title whose ISSN (when given) or name is the one given.
+    std::optional<QString> existingTitle(const QString& issn, const QString& name) const;
+    // The desk's code of a language by its Thai description.
+    std::optional<QString> languageCode(const QString& thaiName) const;
+    // The desk's code of a frequency by its Thai description.
+    std::optional<QString> frequencyCode(const QString& thaiName) const;
+
+  private:
+    data::Database& db_;
+};
+
+}  // namespace exchange

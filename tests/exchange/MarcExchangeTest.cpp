@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+
+#include "catalogue/TitleRecords.h"
+#include "data/Database.h"
+#include "exchange/ExchangeError.h"
+#include "exchange/ExchangeRecords.h"
+#include "exchange/MarcExchangeWindow.h"
+#include "exchange/MarcImport.h"
+#include "exchange/MarcReader.h"
+#include "exchange/MarcWriter.h"
+#include "tests/support/TempDatabase.h"
+#include "ui/Fakes.h"
+
+using namespace exchange;
+
+namespace {
+
+catalogue::TitleValues title(const QString& name, const QString& issn, const QString& language,
+                             const QString& frequency) {
+    catalogue::TitleValues v;
+    v.name = name;
+    v.issn = issn;
+    v.languageCode = language;
+    v.magtypeCode = frequency;
+    v.publisherCode = QStringLiteral("2");
+    v.firstYearPrinted = QStringLiteral("01/01/2540");
+    return v;
+}
+
+// Three titles of the first-run desk: a Thai journal with other names, a Thai
+// newspaper and an English journal.
+void fillDesk(data::Database& db) {
+    catalogue::TitleRecords records(db);
+    auto journal = title(QStringLiteral("วารสารสังคมศาสตร์"), "0125-7777", "01", "04");
+    journal.compareName = QStringLiteral("สังคมศาสตร์ปริทัศน์");
+    journal.shortName = QStringLiteral("วสศ.");
+    records.addTitle(1, journal);
+    records.addTitle(3, title(QStringLiteral("เดลินิวส์"), "", "01", "01"));
+    records.addTitle(2, title(QStringLiteral("Library Journal"), "0363-0277", "02", "06"));
+}
+
+std::vector<MarcRecord> readFile(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return readMarc(f.readAll());
+}
+
+QString generatedRecords(const QString& folder) {
+    const QString path = folder + QStringLiteral("/catalogue.mrc");
+    EXPECT_EQ(QProcess::execute(QStringLiteral("python3"), {QStringLiteral(MARC_GENERATOR), path}),
+              0);
+    return path;
+}
+
+int titleCount(data::Database& db) {
+    return db.first("SELECT count(*) FROM vorlen1")->value(0).toInt();
+}
+
+}  // namespace
+
+// Both formats are MARC that YAZ's own dump reads, in UTF-8 with the fields
+// the catalogue needs.
+TEST(MarcExport, BothFormatsAreReadBackWithTheirFields) {
+    testing_support::TempDatabase temp;
+    fillDesk(temp.db());
+    for (const auto& [format, name] : {std::pair{MarcFormat::Iso2709, "titles.mrc"},
+                                       std::pair{MarcFormat::MarcXml, "titles.xml"}}) {
+        const QString path = temp.folder() + u'/' + QLatin1String(name);
+        EXPECT_EQ(
+            exportMarc(ExchangeRecords(temp.db()).titles(), path, format, QDate(2026, 12, 10)), 3);
+        QProcess dump;
+        QStringList args;
+        if (format == MarcFormat::MarcXml)
+            args << QStringLiteral("-i") << QStringLiteral("marcxml");
+        dump.start(QStringLiteral("yaz-marcdump"), args << path);
+        ASSERT_TRUE(dump.waitForFinished());
+        EXPECT_EQ(dump.exitCode(), 0) << name;
+        EXPECT_EQ(dump.readAllStandardError(), QByteArray()) << name;
+        EXPECT_TRUE(QString::fromUtf8(dump.readAllStandardOutput())
+                        .contains(QStringLiteral("245 00 $a วารสารสังคมศาสตร์")))
+            << name;
+
+        const auto records = readFile(path);
+        ASSERT_EQ(records.size(), 3u) << name;
+        const MarcRecord& journal = records[1];  // keys in order: I, J, K
+        EXPECT_EQ(journal.leader.mid(6, 4), "as a") << name;
+        EXPECT_EQ(journal.control("001"), "J000001");
+        EXPECT_EQ(journal.field("022")->subfield(u'a'), "0125-7777");
+        EXPECT_EQ(journal.field("041")->subfield(u'a'), "tha");
+        EXPECT_EQ(journal.field("264")->subfield(u'b'), QStringLiteral("บริษัท มติชน จำกัด (มหาชน)"));
+        EXPECT_EQ(journal.field("310")->subfield(u'a'), QStringLiteral("รายเดือน"));
+        EXPECT_EQ(journal.all("246").size(), 2u);
+        const QString fixed = journal.control("008");
+        EXPECT_EQ(fixed.size(), 40);
+        EXPECT_EQ(fixed.mid(7, 4), "1997");  // the Buddhist year 2540
+        EXPECT_EQ(fixed[18], u'm');
+        EXPECT_EQ(fixed.mid(35, 3), "tha");
+        EXPECT_EQ(records[0].control("008").mid(35, 3), "eng");
+        EXPECT_EQ(records[2].control("008")[21], u'n');  // the newspaper
+        EXPECT_EQ(records[2].field("022"), nullptr);
+    }
+}
+
+// The catalogue's serials become titles in their series; books, titles the
+// desk has and repeats within the file are left out, and the plan says so.
+TEST(MarcImport, SerialsBecomeTitlesOfTheirSeries) {
+    testing_support::TempDatabase temp;
+    auto& db = temp.db();
+    catalogue::TitleRecords(db).addTitle(1,
+                                         title(QStringLiteral("คณิตศาสตร์"), "0125-0002", "01", ""));
+    const ImportPlan plan = planImport(readFile(generatedRecords(temp.folder())), db);
+    EXPECT_EQ(plan.otherRecords, 7);
+    ASSERT_EQ(plan.skipped.size(), 2u);
+    EXPECT_EQ(plan.skipped[0].existingKey, "J000001");
+    EXPECT_EQ(plan.skipped[1].existingKey, "");  // the second Library Trends
+    ASSERT_EQ(plan.titles.size(), 9u);
+
+    const auto keys = applyImport(plan, db);
+    ASSERT_EQ(keys.size(), 9u);
+    struct Case {
+        const char* key;
+        QString name, issn, language, frequency;
+    };
+    const Case cases[] = {
+        {"J000002", QStringLiteral("วารสารวิทยาศาสตร์เกษตร"), "0125-0001", "01", "04"},
+        {"K000001", QStringLiteral("ไทยรัฐ"), "0125-0003", "01", "01"},
+        {"J000004", QStringLiteral("วารสารประวัติศาสตร์ล้านนา"), "", "01", "08"},
+        {"I000001", "Journal of Tropical Ecology", "0266-4674", "02", "05"},
+        {"L000001", "Bangkok Post", "0125-0005", "02", "01"},
+        {"I000004", "Japan Quarterly", "0021-4590", "04", "06"},
+    };
+    for (const Case& c : cases) {
+        const auto row = db.first(
+            "SELECT vorlen_name, issn, language_code, magtype_code FROM vorlen1 WHERE pointer = ?",
+            {c.key});
+        ASSERT_TRUE(row) << c.key;
+        EXPECT_EQ(row->text(0), c.name) << c.key;
+        EXPECT_EQ(row->text(1), c.issn) << c.key;
+        EXPECT_EQ(row->text(2), c.language) << c.key;
+        EXPECT_EQ(row->text(3), c.frequency) << c.key;
+    }
+    EXPECT_EQ(db.first("SELECT count(*) FROM vorlen WHERE pointer = 'K000001'")->value(0).toInt(),
+              1);
+    // A second run of the same file adds nothing.
+    EXPECT_TRUE(planImport(readFile(temp.folder() + "/catalogue.mrc"), db).titles.empty());
+}
+
+// A desk's export read by another desk gives the same titles back.
+TEST(MarcImport, AnExportReadsBackAsTheSameTitles) {
+    testing_support::TempDatabase from;
+    fillDesk(from.db());
+    const QString path = from.folder() + QStringLiteral("/desk.xml");
+    exportMarc(ExchangeRecords(from.db()).titles(), path, MarcFormat::MarcXml, QDate(2026, 1, 1));
+    testing_support::TempDatabase to;
+    applyImport(planImport(readFile(path), to.db()), to.db());
+    const char* sql =
+        "SELECT pointer, vorlen_name, compare_name, shot_name, issn, language_code, magtype_code"
+        " FROM vorlen1 ORDER BY pointer";
+    const auto original = from.db().query(sql);
+    const auto copy = to.db().query(sql);
+    ASSERT_EQ(copy.size(), original.size());
+    for (std::size_t i = 0; i < copy.size(); ++i)
+        for (int col = 0; col < 7; ++col)
+            EXPECT_EQ(copy[i].text(col), original[i].text(col)) << i << ' ' << col;
+}
+
+// A series that runs out part way leaves the desk as it was: no title of the
+// file is written.
+TEST(MarcImport, ASeriesRunningOutWritesNothing) {
+    testing_support::TempDatabase temp;
+    auto& db = temp.db();
+    db.exec("UPDATE recsetup SET next_key3 = 'K032767'");
+    const ImportPlan plan = planImport(readFile(generatedRecords(temp.folder())), db);
+    EXPECT_THROW(applyImport(plan, db), catalogue::KeySeriesError);
+    EXPECT_EQ(titleCount(db), 0);
+    EXPECT_EQ(db.first("SELECT next_key1 FROM recsetup")->text(0), "J000001");
+}
+
+// A file that is not MARC, or is cut short, is refused with the record named.
+TEST(MarcImport, ACutFileIsRefused) {
+    testing_support::TempDatabase temp;
+    QFile f(generatedRecords(temp.folder()));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray whole = f.readAll();
+    for (const QByteArray& broken : {whole.left(whole.size() - 40), QByteArray("not marc at all")})
+        EXPECT_THROW(readMarc(broken), ExchangeError);
+}
+
+// The window shows what an import will do and writes only on the second
+// step; a file it cannot read is said in Thai and leaves nothing to write.
+TEST(MarcExchangeWindow, ShowsTheImportBeforeWritingIt) {
+    testing_support::TempDatabase temp;
+    ui::FakeMessageBox messages;
+    ui::FixedClock clock(QDate(2026, 12, 10));
+    ui::RecordingOpener opener;
+    QString newdealer;
+    ui::Services services{temp.path(), messages, clock, opener, newdealer};
+    MarcExchangeWindow window(services);
+
+    window.readImport(temp.folder() + QStringLiteral("/missing.mrc"));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_TRUE(messages.shown()[0].text.startsWith(QStringLiteral("เปิดแฟ้ม")));
+    EXPECT_FALSE(window.canImport());
+
+    window.readImport(generatedRecords(temp.folder()));
+    EXPECT_TRUE(window.canImport());
+    EXPECT_TRUE(
+        window.planLines().contains(QStringLiteral("เพิ่ม: ไทยรัฐ ISSN 0125-0003 (หนังสือพิมพ์)")));
+    EXPECT_TRUE(window.planLines().last().contains(QStringLiteral("ไม่ใช่วารสาร (หนังสือ ฯลฯ) 7")));
+    EXPECT_EQ(titleCount(temp.db()), 0);
+
+    window.importPlanned();
+    EXPECT_EQ(titleCount(temp.db()), 10);
+    EXPECT_TRUE(messages.shown().back().text.startsWith(QStringLiteral("เพิ่มวารสารแล้ว 10 รายการ")));
+    EXPECT_FALSE(window.canImport());
+    EXPECT_TRUE(window.planLines().isEmpty());
+}
