@@ -14,7 +14,8 @@ endif
 CMAKE_FLAGS += $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev \
            libqt6opengl6-dev libsqlite3-dev sqlite3 libgtest-dev libgmock-dev fonts-thai-tlwg \
-           poppler-utils desktop-file-utils libpq-dev postgresql-15 mdbtools python3
+           poppler-utils desktop-file-utils libpq-dev postgresql-15 mdbtools python3 \
+           lintian appstream
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps build run test package fuzz bench clean
