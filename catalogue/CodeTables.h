@@ -25,5 +25,7 @@ enum class CodeTable {
 
 // Rows of (code, Thai description) in the table's stored order.
 std::vector<ui::PickRow> readCodeTable(data::Database& db, CodeTable table);
+// Whether the table holds the code (both trimmed); an empty code is in none.
+bool codeExists(data::Database& db, CodeTable table, const QString& code);
 
 }  // namespace catalogue

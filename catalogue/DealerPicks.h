@@ -12,11 +12,15 @@ class TextBox;
 
 namespace catalogue {
 
+class NewJournal;
+
 // The publisher and agent pick lists of the title window: which control holds
 // the shared agent result, what a pick writes, and which code a shown name
 // stands for when the title is saved.
 class DealerPicks {
   public:
+    // The name of a listed publisher, without the code shown beside it.
+    static QString nameOf(const ui::PickRow& row);
     // Publishers found for the title's publisher name: its list opens on them.
     static void showPublishers(ui::PickList& list, std::vector<ui::PickRow> rows);
     // dlbdeler1 and dcbdeler1 share one agent result: the control that runs a
@@ -25,6 +29,9 @@ class DealerPicks {
     // A double-click on a row: the name and hidden code fields take it and the
     // list closes. False when no row is chosen.
     static bool pick(ui::PickList& list, ui::TextBox& name, ui::TextBox& code);
+    // Escape on an open publisher or agent list closes it without a pick and
+    // hands the keys back to its name field. False when none was open.
+    static bool closeOpenList(NewJournal& w);
 
     // The code to store for the name shown. The hidden code stands when its
     // stored name (hiddenCodeName, none when the code is unknown) matches the

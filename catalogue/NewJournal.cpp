@@ -1,9 +1,11 @@
 #include "catalogue/NewJournal.h"
 
-#include <algorithm>
-
 #include "catalogue/CodeTables.h"
+#include "catalogue/DeleteQuestion.h"
+#include "catalogue/EntryChecks.h"
 #include "catalogue/EntryFields.h"
+#include "catalogue/TitleDisplay.h"
+#include "catalogue/TitleSaveRules.h"
 #include "catalogue/TitleSearch.h"
 #include "data/Database.h"
 #include "data/DateText.h"
@@ -11,26 +13,20 @@
 #include "data/Issn.h"
 #include "publishers/DealerTable.h"
 #include "ui/EntryKeys.h"
+#include "ui/ThaiOrder.h"
 
 namespace catalogue {
 
 namespace {
 
 const QString kIncomplete = QStringLiteral("ข้อมูลไม่สมบรูณ์");
+const QString kCancelQuestion = QStringLiteral("ต้องการยกเลิกข้อมูลหรือไม่");
+const QString kCancelCaption = QStringLiteral("ยกเลิกข้อมูล");
 const QString kNotFound = QStringLiteral("ไม่พบข้อมูลที่ต้องการค้นหา กรุณาตรวจสอบอีกครั้ง");
 const QString kSearchResult = QStringLiteral("ผลการค้นหา");
 const QString kBadDate = QStringLiteral("พิมพ์ข้อมูลวันที่ผิดพลาด ใช้รูปแบบ DD/MM/YYYY");
 const QString kBadDateCaption = QStringLiteral("รูปแบบข้อมูลผิดพลาด");
 const QString kSaveFailed = QStringLiteral("การบันทึกข้อมูลล้มเหลว");
-
-// A stored ISSN of just eight digits is shown as "9999-9999"; any other text
-// as it is, so that nothing typed around the digits is lost by the next save.
-QString issnShown(const QString& stored) {
-    if (stored.size() != 8 ||
-        !std::all_of(stored.begin(), stored.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
-        return stored;
-    return stored.left(4) + u'-' + stored.mid(4);
-}
 
 }  // namespace
 
@@ -76,6 +72,9 @@ void NewJournal::wire() {
     dcbdeler1.onPress = [this] { dcbdeler1_Click(); };
     dlbdeler.onDoubleClick = [this] { dlbdeler_DblClick(); };
     dlbdeler1.onDoubleClick = [this] { dlbdeler1_DblClick(); };
+    // A publisher or agent list left without a pick closes, as Escape does.
+    dlbdeler.onLostFocus = [this] { dlbdeler.setVisible(false); };
+    dlbdeler1.onLostFocus = [this] { dlbdeler1.setVisible(false); };
     onEscape = [this] { escapePressed(); };
     wireEntryFields(*this);
 }
@@ -99,7 +98,9 @@ void NewJournal::readCodeLists() {
     for (const auto& [list, table] : lists) {
         // A description changed meanwhile still shows the chosen code.
         const QString chosen = list->boundText();
-        list->setRows(readCodeTable(*db_, table));
+        // Faculties are looked up by name: Thai dictionary order.
+        list->setRows(table == CodeTable::department ? ui::thaiSorted(readCodeTable(*db_, table))
+                                                     : readCodeTable(*db_, table));
         if (!chosen.isEmpty())
             list->setBoundText(chosen);
     }
@@ -188,44 +189,8 @@ void NewJournal::resetbuttom(bool add, bool edit, bool del, bool save, bool canc
 }
 
 void NewJournal::checkinput() {
-    auto blank = [](const QString& s) { return s.trimmed().isEmpty(); };
-    constexpr int kHeader = -1, kTitlePage = 0, kSubscriptionPage = 1;
-    struct Check {
-        bool fails;
-        ui::Control& focus;
-        int page;  // the tab page the field lies on
-        const char16_t* message;
-    };
-    // Evaluated in order; the first failing one is reported.
-    const Check checks[] = {
-        {!opt1.value() && !opt2.value(), opt1, kHeader, u"กรุณาเลือกประเภทสิ่งพิมพ์ "},
-        {blank(dlbtypemag.text()), dlbtypemag, kHeader, u"กรุณาเลือกชนิดสิ่งพิมพ์ "},
-        {blank(Text2.text()), Text2, kTitlePage, u"กรุณากรอกข้อมูลช่อง ชื่อวารสาร/หนังสือพิมพ์ "},
-        {blank(dcblanguage.text()), dcblanguage, kTitlePage, u"กรุณาเลือกภาษา วารสาร/หนังสือพิมพ์ "},
-        {blank(dcbmagtype.text()), dcbmagtype, kTitlePage, u"กรุณาเลือกกำหนดการออก วารสาร/หนังสือพิมพ์ "},
-        {blank(Text8.text()), Text8, kTitlePage, u"กรุณากรอกข้อมูลช่อง จำนวนเล่ม/Volume "},
-        {blank(Text9.text()), Text9, kTitlePage, u"กรุณากรอกข้อมูลช่อง จำนวนVolume/ปี "},
-        {blank(Text10.text()), Text10, kTitlePage, u"กรุณากรอกข้อมูลช่อง ผู้จัดพิมพ์ "},
-        {blank(dcbdepart.text()), dcbdepart, kSubscriptionPage, u"กรุณาเลือก คณะ/หน่วยงานที่บอกรับ "},
-        {blank(dcbcurren.text()), dcbcurren, kSubscriptionPage, u"กรุณาเลือก สกุลเงิน "},
-        {blank(dcbrecei.text()), dcbrecei, kSubscriptionPage, u"กรุณาเลือก สถานภาพการบอกรับ "},
-        {blank(Text14.text()), Text14, kSubscriptionPage, u"กรุณาเลือก ตัวแทน/ร้านค้า "},
-        {blank(dcbstatus.text()), dcbstatus, kSubscriptionPage, u"กรุณาเลือก สถานภาพสมาชิก"},
-        {blank(dcbbindsta.boundText()), dcbbindsta, kSubscriptionPage, u"กรุณาเลือก สถานภาพวารสาร"},
-        {blank(dcbbindco.boundText()), dcbbindco, kSubscriptionPage, u"กรุณาเลือก สีปก"},
-    };
-    for (const Check& check : checks)
-        if (check.fails) {
-            messages().show(QString::fromUtf16(check.message), kIncomplete, ui::msg::kStop);
-            if (check.page != kHeader)
-                SSTab1.setTab(check.page);
-            setFocus(check.focus);
-            inputok = false;
-            break;
-        }
-    for (ui::TextBox* optional : {&Text3, &Text4, &Text5})
-        if (blank(optional->text()))
-            optional->setText(QStringLiteral("  "));
+    if (!EntryChecks(*this, messages()).requiredFilled())
+        inputok = false;
 }
 
 void NewJournal::checkdate(const QString& dateText) {
@@ -255,6 +220,9 @@ void NewJournal::cmdedit_Click() {
 }
 
 void NewJournal::backToBrowse() {
+    // No pick list stays drawn over the blank fields.
+    for (ui::PickList* list : {&dlbnamemag, &dlbdeler, &dlbdeler1})
+        list->setVisible(false);
     resetbuttom(true, false, false, false, false);
     clearinput();
     lockinput();
@@ -281,12 +249,11 @@ bool NewJournal::dealersKnown() {
     struct Dealer {
         ui::TextBox& name;
         ui::TextBox& code;
-        int page;
         const char16_t* message;
     };
     const Dealer dealers[] = {
-        {Text10, Text6, 0, u"ไม่พบผู้จัดพิมพ์ชื่อนี้ กรุณาเลือกจากรายการ"},
-        {Text14, Text13, 1, u"ไม่พบตัวแทน/ร้านค้าชื่อนี้ กรุณาเลือกจากรายการ"},
+        {Text10, Text6, u"ไม่พบผู้จัดพิมพ์ชื่อนี้ กรุณาเลือกจากรายการ"},
+        {Text14, Text13, u"ไม่พบตัวแทน/ร้านค้าชื่อนี้ กรุณาเลือกจากรายการ"},
     };
     for (const Dealer& d : dealers) {
         std::optional<QString> code;
@@ -298,9 +265,7 @@ bool NewJournal::dealersKnown() {
             }))
             return false;
         if (!code) {
-            messages().show(QString::fromUtf16(d.message), kIncomplete, ui::msg::kStop);
-            SSTab1.setTab(d.page);
-            setFocus(d.name);
+            EntryChecks(*this, messages()).refuse(QString::fromUtf16(d.message), kIncomplete, d.name);
             return false;
         }
         d.code.setText(*code);
@@ -345,16 +310,20 @@ bool NewJournal::writeTitle() {
     bool written = false;
     guarded([this, &written] {
         TitleRecords records(*db_);
+        const TitleValues values = entry();
+        const auto rules = [this, &values] { TitleSaveRules(*db_).check(values, addmode); };
         try {
             if (addmode) {
                 const int series = TitleRecords::seriesFor(opt1.value(), dcblanguage.boundText());
-                Text1.setText(records.addTitle(series, entry()));
+                Text1.setText(records.addTitle(series, values, rules));
             } else {
                 if (loadedKey_.isEmpty())
                     throw TitleNotFound(QStringLiteral("vorlen1"));
-                records.editTitle(entry());
+                records.editTitle(values, rules);
             }
             written = true;
+        } catch (const TitleRefused& e) {
+            EntryChecks(*this, messages()).refuse(e.thaiMessage(), kSaveFailed, e.field());
         } catch (const KeySeriesError& e) {
             messages().show(e.thaiMessage(), kSaveFailed, ui::msg::kStop);
         } catch (const TitleNotFound&) {
@@ -373,10 +342,9 @@ void NewJournal::cmdsave_Click() {
         if (!guarded([this, &taken] { taken = TitleSearch(*db_).nameTaken(Text2.text()); }))
             return;
         if (taken) {
-            messages().show(QStringLiteral("พบวารสารรายชื่อนี้ในฐานข้อมูล ไม่สามารถทำการเพิ่มรายชื่อใหม่ได้"),
-                            kSaveFailed, ui::msg::kStop);
-            SSTab1.setTab(0);
-            setFocus(Text2);
+            EntryChecks(*this, messages())
+                .refuse(QStringLiteral("พบวารสารรายชื่อนี้ในฐานข้อมูล ไม่สามารถทำการเพิ่มรายชื่อใหม่ได้"),
+                        kSaveFailed, Text2);
             return;
         }
     }
@@ -408,17 +376,17 @@ void NewJournal::warnIssn() {
 }
 
 void NewJournal::Cmdcancle_Click() {
-    if (messages().show(QStringLiteral("ต้องการยกเลิกข้อมูลหรือไม่"), QStringLiteral("ยกเลิกข้อมูล"),
-                        ui::msg::kConfirm) != ui::msg::kOk)
+    if (messages().show(kCancelQuestion, kCancelCaption, ui::msg::kConfirm) != ui::msg::kOk)
         return;
     backToBrowse();
 }
 
 void NewJournal::Cmddel_Click() {
-    // The question names the title that will go.
-    const QString question =
-        QStringLiteral("ต้องการลบข้อมูลหรือไม่\n%1 %2").arg(loadedKey_, loadedName_);
-    if (messages().show(question, QStringLiteral("ลบข้อมูล"), ui::msg::kConfirm) != ui::msg::kOk)
+    bool confirmed = false;
+    if (!guarded([this, &confirmed] {
+            confirmed = DeleteQuestion(*db_, messages()).confirmed(loadedKey_, loadedName_);
+        }) ||
+        !confirmed)
         return;
     bool removed = false;
     if (!loadedKey_.isEmpty() &&
@@ -440,7 +408,7 @@ void NewJournal::Command6_Click() {
 void NewJournal::escapePressed() {
     if (dlbnamemag.visible())
         closeNameList();
-    else if (Cmdcancle.enabled())
+    else if (!picks_.closeOpenList(*this) && Cmdcancle.enabled())
         Cmdcancle_Click();
 }
 
@@ -474,6 +442,13 @@ void NewJournal::dlbnamemag_Click() {
 }
 
 void NewJournal::showTitle(const QString& pointer) {
+    // An entry in progress is dropped only when the clerk says so, as Cancel
+    // asks; then the title is shown as from a fresh window.
+    if (addmode || editmode) {
+        if (messages().show(kCancelQuestion, kCancelCaption, ui::msg::kConfirm) != ui::msg::kOk)
+            return;
+        backToBrowse();
+    }
     closeNameList();
     Text1.setText(pointer);
     loadtitle();
@@ -497,68 +472,18 @@ void NewJournal::showNotFound() {
         setFocus(Text1);
 }
 
-void NewJournal::blankShownTitle() {
-    for (ui::TextBox* box :
-         {&Text2, &Text3, &Text4, &Text5, &Mask1, &Mask2, &Text8, &Text9, &Text6, &Text10, &Text7,
-          &Text11, &Text12, &Mask3, &Mask4, &Mask5, &Text13, &Text14})
-        box->setText({});
-    for (ui::PickList* list : {&dlbtypemag, &dcblanguage, &dcbmagtype, &dcbdepart, &dcbrecei,
-                               &dcbcurren, &dcbstatus, &dcbbindsta, &dcbbindco})
-        list->setText({});
-}
-
-void NewJournal::showTitle(const data::Row& row) {
-    namespace q = titlequery;
-    Text1.setText(row.text(q::pointer));
-    const QString letter = Text1.text().left(1);
-    if (letter == u"J" || letter == u"I") {
-        opt1.setValue(true);
-        opt2.setValue(false);
-    } else if (letter == u"K" || letter == u"L") {
-        opt1.setValue(false);
-        opt2.setValue(true);
-    }
-    Text2.setText(row.text(q::vorlen_name));
-    Text3.setText(row.text(q::compare_name));
-    Text4.setText(row.text(q::old_name));
-    Text5.setText(row.text(q::shot_name));
-    Mask1.setText(data::reformatDate(row.text(q::First_year_printed)));
-    Mask2.setText(issnShown(row.text(q::issn)));
-    Text8.setText(row.text(q::number_per_volume));
-    Text9.setText(row.text(q::volume_per_year));
-    dcblanguage.setText(row.text(q::langdesth));
-    dcbmagtype.setText(row.text(q::magtype_thai_des));
-    Text6.setText(row.text(q::Publisher_code));
-    Text10.setText(row.text(q::publisher_name));
-}
-
-void NewJournal::showSubscription(const data::Row& row) {
-    namespace q = subscriptionquery;
-    Text7.setText(row.text(q::copy_per_year));
-    Text11.setText(row.text(q::price_per_year));
-    Text12.setText(row.text(q::exchange_rate));
-    Mask3.setText(data::reformatDate(row.text(q::begin_period)));
-    Mask4.setText(data::reformatDate(row.text(q::end_period)));
-    Mask5.setText(data::reformatDate(row.text(q::order_date)));
-    dcbdepart.setText(row.text(q::department_thai_des));
-    dcbrecei.setText(row.text(q::receivestatusdes));
-    dcbcurren.setText(row.text(q::Currency_Thai_Des));
-    Text13.setText(row.text(q::Publisher_code));
-    Text14.setText(row.text(q::Publisher_Name));
-    dcbstatus.setText(row.text(q::status_thai_descrition));
-    dcbbindsta.setText(row.text(q::bindtype_des));
-    dcbbindco.setText(row.text(q::bindcolor_desth));
-}
-
 void NewJournal::loadtitle() {
     guarded([this] {
+        // Codes added in the settings meanwhile are known, not marked unknown.
+        readCodeLists();
         const TitleSearch search(*db_);
+        TitleDisplay display(*this);
         const QString key = Text1.text().trimmed();
         if (const auto title = search.title(key)) {
             // Nothing of the title shown before may stay behind to be saved
             // over this one where its other rows are missing.
-            blankShownTitle();
-            showTitle(*title);
+            display.blank();
+            display.showTitle(*title);
             loadedKey_ = Text1.text();
             loadedName_ = Text2.text();
             Paint{}(Text1, true);
@@ -571,9 +496,9 @@ void NewJournal::loadtitle() {
             showNotFound();
         }
         if (const auto subscription = search.subscription(key))
-            showSubscription(*subscription);
+            display.showSubscription(*subscription);
         if (const auto kind = search.kind(Text1.text()))
-            dlbtypemag.setText(*kind);
+            display.showKind(*kind);
     });
 }
 
@@ -592,8 +517,10 @@ std::vector<ui::PickRow> NewJournal::findDealers(const QString& text, const QStr
 
 void NewJournal::Text10_DblClick() {
     auto rows = findDealers(Text10.text(), Text10.text());
-    if (!rows.empty())
-        DealerPicks::showPublishers(dlbdeler, std::move(rows));
+    if (rows.empty())
+        return;
+    DealerPicks::showPublishers(dlbdeler, std::move(rows));
+    setFocus(dlbdeler);
 }
 
 void NewJournal::Text14_DblClick() {
@@ -602,6 +529,7 @@ void NewJournal::Text14_DblClick() {
         return;
     dlbdeler1.setVisible(true);
     picks_.takeAgentRows(dlbdeler1, std::move(rows));
+    setFocus(dlbdeler1);
 }
 
 void NewJournal::dcbdeler1_Click() {
@@ -611,11 +539,13 @@ void NewJournal::dcbdeler1_Click() {
 }
 
 void NewJournal::dlbdeler_DblClick() {
-    DealerPicks::pick(dlbdeler, Text10, Text6);
+    if (picks_.pick(dlbdeler, Text10, Text6))
+        setFocus(Text10);
 }
 
 void NewJournal::dlbdeler1_DblClick() {
-    DealerPicks::pick(dlbdeler1, Text14, Text13);
+    if (picks_.pick(dlbdeler1, Text14, Text13))
+        setFocus(Text14);
 }
 
 // ---- Date and number fields ----

@@ -12,7 +12,6 @@
 
 namespace data {
 class Database;
-class Row;
 }  // namespace data
 
 namespace catalogue {
@@ -75,8 +74,9 @@ class NewJournal : public ui::Form {
     // Title search and load
     void Text2_DblClick();
     void dlbnamemag_Click();
-    // Another window hands over a title: it is loaded as if picked from the
-    // name list.
+    // Another window hands over a title. An entry in progress is dropped only
+    // when the clerk confirms, as Cancel asks; the title is then shown as in a
+    // fresh window.
     void showTitle(const QString& pointer);
 
     // Publisher pick lists
@@ -120,10 +120,6 @@ class NewJournal : public ui::Form {
     void showNotFound();
     // Back to the window just opened; the focus waits in the name field.
     void backToBrowse();
-    // Blanks the fields a load fills, keeping the mode.
-    void blankShownTitle();
-    void showTitle(const data::Row& row);
-    void showSubscription(const data::Row& row);
     // Publishers whose names contain the text; when none, the register opens
     // with `newdealer` set. Returns the rows found (empty when none or failed).
     std::vector<ui::PickRow> findDealers(const QString& text, const QString& newdealer);

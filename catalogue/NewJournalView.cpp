@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTabWidget>
 
 #include "ui/qt/Twips.h"
@@ -50,10 +51,60 @@ NewJournalView::NewJournalView(ui::Services& services, QWidget* parent)
     buildButtons();
     logic_->onUnload = [this] { closeWindow(); };
     logic_->onBeep = [] { QApplication::beep(); };
+    // Ctrl+PageDown and Ctrl+PageUp turn the pages, wherever the keys are.
+    for (auto [keys, step] : {std::pair{Qt::CTRL | Qt::Key_PageDown, 1},
+                              std::pair{Qt::CTRL | Qt::Key_PageUp, -1}}) {
+        auto* turn = new QShortcut(QKeySequence(keys), this);
+        turn->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(turn, &QShortcut::activated, this, [this, step = step] {
+            turnTo((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count());
+        });
+    }
 }
 
 NewJournalView::~NewJournalView() {
-    names_->removeEventFilter(this);
+    for (QListWidget* list : {names_, publishers_, agents_})
+        list->removeEventFilter(this);
+}
+
+namespace {
+
+bool takesTab(const QWidget* w, const QWidget* page) {
+    return w->isVisibleTo(page) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
+}
+
+// The fields of a page that Tab stops at, in Tab order.
+QList<QWidget*> tabStops(QWidget* page) {
+    QList<QWidget*> stops;
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain())
+        if (page->isAncestorOf(w) && takesTab(w, page))
+            stops << w;
+    return stops;
+}
+
+}  // namespace
+
+void NewJournalView::turnTo(int page, bool first) {
+    logic_->SSTab1.click(page);
+    const QList<QWidget*> stops = tabStops(tabs_->widget(page));
+    if (!stops.isEmpty())
+        (first ? stops.first() : stops.last())->setFocus(Qt::TabFocusReason);
+}
+
+bool NewJournalView::focusNextPrevChild(bool next) {
+    const int page = tabs_->currentIndex();
+    const int other = next ? page + 1 : page - 1;
+    QWidget* focused = focusWidget();
+    if (focused && other >= 0 && other < tabs_->count()) {
+        const QList<QWidget*> here = tabStops(tabs_->widget(page));
+        const QList<QWidget*> there = tabStops(tabs_->widget(other));
+        if (!here.isEmpty() && !there.isEmpty() &&
+            focused == (next ? here.last() : here.first())) {
+            turnTo(other, next);
+            return true;
+        }
+    }
+    return FormView::focusNextPrevChild(next);
 }
 
 bool NewJournalView::load() {
@@ -109,7 +160,7 @@ void NewJournalView::buildHeader() {
     label(QStringLiteral("ชนิด"), header, 4000, 200, 700);
     list(l.dlbtypemag, header, 4800, 120, 4650, 1600);
 
-    auto* tabs = place<QTabWidget>(this, 120, 1980, 9600, 6330);
+    auto* tabs = tabs_ = place<QTabWidget>(this, 120, 1980, 9600, 6330);
     tabs->setObjectName(l.SSTab1.name());
     auto* first = new QWidget;
     auto* second = new QWidget;
@@ -164,7 +215,9 @@ void NewJournalView::buildTitlePage(QWidget* page) {
     names_ = list(l.dlbnamemag, page, kFieldLeft, 250, kWide, 3400);
     names_->raise();
     names_->installEventFilter(this);
-    list(l.dlbdeler, page, kFieldLeft, 3890, kWide, 1800)->raise();
+    publishers_ = list(l.dlbdeler, page, kFieldLeft, 3890, kWide, 1800);
+    publishers_->raise();
+    publishers_->installEventFilter(this);
 }
 
 void NewJournalView::buildSubscriptionPage(QWidget* page) {
@@ -202,17 +255,25 @@ void NewJournalView::buildSubscriptionPage(QWidget* page) {
     combo(l.dcbbindco, page, kFieldLeft, 4570, 2400);
     combo(l.dcbdeler1, page, 5100, 4570, 4200, true);
 
-    list(l.dlbdeler1, page, kFieldLeft, 2170, 6000, 1300)->raise();
+    agents_ = list(l.dlbdeler1, page, kFieldLeft, 2170, 6000, 1300);
+    agents_->raise();
+    agents_->installEventFilter(this);
 }
 
 bool NewJournalView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == names_ && event->type() == QEvent::FocusOut) {
+    if (event->type() == QEvent::FocusOut) {
         // Only a move within the window counts, not a message box or another
         // window taking the focus for a while.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
-            reason == Qt::BacktabFocusReason)
-            logic_->dlbnamemag.loseFocus();
+        const bool moved = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                           reason == Qt::BacktabFocusReason;
+        const std::pair<QListWidget*, ui::PickList*> lists[] = {
+            {names_, &logic_->dlbnamemag},
+            {publishers_, &logic_->dlbdeler},
+            {agents_, &logic_->dlbdeler1}};
+        for (const auto& [widget, model] : lists)
+            if (moved && watched == widget)
+                model->loseFocus();
     }
     return FormView::eventFilter(watched, event);
 }

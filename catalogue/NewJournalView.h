@@ -9,6 +9,7 @@
 class QComboBox;
 class QLineEdit;
 class QListWidget;
+class QTabWidget;
 
 namespace catalogue {
 
@@ -25,15 +26,20 @@ class NewJournalView : public ui::qt::FormView {
     NewJournal& logic() { return *logic_; }
 
   protected:
-    // The name search result reports losing the focus to another place in
-    // the window.
+    // The result lists report losing the focus to another place in the
+    // window.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab from the last field of a page goes on to the first field of the
+    // next page (Shift+Tab back), as the clerk reads the form.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void buildHeader();
     void buildTitlePage(QWidget* page);
     void buildSubscriptionPage(QWidget* page);
     void buildButtons();
+    // Shows the page and puts the keys in its first field that takes them.
+    void turnTo(int page, bool first = true);
 
     // Places in twips: left, top, width, height.
     QLineEdit* line(ui::TextBox& model, QWidget* parent, int left, int top, int width);
@@ -45,6 +51,9 @@ class NewJournalView : public ui::qt::FormView {
     std::unique_ptr<NewJournal> logic_;
     ui::qt::Binder binder_;
     QListWidget* names_ = nullptr;
+    QListWidget* publishers_ = nullptr;
+    QListWidget* agents_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
 };
 
 }  // namespace catalogue

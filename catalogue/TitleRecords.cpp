@@ -106,8 +106,10 @@ void TitleRecords::insertTypeclass(const TitleValues& v) {
     db_.exec("INSERT INTO typeclass VALUES (?,?)", typeclassValues(v));
 }
 
-QString TitleRecords::addTitle(int series, const TitleValues& values) {
+QString TitleRecords::addTitle(int series, const TitleValues& values, const InsideCheck& check) {
     data::Transaction tx(db_);
+    if (check)
+        check();
     TitleValues v = values;
     v.pointer = updatepointer(series);
     insertRows(v);
@@ -115,8 +117,10 @@ QString TitleRecords::addTitle(int series, const TitleValues& values) {
     return v.pointer;
 }
 
-void TitleRecords::editTitle(const TitleValues& v) {
+void TitleRecords::editTitle(const TitleValues& v, const InsideCheck& check) {
     data::Transaction tx(db_);
+    if (check)
+        check();
     const QString key = v.pointer;
     if (db_.exec(
             "UPDATE vorlen1 SET pointer=?, vorlen_name=?, compare_name=?, old_name=?,"
@@ -144,20 +148,19 @@ void TitleRecords::editTitle(const TitleValues& v) {
 bool TitleRecords::deleteTitle(const QString& key) {
     data::Transaction tx(db_);
     int removed = 0;
-    removed += db_.exec(
-        "DELETE FROM typeclass WHERE rowid ="
-        " (SELECT rowid FROM typeclass WHERE pointer = ? ORDER BY rowid LIMIT 1)",
-        {key});
-    removed += db_.exec(
-        "DELETE FROM vorlen WHERE rowid = (SELECT rowid FROM vorlen WHERE pointer = ? ORDER BY "
-        "rowid LIMIT 1)",
-        {key});
-    removed += db_.exec(
-        "DELETE FROM vorlen1 WHERE rowid = (SELECT rowid FROM vorlen1 WHERE pointer = ? ORDER BY "
-        "rowid LIMIT 1)",
-        {key});
+    removed += db_.exec("DELETE FROM typeclass WHERE pointer = ?", {key});
+    removed += db_.exec("DELETE FROM vorlen WHERE pointer = ?", {key});
+    removed += db_.exec("DELETE FROM vorlen1 WHERE pointer = ?", {key});
     tx.commit();
     return removed > 0;
+}
+
+TitleRecords::Holdings TitleRecords::holdings(const QString& key) const {
+    const auto row = db_.first(
+        "SELECT (SELECT count(*) FROM vorlen WHERE pointer = ?1),"
+        " (SELECT count(*) FROM tranfile WHERE trim(pointer) = trim(?1))",
+        {key});
+    return {row->value(0).toInt(), row->value(1).toInt()};
 }
 
 }  // namespace catalogue

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <stdexcept>
 
 namespace data {
@@ -51,18 +52,29 @@ class TitleRecords {
     // Series 1 to 4: journal or newspaper, language "01" or any other.
     static int seriesFor(bool journal, const QString& languageCode);
 
+    // Runs inside a save's transaction before anything is written; what it
+    // raises stops the save with nothing written.
+    using InsideCheck = std::function<void()>;
+
     // Takes the next key of the series and writes the three rows under it.
     // Returns the key. Raises KeySeriesError or data::DbError; then nothing is
     // written and the series stays where it was.
-    QString addTitle(int series, const TitleValues& values);
+    QString addTitle(int series, const TitleValues& values, const InsideCheck& check = {});
     // Rewrites the first row of each table for values.pointer; a missing
     // subscription or subject row is written anew, so the title is whole
     // again. Raises TitleNotFound when the title row itself is missing;
     // nothing is written then.
-    void editTitle(const TitleValues& values);
-    // Deletes the first row of each table for the key; false when none of the
-    // three had one.
+    void editTitle(const TitleValues& values, const InsideCheck& check = {});
+    // Deletes every row of the key in the three tables; false when none had
+    // one. Registered issues stay in the register.
     bool deleteTitle(const QString& key);
+
+    // What a delete of the title takes with it, and what it leaves.
+    struct Holdings {
+        int subscriptions = 0;
+        int issues = 0;  // registered issues, which the delete keeps
+    };
+    Holdings holdings(const QString& key) const;
 
   private:
     QString updatepointer(int series);

@@ -35,16 +35,17 @@ bool TitleSearch::nameTaken(const QString& typed) const {
         .has_value();
 }
 
+// A code without its code-table or publisher row still loads: the window
+// marks it, so that a deleted code never hides the title or its subscription.
 std::optional<data::Row> TitleSearch::title(const QString& key) const {
     return db_.first(
         "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen1.compare_name, vorlen1.old_name,"
         " vorlen1.shot_name, vorlen1.First_year_printed, vorlen1.issn,"
-        " vorlen1.number_per_volume, vorlen1.volume_per_year, maglang.langdesth,"
-        " magtype.magtype_thai_des, dealer.Publisher_code, dealer.publisher_name"
+        " vorlen1.number_per_volume, vorlen1.volume_per_year, vorlen1.language_code,"
+        " vorlen1.magtype_code, vorlen1.publisher_code, dealer.publisher_name"
         " FROM vorlen1"
-        " JOIN maglang ON vorlen1.language_code = maglang.language_code"
-        " JOIN magtype ON vorlen1.magtype_code = magtype.magtype_code"
-        " JOIN dealer ON vorlen1.publisher_code = dealer.publisher_code"
+        " LEFT JOIN dealer ON dealer.rowid = (SELECT rowid FROM dealer"
+        "  WHERE Publisher_Code = vorlen1.publisher_code ORDER BY rowid LIMIT 1)"
         " WHERE vorlen1.pointer = ? ORDER BY vorlen1.rowid LIMIT 1",
         {key});
 }
@@ -53,30 +54,22 @@ std::optional<data::Row> TitleSearch::subscription(const QString& key) const {
     return db_.first(
         "SELECT vorlen.copy_per_year, vorlen.price_per_year, vorlen.exchange_rate,"
         " vorlen.begin_period, vorlen.end_period, vorlen.order_date,"
-        " department.department_thai_des, receives.receivestatusdes,"
-        " currmony.Currency_Thai_Des, dealer.Publisher_code, dealer.Publisher_Name,"
-        " statustype.status_thai_descrition, bindtype.bindtype_des, bindcolor.bindcolor_desth"
+        " vorlen.department_code, vorlen.Receive_Code, vorlen.currency_code,"
+        " vorlen.publisher_code, dealer.Publisher_Name, vorlen.status_code,"
+        " vorlen.bind_type_code, vorlen.bind_color_code"
         " FROM vorlen"
-        " JOIN department ON vorlen.department_code = department.department_code"
-        " JOIN receives ON vorlen.Receive_Code = receives.receivestatus"
-        " JOIN currmony ON vorlen.currency_code = currmony.currency_code"
-        " JOIN dealer ON vorlen.publisher_code = dealer.publisher_code"
-        " JOIN statustype ON vorlen.status_code = statustype.status_code"
-        " JOIN bindtype ON vorlen.bind_type_code = bindtype.bindtype_code"
-        " JOIN bindcolor ON vorlen.bind_color_code = bindcolor.bindtype_code"
+        " LEFT JOIN dealer ON dealer.rowid = (SELECT rowid FROM dealer"
+        "  WHERE Publisher_Code = vorlen.publisher_code ORDER BY rowid LIMIT 1)"
         " WHERE vorlen.pointer = ? ORDER BY vorlen.rowid LIMIT 1",
         {key});
 }
 
 std::optional<QString> TitleSearch::kind(const QString& key) const {
     const auto row = db_.first(
-        "SELECT typeclass.type_code, typemag.type_thai_descrition FROM typeclass"
-        " JOIN typemag ON typeclass.type_code = typemag.type_code"
-        " WHERE typeclass.pointer = ? ORDER BY typeclass.rowid LIMIT 1",
-        {key});
+        "SELECT type_code FROM typeclass WHERE pointer = ? ORDER BY rowid LIMIT 1", {key});
     if (!row)
         return std::nullopt;
-    return row->text(1);
+    return row->text(0);
 }
 
 }  // namespace catalogue

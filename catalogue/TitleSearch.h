@@ -13,25 +13,23 @@ class Database;
 
 namespace catalogue {
 
-// Column positions of the title query: the title master with the descriptions
-// of its language and frequency and its publisher's code and name.
+// Column positions of the title query: the title master with its publisher's
+// name (null when the code has no publisher row).
 namespace titlequery {
 constexpr int pointer = 0, vorlen_name = 1, compare_name = 2, old_name = 3, shot_name = 4,
               First_year_printed = 5, issn = 6, number_per_volume = 7, volume_per_year = 8,
-              langdesth = 9, magtype_thai_des = 10, Publisher_code = 11, publisher_name = 12;
+              language_code = 9, magtype_code = 10, Publisher_code = 11, publisher_name = 12;
 }
-// Column positions of the subscription query: the subscription with the
-// descriptions of its seven codes and its agent's code and name.
+// Column positions of the subscription query: the subscription's codes with
+// its agent's name (null when the code has no publisher row).
 namespace subscriptionquery {
 constexpr int copy_per_year = 0, price_per_year = 1, exchange_rate = 2, begin_period = 3,
-              end_period = 4, order_date = 5, department_thai_des = 6, receivestatusdes = 7,
-              Currency_Thai_Des = 8, Publisher_code = 9, Publisher_Name = 10,
-              status_thai_descrition = 11, bindtype_des = 12, bindcolor_desth = 13;
+              end_period = 4, order_date = 5, department_code = 6, Receive_Code = 7,
+              currency_code = 8, Publisher_code = 9, Publisher_Name = 10, status_code = 11,
+              bind_type_code = 12, bind_color_code = 13;
 }
 
-// Finding stored titles by name and reading one back with its descriptions.
-// The title and subscription queries are inner joins: a row whose codes do not
-// all have their code-table rows is not found.
+// Finding stored titles by name and reading one back with its codes.
 class TitleSearch {
   public:
     explicit TitleSearch(data::Database& db) : db_(db) {}
@@ -45,7 +43,7 @@ class TitleSearch {
 
     std::optional<data::Row> title(const QString& key) const;
     std::optional<data::Row> subscription(const QString& key) const;
-    // The Thai description of the title's first subject kind.
+    // The code of the title's first subject kind.
     std::optional<QString> kind(const QString& key) const;
 
   private:

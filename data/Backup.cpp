@@ -15,6 +15,7 @@
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "data/IntegrityCheck.h"
+#include "data/PrivateFiles.h"
 
 namespace data {
 
@@ -73,6 +74,8 @@ void prune(const QDir& folder, const QString& base, const QDate& today, int keep
 }  // namespace
 
 bool copyDatabase(const Database& source, const QString& target, const KeepGoing& keepGoing) {
+    if (!createPrivateFile(target))
+        throw DbError(SQLITE_CANTOPEN, QStringLiteral("cannot create %1").arg(target));
     sqlite3* out = nullptr;
     int rc = sqlite3_open_v2(target.toUtf8().constData(), &out,
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -110,7 +113,7 @@ BackupResult backUpDaily(const QString& databasePath, const QDate& today, int ke
                          const KeepGoing& keepGoing) {
     const QFileInfo info(databasePath);
     const QDir folder = backupFolder(info);
-    if (!folder.exists() && !QDir().mkpath(folder.path()))
+    if (!makePrivateFolder(folder.path()))
         throw DbError(SQLITE_CANTOPEN, QStringLiteral("cannot create %1").arg(folder.path()));
     removeStalePartials(folder);
 

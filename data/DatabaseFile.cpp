@@ -13,6 +13,7 @@
 #include "data/DbError.h"
 #include "data/FirstRunData.h"
 #include "data/Migrations.h"
+#include "data/PrivateFiles.h"
 #include "data/Schema.h"
 
 namespace data {
@@ -24,23 +25,60 @@ const char* const kRequiredTables[] = {"vorlen1",  "vorlen",     "typeclass",  "
                                        "magtype",  "maglang",    "department", "receives",
                                        "currmony", "statustype", "bindcolor",  "bindtype"};
 
+// A database on the server that cannot serve is said as such, with the
+// versions, never as a damaged file.
+[[noreturn]] void refuseServer(const QString& detail, const QString& thai) {
+    throw DbError(SQLITE_NOTADB, detail, thai);
+}
+
 void checkTables(const Database& db) {
     for (const char* table : kRequiredTables) {
-        if (!hasTable(db, table))
-            throw DbError(SQLITE_NOTADB,
-                          QStringLiteral("the file has no table %1").arg(QLatin1String(table)));
+        if (hasTable(db, table))
+            continue;
+        const QString name = QLatin1String(table);
+        if (db.isPostgres())
+            refuseServer(QStringLiteral("the database has no table %1").arg(name),
+                         QStringLiteral("ฐานข้อมูลบนเซิร์ฟเวอร์ไม่มีตาราง %1 "
+                                        "จึงใช้งานไม่ได้ ฐานข้อมูลไม่ถูกเปลี่ยนแปลง")
+                             .arg(name));
+        throw DbError(SQLITE_NOTADB, QStringLiteral("the file has no table %1").arg(name));
     }
+}
+
+void checkServerVersion(const FileVersion& version) {
+    const QString found = QString::number(version.userVersion);
+    const QString known = QString::number(kSchemaVersion);
+    if (version.applicationId != 0 && version.applicationId != kApplicationId)
+        refuseServer(QStringLiteral("the database belongs to another program"),
+                     QStringLiteral("ฐานข้อมูลบนเซิร์ฟเวอร์เป็นของโปรแกรมอื่น "
+                                    "จึงไม่ได้เปิดใช้ ฐานข้อมูลไม่ถูกเปลี่ยนแปลง"));
+    if (version.userVersion > kSchemaVersion)
+        refuseServer(QStringLiteral("schema version %1 on the server, this program knows up to %2")
+                         .arg(found, known),
+                     QStringLiteral("ฐานข้อมูลบนเซิร์ฟเวอร์มีโครงสร้างรุ่น %1 จากโปรแกรมรุ่นที่ใหม่กว่า "
+                                    "(โปรแกรมนี้ใช้รุ่น %2) กรุณาใช้โปรแกรมรุ่นใหม่ "
+                                    "ฐานข้อมูลไม่ถูกเปลี่ยนแปลง")
+                         .arg(found, known));
+    if (version.userVersion < kFirstServerVersion)
+        refuseServer(QStringLiteral("schema version %1 on the server, this program needs %2")
+                         .arg(found, known),
+                     QStringLiteral("ฐานข้อมูลบนเซิร์ฟเวอร์มีโครงสร้างรุ่น %1 ซึ่งเก่าเกินกว่าจะปรับรุ่นได้ "
+                                    "(โปรแกรมนี้ใช้รุ่น %2 และปรับได้ตั้งแต่รุ่น %3) "
+                                    "ฐานข้อมูลไม่ถูกเปลี่ยนแปลง")
+                         .arg(found, known, QString::number(kFirstServerVersion)));
 }
 
 // Builds the new database beside its final place and moves it there only when
 // complete, so a failed first run never leaves a half-made file behind.
 void createDatabase(const QString& path) {
     const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath()))
+    if (!makePrivateFolder(info.absolutePath()))
         throw DbError(SQLITE_CANTOPEN,
                       QStringLiteral("cannot create the folder %1").arg(info.absolutePath()));
     const QString draft = path + QStringLiteral(".new");
     QFile::remove(draft);
+    if (!createPrivateFile(draft))
+        throw DbError(SQLITE_CANTOPEN, QStringLiteral("cannot create %1").arg(draft));
     try {
         Database db(draft, Database::Open::Create);
         // Write-ahead logging: a committed save is durable after one sync, and
@@ -67,12 +105,12 @@ void checkVersion(const FileVersion& version) {
     if (version.applicationId != 0 && version.applicationId != kApplicationId)
         throw DbError(SQLITE_NOTADB, QStringLiteral("the file belongs to another program"));
     if (version.userVersion > kSchemaVersion)
-        throw DbError(SQLITE_NOTADB,
-                      QStringLiteral("schema version %1, this program knows up to %2")
-                          .arg(version.userVersion)
-                          .arg(kSchemaVersion),
-                      QStringLiteral("แฟ้มฐานข้อมูลนี้มาจากโปรแกรมรุ่นที่ใหม่กว่า "
-                                     "กรุณาใช้โปรแกรมรุ่นใหม่ แฟ้มไม่ถูกเปลี่ยนแปลง"));
+        throw DbError(
+            SQLITE_NOTADB,
+            QStringLiteral("schema version %1, this program knows up to %2")
+                .arg(QString::number(version.userVersion), QString::number(kSchemaVersion)),
+            QStringLiteral("แฟ้มฐานข้อมูลนี้มาจากโปรแกรมรุ่นที่ใหม่กว่า "
+                           "กรุณาใช้โปรแกรมรุ่นใหม่ แฟ้มไม่ถูกเปลี่ยนแปลง"));
 }
 
 // The file as it was before an upgrade, kept beside the daily copies under a
@@ -80,13 +118,12 @@ void checkVersion(const FileVersion& version) {
 void backUpBeforeUpgrade(const Database& db, int version) {
     const QFileInfo info(db.path());
     const QString folder = info.absolutePath() + QStringLiteral("/backups");
-    if (!QDir().mkpath(folder))
+    if (!makePrivateFolder(folder))
         throw DbError(SQLITE_CANTOPEN, QStringLiteral("cannot create %1").arg(folder));
     const QString target =
         QStringLiteral("%1/%2-version%3-%4.db")
-            .arg(folder, info.completeBaseName())
-            .arg(version)
-            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
+            .arg(folder, info.completeBaseName(), QString::number(version),
+                 QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
     QFile::remove(target);
     copyDatabase(db, target);
 }
@@ -103,10 +140,16 @@ bool hasTable(const Database& db, const char* name) {
 }
 
 void checkOwnFile(const Database& db) {
-    if (db.isPostgres() && !hasTable(db, "schema_version"))
-        throw DbError(SQLITE_NOTADB, QStringLiteral("the database holds no tables of this program"
-                                                    " (periodicals --init-database makes them)"));
-    checkVersion(fileVersion(db));
+    if (db.isPostgres()) {
+        if (!hasTable(db, "schema_version"))
+            refuseServer(QStringLiteral("the database holds no tables of this program"
+                                        " (periodicals --init-database makes them)"),
+                         QStringLiteral("ฐานข้อมูลบนเซิร์ฟเวอร์ยังไม่มีตารางของโปรแกรมนี้ "
+                                        "(คำสั่ง periodicals --init-database สร้างให้)"));
+        checkServerVersion(fileVersion(db));
+    } else {
+        checkVersion(fileVersion(db));
+    }
     checkTables(db);
 }
 
@@ -125,8 +168,12 @@ QString defaultDatabasePath() {
 }
 
 void requireEmptyServer(const Database& db) {
+    // pg_class lists every table of the schema, also those of other roles,
+    // which information_schema hides from a login without rights on them.
     const auto tables = db.first(
-        "SELECT count(*) FROM information_schema.tables WHERE table_schema = current_schema()");
+        "SELECT count(*) FROM pg_catalog.pg_class c"
+        " JOIN pg_catalog.pg_namespace n ON n.oid = c.relnamespace"
+        " WHERE n.nspname = current_schema() AND c.relkind IN ('r', 'p', 'v', 'm', 'f')");
     if (tables->value(0).toInt() > 0)
         throw DbError(SQLITE_ERROR,
                       QStringLiteral("the database already holds tables; nothing was written"));
@@ -147,13 +194,7 @@ bool prepareDatabase(const QString& path) {
     if (isPostgresLocation(path)) {
         Database db(path);
         checkOwnFile(db);
-        const int version = fileVersion(db).userVersion;
-        if (version < kFirstServerVersion)
-            throw DbError(SQLITE_NOTADB,
-                          QStringLiteral("schema version %1 on the server, this program needs %2")
-                              .arg(version)
-                              .arg(kSchemaVersion));
-        if (version < kSchemaVersion)
+        if (fileVersion(db).userVersion < kSchemaVersion)
             migrate(db);
         return !db.readOnly();
     }

@@ -29,7 +29,8 @@ void requireEmptyServer(const Database& db);
 bool hasTable(const Database& db, const char* name);
 
 // Raises DbError unless the open file is a database of this program, of this
-// or an older version, with every table.
+// or an older version, with every table; on a server, of a version this
+// program can bring up to date, said as the database on the server.
 void checkOwnFile(const Database& db);
 
 // Moves every change from the write-ahead log into the file and empties the

@@ -37,4 +37,11 @@ bool issnCheckRight(const QString& eightCharacters) {
            issnCheckCharacter(eightCharacters.left(7)) == eightCharacters.at(7);
 }
 
+QVariantList issnsWithStem(const QString& issn) {
+    QVariantList all;
+    for (const QChar check : QStringLiteral("0123456789X"))
+        all << issn.left(7) + check;
+    return all;
+}
+
 }  // namespace data

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariantList>
 #include <optional>
 
 namespace data {
@@ -16,5 +17,12 @@ QChar issnCheckCharacter(const QString& sevenDigits);
 
 // Whether eight ISSN characters end in their right check character.
 bool issnCheckRight(const QString& eightCharacters);
+
+// Every ISSN with the first seven digits of this one, whatever its check
+// character (0 to 9 and X): a title stored with a wrong check character is
+// still found by the barcode on its cover.
+QVariantList issnsWithStem(const QString& issn);
+// "(?, ?, ...)" for the values of issnsWithStem.
+inline constexpr char kIssnStemPlaces[] = "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 
 }  // namespace data

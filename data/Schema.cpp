@@ -85,10 +85,14 @@ QByteArray refreshLatest(const QByteArray& row) {
 // The triggers use only functions built into SQLite, so the table stays
 // right when another SQLite tool changes the issues. Made again from the
 // start each time, so a step that stopped halfway can simply run again.
-void createSqliteLatestIssues(Database& db) {
+void dropSqliteLatestTriggers(Database& db) {
     for (const char* name :
          {"tranfile_latest_insert", "tranfile_latest_delete", "tranfile_latest_update"})
         db.exec((QByteArray("DROP TRIGGER IF EXISTS ") + name).constData());
+}
+
+void createSqliteLatestIssues(Database& db) {
+    dropSqliteLatestTriggers(db);
     db.exec("DELETE FROM latest_issue");
     db.exec(("CREATE TRIGGER tranfile_latest_insert AFTER INSERT ON tranfile BEGIN " +
              refreshLatest("NEW") + " END")
@@ -157,6 +161,29 @@ QStringList tableNames() {
     for (const char* sql : kTables)
         names << name.match(QLatin1String(sql)).captured(1);
     return names;
+}
+
+QStringList columnNames(const QString& table) {
+    static const QRegularExpression column(QStringLiteral("[(,]\\s*(\\w+) (?:TEXT|INTEGER)"));
+    for (const char* sql : kTables) {
+        const QString text = QString::fromLatin1(sql);
+        if (!text.contains(QStringLiteral(" TABLE %1 (").arg(table)) &&
+            !text.contains(QStringLiteral(" EXISTS %1 (").arg(table)))
+            continue;
+        QStringList names;
+        for (const QRegularExpressionMatch& m : column.globalMatch(text))
+            names << m.captured(1);
+        return names;
+    }
+    return {};
+}
+
+void suspendLatestIssues(Database& db) {
+    if (db.isPostgres()) {
+        db.exec("DROP TRIGGER IF EXISTS tranfile_latest ON tranfile");
+        return;
+    }
+    dropSqliteLatestTriggers(db);
 }
 
 void createSchema(Database& db) {

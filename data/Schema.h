@@ -48,6 +48,8 @@ constexpr int code = 0, description = 1;
 
 // The name of every table, in the order they are made.
 QStringList tableNames();
+// The columns of a table in their order; empty for a name that is no table.
+QStringList columnNames(const QString& table);
 // Creates every table (and the indexes the lookups use) in an empty database,
 // an SQLite file or a PostgreSQL database.
 void createSchema(Database& db);
@@ -66,5 +68,8 @@ void createReceivedDayIndex(Database& db);
 // list reads one small row per subscription: the table, the triggers that
 // keep it, and its rows for the issues already there.
 void createLatestIssues(Database& db);
+// Stops keeping the latest issues while many issues go in at once;
+// createLatestIssues makes them again from all the issues.
+void suspendLatestIssues(Database& db);
 
 }  // namespace data

@@ -23,6 +23,12 @@ QString counterValue(const data::Database& db) {
     return row->text(data::jourctrl::nextmagno);
 }
 
+// Keys are matched as stored and trimmed, both through the key's index.
+bool titleExists(const data::Database& db, const QString& pointer) {
+    return bool(
+        db.first("SELECT 1 FROM vorlen1 WHERE pointer IN (?1, ?2)", {pointer, pointer.trimmed()}));
+}
+
 }  // namespace
 
 std::optional<QString> IssueRegister::advancedNumber(const QString& number) {
@@ -45,9 +51,20 @@ QString IssueRegister::nextNumber() const {
 
 QString IssueRegister::addIssue(const IssueRow& issue) {
     data::Transaction tx(db_);
+    if (!titleExists(db_, issue.pointer))
+        throw RegisterChanged(RegisterChanged::What::TitleGone);
+    if (!db_.first("SELECT 1 FROM vorlen WHERE pointer IN (?1, ?2)"
+                   " AND trim(department_code) = ?3",
+                   {issue.pointer, issue.pointer.trimmed(), issue.departmentCode.trimmed()}))
+        throw RegisterChanged(RegisterChanged::What::SubscriptionGone);
     const QString current = counterValue(db_);
-    const QString magno = current.trimmed() == issue.magno.trimmed() ? issue.magno : current;
-    const std::optional<QString> next = advancedNumber(magno);
+    QString magno = current.trimmed() == issue.magno.trimmed() ? issue.magno : current;
+    std::optional<QString> next = advancedNumber(magno);
+    // A counter set back by hand would hand out a number an issue holds.
+    while (next && db_.first("SELECT 1 FROM tranfile WHERE trim(magno) = ?", {magno.trimmed()})) {
+        magno = *next;
+        next = advancedNumber(magno);
+    }
     if (!next)
         throw CounterExhausted(magno);
     db_.exec(
@@ -64,12 +81,20 @@ QString IssueRegister::addIssue(const IssueRow& issue) {
 }
 
 bool IssueRegister::updateIssue(const QString& magno, const IssueChanges& c) {
-    return db_.exec(
-               "UPDATE tranfile SET daily = ?, yearno = ?, issueno = ?, descriptionitem = ?,"
-               " receivedate = ? WHERE rowid = (SELECT rowid FROM tranfile"
-               " WHERE trim(magno) = ? ORDER BY rowid LIMIT 1)",
-               {c.daily, c.yearno, c.issueno, c.descriptionitem, c.receivedate, magno.trimmed()}) >
-           0;
+    data::Transaction tx(db_);
+    const auto issue = db_.first(
+        "SELECT rowid, pointer FROM tranfile WHERE trim(magno) = ? ORDER BY rowid LIMIT 1",
+        {magno.trimmed()});
+    if (!issue)
+        return false;
+    if (!titleExists(db_, issue->text(1)))
+        throw RegisterChanged(RegisterChanged::What::TitleGone);
+    db_.exec(
+        "UPDATE tranfile SET daily = ?, yearno = ?, issueno = ?, descriptionitem = ?,"
+        " receivedate = ? WHERE rowid = ?",
+        {c.daily, c.yearno, c.issueno, c.descriptionitem, c.receivedate, issue->value(0)});
+    tx.commit();
+    return true;
 }
 
 bool IssueRegister::deleteIssue(const QString& magno) {

@@ -44,6 +44,19 @@ class CounterExhausted : public std::runtime_error {
     QString counter_;
 };
 
+// Another desk changed what a save relies on since the entry began: nothing
+// was written.
+class RegisterChanged : public std::runtime_error {
+  public:
+    enum class What { TitleGone, SubscriptionGone, IssueGone };
+    explicit RegisterChanged(What what)
+        : std::runtime_error("register changed meanwhile"), what_(what) {}
+    What change() const { return what_; }
+
+  private:
+    What what_;
+};
+
 // The register of received issues (tranfile) and its number counter
 // (jourctrl). Numbers and keys are matched on their trimmed values, since
 // stored ones may carry spaces.
@@ -58,14 +71,17 @@ class IssueRegister {
 
     // The number the next registration will get. Reserves nothing.
     QString nextNumber() const;
-    // Writes the issue and advances the counter in one transaction. The
-    // counter is read again inside it: when another program has taken the
-    // offered number meanwhile, the issue gets the counter's current number.
+    // Writes the issue and advances the counter in one transaction. Inside
+    // it the counter is read again (when another program has taken the
+    // offered number meanwhile, the issue gets the counter's current number,
+    // or the first after it that no issue holds), and the title and its
+    // subscription are looked for (RegisterChanged when either is gone).
     // Returns the number the issue was stored under. Raises CounterExhausted,
     // writing nothing, when the counter cannot advance past that number.
     QString addIssue(const IssueRow& issue);
     // Rewrites the date, number and description columns of the first row with
-    // this number; false when there is none.
+    // this number; false when there is none, RegisterChanged when its title
+    // is gone.
     bool updateIssue(const QString& magno, const IssueChanges& changes);
     // Deletes the first row with this number; false when there is none.
     bool deleteIssue(const QString& magno);

@@ -1,8 +1,12 @@
 #include "issues/TitleFinder.h"
 
+#include <algorithm>
+
 #include "data/Database.h"
+#include "data/Issn.h"
 #include "data/LikePattern.h"
 #include "data/NameIndex.h"
+#include "ui/ThaiOrder.h"
 
 namespace issues {
 
@@ -24,6 +28,11 @@ std::vector<TitleMatch> TitleFinder::byIssn(const QString& issn) const {
     return listed(QByteArray(data::kIssnKey) + " = ?", {issn});
 }
 
+std::vector<TitleMatch> TitleFinder::byCover(const QString& issn) const {
+    return listed(QByteArray(data::kIssnKey) + " IN " + data::kIssnStemPlaces,
+                  data::issnsWithStem(issn));
+}
+
 std::vector<TitleMatch> TitleFinder::listed(const QByteArray& where,
                                             const QVariantList& params) const {
     const QByteArray sql =
@@ -36,6 +45,16 @@ std::vector<TitleMatch> TitleFinder::listed(const QByteArray& where,
     std::vector<TitleMatch> found;
     for (const data::Row& r : db_.query(sql.constData(), params))
         found.push_back({r.text(0), r.text(1), r.text(2), r.text(3)});
+    // The faculties of one title, which the clerk picks from, in Thai order.
+    const ui::ThaiOrder order;
+    for (auto run = found.begin(); run != found.end();) {
+        const auto end = std::find_if(
+            run, found.end(), [&run](const TitleMatch& m) { return m.pointer != run->pointer; });
+        std::stable_sort(run, end, [&order](const TitleMatch& a, const TitleMatch& b) {
+            return order(a.departmentName, b.departmentName);
+        });
+        run = end;
+    }
     return found;
 }
 

@@ -31,6 +31,10 @@ class TitleFinder {
     // The subscriptions of titles with this ISSN (eight characters, upper
     // case, no hyphen), however the ISSN was stored.
     std::vector<TitleMatch> byIssn(const QString& issn) const;
+    // The subscriptions of titles whose ISSN begins with the first seven
+    // digits of `issn`, as a cover's barcode carries them: a title stored
+    // with a wrong check character is found by its cover too.
+    std::vector<TitleMatch> byCover(const QString& issn) const;
 
   private:
     std::vector<TitleMatch> listed(const QByteArray& where, const QVariantList& params) const;

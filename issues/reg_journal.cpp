@@ -1,5 +1,7 @@
 #include "issues/reg_journal.h"
 
+#include <utility>
+
 #include "data/Barcode.h"
 #include "data/Database.h"
 #include "data/DateText.h"
@@ -34,8 +36,6 @@ reg_journal::reg_journal(ui::Services& services)
     for (ui::TextBox* text : {&Text1, &Text3, &Text4, &Text5, &Text6})
         text->setMaxLength(data::kLongText);
     Text7.setMaxLength(data::kShortText);
-    MonthView1.setVisible(false);
-    MonthView2.setVisible(false);
 
     Command1.onClick = [this] { Command1_Click(); };
     Text1.onKeyPress = [this](int& keyAscii) { Text1_KeyPress(keyAscii); };
@@ -52,8 +52,11 @@ reg_journal::reg_journal(ui::Services& services)
     Command10.onClick = [this] { Command10_Click(); };
     MonthView1.onDateClick = [this](const QDate& d) { MonthView1_DateClick(d); };
     MonthView2.onDateClick = [this](const QDate& d) { MonthView2_DateClick(d); };
+    // An open calendar closes first; then Escape abandons the entry.
     onEscape = [this] {
-        if (Command4.enabled())
+        if (EntryCalendars::Calendar* open = calendars_.closeOpen())
+            setFocus(open->button);
+        else if (Command4.enabled())
             Command4_Click();
     };
 }
@@ -103,7 +106,7 @@ void reg_journal::Command1_Click() {
     std::vector<TitleMatch> found;
     if (!guarded([&] {
             const TitleFinder finder(*db_);
-            found = code.kind == data::Barcode::Kind::Serial ? finder.byIssn(code.issn)
+            found = code.kind == data::Barcode::Kind::Serial ? finder.byCover(code.issn)
                                                              : finder.find(Text1.text());
         }))
         return;
@@ -114,6 +117,8 @@ void reg_journal::Command1_Click() {
         setFocus(Text1);
         return;
     }
+    if (!entryGivesWay())
+        return;
     listTitles(found);
     if (code.kind == data::Barcode::Kind::Serial)
         registerScanned(int(found.size()), code.addOn);
@@ -134,22 +139,39 @@ void reg_journal::listTitles(const std::vector<TitleMatch>& found) {
 
 // The scanned issue is in hand: its title is picked and a new registration
 // opens with the add-on as the issue number. A title several departments
-// take waits for the clerk to pick the department.
+// take waits for the clerk to pick the department, the add-on kept till then.
 void reg_journal::registerScanned(int subscriptions, const QString& addOn) {
-    if (subscriptions != 1 || entryOpen())
+    scannedAddOn_ = addOn;
+    if (subscriptions != 1)
         return;
     show_journal.setRow(1);
     show_journal_Click();
-    if (!Command2.enabled())
+}
+
+void reg_journal::openScannedEntry() {
+    if (!scannedAddOn_ || !Command2.enabled())
         return;
+    const QString addOn = *std::exchange(scannedAddOn_, std::nullopt);
     Command2_Click();
-    if (!addOn.isEmpty())
+    if (entryOpen() && !addOn.isEmpty())
         Text5.setText(QString::number(addOn.toInt()));
 }
 
+bool reg_journal::entryGivesWay() {
+    if (!entryOpen())
+        return true;
+    const QString entry = entryMode == u"Edit"
+                              ? QStringLiteral("กำลังแก้ไขฉบับเลขทะเบียน %1 ของ \"%2\"")
+                              : QStringLiteral("กำลังลงทะเบียนฉบับใหม่ เลขทะเบียน %1 ของ \"%2\"");
+    if (messages().show(entry.arg(Text2.text().trimmed(), entry_.name.trimmed()) +
+                            QStringLiteral(" ซึ่งยังไม่ได้บันทึก ต้องการยกเลิกรายการนี้ก่อนหรือไม่"),
+                        QStringLiteral("มีรายการที่ยังไม่ได้บันทึก"), ui::msg::kQuestion) != ui::msg::kOk)
+        return false;
+    Command4_Click();
+    return true;
+}
+
 void reg_journal::showTitle(const QString& pointer) {
-    if (entryOpen())
-        return;
     std::vector<TitleMatch> found;
     if (!guarded([&] { found = TitleFinder(*db_).byKey(pointer); }))
         return;
@@ -158,6 +180,8 @@ void reg_journal::showTitle(const QString& pointer) {
                         ui::msg::kStop);
         return;
     }
+    if (!entryGivesWay())
+        return;
     Text1.setText(found.front().name);
     listTitles(found);
     show_journal.setRow(1);
@@ -178,7 +202,8 @@ void reg_journal::show_journal_Click() {
     bool listed = false;
     if (isTitle && !guarded([&] { listed = fillIssues(key); }))
         return;
-    listed_ = {key, show_journal.textMatrix(r, title::departmentCode)};
+    listed_ = {key, show_journal.textMatrix(r, title::departmentCode),
+               show_journal.textMatrix(r, title::name)};
     if (!listed) {
         Label1.setCaption({});
         messages().show(QStringLiteral("รายชื่อวารสารนี้ไม่พบข้อมูลการลงทะเบียน"),
@@ -186,12 +211,13 @@ void reg_journal::show_journal_Click() {
         // A blank row holds no title to register an issue under.
         Command2.setEnabled(isTitle);
     }
+    if (isTitle)
+        openScannedEntry();
 }
 
 void reg_journal::showTitle(const QString& pointer, const QString& name,
                             const QString& departmentCode, const QString& departmentName) {
-    // An issue being typed is not thrown away.
-    if (entryOpen())
+    if (!entryGivesWay())
         return;
     Text1.setText(name);
     show_journal.setRows(2);
@@ -211,6 +237,9 @@ void reg_journal::show_item_Click() {
 }
 
 void reg_journal::Command8_Click() {
+    if (!entryGivesWay())
+        return;
+    scannedAddOn_.reset();
     show_journal.setHighLight(2);
     show_item.setHighLight(2);
     clearTextboxes();
@@ -244,6 +273,7 @@ void reg_journal::Command2_Click() {
     Command2.setEnabled(false);
     Command3.setEnabled(false);
     Command6.setEnabled(false);
+    calendars_.setEntryOpen(true);
     Text7.setText(data::writeDate(services_.clock.today()));
     Text2.setText(number);
     setFocus(Command9);
@@ -259,6 +289,7 @@ void reg_journal::Command3_Click() {
     Command2.setEnabled(false);
     Command3.setEnabled(false);
     Command6.setEnabled(false);
+    calendars_.setEntryOpen(true);
     setFocus(Command9);
 }
 
@@ -291,33 +322,35 @@ void reg_journal::Command6_Click() {
                         ui::msg::kInformation);
         clearTextboxes();
         lockTextboxes();
+    } else if (!Text2.text().trimmed().isEmpty()) {
+        messages().show(QStringLiteral("ไม่พบฉบับเลขทะเบียน %1 ในทะเบียนแล้ว อาจถูกลบจากเครื่องอื่น")
+                            .arg(Text2.text().trimmed()),
+                        QStringLiteral("ผลการลบข้อมูล"), ui::msg::kStop);
     }
     refillIssues(listed_);
 }
 
 void reg_journal::Command9_Click() {
-    MonthView1.setVisible(true);
-    MonthView1.setValue(services_.clock.today());
+    calendars_.open(calendars_.issueDate, services_.clock.today());
     // The open calendar takes the keys, so a keyboard user picks the day at once.
-    setFocus(MonthView1);
+    if (MonthView1.visible())
+        setFocus(MonthView1);
 }
 
 void reg_journal::Command10_Click() {
-    MonthView2.setVisible(true);
-    MonthView2.setValue(services_.clock.today());
-    setFocus(MonthView2);
+    calendars_.open(calendars_.received, services_.clock.today());
+    if (MonthView2.visible())
+        setFocus(MonthView2);
 }
 
 void reg_journal::MonthView1_DateClick(const QDate& date) {
-    Text3.setText(data::writeDate(date));
-    MonthView1.setVisible(false);
-    setFocus(Text4.enabled() ? static_cast<ui::Control&>(Text4) : Command9);
+    if (calendars_.pick(calendars_.issueDate, date))
+        setFocus(Text4);
 }
 
 void reg_journal::MonthView2_DateClick(const QDate& date) {
-    Text7.setText(data::writeDate(date));
-    MonthView2.setVisible(false);
-    setFocus(Command7.enabled() ? static_cast<ui::Control&>(Command7) : Command10);
+    if (calendars_.pick(calendars_.received, date))
+        setFocus(Command7);
 }
 
 void reg_journal::reset_textbox() {
@@ -381,6 +414,7 @@ void reg_journal::refillIssues(const Subscription& subscription) {
 
 void reg_journal::forgetListedTitle() {
     listed_ = {};
+    scannedAddOn_.reset();
     cls_show_listitem();
     Label1.setCaption({});
     if (entryOpen())
@@ -423,6 +457,7 @@ void reg_journal::endEntry() {
     setListsEnabled(true);
     Command4.setEnabled(false);
     Command7.setEnabled(false);
+    calendars_.setEntryOpen(false);
     enableTitleCommands();
     setFocus(Text1);
 }
@@ -446,6 +481,9 @@ bool reg_journal::saveNew() {
     try {
         if (!guarded([&] { stored = IssueRegister(*db_).addIssue(issue); }))
             return false;
+    } catch (const RegisterChanged& e) {
+        registerChanged(e);
+        return true;
     } catch (const CounterExhausted& e) {
         messages().show(QStringLiteral("ตัวนับเลขทะเบียน \"%1\" ไม่ใช่ตัวเลขหรือถึงเลขสูงสุดแล้ว"
                                        " จึงออกเลขทะเบียนใหม่ไม่ได้ ฉบับนี้ยังไม่ได้บันทึก")
@@ -467,13 +505,39 @@ bool reg_journal::saveEdit() {
     const IssueChanges changes{Text7.text(), Text3.text(), Text4.text(), Text5.text(),
                                Text6.text()};
     bool updated = false;
-    if (!guarded([&] { updated = IssueRegister(*db_).updateIssue(Text2.text(), changes); }))
-        return false;
-    if (updated)
-        messages().show(QStringLiteral("บันทึกข้อมูลที่ทำการแก้ไขแล้ว"), kResultCaption,
-                        ui::msg::kInformation);
+    try {
+        if (!guarded([&] { updated = IssueRegister(*db_).updateIssue(Text2.text(), changes); }))
+            return false;
+    } catch (const RegisterChanged& e) {
+        registerChanged(e);
+        return true;
+    }
+    if (!updated) {
+        registerChanged(RegisterChanged(RegisterChanged::What::IssueGone));
+        return true;
+    }
+    messages().show(QStringLiteral("บันทึกข้อมูลที่ทำการแก้ไขแล้ว"), kResultCaption, ui::msg::kInformation);
     refillIssues(entry_);
     return true;
+}
+
+void reg_journal::registerChanged(const RegisterChanged& e) {
+    const QString name = entry_.name.trimmed();
+    QString text;
+    switch (e.change()) {
+        case RegisterChanged::What::TitleGone:
+            text = QStringLiteral("รายชื่อวารสาร \"%1\" ถูกลบไปแล้วจากเครื่องอื่น").arg(name);
+            break;
+        case RegisterChanged::What::SubscriptionGone:
+            text = QStringLiteral("การบอกรับ \"%1\" ของคณะ/หน่วยงานนี้ถูกลบไปแล้วจากเครื่องอื่น").arg(name);
+            break;
+        case RegisterChanged::What::IssueGone:
+            text =
+                QStringLiteral("ฉบับเลขทะเบียน %1 ถูกลบไปแล้วจากเครื่องอื่น").arg(Text2.text().trimmed());
+            break;
+    }
+    messages().show(text + QStringLiteral(" รายการนี้จึงยังไม่ได้บันทึก"), kResultCaption, ui::msg::kStop);
+    refillIssues(entry_);
 }
 
 }  // namespace issues

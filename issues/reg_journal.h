@@ -2,8 +2,10 @@
 
 #include <QDate>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "issues/EntryCalendars.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Grid.h"
@@ -16,6 +18,7 @@ class Database;
 namespace issues {
 
 struct TitleMatch;
+class RegisterChanged;
 
 // The issue registration window: finds a title by part of its name, lists
 // its registered issues and registers, edits and deletes them.
@@ -97,10 +100,12 @@ class reg_journal : public ui::Form {
     void showTitle(const QString& pointer);
 
   private:
-    // A subscription of the titles list: the title key and the department.
+    // A subscription of the titles list: the title key and the department,
+    // and the title's name for the messages that speak of it.
     struct Subscription {
         QString pointer;
         QString department;
+        QString name;
     };
 
     // Lists the issues of a title; false when it has none (lists untouched).
@@ -110,6 +115,15 @@ class reg_journal : public ui::Form {
     void refillIssues(const Subscription& subscription);
     void listTitles(const std::vector<TitleMatch>& found);
     void registerScanned(int subscriptions, const QString& addOn);
+    // A scanned title of several faculties: New opens once one is picked.
+    void openScannedEntry();
+    // Before a search, a scan, Clear or a handed-over title replaces the
+    // list: an open entry is named and the clerk asks to cancel it or keeps
+    // it (false: nothing is replaced).
+    bool entryGivesWay();
+    // Another desk changed what the save relied on: said, and the list shown
+    // as it now stands.
+    void registerChanged(const RegisterChanged& e);
     // A search replaced the titles list: no title is listed any more.
     void forgetListedTitle();
     // The issues list's current row into Text2 to Text7.
@@ -132,6 +146,9 @@ class reg_journal : public ui::Form {
     // the one an open entry belongs to (taken when New or Edit is pressed).
     Subscription listed_;
     Subscription entry_;
+    EntryCalendars calendars_{{Command9, MonthView1, Text3}, {Command10, MonthView2, Text7}};
+    // The add-on of a scan that waits for its faculty to be picked.
+    std::optional<QString> scannedAddOn_;
 };
 
 }  // namespace issues

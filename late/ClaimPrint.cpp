@@ -1,6 +1,11 @@
 #include "late/ClaimPrint.h"
 
+#include <QHash>
+#include <QTextBoundaryFinder>
+#include <algorithm>
+
 #include "data/DateText.h"
+#include "data/Issn.h"
 
 namespace late {
 
@@ -11,7 +16,21 @@ constexpr double kGap = 60;
 
 // Where each column starts, as a share of the printable width; a column ends
 // where the next begins.
-constexpr double kNumber = 0, kName = 0.06, kIssue = 0.40, kReceived = 0.66, kExpected = 0.83;
+constexpr double kStarts[] = {0, 0.06, 0.46, 0.70, 0.85, 1};
+
+QString issnShown(const QString& stored) {
+    const auto issn = data::issnDigits(stored);
+    return issn ? issn->left(4) + u'-' + issn->mid(4) : stored.trimmed();
+}
+
+// Places where a line may end: between words, and in Thai between syllables.
+std::vector<qsizetype> breaks(const QString& text, QTextBoundaryFinder::BoundaryType type) {
+    std::vector<qsizetype> at;
+    QTextBoundaryFinder finder(type, text);
+    for (qsizetype p = finder.toNextBoundary(); p > 0; p = finder.toNextBoundary())
+        at.push_back(p);
+    return at;
+}
 
 }  // namespace
 
@@ -19,75 +38,142 @@ double ClaimPrint::lineHeight() {
     return printer_.textHeight(kSample) + kGap;
 }
 
-void ClaimPrint::printCut(double x, const QString& text, double right) {
-    const QString shown = printer_.elided(text, right - x - kGap);
-    if (printer_.textWidth(shown) > right - x - kGap)
-        return;
-    const double y = printer_.currentY;
-    printer_.currentX = x;
-    printer_.print(shown);
-    printer_.currentY = y;
+QStringList ClaimPrint::wrapped(const QString& text, double room) {
+    QStringList lines;
+    QString rest = text.trimmed();
+    while (!rest.isEmpty()) {
+        if (printer_.textWidth(rest) <= room) {
+            lines << rest;
+            break;
+        }
+        qsizetype cut = 0;
+        for (const auto type : {QTextBoundaryFinder::Line, QTextBoundaryFinder::Grapheme}) {
+            for (qsizetype p : breaks(rest, type))
+                if (p < rest.size() && printer_.textWidth(rest.left(p).trimmed()) <= room)
+                    cut = p;
+            if (cut > 0)
+                break;
+        }
+        // Not even one letter fits: it goes on a line of its own.
+        if (cut == 0)
+            cut = std::max<qsizetype>(1, breaks(rest, QTextBoundaryFinder::Grapheme).front());
+        lines << rest.left(cut).trimmed();
+        rest = rest.mid(cut).trimmed();
+    }
+    return lines;
 }
 
-void ClaimPrint::row(const QStringList& cells) {
+int ClaimPrint::printWrapped(double x, const QString& text, double right) {
+    const double top = printer_.currentY;
+    const QStringList lines = wrapped(text, right - x - kGap);
+    for (const QString& line : lines) {
+        const double y = printer_.currentY;
+        printer_.currentX = x;
+        printer_.print(line);
+        printer_.currentY = y + lineHeight();
+    }
+    printer_.currentY = top;
+    return int(lines.size());
+}
+
+double ClaimPrint::entryHeight(const std::vector<QStringList>& cells) {
     const double width = printer_.printableWidth();
-    const double starts[] = {kNumber, kName, kIssue, kReceived, kExpected, 1};
-    for (int c = 0; c < cells.size(); ++c)
-        printCut(starts[c] * width, cells[c], starts[c + 1] * width);
+    int most = 1;
+    for (int c = 0; c < int(cells.size()); ++c) {
+        int lines = 0;
+        for (const QString& part : cells[c])
+            lines += int(wrapped(part, (kStarts[c + 1] - kStarts[c]) * width - kGap).size());
+        most = std::max(most, lines);
+    }
+    return most * lineHeight();
+}
+
+void ClaimPrint::entry(const std::vector<QStringList>& cells) {
+    const double width = printer_.printableWidth();
+    const double top = printer_.currentY;
+    const double height = entryHeight(cells);
+    for (int c = 0; c < int(cells.size()); ++c) {
+        printer_.currentY = top;
+        for (const QString& part : cells[c])
+            printer_.currentY +=
+                printWrapped(kStarts[c] * width, part, kStarts[c + 1] * width) * lineHeight();
+    }
+    printer_.currentY = top + height;
 }
 
 void ClaimPrint::headings(int page) {
     const double width = printer_.printableWidth();
     printer_.fontBold = true;
     if (page > 1) {
-        printCut(width - 1500, QStringLiteral("หน้า %1").arg(page), width);
+        printWrapped(width - 1500, QStringLiteral("หน้า %1").arg(page), width);
         printer_.currentY += lineHeight();
     }
-    row({QStringLiteral("ที่"), QStringLiteral("รายชื่อวารสาร/สิ่งพิมพ์"), QStringLiteral("ฉบับล่าสุดที่ได้รับ"),
-         QStringLiteral("วันที่รับ"), QStringLiteral("กำหนดได้รับ")});
-    printer_.currentY += lineHeight();
+    entry({{QStringLiteral("ที่")},
+           {QStringLiteral("รายชื่อวารสาร/สิ่งพิมพ์")},
+           {QStringLiteral("ฉบับล่าสุดที่ได้รับ")},
+           {QStringLiteral("วันที่รับ")},
+           {QStringLiteral("กำหนดได้รับ")}});
     printer_.fontBold = false;
 }
 
-void ClaimPrint::print(const QStringList& agentAddress, const std::vector<LateTitle>& titles,
-                       QDate today) {
+void ClaimPrint::print(const ClaimSender& sender, const QStringList& agentAddress,
+                       const std::vector<LateTitle>& titles, QDate today) {
     const double width = printer_.printableWidth();
+    const auto paragraph = [&](double x, const QString& text) {
+        printer_.currentY += printWrapped(x, text, width) * lineHeight();
+    };
     printer_.fontName = QStringLiteral("MS Sans Serif");
     printer_.fontUnderline = false;
     printer_.currentY = 0;
+    printer_.fontSize = 16;
+    printer_.fontBold = true;
+    paragraph(width / 2, sender.unitName);
+    printer_.fontBold = false;
+    if (!sender.address.trimmed().isEmpty())
+        paragraph(width / 2, sender.address);
+    printer_.currentY += lineHeight() / 2;
+
     printer_.fontBold = true;
     printer_.fontSize = 18;
-    printCut(0, QStringLiteral("ขอทวงถามวารสาร/สิ่งพิมพ์ที่ยังไม่ได้รับ"), width);
-    printer_.currentY += lineHeight() * 1.5;
-
+    paragraph(0, QStringLiteral("ขอทวงถามวารสาร/สิ่งพิมพ์ที่ยังไม่ได้รับ"));
+    printer_.currentY += lineHeight() / 2;
     printer_.fontSize = 16;
     printer_.fontBold = false;
-    printCut(0, QStringLiteral("วันที่ ") + data::writeDate(today), width);
-    printer_.currentY += lineHeight();
-    printCut(0, QStringLiteral("เรียน"), width);
-    printer_.currentY += lineHeight();
-    for (const QString& line : agentAddress) {
-        printCut(600, line, width);
-        printer_.currentY += lineHeight();
-    }
+    paragraph(0, QStringLiteral("วันที่ ") + data::writeDate(today));
+    paragraph(0, QStringLiteral("เรียน"));
+    for (const QString& line : agentAddress)
+        paragraph(600, line);
     printer_.currentY += lineHeight() / 2;
-    printCut(0, QStringLiteral("รายการต่อไปนี้เลยกำหนดออกแล้วยังไม่ได้รับ กรุณาจัดส่งด้วย"), width);
-    printer_.currentY += lineHeight() * 1.5;
+    paragraph(0, QStringLiteral("รายการต่อไปนี้เลยกำหนดออกแล้วยังไม่ได้รับ กรุณาจัดส่งด้วย"));
+    printer_.currentY += lineHeight() / 2;
 
+    // A title claimed for several faculties names the faculty of each copy.
+    QHash<QString, int> copies;
+    for (const LateTitle& t : titles)
+        ++copies[t.pointer.trimmed()];
     printer_.fontSize = 14;
     int page = 1;
     headings(page);
     int number = 0;
     for (const LateTitle& t : titles) {
-        if (printer_.currentY + lineHeight() > printer_.printableHeight()) {
+        QStringList title{t.name, QStringLiteral("รหัส ") + t.pointer.trimmed()};
+        if (!t.issn.trimmed().isEmpty())
+            title.last() += QStringLiteral("  ISSN ") + issnShown(t.issn);
+        if (copies.value(t.pointer.trimmed()) > 1)
+            title << QStringLiteral("คณะ/หน่วยงาน ") + t.departmentName;
+        const std::vector<QStringList> cells{
+            {QString::number(++number)},
+            title,
+            {t.lastReceived.isEmpty() ? QStringLiteral("ยังไม่ได้รับ") : t.lastIssue},
+            {t.lastReceived},
+            {data::writeDate(t.expected)}};
+        if (printer_.currentY + entryHeight(cells) > printer_.printableHeight() &&
+            printer_.currentY > 0) {
             printer_.newPage();
             printer_.currentY = 0;
             headings(++page);
         }
-        row({QString::number(++number), t.name,
-             t.lastReceived.isEmpty() ? QStringLiteral("ยังไม่ได้รับ") : t.lastIssue, t.lastReceived,
-             data::writeDate(t.expected)});
-        printer_.currentY += lineHeight();
+        entry(cells);
     }
     printer_.endDoc();
 }

@@ -7,7 +7,9 @@
 #include "data/DateText.h"
 #include "late/ClaimPrint.h"
 #include "late/LateCsv.h"
+#include "settings/UnitName.h"
 #include "ui/Printing.h"
+#include "ui/ThaiOrder.h"
 
 namespace late {
 
@@ -48,24 +50,32 @@ LateIssues::LateIssues(ui::Services& services)
 LateIssues::~LateIssues() = default;
 
 bool LateIssues::Form_Load() {
-    return guarded([this] {
-        db_ = std::make_unique<data::Database>(services_.databasePath);
-        const LateRecords records(*db_);
-        const ui::PickRow every{QString(), QStringLiteral("ทั้งหมด")};
-        std::vector<ui::PickRow> departments{every}, agents{every};
-        for (ui::PickRow& row : records.departments())
-            departments.push_back(std::move(row));
-        for (ui::PickRow& row : records.agents())
-            agents.push_back(std::move(row));
-        dcbdepart.setRows(std::move(departments));
-        dcbdepart.chooseRow(0);
-        dcbdealer.setRows(std::move(agents));
-        dcbdealer.chooseRow(0);
-        Cmdshow_Click();
-        // The list is what the window is opened for: the keys start there.
-        if (!listed_.empty())
-            setFocus(showlate);
-    });
+    if (!guarded([this] { db_ = std::make_unique<data::Database>(services_.databasePath); }))
+        return false;
+    Cmdshow_Click();
+    // The list is what the window is opened for: the keys start there.
+    if (!listed_.empty())
+        setFocus(showlate);
+    return true;
+}
+
+void LateIssues::readFilters() {
+    const LateRecords records(*db_);
+    const auto refill = [](ui::PickList& list, std::vector<ui::PickRow> rows) {
+        const int was = list.chosenRow();
+        const QString chosen = was > 0 ? list.rows().at(was).code : QString();
+        std::vector<ui::PickRow> every{{QString(), QStringLiteral("ทั้งหมด")}};
+        for (ui::PickRow& row : ui::thaiSorted(std::move(rows)))
+            every.push_back(std::move(row));
+        int row = 0;
+        for (int i = 1; i < int(every.size()) && row == 0 && !chosen.isEmpty(); ++i)
+            if (every[i].code == chosen)
+                row = i;
+        list.setRows(std::move(every));
+        list.chooseRow(row);
+    };
+    refill(dcbdepart, records.departments());
+    refill(dcbdealer, records.agents());
 }
 
 LateFilter LateIssues::filter() const {
@@ -83,7 +93,10 @@ void LateIssues::Cmdshow_Click() {
     // list that could not be read is not shown as if it were current.
     listed_ = {};
     showlate.setDataRows({});
-    guarded([&] { listed_ = LateRecords(*db_).late(filter(), services_.clock.today()); });
+    guarded([&] {
+        readFilters();
+        listed_ = LateRecords(*db_).late(filter(), services_.clock.today());
+    });
     std::vector<QStringList> cells;
     cells.reserve(listed_.size());
     for (const LateTitle& t : listed_)
@@ -142,7 +155,11 @@ void LateIssues::printClaim(bool toPdf) {
         toPdf = true;
     }
     QStringList address;
-    if (!guarded([&] { address = LateRecords(*db_).agentAddress(agent); }))
+    ClaimSender sender;
+    if (!guarded([&] {
+            address = LateRecords(*db_).agentAddress(agent);
+            sender = {settings::readUnitName(*db_), settings::readUnitAddress(*db_)};
+        }))
         return;
     try {
         std::optional<QString> path;
@@ -155,7 +172,7 @@ void LateIssues::printClaim(bool toPdf) {
         }
         std::unique_ptr<ui::PageSurface> surface =
             path ? printing->openPdf(*path) : printing->openDefaultPrinter();
-        ClaimPrint(*surface).print(address, titles, services_.clock.today());
+        ClaimPrint(*surface).print(sender, address, titles, services_.clock.today());
         if (path)
             messages().show(QStringLiteral("บันทึกใบทวงถามเป็นไฟล์ PDF แล้วที่ ") +
                                 QFileInfo(*path).absoluteFilePath(),

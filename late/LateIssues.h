@@ -73,6 +73,10 @@ class LateIssues : public ui::Form {
     const std::vector<LateTitle>& listed() const { return listed_; }
 
   private:
+    // Faculties and agents may have changed since the window opened: the
+    // filters are read again on every Show, keeping what is chosen while it
+    // is still there.
+    void readFilters();
     LateFilter filter() const;
     const LateTitle* chosen() const;
     // The agent a claim goes to: the one filtered on, else the chosen row's.

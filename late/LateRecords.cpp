@@ -20,7 +20,7 @@ namespace {
 const char* const kReceivedSql =
     "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
     " vorlen.publisher_code, vorlen1.magtype_code, vorlen.begin_period, vorlen.end_period,"
-    " latest.descriptionitem, latest.receivedate"
+    " latest.descriptionitem, latest.receivedate, vorlen1.issn"
     " FROM vorlen JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
     " LEFT JOIN latest_issue AS latest ON latest.pointer = trim(vorlen.pointer)"
     " AND latest.department_code = trim(vorlen.department_code)"
@@ -91,8 +91,11 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
                     const auto begin = data::readDate(row.text(5));
                     if (!begin || *begin > today)
                         return;
+                    // An issue from before this period says nothing of when
+                    // the next one of it is due.
                     const auto received = data::readDate(row.text(8));
-                    const QDate expected = received.value_or(*begin).addDays(interval->days);
+                    const QDate from = received ? std::max(*received, *begin) : *begin;
+                    const QDate expected = from.addDays(interval->days);
                     if (today <= expected.addDays(interval->grace))
                         return;
                     LateTitle t{row.text(0),
@@ -102,6 +105,7 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
                                 row.text(3),
                                 {},
                                 frequencies.value(row.text(4)),
+                                row.text(9),
                                 {},
                                 {},
                                 expected,
@@ -130,7 +134,7 @@ std::vector<ui::PickRow> LateRecords::departments() const {
 std::vector<ui::PickRow> LateRecords::agents() const {
     return pickRows(db_,
                     "SELECT Publisher_Code, Publisher_Name FROM dealer WHERE Publisher_Code IN"
-                    " (SELECT publisher_code FROM vorlen) ORDER BY Publisher_Name, rowid");
+                    " (SELECT publisher_code FROM vorlen) ORDER BY rowid");
 }
 
 QStringList LateRecords::agentAddress(const QString& agentCode) const {

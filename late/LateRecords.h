@@ -15,6 +15,7 @@ namespace late {
 // One subscription whose next issue is overdue.
 struct LateTitle {
     QString pointer, name, departmentCode, departmentName, agentCode, agentName, frequency;
+    QString issn;
     QString lastIssue, lastReceived;  // empty when nothing has arrived yet
     QDate expected;
     int daysLate = 0;  // days since the expected date
@@ -32,9 +33,9 @@ struct LateFilter {
 // Predicts the next issue of every live subscription and lists the late ones.
 // A subscription is live when it is received under status "1" and its period
 // covers today. The next issue is expected the frequency's interval after the
-// latest issue received for that faculty (or after the start of the period
-// when none has come), and is late once the grace has passed as well. A
-// frequency without an interval is never late.
+// later of the latest issue received for that faculty and the start of the
+// period, and is late once the grace has passed as well. A frequency without
+// an interval is never late.
 class LateRecords {
   public:
     explicit LateRecords(const data::Database& db) : db_(db) {}

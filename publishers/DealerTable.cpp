@@ -120,13 +120,18 @@ int DealerTable::titlesUsing(const QString& code) const {
     return db_.first(sql.constData(), {code.trimmed()})->value(0).toInt();
 }
 
-bool DealerTable::rename(const QString& code, const QString& name) {
+DealerTable::Renamed DealerTable::rename(const QString& code, const QString& name) {
     data::Transaction tx(db_);
+    const QString folded = name.trimmed().toCaseFolded();
+    for (const data::Row& row :
+         db_.query("SELECT Publisher_Name FROM dealer WHERE Publisher_Code <> ?", {code}))
+        if (row.text(0).trimmed().toCaseFolded() == folded)
+            return Renamed::nameTaken;
     if (db_.exec("UPDATE dealer SET Publisher_Name = ? WHERE Publisher_Code = ?",
                  {name.trimmed(), code}) == 0)
-        return false;
+        return Renamed::noSuchCode;
     tx.commit();
-    return true;
+    return Renamed::done;
 }
 
 int DealerTable::remove(const QString& code) {

@@ -59,8 +59,12 @@ class DealerTable {
     std::vector<ui::PickRow> findByNameOrCode(const QString& text) const;
     // Titles whose title or subscription names this publisher.
     int titlesUsing(const QString& code) const;
-    // Gives the rows of this code the name, trimmed; false when no row has it.
-    bool rename(const QString& code, const QString& name);
+    enum class Renamed { done, noSuchCode, nameTaken };
+    // Gives the rows of this code the name, trimmed, unless another code
+    // already bears it (trimmed, letter case aside): two publishers of one
+    // name could not be told apart where they are picked. Checked and written
+    // in one transaction.
+    Renamed rename(const QString& code, const QString& name);
     // Deletes the rows of this code unless a title uses it; the number of
     // titles that use it (0: deleted). Checked and deleted in one transaction.
     int remove(const QString& code);

@@ -88,9 +88,17 @@ void PublisherMaintenance::Cmdsave_Click() {
         return;
     }
     guarded([this] {
-        if (!DealerTable(*db_).rename(Text2.text(), Text3.text())) {
-            refuse(QStringLiteral("ไม่พบสำนักพิมพ์รหัส %1").arg(Text2.text()), Text1);
-            return;
+        switch (DealerTable(*db_).rename(Text2.text(), Text3.text())) {
+            case DealerTable::Renamed::noSuchCode:
+                refuse(QStringLiteral("ไม่พบสำนักพิมพ์รหัส %1").arg(Text2.text()), Text1);
+                return;
+            case DealerTable::Renamed::nameTaken:
+                refuse(QStringLiteral("มีสำนักพิมพ์อื่นชื่อ \"%1\" อยู่แล้ว กรุณาใช้ชื่ออื่น")
+                           .arg(Text3.text().trimmed()),
+                       Text3);
+                return;
+            case DealerTable::Renamed::done:
+                break;
         }
         find();
     });
@@ -104,8 +112,7 @@ void PublisherMaintenance::Cmddel_Click() {
     guarded([this, &code] {
         if (const int titles = DealerTable(*db_).remove(code); titles > 0) {
             refuse(QStringLiteral("ลบสำนักพิมพ์รหัส %1 ไม่ได้ เพราะมีวารสาร %2 รายการใช้สำนักพิมพ์นี้อยู่")
-                       .arg(code)
-                       .arg(titles),
+                       .arg(code, QString::number(titles)),
                    Text1);
             return;
         }

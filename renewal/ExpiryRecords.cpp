@@ -24,7 +24,7 @@ QByteArray expiringSql() {
            "  WHERE tranfile.pointer = vorlen1.pointer ORDER BY " +
            issueDay +
            " DESC, tranfile.rowid LIMIT 1),"
-           " department.department_thai_des, vorlen.rowid"
+           " department.department_thai_des, vorlen.rowid, vorlen.currency_code"
            " FROM vorlen JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
            " LEFT JOIN dealer ON dealer.rowid = (SELECT rowid FROM dealer"
            "  WHERE Publisher_Code = vorlen.publisher_code ORDER BY rowid LIMIT 1)"
@@ -57,7 +57,7 @@ std::vector<ExpiringSubscription> ExpiryRecords::expiring(Kind kind, QDate first
                                      first.toString(Qt::ISODate), last.toString(Qt::ISODate)}))
         list.push_back({row.text(0), row.text(1), row.text(2), row.text(3), row.text(4),
                         row.text(5), row.text(6), row.text(7), row.text(8), row.text(9),
-                        row.value(10).toLongLong()});
+                        row.value(10).toLongLong(), row.text(11)});
     return list;
 }
 
@@ -69,11 +69,22 @@ std::vector<ui::PickRow> ExpiryRecords::currencies() const {
 }
 
 bool ExpiryRecords::renew(qint64 subscription, const RenewalValues& values) {
-    return db_.exec(
-               "UPDATE vorlen SET price_per_year = ?, currency_code = ?, exchange_rate = ?,"
-               " end_period = ?, order_date = ? WHERE rowid = ?",
-               {values.pricePerYear, values.currencyCode, values.exchangeRate, values.endPeriod,
-                values.orderDate, subscription}) > 0;
+    data::Transaction tx(db_);
+    const auto row = db_.first("SELECT pointer FROM vorlen WHERE rowid = ?", {subscription});
+    if (!row)
+        return false;
+    if (!db_.first("SELECT 1 FROM vorlen1 WHERE pointer = ?", {row->text(0)}))
+        throw RenewalRefused(QStringLiteral("รายชื่อวารสารนี้ถูกลบไปแล้วจากเครื่องอื่น จึงต่ออายุไม่ได้"));
+    if (!values.currencyCode.isEmpty() &&
+        !db_.first("SELECT 1 FROM currmony WHERE Currency_Code = ?", {values.currencyCode}))
+        throw RenewalRefused(QStringLiteral("สกุลเงินที่เลือกถูกลบไปแล้วจากเครื่องอื่น กรุณาเลือกสกุลเงินอีกครั้ง"));
+    db_.exec(
+        "UPDATE vorlen SET price_per_year = ?, currency_code = ?, exchange_rate = ?,"
+        " end_period = ?, order_date = ? WHERE rowid = ?",
+        {values.pricePerYear, values.currencyCode, values.exchangeRate, values.endPeriod,
+         values.orderDate, subscription});
+    tx.commit();
+    return true;
 }
 
 }  // namespace renewal

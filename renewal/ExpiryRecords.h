@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <stdexcept>
 #include <vector>
 
 #include "ui/PickList.h"
@@ -20,6 +21,7 @@ struct ExpiringSubscription {
     QString publisherName, currencyDescription, latestIssue;
     QString departmentName;
     qint64 subscription = 0;
+    QString currencyCode;  // the stored code: two currencies may share a name
 };
 
 // Which titles the list takes: journals (keys I, J), newspapers (K, L) or both.
@@ -28,6 +30,18 @@ enum class Kind { Journals, Newspapers, Both };
 // The five values a renewal writes into a subscription row, as stored.
 struct RenewalValues {
     QString pricePerYear, currencyCode, exchangeRate, endPeriod, orderDate;
+};
+
+// Another desk removed what a renewal names (the title, or the currency
+// chosen): nothing was written. The message is for the user.
+class RenewalRefused : public std::runtime_error {
+  public:
+    explicit RenewalRefused(const QString& thai)
+        : std::runtime_error("renewal refused"), thai_(thai) {}
+    QString thaiMessage() const { return thai_; }
+
+  private:
+    QString thai_;
 };
 
 // The reads and the one write of the expiry window: subscriptions by the end
@@ -41,7 +55,9 @@ class ExpiryRecords {
     // currency or faculty code without its row leaves that name empty.
     std::vector<ExpiringSubscription> expiring(Kind kind, QDate first, QDate last) const;
     std::vector<ui::PickRow> currencies() const;
-    // Writes the values into that one subscription row; false when it is gone.
+    // Writes the values into that one subscription row; false when it is
+    // gone. Inside the write its title and the currency are looked for
+    // again (RenewalRefused when either is gone).
     bool renew(qint64 subscription, const RenewalValues& values);
 
   private:

@@ -1,6 +1,7 @@
 #include "renewal/expdate.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "data/Database.h"
 #include "data/DateText.h"
@@ -135,6 +136,7 @@ void expdate::Command1_Click() {
         showjour.setTextMatrix(nextrow, col::pointer, s.pointer);
         showjour.setTextMatrix(nextrow, col::department, s.departmentName);
         showjour.setTextMatrix(nextrow, col::subscription, QString::number(s.subscription));
+        currencyCodes_.insert(QString::number(s.subscription), s.currencyCode);
         ++nextrow;
     }
     showjour.setRow(1);
@@ -154,10 +156,20 @@ void expdate::showjour_Click() {
     Text6.setText(showjour.textMatrix(r, col::rate));
     Text7.setText(showjour.textMatrix(r, col::orderDate));
     Text8.setText(showjour.textMatrix(r, col::endPeriod));
-    DataCombo1.setText(showjour.textMatrix(r, col::currency));
+    showStoredCurrency();
     lockinput();
     cmdedit.setEnabled(true);
     cmdsave.setEnabled(false);
+}
+
+// The stored code's own row, not the first currency of that name.
+void expdate::showStoredCurrency() {
+    const QString code = currencyCodes_.value(selsubscription_);
+    const auto& rows = DataCombo1.rows();
+    if (std::any_of(rows.begin(), rows.end(), [&](const ui::PickRow& c) { return c.code == code; }))
+        DataCombo1.setBoundText(code);
+    else if (const int r = rowOfSubscription(selsubscription_); r > 0)
+        DataCombo1.setText(showjour.textMatrix(r, col::currency));
 }
 
 void expdate::Command2_Click() {
@@ -210,10 +222,8 @@ void expdate::unlockinput() {
 void expdate::cmdedit_Click() {
     // The currencies may have changed in the settings since the window opened.
     guarded([this] {
-        const QString chosen = DataCombo1.boundText();
         DataCombo1.setRows(ExpiryRecords(*db_).currencies());
-        if (!chosen.isEmpty())
-            DataCombo1.setBoundText(chosen);
+        showStoredCurrency();
     });
     cmdedit.setEnabled(false);
     cmdsave.setEnabled(true);
@@ -253,11 +263,16 @@ void expdate::cmdsave_Click() {
                                Text6.text().trimmed(), data::reformatDate(Text8.text().trimmed()),
                                data::reformatDate(Text7.text().trimmed())};
     bool renewed = false;
-    if (!guarded([&] {
-            renewed = !selsubscription_.isEmpty() &&
-                      ExpiryRecords(*db_).renew(selsubscription_.toLongLong(), values);
-        }))
+    try {
+        if (!guarded([&] {
+                renewed = !selsubscription_.isEmpty() &&
+                          ExpiryRecords(*db_).renew(selsubscription_.toLongLong(), values);
+            }))
+            return;
+    } catch (const RenewalRefused& e) {
+        messages().show(e.thaiMessage(), kSaveResultCaption, ui::msg::kStop);
         return;
+    }
     if (!renewed) {
         messages().show(QStringLiteral("ไม่พบรายการสมาชิกที่จะต่ออายุ กรุณาเลือกรายชื่อวารสารจากตารางก่อน"),
                         kSaveResultCaption, ui::msg::kStop);
@@ -269,6 +284,7 @@ void expdate::cmdsave_Click() {
         showjour.setTextMatrix(r, col::orderDate, Text7.text());
         showjour.setTextMatrix(r, col::endPeriod, Text8.text());
         showjour.setTextMatrix(r, col::currency, DataCombo1.text());
+        currencyCodes_.insert(selsubscription_, values.currencyCode);
     }
     messages().show(QStringLiteral("บันทึกข้อมูลเรียบร้อยแล้ว"), kSaveResultCaption,
                     ui::msg::kInformation);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <memory>
 
 #include "renewal/ExpiryPrint.h"
@@ -76,6 +77,8 @@ class expdate : public ui::Form {
     void clearDetails();
     // A date field that does not hold a date: tells the user and focuses it.
     bool checkDateField(ui::TextBox& box);
+    // The clicked subscription's own currency code, when the list has it.
+    void showStoredCurrency();
     std::vector<ExpiryLine> listedLines() const;
     // The printer, or the PDF file the user names (then `pdfPath` is set).
     std::unique_ptr<ui::PageSurface> openSurface(QString& pdfPath);
@@ -90,6 +93,8 @@ class expdate : public ui::Form {
     std::unique_ptr<data::Database> db_;
     // The subscription row last clicked, the one a renewal writes.
     QString selsubscription_;
+    // The stored currency code of each listed subscription (by its row id).
+    QHash<QString, QString> currencyCodes_;
 };
 
 }  // namespace renewal

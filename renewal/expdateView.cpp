@@ -68,9 +68,16 @@ expdateView::expdateView(ui::Services& services, QWidget* parent)
     binder_.bind(f.Text7, static_cast<QLineEdit*>(fields[6]));
     binder_.bind(f.Text8, static_cast<QLineEdit*>(fields[7]));
 
-    binder_.bind(f.Cmdprint, ui::qt::place<QPushButton>(this, 9000, kDetailTop, 1500, 480));
-    binder_.bind(f.cmdedit, ui::qt::place<QPushButton>(this, 9000, kDetailTop + 720, 1500, 480));
-    binder_.bind(f.cmdsave, ui::qt::place<QPushButton>(this, 9000, kDetailTop + 1440, 1500, 480));
+    auto* print = ui::qt::place<QPushButton>(this, 9000, kDetailTop, 1500, 480);
+    binder_.bind(f.Cmdprint, print);
+    auto* edit = ui::qt::place<QPushButton>(this, 9000, kDetailTop + 720, 1500, 480);
+    binder_.bind(f.cmdedit, edit);
+    auto* save = ui::qt::place<QPushButton>(this, 9000, kDetailTop + 1440, 1500, 480);
+    binder_.bind(f.cmdsave, save);
+    // A renewal ends at its expiry date, then Save; printing is not the next step.
+    setTabOrder(fields[7], save);
+    setTabOrder(save, print);
+    setTabOrder(print, edit);
 
     f.onUnload = [this] { closeWindow(); };
 }

@@ -71,6 +71,8 @@ SearchJournal::SearchJournal(ui::Services& services)
     Command4.onClick = [this] { Command4_Click(); };
     Text1.onKeyPress = [this](int& k) { Text1_KeyPress(k); };
     show_result.onClick = [this] { show_result.setHighLight(1); };
+    // A result opens in the title window, as its button does.
+    show_result.onDoubleClick = [this] { Command2_Click(); };
 }
 
 bool SearchJournal::Form_Load() {
@@ -117,14 +119,20 @@ std::vector<FoundTitle> SearchJournal::find(const QString& text, bool& refused) 
     const data::Barcode code = data::readBarcode(text);
     if (code.kind == data::Barcode::Kind::BadCheck) {
         refused = true;
+        // The titles of the scan before are not this issue's: none is left
+        // to open by mistake.
+        blankResult();
         messages().show(QStringLiteral("รหัสแท่งไม่ถูกต้อง (เลขตรวจสอบไม่ตรง) กรุณาสแกนอีกครั้ง"), kError,
                         ui::msg::kStop);
         backToField();
         return {};
     }
     if (code.kind == data::Barcode::Kind::Serial)
-        return records.byIssn(code.issn);
-    if (const auto issn = data::issnDigits(text))
+        return records.byCover(code.issn);
+    // An ISSN is often copied with a space in place of its hyphen.
+    static const QRegularExpression spaced(QStringLiteral("^[0-9]{4}\\s+[0-9]{3}[0-9Xx]$"));
+    if (const auto issn =
+            data::issnDigits(spaced.match(text).hasMatch() ? text.simplified().remove(u' ') : text))
         return records.byIssn(*issn);
     if (isKey(text))
         return records.byKey(text.toUpper());

@@ -1,6 +1,7 @@
 #include "search/SearchRecords.h"
 
 #include "data/Database.h"
+#include "data/Issn.h"
 #include "data/LikePattern.h"
 #include "data/NameIndex.h"
 #include "data/SortableDate.h"
@@ -84,6 +85,12 @@ std::vector<FoundTitle> SearchRecords::byKey(const QString& pointer) const {
 std::vector<FoundTitle> SearchRecords::byIssn(const QString& issn) const {
     static const QByteArray sql = issnSql();
     return listed(sql, {issn});
+}
+
+std::vector<FoundTitle> SearchRecords::byCover(const QString& issn) const {
+    static const QByteArray sql = listSql(QByteArray("SELECT rowid FROM vorlen1 WHERE ") +
+                                          data::kIssnKey + " IN " + data::kIssnStemPlaces);
+    return listed(sql, data::issnsWithStem(issn));
 }
 
 std::vector<FoundTitle> SearchRecords::byText(const QString& text) const {

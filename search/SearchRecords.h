@@ -37,6 +37,10 @@ class SearchRecords {
     // `issn`: eight characters without hyphen, upper case; stored ISSNs are
     // compared with and without their hyphen.
     std::vector<FoundTitle> byIssn(const QString& issn) const;
+    // Titles whose ISSN has the first seven digits of `issn`, as the barcode
+    // on a cover carries them: a wrong check character stored does not hide
+    // the title from its cover.
+    std::vector<FoundTitle> byCover(const QString& issn) const;
     // Titles with the text in their main, compare, former or short name, or in
     // the name of their publisher or of the agent of one of their subscriptions.
     std::vector<FoundTitle> byText(const QString& text) const;

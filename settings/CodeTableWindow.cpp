@@ -21,7 +21,8 @@ CodeTableWindow::CodeTableWindow(ui::Services& services, QString caption,
     // One table needs no list to choose it from.
     Label1.setVisible(kinds_.size() > 1);
     dcbtable.setVisible(kinds_.size() > 1);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&Frame1, &Text3, &Cmdunit})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&Frame1, &Text3, &Label6, &Text6, &Cmdunit})
         c->setVisible(withUnitName);
     const bool anyFrequencies =
         std::find(kinds_.begin(), kinds_.end(), CodeKind::magtype) != kinds_.end();
@@ -50,8 +51,10 @@ CodeTableWindow::CodeTableWindow(ui::Services& services, QString caption,
 bool CodeTableWindow::Form_Load() {
     return guarded([this] {
         db_ = std::make_unique<data::Database>(services_.databasePath);
-        if (Text3.visible())
+        if (Text3.visible()) {
             Text3.setText(readUnitName(*db_));
+            Text6.setText(readUnitAddress(*db_));
+        }
         showTable();
     });
 }
@@ -180,9 +183,15 @@ void CodeTableWindow::Cmdexit_Click() {
 
 void CodeTableWindow::Cmdunit_Click() {
     guarded([this] {
-        writeUnitName(*db_, Text3.text());
+        {
+            data::Transaction tx(*db_);
+            writeUnitName(*db_, Text3.text());
+            writeUnitAddress(*db_, Text6.text());
+            tx.commit();
+        }
         const QString name = readUnitName(*db_);
         Text3.setText(name);
+        Text6.setText(readUnitAddress(*db_));
         // The main window's caption shows the new name at once: that says it.
         if (onUnitName)
             onUnitName(name);

@@ -44,9 +44,12 @@ class CodeTableWindow : public ui::Form {
     ui::CommandButton Cmdinterval{"Cmdinterval", QStringLiteral("บันทึกรอบการออก")};
     ui::Frame Frame1{"Frame1", QStringLiteral("ชื่อหน่วยงานบนแถบชื่อโปรแกรม")};
     ui::TextBox Text3{"Text3"};
+    // The unit's address heads the claims the desk sends.
+    ui::Label Label6{"Label6", QStringLiteral("ที่อยู่")};
+    ui::TextBox Text6{"Text6"};
     ui::CommandButton Cmdunit{"Cmdunit", QStringLiteral("บันทึกชื่อหน่วยงาน")};
 
-    static constexpr int kClientWidth = 8400, kClientHeight = 6600;  // twips
+    static constexpr int kClientWidth = 8400, kClientHeight = 7080;  // twips
 
     // False when the database cannot be opened (the user was told).
     bool Form_Load();

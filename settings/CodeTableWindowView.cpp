@@ -20,9 +20,11 @@ CodeTableWindowView::CodeTableWindowView(std::unique_ptr<CodeTableWindow> logic,
     setWindowTitle(f.caption());
     // Without a table list the rest moves up into its place.
     const int up = f.dcbtable.visible() ? 0 : 480;
-    const bool unit = f.Frame1.visible() || f.Text4.visible();
-    setFixedSize(ui::qt::twipsSize(CodeTableWindow::kClientWidth,
-                                   (unit ? CodeTableWindow::kClientHeight : 5520) - up));
+    // The unit's name and address take two lines, the frequencies' interval one.
+    const int height = f.Frame1.visible()  ? CodeTableWindow::kClientHeight
+                       : f.Text4.visible() ? 6600
+                                           : 5520;
+    setFixedSize(ui::qt::twipsSize(CodeTableWindow::kClientWidth, height - up));
 
     binder_.bind(f.Label1, place<QLabel>(this, 240, 180, 900, 360));
     binder_.bind(f.dcbtable, place<QComboBox>(this, 1300, 180, 4200, 360));
@@ -45,9 +47,11 @@ CodeTableWindowView::CodeTableWindowView(std::unique_ptr<CodeTableWindow> logic,
     binder_.bind(f.Text5, place<QLineEdit>(this, 3960, 5460 - up, 800, 360));
     binder_.bind(f.Cmdinterval, place<QPushButton>(this, 5400, 5400 - up, 2760, 480));
 
-    auto* frame = place<QGroupBox>(this, 240, 5460 - up, 7920, 960);
+    auto* frame = place<QGroupBox>(this, 240, 5460 - up, 7920, 1440);
     binder_.bind(f.Frame1, frame);
     binder_.bind(f.Text3, place<QLineEdit>(frame, 180, 420, 5160, 360));
+    binder_.bind(f.Label6, place<QLabel>(frame, 180, 900, 700, 360));
+    binder_.bind(f.Text6, place<QLineEdit>(frame, 900, 900, 6840, 360));
     binder_.bind(f.Cmdunit, place<QPushButton>(frame, 5460, 360, 2280, 480));
     setTabOrder(code, description);
 

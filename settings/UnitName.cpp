@@ -25,4 +25,23 @@ void writeUnitName(data::Database& db, const QString& name) {
         {name.trimmed()});
 }
 
+QString readUnitAddress(const data::Database& db) {
+    if (!data::hasTable(db, "settings"))
+        return {};
+    const auto row =
+        db.first("SELECT setting_value FROM settings WHERE setting_name = 'unit_address'");
+    return row ? row->text(0).trimmed() : QString();
+}
+
+void writeUnitAddress(data::Database& db, const QString& address) {
+    if (address.trimmed().isEmpty()) {
+        db.exec("DELETE FROM settings WHERE setting_name = 'unit_address'");
+        return;
+    }
+    db.exec(
+        "INSERT INTO settings (setting_name, setting_value) VALUES ('unit_address', ?)"
+        " ON CONFLICT (setting_name) DO UPDATE SET setting_value = excluded.setting_value",
+        {address.trimmed()});
+}
+
 }  // namespace settings

@@ -18,4 +18,10 @@ QString readUnitName(const data::Database& db);
 // Stores the name trimmed; an empty name brings back the default.
 void writeUnitName(data::Database& db, const QString& name);
 
+// The unit's postal address, which heads the letters the desk sends; empty
+// when none is stored.
+QString readUnitAddress(const data::Database& db);
+// Stores the address trimmed; an empty one removes it.
+void writeUnitAddress(data::Database& db, const QString& address);
+
 }  // namespace settings

@@ -5,6 +5,7 @@
 
 #include "data/Backup.h"
 #include "data/Database.h"
+#include "data/DatabaseFile.h"
 #include "data/DbError.h"
 #include "data/IntegrityCheck.h"
 
@@ -19,6 +20,9 @@ int checkDatabase(const QString& databasePath, QTextStream& out) {
     try {
         const data::Database db(databasePath);
         problems = data::integrityProblems(db, data::Check::Full);
+        // A sound file the start-up would refuse is no usable database either.
+        if (problems.isEmpty())
+            data::checkOwnFile(db);
     } catch (const data::DbError& e) {
         problems << e.thaiMessage();
     }

@@ -5,6 +5,8 @@
 #include "data/DatabaseFile.h"
 #include "shell/CheckCommand.h"
 #include "shell/CommandLine.h"
+#include "shell/ExportCommand.h"
+#include "shell/ImportCommand.h"
 #include "shell/RestoreCommand.h"
 #include "shell/ServerCommands.h"
 
@@ -50,6 +52,18 @@ std::vector<Command> commands() {
                         "(postgresql://...)"),
          [](const CommandContext& c) {
              return copyToServer(data::defaultDatabasePath(), c.value(), c.out());
+         }},
+        {QStringLiteral("import-access"), QStringLiteral("FILE"),
+         QStringLiteral("นำเข้าข้อมูลจากแฟ้ม Access (Vorlen.mdb) ของโปรแกรมเดิมสู่ฐานข้อมูลใหม่"),
+         [](const CommandContext& c) {
+             const auto where = c.location();
+             return where ? importAccess(*where, c.value(), c.out()) : 2;
+         }},
+        {QStringLiteral("export-csv"), QStringLiteral("FOLDER"),
+         QStringLiteral("เขียนทุกตารางเป็นแฟ้ม CSV ลงในโฟลเดอร์ FOLDER"),
+         [](const CommandContext& c) {
+             const auto where = c.location();
+             return where ? exportCsv(*where, c.value(), c.out()) : 2;
          }},
     };
 }

@@ -12,11 +12,16 @@ struct DatabaseSetting {
 };
 
 // The PERIODICALS_DATABASE environment variable when set, else the `url` key
-// of the [database] section of the configuration file, else `sqliteFile`. A
-// configuration file never holds a password: libpq's password file or
-// service file keeps it.
+// of the [database] section of the configuration file, else `sqliteFile`.
+// Either names a PostgreSQL database (the scheme in any case) that libpq can
+// read; a configuration file never holds a password (libpq's password file or
+// service file keeps it), and one that cannot be read is refused.
 DatabaseSetting readDatabaseSetting(const QString& configFile, const QString& environmentValue,
                                     const QString& sqliteFile);
+
+// `address` as a PostgreSQL location, or the reason in Thai why it is none;
+// `source` says where it was given. The address itself is never quoted.
+DatabaseSetting serverSetting(const QString& address, const QString& source);
 
 // The setting the program runs with: this user's configuration file, the
 // environment, and this user's SQLite file.

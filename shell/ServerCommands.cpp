@@ -32,11 +32,14 @@ int initServerDatabase(const QString& location, QTextStream& out) {
     return 0;
 }
 
-int copyToServer(const QString& sqliteFile, const QString& url, QTextStream& out) {
-    if (!data::isPostgresLocation(url)) {
-        out << QStringLiteral("ปลายทางต้องเป็นฐานข้อมูลบนเซิร์ฟเวอร์ในรูป postgresql://...\n");
+int copyToServer(const QString& sqliteFile, const QString& address, QTextStream& out) {
+    const DatabaseSetting target =
+        serverSetting(address, QStringLiteral("ปลายทางของการคัดลอก (--copy-to)"));
+    if (!target.error.isEmpty()) {
+        out << target.error << u'\n';
         return 2;
     }
+    const QString& url = target.location;
     if (!QFileInfo::exists(sqliteFile)) {
         out << QStringLiteral("ไม่พบแฟ้มฐานข้อมูล %1\n").arg(sqliteFile);
         return 2;
@@ -54,7 +57,7 @@ int copyToServer(const QString& sqliteFile, const QString& url, QTextStream& out
         return 1;
     }
     for (const data::CopiedTable& table : copied.tables)
-        out << QStringLiteral("  %1: %2 แถว\n").arg(table.name).arg(table.rows);
+        out << QStringLiteral("  %1: %2 แถว\n").arg(table.name, QString::number(table.rows));
     out << QStringLiteral("คัดลอกข้อมูลจาก %1 ไปยัง %2 ครบทุกตารางแล้ว จำนวนแถวตรงกันทุกตาราง\n")
                .arg(sqliteFile, shownLocation(url));
     // The copy is committed; only the server's tidying after it failed.
@@ -69,18 +72,19 @@ int copyToServer(const QString& sqliteFile, const QString& url, QTextStream& out
 int checkServer(const QString& location, QTextStream& out) {
     try {
         const data::Database db(location);
-        const QString server = db.first("SHOW server_version")->text(0);
-        const data::FileVersion version = data::fileVersion(db);
-        out << QStringLiteral(
-                   "ฐานข้อมูล %1\nPostgreSQL รุ่น %2\nโครงสร้างข้อมูลรุ่น %3 "
-                   "(โปรแกรมนี้ใช้รุ่น %4)\n"
-                   "การตรวจความเสียหายและการสำรองข้อมูลเป็นหน้าที่ของเซิร์ฟเวอร์\n")
-                   .arg(shownLocation(location), server)
-                   .arg(version.userVersion)
-                   .arg(data::kSchemaVersion);
-        return version.userVersion == data::kSchemaVersion ? 0 : 1;
+        out << QStringLiteral("ฐานข้อมูล %1\nPostgreSQL รุ่น %2\n")
+                   .arg(shownLocation(location), db.first("SHOW server_version")->text(0));
+        // The checks of the start-up: what it would refuse, this refuses.
+        data::checkOwnFile(db);
+        const int version = data::fileVersion(db).userVersion;
+        out << QStringLiteral("โครงสร้างข้อมูลรุ่น %1 (โปรแกรมนี้ใช้รุ่น %2)\n")
+                   .arg(QString::number(version), QString::number(data::kSchemaVersion));
+        if (version < data::kSchemaVersion)
+            out << QStringLiteral("โปรแกรมจะปรับโครงสร้างเป็นรุ่นปัจจุบันเมื่อเปิดครั้งถัดไป\n");
+        out << QStringLiteral("การตรวจความเสียหายและการสำรองข้อมูลเป็นหน้าที่ของเซิร์ฟเวอร์\n");
+        return version == data::kSchemaVersion ? 0 : 1;
     } catch (const data::DbError& e) {
-        out << QStringLiteral("เปิดฐานข้อมูลไม่ได้ %1\n%2\n")
+        out << QStringLiteral("ใช้ฐานข้อมูล %1 ไม่ได้\n%2\n")
                    .arg(shownLocation(location), e.thaiMessage());
         return 1;
     }

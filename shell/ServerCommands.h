@@ -16,7 +16,9 @@ int initServerDatabase(const QString& location, QTextStream& out);
 // the copy only when each table holds as many rows as in the file.
 int copyToServer(const QString& sqliteFile, const QString& url, QTextStream& out);
 
-// `periodicals --check` on a server: the server's version and the schema's.
+// `periodicals --check` on a server: the server's version and the schema's,
+// after the checks of the start-up; 1 with the reason for a database the
+// program would refuse, and for one it has yet to bring up to date.
 int checkServer(const QString& location, QTextStream& out);
 
 }  // namespace shell

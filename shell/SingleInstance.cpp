@@ -8,6 +8,8 @@
 #include <QLocalSocket>
 #include <QThread>
 
+#include "data/PrivateFiles.h"
+
 namespace shell {
 
 namespace {
@@ -35,7 +37,7 @@ SingleInstance::SingleInstance(const QString& databasePath)
 SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::claim() {
-    QDir().mkpath(QFileInfo(lock_.fileName()).absolutePath());
+    data::makePrivateFolder(QFileInfo(lock_.fileName()).absolutePath());
     if (lock_.tryLock(0))
         return true;
     return lock_.error() == QLockFile::PermissionError;

@@ -1,6 +1,8 @@
 #include "shell/WindowList.h"
 
 #include "catalogue/NewJournalView.h"
+#include "format/ExportWindowView.h"
+#include "format/ImportWindowView.h"
 #include "issues/reg_journalView.h"
 #include "late/LateIssuesView.h"
 #include "late/ReceivingStatsView.h"
@@ -81,6 +83,12 @@ void registerWindows(MainWindow& main) {
         MainWindow::Placement::Child);
     main.registerWindow(
         "ReceivingStats", [](ui::Services& s) { return new late::ReceivingStatsView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "AccessImport", [](ui::Services& s) { return new format::ImportWindowView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "CsvExport", [](ui::Services& s) { return new format::ExportWindowView(s); },
         MainWindow::Placement::Child);
     main.registerWindow(
         "Adddealer", [](ui::Services& s) { return new publishers::AdddealerView(s); },

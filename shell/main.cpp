@@ -18,6 +18,15 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("periodicals"));
+    ui::qt::setUpFonts();
+    // A setting that cannot be used opens nothing, not even the data folder.
+    const shell::DatabaseSetting where = shell::programDatabaseSetting();
+    if (!where.error.isEmpty()) {
+        QTextStream(stderr) << where.error << u'\n';
+        ui::qt::QtMessageBox().show(where.error, QStringLiteral("ข้อผิดพลาดของฐานข้อมูล"),
+                                    ui::msg::kStop);
+        return 2;
+    }
     const QString file = data::defaultDatabasePath();
     // One program per user on this machine, whichever store it works on.
     shell::SingleInstance instance(file);
@@ -28,14 +37,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     shell::quitOnSignal();
-    ui::qt::setUpFonts();
     ui::qt::QtMessageBox messages;
-    const shell::DatabaseSetting where = shell::programDatabaseSetting();
-    if (!where.error.isEmpty()) {
-        QTextStream(stderr) << where.error << u'\n';
-        messages.show(where.error, QStringLiteral("ข้อผิดพลาดของฐานข้อมูล"), ui::msg::kStop);
-        return 2;
-    }
     auto window = shell::startProgram(where.location, QDate::currentDate(), messages);
     shell::MainWindow* shown = window.get();
     instance.listen([shown] {

@@ -28,7 +28,9 @@ const std::vector<MenuItem>& menumain::menu() {
             {on("tr", "ค่าเริ่มต้น"), on("ty", "ภาษา"), on("a", "กำหนดออก"), on("b", "สกุลเงิน"),
              on("c", "สภาพการเก็บ"), on("d", "สีปก"), off("e", "หมายเลขวารสาร"),
              off("f", "หมายเลขสมาชิก"), off("g", "ขั้นตอนการเย็บเล่ม"), off("h", "สถานที่ส่ง"),
-             on("i", "สำนักพิมพ์"), off("j", "ฟอร์จดหมาย")}),
+             on("i", "สำนักพิมพ์"), off("j", "ฟอร์จดหมาย"),
+             on("importAccess", "นำเข้าข้อมูลจากโปรแกรมเดิม"),
+             on("exportCsv", "ส่งออกข้อมูลทั้งหมดเป็นไฟล์ CSV")}),
         top("order", "สั่งซื้อ/ทำรับ",
             {off("aa", "ทำรายการสั่งซื้อ"), off("bb", "รับรายการสั่งซื้อ"), off("cc", "รับวารสาร"),
              off("dd", "การทำรับสิ่งพิมพ์รายวัน"), off("ee", "การทำรับสิ่งพิมพ์รายวันคงค้าง")}),
@@ -51,9 +53,15 @@ const std::vector<MenuItem>& menumain::menu() {
 
 void menumain::choose(const QString& item) {
     static const std::pair<const char16_t*, void (menumain::*)()> settings[] = {
-        {u"tr", &menumain::tr_Click}, {u"ty", &menumain::ty_Click}, {u"a", &menumain::a_Click},
-        {u"b", &menumain::b_Click},   {u"c", &menumain::c_Click},   {u"d", &menumain::d_Click},
-        {u"i", &menumain::i_Click}};
+        {u"tr", &menumain::tr_Click},
+        {u"ty", &menumain::ty_Click},
+        {u"a", &menumain::a_Click},
+        {u"b", &menumain::b_Click},
+        {u"c", &menumain::c_Click},
+        {u"d", &menumain::d_Click},
+        {u"i", &menumain::i_Click},
+        {u"importAccess", &menumain::importAccess_Click},
+        {u"exportCsv", &menumain::exportCsv_Click}};
     for (const auto& [name, click] : settings)
         if (item == name) {
             (this->*click)();

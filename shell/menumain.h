@@ -43,6 +43,9 @@ class menumain {
     void c_Click() { opener_.open(QStringLiteral("bindtype")); }
     void d_Click() { opener_.open(QStringLiteral("bindcolor")); }
     void i_Click() { opener_.open(QStringLiteral("PublisherMaintenance")); }
+    // Moving a desk in from the old program, and everything out as CSV.
+    void importAccess_Click() { opener_.open(QStringLiteral("AccessImport")); }
+    void exportCsv_Click() { opener_.open(QStringLiteral("CsvExport")); }
 
   private:
     ui::WindowOpener& opener_;

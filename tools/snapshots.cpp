@@ -23,6 +23,7 @@
 #include "renewal/expdateView.h"
 #include "search/SearchJournalView.h"
 #include "settings/CodeTableWindowView.h"
+#include "settings/UnitName.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowList.h"
 #include "ui/Fakes.h"
@@ -172,7 +173,8 @@ void lateWindow(ui::Services& services) {
             titles.push_back(t);
     data::Database db(services.databasePath);
     const auto surface = ui::qt::QtPrinting().openPdf(out + QStringLiteral("/claim.pdf"));
-    late::ClaimPrint(*surface).print(late::LateRecords(db).agentAddress(agent), titles,
+    const late::ClaimSender sender{settings::readUnitName(db), settings::readUnitAddress(db)};
+    late::ClaimPrint(*surface).print(sender, late::LateRecords(db).agentAddress(agent), titles,
                                      services.clock.today());
 }
 

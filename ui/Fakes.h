@@ -4,6 +4,7 @@
 // person at the screen.
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "ui/Services.h"
@@ -25,6 +26,8 @@ class FakeMessageBox : public MessageBox {
     const std::vector<Shown>& shown() const { return shown_; }
     const Shown& last() const { return shown_.back(); }
     void clear() { shown_.clear(); }
+    // Runs while a message is up, as another desk might work meanwhile.
+    std::function<void(const Shown&)> onShow;
 
   private:
     std::deque<int> answers_;

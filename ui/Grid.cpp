@@ -94,8 +94,18 @@ void Grid::keyToRow(int row) {
     setRow(std::clamp(row, 1, rows() - 1));
 }
 
+void Grid::doubleClick(int row, int col) {
+    click(row, col);
+    if (enabled() && row >= 1 && row < rows() && onDoubleClick)
+        onDoubleClick();
+}
+
 void Grid::keyEnter() {
-    if (rows() > 1 && row_ >= 1)
+    if (rows() < 2 || row_ < 1)
+        return;
+    if (onDoubleClick)
+        doubleClick(row_, col_);
+    else
         click(row_, col_);
 }
 

@@ -45,11 +45,15 @@ class Grid : public Control {
 
     // The user clicked a cell: it becomes current, then the handler runs.
     void click(int row, int col);
+    // A double-click on a data cell: the click, then its own handler.
+    void doubleClick(int row, int col);
     // The user moved to another data row with the keys: it becomes current and
-    // no handler runs. Enter then does what a click on the current cell does.
+    // no handler runs. Enter then does what a double-click on the current cell
+    // does, or a click where the grid has no double-click handler.
     void keyToRow(int row);
     void keyEnter();
     std::function<void()> onClick;
+    std::function<void()> onDoubleClick;
 
   private:
     std::vector<QStringList> cells_;

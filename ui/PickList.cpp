@@ -3,12 +3,34 @@
 namespace ui {
 
 void PickList::setRows(std::vector<PickRow> rows) {
+    const int before = chosen_;
+    const QString chosenCode = boundText();
     rows_ = std::move(rows);
-    setText(text_);
+    // The chosen code stays chosen while its row still shows the same text:
+    // two codes may share one description.
+    int row = -1;
+    for (size_t i = 0; i < rows_.size() && before >= 0; ++i)
+        if (rows_[i].code == chosenCode && rows_[i].description == text_) {
+            row = int(i);
+            break;
+        }
+    if (row >= 0)
+        show(text_, row);
+    else
+        setText(text_, -1);
     notify();
 }
 
 void PickList::setText(const QString& text) {
+    // The same text again keeps the row chosen, not the first one showing it.
+    setText(text, chosen_ >= 0 && rows_[chosen_].description == text ? chosen_ : -1);
+}
+
+void PickList::setText(const QString& text, int keep) {
+    if (keep >= 0) {
+        show(text, keep);
+        return;
+    }
     int row = -1;
     for (size_t i = 0; i < rows_.size(); ++i)
         if (rows_[i].description == text) {

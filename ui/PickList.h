@@ -60,6 +60,9 @@ class PickList : public Control {
     std::function<void()> onLostFocus;
 
   private:
+    // Shows the text with the row `keep` chosen, or (-1) the first row of that
+    // description.
+    void setText(const QString& text, int keep);
     void show(const QString& text, int row);
 
     std::vector<PickRow> rows_;

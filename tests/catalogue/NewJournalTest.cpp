@@ -151,12 +151,21 @@ TEST(NewJournalChecks, EachMissingFieldStopsTheSaveInOrder) {
         fill();
     }
     EXPECT_EQ(f.count("vorlen1"), 0);
+    // The language text that names no row is refused inside the save: no
+    // title is stored without a language code.
     f.messages.clear();
     w.Cmdsave.click();
+    EXPECT_EQ(f.messages.last().text, "กรุณาเลือก ภาษา จากรายการ");
+    EXPECT_EQ(w.focus(), &w.dcblanguage);
+    EXPECT_EQ(w.SSTab1.tab(), 0);
+    EXPECT_EQ(f.count("vorlen1"), 0);
+    EXPECT_EQ(f.cell("SELECT next_key4 FROM recsetup"), "L000001") << "no key taken";
+    w.dcblanguage.userChoose(1);
+    w.Cmdsave.click();
     EXPECT_EQ(f.messages.last().text, "การบันทึกข้อมูลวารสารรายชื่อใหม่เรียบร้อยแล้ว");
-    // Newspaper in a language other than "01" (here no code at all): series 4.
+    // Newspaper in a language other than "01": series 4.
     EXPECT_EQ(f.cell("SELECT pointer FROM vorlen1"), "L000001");
-    EXPECT_EQ(f.cell("SELECT language_code FROM vorlen1"), "");
+    EXPECT_EQ(f.cell("SELECT language_code FROM vorlen1"), "02");
     EXPECT_EQ(f.cell("SELECT compare_name FROM vorlen1"), "  ");
 }
 
@@ -330,11 +339,16 @@ TEST(NewJournalSave, EditingAKeyWithNoStoredTitleWritesNothing) {
     EXPECT_EQ(f.cell("SELECT pointer FROM vorlen1"), key);
 }
 
-TEST(NewJournalDelete, RemovesTheShownTitleNamedInTheQuestion) {
+TEST(NewJournalDelete, RemovesEveryRowOfTheShownTitleAfterSayingWhatItHolds) {
     NewJournalWindow f;
     auto& w = f.w;
     const QString key = f.addTitle("วารสารที่จะลบ");
     const QString other = f.addTitle("วารสารที่อยู่ต่อ");
+    // A second subscribing faculty and a second subject row of the same key.
+    f.temp.db().exec("INSERT INTO vorlen SELECT * FROM vorlen WHERE pointer = ?", {key});
+    f.temp.db().exec("UPDATE vorlen SET department_code = '03' WHERE rowid ="
+                     " (SELECT max(rowid) FROM vorlen)");
+    f.temp.db().exec("INSERT INTO typeclass VALUES (?, '02')", {key});
     f.temp.db().exec("INSERT INTO tranfile (magno, pointer) VALUES ('1', ?)", {key});
     f.showTitle("วารสารที่จะลบ");
     EXPECT_EQ(buttons(w), kTitleShown);
@@ -342,13 +356,31 @@ TEST(NewJournalDelete, RemovesTheShownTitleNamedInTheQuestion) {
     // Another key put into the field does not redirect the delete.
     w.Text1.setText(other);
 
-    f.messages.queue(ui::msg::kCancel);
-    w.Cmddel.click();
-    EXPECT_EQ(f.messages.last().text, "ต้องการลบข้อมูลหรือไม่\n" + key + " วารสารที่จะลบ");
-    EXPECT_EQ(f.messages.last().caption, "ลบข้อมูล");
-    EXPECT_EQ(f.count("vorlen1"), 2);
+    const QString question = "ต้องการลบข้อมูลหรือไม่\n" + key +
+                             " วารสารที่จะลบ\nการบอกรับ 2 รายการ ฉบับที่ลงทะเบียนแล้ว 1 ฉบับ";
+    // Declined at the first question, or at the second one that a title with
+    // registered issues gets: nothing goes.
+    for (int declinedAt : {1, 2}) {
+        f.messages.clear();
+        if (declinedAt == 2)
+            f.messages.queue(ui::msg::kOk);
+        f.messages.queue(ui::msg::kCancel);
+        w.Cmddel.click();
+        ASSERT_EQ(f.messages.shown().size(), size_t(declinedAt));
+        EXPECT_EQ(f.messages.shown()[0].text, question);
+        EXPECT_EQ(f.messages.shown()[0].caption, "ลบข้อมูล");
+        EXPECT_EQ(f.count("vorlen"), 3);
+    }
+    EXPECT_EQ(f.messages.last().text,
+              "วารสาร " + key +
+                  " มีฉบับที่ลงทะเบียนแล้ว 1 ฉบับ ซึ่งจะยังอยู่ในทะเบียนและสถิติการรับ แต่ไม่มีรายชื่อวารสารแล้ว\n"
+                  "ยืนยันการลบอีกครั้งหรือไม่");
 
+    f.messages.clear();
     w.Cmddel.click();
+    ASSERT_EQ(f.messages.shown().size(), 3u);
+    EXPECT_EQ(f.count("vorlen"), 1) << "both subscriptions of the key went";
+    EXPECT_EQ(f.count("typeclass"), 1);
     EXPECT_EQ(f.messages.last().text, "ลบข้อมูลเรียบร้อแล้ว");
     EXPECT_EQ(f.messages.last().caption, "แจ้งผลการลบข้อมูล");
     EXPECT_EQ(f.messages.last().style, ui::msg::kInformation);

@@ -180,3 +180,37 @@ TEST(NewJournalView, PickingPublishersWithTheMouse) {
     EXPECT_EQ(v.opener.opened, std::vector<QString>{"Adddealer"});
     EXPECT_EQ(v.newdealer, "Nobody");
 }
+
+TEST(NewJournalView, KeysGoBetweenThePagesAndEscapeClosesAPublisherList) {
+    View v;
+    v.click("Cmdadd");
+    auto* tabs = v.find<QTabWidget>("SSTab1");
+    auto* publisher = v.find<QLineEdit>("Text10");
+    publisher->setFocus();
+    // F4 opens the publisher list with the keys in it; Escape closes only it.
+    QTest::keyClick(publisher, Qt::Key_F4);
+    auto* list = v.find<QListWidget>("dlbdeler");
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(v.view.focusWidget(), list);
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(v.messages.shown().empty()) << "no question about the entry";
+    EXPECT_EQ(v.view.focusWidget(), publisher);
+
+    // Tab from the last field of page 1 goes on to page 2, Shift+Tab back.
+    QTest::keyClick(publisher, Qt::Key_Tab);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_EQ(v.view.focusWidget(), v.find<QComboBox>("dcbdepart"));
+    QTest::keyClick(v.view.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_EQ(v.view.focusWidget(), publisher);
+    // Ctrl+PageDown and Ctrl+PageUp turn the pages from any field; they come
+    // from the window system, as shortcuts do.
+    v.view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v.view));
+    QTest::keyClick(v.view.windowHandle(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_EQ(v.view.logic().SSTab1.tab(), 1);
+    QTest::keyClick(v.view.windowHandle(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+}

@@ -1,3 +1,4 @@
+#include "catalogue/DealerPicks.h"
 #include "tests/catalogue/NewJournalFixture.h"
 
 using testing_support::NewJournalWindow;
@@ -8,6 +9,14 @@ QStringList names(const ui::PickList& list) {
     QStringList out;
     for (const ui::PickRow& row : list.rows())
         out << row.description;
+    return out;
+}
+
+// The names listed, without the code shown beside each.
+QStringList pickedNames(const ui::PickList& list) {
+    QStringList out;
+    for (const ui::PickRow& row : list.rows())
+        out << catalogue::DealerPicks::nameOf(row);
     return out;
 }
 
@@ -38,8 +47,12 @@ TEST(PublisherLists, TitlePublisherSearchAndPick) {
     for (const auto& [text, expected] : cases) {
         w.Text10.setText(text);
         w.Text10.doubleClick();
-        EXPECT_EQ(names(w.dlbdeler), expected) << text.toStdString();
+        EXPECT_EQ(pickedNames(w.dlbdeler), expected) << text.toStdString();
     }
+    // Two publishers of one name are told apart by the code beside it.
+    f.temp.db().exec("INSERT INTO dealer (Publisher_Code, Publisher_Name) VALUES ('9', 'Springer Nature')");
+    w.Text10.doubleClick();
+    EXPECT_EQ(names(w.dlbdeler), QStringList({"Springer Nature  (รหัส 5)", "Springer Nature  (รหัส 9)"}));
     EXPECT_TRUE(f.opener.opened.empty());
     EXPECT_TRUE(f.messages.shown().empty());
 
@@ -119,7 +132,7 @@ TEST(PublisherLists, NoMatchOpensTheRegisterWithTheSearchText) {
     EXPECT_EQ(f.opener.opened, std::vector<QString>{"Adddealer"});
     EXPECT_EQ(f.newdealer, " Nobody ") << "spaces kept for the title's publisher";
     EXPECT_TRUE(w.dlbdeler.visible()) << "a failed search leaves the list";
-    EXPECT_EQ(names(w.dlbdeler), QStringList{"Springer Nature"});
+    EXPECT_EQ(pickedNames(w.dlbdeler), QStringList{"Springer Nature"});
 
     w.Text14.setText(" Nobody ");
     w.Text14.doubleClick();
@@ -147,14 +160,14 @@ TEST(PublisherLists, AgentListAndComboShareOneResult) {
 
     w.dcbdeler1.userType("Else");
     w.dcbdeler1_Click();
-    EXPECT_EQ(names(w.dcbdeler1), QStringList{"Elsevier"});
+    EXPECT_EQ(pickedNames(w.dcbdeler1), QStringList{"Elsevier"});
     EXPECT_TRUE(w.dlbdeler1.rows().empty()) << "the combo's search took the agent result";
     EXPECT_TRUE(w.dlbdeler1.visible()) << "only a pick hides the list";
     EXPECT_EQ(w.dlbdeler.rows().size(), 2u) << "the publisher list has its own result";
 
     // Choosing a row of the combo searches again from its text; no field takes it.
     w.dcbdeler1.userChoose(0);
-    EXPECT_EQ(w.dcbdeler1.text(), "Elsevier");
+    EXPECT_EQ(w.dcbdeler1.text(), "Elsevier  (รหัส 4)");
     EXPECT_EQ(w.Text13.text(), "Text13");
 
     w.Text14.setText("มติชน");
@@ -177,7 +190,7 @@ TEST(PublisherLists, LockedFieldsComboAndFailures) {
     EXPECT_FALSE(w.dlbdeler1.visible());
     w.dcbdeler1.userType("มติ");
     w.dcbdeler1_Click();
-    EXPECT_EQ(names(w.dcbdeler1), QStringList{"บริษัท มติชน จำกัด (มหาชน)"});
+    EXPECT_EQ(pickedNames(w.dcbdeler1), QStringList{"บริษัท มติชน จำกัด (มหาชน)"});
 
     f.temp.db().exec("ALTER TABLE dealer RENAME TO dealer_gone");
     w.Cmdadd.click();
@@ -188,6 +201,6 @@ TEST(PublisherLists, LockedFieldsComboAndFailures) {
     EXPECT_TRUE(f.opener.opened.empty()) << "a failure is not a missing publisher";
     w.dcbdeler1_Click();
     EXPECT_EQ(f.messages.shown().size(), 2u);
-    EXPECT_EQ(names(w.dcbdeler1), QStringList{"บริษัท มติชน จำกัด (มหาชน)"});
+    EXPECT_EQ(pickedNames(w.dcbdeler1), QStringList{"บริษัท มติชน จำกัด (มหาชน)"});
     EXPECT_TRUE(w.Cmdcancle.enabled());
 }

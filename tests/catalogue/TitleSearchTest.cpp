@@ -159,21 +159,39 @@ TEST(TitleLoad, NullsJoinsAndKeyLetters) {
     EXPECT_TRUE(w.opt2.value());
     EXPECT_EQ(w.Text2.text(), "มีชื่อเทียบ");
 
-    // A subscription that does not join: the title shows, its subscription
-    // fields are blank rather than left from the title before.
+    // A code deleted from its table, or a publisher deleted, never hides the
+    // title or its subscription: the code is marked unknown, and a save asks
+    // for another one, storing nothing.
     f.temp.db().exec("UPDATE vorlen SET status_code = '99' WHERE pointer = ?", {bare});
+    f.temp.db().exec("UPDATE vorlen SET exchange_rate = '35' WHERE pointer = ?", {bare});
+    f.temp.db().exec("UPDATE vorlen1 SET publisher_code = '999' WHERE pointer = ?", {bare});
     w.resetbuttom(true, false, false, false, false);
     w.Text1.setText(bare);
     w.Text12.setText("77");
     w.loadtitle();
     EXPECT_EQ(w.Text2.text(), "ไม่มีชื่อเทียบ");
-    EXPECT_EQ(w.Text12.text(), "");
+    EXPECT_EQ(w.Text12.text(), "35");
+    EXPECT_EQ(w.dcbstatus.text(), "รหัส 99 ไม่มีในตาราง");
+    EXPECT_EQ(w.dcbstatus.boundText(), "");
+    EXPECT_EQ(w.Text10.text(), "รหัส 999 ไม่มีในตาราง");
+    EXPECT_EQ(w.dcbdepart.boundText(), "02") << "the other codes show as stored";
     EXPECT_TRUE(w.Cmdedit.enabled());
-
-    // A title whose publisher does not join is not found at all.
-    f.temp.db().exec("UPDATE vorlen1 SET publisher_code = '999' WHERE pointer = ?", {bare});
+    w.Cmdedit.click();
+    w.Text3.setText("แก้");
     f.messages.clear();
-    w.Text1.setText(bare);
+    w.Cmdsave.click();
+    EXPECT_EQ(f.messages.last().text, "ไม่พบผู้จัดพิมพ์ชื่อนี้ กรุณาเลือกจากรายการ");
+    w.Text10.setText("Elsevier");
+    w.Cmdsave.click();
+    EXPECT_EQ(f.messages.last().text, "กรุณาเลือก สถานภาพสมาชิก จากรายการ");
+    EXPECT_EQ(w.focus(), &w.dcbstatus);
+    EXPECT_EQ(w.SSTab1.tab(), 1);
+    EXPECT_EQ(f.cell("SELECT compare_name FROM vorlen1 WHERE pointer = ?", {bare}), "") << "nothing stored";
+    w.Cmdcancle.click();
+
+    // A key with no title row at all is not found.
+    f.messages.clear();
+    w.Text1.setText("J999999");
     w.Text2.setText("ค้างอยู่");
     w.loadtitle();
     EXPECT_EQ(f.messages.last().text, "ไม่พบข้อมูลที่ต้องการค้นหา กรุณาตรวจสอบอีกครั้ง");

@@ -306,3 +306,18 @@ TEST(SchemaVersion, ANewerOrForeignFileIsRefusedAndLeftUntouched) {
     EXPECT_EQ(errorCode(foreign.path()), SQLITE_NOTADB);
     EXPECT_EQ(readAll(foreign.path()), foreignBytes);
 }
+
+TEST(SchemaVersion, AnOlderFileInAFolderNamedWithPercentSignsOpensAndIsBackedUpThere) {
+    SKIP_ON_POSTGRES("the copy before an upgrade is of the file");
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/desk %1%2";
+    const QString path = folder + "/Vorlen.db";
+    ASSERT_TRUE(prepareDatabase(path));
+    {
+        Database db(path);
+        makeFirstRelease(db);
+    }
+    EXPECT_TRUE(prepareDatabase(path));
+    EXPECT_EQ(fileVersion(Database(path)).userVersion, kSchemaVersion);
+    EXPECT_EQ(QDir(folder + "/backups").entryList({"Vorlen-version0-*.db"}, QDir::Files).size(), 1);
+}

@@ -13,6 +13,8 @@ namespace {
 
 class IssueRegisterTest : public ::testing::Test {
   protected:
+    void SetUp() override { addTitle(db, "J000001", "x", {"02"}); }
+
     testing_support::TempDatabase temp;
     data::Database& db = temp.db();
     IssueRegister reg{db};
@@ -136,8 +138,40 @@ TEST_F(IssueRegisterTest, IssuesOfATitleComeLatestDateFirstWithUnreadableDatesLa
     EXPECT_TRUE(reg.issuesOf("").empty());
 }
 
-TEST_F(IssueRegisterTest, TitleSearchMatchesTextLiterallyOncePerSubscription) {
-    addTitle(db, "J000001", QStringLiteral("วารสารวิทยาศาสตร์"), {"02", "03"});
+TEST_F(IssueRegisterTest, ASaveChecksAgainWhatAnotherDeskMayHaveChanged) {
+    setCounter(db, "125");
+    addIssue(db, "125", "J000001", "01/01/2008");
+    addIssue(db, "126", "J000001", "01/02/2008");
+    // A counter set back hands out the first number no issue holds.
+    EXPECT_EQ(reg.addIssue(issue("125")), "127");
+    EXPECT_EQ(counter(db), "128");
+
+    using What = RegisterChanged::What;
+    const struct {
+        const char* change;
+        What what;
+    } gone[] = {{"DELETE FROM vorlen WHERE department_code = '02'", What::SubscriptionGone},
+                {"DELETE FROM vorlen1", What::TitleGone}};
+    for (const auto& g : gone) {
+        db.exec(g.change);
+        try {
+            reg.addIssue(issue("128"));
+            ADD_FAILURE() << g.change;
+        } catch (const RegisterChanged& e) {
+            EXPECT_EQ(e.change(), g.what) << g.change;
+        }
+        EXPECT_EQ(issueCount(db), 3) << g.change;
+        EXPECT_EQ(counter(db), "128") << g.change;
+    }
+    EXPECT_THROW(reg.updateIssue("126", {}), RegisterChanged);
+    EXPECT_EQ(db.first("SELECT descriptionitem FROM tranfile WHERE magno = '126'")->text(0), "");
+    EXPECT_FALSE(reg.updateIssue("999", {}));
+}
+
+TEST(TitleFinderTest, MatchesTextLiterallyOncePerSubscriptionFacultiesInThaiOrder) {
+    testing_support::TempDatabase temp;
+    data::Database& db = temp.db();
+    addTitle(db, "J000001", QStringLiteral("วารสารวิทยาศาสตร์"), {"04", "02", "07"});
     addTitle(db, "J000002", "O'Reilly Journal");
     addTitle(db, "J000003", "100% Cotton");
     addTitle(db, "J000004", "1000 Ideas");
@@ -146,12 +180,13 @@ TEST_F(IssueRegisterTest, TitleSearchMatchesTextLiterallyOncePerSubscription) {
     addTitle(db, "J000007", QStringLiteral("วารสารไม่มีสมาชิก"), {});
     TitleFinder finder(db);
 
-    const auto two = finder.find(QStringLiteral("วิทยา"));
-    ASSERT_EQ(two.size(), 2u);
-    EXPECT_EQ(two[0].pointer, "J000001");
-    EXPECT_EQ(two[0].departmentCode, "02");
-    EXPECT_EQ(two[0].departmentName, QStringLiteral("คณะครุศาสตร์"));
-    EXPECT_EQ(two[1].departmentName, QStringLiteral("คณะวิทยาศาสตร์และเทคโนโลยี"));
+    const auto three = finder.find(QStringLiteral("วิทยา"));
+    ASSERT_EQ(three.size(), 3u);
+    EXPECT_EQ(three[0].pointer, "J000001");
+    EXPECT_EQ(three[0].departmentCode, "02");
+    EXPECT_EQ(three[0].departmentName, QStringLiteral("คณะครุศาสตร์"));
+    EXPECT_EQ(three[1].departmentName, QStringLiteral("คณะเทคโนโลยีอุตสาหกรรม"));
+    EXPECT_EQ(three[2].departmentName, QStringLiteral("คณะมนุษยศาสตร์และสังคมศาสตร์"));
 
     const auto quote = finder.find("O'Rei");
     ASSERT_EQ(quote.size(), 1u);

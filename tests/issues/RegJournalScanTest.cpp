@@ -40,12 +40,20 @@ TEST_F(RegJournalScan, PicksTheTitleAndOpensANewRegistrationWithTheAddOnAsIssueN
     EXPECT_TRUE(box.shown().empty());
 }
 
-TEST_F(RegJournalScan, ATitleOfSeveralDepartmentsWaitsForTheClerkToPickOne) {
+TEST_F(RegJournalScan, ATitleOfSeveralDepartmentsWaitsForTheClerkToPickOneKeepingTheAddOn) {
     db().exec("INSERT INTO vorlen (pointer, department_code) VALUES ('J000001', '02')");
+    // A title stored with a wrong check digit is found by its cover all the same.
+    db().exec("UPDATE vorlen1 SET issn = '0317-8472' WHERE pointer = 'J000001'");
     search("977031784700115");
     EXPECT_EQ(w->show_journal.rows(), 3);
     EXPECT_TRUE(w->entryMode.isEmpty());
     EXPECT_FALSE(w->Command2.enabled());
+    pickTitle(2);
+    EXPECT_EQ(w->entryMode, "New");
+    EXPECT_EQ(w->Text5.text(), "15");
+    w->Command4_Click();
+    pickTitle(1);  // the add-on served its one issue
+    EXPECT_FALSE(w->Command7.enabled());
 }
 
 TEST_F(RegJournalScan, AMisreadCodeIsRefused) {
@@ -69,8 +77,12 @@ TEST_F(RegJournalScan, AHandedOverTitleIsListedWithItsIssues) {
     EXPECT_EQ(w->show_item.textMatrix(1, kIssueNo), "1");
     EXPECT_TRUE(w->Command2.enabled());
 
-    // While an issue is being entered, nothing is replaced under the clerk.
+    // While an issue is being entered, the clerk is asked before anything
+    // is replaced; kept, nothing changes.
     w->Command2_Click();
+    box.queue(ui::msg::kCancel);
     w->showTitle("J000001");
+    EXPECT_TRUE(box.last().text.contains(QStringLiteral("ข่าวสด")));
     EXPECT_EQ(w->show_journal.textMatrix(1, kPointer), "K000001");
+    EXPECT_TRUE(w->Command7.enabled());
 }

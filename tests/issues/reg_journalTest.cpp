@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "tests/issues/RegJournalFixture.h"
 
 using namespace issues_test;
@@ -44,9 +46,11 @@ class RegJournalTest : public RegJournalFixture {
             EXPECT_EQ(t->enabled(), s.typed) << t->name().toStdString();
         for (ui::TextBox* t : {&w->Text2, &w->Text3, &w->Text7})
             EXPECT_FALSE(t->enabled()) << t->name().toStdString();
-        for (ui::CommandButton* b :
-             {&w->Command1, &w->Command8, &w->Command5, &w->Command9, &w->Command10})
+        for (ui::CommandButton* b : {&w->Command1, &w->Command8, &w->Command5})
             EXPECT_TRUE(b->enabled()) << b->name().toStdString();
+        // The calendars serve an open entry only.
+        EXPECT_EQ(w->Command9.enabled(), s.save);
+        EXPECT_EQ(w->Command10.enabled(), s.save);
     }
     QStringList fields() const {
         return {w->Text2.text(), w->Text3.text(), w->Text4.text(),
@@ -248,32 +252,56 @@ TEST_F(RegJournalTest, NewWithoutAnIssueDateIsListedLast) {
     EXPECT_EQ(w->show_item.textMatrix(4, 1), "");
 }
 
-TEST_F(RegJournalTest, ASearchDuringANewEntryDoesNotMoveItToAnotherTitle) {
+TEST_F(RegJournalTest, AnythingThatWouldReplaceTheListAsksToCancelTheOpenEntryFirst) {
+    const std::pair<const char*, std::function<void()>> interruptions[] = {
+        {"search", [&] { search(QStringLiteral("ครุ")); }},
+        {"scan", [&] { search("977031784700115"); }},
+        {"search window", [&] { w->showTitle("J000002"); }},
+        {"late list", [&] { w->showTitle("J000002", QStringLiteral("วารสารครุศาสตร์"), "01", "x"); }},
+        {"clear", [&] { w->Command8_Click(); }},
+    };
     pickScience();
-    w->show_journal.click(2, 0);  // the science title, second department
-    box.clear();
-    w->Command2_Click();
-    search(QStringLiteral("ครุ"));
-    EXPECT_EQ(w->show_journal.textMatrix(1, 2), "J000002");
-    w->Command7_Click();
-    const auto row = db().first("SELECT department_code, pointer FROM tranfile WHERE magno='125'");
-    ASSERT_TRUE(row);
-    EXPECT_EQ(row->text(0), "03");
-    EXPECT_EQ(row->text(1), "J000001");
-    EXPECT_EQ(column(w->show_item, 0), QStringList({"11", "10", "12", "125"}));
+    db().exec("UPDATE vorlen1 SET issn = '0317-8471' WHERE pointer = 'J000002'");
+    for (const auto& [what, interrupt] : interruptions) {
+        search(QStringLiteral("วิทยา"));
+        w->show_journal.click(2, 0);  // the science title, second department
+        box.clear();
+        w->Command2_Click();
+        w->Text6.typeText("kept");
+        box.queue(ui::msg::kCancel);
+        interrupt();
+        ASSERT_EQ(box.shown().size(), 1u) << what;
+        EXPECT_EQ(box.last().style, ui::msg::kQuestion);
+        EXPECT_TRUE(box.last().text.contains(QStringLiteral("วารสารวิทยาศาสตร์"))) << what;
+        EXPECT_TRUE(box.last().text.contains("125")) << what;
+        EXPECT_EQ(w->show_journal.textMatrix(2, 2), "J000001") << what;
+        EXPECT_EQ(w->Text6.text(), "kept") << what;
+        expectState({false, false, false, true, true, false, true});
+
+        interrupt();  // answered OK: the entry is dropped, then the list replaced
+        EXPECT_NE(w->show_journal.textMatrix(1, 2), "J000001") << what;
+        if (w->Command7.enabled()) {
+            EXPECT_STREQ(what, "scan") << "only a scan opens an entry, for its own title";
+            EXPECT_EQ(w->Text6.text(), "");
+            w->Command4_Click();
+        }
+        EXPECT_EQ(issueCount(db()), 3) << what << ": nothing saved under the old title";
+    }
 }
 
 TEST_F(RegJournalTest, SaveRefusesAnEntryWithoutANumberOrATitle) {
     pickScience();
+    setCounter(db(), " ");
     w->Command2_Click();
-    w->Command8_Click();  // Clear wipes the number of the open entry
     w->Command7_Click();
     ASSERT_EQ(box.shown().size(), 1u);
     EXPECT_EQ(box.last().style, ui::msg::kStop);
     EXPECT_TRUE(box.last().text.contains(QStringLiteral("เลขทะเบียน")));
-    expectState({false, false, false, true, true, false, false});
+    expectState({false, false, false, true, true, false, true});
 
     w->Command4_Click();
+    setCounter(db(), "125");
+    w->Command8_Click();
     expectState({false, false, false, false, false, true, false});  // no title listed
     w->Command2_Click();  // even when New is forced, there is no title to take
     EXPECT_EQ(w->Text2.text(), "125");
@@ -486,18 +514,73 @@ TEST_F(RegJournalTest, ClearBlanksEverythingIncludingTheKeyColumns) {
     EXPECT_FALSE(w->Command2.enabled());  // no title to register under
 }
 
-TEST_F(RegJournalTest, CalendarsOutsideAnEntryOnlyChangeTheFieldAndExitUnloads) {
+TEST_F(RegJournalTest, ACalendarClosesFirstAndNeverWritesOutsideAnEntry) {
     pickScience();
+    pickIssue(1);
+    w->Command9_Click();  // forced while no entry is open
+    EXPECT_FALSE(w->MonthView1.visible());
+
+    // Escape closes the open calendar first, the entry stays; then cancels.
+    w->Command3_Click();
     w->Command9_Click();
+    w->escape();
+    EXPECT_FALSE(w->MonthView1.visible());
+    EXPECT_EQ(w->focus(), &w->Command9);
+    EXPECT_TRUE(w->Command7.enabled());
+    w->Command10_Click();
+    EXPECT_TRUE(w->MonthView2.visible());
+    w->escape();
+    w->escape();
+    EXPECT_FALSE(w->Command7.enabled());
+    // A day clicked in a calendar left from the entry reaches no field.
     w->MonthView1.clickDate(QDate(2001, 1, 2));
-    EXPECT_EQ(w->Text3.text(), "02/01/2001");
-    EXPECT_FALSE(w->Text3.enabled());
-    EXPECT_EQ(issueCount(db()), 3);
+    w->MonthView2.clickDate(QDate(2001, 1, 3));
+    EXPECT_EQ(w->Text3.text(), "15/07/2003");
+    EXPECT_EQ(w->Text7.text(), "01/01/2008");
+
+    // Cancel and Save close both calendars.
+    for (ui::CommandButton* end : {&w->Command4, &w->Command7}) {
+        w->Command3_Click();
+        w->Command9_Click();
+        w->Command10_Click();
+        end->click();
+        EXPECT_FALSE(w->MonthView1.visible()) << end->name().toStdString();
+        EXPECT_FALSE(w->MonthView2.visible()) << end->name().toStdString();
+    }
+    EXPECT_EQ(db().first("SELECT daily FROM tranfile WHERE magno = '11'")->text(0), "15/07/2003");
 
     bool closed = false;
     w->onUnload = [&] { closed = true; };
     w->Command5_Click();
     EXPECT_TRUE(closed);
+}
+
+TEST_F(RegJournalTest, WhatAnotherDeskRemovedMeanwhileIsSaidAndNothingIsSaved) {
+    const std::pair<const char*, const char*> removals[] = {
+        {"DELETE FROM tranfile WHERE magno = '11'", "11"},
+        {"DELETE FROM vorlen WHERE department_code = '02'", "การบอกรับ"},
+        {"DELETE FROM vorlen1 WHERE pointer = 'J000001'", "ถูกลบ"},
+    };
+    pickScience();
+    for (const auto& [removal, said] : removals) {
+        search(QStringLiteral("วิทยา"));
+        pickTitle(1);
+        pickIssue(1);
+        const bool edit = QByteArray(removal).contains("tranfile");
+        edit ? w->Command3_Click() : w->Command2_Click();
+        db().exec(removal);
+        box.clear();
+        w->Command7_Click();
+        ASSERT_EQ(box.shown().size(), 2u) << removal;
+        EXPECT_EQ(box.last().style, ui::msg::kStop) << removal;
+        EXPECT_TRUE(box.last().text.contains(QString::fromUtf8(said))) << removal;
+        EXPECT_FALSE(w->Command7.enabled()) << removal;
+        EXPECT_EQ(counter(db()), "125") << removal;
+        if (edit) {
+            EXPECT_EQ(column(w->show_item, 0), QStringList({"10", "12"}));
+        }
+    }
+    EXPECT_EQ(issueCount(db()), 2);
 }
 
 }  // namespace

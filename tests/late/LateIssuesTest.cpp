@@ -13,6 +13,7 @@
 #include "tests/late/LateFixture.h"
 #include "tests/support/GridCells.h"
 #include "ui/Fakes.h"
+#include "ui/ThaiOrder.h"
 
 namespace {
 
@@ -77,6 +78,40 @@ TEST_F(Window, ListsTheLateTitlesAndHandsOneToRegistration) {
     w.onUnload = [&] { closed = true; };
     w.escape();
     EXPECT_TRUE(closed) << "Escape closes the list";
+}
+
+TEST_F(Window, ShowReadsTheFiltersAgainInThaiOrderKeepingTheChoice) {
+    seed(kToday);
+    late::LateIssues w(services);
+    ASSERT_TRUE(w.Form_Load());
+    const auto descriptions = [](const ui::PickList& list) {
+        QStringList out;
+        for (const ui::PickRow& row : list.rows())
+            out << row.description;
+        return out;
+    };
+    for (int r = 0; r < int(w.dcbdepart.rows().size()); ++r)
+        if (w.dcbdepart.rows()[r].code == "01")
+            w.dcbdepart.userChoose(r);
+    // Another window adds a faculty and an agent while the list is open.
+    temp.db().exec("INSERT INTO department VALUES ('09', ?)", {QStringLiteral("คณะพยาบาลศาสตร์")});
+    temp.db().exec("INSERT INTO dealer (Publisher_Code, Publisher_Name) VALUES ('A9', ?)",
+                   {QStringLiteral("เอเชียบุ๊คส์")});
+    subscription("J1", "09", kToday.addYears(-1), kToday.addYears(1), "A9");
+    w.Cmdshow.click();
+
+    EXPECT_EQ(
+        descriptions(w.dcbdepart),
+        QStringList({QStringLiteral("ทั้งหมด"), QStringLiteral("คณะครุศาสตร์"),
+                     QStringLiteral("คณะเทคโนโลยีการเกษตร"), QStringLiteral("คณะเทคโนโลยีอุตสาหกรรม"),
+                     QStringLiteral("คณะพยาบาลศาสตร์"), QStringLiteral("คณะมนุษยศาสตร์และสังคมศาสตร์"),
+                     QStringLiteral("คณะวิทยาการจัดการ"), QStringLiteral("คณะวิทยาศาสตร์และเทคโนโลยี"),
+                     QStringLiteral("ศูนย์วิทยบริการ")}));
+    EXPECT_EQ(w.dcbdepart.boundText(), "01") << "the faculty chosen stays chosen";
+    EXPECT_TRUE(descriptions(w.dcbdealer).contains(QStringLiteral("เอเชียบุ๊คส์")));
+    QStringList agents = descriptions(w.dcbdealer).mid(1);
+    std::stable_sort(agents.begin(), agents.end(), ui::ThaiOrder());
+    EXPECT_EQ(descriptions(w.dcbdealer).mid(1), agents);
 }
 
 TEST(LateView, ARowOpensTheRegistrationWindowOnThatTitle) {

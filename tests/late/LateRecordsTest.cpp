@@ -47,6 +47,9 @@ TEST_F(Late, EachFrequencyIsLateOnceItsIntervalAndGraceHavePassed) {
         issue(onTime, "01", kToday.addDays(-(f.days + f.grace)));
         live(overdue, f.code, kToday);
         issue(overdue, "01", kToday.addDays(-(f.days + f.grace + 1)), QStringLiteral("ฉบับ 7"));
+        // Both issues came within the period.
+        temp.db().exec("UPDATE vorlen SET begin_period = ?",
+                       {data::writeDate(kToday.addYears(-2))});
         const late::LateTitle t = only();
         EXPECT_EQ(t.pointer, overdue) << f.code;
         EXPECT_EQ(t.daysLate, f.grace + 1) << f.code;
@@ -56,15 +59,22 @@ TEST_F(Late, EachFrequencyIsLateOnceItsIntervalAndGraceHavePassed) {
     }
 }
 
-TEST_F(Late, WithoutIssuesTheStartOfThePeriodCounts) {
+TEST_F(Late, TheStartOfThePeriodCountsWhenNoIssueCameInIt) {
     title("J1", "x", "04");
     subscription("J1", "01", kToday.addDays(-51), kToday.addYears(1));
     title("J2", "x", "04");
     subscription("J2", "01", kToday.addDays(-50), kToday.addYears(1));
-    const late::LateTitle t = only();
+    late::LateTitle t = only();
     EXPECT_EQ(t.pointer, "J1");
     EXPECT_EQ(t.expected, kToday.addDays(-21));
     EXPECT_EQ(t.lastReceived, "");
+
+    // An issue of an earlier period does not make the new one years late.
+    issue("J1", "01", QDate(2017, 5, 2), QStringLiteral("ฉบับปี 2560"));
+    t = only();
+    EXPECT_EQ(t.expected, kToday.addDays(-21));
+    EXPECT_EQ(t.daysLate, 21);
+    EXPECT_EQ(t.lastIssue, QStringLiteral("ฉบับปี 2560"));
 }
 
 TEST_F(Late, OnlyLiveSubscriptionsOfRegularFrequenciesAreChased) {

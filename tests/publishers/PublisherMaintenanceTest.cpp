@@ -99,6 +99,19 @@ TEST_F(Maintenance, ARenamedPublisherIsSeenByTheTitleAtOnce) {
     ASSERT_TRUE(title);
     EXPECT_EQ(title->text(catalogue::titlequery::publisher_name), QStringLiteral("บริษัท มติชน จำกัด"));
     EXPECT_EQ(dealers(), 5);
+
+    // Another publisher's name, in any letter case, is refused: the pick
+    // lists could not tell the two apart.
+    w.showdealer.click(4, 1);
+    ASSERT_EQ(w.Text2.text(), "4");
+    w.Text3.setText(QStringLiteral(" springer nature "));
+    w.Cmdsave.click();
+    EXPECT_EQ(box.last().text, QStringLiteral("มีสำนักพิมพ์อื่นชื่อ \"springer nature\" อยู่แล้ว กรุณาใช้ชื่ออื่น"));
+    EXPECT_EQ(w.focus(), &w.Text3);
+    EXPECT_EQ(DealerTable(temp.db()).nameOf("4"), QStringLiteral("Elsevier"));
+    w.Text3.setText(QStringLiteral("elsevier"));  // its own name in another case
+    w.Cmdsave.click();
+    EXPECT_EQ(DealerTable(temp.db()).nameOf("4"), QStringLiteral("elsevier"));
 }
 
 TEST_F(Maintenance, APublisherInUseStaysAndTheRefusalCountsTheTitles) {

@@ -48,9 +48,10 @@ int main(int argc, char* argv[]) {
     try {
         for (int n = 0; n < titleCount; ++n) {
             catalogue::TitleValues v;
-            v.name = QStringLiteral("%1 วารสาร %2").arg(name).arg(n);
+            v.name = QStringLiteral("%1 วารสาร %2").arg(name, QString::number(n));
             v.languageCode = n % 2 ? QStringLiteral("01") : QStringLiteral("02");
             v.endPeriod = QStringLiteral("31/12/2027");
+            v.departmentCode = QStringLiteral("01");
             const int series = catalogue::TitleRecords::seriesFor(n % 3 != 0, v.languageCode);
             v.pointer = retried(retries, [&] { return titles.addTitle(series, v); });
             for (int i = 0; i < issueCount; ++i)

@@ -25,6 +25,7 @@ int main(int argc, char* argv[]) {
             v.name = QStringLiteral("วารสารทดสอบ %1").arg(n);
             v.languageCode = random.bounded(2) ? QStringLiteral("01") : QStringLiteral("02");
             v.endPeriod = QStringLiteral("31/12/2027");
+            v.departmentCode = QStringLiteral("01");
             const int series =
                 catalogue::TitleRecords::seriesFor(random.bounded(2), v.languageCode);
             v.pointer = titles.addTitle(series, v);

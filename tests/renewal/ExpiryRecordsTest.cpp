@@ -134,6 +134,9 @@ TEST(ExpiryRecords, RenewWritesFiveColumnsOfThatSubscriptionOnly) {
     EXPECT_TRUE(records.renew(second, {"1500", "05", "40", "15/02/2009", "20/01/2008"}));
     EXPECT_FALSE(records.renew(0, {"1", "01", "1", "01/01/2009", "01/01/2008"}));
     EXPECT_FALSE(records.renew(second + 1, {"1", "01", "1", "01/01/2009", "01/01/2008"}));
+    // A currency or a title another desk removed meanwhile stops the renewal.
+    EXPECT_THROW(records.renew(second, {"9", "99", "9", "01/01/2010", "01/01/2009"}),
+                 renewal::RenewalRefused);
 
     const auto after = db.query("SELECT * FROM vorlen ORDER BY rowid");
     ASSERT_EQ(after.size(), 2u);
@@ -162,6 +165,12 @@ TEST(ExpiryRecords, RenewWritesFiveColumnsOfThatSubscriptionOnly) {
     const auto titleAfter = db.first("SELECT * FROM vorlen1");
     for (int c = 0; c < data::vorlen1::count; ++c)
         EXPECT_EQ(titleAfter->text(c), titleBefore->text(c));
+
+    db.exec("DELETE FROM vorlen1");
+    EXPECT_THROW(records.renew(second, {"9", "01", "9", "01/01/2010", "01/01/2009"}),
+                 renewal::RenewalRefused);
+    EXPECT_EQ(db.first("SELECT price_per_year FROM vorlen WHERE rowid = ?", {second})->text(0),
+              "1500");
 }
 
 TEST(ExpiryRecords, CurrenciesInTableOrder) {

@@ -285,6 +285,19 @@ TEST_F(ExpdateTest, ARenewalOffersTheCurrenciesAsTheyAreNow) {
     EXPECT_EQ(stored("J000001", data::vorlen::currency_code), "06");
 }
 
+TEST_F(ExpdateTest, AFeeOnlyRenewalKeepsASecondCurrencyOfTheSameName) {
+    temp.db().exec("INSERT INTO currmony VALUES ('06', 'บาท')");
+    addSubscription(temp.db(), {"J000001", "Journal 1", "01/02/2008", "1", "1", "1", "06"});
+    search(true);
+    w->showjour.click(1, 0);
+    w->cmdedit.click();
+    EXPECT_EQ(w->DataCombo1.boundText(), "06");
+    w->Text5.setText("1300");
+    w->cmdsave.click();
+    EXPECT_EQ(stored("J000001", data::vorlen::currency_code), "06");
+    EXPECT_EQ(stored("J000001", data::vorlen::price_per_year), "1300");
+}
+
 TEST_F(ExpdateTest, RenewalRefusesDatesThatAreNotDates) {
     addJournals(1);
     search(true);

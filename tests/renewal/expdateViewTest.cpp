@@ -84,6 +84,8 @@ TEST(expdateView, TypedRangeSearchAndRowClickThroughTheWidgets) {
     text8->selectAll();
     QTest::keyClicks(text8, "15022009");
     EXPECT_EQ(f.Text8.text(), "15/02/2009");
+    // Tab from the last field of a renewal goes on to Save, not to Print.
+    EXPECT_EQ(text8->nextInFocusChain(), button(view, "บันทึก"));
     QTest::mouseClick(button(view, "บันทึก"), Qt::LeftButton);
     EXPECT_EQ(messages.last().text, "บันทึกข้อมูลเรียบร้อยแล้ว");
     EXPECT_EQ(temp.db().first("SELECT end_period FROM vorlen WHERE pointer = 'J000001'")->text(0),

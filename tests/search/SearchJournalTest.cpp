@@ -102,13 +102,21 @@ TEST(SearchWindow, FindsTheTitleOfAScannedBarcode) {
     EXPECT_EQ(f.keys(), QStringList{"I000001"});
     f.search("977243456100600012");  // five-digit add-on; ISSN check X
     EXPECT_EQ(f.keys(), QStringList{"K000001"});
+    // Stored as 1234-5678, a wrong check digit: the cover says 1234-5679.
+    f.search("9771234567003");
+    EXPECT_EQ(f.keys(), QStringList{"J000002"});
+    f.search("0317 8471");  // an ISSN typed with a space
+    EXPECT_EQ(f.keys(), QStringList{"J000001"});
     EXPECT_TRUE(f.messages.shown().empty());
 
-    // A misread digit: the check fails, the clerk scans again.
+    // A misread digit: the check fails, the clerk scans again, and the titles
+    // of the scan before are gone with their buttons.
     f.search("9770317847002");
     EXPECT_EQ(f.messages.last().text, "รหัสแท่งไม่ถูกต้อง (เลขตรวจสอบไม่ตรง) กรุณาสแกนอีกครั้ง");
     EXPECT_EQ(f.messages.last().style, ui::msg::kStop);
-    EXPECT_EQ(f.keys(), QStringList{"K000001"}) << "the last result stays";
+    EXPECT_TRUE(f.keys().isEmpty());
+    EXPECT_FALSE(f.w.Command2.enabled());
+    EXPECT_FALSE(f.w.Command3.enabled());
     EXPECT_EQ(f.w.focus(), &f.w.Text1);
 }
 
@@ -157,6 +165,11 @@ TEST(SearchWindow, OpensTheChosenTitleInTheTitleOrRegistrationWindow) {
     f.w.Command3.click();
     EXPECT_EQ(f.opener.opened, (std::vector<QString>{"NewJournal", "reg_journal"}));
     EXPECT_EQ(f.opener.titles, (std::vector<QString>{"J000002", "K000001"}));
+    // Enter on a result, or a double-click, opens it as its title.
+    f.w.show_result.keyToRow(2);
+    f.w.show_result.keyEnter();
+    f.w.show_result.doubleClick(1, 2);
+    EXPECT_EQ(f.opener.titles, (std::vector<QString>{"J000002", "K000001", "J000002", "K000001"}));
 
     f.w.Command4.click();  // Exit
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 namespace testing_support {
 
@@ -43,6 +45,7 @@ class Program {
         file.write(text);
     }
     void setEnvironment(const QString& name, const QString& value) { env_.insert(name, value); }
+    void setUmask(mode_t mask) { umask_ = mask; }
     // Root reads every file whatever its mode; the program then runs without
     // that right, as a clerk would.
     void withoutOverridingModes() {
@@ -54,6 +57,7 @@ class Program {
     int run(const QStringList& args) {
         QProcess p;
         p.setProcessEnvironment(env_);
+        p.setWorkingDirectory(home_.path());
         start(p, args);
         if (!p.waitForFinished(30000)) {
             p.kill();
@@ -68,6 +72,7 @@ class Program {
 
     void launch() {
         running_.setProcessEnvironment(env_);
+        running_.setWorkingDirectory(home_.path());
         start(running_, {});
     }
     // Starts the program's window and waits until its day's backup is made.
@@ -91,12 +96,19 @@ class Program {
         running_.terminate();
         running_.waitForFinished(10000);
     }
+    // For a program that waits in a message box before its event loop runs.
+    void kill() {
+        running_.kill();
+        running_.waitForFinished(10000);
+    }
 
     QString output;
     QString errors;
 
   private:
     void start(QProcess& p, const QStringList& args) {
+        if (umask_)
+            p.setChildProcessModifier([mask = *umask_] { ::umask(mask); });
         if (wrapper_.isEmpty())
             p.start(PERIODICALS, args);
         else
@@ -106,6 +118,7 @@ class Program {
     QTemporaryDir home_;
     QProcessEnvironment env_;
     QStringList wrapper_;
+    std::optional<mode_t> umask_;
     QProcess running_;
     QString launchedErrors_;
 };

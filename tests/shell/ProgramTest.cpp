@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -167,4 +168,57 @@ TEST(Program, ADamagedBackupIsNotInstalledAndCheckNamesTheGoodOne) {
 
     EXPECT_EQ(program.run({"--restore", good}), 0) << program.output.toStdString();
     EXPECT_EQ(program.run({"--check"}), 0) << program.output.toStdString();
+}
+
+TEST(Program, UndoingARestoreKeepsTheSavesInTheLogOfTheReplacedFile) {
+    Program program;
+    const QString db = program.database();
+    const QString backup = backupThenCrash(db);
+    ASSERT_EQ(program.run({"--restore", backup}), 0) << program.output.toStdString();
+    ASSERT_EQ(counter(db), "100");
+    const QString replaced =
+        program.dataFolder() + "/" +
+        QDir(program.dataFolder()).entryList({"Vorlen-replaced-*.db"}, QDir::Files).first();
+    ASSERT_GT(QFileInfo(replaced + "-wal").size(), 0);
+
+    ASSERT_EQ(program.run({"--restore", replaced}), 0) << program.output.toStdString();
+    EXPECT_TRUE(program.output.contains(QStringLiteral("รวมการบันทึกจาก %1-wal").arg(replaced)))
+        << program.output.toStdString();
+    EXPECT_EQ(counter(db), "200");
+    EXPECT_EQ(data::Database(db).first("SELECT count(*) FROM tranfile")->value(0).toInt(), 2000);
+    EXPECT_EQ(program.run({"--check"}), 0) << program.output.toStdString();
+    // Both replaced files are kept, each under a name of its own.
+    EXPECT_EQ(QDir(program.dataFolder()).entryList({"Vorlen-replaced-*.db"}).size(), 2);
+}
+
+TEST(Program, TheCollectionIsReadableByItsOwnerOnlyWhateverTheUmask) {
+    const auto mode = [](const QString& path) {
+        struct stat st = {};
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 0777 : 0;
+    };
+    Program program;
+    program.setUmask(0);
+    ASSERT_TRUE(program.start());
+    program.stop();
+    const QString backups = program.dataFolder() + "/backups";
+    const QString today =
+        backups + "/Vorlen-" + QDate::currentDate().toString("yyyy-MM-dd") + ".db";
+    EXPECT_EQ(mode(program.dataFolder()), 0700u);
+    EXPECT_EQ(mode(backups), 0700u);
+    EXPECT_EQ(mode(program.database()), 0600u);
+    EXPECT_EQ(mode(today), 0600u);
+    {
+        const mode_t saved = ::umask(0);
+        data::Database writer(program.database());
+        writer.exec("UPDATE jourctrl SET nextmagno = '7'");
+        EXPECT_EQ(mode(program.database() + "-wal"), 0600u);
+        EXPECT_EQ(mode(program.database() + "-shm"), 0600u);
+        ::umask(saved);
+    }
+
+    // A backup kept read-only is installed as a database the clerk can write.
+    ASSERT_TRUE(
+        QFile::setPermissions(today, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    ASSERT_EQ(program.run({"--restore", today}), 0) << program.output.toStdString();
+    EXPECT_EQ(mode(program.database()), 0600u);
 }

@@ -322,6 +322,9 @@ void Binder::bind(Grid& model, QTableView* w) {
     });
     connect(w, &QTableView::clicked, this,
             [&model](const QModelIndex& cell) { model.click(cell.row() + 1, cell.column()); });
+    connect(w, &QTableView::doubleClicked, this, [&model](const QModelIndex& cell) {
+        model.doubleClick(cell.row() + 1, cell.column());
+    });
     refreshGrid(model, w, cells);
 }
 

@@ -1,0 +1,187 @@
+#include "format/AccessReader.h"
+
+#include <mdbtools.h>
+
+#include <QFile>
+#include <QSet>
+#include <memory>
+#include <vector>
+
+#include "format/ImportError.h"
+
+namespace format {
+
+namespace {
+
+// libmdb writes each value into a buffer of this size and cuts what does not
+// fit, so a memo longer than it fails the read instead of arriving short.
+constexpr size_t kBindSize = size_t{1} << 22;
+
+constexpr unsigned kDeleted = 0x8000, kPointer = 0x4000;
+
+unsigned u16(const unsigned char* page, int at) {
+    return page[at] | (page[at + 1] << 8);
+}
+
+quint32 u32(const unsigned char* page, int at) {
+    return quint32(page[at]) | quint32(page[at + 1]) << 8 | quint32(page[at + 2]) << 16 |
+           quint32(page[at + 3]) << 24;
+}
+
+struct TableDef {
+    explicit TableDef(MdbCatalogEntry* entry) : def(mdb_read_table(entry)) {
+        if (def)
+            mdb_read_columns(def);
+    }
+    ~TableDef() {
+        if (def)
+            mdb_free_tabledef(def);
+    }
+    TableDef(const TableDef&) = delete;
+    TableDef& operator=(const TableDef&) = delete;
+    MdbTableDef* def;
+};
+
+MdbCatalogEntry* entryNamed(MdbHandle* mdb, const QString& name) {
+    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
+        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
+        if (mdb_is_user_table(entry) &&
+            QString::fromUtf8(entry->object_name).compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return nullptr;
+}
+
+// libmdb 1.0 reads the two flags of a row slot the wrong way round: it skips
+// the live pointers to moved rows and returns slots marked deleted. A moved
+// row's new slot is marked deleted too, so a slot marked deleted is live
+// only when a pointer names it. The rows to leave out, as page << 8 | row.
+QSet<quint64> deletedRows(MdbTableDef* table) {
+    MdbHandle* mdb = table->entry->mdb;
+    const int countAt = mdb->fmt->row_count_offset;
+    QSet<quint64> marked, moved;
+    mdb_rewind_table(table);
+    while (mdb_read_next_dpg(table)) {
+        const unsigned char* page = mdb->pg_buf;
+        const unsigned rows = u16(page, countAt);
+        for (unsigned row = 0; row < rows; ++row) {
+            const unsigned slot = u16(page, countAt + 2 + 2 * int(row));
+            const unsigned flags = slot & (kDeleted | kPointer);
+            const int start = int(slot & 0x1fff);
+            if (flags == kPointer && start + 4 <= mdb->fmt->pg_size)
+                moved.insert(u32(page, start));
+            else if (flags == kDeleted)
+                marked.insert(quint64(table->cur_phys_pg) << 8 | row);
+        }
+    }
+    return marked.subtract(moved);
+}
+
+}  // namespace
+
+struct AccessReader::File {
+    explicit File(MdbHandle* handle) : mdb(handle) {}
+    ~File() { mdb_close(mdb); }
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    MdbHandle* mdb;
+};
+
+AccessReader::AccessReader(const QString& path) : path_(path) {
+    // libmdb converts text into the encoding this names.
+    if (qEnvironmentVariableIsSet("MDBICONV"))
+        qputenv("MDBICONV", "UTF-8");
+    // Jet 3 keeps text in the code page of the Windows that wrote it: the old
+    // program ran on Thai Windows.
+    if (!qEnvironmentVariableIsSet("MDB_JET3_CHARSET"))
+        qputenv("MDB_JET3_CHARSET", "CP874");
+    const QString notJet =
+        QStringLiteral("แฟ้ม %1 ไม่ใช่ฐานข้อมูล Access (Jet 3 หรือ Jet 4) หรือแฟ้มเสียหาย").arg(path);
+    if (!QFile::exists(path))
+        throw ImportError(QStringLiteral("ไม่พบแฟ้ม %1").arg(path));
+    MdbHandle* mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
+    if (!mdb)
+        throw ImportError(notJet);
+    file_ = std::make_unique<File>(mdb);
+    if ((mdb->f->jet_version != MDB_VER_JET3 && mdb->f->jet_version != MDB_VER_JET4) ||
+        !mdb_read_catalog(mdb, MDB_TABLE))
+        throw ImportError(notJet);
+    // A file cut short still has its header, but no table to read.
+    if (tableNames().isEmpty())
+        throw ImportError(notJet);
+    mdb_set_bind_size(mdb, kBindSize);
+    // Date columns come as the day-first text the program stores.
+    mdb_set_date_fmt(mdb, "%d/%m/%Y");
+}
+
+AccessReader::~AccessReader() = default;
+
+int AccessReader::jetVersion() const {
+    return file_->mdb->f->jet_version == MDB_VER_JET3 ? 3 : 4;
+}
+
+QStringList AccessReader::tableNames() const {
+    QStringList names;
+    for (unsigned i = 0; i < file_->mdb->num_catalog; ++i) {
+        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(file_->mdb->catalog, i));
+        if (mdb_is_user_table(entry))
+            names << QString::fromUtf8(entry->object_name);
+    }
+    return names;
+}
+
+bool AccessReader::findTable(const QString& name, AccessTable& table) const {
+    MdbCatalogEntry* entry = entryNamed(file_->mdb, name);
+    if (!entry)
+        return false;
+    TableDef t(entry);
+    if (!t.def)
+        return false;
+    table.name = QString::fromUtf8(entry->object_name);
+    table.columns.clear();
+    for (unsigned i = 0; i < t.def->num_cols; ++i)
+        table.columns << QString::fromUtf8(
+            static_cast<MdbColumn*>(g_ptr_array_index(t.def->columns, i))->name);
+    table.declaredRows = t.def->num_rows;
+    return true;
+}
+
+TableRead AccessReader::readRows(const QString& name,
+                                 const std::function<void(QStringList&&)>& each) const {
+    const QString unreadable = QStringLiteral("อ่านตาราง %1 ในแฟ้ม %2 ไม่ได้").arg(name, path_);
+    MdbCatalogEntry* entry = entryNamed(file_->mdb, name);
+    if (!entry)
+        throw ImportError(unreadable);
+    TableDef t(entry);
+    if (!t.def)
+        throw ImportError(unreadable);
+    const QSet<quint64> deleted = deletedRows(t.def);
+    const unsigned columns = t.def->num_cols;
+    std::vector<std::unique_ptr<char[]>> buffers;
+    std::vector<int> lengths(columns);
+    for (unsigned i = 0; i < columns; ++i) {
+        buffers.emplace_back(new char[kBindSize]);
+        buffers.back()[0] = '\0';
+        mdb_bind_column(t.def, int(i) + 1, buffers.back().get(), &lengths[i]);
+    }
+    mdb_rewind_table(t.def);
+    TableRead read{0, t.def->num_rows};
+    while (mdb_fetch_row(t.def)) {
+        if (deleted.contains(quint64(t.def->cur_phys_pg) << 8 | (t.def->cur_row - 1)))
+            continue;
+        QStringList values;
+        values.reserve(int(columns));
+        for (unsigned i = 0; i < columns; ++i) {
+            if (size_t(lengths[i]) + 1 >= kBindSize)
+                throw ImportError(QStringLiteral("ตาราง %1 มีข้อความยาวเกินกว่าที่อ่านได้ (แถวที่ %2)")
+                                      .arg(name)
+                                      .arg(read.rows + 1));
+            values << QString::fromUtf8(buffers[i].get(), lengths[i]);
+        }
+        ++read.rows;
+        each(std::move(values));
+    }
+    return read;
+}
+
+}  // namespace format
