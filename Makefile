@@ -15,7 +15,7 @@ CMAKE_FLAGS += $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=cca
 PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev \
            libqt6opengl6-dev libsqlite3-dev sqlite3 libgtest-dev libgmock-dev fonts-thai-tlwg \
            poppler-utils desktop-file-utils libpq-dev postgresql-15 mdbtools mdbtools-dev python3 \
-           libthai0 libyaz-dev yaz idzebra-2.0
+           libthai0 libyaz-dev yaz idzebra-2.0 lintian appstream
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps build run test package fuzz bench clean
