@@ -8,21 +8,17 @@ namespace catalogue {
 
 namespace {
 
-QString codeSuffix(const QString& code) {
-    return QStringLiteral("  (รหัส %1)").arg(code.trimmed());
-}
-
 // Two publishers may bear one name: each row shows its code beside it.
 std::vector<ui::PickRow> labelled(std::vector<ui::PickRow> rows) {
     for (ui::PickRow& row : rows)
-        row.description += codeSuffix(row.code);
+        row.description += ui::codeSuffix(row.code);
     return rows;
 }
 
 }  // namespace
 
 QString DealerPicks::nameOf(const ui::PickRow& row) {
-    const QString suffix = codeSuffix(row.code);
+    const QString suffix = ui::codeSuffix(row.code);
     return row.description.endsWith(suffix) ? row.description.chopped(suffix.size())
                                             : row.description;
 }
@@ -50,7 +46,8 @@ bool DealerPicks::pick(ui::PickList& list, ui::TextBox& name, ui::TextBox& code)
 }
 
 bool DealerPicks::closeOpenList(NewJournal& w) {
-    for (auto [list, name] : {std::pair{&w.dlbdeler, &w.Text10}, std::pair{&w.dlbdeler1, &w.Text14}})
+    for (auto [list, name] :
+         {std::pair{&w.dlbdeler, &w.Text10}, std::pair{&w.dlbdeler1, &w.Text14}})
         if (list->visible()) {
             list->setVisible(false);
             w.setFocus(*name);

@@ -5,6 +5,7 @@
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/LeadingNumber.h"
+#include "data/StoredKey.h"
 
 namespace catalogue {
 
@@ -126,7 +127,9 @@ void TitleRecords::editTitle(const TitleValues& v, const InsideCheck& check) {
     data::Transaction tx(db_);
     if (check)
         check();
-    const QString key = v.pointer;
+    // Each table is updated on its own row of the key, however its key is
+    // spaced: an edit never adds a second subscription or kind row.
+    const QString key = data::storedKey(db_, data::KeyTable::vorlen1, v.pointer);
     if (db_.exec(
             "UPDATE vorlen1 SET pointer=?, vorlen_name=?, compare_name=?, old_name=?,"
             " shot_name=?, First_year_printed=?, issn=?, language_code=?, magtype_code=?,"
@@ -140,12 +143,12 @@ void TitleRecords::editTitle(const TitleValues& v, const InsideCheck& check) {
             " currency_code=?, exchange_rate=?, begin_period=?, end_period=?, order_date=?,"
             " publisher_code=?, status_code=?"
             " WHERE rowid = (SELECT rowid FROM vorlen WHERE pointer = ? ORDER BY rowid LIMIT 1)",
-            withKey(vorlenValues(v), key)) == 0)
+            withKey(vorlenValues(v), data::storedKey(db_, data::KeyTable::vorlen, key))) == 0)
         insertVorlen(v);
     if (db_.exec(
             "UPDATE typeclass SET pointer=?, type_code=?"
             " WHERE rowid = (SELECT rowid FROM typeclass WHERE pointer = ? ORDER BY rowid LIMIT 1)",
-            withKey(typeclassValues(v), key)) == 0)
+            withKey(typeclassValues(v), data::storedKey(db_, data::KeyTable::typeclass, key))) == 0)
         insertTypeclass(v);
     tx.commit();
 }
@@ -153,16 +156,19 @@ void TitleRecords::editTitle(const TitleValues& v, const InsideCheck& check) {
 bool TitleRecords::deleteTitle(const QString& key) {
     data::Transaction tx(db_);
     int removed = 0;
-    removed += db_.exec("DELETE FROM typeclass WHERE pointer = ?", {key});
-    removed += db_.exec("DELETE FROM vorlen WHERE pointer = ?", {key});
-    removed += db_.exec("DELETE FROM vorlen1 WHERE pointer = ?", {key});
+    // Every row of the key however it is spaced: a rare command, the scan is
+    // no burden.
+    const QVariantList keys{key.trimmed()};
+    removed += db_.exec("DELETE FROM typeclass WHERE trim(pointer) = ?", keys);
+    removed += db_.exec("DELETE FROM vorlen WHERE trim(pointer) = ?", keys);
+    removed += db_.exec("DELETE FROM vorlen1 WHERE trim(pointer) = ?", keys);
     tx.commit();
     return removed > 0;
 }
 
 TitleRecords::Holdings TitleRecords::holdings(const QString& key) const {
     const auto row = db_.first(
-        "SELECT (SELECT count(*) FROM vorlen WHERE pointer = ?1),"
+        "SELECT (SELECT count(*) FROM vorlen WHERE trim(pointer) = trim(?1)),"
         " (SELECT count(*) FROM tranfile WHERE trim(pointer) = trim(?1))",
         {key});
     return {row->value(0).toInt(), row->value(1).toInt()};

@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/LikePattern.h"
 #include "data/NameIndex.h"
+#include "data/StoredKey.h"
 
 namespace catalogue {
 
@@ -47,7 +48,7 @@ std::optional<data::Row> TitleSearch::title(const QString& key) const {
         " LEFT JOIN dealer ON dealer.rowid = (SELECT rowid FROM dealer"
         "  WHERE Publisher_Code = vorlen1.publisher_code ORDER BY rowid LIMIT 1)"
         " WHERE vorlen1.pointer = ? ORDER BY vorlen1.rowid LIMIT 1",
-        {key});
+        {data::storedKey(db_, data::KeyTable::vorlen1, key)});
 }
 
 std::optional<data::Row> TitleSearch::subscription(const QString& key) const {
@@ -61,12 +62,13 @@ std::optional<data::Row> TitleSearch::subscription(const QString& key) const {
         " LEFT JOIN dealer ON dealer.rowid = (SELECT rowid FROM dealer"
         "  WHERE Publisher_Code = vorlen.publisher_code ORDER BY rowid LIMIT 1)"
         " WHERE vorlen.pointer = ? ORDER BY vorlen.rowid LIMIT 1",
-        {key});
+        {data::storedKey(db_, data::KeyTable::vorlen, key)});
 }
 
 std::optional<QString> TitleSearch::kind(const QString& key) const {
-    const auto row = db_.first(
-        "SELECT type_code FROM typeclass WHERE pointer = ? ORDER BY rowid LIMIT 1", {key});
+    const auto row =
+        db_.first("SELECT type_code FROM typeclass WHERE pointer = ? ORDER BY rowid LIMIT 1",
+                  {data::storedKey(db_, data::KeyTable::typeclass, key)});
     if (!row)
         return std::nullopt;
     return row->text(0);

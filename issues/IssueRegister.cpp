@@ -9,6 +9,7 @@
 #include "data/LeadingNumber.h"
 #include "data/Schema.h"
 #include "data/SortableDate.h"
+#include "data/StoredKey.h"
 
 namespace issues {
 
@@ -23,10 +24,9 @@ QString counterValue(const data::Database& db) {
     return row->text(data::jourctrl::nextmagno);
 }
 
-// Keys are matched as stored and trimmed, both through the key's index.
 bool titleExists(const data::Database& db, const QString& pointer) {
-    return bool(
-        db.first("SELECT 1 FROM vorlen1 WHERE pointer IN (?1, ?2)", {pointer, pointer.trimmed()}));
+    return bool(db.first("SELECT 1 FROM vorlen1 WHERE pointer = ?",
+                         {data::storedKey(db, data::KeyTable::vorlen1, pointer)}));
 }
 
 }  // namespace
@@ -53,9 +53,9 @@ QString IssueRegister::addIssue(const IssueRow& issue) {
     data::Transaction tx(db_);
     if (!titleExists(db_, issue.pointer))
         throw RegisterChanged(RegisterChanged::What::TitleGone);
-    if (!db_.first("SELECT 1 FROM vorlen WHERE pointer IN (?1, ?2)"
-                   " AND trim(department_code) = ?3",
-                   {issue.pointer, issue.pointer.trimmed(), issue.departmentCode.trimmed()}))
+    if (!db_.first("SELECT 1 FROM vorlen WHERE pointer = ? AND trim(department_code) = ?",
+                   {data::storedKey(db_, data::KeyTable::vorlen, issue.pointer),
+                    issue.departmentCode.trimmed()}))
         throw RegisterChanged(RegisterChanged::What::SubscriptionGone);
     const QString current = counterValue(db_);
     QString magno = current.trimmed() == issue.magno.trimmed() ? issue.magno : current;

@@ -6,6 +6,7 @@
 #include "data/Issn.h"
 #include "data/LikePattern.h"
 #include "data/NameIndex.h"
+#include "data/StoredKey.h"
 #include "ui/ThaiOrder.h"
 
 namespace issues {
@@ -21,7 +22,12 @@ std::vector<TitleMatch> TitleFinder::find(const QString& text) const {
 }
 
 std::vector<TitleMatch> TitleFinder::byKey(const QString& pointer) const {
-    return listed("vorlen1.pointer = ?", {pointer});
+    // The key as each table stores it: an imported key may carry spaces, and
+    // an edit stores the subscription's key trimmed.
+    return listed("vorlen1.pointer = ?1",
+                  {data::storedKey(db_, data::KeyTable::vorlen1, pointer),
+                   data::storedKey(db_, data::KeyTable::vorlen, pointer)},
+                  "vorlen.pointer = ?2");
 }
 
 std::vector<TitleMatch> TitleFinder::byIssn(const QString& issn) const {
@@ -33,12 +39,13 @@ std::vector<TitleMatch> TitleFinder::byCover(const QString& issn) const {
                   data::issnsWithStem(issn));
 }
 
-std::vector<TitleMatch> TitleFinder::listed(const QByteArray& where,
-                                            const QVariantList& params) const {
+std::vector<TitleMatch> TitleFinder::listed(const QByteArray& where, const QVariantList& params,
+                                            const QByteArray& join) const {
     const QByteArray sql =
         "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
         " department.department_thai_des"
-        " FROM vorlen1 JOIN vorlen ON vorlen1.pointer = vorlen.pointer"
+        " FROM vorlen1 JOIN vorlen ON " +
+        join +
         " JOIN department ON vorlen.department_code = department.department_code"
         " WHERE " +
         where + " ORDER BY vorlen1.rowid, vorlen.rowid";

@@ -37,7 +37,12 @@ class TitleFinder {
     std::vector<TitleMatch> byCover(const QString& issn) const;
 
   private:
-    std::vector<TitleMatch> listed(const QByteArray& where, const QVariantList& params) const;
+    // A subscription joins its title by the key as stored or trimmed, through
+    // the key's index.
+    std::vector<TitleMatch> listed(
+        const QByteArray& where, const QVariantList& params,
+        const QByteArray& join =
+            "vorlen.pointer IN (vorlen1.pointer, trim(vorlen1.pointer))") const;
 
     const data::Database& db_;
 };

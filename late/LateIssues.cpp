@@ -62,12 +62,15 @@ bool LateIssues::Form_Load() {
 
 void LateIssues::readFilters() {
     const LateRecords records(*db_);
-    const auto refill = [](ui::PickList& list, std::vector<ui::PickRow> rows) {
+    const auto refill = [](ui::PickList& list, std::vector<ui::PickRow> rows, bool withCodes) {
         const int was = list.chosenRow();
         const QString chosen = was > 0 ? list.rows().at(was).code : QString();
         std::vector<ui::PickRow> every{{QString(), QStringLiteral("ทั้งหมด")}};
-        for (ui::PickRow& row : ui::thaiSorted(std::move(rows)))
+        for (ui::PickRow& row : ui::thaiSorted(std::move(rows))) {
+            if (withCodes)
+                row.description += ui::codeSuffix(row.code);
             every.push_back(std::move(row));
+        }
         int row = 0;
         for (int i = 1; i < int(every.size()) && row == 0 && !chosen.isEmpty(); ++i)
             if (every[i].code == chosen)
@@ -75,8 +78,10 @@ void LateIssues::readFilters() {
         list.setRows(std::move(every));
         list.chooseRow(row);
     };
-    refill(dcbdepart, records.departments());
-    refill(dcbdealer, records.agents());
+    refill(dcbdepart, records.departments(), false);
+    // Two agents may bear one name: the code beside it tells which a claim
+    // goes to.
+    refill(dcbdealer, records.agents(), true);
 }
 
 LateFilter LateIssues::filter() const {
@@ -101,7 +106,8 @@ void LateIssues::Cmdshow_Click() {
     std::vector<QStringList> cells;
     cells.reserve(listed_.size());
     for (const LateTitle& t : listed_)
-        cells.push_back({t.pointer, t.name, t.departmentName, t.agentName, t.frequency, t.lastIssue,
+        cells.push_back({t.pointer, t.name, t.departmentName,
+                         t.agentName + ui::codeSuffix(t.agentCode), t.frequency, t.lastIssue,
                          t.lastReceived, data::writeDate(t.expected), QString::number(t.daysLate),
                          t.issue});
     showlate.setDataRows(std::move(cells));

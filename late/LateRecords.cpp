@@ -44,13 +44,13 @@ QHash<QString, Interval> intervals(const data::Database& db) {
     return out;
 }
 
-// The name of each code, from the first row that holds the code, as every
-// list of this program shows it.
+// The name of each code (trimmed: imported codes may carry spaces), from the
+// first row that holds the code, as every list of this program shows it.
 QHash<QString, QString> codeNames(const data::Database& db, const char* sql) {
     QHash<QString, QString> names;
     for (const data::Row& row : db.query(sql))
-        if (!names.contains(row.text(0)))
-            names.insert(row.text(0), row.text(1));
+        if (!names.contains(row.text(0).trimmed()))
+            names.insert(row.text(0).trimmed(), row.text(1));
     return names;
 }
 
@@ -87,11 +87,11 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
         t.name = row.text(1);
         t.departmentCode = row.text(2);
         t.agentCode = row.text(3);
-        t.frequency = frequencies.value(row.text(4));
+        t.frequency = frequencies.value(row.text(4).trimmed());
         t.issn = row.text(9);
         t.expected = expected;
-        t.departmentName = departments.value(t.departmentCode);
-        t.agentName = agents.value(t.agentCode);
+        t.departmentName = departments.value(t.departmentCode.trimmed());
+        t.agentName = agents.value(t.agentCode.trimmed());
         if (data::readDate(row.text(8))) {
             t.lastIssue = row.text(7);
             t.lastReceived = row.text(8);
@@ -155,9 +155,10 @@ std::vector<ui::PickRow> LateRecords::departments() const {
 }
 
 std::vector<ui::PickRow> LateRecords::agents() const {
-    return pickRows(db_,
-                    "SELECT Publisher_Code, Publisher_Name FROM dealer WHERE Publisher_Code IN"
-                    " (SELECT publisher_code FROM vorlen) ORDER BY rowid");
+    return pickRows(
+        db_,
+        "SELECT Publisher_Code, Publisher_Name FROM dealer WHERE trim(Publisher_Code) IN"
+        " (SELECT trim(publisher_code) FROM vorlen) ORDER BY rowid");
 }
 
 QStringList LateRecords::agentAddress(const QString& agentCode) const {

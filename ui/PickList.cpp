@@ -2,6 +2,10 @@
 
 namespace ui {
 
+QString codeSuffix(const QString& code) {
+    return code.trimmed().isEmpty() ? QString() : QStringLiteral("  (รหัส %1)").arg(code.trimmed());
+}
+
 void PickList::setRows(std::vector<PickRow> rows) {
     const int before = chosen_;
     const QString chosenCode = boundText();

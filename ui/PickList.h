@@ -12,6 +12,10 @@ struct PickRow {
     QString description;
 };
 
+// What follows a publisher's or agent's name in a pick list: two of them may
+// bear one name, and the code tells them apart. Nothing for a blank code.
+QString codeSuffix(const QString& code);
+
 // A list or combo box bound to rows of (code, description). It shows a text and
 // yields the code of the chosen row; setting the shown text to a description
 // that a row has chooses that row, any other text chooses none.

@@ -108,10 +108,38 @@ TEST_F(Window, ShowReadsTheFiltersAgainInThaiOrderKeepingTheChoice) {
                      QStringLiteral("คณะวิทยาการจัดการ"), QStringLiteral("คณะวิทยาศาสตร์และเทคโนโลยี"),
                      QStringLiteral("ศูนย์วิทยบริการ")}));
     EXPECT_EQ(w.dcbdepart.boundText(), "01") << "the faculty chosen stays chosen";
-    EXPECT_TRUE(descriptions(w.dcbdealer).contains(QStringLiteral("เอเชียบุ๊คส์")));
+    EXPECT_TRUE(descriptions(w.dcbdealer).contains(QStringLiteral("เอเชียบุ๊คส์  (รหัส A9)")));
     QStringList agents = descriptions(w.dcbdealer).mid(1);
     std::stable_sort(agents.begin(), agents.end(), ui::ThaiOrder());
     EXPECT_EQ(descriptions(w.dcbdealer).mid(1), agents);
+}
+
+TEST_F(Window, TwoAgentsOfOneNameAreToldApartByTheirCodes) {
+    temp.db().exec("INSERT INTO dealer (Publisher_Code, Publisher_Name) VALUES ('7', ?), ('8', ?)",
+                   {QStringLiteral("ดวงกมล"), QStringLiteral("ดวงกมล")});
+    live("J1", "04", kToday, "7");
+    issue("J1", "01", kToday.addDays(-60));
+    live("J2", "04", kToday, " 8");
+    issue("J2", "01", kToday.addDays(-90));
+    late::LateIssues w(services);
+    ASSERT_TRUE(w.Form_Load());
+    // The filter the claim takes its agent from, and the row it falls back on.
+    const struct {
+        QString shown, key;
+    } cases[] = {{QStringLiteral("ดวงกมล  (รหัส 7)"), "J1"},
+                 {QStringLiteral("ดวงกมล  (รหัส 8)"), "J2"}};
+    for (const auto& c : cases) {
+        int row = -1;
+        for (int r = 0; r < int(w.dcbdealer.rows().size()); ++r)
+            if (w.dcbdealer.rows()[r].description == c.shown)
+                row = r;
+        ASSERT_GE(row, 1) << c.shown.toStdString();
+        w.dcbdealer.userChoose(row);
+        w.Cmdshow.click();
+        ASSERT_EQ(w.showlate.rows(), 2) << c.shown.toStdString();
+        EXPECT_EQ(w.showlate.textMatrix(1, late::LateIssues::pointer), c.key);
+        EXPECT_EQ(w.showlate.textMatrix(1, late::LateIssues::agent), c.shown);
+    }
 }
 
 TEST(LateView, ARowOpensTheRegistrationWindowOnThatTitle) {

@@ -100,6 +100,9 @@ void refreshCombo(const PickList& model, QComboBox* w) {
     w->setCurrentIndex(model.chosenRow());
     if (w->isEditable() && w->currentText() != model.text())
         w->setEditText(model.text());
+    // A text no row has (a stored code its table lacks, marked) shows too.
+    if (!w->isEditable())
+        w->setPlaceholderText(model.chosenRow() < 0 ? model.text() : QString());
 }
 
 void refreshList(const PickList& model, QListWidget* w) {

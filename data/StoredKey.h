@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace data {
+
+class Database;
+
+// The tables that carry a title key, each with an index on the key as stored.
+enum class KeyTable { vorlen1, vorlen, typeclass };
+
+// The key as the table stores it for a key typed or handed over: an imported
+// key may carry surrounding spaces. The index finds the key as given or
+// trimmed; only when neither is there are the stored keys compared trimmed.
+// The trimmed key when the table holds none.
+QString storedKey(const Database& db, KeyTable table, const QString& key);
+
+}  // namespace data
