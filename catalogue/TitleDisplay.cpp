@@ -38,9 +38,8 @@ void showDealer(ui::TextBox& name, ui::TextBox& codeField, const data::Row& row,
                 int nameColumn) {
     const QString code = row.text(codeColumn);
     codeField.setText(code);
-    name.setText(row.isNull(nameColumn) && !code.trimmed().isEmpty()
-                     ? unknownCode(code)
-                     : row.text(nameColumn));
+    name.setText(row.isNull(nameColumn) && !code.trimmed().isEmpty() ? unknownCode(code)
+                                                                     : row.text(nameColumn));
 }
 
 }  // namespace
@@ -50,10 +49,9 @@ void TitleDisplay::showKind(const QString& code) {
 }
 
 void TitleDisplay::blank() {
-    for (ui::TextBox* box :
-         {&w_.Text2, &w_.Text3, &w_.Text4, &w_.Text5, &w_.Mask1, &w_.Mask2, &w_.Text8, &w_.Text9,
-          &w_.Text6, &w_.Text10, &w_.Text7, &w_.Text11, &w_.Text12, &w_.Mask3, &w_.Mask4,
-          &w_.Mask5, &w_.Text13, &w_.Text14})
+    for (ui::TextBox* box : {&w_.Text2, &w_.Text3, &w_.Text4, &w_.Text5, &w_.Mask1, &w_.Mask2,
+                             &w_.Text8, &w_.Text9, &w_.Text6, &w_.Text10, &w_.Text7, &w_.Text11,
+                             &w_.Text12, &w_.Mask3, &w_.Mask4, &w_.Mask5, &w_.Text13, &w_.Text14})
         box->setText({});
     for (ui::PickList* list :
          {&w_.dlbtypemag, &w_.dcblanguage, &w_.dcbmagtype, &w_.dcbdepart, &w_.dcbrecei,
@@ -64,7 +62,7 @@ void TitleDisplay::blank() {
 void TitleDisplay::showTitle(const data::Row& row) {
     namespace q = titlequery;
     w_.Text1.setText(row.text(q::pointer));
-    const QString letter = w_.Text1.text().left(1);
+    const QString letter = w_.Text1.text().trimmed().left(1);
     if (letter == u"J" || letter == u"I") {
         w_.opt1.setValue(true);
         w_.opt2.setValue(false);

@@ -120,6 +120,15 @@ TEST(NewJournalView, FindingAndShowingATitle) {
     EXPECT_TRUE(v.find<QPushButton>("Cmdedit")->isEnabled());
     EXPECT_FALSE(v.find<QPushButton>("Cmdadd")->isEnabled());
 
+    // A stored code its table lacks shows on screen, marked, not as a blank.
+    v.temp.db().exec("UPDATE vorlen SET status_code = '99'");
+    QTest::mouseDClick(name, Qt::LeftButton);
+    QTest::mouseClick(found->viewport(), Qt::LeftButton, {}, row.center());
+    auto* status = v.find<QComboBox>("dcbstatus");
+    EXPECT_EQ(status->currentIndex(), -1);
+    EXPECT_EQ(status->placeholderText(), "รหัส 99 ไม่มีในตาราง");
+    EXPECT_EQ(v.find<QComboBox>("dcbdepart")->placeholderText(), "");
+
     v.click("Cmddel");
     EXPECT_EQ(v.messages.last().text, "ลบข้อมูลเรียบร้อแล้ว");
     EXPECT_EQ(v.find<QLineEdit>("Text1")->text(), "");

@@ -186,7 +186,8 @@ TEST(TitleLoad, NullsJoinsAndKeyLetters) {
     EXPECT_EQ(f.messages.last().text, "กรุณาเลือก สถานภาพสมาชิก จากรายการ");
     EXPECT_EQ(w.focus(), &w.dcbstatus);
     EXPECT_EQ(w.SSTab1.tab(), 1);
-    EXPECT_EQ(f.cell("SELECT compare_name FROM vorlen1 WHERE pointer = ?", {bare}), "") << "nothing stored";
+    EXPECT_EQ(f.cell("SELECT compare_name FROM vorlen1 WHERE pointer = ?", {bare}), "")
+        << "nothing stored";
     w.Cmdcancle.click();
 
     // A key with no title row at all is not found.
@@ -275,4 +276,42 @@ TEST(TitleNameTaken, BothStoresJoinNamesThatDifferOnlyInTheCaseOfAToZ) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(titles.nameTaken(c.typed), c.taken) << c.typed.toStdString();
+}
+
+// An imported key may carry spaces, in one table and not the other: the
+// title still loads whole, and an edit updates its own rows, adding none.
+TEST(TitleLoad, AKeyStoredWithSpacesIsFoundAndEditedInPlace) {
+    const struct {
+        const char *title, *subscription, *typed;
+    } cases[] = {{" J900001", " J900001", "J900001"},
+                 {"J900002 ", "J900002", "J900002"},
+                 {"J900003", "J900003 ", " J900003"}};
+    NewJournalWindow f;
+    auto& w = f.w;
+    for (const auto& c : cases) {
+        const QString key = f.addTitle(QStringLiteral("วารสารนำเข้า ") + c.typed, true);
+        const QString bare = QString::fromLatin1(c.typed).trimmed();
+        const QString faculty =
+            f.cell("SELECT department_code FROM vorlen WHERE pointer = ?", {key});
+        f.temp.db().exec("UPDATE vorlen1 SET pointer = ? WHERE pointer = ?", {c.title, key});
+        f.temp.db().exec("UPDATE vorlen SET pointer = ? WHERE pointer = ?", {c.subscription, key});
+        f.temp.db().exec("UPDATE typeclass SET pointer = ? WHERE pointer = ?",
+                         {c.subscription, key});
+        w.resetbuttom(true, false, false, false, false);
+        w.Text1.setText(c.typed);
+        w.loadtitle();
+        EXPECT_EQ(w.Text2.text(), QStringLiteral("วารสารนำเข้า ") + c.typed) << c.typed;
+        EXPECT_EQ(w.dcbdepart.boundText(), faculty) << c.typed << ": the subscription shows";
+        EXPECT_FALSE(w.dlbtypemag.boundText().isEmpty()) << c.typed << ": the kind shows";
+        w.Cmdedit.click();
+        w.Text3.setText("แก้แล้ว");
+        w.Cmdsave.click();
+        EXPECT_EQ(f.messages.last().text, "การบันทึกข้อมูลวารสารรายชื่อใหม่เรียบร้อยแล้ว") << c.typed;
+        EXPECT_EQ(f.cell("SELECT compare_name FROM vorlen1 WHERE trim(pointer) = ?", {bare}),
+                  "แก้แล้ว")
+            << c.typed;
+        for (const char* sql : {"SELECT count(*) FROM vorlen WHERE trim(pointer) = ?",
+                                "SELECT count(*) FROM typeclass WHERE trim(pointer) = ?"})
+            EXPECT_EQ(f.cell(sql, {bare}), "1") << c.typed << ": " << sql;
+    }
 }

@@ -584,3 +584,27 @@ TEST_F(RegJournalTest, WhatAnotherDeskRemovedMeanwhileIsSaidAndNothingIsSaved) {
 }
 
 }  // namespace
+
+// An imported key may carry spaces: the title is found by its key however it
+// is spaced, and its issue is stored under the title's own stored key, so the
+// title lists it.
+TEST_F(RegJournalTest, ATitleKeyStoredWithSpacesIsFoundAndRegisters) {
+    const struct {
+        const char *title, *subscription, *handed;
+    } cases[] = {{" J900001", " J900001", "J900001"},
+                 {"J900002 ", "J900002", "J900002"},
+                 {"J900003", "J900003 ", " J900003 "}};
+    for (const auto& c : cases) {
+        db().exec("INSERT INTO vorlen1 (pointer, vorlen_name) VALUES (?, 'นำเข้า')", {c.title});
+        db().exec("INSERT INTO vorlen (pointer, department_code) VALUES (?, '01')",
+                  {c.subscription});
+        w->showTitle(c.handed);
+        EXPECT_EQ(w->show_journal.textMatrix(1, 2), c.title) << c.handed;
+        w->Command2_Click();
+        w->Command7_Click();
+        EXPECT_EQ(db().first("SELECT pointer FROM tranfile ORDER BY rowid DESC LIMIT 1")->text(0),
+                  c.title)
+            << c.handed;
+        EXPECT_EQ(w->show_item.rows(), 2) << c.handed << ": the title lists its issue";
+    }
+}
