@@ -70,15 +70,18 @@ void wantingOf(const Volume& v, const Words& w, QStringList& out) {
         out << volume;
         return;
     }
+    QStringList runs;
     for (size_t i = 0; i < v.issues.size(); ++i) {
         if (v.issues[i].second)
             continue;
         size_t last = i;
         while (last + 1 < v.issues.size() && !v.issues[last + 1].second)
             ++last;
-        out << volume + u' ' + w.issue + run(v.issues[i].first, v.issues[last].first);
+        runs << run(v.issues[i].first, v.issues[last].first);
         i = last;
     }
+    if (!runs.isEmpty())
+        out << volume + u' ' + w.issue + runs.join(QStringLiteral(", "));
 }
 
 }  // namespace

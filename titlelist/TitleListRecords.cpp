@@ -60,12 +60,18 @@ std::vector<TitleLine> TitleListRecords::lines(const TitleListFilter& filter, QD
     };
     std::vector<Found> found;
     db_.forEach(
-        "SELECT t.pointer, t.vorlen_name, t.issn, f.MagType_Thai_Des, p.Publisher_Name,"
-        " s.department_code, d.Department_Thai_Des, s.begin_period, s.end_period"
-        " FROM vorlen1 t JOIN vorlen s ON trim(s.pointer) = trim(t.pointer)"
-        " LEFT JOIN magtype f ON trim(f.MagType_Code) = trim(t.magtype_code)"
-        " LEFT JOIN dealer p ON trim(p.Publisher_Code) = trim(t.publisher_code)"
-        " LEFT JOIN department d ON trim(d.Department_Code) = trim(s.department_code)",
+        // Code rows are looked up one each: a code stored twice must not
+        // list a title twice.
+        "SELECT t.pointer, t.vorlen_name, t.issn,"
+        " (SELECT MagType_Thai_Des FROM magtype WHERE trim(MagType_Code) = trim(t.magtype_code)"
+        " LIMIT 1),"
+        " (SELECT Publisher_Name FROM dealer WHERE trim(Publisher_Code) = trim(t.publisher_code)"
+        " LIMIT 1),"
+        " s.department_code,"
+        " (SELECT Department_Thai_Des FROM department"
+        " WHERE trim(Department_Code) = trim(s.department_code) LIMIT 1),"
+        " s.begin_period, s.end_period"
+        " FROM vorlen1 t JOIN vorlen s ON trim(s.pointer) = trim(t.pointer)",
         {}, [&](data::Row&& r) {
             const QString pointer = r.text(0).trimmed();
             if (!taken(filter, pointer, r.text(5), subjects.value(pointer)))

@@ -119,7 +119,7 @@ void TitleListWindow::printList(bool toPdf) {
             return;
         std::unique_ptr<ui::PageSurface> surface =
             path ? printing->openPdf(*path) : printing->openDefaultPrinter();
-        TitleListPrint(*surface).print(listed_, scope, services_.clock.today());
+        printTitleList(*surface, listed_, scope, services_.clock.today());
         if (path)
             messages().show(
                 QStringLiteral("บันทึกรายการเป็นไฟล์ PDF แล้วที่ ") + QFileInfo(*path).absoluteFilePath(),
