@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "catalogue/NewJournal.h"
 #include "holdings/HoldingsStatement.h"
+#include "issues/reg_journal.h"
 #include "patterns/PatternRecords.h"
+#include "search/SearchJournal.h"
 #include "tests/issues/IssueFixture.h"
 #include "tests/support/TempDatabase.h"
+#include "ui/Fakes.h"
 
 using holdings::Labels;
 using patterns::RegisteredNumbers;
@@ -120,6 +124,28 @@ TEST(HoldingsStatement, ReadFromTheStore) {
     EXPECT_EQ(holdings.of("J000001", "01", today), "v.1 (2008); wanting v.1 no.2");
     EXPECT_EQ(holdings.of("J000002", "01", today), QStringLiteral("ปีที่ 1"));
     EXPECT_EQ(holdings.ofTitle("J000001", today).count(u'|'), 1);
+
+    // The title, registration and search windows show it.
+    db.exec("DELETE FROM vorlen WHERE pointer = 'J000001' AND department_code = '02'");
+    ui::FakeMessageBox box;
+    ui::FixedClock clock{today};
+    ui::RecordingOpener opener;
+    QString newdealer;
+    ui::Services services{temp.path(), box, clock, opener, newdealer};
+    const QString shown = QStringLiteral("ฉบับที่มี: v.1 (2008); wanting v.1 no.2");
+    catalogue::NewJournal title(services);
+    ASSERT_TRUE(title.Form_Load());
+    title.showTitle("J000001");
+    EXPECT_EQ(title.holdingsLabel.caption(), shown);
+    issues::reg_journal registration(services);
+    ASSERT_TRUE(registration.Form_Load());
+    registration.showTitle("J000001", "Nature", "01", "");
+    EXPECT_EQ(registration.holdingsLabel.caption(), shown);
+    search::SearchJournal search(services);
+    ASSERT_TRUE(search.Form_Load());
+    search.Text1.setText("J000001");
+    search.Command1_Click();
+    EXPECT_EQ(search.holdingsLabel.caption(), shown);
 }
 
 }  // namespace
