@@ -10,7 +10,6 @@
 #include "late/LateCsv.h"
 #include "late/LateRecords.h"
 #include "late/ReceivingStats.h"
-#include "patterns/PublicationPattern.h"
 #include "renewal/ExpiryPrint.h"
 #include "renewal/ExpiryRecords.h"
 #include "settings/UnitName.h"
@@ -33,11 +32,12 @@ std::vector<late::LateTitle> lateTitles(data::Database& db, const ReportOptions&
 void printLate(data::Database& db, const ReportOptions& o, ui::PageSurface& surface) {
     ui::PrintedTable table{
         QStringLiteral("รายการวารสาร/สิ่งพิมพ์ที่ยังไม่ได้รับตามกำหนด"),
-        QStringLiteral("ณ วันที่ ") + data::writeDate(o.today),
+        o.faculty.isEmpty() ? QStringLiteral("ทุกคณะ/หน่วยงาน")
+                            : QStringLiteral("คณะ/หน่วยงาน ") + o.faculty,
         {QStringLiteral("รหัส"), QStringLiteral("ชื่อวารสาร/สิ่งพิมพ์"), QStringLiteral("คณะ/หน่วยงาน"),
          QStringLiteral("ตัวแทน/ร้านค้า"), QStringLiteral("ฉบับล่าสุด"), QStringLiteral("กำหนดได้รับ"),
          QStringLiteral("ช้า (วัน)"), QStringLiteral("ฉบับที่ค้าง")},
-        {0, 0.08, 0.32, 0.46, 0.60, 0.74, 0.83, 0.89, 1},
+        {0, 0.08, 0.29, 0.42, 0.55, 0.69, 0.80, 0.86, 1},
         {}};
     for (const late::LateTitle& t : lateTitles(db, o))
         table.rows.push_back({t.pointer, t.name, t.departmentName, t.agentName, t.lastIssue,
@@ -79,8 +79,9 @@ QByteArray expiryCsv(data::Database& db, const ReportOptions& o) {
 std::vector<QStringList> statsRows(data::Database& db, const ReportOptions& o,
                                    QStringList& headings) {
     headings = {QStringLiteral("คณะ/หน่วยงาน")};
-    for (int m = 1; m <= 12; ++m)
-        headings << patterns::thaiMonthName(m);
+    for (const char16_t* month : {u"ม.ค.", u"ก.พ.", u"มี.ค.", u"เม.ย.", u"พ.ค.", u"มิ.ย.", u"ก.ค.",
+                                  u"ส.ค.", u"ก.ย.", u"ต.ค.", u"พ.ย.", u"ธ.ค."})
+        headings << QString::fromUtf16(month);
     headings << QStringLiteral("รวม");
     std::vector<QStringList> rows;
     for (const late::MonthCounts& c :
