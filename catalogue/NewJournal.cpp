@@ -11,6 +11,7 @@
 #include "data/DateText.h"
 #include "data/FieldLimits.h"
 #include "data/Issn.h"
+#include "holdings/HoldingsStatement.h"
 #include "publishers/DealerTable.h"
 #include "ui/EntryKeys.h"
 #include "ui/ThaiOrder.h"
@@ -110,6 +111,7 @@ void NewJournal::readCodeLists() {
 // ---- Procedures ----
 
 void NewJournal::clearinput() {
+    holdingsLabel.setCaption({});
     addmode = false;
     editmode = false;
     loadedKey_.clear();
@@ -266,7 +268,8 @@ bool NewJournal::dealersKnown() {
             }))
             return false;
         if (!code) {
-            EntryChecks(*this, messages()).refuse(QString::fromUtf16(d.message), kIncomplete, d.name);
+            EntryChecks(*this, messages())
+                .refuse(QString::fromUtf16(d.message), kIncomplete, d.name);
             return false;
         }
         d.code.setText(*code);
@@ -509,6 +512,10 @@ void NewJournal::loadtitle() {
             display.showSubscription(*subscription);
         if (const auto kind = search.kind(Text1.text()))
             display.showKind(*kind);
+        const QString held = loadedKey_.isEmpty() ? QString()
+                                                  : holdings::HoldingsStatement(*db_).ofTitle(
+                                                        key, services_.clock.today());
+        holdingsLabel.setCaption(held.isEmpty() ? QString() : QStringLiteral("ฉบับที่มี: ") + held);
     });
 }
 

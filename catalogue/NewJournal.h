@@ -58,6 +58,8 @@ class NewJournal : public ui::Form {
     ui::CommandButton Command6{"Command6", QStringLiteral("Exit")};
     // Page 2: the title's publication pattern, in a window of its own.
     ui::CommandButton patternButton{"patternButton", QStringLiteral("รูปแบบการออก...")};
+    // What the desk holds of the title shown, per faculty.
+    ui::Label holdingsLabel{"holdingsLabel"};
 
     // Window-level state
     bool addmode = false;

@@ -52,8 +52,8 @@ NewJournalView::NewJournalView(ui::Services& services, QWidget* parent)
     logic_->onUnload = [this] { closeWindow(); };
     logic_->onBeep = [] { QApplication::beep(); };
     // Ctrl+PageDown and Ctrl+PageUp turn the pages, wherever the keys are.
-    for (auto [keys, step] : {std::pair{Qt::CTRL | Qt::Key_PageDown, 1},
-                              std::pair{Qt::CTRL | Qt::Key_PageUp, -1}}) {
+    for (auto [keys, step] :
+         {std::pair{Qt::CTRL | Qt::Key_PageDown, 1}, std::pair{Qt::CTRL | Qt::Key_PageUp, -1}}) {
         auto* turn = new QShortcut(QKeySequence(keys), this);
         turn->setContext(Qt::WidgetWithChildrenShortcut);
         connect(turn, &QShortcut::activated, this, [this, step = step] {
@@ -98,8 +98,7 @@ bool NewJournalView::focusNextPrevChild(bool next) {
     if (focused && other >= 0 && other < tabs_->count()) {
         const QList<QWidget*> here = tabStops(tabs_->widget(page));
         const QList<QWidget*> there = tabStops(tabs_->widget(other));
-        if (!here.isEmpty() && !there.isEmpty() &&
-            focused == (next ? here.last() : here.first())) {
+        if (!here.isEmpty() && !there.isEmpty() && focused == (next ? here.last() : here.first())) {
             turnTo(other, next);
             return true;
         }
@@ -256,6 +255,9 @@ void NewJournalView::buildSubscriptionPage(QWidget* page) {
     combo(l.dcbdeler1, page, 5100, 4570, 4200, true);
 
     binder_.bind(l.patternButton, place<QPushButton>(page, 6900, 3610, 2400, 420));
+    auto* held = place<QLabel>(page, kLabelLeft, 5050, 9000, 600);
+    held->setWordWrap(true);
+    binder_.bind(l.holdingsLabel, held);
     agents_ = list(l.dlbdeler1, page, kFieldLeft, 2170, 6000, 1300);
     agents_->raise();
     agents_->installEventFilter(this);
@@ -268,10 +270,9 @@ bool NewJournalView::eventFilter(QObject* watched, QEvent* event) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         const bool moved = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
                            reason == Qt::BacktabFocusReason;
-        const std::pair<QListWidget*, ui::PickList*> lists[] = {
-            {names_, &logic_->dlbnamemag},
-            {publishers_, &logic_->dlbdeler},
-            {agents_, &logic_->dlbdeler1}};
+        const std::pair<QListWidget*, ui::PickList*> lists[] = {{names_, &logic_->dlbnamemag},
+                                                                {publishers_, &logic_->dlbdeler},
+                                                                {agents_, &logic_->dlbdeler1}};
         for (const auto& [widget, model] : lists)
             if (moved && watched == widget)
                 model->loseFocus();

@@ -6,6 +6,7 @@
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/FieldLimits.h"
+#include "holdings/HoldingsStatement.h"
 #include "issues/IssueRegister.h"
 #include "issues/TitleFinder.h"
 #include "patterns/ExpectedIssueProposal.h"
@@ -179,10 +180,14 @@ bool reg_journal::proposeExpected(const QString& addOn) {
 
 void reg_journal::showExpected() {
     expectedList.setDataRows({});
+    holdingsLabel.setCaption({});
     guarded([&] {
         patterns::ExpectedIssueProposal(*db_, listed_.pointer, listed_.department,
                                         services_.clock.today())
             .showIn(expectedList);
+        holdingsLabel.setCaption(QStringLiteral("ฉบับที่มี: ") +
+                                 holdings::HoldingsStatement(*db_).of(
+                                     listed_.pointer, listed_.department, services_.clock.today()));
     });
 }
 
@@ -282,6 +287,7 @@ void reg_journal::Command8_Click() {
     Command6.setEnabled(false);
     listed_ = {};
     expectedList.setDataRows({});
+    holdingsLabel.setCaption({});
     Text1.setText({});
     setFocus(Text1);
 }
@@ -480,6 +486,7 @@ void reg_journal::refillIssues(const Subscription& subscription) {
 void reg_journal::forgetListedTitle() {
     listed_ = {};
     expectedList.setDataRows({});
+    holdingsLabel.setCaption({});
     scannedAddOn_.reset();
     cls_show_listitem();
     Label1.setCaption({});

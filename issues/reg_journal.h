@@ -78,6 +78,8 @@ class reg_journal : public ui::Form {
     // The subscription's expected issues, for a title with a publication pattern.
     ui::Frame expectedFrame{"expectedFrame", QStringLiteral("ฉบับที่ควรได้รับ")};
     ui::Grid expectedList{"expectedList", 1, 4};
+    // What the desk holds of the subscription listed.
+    ui::Label holdingsLabel{"holdingsLabel"};
 
     // "New" or "Edit" while an entry is open; empty at load.
     QString entryMode;

@@ -73,7 +73,10 @@ reg_journalView::reg_journalView(ui::Services& services, QWidget* parent)
 
     auto* expected = ui::qt::place<QGroupBox>(this, 12300, 1020, 4380, 7920);
     binder_.bind(f.expectedFrame, expected);
-    binder_.bind(f.expectedList, ui::qt::place<QTableView>(expected, 120, 300, 4140, 7500));
+    binder_.bind(f.expectedList, ui::qt::place<QTableView>(expected, 120, 300, 4140, 6780));
+    auto* held = ui::qt::place<QLabel>(expected, 120, 7140, 4140, 720);
+    held->setWordWrap(true);
+    binder_.bind(f.holdingsLabel, held);
 
     auto* latest = ui::qt::place<QGroupBox>(this, 120, 8100, 10200, 840);
     binder_.bind(f.Frame5, latest);

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QByteArray>
+#include <QStringList>
 #include <vector>
 
 #include "late/LateRecords.h"
 
 namespace late {
+
+// One CSV line of these fields, quoted as needed, a cell that a spreadsheet
+// would run as a formula led by an apostrophe, ending in CRLF.
+QByteArray csvLine(const QStringList& fields);
 
 // The late list as CSV: UTF-8 with a byte-order mark so that a spreadsheet
 // reads the Thai, a heading row, CRLF line ends and fields quoted as needed.

@@ -6,6 +6,7 @@
 #include "data/DateText.h"
 #include "data/FieldLimits.h"
 #include "data/Issn.h"
+#include "holdings/HoldingsStatement.h"
 #include "search/SearchRecords.h"
 
 namespace search {
@@ -72,7 +73,10 @@ SearchJournal::SearchJournal(ui::Services& services)
     Command4.onClick = [this] { Command4_Click(); };
     patternButton.onClick = [this] { openChosen(QStringLiteral("PatternWindow")); };
     Text1.onKeyPress = [this](int& k) { Text1_KeyPress(k); };
-    show_result.onClick = [this] { show_result.setHighLight(1); };
+    show_result.onClick = [this] {
+        show_result.setHighLight(1);
+        showHoldings();
+    };
     // A result opens in the title window, as its button does.
     show_result.onDoubleClick = [this] { Command2_Click(); };
 }
@@ -168,6 +172,7 @@ void SearchJournal::showFound(const std::vector<FoundTitle>& found) {
     if (marked)
         summary += QStringLiteral("   ISSN ที่มีคำว่า \"ผิด\" ต่อท้าย มีเลขตรวจสอบไม่ถูกต้อง");
     Label1.setCaption(summary);
+    showHoldings();
     Command2.setEnabled(true);
     Command3.setEnabled(true);
     patternButton.setEnabled(true);
@@ -180,9 +185,21 @@ void SearchJournal::blankResult() {
             show_result.setTextMatrix(r, c, {});
     show_result.setHighLight(2);
     Label1.setCaption({});
+    holdingsLabel.setCaption({});
     Command2.setEnabled(false);
     Command3.setEnabled(false);
     patternButton.setEnabled(false);
+}
+
+void SearchJournal::showHoldings() {
+    const int row = show_result.row();
+    const QString key = row >= 1 ? show_result.textMatrix(row, Key) : QString();
+    QString held;
+    if (!key.isEmpty())
+        guarded([&] {
+            held = holdings::HoldingsStatement(*db_).ofTitle(key, services_.clock.today());
+        });
+    holdingsLabel.setCaption(held.isEmpty() ? QString() : QStringLiteral("ฉบับที่มี: ") + held);
 }
 
 void SearchJournal::Command2_Click() {

@@ -30,6 +30,8 @@ class SearchJournal : public ui::Form {
     ui::CommandButton Command1{"Command1", QStringLiteral("ค้นหา")};
     ui::Grid show_result{"show_result", 14, kColumns};
     ui::Label Label1{"Label1"};
+    // What the desk holds of the chosen title.
+    ui::Label holdingsLabel{"holdingsLabel"};
     ui::CommandButton Command2{"Command2", QStringLiteral("ข้อมูลวารสาร")};
     ui::CommandButton Command3{"Command3", QStringLiteral("ลงทะเบียนวารสาร")};
     ui::CommandButton Command4{"Command4", QStringLiteral("Exit")};
@@ -48,6 +50,7 @@ class SearchJournal : public ui::Form {
     std::vector<FoundTitle> find(const QString& text, bool& refused);
     void showFound(const std::vector<FoundTitle>& found);
     void blankResult();
+    void showHoldings();
     void openChosen(const QString& window);
     void backToField();
 

@@ -31,6 +31,10 @@ SearchJournalView::SearchJournalView(ui::Services& services, QWidget* parent)
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     binder_.bind(f.Label1, ui::qt::place<QLabel>(this, 120, 6660, 14520, 330));
 
+    auto* held = ui::qt::place<QLabel>(this, 120, 7080, 7680, 480);
+    held->setWordWrap(true);
+    binder_.bind(f.holdingsLabel, held);
+
     QPushButton* buttons[3];
     ui::CommandButton* models[] = {&f.Command2, &f.Command3, &f.Command4};
     const int lefts[] = {9600, 11280, 12960};

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "shell/DatabaseSetting.h"
+#include "ui/qt/Fonts.h"
 
 namespace shell {
 
@@ -135,9 +136,12 @@ int runCommandLine(int& argc, char* argv[]) {
     const auto chosen = std::find_if(list.begin(), list.end(),
                                      [&](const Command& c) { return parser.isSet(c.name); });
     std::unique_ptr<QCoreApplication> app;
-    if (chosen->needsDisplay)
+    if (chosen->needsDisplay) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QApplication>(argc, argv);
-    else
+        ui::qt::setUpFonts();
+    } else
         app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("periodicals"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PERIODICALS_VERSION));

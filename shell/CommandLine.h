@@ -20,6 +20,8 @@ class CommandContext {
     const QString& value() const { return value_; }
     // The value of one of the command's qualifiers; empty when not given.
     QString qualifier(const QString& name) const { return qualifiers_.value(name); }
+    // Every qualifier given, by name.
+    const QMap<QString, QString>& qualifiers() const { return qualifiers_; }
     QTextStream& out() const { return out_; }
     // Where the windows keep the collection (the configured server, else this
     // user's file); empty, with the reason printed, when the setting is unusable.
@@ -38,7 +40,9 @@ struct Command {
     QString valueName;    // empty for an option that takes no value
     QString description;  // in Thai, for the usage
     std::function<int(const CommandContext&)> run;
-    bool needsDisplay = false;  // runs under QApplication (printing, fonts)
+    // Runs under QApplication (printing, fonts), on the offscreen platform
+    // unless another is asked for, so that it runs without a display.
+    bool needsDisplay = false;
     // Options with a value that may be given beside this one (--format).
     QStringList qualifiers = {};
 };

@@ -8,10 +8,20 @@
 #include "shell/CommandLine.h"
 #include "shell/ExportCommand.h"
 #include "shell/ImportCommand.h"
+#include "shell/ReportCommand.h"
 #include "shell/RestoreCommand.h"
 #include "shell/ServerCommands.h"
 
 namespace shell {
+
+namespace {
+
+QStringList reportQualifiers() {
+    return {QStringLiteral("from"),    QStringLiteral("to"),    QStringLiteral("year"),
+            QStringLiteral("faculty"), QStringLiteral("agent"), QStringLiteral("output")};
+}
+
+}  // namespace
 
 // A new command is one entry here: its option, the name of its value (if it
 // takes one), its line of the usage and its handler.
@@ -85,6 +95,17 @@ std::vector<Command> commands() {
              const auto where = c.location();
              return where ? exchange::importMarcCommand(*where, c.value(), c.out()) : 2;
          }},
+        {QStringLiteral("report"), QStringLiteral("KIND"),
+         QStringLiteral("เขียนรายงาน KIND (late, claims, expiry, stats, titles) ลงแฟ้ม --output "
+                        "FILE.pdf หรือ FILE.csv [--from วันที่ --to วันที่ --year ปี --faculty รหัส "
+                        "--agent รหัส]"),
+         [](const CommandContext& c) {
+             const auto where = c.location();
+             return where ? writeReport(*where, c.value(), c.qualifiers(), QDate::currentDate(),
+                                        c.out())
+                          : 2;
+         },
+         true, reportQualifiers()},
     };
 }
 

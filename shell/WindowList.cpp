@@ -21,6 +21,7 @@
 #include "search/SearchJournalView.h"
 #include "settings/CodeTableWindowView.h"
 #include "shell/MainWindow.h"
+#include "titlelist/TitleListWindowView.h"
 
 namespace shell {
 
@@ -122,6 +123,20 @@ void registerWindows(MainWindow& main) {
         MainWindow::Placement::Child);
     main.registerWindow(
         "ReceivingStats", [](ui::Services& s) { return new late::ReceivingStatsView(s); },
+        MainWindow::Placement::Child);
+    using titlelist::Scope;
+    main.registerWindow(
+        "JournalList",
+        [](ui::Services& s) {
+            return new titlelist::TitleListWindowView(
+                s, {Scope::Kind, QString::fromUtf16(titlelist::kJournals)});
+        },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "TitleList",
+        [](ui::Services& s) {
+            return new titlelist::TitleListWindowView(s, {Scope::All, {}});
+        },
         MainWindow::Placement::Child);
     main.registerWindow(
         "PatternWindow", [](ui::Services& s) { return new patterns::PatternWindowView(s); },

@@ -41,8 +41,8 @@ const std::vector<MenuItem>& menumain::menu() {
              off("jjj", "ลบรายการวารสาร"), on("marcexchange", "แลกเปลี่ยนระเบียน MARC 21")}),
         top("reportjounal", "รายงาน",
             {on("jjjj", "ต่ออุายวารสาร"), on("aaaa", "พิมพ์บัตรดัชนีวารสาร"),
-             on("bbbb", "พิมพ์รายการสิ่งพิมพืรายวันคงค้าง"), off("cccc", "พิมพ์รายการวารสาร"),
-             off("dddd", "พิมพ์รายชื่อวารสารและสิ่งพิมพ์"), on("eeee", "พิมพ์สถิติการรับวารสาร/สิ่งพิมพ์"),
+             on("bbbb", "พิมพ์รายการสิ่งพิมพืรายวันคงค้าง"), on("cccc", "พิมพ์รายการวารสาร"),
+             on("dddd", "พิมพ์รายชื่อวารสารและสิ่งพิมพ์"), on("eeee", "พิมพ์สถิติการรับวารสาร/สิ่งพิมพ์"),
              off("ffff", "พิมพ์สถิติการจัดทำบัตรดรรรชนีวารสาร"), on("bulletin", "พิมพ์วารสารดรรชนี")}),
         top("search_journal", "สืบค้นข้อมูล",
             {off("aaaaaa", "สืบค้นวารสารร่วมกับหนังสือ"), on("bbbbb", "สืบค้นวารสาร/สิ่งพิมพ์")}),
@@ -79,6 +79,10 @@ void menumain::choose(const QString& item) {
         bbbbb_Click();
     else if (item == u"bbbb")
         bbbb_Click();
+    else if (item == u"cccc")
+        cccc_Click();
+    else if (item == u"dddd")
+        dddd_Click();
     else if (item == u"eeee")
         eeee_Click();
     else if (item == u"fff")

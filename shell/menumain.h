@@ -34,6 +34,9 @@ class menumain {
     void jjjj_Click() { opener_.open(QStringLiteral("expdate")); }
     void bbbbb_Click() { opener_.open(QStringLiteral("SearchJournal")); }
     void bbbb_Click() { opener_.open(QStringLiteral("LateIssues")); }
+    // The journals alone, or every title; both lists are one window.
+    void cccc_Click() { opener_.open(QStringLiteral("JournalList")); }
+    void dddd_Click() { opener_.open(QStringLiteral("TitleList")); }
     void eeee_Click() { opener_.open(QStringLiteral("ReceivingStats")); }
     void fff_Click() { opener_.open(QStringLiteral("ArticleWindow")); }
     void eee_Click() { opener_.open(QStringLiteral("ArticleAbstract")); }

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <vector>
+
+#include "patterns/ExpectedIssues.h"
+#include "patterns/PublicationPattern.h"
+
+namespace data {
+class Database;
+}
+
+namespace holdings {
+
+// Thai labels (ปีที่, ฉบับที่, ขาด, Buddhist years) or English ones (v., no.,
+// wanting, Christian years), as a title's own language asks.
+enum class Labels { Thai, English };
+
+// What a desk holds of one subscription, in the order of the usual holdings
+// display: the volumes as one compressed range with their years, then the
+// issues wanting in it. With a pattern, every issue due by `today` counts;
+// the range runs from the first volume with an issue received to the last
+// volume with an issue due. Without one, the registered year and issue
+// numbers where they are numbers, else a plain count.
+QString holdingsStatement(const patterns::PublicationPattern& pattern,
+                          const std::vector<patterns::ExpectedIssue>& issues, Labels labels);
+QString holdingsStatement(const std::vector<patterns::RegisteredNumbers>& registered,
+                          Labels labels);
+
+// The statement of one subscription (title key and faculty) as stored.
+class HoldingsStatement {
+  public:
+    explicit HoldingsStatement(const data::Database& db) : db_(db) {}
+
+    QString of(const QString& pointer, const QString& departmentCode, QDate today) const;
+    // Every subscription of the title, one per faculty, joined by " | " when
+    // there are several.
+    QString ofTitle(const QString& pointer, QDate today) const;
+
+  private:
+    Labels labelsOf(const QString& pointer) const;
+
+    const data::Database& db_;
+};
+
+}  // namespace holdings

@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+
+#include "data/DateText.h"
+#include "late/LateCsv.h"
+#include "late/LateIssues.h"
+#include "late/ReceivingStatsWindow.h"
+#include "patterns/PatternRecords.h"
+#include "renewal/expdate.h"
+#include "tests/shell/Program.h"
+#include "tests/support/TempDatabase.h"
+#include "titlelist/TitleListWindow.h"
+#include "ui/Fakes.h"
+#include "ui/qt/QtPrinting.h"
+
+namespace {
+
+using titlelist::Scope;
+
+// The marks above and below a Thai letter and the spaces taken out: pdftotext
+// gives the marks back only in part.
+QString plain(QString text) {
+    text = text.normalized(QString::NormalizationForm_KD);
+    text.removeIf([](QChar c) {
+        return c.isSpace() || c.isMark() || c.category() == QChar::Other_PrivateUse;
+    });
+    return text;
+}
+
+QString pdfText(const QString& path) {
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    tool.waitForFinished(30000);
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct PdfPrinting : ui::qt::QtPrinting {
+    QString path;
+    bool hasDefaultPrinter() override { return false; }
+    std::optional<QString> askPdfPath(const QString&) override { return path; }
+};
+
+// Names that code-point order puts wrong: a leading vowel sorts under the
+// consonant after it, a tone mark only after the same word without it, and
+// Latin names come after the Thai ones.
+const char* const kNames[] = {"ไก่ชน",  "เกษตรศาสตร์", "ข่าวสด",  "Science", "กา", "โกเมน",
+                              "ขาวสด", "แกะดำ",      "ใกล้บ้าน", "Nature",  "กข", "วารสาร IT"};
+const char* const kThaiOrder[] = {"กข",   "กา",    "เกษตรศาสตร์", "แกะดำ",     "โกเมน",  "ใกล้บ้าน",
+                                  "ไก่ชน", "ขาวสด", "ข่าวสด",      "วารสาร IT", "Nature", "Science"};
+
+class TitleList : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        data::Database& db = temp.db();
+        int n = 0;
+        for (const char* name : kNames) {
+            const QChar kind = n % 3 == 0 ? u'K' : u'J';
+            ++n;
+            const QString pointer = QStringLiteral("%1%2").arg(kind).arg(n, 6, 10, QChar(u'0'));
+            const QString faculty = n % 2 ? QStringLiteral("01") : QStringLiteral("02");
+            db.exec(
+                "INSERT INTO vorlen1 (pointer, vorlen_name, issn, magtype_code, publisher_code,"
+                " language_code) VALUES (?, ?, '03178471', '04', '1', '01')",
+                {pointer, QString::fromUtf8(name)});
+            db.exec(
+                "INSERT INTO vorlen (pointer, department_code, Receive_Code, begin_period,"
+                " end_period, publisher_code) VALUES (?, ?, '1', ?, ?, '1')",
+                {pointer, faculty, data::writeDate(today.addYears(-1)),
+                 data::writeDate(today.addDays(20))});
+            db.exec("INSERT INTO typeclass VALUES (?, ?)",
+                    {pointer, n % 4 ? QStringLiteral("01") : QStringLiteral("02")});
+            db.exec("INSERT INTO tranfile VALUES (?, ?, ?, ?, ?, '1', ?, '')",
+                    {QString::number(n), faculty, pointer, data::writeDate(today.addMonths(-3)),
+                     data::writeDate(today.addMonths(-3)), QString::number(n % 3 + 1)});
+        }
+        db.exec("INSERT INTO dealer (Publisher_Code, Publisher_Name) VALUES ('1', 'ซีเอ็ด')");
+        patterns::PublicationPattern monthly;
+        monthly.knownDate = today.addMonths(-3);
+        patterns::PatternRecords(db).save("J000002", {monthly, false});
+    }
+    std::unique_ptr<titlelist::TitleListWindow> open(titlelist::TitleListFilter start) {
+        auto w = std::make_unique<titlelist::TitleListWindow>(services, std::move(start));
+        EXPECT_TRUE(w->Form_Load());
+        return w;
+    }
+    QStringList names(const titlelist::TitleListWindow& w) {
+        QStringList out;
+        for (const auto& l : w.listed())
+            out << l.name;
+        return out;
+    }
+
+    testing_support::TempDatabase temp;
+    const QDate today = QDate::currentDate();
+    ui::FakeMessageBox box;
+    ui::FixedClock clock{today};
+    ui::RecordingOpener opener;
+    QString newdealer;
+    PdfPrinting printing;
+    ui::Services services{temp.path(), box, clock, opener, newdealer, &printing};
+};
+
+TEST_F(TitleList, ThaiDictionaryOrderAndEachScope) {
+    QStringList expected;
+    for (const char* name : kThaiOrder)
+        expected << QString::fromUtf8(name);
+    EXPECT_EQ(names(*open({Scope::All, {}})), expected);
+
+    const struct {
+        titlelist::TitleListFilter filter;
+        int count;
+    } cases[] = {{{Scope::Faculty, "02"}, 6},
+                 {{Scope::Kind, QString::fromUtf16(titlelist::kNewspapers)}, 4},
+                 {{Scope::Kind, QString::fromUtf16(titlelist::kJournals)}, 8},
+                 {{Scope::Subject, "02"}, 3}};
+    for (const auto& c : cases) {
+        const auto w = open(c.filter);
+        EXPECT_EQ(int(w->listed().size()), c.count) << c.filter.code.toStdString();
+        EXPECT_TRUE(std::is_sorted(w->listed().begin(), w->listed().end(),
+                                   [&](const auto& a, const auto& b) {
+                                       return expected.indexOf(a.name) < expected.indexOf(b.name);
+                                   }));
+    }
+    // The faculty picked in the window is the one listed.
+    const auto w = open({Scope::All, {}});
+    w->scopeList.userChoose(int(Scope::Faculty));
+    w->codeList.userChoose(1);
+    w->showButton_Click();
+    EXPECT_EQ(w->filter().code, w->codeList.rows().at(1).code);
+    for (const auto& l : w->listed())
+        EXPECT_EQ(l.faculty, w->codeList.rows().at(1).description);
+}
+
+// A long list on paper: every page has its heading and "หน้า n จาก m", every
+// title and holdings statement is there whole.
+TEST_F(TitleList, LongListPagesWithHeadings) {
+    data::Database& db = temp.db();
+    for (int i = 0; i < 80; ++i) {
+        const QString pointer = QStringLiteral("J%1").arg(100 + i, 6, 10, QChar(u'0'));
+        db.exec("INSERT INTO vorlen1 (pointer, vorlen_name) VALUES (?, ?)",
+                {pointer, QStringLiteral("วารสารวิทยาศาสตร์และเทคโนโลยีเพื่อการพัฒนาท้องถิ่น %1").arg(i)});
+        db.exec("INSERT INTO vorlen (pointer, department_code) VALUES (?, '01')", {pointer});
+    }
+    printing.path = temp.folder() + "/list.pdf";
+    const auto w = open({Scope::All, {}});
+    w->pdfButton_Click();
+    ASSERT_EQ(box.last().style, ui::msg::kInformation) << box.last().text.toStdString();
+    const QString text = pdfText(printing.path);
+    const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 3);
+    for (int p = 0; p < pages.size(); ++p) {
+        EXPECT_TRUE(plain(pages[p]).contains(plain(QStringLiteral("รายชื่อวารสารและสิ่งพิมพ์"))));
+        EXPECT_TRUE(plain(pages[p]).contains(
+            plain(QStringLiteral("หน้า %1 จาก %2").arg(p + 1).arg(pages.size()))));
+    }
+    const QString all = plain(text);
+    for (const auto& l : w->listed()) {
+        EXPECT_TRUE(all.contains(plain(l.name.left(12)))) << l.name.toStdString();
+        for (const QString& word : l.holdings.split(u' '))
+            EXPECT_TRUE(all.contains(plain(word))) << l.holdings.toStdString();
+    }
+}
+
+// The command line writes what the windows write, from the same store.
+TEST_F(TitleList, ReportsFromTheCommandLineMatchTheWindows) {
+    // The program reads the configured server, or this user's own file.
+    testing_support::Program program;
+    if (testing_support::onPostgres()) {
+        program.setEnvironment("PERIODICALS_DATABASE", temp.path());
+    } else {
+        QDir().mkpath(program.dataFolder());
+        temp.db().exec("VACUUM INTO ?", {program.database()});
+        services.databasePath = program.database();
+    }
+    const QString dir = temp.folder();
+    const auto report = [&](const QStringList& args) {
+        EXPECT_EQ(program.run(QStringList{"--report"} + args), 0) << program.output.toStdString();
+    };
+
+    const auto titles = open({Scope::Faculty, "01"});
+    titles->askCsvPath = [&](const QString&) { return dir + "/titles-window.csv"; };
+    titles->csvButton_Click();
+    report({"titles", "--faculty", "01", "--output", dir + "/titles.csv"});
+    EXPECT_EQ(fileBytes(dir + "/titles.csv"), fileBytes(dir + "/titles-window.csv"));
+
+    late::LateIssues lateWindow(services);
+    ASSERT_TRUE(lateWindow.Form_Load());
+    ASSERT_FALSE(lateWindow.listed().empty());
+    lateWindow.askCsvPath = [&](const QString&) { return dir + "/late-window.csv"; };
+    lateWindow.Cmdcsv_Click();
+    report({"late", "--output", dir + "/late.csv"});
+    EXPECT_EQ(fileBytes(dir + "/late.csv"), fileBytes(dir + "/late-window.csv"));
+
+    lateWindow.dcbdealer.chooseRow(1);
+    printing.path = dir + "/claim-window.pdf";
+    lateWindow.Cmdclaimpdf_Click();
+    report({"claims", "--agent", "1", "--output", dir + "/claim.pdf"});
+    EXPECT_EQ(pdfText(dir + "/claim.pdf"), pdfText(dir + "/claim-window.pdf"));
+
+    renewal::expdate expiry(services);
+    ASSERT_TRUE(expiry.Form_Load());
+    expiry.Text1.setText(data::writeDate(today));
+    expiry.Text2.setText(data::writeDate(today.addDays(30)));
+    expiry.Command1_Click();
+    printing.path = dir + "/expiry-window.pdf";
+    expiry.Cmdprint_Click();
+    report({"expiry", "--from", data::writeDate(today), "--to", data::writeDate(today.addDays(30)),
+            "--output", dir + "/expiry.pdf"});
+    EXPECT_FALSE(pdfText(dir + "/expiry.pdf").isEmpty());
+    EXPECT_EQ(pdfText(dir + "/expiry.pdf"), pdfText(dir + "/expiry-window.pdf"));
+
+    report({"titles", "--output", dir + "/titles.pdf"});
+    printing.path = dir + "/titles-window.pdf";
+    open({Scope::All, {}})->pdfButton_Click();
+    EXPECT_EQ(pdfText(dir + "/titles.pdf"), pdfText(dir + "/titles-window.pdf"));
+
+    late::ReceivingStatsWindow stats(services);
+    ASSERT_TRUE(stats.Form_Load());
+    const QString year = QString::number(today.addMonths(-3).year());
+    stats.Text1.setText(year);
+    stats.Cmdshow_Click();
+    ASSERT_FALSE(stats.shown().empty());
+    report({"stats", "--year", year, "--output", dir + "/stats.csv"});
+    const QByteArray csv = fileBytes(dir + "/stats.csv");
+    for (const late::MonthCounts& c : stats.shown()) {
+        QStringList row{c.group};
+        for (int n : c.months)
+            row << QString::number(n);
+        EXPECT_TRUE(csv.contains(late::csvLine(row << QString::number(c.total()))));
+    }
+
+    // Wrong arguments: a Thai message and exit code 2, no file.
+    for (const QStringList& bad :
+         {QStringList{"--report", "weekly", "--output", dir + "/x.csv"},
+          {"--report", "late", "--output", dir + "/x.txt"},
+          {"--report", "late"},
+          {"--report", "expiry", "--from", "31/02/2025", "--to", "01/03/2025", "--output",
+           dir + "/x.csv"},
+          {"--report", "claims", "--output", dir + "/x.csv"},
+          {"--report", "stats", "--year", "abc", "--output", dir + "/x.csv"}}) {
+        EXPECT_EQ(program.run(bad), 2) << bad.join(u' ').toStdString();
+        EXPECT_TRUE(program.output.contains(QStringLiteral("ต้อง")) ||
+                    program.output.contains(QStringLiteral("ไม่")))
+            << program.output.toStdString();
+        EXPECT_FALSE(QFile::exists(dir + "/x.csv"));
+    }
+}
+
+}  // namespace

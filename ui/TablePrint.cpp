@@ -1,0 +1,114 @@
+#include "ui/TablePrint.h"
+
+#include <algorithm>
+
+#include "data/DateText.h"
+#include "ui/TextWrap.h"
+
+namespace ui {
+
+namespace {
+
+const QString kSample = QStringLiteral("ทดสอบ");
+constexpr double kGap = 40;
+constexpr double kBodySize = 10, kTitleSize = 16;
+
+}  // namespace
+
+double TablePrint::lineHeight() {
+    return printer_.textHeight(kSample) + kGap;
+}
+
+TablePrint::Cells TablePrint::cellsOf(const QStringList& texts) {
+    Cells cells;
+    const double width = printer_.printableWidth();
+    for (int c = 0; c < texts.size(); ++c)
+        cells.push_back(
+            ui::wrappedLines(printer_, texts[c], (starts_[c + 1] - starts_[c]) * width - 2 * kGap));
+    return cells;
+}
+
+double TablePrint::heightOf(const Cells& cells) {
+    qsizetype most = 1;
+    for (const QStringList& c : cells)
+        most = std::max(most, c.size());
+    return double(most) * lineHeight() + kGap;
+}
+
+double TablePrint::heading(const PrintedTable& table, QDate today) {
+    printer_.fontSize = kTitleSize;
+    printer_.fontBold = true;
+    printer_.currentX = 0;
+    printer_.currentY = 0;
+    printer_.print(table.title);
+    printer_.fontSize = kBodySize;
+    printer_.fontBold = false;
+    double y = printer_.currentY + kGap;
+    printer_.currentX = 0;
+    printer_.currentY = y;
+    printer_.print(table.scope + QStringLiteral("   วันที่พิมพ์ ") + data::writeDate(today));
+    y = printer_.currentY + kGap;
+    printer_.fontBold = true;
+    const Cells cells = cellsOf(table.headings);
+    entry(cells, y);
+    printer_.fontBold = false;
+    return y + heightOf(cells) + kGap;
+}
+
+void TablePrint::entry(const Cells& cells, double y) {
+    const double width = printer_.printableWidth();
+    for (size_t c = 0; c < cells.size(); ++c)
+        for (qsizetype i = 0; i < cells[c].size(); ++i) {
+            printer_.currentX = starts_[c] * width + kGap;
+            printer_.currentY = y + double(i) * lineHeight();
+            printer_.print(cells[c][i]);
+        }
+}
+
+void TablePrint::footer(int page, int pages) {
+    const QString text = QStringLiteral("หน้า %1 จาก %2").arg(page).arg(pages);
+    printer_.currentX = printer_.printableWidth() - printer_.textWidth(text);
+    printer_.currentY = printer_.printableHeight() - lineHeight();
+    printer_.print(text);
+}
+
+void TablePrint::print(const PrintedTable& table, QDate today) {
+    starts_ = table.starts;
+    printer_.fontName = QStringLiteral("MS Sans Serif");
+    printer_.fontSize = kBodySize;
+    printer_.fontBold = false;
+    printer_.fontUnderline = false;
+    std::vector<Cells> entries;
+    entries.reserve(table.rows.size());
+    for (const QStringList& row : table.rows)
+        entries.push_back(cellsOf(row));
+    // Pages are laid out first, so that each foot can say how many there are.
+    const double top = heading(table, today);
+    const double bottom = printer_.printableHeight() - 2 * lineHeight();
+    std::vector<std::vector<size_t>> pages(1);
+    double y = top;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const double h = heightOf(entries[i]);
+        if (y + h > bottom && !pages.back().empty()) {
+            pages.emplace_back();
+            y = top;
+        }
+        pages.back().push_back(i);
+        y += h;
+    }
+    for (size_t p = 0; p < pages.size(); ++p) {
+        if (p > 0) {
+            printer_.newPage();
+            heading(table, today);
+        }
+        y = top;
+        for (size_t i : pages[p]) {
+            entry(entries[i], y);
+            y += heightOf(entries[i]);
+        }
+        footer(int(p + 1), int(pages.size()));
+    }
+    printer_.endDoc();
+}
+
+}  // namespace ui
