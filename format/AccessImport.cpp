@@ -152,6 +152,8 @@ class BatchInsert {
             columns_ = table.columns;
             full_ = sql(kBatchRows);
         }
+        if (auto refused = lengthRefusal(table_, columns_, row))
+            throw *refused;
         for (QString& value : row)
             values_ << std::move(value);
         if (++pending_ == kBatchRows)

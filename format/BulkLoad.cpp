@@ -1,7 +1,10 @@
 #include "format/BulkLoad.h"
 
+#include <sqlite3.h>
+
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "data/FieldLimits.h"
 #include "data/NameIndex.h"
 
 namespace format {
@@ -40,11 +43,25 @@ BulkLoad::BulkLoad(data::Database& store, const QStringList& tables) : store_(st
                                       .toUtf8();
     QStringList dropped;
     for (const data::Row& index : store.query(list.constData(), names)) {
-        dropped << index.value(0).toString();
-        indexes_.push_back(index.value(1).toString().toUtf8());
+        dropped << QStringLiteral("DROP INDEX ") + index.text(0);
+        rebuilt_.push_back(index.text(1).toUtf8());
     }
-    for (const QString& name : dropped)
-        store.exec(("DROP INDEX " + name).toUtf8().constData());
+    if (!store.isPostgres()) {
+        // The length rules' triggers run once per row and column; the copy
+        // checks the lengths itself (lengthRefusal).
+        const QByteArray rules = QStringLiteral(
+                                     "SELECT name, sql FROM sqlite_master WHERE type = 'trigger'"
+                                     " AND name LIKE '%\\_length\\_insert' ESCAPE '\\' AND"
+                                     " lower(tbl_name) IN (%1)")
+                                     .arg(placeholders(int(names.size())))
+                                     .toUtf8();
+        for (const data::Row& rule : store.query(rules.constData(), names)) {
+            dropped << QStringLiteral("DROP TRIGGER ") + rule.text(0);
+            rebuilt_.push_back(rule.text(1).toUtf8());
+        }
+    }
+    for (const QString& sql : dropped)
+        store.exec(sql.toUtf8().constData());
     if (store.isPostgres())
         return;
     data::suspendNameIndexes(store);
@@ -63,9 +80,23 @@ BulkLoad::~BulkLoad() {
 }
 
 void BulkLoad::finish() {
-    for (const QByteArray& sql : indexes_)
+    for (const QByteArray& sql : rebuilt_)
         store_.exec(sql.constData());
-    indexes_.clear();
+    rebuilt_.clear();
+}
+
+std::optional<data::DbError> lengthRefusal(const QString& table, const QStringList& columns,
+                                           const QStringList& row) {
+    for (int i = 0; i < row.size(); ++i) {
+        const int limit = data::columnLimit(table, columns.at(i));
+        // Characters, as the rules count them, not UTF-16 units.
+        if (limit > 0 && row.at(i).size() > limit && row.at(i).toUcs4().size() > limit)
+            return data::DbError(SQLITE_CONSTRAINT,
+                                 QStringLiteral("%1%2.%3, at most %4 characters")
+                                     .arg(QLatin1String(data::kTooLongMark), table, columns.at(i),
+                                          QString::number(limit)));
+    }
+    return std::nullopt;
 }
 
 }  // namespace format

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QStringList>
+#include <optional>
 #include <vector>
+
+#include "data/DbError.h"
 
 namespace data {
 class Database;
@@ -14,7 +17,8 @@ namespace format {
 // row; building each index once after the copy sorts instead. The indexes of
 // the tables are taken away at construction and built again by finish(), so
 // a failure before it rolls back to the tables as they were, indexes and all.
-// On SQLite the trigram name indexes stop following their tables too (they
+// On SQLite the length rules' triggers go too, and the caller checks each
+// row with lengthRefusal instead. The trigram name indexes stop following their tables too (they
 // are rebuilt by the caller), and the page cache grows for the copy.
 class BulkLoad {
   public:
@@ -27,8 +31,13 @@ class BulkLoad {
 
   private:
     data::Database& store_;
-    std::vector<QByteArray> indexes_;
+    std::vector<QByteArray> rebuilt_;
     qint64 cacheSize_ = 0;
 };
+
+// The refusal the length rules give a row with a value longer than its
+// column takes, if any.
+std::optional<data::DbError> lengthRefusal(const QString& table, const QStringList& columns,
+                                           const QStringList& row);
 
 }  // namespace format
