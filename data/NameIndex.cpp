@@ -59,6 +59,13 @@ void createNameIndexes(Database& db) {
             .constData());
 }
 
+void suspendNameIndexes(Database& db) {
+    for (const char* table : {"vorlen1", "dealer"})
+        for (const char* change : {"insert", "delete", "update"})
+            db.exec(
+                (QByteArray("DROP TRIGGER IF EXISTS ") + table + "_names_" + change).constData());
+}
+
 void replaceNameKeyIndexes(Database& db) {
     db.exec("DROP INDEX IF EXISTS vorlen1_trim_name");
     if (!db.isPostgres()) {

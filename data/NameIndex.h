@@ -19,6 +19,9 @@ class Database;
 // one on the ISSN's eight characters (kIssnKey), and the indexes that find
 // the titles of a publisher or agent.
 void createNameIndexes(Database& db);
+// The trigram indexes stop following their tables, for a bulk copy that
+// createNameIndexes then indexes in one pass.
+void suspendNameIndexes(Database& db);
 // The duplicate check's index on kNameKey in place of the earlier one by a
 // case-blind collation, and on the server the ISSN index again, on either store.
 void replaceNameKeyIndexes(Database& db);

@@ -9,6 +9,7 @@
 #include "data/NameIndex.h"
 #include "data/Schema.h"
 #include "format/AccessReader.h"
+#include "format/BulkLoad.h"
 #include "format/DeskChecks.h"
 #include "format/ImportError.h"
 
@@ -151,6 +152,8 @@ class BatchInsert {
             columns_ = table.columns;
             full_ = sql(kBatchRows);
         }
+        if (auto refused = lengthRefusal(table_, columns_, row))
+            throw *refused;
         for (QString& value : row)
             values_ << std::move(value);
         if (++pending_ == kBatchRows)
@@ -214,12 +217,17 @@ ImportReport importInto(const AccessReader& reader, const std::vector<SourceTabl
         store.exec(("DELETE FROM " + t.name).toUtf8().constData());
     store.exec("DELETE FROM magtype_interval");
     data::suspendLatestIssues(store);
+    QStringList tables;
+    for (const SourceTable& t : plan)
+        tables << t.name;
+    BulkLoad load(store, tables);
     BatchInsert insert(store);
     ImportReport report =
         readAll(reader, plan, progress,
                 [&](const SourceTable& t, QStringList&& row) { insert.add(t, std::move(row)); });
     insert.flush();
     checkCounts(store, report);
+    load.finish();
     data::createLatestIssues(store);
     if (!store.isPostgres())
         data::createNameIndexes(store);

@@ -17,6 +17,7 @@
 #include "data/Issn.h"
 #include "data/Schema.h"
 #include "data/Statement.h"
+#include "patterns/PatternRecords.h"
 
 namespace {
 
@@ -59,6 +60,8 @@ class Generator {
     void publishers(int count);
     void titles(int titles, int subscriptions);
     void issues(int count);
+    // Most journals have their pattern, set by the desk this autumn.
+    void patterns();
 
   private:
     QString pick(const QStringList& words) { return words.at(random_.bounded(words.size())); }
@@ -76,6 +79,7 @@ class Generator {
     QRandomGenerator random_;
     int publishers_ = 1;
     std::vector<std::pair<QString, QString>> subscriptions_;  // (key, department)
+    std::vector<QString> patterned_;
 };
 
 void run(data::Statement& st, const QVariantList& values) {
@@ -126,6 +130,8 @@ void Generator::titles(int titles, int subscriptions) {
                      newspaper ? QStringLiteral("01") : QStringLiteral("04"), QStringLiteral("12"),
                      QStringLiteral("1"), publisher});
         run(kind, {key, QStringLiteral("0%1").arg(random_.bounded(1, 6))});
+        if (!newspaper && t % 10 < 8)
+            patterned_.push_back(key);
         int copies = 1;
         while (remaining > 0 && random_.bounded(5) == 0 && copies < 7) {
             ++copies;
@@ -169,6 +175,22 @@ void Generator::issues(int count) {
     db_.exec("UPDATE jourctrl SET nextmagno = ?", {QString::number(count + 1)});
 }
 
+// Monthly, numbered as the issues above are: the volume by the year, the
+// issue by the month, known from October 2026.
+void Generator::patterns() {
+    patterns::StoredPattern monthly;
+    monthly.pattern.knownDate = QDate(2026, 10, 1);
+    monthly.pattern.knownVolume = 26;
+    monthly.pattern.knownIssue = 10;
+    monthly.pattern.volumeStartMonth = 1;
+    monthly.pattern.graceDays = 20;
+    std::vector<std::pair<QString, patterns::StoredPattern>> all;
+    all.reserve(patterned_.size());
+    for (const QString& key : patterned_)
+        all.emplace_back(key, monthly);
+    patterns::PatternRecords(db_).saveAll(all);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -201,6 +223,7 @@ int main(int argc, char* argv[]) {
         g.issues(issues);
         data::createLatestIssues(db);
         tx.commit();
+        g.patterns();
         db.exec("ANALYZE");
     } catch (const data::DbError& e) {
         err << e.detail() << "\n";

@@ -56,6 +56,19 @@ std::vector<QStringList> jsonRows(const QJsonArray& rows) {
     return out;
 }
 
+// The indexes and triggers, which the import takes away during its copy.
+QStringList schemaOf(const data::Database& db) {
+    QStringList out;
+    const char* sql =
+        db.isPostgres() ? "SELECT indexdef FROM pg_indexes WHERE schemaname = current_schema()"
+                          " UNION ALL SELECT DISTINCT trigger_name FROM information_schema.triggers"
+                        : "SELECT sql FROM sqlite_master WHERE sql IS NOT NULL";
+    for (const data::Row& row : db.query(sql))
+        out << row.text(0);
+    out.sort();
+    return out;
+}
+
 // Every key of every series is above the keys stored with its letter.
 void expectSeriesAbove(data::Database& db) {
     const data::Row series = *db.first("SELECT * FROM recsetup");
@@ -142,6 +155,7 @@ TEST(AccessImport, RefusesAndChangesNothing) {
         {"truncated.mdb", false, "แฟ้มเสียหาย"},
         {"no-tranfile.mdb", false, "tranfile"},
         {"missing.mdb", false, "ไม่พบแฟ้ม"},
+        {"too-long.mdb", false, "ยาวเกินกว่าที่ช่องนั้นรับได้"},
         {"desk.mdb", true, "มีข้อมูลวารสาร"},
     };
     for (const Case& c : cases) {
@@ -150,6 +164,7 @@ TEST(AccessImport, RefusesAndChangesNothing) {
         if (c.titleStored)
             temp.db().exec("INSERT INTO vorlen1 (pointer) VALUES ('J000001')");
         const auto before = storedRows(temp.db(), QStringLiteral("dealer"));
+        const QStringList schema = schemaOf(temp.db());
         try {
             format::AccessImport::run(fixture(QString::fromLatin1(c.file)), temp.db());
             ADD_FAILURE() << "imported";
@@ -158,18 +173,21 @@ TEST(AccessImport, RefusesAndChangesNothing) {
         }
         EXPECT_EQ(storedRows(temp.db(), QStringLiteral("dealer")), before);
         EXPECT_EQ(temp.db().first("SELECT count(*) FROM tranfile")->value(0).toInt(), 0);
+        EXPECT_EQ(schemaOf(temp.db()), schema);
     }
 }
 
 TEST(AccessImport, StoppedDuringTheWriteLeavesTheStoreAsItWas) {
     TempDatabase temp;
     const auto dealers = storedRows(temp.db(), QStringLiteral("dealer"));
+    const QStringList schema = schemaOf(temp.db());
     EXPECT_THROW(format::AccessImport::run(fixture(QStringLiteral("desk.mdb")), temp.db(),
                                            [](qint64 done, qint64) { return done < 2000; }),
                  format::ImportError);
     EXPECT_EQ(storedRows(temp.db(), QStringLiteral("dealer")), dealers);
     EXPECT_EQ(temp.db().first("SELECT count(*) FROM tranfile")->value(0).toInt(), 0);
     EXPECT_EQ(temp.db().first("SELECT count(*) FROM vorlen1")->value(0).toInt(), 0);
+    EXPECT_EQ(schemaOf(temp.db()), schema);
     // And the desk can still be imported afterwards, its latest issues kept.
     format::AccessImport::run(fixture(QStringLiteral("desk.mdb")), temp.db());
     temp.db().exec(

@@ -295,6 +295,18 @@ def edited_tables(desk):
     return tables
 
 
+def too_long_tables(desk):
+    """The desk with one issue whose title key is longer than the store's keys take."""
+    tables = []
+    for t, columns, rows, deleted, moved in desk_tables(desk):
+        if t == "tranfile":
+            columns = [dict(c, size=40) if c["name"] == "pointer" else c for c in columns]
+            rows = [list(r) for r in rows]
+            rows[-1][2] = "J" + "0" * 24
+        tables.append((t, columns, rows, deleted, moved))
+    return tables
+
+
 def types_table():
     columns = [{"name": "t_text", "type": "text", "size": 40},
                {"name": "t_plain", "type": "text", "size": 40, "compress": False},
@@ -323,6 +335,7 @@ def write_all(folder):
     write_fixture(folder, "no-tranfile", desk_tables(desk, skip=("tranfile",)), 4,
                   {"missing_table": "tranfile"})
     write_fixture(folder, "types", [types_table()], 4, typed=True)
+    write_fixture(folder, "too-long", too_long_tables(desk), 4)
     with open(os.path.join(folder, "not-a-database.mdb"), "w", encoding="utf-8") as f:
         f.write("นี่ไม่ใช่ฐานข้อมูล: a text file renamed .mdb\n" * 200)
     # A copy cut short: the header reads, the catalogue (written last) does not.

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "data/DbError.h"
+
+namespace data {
+class Database;
+}
+
+namespace format {
+
+// A bulk copy into empty tables inside the caller's transaction. Keeping
+// every index up to date row by row costs a random page write per index and
+// row; building each index once after the copy sorts instead. The indexes of
+// the tables are taken away at construction and built again by finish(), so
+// a failure before it rolls back to the tables as they were, indexes and all.
+// On SQLite the length rules' triggers go too, and the caller checks each
+// row with lengthRefusal instead. The trigram name indexes stop following their tables too (they
+// are rebuilt by the caller), and the page cache grows for the copy.
+class BulkLoad {
+  public:
+    BulkLoad(data::Database& store, const QStringList& tables);
+    ~BulkLoad();
+    BulkLoad(const BulkLoad&) = delete;
+    BulkLoad& operator=(const BulkLoad&) = delete;
+
+    void finish();
+
+  private:
+    data::Database& store_;
+    std::vector<QByteArray> rebuilt_;
+    qint64 cacheSize_ = 0;
+};
+
+// The refusal the length rules give a row with a value longer than its
+// column takes, if any.
+std::optional<data::DbError> lengthRefusal(const QString& table, const QStringList& columns,
+                                           const QStringList& row);
+
+}  // namespace format
