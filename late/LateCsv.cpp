@@ -20,24 +20,24 @@ QString field(QString text) {
     return text;
 }
 
-QByteArray line(const QStringList& fields) {
+}  // namespace
+
+QByteArray csvLine(const QStringList& fields) {
     QStringList quoted;
     for (const QString& f : fields)
         quoted << field(f);
     return quoted.join(QLatin1Char(',')).toUtf8() + "\r\n";
 }
 
-}  // namespace
-
 QByteArray lateCsv(const std::vector<LateTitle>& titles) {
     QByteArray csv = "\xEF\xBB\xBF";
     csv +=
-        line({QStringLiteral("รหัส"), QStringLiteral("ชื่อวารสาร/สิ่งพิมพ์"),
+        csvLine({QStringLiteral("รหัส"), QStringLiteral("ชื่อวารสาร/สิ่งพิมพ์"),
               QStringLiteral("คณะ/หน่วยงาน"), QStringLiteral("ตัวแทน/ร้านค้า"),
               QStringLiteral("กำหนดออก"), QStringLiteral("ฉบับล่าสุด"), QStringLiteral("วันที่รับ"),
               QStringLiteral("กำหนดได้รับ"), QStringLiteral("ช้า (วัน)"), QStringLiteral("ฉบับที่ค้าง")});
     for (const LateTitle& t : titles)
-        csv += line({t.pointer, t.name, t.departmentName, t.agentName, t.frequency, t.lastIssue,
+        csv += csvLine({t.pointer, t.name, t.departmentName, t.agentName, t.frequency, t.lastIssue,
                      t.lastReceived, data::writeDate(t.expected), QString::number(t.daysLate),
                      t.issue});
     return csv;

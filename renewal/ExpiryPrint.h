@@ -8,9 +8,10 @@
 
 namespace renewal {
 
-// One printed line: the grid's title, expiry date and latest issue.
+// One printed line: the grid's title, expiry date, latest issue and the
+// subscribing faculty (two subscriptions of a title differ in it).
 struct ExpiryLine {
-    QString name, endPeriod, latestIssue;
+    QString name, endPeriod, latestIssue, department;
 };
 
 // The printed expiry list: a title, the range, column headings, one line per
