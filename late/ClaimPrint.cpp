@@ -15,7 +15,7 @@ constexpr double kGap = 60;
 
 // Where each column starts, as a share of the printable width; a column ends
 // where the next begins.
-constexpr double kStarts[] = {0, 0.05, 0.47, 0.55, 0.71, 0.84, 1};
+constexpr double kStarts[] = {0, 0.05, 0.45, 0.52, 0.64, 0.79, 1};
 
 QString issnShown(const QString& stored) {
     const auto issn = data::issnDigits(stored);

@@ -19,8 +19,9 @@ struct Column {
     double heading, value, right;
 };
 constexpr Column kNumber{250, 410, 1050};
-constexpr Column kName{2100, 1100, 4700};
-constexpr Column kFaculty{4800, 4800, 6200};
+constexpr Column kName{1800, 1100, 3900};
+// A long faculty name is set smaller rather than cut.
+constexpr Column kFaculty{4000, 4000, 6200};
 constexpr Column kEnd{6300, 6300, 7900};
 constexpr double kIssue = 8000;
 
@@ -94,7 +95,7 @@ void ExpiryPrint::print(const std::vector<ExpiryLine>& lines, const QString& fir
         printShrunk(kNumber.value, lineY(line), QStringLiteral(" %1").arg(row), kNumber.right);
         printElided(kName.value, lineY(line), item.name, kName.right);
         if (!item.department.isEmpty())
-            printElided(kFaculty.value, lineY(line), item.department, kFaculty.right);
+            printShrunk(kFaculty.value, lineY(line), item.department, kFaculty.right);
         printShrunk(kEnd.value, lineY(line), item.endPeriod, kEnd.right);
         printElided(kIssue, lineY(line), item.latestIssue, width);
         ++line;

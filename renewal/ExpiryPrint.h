@@ -19,8 +19,8 @@ struct ExpiryLine {
 // page 2 and the total. A page holds lines up to 30, fewer when the printable
 // area is too short for line 30 and the footer below it (the first page
 // starts on line 3, below the headings). Every text stays inside its column:
-// headings and dates are set smaller when they would not fit, titles and
-// issues are cut with "…".
+// headings, dates and faculties are set smaller when they would not fit,
+// titles and issues are cut with "…".
 class ExpiryPrint {
   public:
     explicit ExpiryPrint(ui::PageSurface& surface) : printer_(surface) {}

@@ -370,6 +370,20 @@ TEST_F(ExpdateTest, RenewalChangesTheClickedFacultysSubscriptionOnly) {
     addSubscription(temp.db(), science);
     search(true);
     ASSERT_EQ(w->nextrow, 3);
+    // The two subscriptions of one title are told apart by their faculty,
+    // on screen and on paper.
+    EXPECT_EQ(cell(0, 3).trimmed(), "คณะที่บอกรับ");
+    EXPECT_EQ(cell(2, 3), "คณะวิทยาศาสตร์และเทคโนโลยี");
+    EXPECT_FALSE(cell(1, 3).isEmpty());
+    EXPECT_NE(cell(1, 3), cell(2, 3));
+    w->Cmdprint.click();
+    std::vector<std::pair<double, QString>> faculties;
+    for (const auto& p : printing.printed)
+        if (p.text == cell(1, 3) || p.text == cell(2, 3))
+            faculties.emplace_back(p.y, p.text);
+    ASSERT_EQ(faculties.size(), 2u);
+    EXPECT_LT(faculties[0].first, faculties[1].first) << "each on its own line";
+    EXPECT_EQ(faculties[1].second, "คณะวิทยาศาสตร์และเทคโนโลยี");
 
     w->showjour.click(2, 0);
     EXPECT_EQ(w->Text9.text(), "คณะวิทยาศาสตร์และเทคโนโลยี");
