@@ -62,25 +62,53 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
         for (const auto& i : top.items.empty() ? std::vector<shell::MenuItem>{top} : top.items)
             if (i.enabled)
                 enabled << i.name;
-    EXPECT_EQ(enabled, QStringList({"tr",       "ty",        "a",    "b",    "c",    "d",
-                                    "i",        "importAccess", "exportCsv", "aaa", "ccc", "marcexchange", "eee",
-                                    "fff",      "ggg",       "iii",  "jjjj", "aaaa", "bbbb",
-                                    "eeee",     "bulletin",  "bbbbb", "menuexit"}));
+    EXPECT_EQ(
+        enabled,
+        QStringList({"tr",           "ty",           "a",    "b",    "c",    "d",    "i",
+                     "importAccess", "exportCsv",    "aaa",  "ccc",  "eee",  "fff",  "ggg",
+                     "iii",          "marcexchange", "jjjj", "aaaa", "bbbb", "eeee", "bulletin",
+                     "bbbbb",        "menuexit"}));
     EXPECT_EQ(menumain::caption(QStringLiteral("หอสมุดกลาง")),
               QStringLiteral("โปรแกรมระบบงานวารสาร หอสมุดกลาง"));
 
     ui::RecordingOpener opener;
     menumain m(opener);
-    for (const char* name : {"aaa", "tr",  "ccc", "jjjj", "bbbb",     "eeee",    "bbbbb", "ty",
-                             "a",   "b",   "c",   "d",    "e",        "i",       "j",     "fff",
-                             "eee", "ggg", "iii", "aaaa", "bulletin", "importAccess", "exportCsv", "marcexchange", "menuexit"})
+    for (const char* name : {"aaa",       "tr",
+                             "ccc",       "jjjj",
+                             "bbbb",      "eeee",
+                             "bbbbb",     "ty",
+                             "a",         "b",
+                             "c",         "d",
+                             "e",         "i",
+                             "j",         "fff",
+                             "eee",       "ggg",
+                             "iii",       "aaaa",
+                             "bulletin",  "importAccess",
+                             "exportCsv", "marcexchange",
+                             "menuexit"})
         m.choose(name);
-    EXPECT_EQ(opener.opened,
-              (std::vector<QString>{
-                  "NewJournal", "defaults", "reg_journal", "expdate", "LateIssues",
-                  "ReceivingStats", "SearchJournal", "maglang", "magtype", "currmony", "bindtype",
-                  "bindcolor", "PublisherMaintenance", "ArticleWindow", "ArticleAbstract",
-                  "AuthorWindow", "IndexCardWindow", "IndexCardWindow", "BulletinWindow", "AccessImport", "CsvExport", "MarcExchange"}));
+    EXPECT_EQ(opener.opened, (std::vector<QString>{"NewJournal",
+                                                   "defaults",
+                                                   "reg_journal",
+                                                   "expdate",
+                                                   "LateIssues",
+                                                   "ReceivingStats",
+                                                   "SearchJournal",
+                                                   "maglang",
+                                                   "magtype",
+                                                   "currmony",
+                                                   "bindtype",
+                                                   "bindcolor",
+                                                   "PublisherMaintenance",
+                                                   "ArticleWindow",
+                                                   "ArticleAbstract",
+                                                   "AuthorWindow",
+                                                   "IndexCardWindow",
+                                                   "IndexCardWindow",
+                                                   "BulletinWindow",
+                                                   "AccessImport",
+                                                   "CsvExport",
+                                                   "MarcExchange"}));
     EXPECT_TRUE(opener.quitRequested);
 }
 
