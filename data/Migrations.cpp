@@ -82,9 +82,10 @@ void toClaimsVersion(Database& db) {
 
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3, &toVersion4,
-                                     &toVersion5, &toVersion6, &toVersion7, &toPatterns,
-                                     &toArticleIndexVersion, &toClaimsVersion};
+const Step kSteps[kSchemaVersion] = {&toVersion1,     &toVersion2, &toVersion3,
+                                     &toVersion4,     &toVersion5, &toVersion6,
+                                     &toVersion7,     &toPatterns, &toArticleIndexVersion,
+                                     &toClaimsVersion};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {

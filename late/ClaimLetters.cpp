@@ -44,10 +44,11 @@ std::vector<ClaimLetter> sendClaims(
 
 QByteArray claimsCsv(const std::vector<ClaimLetter>& letters) {
     QByteArray csv = "\xEF\xBB\xBF";
-    csv += csvLine({QStringLiteral("รหัสตัวแทน"), QStringLiteral("ตัวแทน/ร้านค้า"), QStringLiteral("รหัส"),
-                    QStringLiteral("ชื่อวารสาร/สิ่งพิมพ์"), QStringLiteral("ISSN"),
-                    QStringLiteral("คณะ/หน่วยงาน"), QStringLiteral("ปีที่"), QStringLiteral("ฉบับที่"),
-                    QStringLiteral("กำหนดได้รับ"), QStringLiteral("ครั้งที่"), QStringLiteral("การทวงถาม")});
+    csv +=
+        csvLine({QStringLiteral("รหัสตัวแทน"), QStringLiteral("ตัวแทน/ร้านค้า"), QStringLiteral("รหัส"),
+                 QStringLiteral("ชื่อวารสาร/สิ่งพิมพ์"), QStringLiteral("ISSN"),
+                 QStringLiteral("คณะ/หน่วยงาน"), QStringLiteral("ปีที่"), QStringLiteral("ฉบับที่"),
+                 QStringLiteral("กำหนดได้รับ"), QStringLiteral("ครั้งที่"), QStringLiteral("การทวงถาม")});
     for (const ClaimLetter& letter : letters)
         for (const ClaimLine& line : letter.lines) {
             const LateTitle& t = line.title;

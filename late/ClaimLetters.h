@@ -40,9 +40,9 @@ struct ClaimLetter {
 // one transaction that reads each issue's claims again: `write` makes the
 // letters (printer, PDF or CSV) and the claims are kept only when it returns
 // without throwing. Returns the letters made; none when nothing was offered.
-std::vector<ClaimLetter> sendClaims(data::Database& db, const std::vector<LateTitle>& titles,
-                                    QDate today,
-                                    const std::function<void(const std::vector<ClaimLetter>&)>& write);
+std::vector<ClaimLetter> sendClaims(
+    data::Database& db, const std::vector<LateTitle>& titles, QDate today,
+    const std::function<void(const std::vector<ClaimLetter>&)>& write);
 
 // The letters as CSV, one row per claimed issue under its agent.
 QByteArray claimsCsv(const std::vector<ClaimLetter>& letters);

@@ -31,15 +31,15 @@ QByteArray csvLine(const QStringList& fields) {
 
 QByteArray lateCsv(const std::vector<LateTitle>& titles) {
     QByteArray csv = "\xEF\xBB\xBF";
-    csv +=
-        csvLine({QStringLiteral("รหัส"), QStringLiteral("ชื่อวารสาร/สิ่งพิมพ์"),
-              QStringLiteral("คณะ/หน่วยงาน"), QStringLiteral("ตัวแทน/ร้านค้า"),
-              QStringLiteral("กำหนดออก"), QStringLiteral("ฉบับล่าสุด"), QStringLiteral("วันที่รับ"),
-              QStringLiteral("กำหนดได้รับ"), QStringLiteral("ช้า (วัน)"), QStringLiteral("ฉบับที่ค้าง")});
+    csv += csvLine({QStringLiteral("รหัส"), QStringLiteral("ชื่อวารสาร/สิ่งพิมพ์"),
+                    QStringLiteral("คณะ/หน่วยงาน"), QStringLiteral("ตัวแทน/ร้านค้า"),
+                    QStringLiteral("กำหนดออก"), QStringLiteral("ฉบับล่าสุด"), QStringLiteral("วันที่รับ"),
+                    QStringLiteral("กำหนดได้รับ"), QStringLiteral("ช้า (วัน)"),
+                    QStringLiteral("ฉบับที่ค้าง")});
     for (const LateTitle& t : titles)
         csv += csvLine({t.pointer, t.name, t.departmentName, t.agentName, t.frequency, t.lastIssue,
-                     t.lastReceived, data::writeDate(t.expected), QString::number(t.daysLate),
-                     t.issue});
+                        t.lastReceived, data::writeDate(t.expected), QString::number(t.daysLate),
+                        t.issue});
     return csv;
 }
 

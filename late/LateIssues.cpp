@@ -25,9 +25,9 @@ LateIssues::LateIssues(ui::Services& services)
     ui::OptionButton::group({&Option1, &Option2, &Option3});
     Option3.setValue(true);
     const std::pair<Column, const char16_t*> headings[] = {
-        {pointer, u"รหัส"},         {name, u"ชื่อวารสาร/สิ่งพิมพ์"}, {department, u"คณะ/หน่วยงาน"},
-        {agent, u"ตัวแทน/ร้านค้า"},   {frequency, u"กำหนดออก"},  {lastIssue, u"ฉบับล่าสุด"},
-        {lastReceived, u"วันที่รับ"},  {expected, u"กำหนดได้รับ"},  {daysLate, u"ช้า (วัน)"},
+        {pointer, u"รหัส"},          {name, u"ชื่อวารสาร/สิ่งพิมพ์"}, {department, u"คณะ/หน่วยงาน"},
+        {agent, u"ตัวแทน/ร้านค้า"},    {frequency, u"กำหนดออก"},  {lastIssue, u"ฉบับล่าสุด"},
+        {lastReceived, u"วันที่รับ"},   {expected, u"กำหนดได้รับ"},  {daysLate, u"ช้า (วัน)"},
         {overdueIssue, u"ฉบับที่ค้าง"}, {claims, u"การทวงถาม"}};
     const int widths[columns] = {1000, 2500, 1600, 1600, 1000, 1950, 1100, 1100, 800, 1900, 2700};
     for (const auto& [column, heading] : headings) {
@@ -165,10 +165,9 @@ void LateIssues::printClaim(bool toPdf) {
     }
     std::optional<QString> path;
     if (toPdf) {
-        path = printing->askPdfPath(
-            QStringLiteral("claim-%1-%2.pdf")
-                .arg(agent.isEmpty() ? QStringLiteral("all") : agent,
-                     services_.clock.today().toString(Qt::ISODate)));
+        path = printing->askPdfPath(QStringLiteral("claim-%1-%2.pdf")
+                                        .arg(agent.isEmpty() ? QStringLiteral("all") : agent,
+                                             services_.clock.today().toString(Qt::ISODate)));
         if (!path)
             return;
     }
@@ -204,11 +203,12 @@ void LateIssues::printClaim(bool toPdf) {
     int claimed = 0;
     for (const ClaimLetter& letter : letters)
         claimed += int(letter.lines.size());
-    const QString what = QStringLiteral("ทวงถาม %1 ฉบับ ถึงตัวแทน %2 ราย").arg(claimed).arg(letters.size());
-    messages().show(path ? what + QStringLiteral(" บันทึกเป็นไฟล์ PDF แล้วที่ ") +
-                               QFileInfo(*path).absoluteFilePath()
-                         : what + QStringLiteral(" ส่งไปที่เครื่องพิมพ์แล้ว"),
-                    kClaimCaption, ui::msg::kInformation);
+    const QString what =
+        QStringLiteral("ทวงถาม %1 ฉบับ ถึงตัวแทน %2 ราย").arg(claimed).arg(letters.size());
+    messages().show(
+        path ? what + QStringLiteral(" บันทึกเป็นไฟล์ PDF แล้วที่ ") + QFileInfo(*path).absoluteFilePath()
+             : what + QStringLiteral(" ส่งไปที่เครื่องพิมพ์แล้ว"),
+        kClaimCaption, ui::msg::kInformation);
 }
 
 void LateIssues::Cmdnotreceived_Click() {
@@ -221,14 +221,15 @@ void LateIssues::Cmdnotreceived_Click() {
         setFocus(Textreason);
         return;
     }
-    if (messages().show(QStringLiteral("บันทึกว่าไม่ได้รับ %1 %2 หรือไม่").arg(title->name.trimmed(), title->issue),
-                        kClaimCaption, ui::msg::kConfirm) != ui::msg::kOk)
+    if (messages().show(
+            QStringLiteral("บันทึกว่าไม่ได้รับ %1 %2 หรือไม่").arg(title->name.trimmed(), title->issue),
+            kClaimCaption, ui::msg::kConfirm) != ui::msg::kOk)
         return;
     const patterns::ClaimKey key = title->claimKey();
     bool marked = false;
     if (!guarded([&] {
-            marked = patterns::ClaimRecords(*db_).markNotReceived(key, reason,
-                                                                  services_.clock.today());
+            marked =
+                patterns::ClaimRecords(*db_).markNotReceived(key, reason, services_.clock.today());
         }))
         return;
     if (!marked) {

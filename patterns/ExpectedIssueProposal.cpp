@@ -87,12 +87,12 @@ void ExpectedIssueProposal::showIn(ui::Grid& grid) const {
     }
     std::vector<QStringList> rows, received;
     for (const ExpectedIssue& e : issues_) {
-        const QStringList row{QString::number(e.predicted.volume), e.predicted.issueText(),
-                              data::writeDate(e.predicted.expected), statusName(e.status),
-                              claimHistory(claims_.value(
-                                  ClaimKey{pointer_, departmentCode_, e.predicted.volume,
-                                           e.predicted.issue, {}}
-                                      .text()))};
+        const QStringList row{
+            QString::number(e.predicted.volume), e.predicted.issueText(),
+            data::writeDate(e.predicted.expected), statusName(e.status),
+            claimHistory(claims_.value(
+                ClaimKey{pointer_, departmentCode_, e.predicted.volume, e.predicted.issue, {}}
+                    .text()))};
         (e.status == IssueStatus::Received ? received : rows).push_back(row);
     }
     // The latest received first, under the ones still to come.

@@ -172,8 +172,8 @@ void PatternRecords::mark(const QString& pointer, const QString& departmentCode,
 }
 
 void PatternRecords::writeMarks(const QString& pointer, const QString& departmentCode,
-                                const std::vector<std::pair<int, int>>& numbers,
-                                IssueStatus status, QDate today) {
+                                const std::vector<std::pair<int, int>>& numbers, IssueStatus status,
+                                QDate today) {
     data::Database& db = writable();
     for (const auto& [volume, issue] : numbers) {
         const QVariantList key{pointer.trimmed(), departmentCode.trimmed(), volume, issue};

@@ -25,7 +25,7 @@ namespace col {
 // title are told apart; the columns after it are the row's carried data.
 constexpr int name = 0, endPeriod = 1, latestIssue = 2, department = 3, price = 4, rate = 5,
               orderDate = 6, publisher = 7, currency = 8, pointer = 9, subscription = 10;
-}
+}  // namespace col
 
 }  // namespace
 

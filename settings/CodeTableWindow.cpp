@@ -23,7 +23,7 @@ CodeTableWindow::CodeTableWindow(ui::Services& services, QString caption,
     dcbtable.setVisible(kinds_.size() > 1);
     for (ui::Control* c :
          std::initializer_list<ui::Control*>{&Frame1, &Text3, &Label6, &Text6, &Label7, &Text7,
-                                            &Label8, &Text8, &Label9, &Text9, &Cmdunit})
+                                             &Label8, &Text8, &Label9, &Text9, &Cmdunit})
         c->setVisible(withUnitName);
     const bool anyFrequencies =
         std::find(kinds_.begin(), kinds_.end(), CodeKind::magtype) != kinds_.end();
@@ -196,8 +196,8 @@ void CodeTableWindow::Cmdunit_Click() {
         {
             data::Transaction tx(*db_);
             if (!writeReclaimDays(*db_, Text9.text())) {
-                messages().show(QStringLiteral("กรุณาระบุจำนวนวันที่จะทวงถามซ้ำเป็นตัวเลข 1 ถึง 365"), kCaption,
-                                ui::msg::kStop);
+                messages().show(QStringLiteral("กรุณาระบุจำนวนวันที่จะทวงถามซ้ำเป็นตัวเลข 1 ถึง 365"),
+                                kCaption, ui::msg::kStop);
                 setFocus(Text9);
                 return;
             }

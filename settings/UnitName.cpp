@@ -10,8 +10,7 @@ namespace {
 QString readSetting(const data::Database& db, const QString& name) {
     if (!data::hasTable(db, "settings"))
         return {};
-    const auto row =
-        db.first("SELECT setting_value FROM settings WHERE setting_name = ?", {name});
+    const auto row = db.first("SELECT setting_value FROM settings WHERE setting_name = ?", {name});
     return row ? row->text(0).trimmed() : QString();
 }
 

@@ -197,8 +197,8 @@ void lateWindow(ui::Services& services) {
     // The letter as it would go today, without keeping the claims.
     const QString agent = w.listed().front().agentCode;
     data::Database db(services.databasePath);
-    late::ClaimLetter letter{agent, w.listed().front().agentName,
-                             late::LateRecords(db).agentAddress(agent), {}};
+    late::ClaimLetter letter{
+        agent, w.listed().front().agentName, late::LateRecords(db).agentAddress(agent), {}};
     for (const late::LateTitle& t : w.listed())
         if (t.agentCode == agent)
             letter.lines.push_back(

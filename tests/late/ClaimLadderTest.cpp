@@ -88,8 +88,9 @@ struct ClaimLadderDesk : ::testing::Test, late_testing::Desk {
         p.knownVolume = 3;
         p.knownIssue = 8;
         patterns::PatternRecords(temp.db()).save("J1", {p, false});
-        temp.db().exec("INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily,"
-                       " yearno, issueno) VALUES ('1', '01', 'J1', '02/08/2026', '01/08/2026', '3', '8')");
+        temp.db().exec(
+            "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily,"
+            " yearno, issueno) VALUES ('1', '01', 'J1', '02/08/2026', '01/08/2026', '3', '8')");
         live("J2", "04", kToday, "2");
         issue("J2", "01", kToday.addDays(-70));
         settings::writeDeskName(temp.db(), QStringLiteral("งานวารสาร"));
@@ -124,7 +125,8 @@ TEST_F(ClaimLadderDesk, LettersClimbTheLadderAndTheFinalClaimCanBeGivenUp) {
     EXPECT_TRUE(text.startsWith(QStringLiteral("ศูนย์วิทยบริการ\nงานวารสาร\n")));
     EXPECT_EQ(text.count(QStringLiteral("ขอทวงถามวารสาร/สิ่งพิมพ์ที่ยังไม่ได้รับ (ทวงถามครั้งแรก)")), 2)
         << "a letter per agent";
-    EXPECT_LT(text.indexOf(QStringLiteral("ฉบับถัดจาก")), text.indexOf(QStringLiteral("ชื่อ J2")) + 200);
+    EXPECT_LT(text.indexOf(QStringLiteral("ฉบับถัดจาก")),
+              text.indexOf(QStringLiteral("ชื่อ J2")) + 200);
     EXPECT_EQ(count("J1"), 1);
     EXPECT_EQ(count("J2"), 1);
     // Printed again the same day: the same claim, not counted again.
@@ -234,9 +236,9 @@ TEST_F(ClaimLadderDesk, AnEarlierFileOrServerGetsTheClaimsTable) {
     if (temp.db().isPostgres())
         temp.db().exec("UPDATE schema_version SET version = ?", {data::kClaimsVersion - 1});
     else
-        temp.db().exec(QByteArray("PRAGMA user_version = " +
-                                  QByteArray::number(data::kClaimsVersion - 1))
-                           .constData());
+        temp.db().exec(
+            QByteArray("PRAGMA user_version = " + QByteArray::number(data::kClaimsVersion - 1))
+                .constData());
     temp.reopen();
     ASSERT_TRUE(data::prepareDatabase(temp.path()));
     EXPECT_EQ(data::fileVersion(temp.db()).userVersion, data::kSchemaVersion);

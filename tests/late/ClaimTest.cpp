@@ -49,9 +49,11 @@ TEST(Claim, EachTitlePrintsWholeWithItsKeyUnderTheSenderOnPagesThatNeverOverprin
     const late::ClaimSender sender{QStringLiteral("ศูนย์วิทยบริการ มหาวิทยาลัยราชภัฏ"),
                                    QStringLiteral("งานวารสารและสิ่งพิมพ์ต่อเนื่อง"),
                                    QStringLiteral("123 ถนนห้วยแก้ว อำเภอเมือง จังหวัดเชียงใหม่ 50200")};
-    late::ClaimLetter letter{QStringLiteral("1"), QStringLiteral("บริษัท ดวงกมลสมัย จำกัด"),
-                             {QStringLiteral("บริษัท ดวงกมลสมัย จำกัด"), QStringLiteral("123 ถนนพหลโยธิน")},
-                             {}};
+    late::ClaimLetter letter{
+        QStringLiteral("1"),
+        QStringLiteral("บริษัท ดวงกมลสมัย จำกัด"),
+        {QStringLiteral("บริษัท ดวงกมลสมัย จำกัด"), QStringLiteral("123 ถนนพหลโยธิน")},
+        {}};
     for (const late::LateTitle& t : titles)
         letter.lines.push_back({t, 1});
     for (const auto& [width, height] : {std::pair{11186.0, 16118.0}, {9000.0, 8000.0}}) {
