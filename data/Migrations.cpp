@@ -75,11 +75,17 @@ void toArticleIndexVersion(Database& db) {
     createArticleTables(db);
 }
 
+// 10: each overdue issue keeps the claims sent for it.
+void toClaimsVersion(Database& db) {
+    createClaimTable(db);
+}
+
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1, &toVersion2, &toVersion3, &toVersion4,
-                                     &toVersion5, &toVersion6, &toVersion7, &toPatterns,
-                                     &toArticleIndexVersion};
+const Step kSteps[kSchemaVersion] = {&toVersion1,     &toVersion2, &toVersion3,
+                                     &toVersion4,     &toVersion5, &toVersion6,
+                                     &toVersion7,     &toPatterns, &toArticleIndexVersion,
+                                     &toClaimsVersion};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {

@@ -9,7 +9,9 @@ class Database;
 constexpr int kApplicationId = 0x56524C4E;
 // The step that adds the article index reaches this version.
 constexpr int kArticleIndexVersion = 9;
-constexpr int kSchemaVersion = kArticleIndexVersion;
+// The step that keeps the claims of each overdue issue reaches this version.
+constexpr int kClaimsVersion = 10;
+constexpr int kSchemaVersion = kClaimsVersion;
 // Servers were first made at this version; the steps before it are the file's.
 constexpr int kFirstServerVersion = 5;
 

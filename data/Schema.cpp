@@ -40,6 +40,16 @@ const char* const kIssueMarkTable =
     " volume INTEGER, issue INTEGER, status INTEGER, marked_on TEXT,"
     " PRIMARY KEY (pointer, department_code, volume, issue))";
 
+// The claims sent for an overdue issue of a subscription: how many, when the
+// first and the last went, to which agent, and why the desk gave it up. An
+// issue of a pattern is known by its numbers (expected_on empty), so that a
+// corrected pattern keeps its claims; one without, by the date it was due.
+const char* const kIssueClaimTable =
+    "CREATE TABLE IF NOT EXISTS issue_claim (pointer TEXT, department_code TEXT,"
+    " volume INTEGER, issue INTEGER, expected_on TEXT, claim_count INTEGER,"
+    " first_claimed TEXT, last_claimed TEXT, agent_code TEXT, not_received_reason TEXT,"
+    " PRIMARY KEY (pointer, department_code, volume, issue, expected_on))";
+
 const char* const kTables[] = {
     "CREATE TABLE vorlen1 (pointer TEXT, vorlen_name TEXT, compare_name TEXT, old_name TEXT,"
     " shot_name TEXT, remark TEXT, First_year_printed TEXT, issn TEXT, language_code TEXT,"
@@ -71,6 +81,7 @@ const char* const kTables[] = {
     kLatestIssueTable,
     kPatternTable,
     kIssueMarkTable,
+    kIssueClaimTable,
 };
 
 const char* const kIndexes[] = {
@@ -146,6 +157,10 @@ void createLatestIssues(Database& db) {
 void createPatternTables(Database& db) {
     for (const char* sql : {kPatternTable, kIssueMarkTable})
         db.exec(db.isPostgres() ? postgresTable(sql).constData() : sql);
+}
+
+void createClaimTable(Database& db) {
+    db.exec(db.isPostgres() ? postgresTable(kIssueClaimTable).constData() : kIssueClaimTable);
 }
 
 void createDateIndexes(Database& db) {

@@ -51,6 +51,11 @@ namespace issue_mark {  // an expected issue marked missing, claimed or not publ
 constexpr int pointer = 0, department_code = 1, volume = 2, issue = 3, status = 4, marked_on = 5,
               count = 6;
 }
+namespace issue_claim {  // the claims sent for an overdue expected issue
+constexpr int pointer = 0, department_code = 1, volume = 2, issue = 3, expected_on = 4,
+              claim_count = 5, first_claimed = 6, last_claimed = 7, agent_code = 8,
+              not_received_reason = 9, count = 10;
+}
 // The nine code tables: a code at position 0 and its Thai description at 1.
 namespace codetable {
 constexpr int code = 0, description = 1;
@@ -80,6 +85,8 @@ void createReceivedDayIndex(Database& db);
 void createLatestIssues(Database& db);
 // The publication patterns of titles and the marks on their expected issues.
 void createPatternTables(Database& db);
+// The claims sent for overdue issues.
+void createClaimTable(Database& db);
 // Stops keeping the latest issues while many issues go in at once;
 // createLatestIssues makes them again from all the issues.
 void suspendLatestIssues(Database& db);

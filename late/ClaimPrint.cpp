@@ -1,7 +1,5 @@
 #include "late/ClaimPrint.h"
 
-#include <QHash>
-#include <QSet>
 #include <QTextBoundaryFinder>
 #include <algorithm>
 
@@ -17,7 +15,7 @@ constexpr double kGap = 60;
 
 // Where each column starts, as a share of the printable width; a column ends
 // where the next begins.
-constexpr double kStarts[] = {0, 0.06, 0.46, 0.70, 0.85, 1};
+constexpr double kStarts[] = {0, 0.05, 0.45, 0.52, 0.64, 0.79, 1};
 
 QString issnShown(const QString& stored) {
     const auto issn = data::issnDigits(stored);
@@ -111,14 +109,14 @@ void ClaimPrint::headings(int page) {
     }
     entry({{QStringLiteral("ที่")},
            {QStringLiteral("รายชื่อวารสาร/สิ่งพิมพ์")},
-           {QStringLiteral("ฉบับล่าสุดที่ได้รับ")},
-           {QStringLiteral("วันที่รับ")},
-           {QStringLiteral("กำหนดได้รับ")}});
+           {QStringLiteral("ปีที่")},
+           {QStringLiteral("ฉบับที่")},
+           {QStringLiteral("กำหนดได้รับ")},
+           {QStringLiteral("การทวงถาม")}});
     printer_.fontBold = false;
 }
 
-void ClaimPrint::print(const ClaimSender& sender, const QStringList& agentAddress,
-                       const std::vector<LateTitle>& titles, QDate today) {
+void ClaimPrint::letter(const ClaimSender& sender, const ClaimLetter& letter, QDate today) {
     const double width = printer_.printableWidth();
     const auto paragraph = [&](double x, const QString& text) {
         printer_.currentY += printWrapped(x, text, width) * lineHeight();
@@ -129,47 +127,54 @@ void ClaimPrint::print(const ClaimSender& sender, const QStringList& agentAddres
     printer_.fontSize = 16;
     printer_.fontBold = true;
     paragraph(width / 2, sender.unitName);
+    if (!sender.deskName.trimmed().isEmpty())
+        paragraph(width / 2, sender.deskName);
     printer_.fontBold = false;
     if (!sender.address.trimmed().isEmpty())
         paragraph(width / 2, sender.address);
     printer_.currentY += lineHeight() / 2;
 
+    // A letter whose issues are all at one claim says which it is.
+    int number = letter.lines.empty() ? 1 : letter.lines.front().number;
+    for (const ClaimLine& line : letter.lines)
+        if (line.number != number)
+            number = 0;
     printer_.fontBold = true;
     printer_.fontSize = 18;
-    paragraph(0, QStringLiteral("ขอทวงถามวารสาร/สิ่งพิมพ์ที่ยังไม่ได้รับ"));
+    paragraph(0, QStringLiteral("ขอทวงถามวารสาร/สิ่งพิมพ์ที่ยังไม่ได้รับ") +
+                     (number > 0 ? QStringLiteral(" (%1)").arg(patterns::claimWording(number))
+                                 : QString()));
     printer_.currentY += lineHeight() / 2;
     printer_.fontSize = 16;
     printer_.fontBold = false;
     paragraph(0, QStringLiteral("วันที่ ") + data::writeDate(today));
     paragraph(0, QStringLiteral("เรียน"));
-    for (const QString& line : agentAddress)
+    for (const QString& line : letter.agentAddress)
         paragraph(600, line);
     printer_.currentY += lineHeight() / 2;
     paragraph(0, QStringLiteral("รายการต่อไปนี้เลยกำหนดออกแล้วยังไม่ได้รับ กรุณาจัดส่งด้วย"));
+    if (std::any_of(letter.lines.begin(), letter.lines.end(),
+                    [](const ClaimLine& l) { return l.number >= patterns::kFinalClaim; }))
+        paragraph(0, QStringLiteral("รายการที่ทวงถามครั้งสุดท้าย หากยังไม่ได้รับจะบันทึกว่าไม่ได้รับ"));
     printer_.currentY += lineHeight() / 2;
 
-    // A title claimed for several faculties names the faculty of each copy.
-    QHash<QString, QSet<QString>> faculties;
-    for (const LateTitle& t : titles)
-        faculties[t.pointer.trimmed()].insert(t.departmentCode.trimmed() + u'|' + t.departmentName);
     printer_.fontSize = 14;
     int page = 1;
     headings(page);
-    int number = 0;
-    for (const LateTitle& t : titles) {
-        // A predicted issue is named, so the agent knows which one to send.
-        QStringList title{t.predicted ? t.name + QStringLiteral(" ") + t.issue : t.name,
-                          QStringLiteral("รหัส ") + t.pointer.trimmed()};
+    int n = 0;
+    for (const ClaimLine& line : letter.lines) {
+        const LateTitle& t = line.title;
+        QStringList title{t.name, QStringLiteral("รหัส ") + t.pointer.trimmed()};
         if (!t.issn.trimmed().isEmpty())
             title.last() += QStringLiteral("  ISSN ") + issnShown(t.issn);
-        if (faculties.value(t.pointer.trimmed()).size() > 1)
-            title << QStringLiteral("คณะ/หน่วยงาน ") + t.departmentName;
-        const std::vector<QStringList> cells{
-            {QString::number(++number)},
-            title,
-            {t.lastReceived.isEmpty() ? QStringLiteral("ยังไม่ได้รับ") : t.lastIssue},
-            {t.lastReceived},
-            {data::writeDate(t.expected)}};
+        if (!t.departmentName.trimmed().isEmpty())
+            title << QStringLiteral("คณะ/หน่วยงาน ") + t.departmentName.trimmed();
+        const std::vector<QStringList> cells{{QString::number(++n)},
+                                             title,
+                                             {t.yearno.isEmpty() ? QStringLiteral("-") : t.yearno},
+                                             {t.issueno},
+                                             {data::writeDate(t.expected)},
+                                             {patterns::claimWording(line.number)}};
         if (printer_.currentY + entryHeight(cells) > printer_.printableHeight() &&
             printer_.currentY > 0) {
             printer_.newPage();
@@ -177,6 +182,15 @@ void ClaimPrint::print(const ClaimSender& sender, const QStringList& agentAddres
             headings(++page);
         }
         entry(cells);
+    }
+}
+
+void ClaimPrint::print(const ClaimSender& sender, const std::vector<ClaimLetter>& letters,
+                       QDate today) {
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        if (i > 0)
+            printer_.newPage();
+        letter(sender, letters[i], today);
     }
     printer_.endDoc();
 }

@@ -5,9 +5,9 @@
 
 #include "data/Database.h"
 #include "data/DateText.h"
+#include "late/ClaimLetters.h"
 #include "late/ClaimPrint.h"
 #include "late/LateCsv.h"
-#include "settings/UnitName.h"
 #include "ui/Printing.h"
 #include "ui/ThaiOrder.h"
 
@@ -25,17 +25,20 @@ LateIssues::LateIssues(ui::Services& services)
     ui::OptionButton::group({&Option1, &Option2, &Option3});
     Option3.setValue(true);
     const std::pair<Column, const char16_t*> headings[] = {
-        {pointer, u"รหัส"},         {name, u"ชื่อวารสาร/สิ่งพิมพ์"}, {department, u"คณะ/หน่วยงาน"},
-        {agent, u"ตัวแทน/ร้านค้า"},   {frequency, u"กำหนดออก"},  {lastIssue, u"ฉบับล่าสุด"},
-        {lastReceived, u"วันที่รับ"},  {expected, u"กำหนดได้รับ"},  {daysLate, u"ช้า (วัน)"},
-        {overdueIssue, u"ฉบับที่ค้าง"}};
-    const int widths[columns] = {1000, 2500, 1600, 1600, 1000, 1950, 1100, 1100, 800, 1900};
+        {pointer, u"รหัส"},          {name, u"ชื่อวารสาร/สิ่งพิมพ์"}, {department, u"คณะ/หน่วยงาน"},
+        {agent, u"ตัวแทน/ร้านค้า"},    {frequency, u"กำหนดออก"},  {lastIssue, u"ฉบับล่าสุด"},
+        {lastReceived, u"วันที่รับ"},   {expected, u"กำหนดได้รับ"},  {daysLate, u"ช้า (วัน)"},
+        {overdueIssue, u"ฉบับที่ค้าง"}, {claims, u"การทวงถาม"}};
+    const int widths[columns] = {1000, 2500, 1600, 1600, 1000, 1950, 1100, 1100, 800, 1900, 2700};
     for (const auto& [column, heading] : headings) {
         showlate.setTextMatrix(0, column, QString::fromUtf16(heading));
         showlate.setColWidth(column, widths[column]);
     }
-    for (ui::CommandButton* b : {&Cmdreg, &Cmdclaim, &Cmdclaimpdf, &Cmdcsv})
+    for (ui::CommandButton* b : {&Cmdreg, &Cmdclaim, &Cmdclaimpdf, &Cmdcsv, &Cmdnotreceived})
         b->setEnabled(false);
+    ui::OptionButton::group({&Option4, &Option5});
+    Option4.setValue(true);
+    Textreason.setMaxLength(100);
 
     Cmdshow.onClick = [this] { Cmdshow_Click(); };
     showlate.onClick = [this] { showlate_Click(); };
@@ -43,6 +46,7 @@ LateIssues::LateIssues(ui::Services& services)
     Cmdclaim.onClick = [this] { Cmdclaim_Click(); };
     Cmdclaimpdf.onClick = [this] { Cmdclaimpdf_Click(); };
     Cmdcsv.onClick = [this] { Cmdcsv_Click(); };
+    Cmdnotreceived.onClick = [this] { Cmdnotreceived_Click(); };
     Cmdexit.onClick = [this] { Cmdexit_Click(); };
     // A list to read and print: Escape closes it, as the close button does.
     onEscape = [this] { Cmdexit_Click(); };
@@ -109,13 +113,14 @@ void LateIssues::Cmdshow_Click() {
         cells.push_back({t.pointer, t.name, t.departmentName,
                          t.agentName + ui::codeSuffix(t.agentCode), t.frequency, t.lastIssue,
                          t.lastReceived, data::writeDate(t.expected), QString::number(t.daysLate),
-                         t.issue});
+                         t.issue, patterns::claimHistory(t.claim)});
     showlate.setDataRows(std::move(cells));
     showlate.setRow(listed_.empty() ? 0 : 1);
     Label3.setCaption(listed_.empty() ? QStringLiteral("ไม่มีรายการคงค้าง")
                                       : QStringLiteral("คงค้าง %1 รายการ").arg(listed_.size()));
     for (ui::CommandButton* b : {&Cmdreg, &Cmdclaim, &Cmdclaimpdf, &Cmdcsv})
         b->setEnabled(!listed_.empty());
+    showlate_Click();
 }
 
 const LateTitle* LateIssues::chosen() const {
@@ -124,7 +129,9 @@ const LateTitle* LateIssues::chosen() const {
 }
 
 void LateIssues::showlate_Click() {
-    Cmdreg.setEnabled(chosen() != nullptr);
+    const LateTitle* title = chosen();
+    Cmdreg.setEnabled(title != nullptr);
+    Cmdnotreceived.setEnabled(title && patterns::mayMarkNotReceived(title->claim));
 }
 
 void LateIssues::Cmdreg_Click() {
@@ -135,18 +142,18 @@ void LateIssues::Cmdreg_Click() {
 QString LateIssues::claimAgent() const {
     const int r = dcbdealer.chosenRow();
     if (r > 0)
-        return dcbdealer.rows().at(r).code;
+        return dcbdealer.rows().at(r).code.trimmed();
     const LateTitle* title = chosen();
-    return title ? title->agentCode : QString();
+    return title ? title->agentCode.trimmed() : QString();
 }
 
 void LateIssues::printClaim(bool toPdf) {
-    const QString agent = claimAgent().trimmed();
+    const QString agent = Option5.value() ? QString() : claimAgent();
     std::vector<LateTitle> titles;
     for (const LateTitle& t : listed_)
-        if (t.agentCode.trimmed() == agent)
+        if (agent.isEmpty() ? !t.agentCode.trimmed().isEmpty() : t.agentCode.trimmed() == agent)
             titles.push_back(t);
-    if (agent.isEmpty() || titles.empty()) {
+    if ((Option4.value() && agent.isEmpty()) || titles.empty()) {
         messages().show(QStringLiteral("กรุณาเลือกตัวแทน/ร้านค้า หรือเลือกรายการที่ต้องการทวงถาม"),
                         kClaimCaption, ui::msg::kStop);
         return;
@@ -162,32 +169,82 @@ void LateIssues::printClaim(bool toPdf) {
             return;
         toPdf = true;
     }
-    QStringList address;
-    ClaimSender sender;
-    if (!guarded([&] {
-            address = LateRecords(*db_).agentAddress(agent);
-            sender = {settings::readUnitName(*db_), settings::readUnitAddress(*db_)};
-        }))
-        return;
+    std::optional<QString> path;
+    if (toPdf) {
+        path = printing->askPdfPath(QStringLiteral("claim-%1-%2.pdf")
+                                        .arg(agent.isEmpty() ? QStringLiteral("all") : agent,
+                                             services_.clock.today().toString(Qt::ISODate)));
+        if (!path)
+            return;
+    }
+    const QDate today = services_.clock.today();
+    std::vector<ClaimLetter> letters;
     try {
-        std::optional<QString> path;
-        if (toPdf) {
-            path = printing->askPdfPath(
-                QStringLiteral("claim-%1-%2.pdf")
-                    .arg(agent, services_.clock.today().toString(Qt::ISODate)));
-            if (!path)
-                return;
-        }
-        std::unique_ptr<ui::PageSurface> surface =
-            path ? printing->openPdf(*path) : printing->openDefaultPrinter();
-        ClaimPrint(*surface).print(sender, address, titles, services_.clock.today());
-        if (path)
-            messages().show(QStringLiteral("บันทึกใบทวงถามเป็นไฟล์ PDF แล้วที่ ") +
-                                QFileInfo(*path).absoluteFilePath(),
-                            kClaimCaption, ui::msg::kInformation);
+        // The letters print inside the claim's transaction: a letter that
+        // could not be made leaves no claim counted.
+        if (!guarded([&] {
+                const ClaimSender sender = claimSender(*db_);
+                letters = sendClaims(*db_, titles, today, [&](const auto& made) {
+                    std::unique_ptr<ui::PageSurface> surface =
+                        path ? printing->openPdf(*path) : printing->openDefaultPrinter();
+                    ClaimPrint(*surface).print(sender, made, today);
+                });
+            }))
+            return;
     } catch (const ui::PrintError& e) {
         messages().show(e.thaiMessage(), kClaimCaption, ui::msg::kStop);
+        return;
     }
+    if (letters.empty()) {
+        messages().show(QStringLiteral("ไม่มีรายการที่ทวงถามได้ในวันนี้: ทวงถามซ้ำได้เมื่อครบกำหนด"
+                                       " และทวงถามได้ไม่เกิน 3 ครั้ง"),
+                        kClaimCaption, ui::msg::kInformation);
+        return;
+    }
+    const int row = showlate.row();
+    Cmdshow_Click();
+    if (row <= int(listed_.size()))
+        showlate.setRow(row);
+    showlate_Click();
+    int claimed = 0;
+    for (const ClaimLetter& letter : letters)
+        claimed += int(letter.lines.size());
+    const QString what =
+        QStringLiteral("ทวงถาม %1 ฉบับ ถึงตัวแทน %2 ราย").arg(claimed).arg(letters.size());
+    messages().show(
+        path ? what + QStringLiteral(" บันทึกเป็นไฟล์ PDF แล้วที่ ") + QFileInfo(*path).absoluteFilePath()
+             : what + QStringLiteral(" ส่งไปที่เครื่องพิมพ์แล้ว"),
+        kClaimCaption, ui::msg::kInformation);
+}
+
+void LateIssues::Cmdnotreceived_Click() {
+    const LateTitle* title = chosen();
+    if (!title)
+        return;
+    const QString reason = Textreason.text().trimmed();
+    if (reason.isEmpty()) {
+        messages().show(QStringLiteral("กรุณาระบุเหตุผลที่ไม่ได้รับ"), kClaimCaption, ui::msg::kStop);
+        setFocus(Textreason);
+        return;
+    }
+    if (messages().show(
+            QStringLiteral("บันทึกว่าไม่ได้รับ %1 %2 หรือไม่").arg(title->name.trimmed(), title->issue),
+            kClaimCaption, ui::msg::kConfirm) != ui::msg::kOk)
+        return;
+    const patterns::ClaimKey key = title->claimKey();
+    bool marked = false;
+    if (!guarded([&] {
+            marked =
+                patterns::ClaimRecords(*db_).markNotReceived(key, reason, services_.clock.today());
+        }))
+        return;
+    if (!marked) {
+        messages().show(QStringLiteral("บันทึกว่าไม่ได้รับได้เมื่อทวงถามครบ 3 ครั้งแล้วเท่านั้น"), kClaimCaption,
+                        ui::msg::kStop);
+        return;
+    }
+    Textreason.setText({});
+    Cmdshow_Click();
 }
 
 void LateIssues::Cmdclaim_Click() {

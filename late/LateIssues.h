@@ -10,6 +10,7 @@
 #include "ui/Form.h"
 #include "ui/Grid.h"
 #include "ui/PickList.h"
+#include "ui/TextBox.h"
 
 namespace data {
 class Database;
@@ -18,8 +19,10 @@ class Database;
 namespace late {
 
 // The late issues window: lists the live subscriptions whose next issue is
-// overdue, by kind, faculty and agent, opens the registration window on one,
-// prints or saves as PDF the claim to one agent and saves the list as CSV.
+// overdue, by kind, faculty and agent, with the claims sent for each; opens
+// the registration window on one; claims from one agent or from every agent
+// (a letter each, printed or as PDF) the issues the ladder offers today;
+// gives up an issue whose final claim went unanswered; saves the list as CSV.
 class LateIssues : public ui::Form {
   public:
     explicit LateIssues(ui::Services& services);
@@ -41,6 +44,12 @@ class LateIssues : public ui::Form {
     ui::CommandButton Cmdclaimpdf{"Cmdclaimpdf", QStringLiteral("ใบทวงถามเป็น PDF")};
     ui::CommandButton Cmdcsv{"Cmdcsv", QStringLiteral("บันทึกเป็น CSV")};
     ui::CommandButton Cmdexit{"Cmdexit", QStringLiteral("ปิด")};
+    ui::Frame Frame2{"Frame2", QStringLiteral("ใบทวงถามถึง")};
+    ui::OptionButton Option4{"Option4", QStringLiteral("ตัวแทนที่เลือก")};
+    ui::OptionButton Option5{"Option5", QStringLiteral("ทุกตัวแทน")};
+    ui::Label Label4{"Label4", QStringLiteral("เหตุผลที่ไม่ได้รับ")};
+    ui::TextBox Textreason{"Textreason"};
+    ui::CommandButton Cmdnotreceived{"Cmdnotreceived", QStringLiteral("บันทึกว่าไม่ได้รับ")};
 
     // Grid columns.
     enum Column {
@@ -54,6 +63,7 @@ class LateIssues : public ui::Form {
         expected,
         daysLate,
         overdueIssue,
+        claims,
         columns
     };
 
@@ -64,6 +74,7 @@ class LateIssues : public ui::Form {
     void Cmdclaim_Click();
     void Cmdclaimpdf_Click();
     void Cmdcsv_Click();
+    void Cmdnotreceived_Click();
     void Cmdexit_Click();
 
     // The shell opens the registration window on the title of a row.
@@ -80,7 +91,8 @@ class LateIssues : public ui::Form {
     void readFilters();
     LateFilter filter() const;
     const LateTitle* chosen() const;
-    // The agent a claim goes to: the one filtered on, else the chosen row's.
+    // The agent a claim goes to: the one filtered on, else the chosen row's;
+    // empty for every agent.
     QString claimAgent() const;
     void printClaim(bool toPdf);
 

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -19,7 +20,7 @@ LateIssuesView::LateIssuesView(ui::Services& services, QWidget* parent)
     LateIssues& f = *logic_;
     setObjectName(QStringLiteral("LateIssues"));
     setWindowTitle(f.caption());
-    setFixedSize(ui::qt::twipsSize(13500, 7800));
+    setFixedSize(ui::qt::twipsSize(13500, 8460));
 
     auto* frame = place<QGroupBox>(this, 240, 60, 4500, 900);
     binder_.bind(f.Frame1, frame);
@@ -43,6 +44,14 @@ LateIssuesView::LateIssuesView(ui::Services& services, QWidget* parent)
     binder_.bind(f.Cmdclaimpdf, place<QPushButton>(this, 8220, 6780, 1860, 480));
     binder_.bind(f.Cmdcsv, place<QPushButton>(this, 10200, 6780, 1740, 480));
     binder_.bind(f.Cmdexit, place<QPushButton>(this, 12060, 6780, 1200, 480));
+
+    auto* scope = place<QGroupBox>(this, 240, 7320, 4500, 900);
+    binder_.bind(f.Frame2, scope);
+    binder_.bind(f.Option4, place<QRadioButton>(scope, 180, 400, 2000, 330));
+    binder_.bind(f.Option5, place<QRadioButton>(scope, 2300, 400, 2000, 330));
+    binder_.bind(f.Label4, place<QLabel>(this, 4980, 7740, 1560, 330));
+    binder_.bind(f.Textreason, place<QLineEdit>(this, 6540, 7710, 3600, 360));
+    binder_.bind(f.Cmdnotreceived, place<QPushButton>(this, 10260, 7650, 2000, 480));
 
     f.onUnload = [this] { closeWindow(); };
 }

@@ -63,6 +63,10 @@ std::vector<ui::PickRow> pickRows(const data::Database& db, const char* sql) {
 
 }  // namespace
 
+patterns::ClaimKey LateTitle::claimKey() const {
+    return {pointer, departmentCode, volume, number, predicted ? QDate() : expected};
+}
+
 std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) const {
     const QStringList journals{QStringLiteral("I"), QStringLiteral("J")};
     const QStringList newspapers{QStringLiteral("K"), QStringLiteral("L")};
@@ -78,6 +82,7 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
     const auto frequencyIntervals = intervals(db_);
     const int todayDay = today.year() * 10000 + today.month() * 100 + today.day();
     const patterns::LateExpectedIssues patterned(db_);
+    const auto claims = patterns::ClaimRecords(db_).all();
     std::vector<LateTitle> list;
     // Titles with a pattern, and the start of each subscription.
     std::vector<std::pair<LateTitle, QDate>> withPattern;
@@ -128,7 +133,12 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
                     LateTitle t = describe(row, expected);
                     t.daysLate = int(expected.daysTo(today));
                     t.issue = QStringLiteral("(ไม่มีรูปแบบการออก)");
-                    list.push_back(std::move(t));
+                    t.issueno = t.lastReceived.isEmpty()
+                                    ? QStringLiteral("ฉบับแรก")
+                                    : QStringLiteral("ฉบับถัดจาก ") + t.lastIssue.trimmed();
+                    t.claim = claims.value(t.claimKey().text());
+                    if (t.claim.notReceivedReason.isEmpty())
+                        list.push_back(std::move(t));
                 });
     // One row for each overdue issue of a title with a pattern.
     for (const auto& [t, begin] : withPattern)
@@ -139,6 +149,11 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
             row.daysLate = int(o.issue.expected.daysTo(today));
             row.issue = o.name;
             row.predicted = true;
+            row.volume = o.issue.volume;
+            row.number = o.issue.issue;
+            row.yearno = QString::number(o.issue.volume);
+            row.issueno = o.issue.issueText();
+            row.claim = claims.value(row.claimKey().text());
             list.push_back(std::move(row));
         }
     std::stable_sort(list.begin(), list.end(), [](const LateTitle& a, const LateTitle& b) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <vector>
 
+#include "patterns/ClaimRecords.h"
 #include "ui/PickList.h"
 
 namespace data {
@@ -23,6 +24,14 @@ struct LateTitle {
     // for one without, a mark that today's rule predicted it.
     QString issue;
     bool predicted = false;
+    // The overdue issue's year and issue numbers as a claim names them; the
+    // numbers are 0 for a title without a pattern.
+    int volume = 0, number = 0;
+    QString yearno, issueno;
+    // The claims sent for this issue so far.
+    patterns::ClaimState claim;
+
+    patterns::ClaimKey claimKey() const;
 };
 
 // Which titles the list takes: journals (keys I, J), newspapers (K, L) or both.
@@ -39,7 +48,8 @@ struct LateFilter {
 // covers today. The next issue is expected the frequency's interval after the
 // later of the latest issue received for that faculty and the start of the
 // period, and is late once the grace has passed as well. A frequency without
-// an interval is never late.
+// an interval is never late. An issue the desk gave up after its final claim
+// is no longer listed.
 class LateRecords {
   public:
     explicit LateRecords(const data::Database& db) : db_(db) {}

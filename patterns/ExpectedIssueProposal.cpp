@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "data/DateText.h"
+#include "patterns/ClaimRecords.h"
 #include "patterns/PatternRecords.h"
 #include "ui/Grid.h"
 #include "ui/Services.h"
@@ -25,6 +26,8 @@ ExpectedIssueProposal::ExpectedIssueProposal(data::Database& db, const QString& 
     era_ = records.era();
     issues_ = expectedIssues(*pattern_, records.registered(pointer_, departmentCode_),
                              records.marks(pointer_, departmentCode_), today_);
+    claims_ = ClaimRecords(static_cast<const data::Database&>(db_))
+                  .ofSubscription(pointer_, departmentCode_);
 }
 
 ProposedFields ExpectedIssueProposal::fields(const ExpectedIssue& issue) const {
@@ -74,16 +77,22 @@ void ExpectedIssueProposal::markMissing(const std::vector<PredictedIssue>& issue
 }
 
 void ExpectedIssueProposal::showIn(ui::Grid& grid) const {
-    const char16_t* const headings[kListColumns] = {u"ปีที่", u"ฉบับที่", u"กำหนดได้รับ", u"สถานะ"};
-    const int widths[kListColumns] = {600, 700, 1200, 1100};
+    const char16_t* const headings[kListColumns] = {u"ปีที่", u"ฉบับที่", u"กำหนดได้รับ", u"สถานะ",
+                                                    u"การทวงถาม"};
+    const int widths[kListColumns] = {600, 700, 1200, 1100, 2700};
+    grid.setCols(kListColumns);
     for (int c = 0; c < kListColumns; ++c) {
         grid.setTextMatrix(0, c, QString::fromUtf16(headings[c]));
         grid.setColWidth(c, widths[c]);
     }
     std::vector<QStringList> rows, received;
     for (const ExpectedIssue& e : issues_) {
-        const QStringList row{QString::number(e.predicted.volume), e.predicted.issueText(),
-                              data::writeDate(e.predicted.expected), statusName(e.status)};
+        const QStringList row{
+            QString::number(e.predicted.volume), e.predicted.issueText(),
+            data::writeDate(e.predicted.expected), statusName(e.status),
+            claimHistory(claims_.value(
+                ClaimKey{pointer_, departmentCode_, e.predicted.volume, e.predicted.issue, {}}
+                    .text()))};
         (e.status == IssueStatus::Received ? received : rows).push_back(row);
     }
     // The latest received first, under the ones still to come.

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
 #include <QString>
 #include <optional>
 #include <vector>
 
+#include "patterns/ClaimLadder.h"
 #include "patterns/ExpectedIssues.h"
 #include "patterns/PublicationPattern.h"
 
@@ -50,9 +52,9 @@ class ExpectedIssueProposal {
     void markMissing(const std::vector<PredictedIssue>& issues);
 
     // The list beside the registered issues: the late and coming ones, the
-    // received ones last, with their status.
+    // received ones last, with their status and the claims sent for each.
     void showIn(ui::Grid& grid) const;
-    static constexpr int kListColumns = 4;
+    static constexpr int kListColumns = 5;
 
   private:
     ProposedFields fields(const ExpectedIssue& issue) const;
@@ -63,6 +65,7 @@ class ExpectedIssueProposal {
     std::optional<PublicationPattern> pattern_;
     Era era_ = Era::Buddhist;
     std::vector<ExpectedIssue> issues_;
+    QHash<QString, ClaimState> claims_;
 };
 
 }  // namespace patterns

@@ -29,6 +29,8 @@ QString statusName(IssueStatus status) {
             return QStringLiteral("ทวงถามแล้ว");
         case IssueStatus::NotPublished:
             return QStringLiteral("ไม่ได้จัดพิมพ์");
+        case IssueStatus::NotReceived:
+            return QStringLiteral("ไม่ได้รับ");
     }
     return {};
 }

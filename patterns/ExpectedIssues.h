@@ -9,7 +9,8 @@
 
 namespace patterns {
 
-enum class IssueStatus { Expected, Received, Late, Missing, Claimed, NotPublished };
+// Stored by number: new ones go at the end.
+enum class IssueStatus { Expected, Received, Late, Missing, Claimed, NotPublished, NotReceived };
 QString statusName(IssueStatus status);
 
 // The numbers of one registered issue, as the clerk typed them.

@@ -154,7 +154,7 @@ std::vector<IssueMark> PatternRecords::marks(const QString& pointer,
         "SELECT volume, issue, status FROM issue_mark WHERE pointer = ? AND department_code = ?",
         {pointer.trimmed(), departmentCode.trimmed()}, [&](data::Row&& row) {
             const int status = row.value(2).toInt();
-            if (status >= int(IssueStatus::Missing) && status <= int(IssueStatus::NotPublished))
+            if (status >= int(IssueStatus::Missing) && status <= int(IssueStatus::NotReceived))
                 out.push_back({row.value(0).toInt(), row.value(1).toInt(), IssueStatus(status)});
         });
     return out;
@@ -163,10 +163,20 @@ std::vector<IssueMark> PatternRecords::marks(const QString& pointer,
 void PatternRecords::mark(const QString& pointer, const QString& departmentCode,
                           const std::vector<PredictedIssue>& issues, IssueStatus status,
                           QDate today) {
+    std::vector<std::pair<int, int>> numbers;
+    for (const PredictedIssue& i : issues)
+        numbers.emplace_back(i.volume, i.issue);
+    data::Transaction tx(writable());
+    writeMarks(pointer, departmentCode, numbers, status, today);
+    tx.commit();
+}
+
+void PatternRecords::writeMarks(const QString& pointer, const QString& departmentCode,
+                                const std::vector<std::pair<int, int>>& numbers, IssueStatus status,
+                                QDate today) {
     data::Database& db = writable();
-    data::Transaction tx(db);
-    for (const PredictedIssue& i : issues) {
-        const QVariantList key{pointer.trimmed(), departmentCode.trimmed(), i.volume, i.issue};
+    for (const auto& [volume, issue] : numbers) {
+        const QVariantList key{pointer.trimmed(), departmentCode.trimmed(), volume, issue};
         db.exec(
             "DELETE FROM issue_mark WHERE pointer = ? AND department_code = ? AND volume = ?"
             " AND issue = ?",
@@ -176,7 +186,6 @@ void PatternRecords::mark(const QString& pointer, const QString& departmentCode,
             " marked_on) VALUES (?, ?, ?, ?, ?, ?)",
             key + QVariantList{int(status), data::writeDate(today)});
     }
-    tx.commit();
 }
 
 Era PatternRecords::era() const {

@@ -58,6 +58,10 @@ class PatternRecords {
     // Marks the issues of one subscription, in one transaction.
     void mark(const QString& pointer, const QString& departmentCode,
               const std::vector<PredictedIssue>& issues, IssueStatus status, QDate today);
+    // The same inside the caller's transaction, by volume and issue number.
+    void writeMarks(const QString& pointer, const QString& departmentCode,
+                    const std::vector<std::pair<int, int>>& numbers, IssueStatus status,
+                    QDate today);
 
     Era era() const;
     void setEra(Era era);

@@ -19,7 +19,9 @@ struct Column {
     double heading, value, right;
 };
 constexpr Column kNumber{250, 410, 1050};
-constexpr Column kName{3000, 1100, 6200};
+constexpr Column kName{1800, 1100, 3900};
+// A long faculty name is set smaller rather than cut.
+constexpr Column kFaculty{4000, 4000, 6200};
 constexpr Column kEnd{6300, 6300, 7900};
 constexpr double kIssue = 8000;
 
@@ -82,6 +84,7 @@ void ExpiryPrint::print(const std::vector<ExpiryLine>& lines, const QString& fir
     const double headingY = lineY(2);
     printShrunk(kNumber.heading, headingY, QStringLiteral("ลำดับที่"), kNumber.right);
     printShrunk(kName.heading, headingY, QStringLiteral("รายชื่อวารสาร"), kName.right);
+    printShrunk(kFaculty.heading, headingY, QStringLiteral("คณะที่บอกรับ"), kFaculty.right);
     printShrunk(kEnd.heading, headingY, QStringLiteral("วันครบอายุสมาชิก"), kEnd.right);
     printShrunk(kIssue, headingY, QStringLiteral("ฉบับล่าสุด"), width);
 
@@ -91,6 +94,8 @@ void ExpiryPrint::print(const std::vector<ExpiryLine>& lines, const QString& fir
         printer_.fontBold = false;
         printShrunk(kNumber.value, lineY(line), QStringLiteral(" %1").arg(row), kNumber.right);
         printElided(kName.value, lineY(line), item.name, kName.right);
+        if (!item.department.isEmpty())
+            printShrunk(kFaculty.value, lineY(line), item.department, kFaculty.right);
         printShrunk(kEnd.value, lineY(line), item.endPeriod, kEnd.right);
         printElided(kIssue, lineY(line), item.latestIssue, width);
         ++line;

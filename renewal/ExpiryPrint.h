@@ -8,9 +8,10 @@
 
 namespace renewal {
 
-// One printed line: the grid's title, expiry date and latest issue.
+// One printed line: the grid's title, expiry date, latest issue and the
+// subscribing faculty (two subscriptions of a title differ in it).
 struct ExpiryLine {
-    QString name, endPeriod, latestIssue;
+    QString name, endPeriod, latestIssue, department;
 };
 
 // The printed expiry list: a title, the range, column headings, one line per
@@ -18,8 +19,8 @@ struct ExpiryLine {
 // page 2 and the total. A page holds lines up to 30, fewer when the printable
 // area is too short for line 30 and the footer below it (the first page
 // starts on line 3, below the headings). Every text stays inside its column:
-// headings and dates are set smaller when they would not fit, titles and
-// issues are cut with "…".
+// headings, dates and faculties are set smaller when they would not fit,
+// titles and issues are cut with "…".
 class ExpiryPrint {
   public:
     explicit ExpiryPrint(ui::PageSurface& surface) : printer_(surface) {}

@@ -21,9 +21,11 @@ const QString kSaveResultCaption = QStringLiteral("ผลการบันท�
 
 // Grid columns of a listed subscription.
 namespace col {
-constexpr int name = 0, endPeriod = 1, latestIssue = 2, price = 3, rate = 4, orderDate = 5,
-              publisher = 6, currency = 7, pointer = 8, department = 9, subscription = 10;
-}
+// The faculty is in sight beside the title, so that two subscriptions of one
+// title are told apart; the columns after it are the row's carried data.
+constexpr int name = 0, endPeriod = 1, latestIssue = 2, department = 3, price = 4, rate = 5,
+              orderDate = 6, publisher = 7, currency = 8, pointer = 9, subscription = 10;
+}  // namespace col
 
 }  // namespace
 
@@ -63,13 +65,14 @@ expdate::expdate(ui::Services& services)
 expdate::~expdate() = default;
 
 bool expdate::Form_Load() {
-    showjour.setColWidth(col::name, 6300);
+    showjour.setColWidth(col::name, 4800);
     showjour.setColWidth(col::endPeriod, 1500);
-    showjour.setColWidth(col::latestIssue, 3150);
-    showjour.setTextMatrix(0, col::name,
-                           QStringLiteral("                                       รายชื่อวารสาร"));
+    showjour.setColWidth(col::latestIssue, 2700);
+    showjour.setColWidth(col::department, 1950);
+    showjour.setTextMatrix(0, col::name, QStringLiteral("                      รายชื่อวารสาร"));
     showjour.setTextMatrix(0, col::endPeriod, QStringLiteral("   วันที่ครบอายุ"));
     showjour.setTextMatrix(0, col::latestIssue, QStringLiteral("    ฉบับล่าสุดที่ได้รับ"));
+    showjour.setTextMatrix(0, col::department, QStringLiteral("  คณะที่บอกรับ"));
     lockinput();
     const bool opened = guarded([this] {
         db_.reset();
@@ -298,7 +301,8 @@ std::vector<ExpiryLine> expdate::listedLines() const {
     std::vector<ExpiryLine> lines;
     for (int r = 1; r < nextrow && r < showjour.rows(); ++r)
         lines.push_back({showjour.textMatrix(r, col::name), showjour.textMatrix(r, col::endPeriod),
-                         showjour.textMatrix(r, col::latestIssue)});
+                         showjour.textMatrix(r, col::latestIssue),
+                         showjour.textMatrix(r, col::department)});
     return lines;
 }
 

@@ -22,7 +22,8 @@ CodeTableWindow::CodeTableWindow(ui::Services& services, QString caption,
     Label1.setVisible(kinds_.size() > 1);
     dcbtable.setVisible(kinds_.size() > 1);
     for (ui::Control* c :
-         std::initializer_list<ui::Control*>{&Frame1, &Text3, &Label6, &Text6, &Cmdunit})
+         std::initializer_list<ui::Control*>{&Frame1, &Text3, &Label6, &Text6, &Label7, &Text7,
+                                             &Label8, &Text8, &Label9, &Text9, &Cmdunit})
         c->setVisible(withUnitName);
     const bool anyFrequencies =
         std::find(kinds_.begin(), kinds_.end(), CodeKind::magtype) != kinds_.end();
@@ -35,6 +36,7 @@ CodeTableWindow::CodeTableWindow(ui::Services& services, QString caption,
     Text3.setMaxLength(150);
     Text4.setMaxLength(4);
     Text5.setMaxLength(4);
+    Text9.setMaxLength(3);
 
     dcbtable.onClick = [this] { dcbtable_Click(); };
     showcode.onClick = [this] { showcode_Click(); };
@@ -53,7 +55,7 @@ bool CodeTableWindow::Form_Load() {
         db_ = std::make_unique<data::Database>(services_.databasePath);
         if (Text3.visible()) {
             Text3.setText(readUnitName(*db_));
-            Text6.setText(readUnitAddress(*db_));
+            showUnit();
         }
         showTable();
     });
@@ -181,17 +183,32 @@ void CodeTableWindow::Cmdexit_Click() {
     unload();
 }
 
+void CodeTableWindow::showUnit() {
+    Text3.setText(readUnitName(*db_));
+    Text6.setText(readUnitAddress(*db_));
+    Text7.setText(readDeskName(*db_));
+    Text8.setText(readDeskAddress(*db_));
+    Text9.setText(QString::number(readReclaimDays(*db_)));
+}
+
 void CodeTableWindow::Cmdunit_Click() {
     guarded([this] {
         {
             data::Transaction tx(*db_);
+            if (!writeReclaimDays(*db_, Text9.text())) {
+                messages().show(QStringLiteral("กรุณาระบุจำนวนวันที่จะทวงถามซ้ำเป็นตัวเลข 1 ถึง 365"),
+                                kCaption, ui::msg::kStop);
+                setFocus(Text9);
+                return;
+            }
             writeUnitName(*db_, Text3.text());
             writeUnitAddress(*db_, Text6.text());
+            writeDeskName(*db_, Text7.text());
+            writeDeskAddress(*db_, Text8.text());
             tx.commit();
         }
-        const QString name = readUnitName(*db_);
-        Text3.setText(name);
-        Text6.setText(readUnitAddress(*db_));
+        showUnit();
+        const QString name = Text3.text();
         // The main window's caption shows the new name at once: that says it.
         if (onUnitName)
             onUnitName(name);

@@ -47,9 +47,17 @@ class CodeTableWindow : public ui::Form {
     // The unit's address heads the claims the desk sends.
     ui::Label Label6{"Label6", QStringLiteral("ที่อยู่")};
     ui::TextBox Text6{"Text6"};
+    // The desk under the unit's name on a claim, and how long it waits
+    // before it claims an issue again.
+    ui::Label Label7{"Label7", QStringLiteral("งานที่ทวงถาม")};
+    ui::TextBox Text7{"Text7"};
+    ui::Label Label8{"Label8", QStringLiteral("ที่อยู่งาน")};
+    ui::TextBox Text8{"Text8"};
+    ui::Label Label9{"Label9", QStringLiteral("ทวงถามซ้ำเมื่อผ่านไป (วัน)")};
+    ui::TextBox Text9{"Text9"};
     ui::CommandButton Cmdunit{"Cmdunit", QStringLiteral("บันทึกชื่อหน่วยงาน")};
 
-    static constexpr int kClientWidth = 8400, kClientHeight = 7080;  // twips
+    static constexpr int kClientWidth = 8400, kClientHeight = 8520;  // twips
 
     // False when the database cannot be opened (the user was told).
     bool Form_Load();
@@ -67,6 +75,7 @@ class CodeTableWindow : public ui::Form {
     std::function<void(const QString&)> onUnitName;
 
   private:
+    void showUnit();
     bool frequencies() const { return kind() == CodeKind::magtype; }
     // Reads the table again; the row of `current` (else the row at `row`)
     // becomes the current one, so a changed row stays in sight.

@@ -47,11 +47,17 @@ CodeTableWindowView::CodeTableWindowView(std::unique_ptr<CodeTableWindow> logic,
     binder_.bind(f.Text5, place<QLineEdit>(this, 3960, 5460 - up, 800, 360));
     binder_.bind(f.Cmdinterval, place<QPushButton>(this, 5400, 5400 - up, 2760, 480));
 
-    auto* frame = place<QGroupBox>(this, 240, 5460 - up, 7920, 1440);
+    auto* frame = place<QGroupBox>(this, 240, 5460 - up, 7920, 2880);
     binder_.bind(f.Frame1, frame);
     binder_.bind(f.Text3, place<QLineEdit>(frame, 180, 420, 5160, 360));
     binder_.bind(f.Label6, place<QLabel>(frame, 180, 900, 700, 360));
     binder_.bind(f.Text6, place<QLineEdit>(frame, 900, 900, 6840, 360));
+    binder_.bind(f.Label7, place<QLabel>(frame, 180, 1380, 1500, 360));
+    binder_.bind(f.Text7, place<QLineEdit>(frame, 1740, 1380, 6000, 360));
+    binder_.bind(f.Label8, place<QLabel>(frame, 180, 1860, 1500, 360));
+    binder_.bind(f.Text8, place<QLineEdit>(frame, 1740, 1860, 6000, 360));
+    binder_.bind(f.Label9, place<QLabel>(frame, 180, 2340, 2400, 360));
+    binder_.bind(f.Text9, place<QLineEdit>(frame, 2640, 2340, 800, 360));
     binder_.bind(f.Cmdunit, place<QPushButton>(frame, 5460, 360, 2280, 480));
     setTabOrder(code, description);
 

@@ -194,16 +194,17 @@ void lateWindow(ui::Services& services) {
     save(view, "late-issues");
     if (w.listed().empty())
         return;
+    // The letter as it would go today, without keeping the claims.
     const QString agent = w.listed().front().agentCode;
-    std::vector<late::LateTitle> titles;
+    data::Database db(services.databasePath);
+    late::ClaimLetter letter{
+        agent, w.listed().front().agentName, late::LateRecords(db).agentAddress(agent), {}};
     for (const late::LateTitle& t : w.listed())
         if (t.agentCode == agent)
-            titles.push_back(t);
-    data::Database db(services.databasePath);
+            letter.lines.push_back(
+                {t, std::max(1, patterns::nextClaim(t.claim, services.clock.today(), 30).number)});
     const auto surface = ui::qt::QtPrinting().openPdf(out + QStringLiteral("/claim.pdf"));
-    const late::ClaimSender sender{settings::readUnitName(db), settings::readUnitAddress(db)};
-    late::ClaimPrint(*surface).print(sender, late::LateRecords(db).agentAddress(agent), titles,
-                                     services.clock.today());
+    late::ClaimPrint(*surface).print(late::claimSender(db), {letter}, services.clock.today());
 }
 
 // Issues received per month of the sample's busiest recent year, by kind

@@ -64,7 +64,7 @@ TEST(ImportedDesk, WorksInTheTitleRegistrationRenewalAndLateWindows) {
     expiry.Text2.setText(QStringLiteral("31/12/2027"));
     expiry.Command1.click();
     ASSERT_GT(expiry.nextrow, 1);
-    const QString renewed = expiry.showjour.textMatrix(1, 8);
+    const QString renewed = expiry.showjour.textMatrix(1, 9);
     expiry.showjour.click(1, 0);
     expiry.cmdedit.click();
     expiry.Text8.setText(QStringLiteral("31/12/2030"));

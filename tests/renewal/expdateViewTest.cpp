@@ -68,7 +68,7 @@ TEST(expdateView, TypedRangeSearchAndRowClickThroughTheWidgets) {
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->model()->rowCount(), 11);
     EXPECT_EQ(testing_support::cellText(grid, 0, 0), "วารสารวิทยาศาสตร์");
-    EXPECT_EQ(testing_support::cellText(grid, 0, 8), "J000001");
+    EXPECT_EQ(testing_support::cellText(grid, 0, 9), "J000001");
     EXPECT_TRUE(button(view, "พิมพ์")->isEnabled());
 
     const QRect cell = testing_support::cellRect(grid, 0, 0);
