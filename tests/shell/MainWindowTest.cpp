@@ -53,7 +53,7 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
     const auto& tree = menumain::menu();
     ASSERT_EQ(tree.size(), 6u);
     EXPECT_EQ(tree[0].name, "maindt");
-    EXPECT_EQ(tree[0].items.size(), 14u);
+    EXPECT_EQ(tree[0].items.size(), 15u);
     EXPECT_EQ(tree[2].items[0].caption, QStringLiteral("เพิ่ม/แก้ไข ข้อมูลวารสาร"));
     EXPECT_EQ(tree[3].items[0].caption, QStringLiteral("ต่ออุายวารสาร"));
     EXPECT_EQ(tree[5].name, "menuexit");
@@ -63,9 +63,10 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
             if (i.enabled)
                 enabled << i.name;
     EXPECT_EQ(enabled, QStringList({"tr",       "ty",        "a",    "b",    "c",    "d",
-                                    "i",        "importAccess", "exportCsv", "aaa", "ccc", "marcexchange", "eee",
-                                    "fff",      "ggg",       "iii",  "jjjj", "aaaa", "bbbb",
-                                    "eeee",     "bulletin",  "bbbbb", "menuexit"}));
+                                    "i",        "headings", "importAccess", "exportCsv", "aaa", "ccc", "eee",
+                                    "fff",      "ggg",       "iii",  "marcexchange", "jjjj", "aaaa", "bbbb",
+                                    "eeee",     "ffff",      "bulletin", "bbbbb", "articleSearch",
+                                    "menuexit"}));
     EXPECT_EQ(menumain::caption(QStringLiteral("หอสมุดกลาง")),
               QStringLiteral("โปรแกรมระบบงานวารสาร หอสมุดกลาง"));
 
@@ -73,14 +74,16 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
     menumain m(opener);
     for (const char* name : {"aaa", "tr",  "ccc", "jjjj", "bbbb",     "eeee",    "bbbbb", "ty",
                              "a",   "b",   "c",   "d",    "e",        "i",       "j",     "fff",
-                             "eee", "ggg", "iii", "aaaa", "bulletin", "importAccess", "exportCsv", "marcexchange", "menuexit"})
+                             "eee", "ggg", "iii", "aaaa", "bulletin", "importAccess", "exportCsv", "marcexchange", "ffff",
+                             "articleSearch", "headings", "menuexit"})
         m.choose(name);
     EXPECT_EQ(opener.opened,
               (std::vector<QString>{
                   "NewJournal", "defaults", "reg_journal", "expdate", "LateIssues",
                   "ReceivingStats", "SearchJournal", "maglang", "magtype", "currmony", "bindtype",
                   "bindcolor", "PublisherMaintenance", "ArticleWindow", "ArticleAbstract",
-                  "AuthorWindow", "IndexCardWindow", "IndexCardWindow", "BulletinWindow", "AccessImport", "CsvExport", "MarcExchange"}));
+                  "AuthorWindow", "IndexCardWindow", "IndexCardWindow", "BulletinWindow", "AccessImport", "CsvExport", "MarcExchange",
+                  "IndexingStats", "ArticleSearchWindow", "HeadingWindow"}));
     EXPECT_TRUE(opener.quitRequested);
 }
 
@@ -200,7 +203,8 @@ TEST(ScreenFit, EveryWindowOpensWholeWithEveryControlInSight) {
     auto* area = qobject_cast<QMdiArea*>(w.centralWidget());
     for (const char* name :
          {"NewJournal", "reg_journal", "expdate", "SearchJournal", "defaults", "currmony",
-          "PublisherMaintenance", "ArticleWindow", "AuthorWindow", "IndexCardWindow"}) {
+          "PublisherMaintenance", "ArticleWindow", "AuthorWindow", "IndexCardWindow",
+          "IndexingStats", "ArticleSearchWindow", "HeadingWindow"}) {
         w.open(name);
         QCoreApplication::processEvents();
         QWidget* view = w.instance(name);
