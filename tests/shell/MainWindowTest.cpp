@@ -62,28 +62,77 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
         for (const auto& i : top.items.empty() ? std::vector<shell::MenuItem>{top} : top.items)
             if (i.enabled)
                 enabled << i.name;
-    EXPECT_EQ(enabled, QStringList({"tr",       "ty",        "a",    "b",    "c",    "d",
-                                    "i",        "headings", "importAccess", "exportCsv", "aaa", "ccc", "eee",
-                                    "fff",      "ggg",       "iii",  "marcexchange", "jjjj", "aaaa", "bbbb",
-                                    "eeee",     "ffff",      "bulletin", "bbbbb", "articleSearch",
+    EXPECT_EQ(enabled, QStringList({"tr",
+                                    "ty",
+                                    "a",
+                                    "b",
+                                    "c",
+                                    "d",
+                                    "i",
+                                    "headings",
+                                    "importAccess",
+                                    "exportCsv",
+                                    "aaa",
+                                    "ccc",
+                                    "eee",
+                                    "fff",
+                                    "ggg",
+                                    "iii",
+                                    "marcexchange",
+                                    "jjjj",
+                                    "aaaa",
+                                    "bbbb",
+                                    "eeee",
+                                    "ffff",
+                                    "bulletin",
+                                    "bbbbb",
+                                    "articleSearch",
                                     "menuexit"}));
     EXPECT_EQ(menumain::caption(QStringLiteral("หอสมุดกลาง")),
               QStringLiteral("โปรแกรมระบบงานวารสาร หอสมุดกลาง"));
 
     ui::RecordingOpener opener;
     menumain m(opener);
-    for (const char* name : {"aaa", "tr",  "ccc", "jjjj", "bbbb",     "eeee",    "bbbbb", "ty",
-                             "a",   "b",   "c",   "d",    "e",        "i",       "j",     "fff",
-                             "eee", "ggg", "iii", "aaaa", "bulletin", "importAccess", "exportCsv", "marcexchange", "ffff",
-                             "articleSearch", "headings", "menuexit"})
+    for (const char* name : {"aaa",       "tr",
+                             "ccc",       "jjjj",
+                             "bbbb",      "eeee",
+                             "bbbbb",     "ty",
+                             "a",         "b",
+                             "c",         "d",
+                             "e",         "i",
+                             "j",         "fff",
+                             "eee",       "ggg",
+                             "iii",       "aaaa",
+                             "bulletin",  "importAccess",
+                             "exportCsv", "marcexchange",
+                             "ffff",      "articleSearch",
+                             "headings",  "menuexit"})
         m.choose(name);
-    EXPECT_EQ(opener.opened,
-              (std::vector<QString>{
-                  "NewJournal", "defaults", "reg_journal", "expdate", "LateIssues",
-                  "ReceivingStats", "SearchJournal", "maglang", "magtype", "currmony", "bindtype",
-                  "bindcolor", "PublisherMaintenance", "ArticleWindow", "ArticleAbstract",
-                  "AuthorWindow", "IndexCardWindow", "IndexCardWindow", "BulletinWindow", "AccessImport", "CsvExport", "MarcExchange",
-                  "IndexingStats", "ArticleSearchWindow", "HeadingWindow"}));
+    EXPECT_EQ(opener.opened, (std::vector<QString>{"NewJournal",
+                                                   "defaults",
+                                                   "reg_journal",
+                                                   "expdate",
+                                                   "LateIssues",
+                                                   "ReceivingStats",
+                                                   "SearchJournal",
+                                                   "maglang",
+                                                   "magtype",
+                                                   "currmony",
+                                                   "bindtype",
+                                                   "bindcolor",
+                                                   "PublisherMaintenance",
+                                                   "ArticleWindow",
+                                                   "ArticleAbstract",
+                                                   "AuthorWindow",
+                                                   "IndexCardWindow",
+                                                   "IndexCardWindow",
+                                                   "BulletinWindow",
+                                                   "AccessImport",
+                                                   "CsvExport",
+                                                   "MarcExchange",
+                                                   "IndexingStats",
+                                                   "ArticleSearchWindow",
+                                                   "HeadingWindow"}));
     EXPECT_TRUE(opener.quitRequested);
 }
 
