@@ -42,6 +42,12 @@ std::vector<FoundArticle> ArticleSearch::find(const ArticleQuery& q) const {
         where += " AND a.magno IN (SELECT trim(magno) FROM tranfile WHERE trim(pointer) = ?)";
         params << q.journal.trimmed();
     }
+    if (!q.journalName.trimmed().isEmpty()) {
+        where +=
+            " AND a.magno IN (SELECT trim(t.magno) FROM tranfile t JOIN vorlen1 v ON"
+            " trim(v.pointer) = trim(t.pointer) WHERE v.vorlen_name LIKE ? ESCAPE '\\')";
+        params << data::containsPattern(q.journalName.simplified());
+    }
     const QByteArray day = data::sortableDate("daily");
     if (q.fromYear > 0) {
         where += " AND a.magno IN (SELECT trim(magno) FROM tranfile WHERE " + day + " >= ?)";

@@ -15,10 +15,12 @@ struct ArticleQuery {
     QString author;  // part of an author's name
     qint64 heading = 0;
     QString journal;               // a title key (pointer)
+    QString journalName;           // part of a journal's name
     int fromYear = 0, toYear = 0;  // of the date; 0 leaves that end open
     bool empty() const {
         return words.trimmed().isEmpty() && author.trimmed().isEmpty() && heading == 0 &&
-               journal.trimmed().isEmpty() && fromYear == 0 && toYear == 0;
+               journal.trimmed().isEmpty() && journalName.trimmed().isEmpty() && fromYear == 0 &&
+               toYear == 0;
     }
 };
 

@@ -198,6 +198,14 @@ void ArticleWindow::showIssue(const QString& magno) {
     newButton_Click();
 }
 
+void ArticleWindow::chooseArticle(qint64 id) {
+    for (int r = 0; r < int(articleIds_.size()); ++r)
+        if (articleIds_[r] == id) {
+            articleList.setRow(r + 1);
+            articleList_Click();
+        }
+}
+
 void ArticleWindow::listArticles() {
     std::vector<Article> found;
     std::optional<IssueOf> issue;

@@ -63,6 +63,8 @@ class ArticleWindow : public ui::Form {
     bool Form_Load();
     // Opens on this registered issue, chosen, as the registration window asks.
     void showIssue(const QString& magno);
+    // Chooses this article of the issue shown, as a click on its row does.
+    void chooseArticle(qint64 id);
 
     void findButton_Click();
     void titleList_Click();

@@ -30,16 +30,6 @@ QByteArray countSql(Grouping grouping) {
 
 }  // namespace
 
-ChartScale chartScale(int most) {
-    most = std::max(most, 1);
-    for (int power = 1;; power *= 10)
-        for (int factor : {1, 2, 5}) {
-            const int step = factor * power;
-            if ((most + step - 1) / step <= 8)
-                return {(most + step - 1) / step * step, step};
-        }
-}
-
 int MonthCounts::total() const {
     return std::accumulate(months.begin(), months.end(), 0);
 }

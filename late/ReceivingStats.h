@@ -20,14 +20,6 @@ struct MonthCounts {
 
 enum class Grouping { Faculty, Kind };
 
-// The value axis of the chart: from 0 to `top` in ticks of `step`, a round
-// step (1, 2 or 5 times a power of ten) with no more than eight of them.
-struct ChartScale {
-    int top;
-    int step;
-};
-ChartScale chartScale(int most);
-
 // Counts the registered issues by the month of their received date. An issue
 // whose received date cannot be read is not counted.
 class ReceivingStats {

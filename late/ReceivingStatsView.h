@@ -5,10 +5,9 @@
 #include "late/ReceivingStatsWindow.h"
 #include "ui/qt/Binder.h"
 #include "ui/qt/FormView.h"
+#include "ui/qt/MonthChartReport.h"
 
 class QChartView;
-class QPaintDevice;
-class QTableView;
 
 namespace late {
 
@@ -21,23 +20,20 @@ class ReceivingStatsView : public ui::qt::FormView {
 
     bool load() override;
     ReceivingStatsWindow& logic() { return *logic_; }
-    QChartView* chartView() const { return chart_; }
+    QChartView* chartView() const { return report_->chartView(); }
 
     // Writes the table and the chart into a PDF page or a PNG image; false
     // when the file cannot be written.
-    bool savePdf(const QString& path);
-    bool savePng(const QString& path);
+    bool savePdf(const QString& path) { return report_->savePdf(path); }
+    bool savePng(const QString& path) { return report_->savePng(path); }
 
   private:
     void drawChart();
     void output(ReceivingStatsWindow::Output to);
-    // Paints the caption, the table and the chart onto the device, scaled to fit.
-    void paintReport(QPaintDevice& device);
 
     std::unique_ptr<ReceivingStatsWindow> logic_;
     ui::qt::Binder binder_;
-    QTableView* table_ = nullptr;
-    QChartView* chart_ = nullptr;
+    std::unique_ptr<ui::qt::MonthChartReport> report_;
 };
 
 }  // namespace late

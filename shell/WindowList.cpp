@@ -1,10 +1,13 @@
 #include "shell/WindowList.h"
 
 #include "articles/ArticleRecords.h"
+#include "articles/ArticleSearchWindowView.h"
 #include "articles/ArticleWindowView.h"
 #include "articles/AuthorWindowView.h"
 #include "articles/BulletinWindowView.h"
+#include "articles/HeadingWindowView.h"
 #include "articles/IndexCardWindowView.h"
+#include "articles/IndexingStatsView.h"
 #include "catalogue/NewJournalView.h"
 #include "data/Database.h"
 #include "exchange/MarcExchangeView.h"
@@ -103,6 +106,26 @@ void registerWindows(MainWindow& main) {
         MainWindow::Placement::Child);
     main.registerWindow(
         "BulletinWindow", [](ui::Services& s) { return new articles::BulletinWindowView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "ArticleSearchWindow",
+        [&main](ui::Services& s) {
+            auto* view = new articles::ArticleSearchWindowView(s);
+            // A result opens the article window on its issue, the article chosen.
+            view->logic().onOpenArticle = [&main](const QString& magno, qint64 id) {
+                main.openTitle(QStringLiteral("ArticleWindow"), magno);
+                if (auto* w = qobject_cast<articles::ArticleWindowView*>(
+                        main.instance(QStringLiteral("ArticleWindow"))))
+                    w->logic().chooseArticle(id);
+            };
+            return view;
+        },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "HeadingWindow", [](ui::Services& s) { return new articles::HeadingWindowView(s); },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "IndexingStats", [](ui::Services& s) { return new articles::IndexingStatsView(s); },
         MainWindow::Placement::Child);
     main.registerWindow(
         "SearchJournal", [](ui::Services& s) { return new search::SearchJournalView(s); },

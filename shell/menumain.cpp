@@ -28,7 +28,7 @@ const std::vector<MenuItem>& menumain::menu() {
             {on("tr", "ค่าเริ่มต้น"), on("ty", "ภาษา"), on("a", "กำหนดออก"), on("b", "สกุลเงิน"),
              on("c", "สภาพการเก็บ"), on("d", "สีปก"), off("e", "หมายเลขวารสาร"),
              off("f", "หมายเลขสมาชิก"), off("g", "ขั้นตอนการเย็บเล่ม"), off("h", "สถานที่ส่ง"),
-             on("i", "สำนักพิมพ์"), off("j", "ฟอร์จดหมาย"),
+             on("i", "สำนักพิมพ์"), off("j", "ฟอร์จดหมาย"), on("headings", "หัวเรื่อง"),
              on("importAccess", "นำเข้าข้อมูลจากโปรแกรมเดิม"),
              on("exportCsv", "ส่งออกข้อมูลทั้งหมดเป็นไฟล์ CSV")}),
         top("order", "สั่งซื้อ/ทำรับ",
@@ -43,9 +43,10 @@ const std::vector<MenuItem>& menumain::menu() {
             {on("jjjj", "ต่ออุายวารสาร"), on("aaaa", "พิมพ์บัตรดัชนีวารสาร"),
              on("bbbb", "พิมพ์รายการสิ่งพิมพืรายวันคงค้าง"), on("cccc", "พิมพ์รายการวารสาร"),
              on("dddd", "พิมพ์รายชื่อวารสารและสิ่งพิมพ์"), on("eeee", "พิมพ์สถิติการรับวารสาร/สิ่งพิมพ์"),
-             off("ffff", "พิมพ์สถิติการจัดทำบัตรดรรรชนีวารสาร"), on("bulletin", "พิมพ์วารสารดรรชนี")}),
+             on("ffff", "พิมพ์สถิติการจัดทำบัตรดรรรชนีวารสาร"), on("bulletin", "พิมพ์วารสารดรรชนี")}),
         top("search_journal", "สืบค้นข้อมูล",
-            {off("aaaaaa", "สืบค้นวารสารร่วมกับหนังสือ"), on("bbbbb", "สืบค้นวารสาร/สิ่งพิมพ์")}),
+            {off("aaaaaa", "สืบค้นวารสารร่วมกับหนังสือ"), on("bbbbb", "สืบค้นวารสาร/สิ่งพิมพ์"),
+             on("articleSearch", "สืบค้นบทความ")}),
         on("menuexit", "ออกจากโปรแกรม"),
     };
     return tree;
@@ -60,6 +61,7 @@ void menumain::choose(const QString& item) {
         {u"c", &menumain::c_Click},
         {u"d", &menumain::d_Click},
         {u"i", &menumain::i_Click},
+        {u"headings", &menumain::headings_Click},
         {u"importAccess", &menumain::importAccess_Click},
         {u"exportCsv", &menumain::exportCsv_Click}};
     for (const auto& [name, click] : settings)
@@ -93,6 +95,10 @@ void menumain::choose(const QString& item) {
         ggg_Click();
     else if (item == u"iii" || item == u"aaaa")
         iii_Click();
+    else if (item == u"ffff")
+        ffff_Click();
+    else if (item == u"articleSearch")
+        articleSearch_Click();
     else if (item == u"bulletin")
         bulletin_Click();
     else if (item == u"menuexit")

@@ -44,6 +44,8 @@ class menumain {
     // Making and printing index cards are one window.
     void iii_Click() { opener_.open(QStringLiteral("IndexCardWindow")); }
     void bulletin_Click() { opener_.open(QStringLiteral("BulletinWindow")); }
+    void ffff_Click() { opener_.open(QStringLiteral("IndexingStats")); }
+    void articleSearch_Click() { opener_.open(QStringLiteral("ArticleSearchWindow")); }
     void menuexit_Click() { opener_.quit(); }
     // Settings: the tables without an item of their own and the unit name.
     void tr_Click() { opener_.open(QStringLiteral("defaults")); }
@@ -53,6 +55,7 @@ class menumain {
     void c_Click() { opener_.open(QStringLiteral("bindtype")); }
     void d_Click() { opener_.open(QStringLiteral("bindcolor")); }
     void i_Click() { opener_.open(QStringLiteral("PublisherMaintenance")); }
+    void headings_Click() { opener_.open(QStringLiteral("HeadingWindow")); }
     // Moving a desk in from the old program, and everything out as CSV.
     void importAccess_Click() { opener_.open(QStringLiteral("AccessImport")); }
     void exportCsv_Click() { opener_.open(QStringLiteral("CsvExport")); }

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "articles/ArticleRecords.h"
+#include "articles/HeadingRecords.h"
 #include "tests/support/TempDatabase.h"
 
 namespace articles_testing {
@@ -36,6 +37,12 @@ struct Shelf {
         a.pages = pages;
         a.abstract = abstract;
         return articles::ArticleRecords(temp.db()).save(a, day);
+    }
+    qint64 headingOf(const QString& text) {
+        for (const auto& h : articles::HeadingRecords(temp.db()).all())
+            if (h.shown() == text)
+                return h.id;
+        return 0;
     }
 };
 

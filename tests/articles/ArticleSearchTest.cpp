@@ -36,12 +36,6 @@ struct Library : articles_testing::Shelf {
         english = article("3", "Soil Health", {{"Smith, John"}}, {"เกษตรกรรม"}, "5",
                           "Compost and crop rotation");
     }
-    qint64 headingOf(const QString& text) {
-        for (const auto& h : articles::HeadingRecords(temp.db()).all())
-            if (h.shown() == text)
-                return h.id;
-        return 0;
-    }
     std::vector<qint64> found(const ArticleQuery& q) {
         std::vector<qint64> ids;
         for (const auto& f : articles::ArticleSearch(temp.db()).find(q))

@@ -53,7 +53,7 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
     const auto& tree = menumain::menu();
     ASSERT_EQ(tree.size(), 6u);
     EXPECT_EQ(tree[0].name, "maindt");
-    EXPECT_EQ(tree[0].items.size(), 14u);
+    EXPECT_EQ(tree[0].items.size(), 15u);
     EXPECT_EQ(tree[2].items[0].caption, QStringLiteral("เพิ่ม/แก้ไข ข้อมูลวารสาร"));
     EXPECT_EQ(tree[3].items[0].caption, QStringLiteral("ต่ออุายวารสาร"));
     EXPECT_EQ(tree[5].name, "menuexit");
@@ -62,12 +62,32 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
         for (const auto& i : top.items.empty() ? std::vector<shell::MenuItem>{top} : top.items)
             if (i.enabled)
                 enabled << i.name;
-    EXPECT_EQ(
-        enabled,
-        QStringList({"tr",           "ty",           "a",    "b",    "c",    "d",    "i",
-                     "importAccess", "exportCsv",    "aaa",  "ccc",  "eee",  "fff",  "ggg",
-                     "iii",          "marcexchange", "jjjj", "aaaa", "bbbb", "eeee", "bulletin",
-                     "bbbbb",        "menuexit"}));
+    EXPECT_EQ(enabled, QStringList({"tr",
+                                    "ty",
+                                    "a",
+                                    "b",
+                                    "c",
+                                    "d",
+                                    "i",
+                                    "headings",
+                                    "importAccess",
+                                    "exportCsv",
+                                    "aaa",
+                                    "ccc",
+                                    "eee",
+                                    "fff",
+                                    "ggg",
+                                    "iii",
+                                    "marcexchange",
+                                    "jjjj",
+                                    "aaaa",
+                                    "bbbb",
+                                    "eeee",
+                                    "ffff",
+                                    "bulletin",
+                                    "bbbbb",
+                                    "articleSearch",
+                                    "menuexit"}));
     EXPECT_EQ(menumain::caption(QStringLiteral("หอสมุดกลาง")),
               QStringLiteral("โปรแกรมระบบงานวารสาร หอสมุดกลาง"));
 
@@ -85,7 +105,8 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
                              "iii",       "aaaa",
                              "bulletin",  "importAccess",
                              "exportCsv", "marcexchange",
-                             "menuexit"})
+                             "ffff",      "articleSearch",
+                             "headings",  "menuexit"})
         m.choose(name);
     EXPECT_EQ(opener.opened, (std::vector<QString>{"NewJournal",
                                                    "defaults",
@@ -108,7 +129,10 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
                                                    "BulletinWindow",
                                                    "AccessImport",
                                                    "CsvExport",
-                                                   "MarcExchange"}));
+                                                   "MarcExchange",
+                                                   "IndexingStats",
+                                                   "ArticleSearchWindow",
+                                                   "HeadingWindow"}));
     EXPECT_TRUE(opener.quitRequested);
 }
 
@@ -228,7 +252,8 @@ TEST(ScreenFit, EveryWindowOpensWholeWithEveryControlInSight) {
     auto* area = qobject_cast<QMdiArea*>(w.centralWidget());
     for (const char* name :
          {"NewJournal", "reg_journal", "expdate", "SearchJournal", "defaults", "currmony",
-          "PublisherMaintenance", "ArticleWindow", "AuthorWindow", "IndexCardWindow"}) {
+          "PublisherMaintenance", "ArticleWindow", "AuthorWindow", "IndexCardWindow",
+          "IndexingStats", "ArticleSearchWindow", "HeadingWindow"}) {
         w.open(name);
         QCoreApplication::processEvents();
         QWidget* view = w.instance(name);
