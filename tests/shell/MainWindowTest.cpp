@@ -53,7 +53,7 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
     const auto& tree = menumain::menu();
     ASSERT_EQ(tree.size(), 6u);
     EXPECT_EQ(tree[0].name, "maindt");
-    EXPECT_EQ(tree[0].items.size(), 14u);
+    EXPECT_EQ(tree[0].items.size(), 15u);
     EXPECT_EQ(tree[2].items[0].caption, QStringLiteral("เพิ่ม/แก้ไข ข้อมูลวารสาร"));
     EXPECT_EQ(tree[3].items[0].caption, QStringLiteral("ต่ออุายวารสาร"));
     EXPECT_EQ(tree[5].name, "menuexit");
@@ -62,25 +62,75 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
         for (const auto& i : top.items.empty() ? std::vector<shell::MenuItem>{top} : top.items)
             if (i.enabled)
                 enabled << i.name;
-    EXPECT_EQ(enabled, QStringList({"tr",       "ty",        "a",    "b",    "c",    "d",
-                                    "i",        "importAccess", "exportCsv", "aaa", "ccc", "marcexchange", "eee",
-                                    "fff",      "ggg",       "iii",  "jjjj", "aaaa", "bbbb",
-                                    "eeee",     "bulletin",  "bbbbb", "menuexit"}));
+    EXPECT_EQ(enabled, QStringList({"tr",
+                                    "ty",
+                                    "a",
+                                    "b",
+                                    "c",
+                                    "d",
+                                    "i",
+                                    "importAccess",
+                                    "exportCsv",
+                                    "catalogueServers",
+                                    "aaa",
+                                    "ccc",
+                                    "eee",
+                                    "fff",
+                                    "ggg",
+                                    "iii",
+                                    "marcexchange",
+                                    "jjjj",
+                                    "aaaa",
+                                    "bbbb",
+                                    "eeee",
+                                    "bulletin",
+                                    "aaaaaa",
+                                    "bbbbb",
+                                    "menuexit"}));
     EXPECT_EQ(menumain::caption(QStringLiteral("หอสมุดกลาง")),
               QStringLiteral("โปรแกรมระบบงานวารสาร หอสมุดกลาง"));
 
     ui::RecordingOpener opener;
     menumain m(opener);
-    for (const char* name : {"aaa", "tr",  "ccc", "jjjj", "bbbb",     "eeee",    "bbbbb", "ty",
-                             "a",   "b",   "c",   "d",    "e",        "i",       "j",     "fff",
-                             "eee", "ggg", "iii", "aaaa", "bulletin", "importAccess", "exportCsv", "marcexchange", "menuexit"})
+    for (const char* name : {"aaa",       "tr",
+                             "ccc",       "jjjj",
+                             "bbbb",      "eeee",
+                             "bbbbb",     "ty",
+                             "a",         "b",
+                             "c",         "d",
+                             "e",         "i",
+                             "j",         "fff",
+                             "eee",       "ggg",
+                             "iii",       "aaaa",
+                             "bulletin",  "importAccess",
+                             "exportCsv", "marcexchange",
+                             "aaaaaa",    "catalogueServers",
+                             "menuexit"})
         m.choose(name);
-    EXPECT_EQ(opener.opened,
-              (std::vector<QString>{
-                  "NewJournal", "defaults", "reg_journal", "expdate", "LateIssues",
-                  "ReceivingStats", "SearchJournal", "maglang", "magtype", "currmony", "bindtype",
-                  "bindcolor", "PublisherMaintenance", "ArticleWindow", "ArticleAbstract",
-                  "AuthorWindow", "IndexCardWindow", "IndexCardWindow", "BulletinWindow", "AccessImport", "CsvExport", "MarcExchange"}));
+    EXPECT_EQ(opener.opened, (std::vector<QString>{"NewJournal",
+                                                   "defaults",
+                                                   "reg_journal",
+                                                   "expdate",
+                                                   "LateIssues",
+                                                   "ReceivingStats",
+                                                   "SearchJournal",
+                                                   "maglang",
+                                                   "magtype",
+                                                   "currmony",
+                                                   "bindtype",
+                                                   "bindcolor",
+                                                   "PublisherMaintenance",
+                                                   "ArticleWindow",
+                                                   "ArticleAbstract",
+                                                   "AuthorWindow",
+                                                   "IndexCardWindow",
+                                                   "IndexCardWindow",
+                                                   "BulletinWindow",
+                                                   "AccessImport",
+                                                   "CsvExport",
+                                                   "MarcExchange",
+                                                   "CombinedSearch",
+                                                   "CatalogueServers"}));
     EXPECT_TRUE(opener.quitRequested);
 }
 
