@@ -26,8 +26,6 @@ QTreeWidget* list(QWidget* parent, const char* name, const QStringList& columns)
     t->setObjectName(QLatin1String(name));
     t->setHeaderLabels(columns);
     t->setRootIsDecorated(false);
-    t->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    t->header()->setStretchLastSection(false);
     return t;
 }
 
@@ -92,7 +90,7 @@ CombinedSearchView::CombinedSearchView(ui::Services& services, const QStringList
     buttons->addStretch();
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    resize(900, 560);
+    setMinimumSize(900, 560);
 
     const auto search = [this] {
         logic_->search(
@@ -141,10 +139,9 @@ void CombinedSearchView::refresh() {
         }
         catalogueList_->addTopLevelItem(item);
     }
-    for (int c = 1; c < deskList_->columnCount(); ++c)
-        deskList_->resizeColumnToContents(c);
-    for (int c = 1; c < catalogueList_->columnCount(); ++c)
-        catalogueList_->resizeColumnToContents(c);
+    for (QTreeWidget* t : {deskList_, catalogueList_})
+        for (int c = 0; c < t->columnCount(); ++c)
+            t->resizeColumnToContents(c);
     statusLabel_->setText(logic_->status().join(u'\n'));
     searchButton_->setEnabled(!logic_->searching());
 }
