@@ -8,6 +8,7 @@
 
 #include "catalogue/TitleRecords.h"
 #include "exchange/CatalogueSearch.h"
+#include "exchange/CatalogueServerWindow.h"
 #include "exchange/CombinedSearchWindow.h"
 #include "tests/support/TempDatabase.h"
 #include "ui/Fakes.h"
@@ -134,4 +135,33 @@ TEST(CombinedSearchWindow, ShowsBothListsAndMarksHeldPeriodicals) {
     EXPECT_FALSE(offline.searching());
     EXPECT_EQ(offline.deskTitles().size(), 1u);
     EXPECT_TRUE(offline.catalogueRecords().empty());
+}
+
+// The settings window keeps server addresses that ZOOM can use, each once,
+// and the combined search reads back what was saved.
+TEST(CatalogueServerWindow, KeepsUsableAddressesOnce) {
+    testing_support::TempDatabase temp;
+    ui::FakeMessageBox messages;
+    ui::FixedClock clock(QDate(2026, 12, 10));
+    ui::RecordingOpener opener;
+    QString newdealer;
+    ui::Services services{temp.path(), messages, clock, opener, newdealer};
+    const QString file = temp.folder() + QStringLiteral("/periodicals.conf");
+    CatalogueServerWindow window(services, CatalogueServers(file));
+    const std::pair<const char*, bool> cases[] = {
+        {"catalog.example.ac.th:210/Default", true},
+        {"http://catalog.example.ac.th/sru", true},
+        {"unix:/run/zebra.sock", true},
+        {"catalog.example.ac.th", false},  // no port
+        {"  ", false},
+        {"catalog.example.ac.th:210/Default", false},  // listed already
+        {"host:210/a b", false},
+    };
+    for (const auto& [address, kept] : cases)
+        EXPECT_EQ(window.add(QLatin1String(address)), kept) << address;
+    EXPECT_EQ(messages.shown().size(), 4u);
+    window.remove(1);
+    ASSERT_TRUE(window.save());
+    EXPECT_EQ(CatalogueServers(file).list(),
+              QStringList({"catalog.example.ac.th:210/Default", "unix:/run/zebra.sock"}));
 }
