@@ -144,6 +144,16 @@ std::vector<Article> ArticleRecords::ofIssue(const QString& magno) const {
     return found;
 }
 
+std::vector<Article> ArticleRecords::all() const {
+    std::vector<Article> found;
+    for (const data::Row& r :
+         db_.query((QByteArray(kColumns) + " ORDER BY article_id").constData())) {
+        found.push_back(fromRow(r));
+        fill(found.back());
+    }
+    return found;
+}
+
 int ArticleRecords::countOfIssue(const QString& magno) const {
     return db_.first("SELECT count(*) FROM article WHERE magno = ?", {magno.trimmed()})
         ->value(0)

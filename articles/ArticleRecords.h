@@ -45,6 +45,8 @@ class ArticleRecords {
     // must still be registered. `today` is the indexing day of a new one.
     qint64 save(const Article& a, const QDate& today);
     std::optional<Article> load(qint64 id) const;
+    // Every article of the index, by key.
+    std::vector<Article> all() const;
     // The issue's articles in page order.
     std::vector<Article> ofIssue(const QString& magno) const;
     int countOfIssue(const QString& magno) const;

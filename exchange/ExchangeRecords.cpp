@@ -1,5 +1,8 @@
 #include "exchange/ExchangeRecords.h"
 
+#include <QRegularExpression>
+
+#include "articles/ArticleRecords.h"
 #include "data/Database.h"
 
 namespace exchange {
@@ -32,6 +35,41 @@ std::vector<CatalogueTitle> ExchangeRecords::titles() const {
                             r.text(10).trimmed(),
                             {}});
         });
+    return list;
+}
+
+std::vector<CatalogueArticle> ExchangeRecords::articles(
+    const std::vector<CatalogueTitle>& titles) const {
+    articles::ArticleRecords records(db_);
+    std::vector<CatalogueArticle> list;
+    for (const articles::Article& a : records.all()) {
+        CatalogueArticle c;
+        c.id = a.id;
+        c.title = a.title;
+        c.otherTitle = a.otherTitle;
+        c.pages = a.pages;
+        c.languageCode = a.language;
+        c.abstract = a.abstract;
+        // Keywords are typed as a list with commas or semicolons between.
+        for (const QString& k : a.keywords.split(QRegularExpression(QStringLiteral("[,;]"))))
+            if (!k.trimmed().isEmpty())
+                c.keywords << k.trimmed();
+        for (const articles::AuthorName& n : a.authors)
+            c.authors.emplace_back(n.name.trimmed(), n.corporate);
+        c.headings = a.headings;
+        c.indexedOn = a.indexedOn;
+        if (const auto issue = records.issue(a.magno)) {
+            c.hostKey = issue->pointer;
+            c.hostTitle = issue->journal;
+            c.volume = issue->volume.trimmed();
+            c.issue = issue->issue.trimmed();
+            c.issueDate = issue->daily.trimmed();
+            for (const CatalogueTitle& t : titles)
+                if (t.key == c.hostKey)
+                    c.hostIssn = t.issn;
+        }
+        list.push_back(std::move(c));
+    }
     return list;
 }
 

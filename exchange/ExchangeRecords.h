@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -21,6 +23,19 @@ struct CatalogueTitle {
     QString holdings;
 };
 
+// An indexed article as the catalogue's analytic record tells of it, with
+// the title and issue it appeared in.
+struct CatalogueArticle {
+    qint64 id = 0;
+    QString title, otherTitle, pages, languageCode, abstract;
+    QStringList keywords;
+    std::vector<std::pair<QString, bool>> authors;  // name, corporate; in order
+    QStringList headings;
+    QDate indexedOn;
+    QString hostKey, hostTitle, hostIssn;
+    QString volume, issue, issueDate;  // the issue's date as the register keeps it
+};
+
 // The rows the exchange of records reads: every title for the export, the
 // names and ISSNs that an import must not repeat.
 class ExchangeRecords {
@@ -28,6 +43,8 @@ class ExchangeRecords {
     explicit ExchangeRecords(data::Database& db) : db_(db) {}
 
     std::vector<CatalogueTitle> titles() const;
+    // Every article of the index with its host among `titles`.
+    std::vector<CatalogueArticle> articles(const std::vector<CatalogueTitle>& titles) const;
     // The key of a title whose ISSN (when given) or name is the one given.
     std::optional<QString> existingTitle(const QString& issn, const QString& name) const;
     // The desk's code of a language by its Thai description.

@@ -14,19 +14,20 @@
 namespace exchange {
 
 int exportMarcCommand(const QString& location, const QString& file, const QString& format,
-                      QDate today, QTextStream& out) {
+                      bool withArticles, QDate today, QTextStream& out) {
     if (!format.isEmpty() && format != u"iso2709" && format != u"marcxml") {
         out << QStringLiteral("รูปแบบ %1 ไม่รู้จัก ใช้ได้ iso2709 หรือ marcxml\n").arg(format);
         return 2;
     }
     try {
         data::Database db(location);
-        const int count =
-            exportMarc(ExchangeRecords(db).titles(), file,
-                       format == u"marcxml" ? MarcFormat::MarcXml : MarcFormat::Iso2709, today);
-        out << QStringLiteral("บันทึกระเบียน MARC 21 ของวารสาร %1 รายการไว้ที่ %2\n")
-                   .arg(count)
-                   .arg(file);
+        const ExchangeRecords records(db);
+        const auto titles = records.titles();
+        const auto articles =
+            withArticles ? records.articles(titles) : std::vector<CatalogueArticle>{};
+        exportMarc(titles, articles, file,
+                   format == u"marcxml" ? MarcFormat::MarcXml : MarcFormat::Iso2709, today);
+        out << exportSummary(titles.size(), articles.size(), withArticles) << u' ' << file << u'\n';
         return 0;
     } catch (const data::DbError& e) {
         out << e.thaiMessage() << u'\n';

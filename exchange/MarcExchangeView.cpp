@@ -1,5 +1,6 @@
 #include "exchange/MarcExchangeView.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,6 +27,9 @@ MarcExchangeView::MarcExchangeView(ui::Services& services, QWidget* parent)
     iso->setObjectName(QStringLiteral("exportIsoButton"));
     auto* xml = new QPushButton(QStringLiteral("บันทึกเป็น MARCXML..."), out);
     xml->setObjectName(QStringLiteral("exportXmlButton"));
+    articlesBox_ = new QCheckBox(QStringLiteral("รวมบทความที่ทำดัชนีไว้"), out);
+    articlesBox_->setObjectName(QStringLiteral("articlesBox"));
+    outRow->addWidget(articlesBox_);
     outRow->addWidget(iso);
     outRow->addWidget(xml);
     outRow->addStretch();
@@ -68,7 +72,7 @@ void MarcExchangeView::exportAs(MarcFormat format) {
         this, MarcExchangeWindow::caption(), QStringLiteral("periodicals-marc.") + suffix,
         xml ? QStringLiteral("แฟ้ม MARCXML") : QStringLiteral("แฟ้ม MARC 21"), suffix);
     if (path)
-        logic_->exportTo(*path, format);
+        logic_->exportTo(*path, format, articlesBox_->isChecked());
 }
 
 void MarcExchangeView::chooseImport() {

@@ -5,6 +5,7 @@
 #include "exchange/MarcExchangeWindow.h"
 #include "ui/qt/FormView.h"
 
+class QCheckBox;
 class QListWidget;
 class QPushButton;
 
@@ -27,6 +28,7 @@ class MarcExchangeView : public ui::qt::FormView {
     void refresh();
 
     std::unique_ptr<MarcExchangeWindow> logic_;
+    QCheckBox* articlesBox_ = nullptr;
     QListWidget* planList_ = nullptr;
     QPushButton* importButton_ = nullptr;
 };

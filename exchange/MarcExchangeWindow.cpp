@@ -19,12 +19,15 @@ void MarcExchangeWindow::changed() {
         onChange();
 }
 
-bool MarcExchangeWindow::exportTo(const QString& file, MarcFormat format) {
+bool MarcExchangeWindow::exportTo(const QString& file, MarcFormat format, bool withArticles) {
     try {
         data::Database db(services_.databasePath);
-        const int count =
-            exportMarc(ExchangeRecords(db).titles(), file, format, services_.clock.today());
-        tell(QStringLiteral("บันทึกระเบียน MARC 21 ของวารสาร %1 รายการไว้ที่\n%2").arg(count).arg(file),
+        const ExchangeRecords records(db);
+        const auto titles = records.titles();
+        const auto articles =
+            withArticles ? records.articles(titles) : std::vector<CatalogueArticle>{};
+        exportMarc(titles, articles, file, format, services_.clock.today());
+        tell(exportSummary(titles.size(), articles.size(), withArticles) + u'\n' + file,
              ui::msg::kInformation);
         return true;
     } catch (const data::DbError& e) {

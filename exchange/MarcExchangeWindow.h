@@ -19,8 +19,9 @@ class MarcExchangeWindow {
 
     static QString caption() { return QStringLiteral("แลกเปลี่ยนระเบียน MARC 21"); }
 
-    // Writes every title to the file; the user is told how many, or why not.
-    bool exportTo(const QString& file, MarcFormat format);
+    // Writes every title (and with `withArticles` every indexed article) to
+    // the file; the user is told how many, or why not.
+    bool exportTo(const QString& file, MarcFormat format, bool withArticles = false);
     // Reads the file and plans the import; planLines() then say what it does.
     void readImport(const QString& file);
     const QStringList& planLines() const { return lines_; }

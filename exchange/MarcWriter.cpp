@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "articles/Citation.h"
+#include "data/DateText.h"
 #include "exchange/ExchangeError.h"
 #include "exchange/MarcCodes.h"
 
@@ -26,6 +28,29 @@ namespace {
 // Leader: new record, language material, serial, Unicode; the lengths are
 // filled in when the record is written.
 constexpr char kSerialLeader[] = "00000nas a2200000 i 4500";
+// An article: a component part of a serial.
+constexpr char kArticleLeader[] = "00000nab a2200000 i 4500";
+
+void control(yaz_marc_t m, const char* tag, const QByteArray& value) {
+    yaz_marc_add_controlfield(m, tag, value.constData(), value.size());
+}
+
+void field(yaz_marc_t m, const char* tag, const char* indicators,
+           std::initializer_list<std::pair<char, QString>> subfields) {
+    yaz_marc_add_datafield(m, tag, indicators, 2);
+    for (const auto& [code, text] : subfields) {
+        if (text.isEmpty())
+            continue;
+        const QByteArray data = code + text.toUtf8();
+        yaz_marc_add_subfield(m, data.constData(), data.size());
+    }
+}
+
+void startRecord(yaz_marc_t m, const char* leader) {
+    yaz_marc_reset(m);
+    int a = 0, b = 0, c = 0, d = 0, e = 0, f = 0;
+    yaz_marc_set_leader(m, leader, &a, &b, &c, &d, &e, &f);
+}
 
 // The year a title began, as 008 wants it; desks type Buddhist years too.
 QByteArray startYear(const QString& firstPrinted) {
@@ -55,6 +80,38 @@ QByteArray fixedData(const CatalogueTitle& t, QDate today) {
     return f;
 }
 
+// 008 of an article: a single date, the year of its issue.
+QByteArray articleFixedData(const CatalogueArticle& a, QDate today) {
+    QByteArray f(40, ' ');
+    f.replace(0, 6, today.toString(QStringLiteral("yyMMdd")).toLatin1());
+    f[6] = 's';
+    f.replace(7, 4, startYear(a.issueDate));
+    f.replace(11, 4, "    ");
+    f.replace(15, 3, "xx ");
+    f.replace(35, 3, marcLanguage(a.languageCode, {}).toLatin1());
+    f[39] = 'd';
+    return f;
+}
+
+// 773 $g: the issue as the desk's citations name it, then the pages.
+QString issuePart(const CatalogueArticle& a) {
+    QStringList parts;
+    if (!a.volume.isEmpty())
+        parts << QStringLiteral("ปีที่ ") + a.volume;
+    if (!a.issue.isEmpty())
+        parts << QStringLiteral("ฉบับที่ ") + a.issue;
+    if (const auto d = data::dateNumbers(a.issueDate))
+        parts << QStringLiteral("(%1 %2 %3)")
+                     .arg(d->day)
+                     .arg(articles::thaiMonth(d->month))
+                     .arg(d->year);
+    else if (!a.issueDate.isEmpty())
+        parts << u'(' + a.issueDate + u')';
+    if (!a.pages.trimmed().isEmpty())
+        parts << QStringLiteral("หน้า ") + a.pages.trimmed();
+    return parts.join(u' ');
+}
+
 }  // namespace
 
 MarcWriter::MarcWriter(MarcFormat format, QDate today) : handle_(new Handle), today_(today) {
@@ -71,38 +128,51 @@ MarcWriter::~MarcWriter() {
 
 void MarcWriter::add(const CatalogueTitle& t) {
     yaz_marc_t m = handle_->marc;
-    yaz_marc_reset(m);
-    int a = 0, b = 0, c = 0, d = 0, e = 0, f = 0;
-    yaz_marc_set_leader(m, kSerialLeader, &a, &b, &c, &d, &e, &f);
-    const auto control = [m](const char* tag, const QByteArray& value) {
-        yaz_marc_add_controlfield(m, tag, value.constData(), value.size());
-    };
-    const auto field = [m](const char* tag, const char* indicators,
-                           std::initializer_list<std::pair<char, QString>> subfields) {
-        yaz_marc_add_datafield(m, tag, indicators, 2);
-        for (const auto& [code, text] : subfields) {
-            const QByteArray data = code + text.toUtf8();
-            yaz_marc_add_subfield(m, data.constData(), data.size());
-        }
-    };
-    control("001", t.key.toUtf8());
-    control("008", fixedData(t, today_));
+    startRecord(m, kSerialLeader);
+    control(m, "001", t.key.toUtf8());
+    control(m, "008", fixedData(t, today_));
     if (!t.issn.isEmpty())
-        field("022", "  ", {{'a', t.issn}});
-    field("041", "0 ", {{'a', marcLanguage(t.languageCode, t.languageName)}});
-    field("245", "00", {{'a', t.name}});
+        field(m, "022", "  ", {{'a', t.issn}});
+    field(m, "041", "0 ", {{'a', marcLanguage(t.languageCode, t.languageName)}});
+    field(m, "245", "00", {{'a', t.name}});
     if (!t.compareName.isEmpty())
-        field("246", "1 ", {{'i', QStringLiteral("ชื่อเทียบเคียง:")}, {'a', t.compareName}});
+        field(m, "246", "1 ", {{'i', QStringLiteral("ชื่อเทียบเคียง:")}, {'a', t.compareName}});
     if (!t.oldName.isEmpty())
-        field("246", "1 ", {{'i', QStringLiteral("ชื่อเดิม:")}, {'a', t.oldName}});
+        field(m, "246", "1 ", {{'i', QStringLiteral("ชื่อเดิม:")}, {'a', t.oldName}});
     if (!t.shortName.isEmpty())
-        field("246", "1 ", {{'i', QStringLiteral("ชื่อย่อ:")}, {'a', t.shortName}});
+        field(m, "246", "1 ", {{'i', QStringLiteral("ชื่อย่อ:")}, {'a', t.shortName}});
     if (!t.publisherName.isEmpty())
-        field("264", " 1", {{'b', t.publisherName}});
+        field(m, "264", " 1", {{'b', t.publisherName}});
     if (!t.frequencyName.isEmpty())
-        field("310", "  ", {{'a', t.frequencyName}});
+        field(m, "310", "  ", {{'a', t.frequencyName}});
     if (!t.holdings.isEmpty())
-        field("866", " 0", {{'a', t.holdings}});
+        field(m, "866", " 0", {{'a', t.holdings}});
+    yaz_marc_write_mode(m, handle_->out);
+}
+
+void MarcWriter::addArticle(const CatalogueArticle& a) {
+    yaz_marc_t m = handle_->marc;
+    startRecord(m, kArticleLeader);
+    control(m, "001", QStringLiteral("ART%1").arg(a.id, 6, 10, QChar(u'0')).toUtf8());
+    control(m, "008", articleFixedData(a, today_));
+    field(m, "041", "0 ", {{'a', marcLanguage(a.languageCode, {})}});
+    for (std::size_t i = 0; i < a.authors.size(); ++i) {
+        const auto& [name, corporate] = a.authors[i];
+        const bool first = i == 0;
+        field(m, corporate ? (first ? "110" : "710") : (first ? "100" : "700"),
+              corporate ? "2 " : "0 ", {{'a', name}});
+    }
+    field(m, "245", a.authors.empty() ? "00" : "10", {{'a', a.title}});
+    if (!a.otherTitle.isEmpty())
+        field(m, "246", "1 ", {{'a', a.otherTitle}});
+    if (!a.abstract.isEmpty())
+        field(m, "520", "3 ", {{'a', a.abstract}});
+    for (const QString& h : a.headings)
+        field(m, "650", " 4", {{'a', h}});
+    for (const QString& k : a.keywords)
+        field(m, "653", "  ", {{'a', k}});
+    field(m, "773", "0 ",
+          {{'t', a.hostTitle}, {'g', issuePart(a)}, {'x', a.hostIssn}, {'w', a.hostKey}});
     yaz_marc_write_mode(m, handle_->out);
 }
 
@@ -111,15 +181,25 @@ QByteArray MarcWriter::finish() {
     return QByteArray(wrbuf_buf(handle_->out), static_cast<qsizetype>(wrbuf_len(handle_->out)));
 }
 
-int exportMarc(const std::vector<CatalogueTitle>& titles, const QString& file, MarcFormat format,
-               QDate today) {
+int exportMarc(const std::vector<CatalogueTitle>& titles,
+               const std::vector<CatalogueArticle>& articles, const QString& file,
+               MarcFormat format, QDate today) {
     MarcWriter writer(format, today);
     for (const CatalogueTitle& t : titles)
         writer.add(t);
+    for (const CatalogueArticle& a : articles)
+        writer.addArticle(a);
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(writer.finish()) < 0 || !out.commit())
         throw ExchangeError(QStringLiteral("บันทึกแฟ้ม %1 ไม่ได้: %2").arg(file, out.errorString()));
-    return static_cast<int>(titles.size());
+    return static_cast<int>(titles.size() + articles.size());
+}
+
+QString exportSummary(std::size_t titles, std::size_t articles, bool withArticles) {
+    QString text = QStringLiteral("บันทึกระเบียน MARC 21 ของวารสาร %1 รายการ").arg(titles);
+    if (withArticles)
+        text += QStringLiteral(" และบทความ %1 รายการ").arg(articles);
+    return text + QStringLiteral("ไว้ที่");
 }
 
 }  // namespace exchange

@@ -21,6 +21,8 @@ class MarcWriter {
     MarcWriter& operator=(const MarcWriter&) = delete;
 
     void add(const CatalogueTitle& title);
+    // An analytic record whose 773 links it to its host title and issue.
+    void addArticle(const CatalogueArticle& article);
     // The file's content with every record added so far.
     QByteArray finish();
 
@@ -30,9 +32,13 @@ class MarcWriter {
     QDate today_;
 };
 
-// Writes every title of the desk to the file; returns how many. Raises
-// ExchangeError (Thai) when the file cannot be written.
-int exportMarc(const std::vector<CatalogueTitle>& titles, const QString& file, MarcFormat format,
-               QDate today);
+// Writes the titles, then the articles, to the file; returns how many
+// records. Raises ExchangeError (Thai) when the file cannot be written.
+int exportMarc(const std::vector<CatalogueTitle>& titles,
+               const std::vector<CatalogueArticle>& articles, const QString& file,
+               MarcFormat format, QDate today);
+
+// What an export wrote, in Thai, up to the file's name.
+QString exportSummary(std::size_t titles, std::size_t articles, bool withArticles);
 
 }  // namespace exchange

@@ -57,7 +57,7 @@ QString refusal(const QCommandLineParser& parser, const QStringList& args,
 QStringList allQualifiers(const std::vector<Command>& list) {
     QStringList names;
     for (const Command& c : list)
-        for (const QString& q : c.qualifiers)
+        for (const QString& q : c.qualifiers + c.switches)
             if (!names.contains(q))
                 names << q;
     return names;
@@ -77,7 +77,7 @@ QString mistake(const QCommandLineParser& parser, const std::vector<Command>& li
         for (const Command& c : list)
             if (parser.isSet(c.name))
                 for (const QString& q : qualifiersGiven)
-                    if (!c.qualifiers.contains(q))
+                    if (!c.qualifiers.contains(q) && !c.switches.contains(q))
                         return QStringLiteral("ตัวเลือก --%1 ใช้กับ --%2 ไม่ได้").arg(q, c.name);
     if (given.isEmpty())
         return qualifiersGiven.isEmpty()
@@ -115,8 +115,12 @@ int runCommandLine(int& argc, char* argv[]) {
         parser.addOption(c.valueName.isEmpty()
                              ? QCommandLineOption(c.name)
                              : QCommandLineOption(c.name, c.description, c.valueName));
+    QStringList switches;
+    for (const Command& c : list)
+        switches += c.switches;
     for (const QString& q : allQualifiers(list))
-        parser.addOption(QCommandLineOption(q, q, q.toUpper()));
+        parser.addOption(switches.contains(q) ? QCommandLineOption(q)
+                                              : QCommandLineOption(q, q, q.toUpper()));
 
     QTextStream out(stdout);
     const QString problem =
@@ -149,6 +153,9 @@ int runCommandLine(int& argc, char* argv[]) {
     for (const QString& q : chosen->qualifiers)
         if (parser.isSet(q))
             qualifiers.insert(q, parser.value(q));
+    for (const QString& q : chosen->switches)
+        if (parser.isSet(q))
+            qualifiers.insert(q, QStringLiteral("1"));
     return chosen->run(CommandContext(parser.value(chosen->name), out, qualifiers));
 }
 

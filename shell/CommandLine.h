@@ -45,6 +45,9 @@ struct Command {
     bool needsDisplay = false;
     // Options with a value that may be given beside this one (--format).
     QStringList qualifiers = {};
+    // Options without a value that may be given beside it (--articles); the
+    // handler sees one given as the qualifier's value "1".
+    QStringList switches = {};
 };
 
 // Every command of the program, in the order the usage lists them.

@@ -79,16 +79,19 @@ std::vector<Command> commands() {
         {QStringLiteral("export-marc"),
          QStringLiteral("FILE"),
          QStringLiteral("บันทึกวารสารทุกรายการเป็นระเบียน MARC 21 ลงแฟ้ม FILE "
-                        "(--format iso2709 หรือ marcxml, ค่าเริ่มต้น iso2709)"),
+                        "(--format iso2709 หรือ marcxml, ค่าเริ่มต้น iso2709; "
+                        "--articles รวมบทความที่ทำดัชนีไว้)"),
          [](const CommandContext& c) {
              const auto where = c.location();
-             return where ? exchange::exportMarcCommand(*where, c.value(),
-                                                        c.qualifier(QStringLiteral("format")),
-                                                        QDate::currentDate(), c.out())
+             return where ? exchange::exportMarcCommand(
+                                *where, c.value(), c.qualifier(QStringLiteral("format")),
+                                !c.qualifier(QStringLiteral("articles")).isEmpty(),
+                                QDate::currentDate(), c.out())
                           : 2;
          },
          false,
-         {QStringLiteral("format")}},
+         {QStringLiteral("format")},
+         {QStringLiteral("articles")}},
         {QStringLiteral("import-marc"), QStringLiteral("FILE"),
          QStringLiteral("เพิ่มวารสารจากระเบียน MARC 21 ในแฟ้ม FILE (ข้ามรายการที่มีอยู่แล้วและหนังสือ)"),
          [](const CommandContext& c) {

@@ -10,6 +10,9 @@
 #include "articles/IndexingStatsView.h"
 #include "catalogue/NewJournalView.h"
 #include "data/Database.h"
+#include "exchange/CatalogueServerView.h"
+#include "exchange/CatalogueServers.h"
+#include "exchange/CombinedSearchView.h"
 #include "exchange/MarcExchangeView.h"
 #include "format/ExportWindowView.h"
 #include "format/ImportWindowView.h"
@@ -23,6 +26,7 @@
 #include "renewal/expdateView.h"
 #include "search/SearchJournalView.h"
 #include "settings/CodeTableWindowView.h"
+#include "shell/DatabaseSetting.h"
 #include "shell/MainWindow.h"
 #include "titlelist/TitleListWindowView.h"
 
@@ -176,6 +180,18 @@ void registerWindows(MainWindow& main) {
         MainWindow::Placement::Child);
     main.registerWindow(
         "MarcExchange", [](ui::Services& s) { return new exchange::MarcExchangeView(s); },
+        MainWindow::Placement::Child);
+    // The catalogue servers are this user's setting, in the configuration file.
+    main.registerWindow(
+        "CombinedSearch",
+        [](ui::Services& s) {
+            return new exchange::CombinedSearchView(
+                s, exchange::CatalogueServers(configFilePath()).list());
+        },
+        MainWindow::Placement::Child);
+    main.registerWindow(
+        "CatalogueServers",
+        [](ui::Services& s) { return new exchange::CatalogueServerView(s, configFilePath()); },
         MainWindow::Placement::Child);
     main.registerWindow(
         "Adddealer", [](ui::Services& s) { return new publishers::AdddealerView(s); },

@@ -30,7 +30,8 @@ const std::vector<MenuItem>& menumain::menu() {
              off("f", "หมายเลขสมาชิก"), off("g", "ขั้นตอนการเย็บเล่ม"), off("h", "สถานที่ส่ง"),
              on("i", "สำนักพิมพ์"), off("j", "ฟอร์จดหมาย"), on("headings", "หัวเรื่อง"),
              on("importAccess", "นำเข้าข้อมูลจากโปรแกรมเดิม"),
-             on("exportCsv", "ส่งออกข้อมูลทั้งหมดเป็นไฟล์ CSV")}),
+             on("exportCsv", "ส่งออกข้อมูลทั้งหมดเป็นไฟล์ CSV"),
+             on("catalogueServers", "เครื่องบริการสืบค้นของห้องสมุด")}),
         top("order", "สั่งซื้อ/ทำรับ",
             {off("aa", "ทำรายการสั่งซื้อ"), off("bb", "รับรายการสั่งซื้อ"), off("cc", "รับวารสาร"),
              off("dd", "การทำรับสิ่งพิมพ์รายวัน"), off("ee", "การทำรับสิ่งพิมพ์รายวันคงค้าง")}),
@@ -45,7 +46,7 @@ const std::vector<MenuItem>& menumain::menu() {
              on("dddd", "พิมพ์รายชื่อวารสารและสิ่งพิมพ์"), on("eeee", "พิมพ์สถิติการรับวารสาร/สิ่งพิมพ์"),
              on("ffff", "พิมพ์สถิติการจัดทำบัตรดรรรชนีวารสาร"), on("bulletin", "พิมพ์วารสารดรรชนี")}),
         top("search_journal", "สืบค้นข้อมูล",
-            {off("aaaaaa", "สืบค้นวารสารร่วมกับหนังสือ"), on("bbbbb", "สืบค้นวารสาร/สิ่งพิมพ์"),
+            {on("aaaaaa", "สืบค้นวารสารร่วมกับหนังสือ"), on("bbbbb", "สืบค้นวารสาร/สิ่งพิมพ์"),
              on("articleSearch", "สืบค้นบทความ")}),
         on("menuexit", "ออกจากโปรแกรม"),
     };
@@ -63,7 +64,8 @@ void menumain::choose(const QString& item) {
         {u"i", &menumain::i_Click},
         {u"headings", &menumain::headings_Click},
         {u"importAccess", &menumain::importAccess_Click},
-        {u"exportCsv", &menumain::exportCsv_Click}};
+        {u"exportCsv", &menumain::exportCsv_Click},
+        {u"catalogueServers", &menumain::catalogueServers_Click}};
     for (const auto& [name, click] : settings)
         if (item == name) {
             (this->*click)();
@@ -77,6 +79,8 @@ void menumain::choose(const QString& item) {
         marcexchange_Click();
     else if (item == u"jjjj")
         jjjj_Click();
+    else if (item == u"aaaaaa")
+        aaaaaa_Click();
     else if (item == u"bbbbb")
         bbbbb_Click();
     else if (item == u"bbbb")

@@ -32,6 +32,7 @@ class menumain {
     void ccc_Click() { opener_.open(QStringLiteral("reg_journal")); }
     void marcexchange_Click() { opener_.open(QStringLiteral("MarcExchange")); }
     void jjjj_Click() { opener_.open(QStringLiteral("expdate")); }
+    void aaaaaa_Click() { opener_.open(QStringLiteral("CombinedSearch")); }
     void bbbbb_Click() { opener_.open(QStringLiteral("SearchJournal")); }
     void bbbb_Click() { opener_.open(QStringLiteral("LateIssues")); }
     // The journals alone, or every title; both lists are one window.
@@ -59,6 +60,7 @@ class menumain {
     // Moving a desk in from the old program, and everything out as CSV.
     void importAccess_Click() { opener_.open(QStringLiteral("AccessImport")); }
     void exportCsv_Click() { opener_.open(QStringLiteral("CsvExport")); }
+    void catalogueServers_Click() { opener_.open(QStringLiteral("CatalogueServers")); }
 
   private:
     ui::WindowOpener& opener_;

@@ -2,11 +2,14 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QTextStream>
 
+#include "articles/ArticleRecords.h"
 #include "catalogue/TitleRecords.h"
 #include "data/Database.h"
 #include "exchange/ExchangeError.h"
 #include "exchange/ExchangeRecords.h"
+#include "exchange/MarcCommands.h"
 #include "exchange/MarcExchangeWindow.h"
 #include "exchange/MarcImport.h"
 #include "exchange/MarcReader.h"
@@ -42,6 +45,20 @@ void fillDesk(data::Database& db) {
     records.addTitle(2, title(QStringLiteral("Library Journal"), "0363-0277", "02", "06"));
 }
 
+// Runs YAZ's own dump over the file; its output, or a failure when YAZ
+// finds fault with the file.
+QString dumped(const QString& path, bool xml) {
+    QProcess dump;
+    QStringList args;
+    if (xml)
+        args << QStringLiteral("-i") << QStringLiteral("marcxml");
+    dump.start(QStringLiteral("yaz-marcdump"), args << path);
+    EXPECT_TRUE(dump.waitForFinished());
+    EXPECT_EQ(dump.exitCode(), 0) << path.toStdString();
+    EXPECT_EQ(dump.readAllStandardError(), QByteArray()) << path.toStdString();
+    return QString::fromUtf8(dump.readAllStandardOutput());
+}
+
 std::vector<MarcRecord> readFile(const QString& path) {
     QFile f(path);
     EXPECT_TRUE(f.open(QIODevice::ReadOnly));
@@ -70,16 +87,9 @@ TEST(MarcExport, BothFormatsAreReadBackWithTheirFields) {
                                        std::pair{MarcFormat::MarcXml, "titles.xml"}}) {
         const QString path = temp.folder() + u'/' + QLatin1String(name);
         EXPECT_EQ(
-            exportMarc(ExchangeRecords(temp.db()).titles(), path, format, QDate(2026, 12, 10)), 3);
-        QProcess dump;
-        QStringList args;
-        if (format == MarcFormat::MarcXml)
-            args << QStringLiteral("-i") << QStringLiteral("marcxml");
-        dump.start(QStringLiteral("yaz-marcdump"), args << path);
-        ASSERT_TRUE(dump.waitForFinished());
-        EXPECT_EQ(dump.exitCode(), 0) << name;
-        EXPECT_EQ(dump.readAllStandardError(), QByteArray()) << name;
-        EXPECT_TRUE(QString::fromUtf8(dump.readAllStandardOutput())
+            exportMarc(ExchangeRecords(temp.db()).titles(), {}, path, format, QDate(2026, 12, 10)),
+            3);
+        EXPECT_TRUE(dumped(path, format == MarcFormat::MarcXml)
                         .contains(QStringLiteral("245 00 $a วารสารสังคมศาสตร์")))
             << name;
 
@@ -101,6 +111,60 @@ TEST(MarcExport, BothFormatsAreReadBackWithTheirFields) {
         EXPECT_EQ(records[0].control("008").mid(35, 3), "eng");
         EXPECT_EQ(records[2].control("008")[21], u'n');  // the newspaper
         EXPECT_EQ(records[2].field("022"), nullptr);
+    }
+}
+
+// With --articles every indexed article follows the titles as an analytic
+// record tied to its host title and issue; an import takes none of them.
+TEST(MarcExport, ArticlesLinkToTheirHostIssue) {
+    testing_support::TempDatabase temp;
+    auto& db = temp.db();
+    fillDesk(db);
+    db.exec(
+        "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily, yearno,"
+        " issueno) VALUES ('M1', '01', 'J000001', '15/03/2567', '15/03/2567', '12', '3')");
+    articles::Article a;
+    a.magno = "M1";
+    a.title = QStringLiteral("การอ่านของเยาวชนไทย");
+    a.otherTitle = QStringLiteral("Reading of Thai youth");
+    a.pages = "15-30";
+    a.abstract = QStringLiteral("ศึกษาพฤติกรรมการอ่าน");
+    a.keywords = QStringLiteral("การอ่าน; เยาวชน");
+    a.authors = {{QStringLiteral("สมศรี ใจงาม"), false}, {QStringLiteral("สำนักหอสมุด"), true}};
+    a.headings = {QStringLiteral("การอ่าน -- ไทย")};
+    articles::ArticleRecords(db).save(a, QDate(2026, 12, 1));
+
+    for (const auto& [format, name] :
+         {std::pair{"iso2709", "desk.mrc"}, std::pair{"marcxml", "desk.xml"}}) {
+        const QString path = temp.folder() + u'/' + QLatin1String(name);
+        QString said;
+        QTextStream out(&said);
+        ASSERT_EQ(exportMarcCommand(temp.path(), path, QLatin1String(format), true,
+                                    QDate(2026, 12, 10), out),
+                  0)
+            << said.toStdString();
+        EXPECT_TRUE(said.contains(QStringLiteral("และบทความ 1 รายการ"))) << said.toStdString();
+        EXPECT_TRUE(dumped(path, format == std::string_view("marcxml"))
+                        .contains(QStringLiteral("773 0  $t วารสารสังคมศาสตร์")));
+        const auto records = readFile(path);
+        ASSERT_EQ(records.size(), 4u) << name;
+        const MarcRecord& r = records[3];
+        EXPECT_EQ(r.leader.mid(6, 2), "ab");
+        EXPECT_EQ(r.control("008").mid(7, 4), "2024");
+        EXPECT_EQ(r.field("100")->subfield(u'a'), QStringLiteral("สมศรี ใจงาม"));
+        EXPECT_EQ(r.field("710")->subfield(u'a'), QStringLiteral("สำนักหอสมุด"));
+        EXPECT_EQ(r.field("245")->subfield(u'a'), a.title);
+        EXPECT_EQ(r.field("246")->subfield(u'a'), a.otherTitle);
+        EXPECT_EQ(r.field("520")->subfield(u'a'), a.abstract);
+        EXPECT_EQ(r.field("650")->subfield(u'a'), a.headings[0]);
+        ASSERT_EQ(r.all("653").size(), 2u);
+        EXPECT_EQ(r.all("653")[1]->subfield(u'a'), QStringLiteral("เยาวชน"));
+        const MarcField* host = r.field("773");
+        ASSERT_NE(host, nullptr);
+        EXPECT_EQ(host->subfield(u'g'), QStringLiteral("ปีที่ 12 ฉบับที่ 3 (15 มีนาคม 2567) หน้า 15-30"));
+        EXPECT_EQ(host->subfield(u'x'), "0125-7777");
+        EXPECT_EQ(host->subfield(u'w'), "J000001");
+        EXPECT_EQ(planImport(records, db).otherRecords, 1);
     }
 }
 
@@ -153,7 +217,8 @@ TEST(MarcImport, AnExportReadsBackAsTheSameTitles) {
     testing_support::TempDatabase from;
     fillDesk(from.db());
     const QString path = from.folder() + QStringLiteral("/desk.xml");
-    exportMarc(ExchangeRecords(from.db()).titles(), path, MarcFormat::MarcXml, QDate(2026, 1, 1));
+    exportMarc(ExchangeRecords(from.db()).titles(), {}, path, MarcFormat::MarcXml,
+               QDate(2026, 1, 1));
     testing_support::TempDatabase to;
     applyImport(planImport(readFile(path), to.db()), to.db());
     const char* sql =

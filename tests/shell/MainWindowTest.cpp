@@ -72,6 +72,7 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
                                     "headings",
                                     "importAccess",
                                     "exportCsv",
+                                    "catalogueServers",
                                     "aaa",
                                     "ccc",
                                     "eee",
@@ -85,6 +86,7 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
                                     "eeee",
                                     "ffff",
                                     "bulletin",
+                                    "aaaaaa",
                                     "bbbbb",
                                     "articleSearch",
                                     "menuexit"}));
@@ -93,20 +95,36 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
 
     ui::RecordingOpener opener;
     menumain m(opener);
-    for (const char* name : {"aaa",       "tr",
-                             "ccc",       "jjjj",
-                             "bbbb",      "eeee",
-                             "bbbbb",     "ty",
-                             "a",         "b",
-                             "c",         "d",
-                             "e",         "i",
-                             "j",         "fff",
-                             "eee",       "ggg",
-                             "iii",       "aaaa",
-                             "bulletin",  "importAccess",
-                             "exportCsv", "marcexchange",
-                             "ffff",      "articleSearch",
-                             "headings",  "menuexit"})
+    for (const char* name : {"aaa",
+                             "tr",
+                             "ccc",
+                             "jjjj",
+                             "bbbb",
+                             "eeee",
+                             "bbbbb",
+                             "ty",
+                             "a",
+                             "b",
+                             "c",
+                             "d",
+                             "e",
+                             "i",
+                             "j",
+                             "fff",
+                             "eee",
+                             "ggg",
+                             "iii",
+                             "aaaa",
+                             "bulletin",
+                             "importAccess",
+                             "exportCsv",
+                             "marcexchange",
+                             "ffff",
+                             "articleSearch",
+                             "headings",
+                             "aaaaaa",
+                             "catalogueServers",
+                             "menuexit"})
         m.choose(name);
     EXPECT_EQ(opener.opened, (std::vector<QString>{"NewJournal",
                                                    "defaults",
@@ -132,7 +150,9 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
                                                    "MarcExchange",
                                                    "IndexingStats",
                                                    "ArticleSearchWindow",
-                                                   "HeadingWindow"}));
+                                                   "HeadingWindow",
+                                                   "CombinedSearch",
+                                                   "CatalogueServers"}));
     EXPECT_TRUE(opener.quitRequested);
 }
 
