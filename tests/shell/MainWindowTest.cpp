@@ -64,10 +64,10 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
                 enabled << i.name;
     EXPECT_EQ(
         enabled,
-        QStringList({"tr",           "ty",           "a",    "b",    "c",    "d",    "i",
-                     "importAccess", "exportCsv",    "aaa",  "ccc",  "eee",  "fff",  "ggg",
-                     "iii",          "marcexchange", "jjjj", "aaaa", "bbbb", "eeee", "bulletin",
-                     "bbbbb",        "menuexit"}));
+        QStringList({"tr",           "ty",           "a",     "b",       "c",    "d",    "i",
+                     "importAccess", "exportCsv",    "aaa",   "ccc",     "eee",  "fff",  "ggg",
+                     "iii",          "marcexchange", "jjjj",  "aaaa",    "bbbb", "cccc", "dddd",
+                     "eeee",         "bulletin",     "bbbbb", "menuexit"}));
     EXPECT_EQ(menumain::caption(QStringLiteral("หอสมุดกลาง")),
               QStringLiteral("โปรแกรมระบบงานวารสาร หอสมุดกลาง"));
 
