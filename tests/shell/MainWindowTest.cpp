@@ -83,6 +83,8 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
                                     "jjjj",
                                     "aaaa",
                                     "bbbb",
+                                    "cccc",
+                                    "dddd",
                                     "eeee",
                                     "ffff",
                                     "bulletin",
@@ -124,6 +126,8 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
                              "headings",
                              "aaaaaa",
                              "catalogueServers",
+                             "cccc",
+                             "dddd",
                              "menuexit"})
         m.choose(name);
     EXPECT_EQ(opener.opened, (std::vector<QString>{"NewJournal",
@@ -152,7 +156,9 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
                                                    "ArticleSearchWindow",
                                                    "HeadingWindow",
                                                    "CombinedSearch",
-                                                   "CatalogueServers"}));
+                                                   "CatalogueServers",
+                                                   "JournalList",
+                                                   "TitleList"}));
     EXPECT_TRUE(opener.quitRequested);
 }
 
