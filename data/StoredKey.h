@@ -11,7 +11,7 @@ enum class KeyTable { vorlen1, vorlen, typeclass };
 
 // The key as the table stores it for a key typed or handed over: an imported
 // key may carry surrounding spaces. The index finds the key as given or
-// trimmed; only when neither is there are the stored keys compared trimmed.
+// trimmed, or with one space before or after it or both.
 // The trimmed key when the table holds none.
 QString storedKey(const Database& db, KeyTable table, const QString& key);
 
