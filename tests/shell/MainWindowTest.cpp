@@ -55,7 +55,7 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
     const auto& tree = menumain::menu();
     ASSERT_EQ(tree.size(), 6u);
     EXPECT_EQ(tree[0].name, "maindt");
-    EXPECT_EQ(tree[0].items.size(), 15u);
+    EXPECT_EQ(tree[0].items.size(), 16u);
     EXPECT_EQ(tree[2].items[0].caption, QStringLiteral("เพิ่ม/แก้ไข ข้อมูลวารสาร"));
     EXPECT_EQ(tree[3].items[0].caption, QStringLiteral("ต่ออุายวารสาร"));
     EXPECT_EQ(tree[5].name, "menuexit");
