@@ -1,10 +1,10 @@
 #include "late/ClaimPrint.h"
 
-#include <QTextBoundaryFinder>
 #include <algorithm>
 
 #include "data/DateText.h"
 #include "data/Issn.h"
+#include "ui/TextWrap.h"
 
 namespace late {
 
@@ -22,49 +22,15 @@ QString issnShown(const QString& stored) {
     return issn ? issn->left(4) + u'-' + issn->mid(4) : stored.trimmed();
 }
 
-// Places where a line may end: between words, and in Thai between syllables.
-std::vector<qsizetype> breaks(const QString& text, QTextBoundaryFinder::BoundaryType type) {
-    std::vector<qsizetype> at;
-    QTextBoundaryFinder finder(type, text);
-    for (qsizetype p = finder.toNextBoundary(); p > 0; p = finder.toNextBoundary())
-        at.push_back(p);
-    return at;
-}
-
 }  // namespace
 
 double ClaimPrint::lineHeight() {
     return printer_.textHeight(kSample) + kGap;
 }
 
-QStringList ClaimPrint::wrapped(const QString& text, double room) {
-    QStringList lines;
-    QString rest = text.trimmed();
-    while (!rest.isEmpty()) {
-        if (printer_.textWidth(rest) <= room) {
-            lines << rest;
-            break;
-        }
-        qsizetype cut = 0;
-        for (const auto type : {QTextBoundaryFinder::Line, QTextBoundaryFinder::Grapheme}) {
-            for (qsizetype p : breaks(rest, type))
-                if (p < rest.size() && printer_.textWidth(rest.left(p).trimmed()) <= room)
-                    cut = p;
-            if (cut > 0)
-                break;
-        }
-        // Not even one letter fits: it goes on a line of its own.
-        if (cut == 0)
-            cut = std::max<qsizetype>(1, breaks(rest, QTextBoundaryFinder::Grapheme).front());
-        lines << rest.left(cut).trimmed();
-        rest = rest.mid(cut).trimmed();
-    }
-    return lines;
-}
-
 int ClaimPrint::printWrapped(double x, const QString& text, double right) {
     const double top = printer_.currentY;
-    const QStringList lines = wrapped(text, right - x - kGap);
+    const QStringList lines = ui::wrappedLines(printer_, text, right - x - kGap);
     for (const QString& line : lines) {
         const double y = printer_.currentY;
         printer_.currentX = x;
@@ -81,7 +47,9 @@ double ClaimPrint::entryHeight(const std::vector<QStringList>& cells) {
     for (int c = 0; c < int(cells.size()); ++c) {
         int lines = 0;
         for (const QString& part : cells[c])
-            lines += int(wrapped(part, (kStarts[c + 1] - kStarts[c]) * width - kGap).size());
+            lines +=
+                int(ui::wrappedLines(printer_, part, (kStarts[c + 1] - kStarts[c]) * width - kGap)
+                        .size());
         most = std::max(most, lines);
     }
     return most * lineHeight();

@@ -24,10 +24,6 @@ class ClaimPrint {
 
   private:
     double lineHeight();
-    // The text in lines no wider than `room`, broken where Thai and other
-    // scripts may break a line, and within a word only when one word alone
-    // is too wide.
-    QStringList wrapped(const QString& text, double room);
     // Prints the text wrapped from x to right; returns the lines it took.
     int printWrapped(double x, const QString& text, double right);
     void letter(const ClaimSender& sender, const ClaimLetter& letter, QDate today);
