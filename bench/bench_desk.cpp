@@ -21,7 +21,9 @@
 #include <functional>
 #include <vector>
 
+#include "bench/ArticleBench.h"
 #include "bench/MedianTime.h"
+#include "bench/PaintedTime.h"
 #include "catalogue/NewJournalView.h"
 #include "data/Database.h"
 #include "data/DateText.h"
@@ -130,23 +132,6 @@ class PdfPrinting : public ui::qt::QtPrinting {
   private:
     QString path_;
 };
-
-// What the user waits for: from the event sent to the widget, through the
-// handler and the deferred redraw of the lists, to the window painted.
-double paintedMs(QWidget& window, const QStringList& inputs,
-                 const std::function<void(const QString&)>& userEvent) {
-    std::vector<double> times;
-    for (const QString& input : inputs) {
-        QElapsedTimer t;
-        t.start();
-        userEvent(input);
-        QCoreApplication::processEvents();
-        window.repaint();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // The same work on plain sqlite3, one input after the other.
 double rawMs(const QStringList& inputs, const std::function<void(const QString&)>& run) {
@@ -590,6 +575,14 @@ int main(int argc, char* argv[]) {
                                     first.addDays(first.daysInMonth() - 1).toString(Qt::ISODate)});
                            }
                        })});
+
+    const ArticleTiming articleSearch = timeArticleSearch(services, 21);
+    if (articleSearch.articles > 0)
+        results.push_back(
+            {QStringLiteral("article search, a title word and an author to list painted (%L1 "
+                            "articles)")
+                 .arg(articleSearch.articles),
+             50, articleSearch.ms, -1});
 
     publishers::AdddealerView dealerView(services);
     dealerView.load();

@@ -405,6 +405,17 @@ void NewJournal::Cmddel_Click() {
     backToBrowse();
 }
 
+QString NewJournal::openEntry() const {
+    if (addmode) {
+        const QString name = Text2.text().trimmed();
+        return name.isEmpty() ? QStringLiteral("กำลังเพิ่มรายชื่อใหม่")
+                              : QStringLiteral("กำลังเพิ่มรายชื่อใหม่ \"%1\"").arg(name);
+    }
+    if (editmode)
+        return QStringLiteral("กำลังแก้ไขข้อมูลของ \"%1\"").arg(loadedName_.trimmed());
+    return {};
+}
+
 void NewJournal::Command6_Click() {
     unload();
 }

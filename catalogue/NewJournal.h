@@ -83,6 +83,7 @@ class NewJournal : public ui::Form {
     // when the clerk confirms, as Cancel asks; the title is then shown as in a
     // fresh window.
     void showTitle(const QString& pointer);
+    QString openEntry() const override;
 
     // Publisher pick lists
     void Text10_DblClick();

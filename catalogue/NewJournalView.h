@@ -23,6 +23,7 @@ class NewJournalView : public ui::qt::FormView {
 
     bool load() override;
     void showTitle(const QString& pointer) override { logic_->showTitle(pointer); }
+    QString openEntry() const override { return logic_->openEntry(); }
     NewJournal& logic() { return *logic_; }
 
   protected:

@@ -4,6 +4,7 @@
 
 #include "articles/ArticleRecords.h"
 #include "data/Database.h"
+#include "holdings/HoldingsStatement.h"
 
 namespace exchange {
 
@@ -35,6 +36,19 @@ std::vector<CatalogueTitle> ExchangeRecords::titles() const {
                             r.text(10).trimmed(),
                             {}});
         });
+    return list;
+}
+
+std::vector<CatalogueTitle> ExchangeRecords::titlesWithHoldings(QDate today) const {
+    std::vector<CatalogueTitle> list = titles();
+    const holdings::HoldingsStatement statement(db_);
+    for (CatalogueTitle& t : list) {
+        const auto subscriptions = statement.subscriptions(t.key, today);
+        for (const holdings::SubscriptionHoldings& s : subscriptions)
+            if (s.held)
+                t.holdings.push_back(
+                    {s.statement, subscriptions.size() > 1 ? s.faculty : QString()});
+    }
     return list;
 }
 

@@ -12,15 +12,20 @@ class Database;
 
 namespace exchange {
 
+// What one subscription holds, for 866; the faculty is named only when the
+// title has several.
+struct CatalogueHoldings {
+    QString statement, faculty;
+};
+
 // A title as the library's catalogue is told of it: the stored values with
 // the code tables' descriptions beside them.
 struct CatalogueTitle {
     QString key, name, compareName, oldName, shortName;
     QString issn, languageCode, languageName, frequencyName, publisherName;
     QString firstYearPrinted;
-    // The register's summary of the holdings (volumes and years held). The
-    // register keeps none yet; when it does, it goes to 866.
-    QString holdings;
+    // The subscriptions that hold something, as the holdings statement says.
+    std::vector<CatalogueHoldings> holdings;
 };
 
 // An indexed article as the catalogue's analytic record tells of it, with
@@ -43,6 +48,8 @@ class ExchangeRecords {
     explicit ExchangeRecords(data::Database& db) : db_(db) {}
 
     std::vector<CatalogueTitle> titles() const;
+    // The same with what each subscription holds by `today`.
+    std::vector<CatalogueTitle> titlesWithHoldings(QDate today) const;
     // Every article of the index with its host among `titles`.
     std::vector<CatalogueArticle> articles(const std::vector<CatalogueTitle>& titles) const;
     // The key of a title whose ISSN (when given) or name is the one given.

@@ -22,7 +22,15 @@ QStringList importReport(const ImportPlan& plan) {
                  .arg(plan.titles.size())
                  .arg(plan.skipped.size())
                  .arg(plan.otherRecords);
+    if (!plan.titles.empty())
+        lines << subscriptionNeeded();
     return lines;
+}
+
+QString subscriptionNeeded() {
+    return QStringLiteral(
+        "วารสารที่นำเข้ายังไม่มีคณะ/หน่วยงานที่บอกรับ ต้องเลือกคณะ/หน่วยงานที่บอกรับในหน้าจอ"
+        " เพิ่ม/แก้ไข ข้อมูลวารสาร ก่อนจึงจะลงทะเบียนวารสารได้");
 }
 
 }  // namespace exchange

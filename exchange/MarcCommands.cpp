@@ -22,7 +22,7 @@ int exportMarcCommand(const QString& location, const QString& file, const QStrin
     try {
         data::Database db(location);
         const ExchangeRecords records(db);
-        const auto titles = records.titles();
+        const auto titles = records.titlesWithHoldings(today);
         const auto articles =
             withArticles ? records.articles(titles) : std::vector<CatalogueArticle>{};
         exportMarc(titles, articles, file,

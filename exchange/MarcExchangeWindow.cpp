@@ -23,7 +23,7 @@ bool MarcExchangeWindow::exportTo(const QString& file, MarcFormat format, bool w
     try {
         data::Database db(services_.databasePath);
         const ExchangeRecords records(db);
-        const auto titles = records.titles();
+        const auto titles = records.titlesWithHoldings(services_.clock.today());
         const auto articles =
             withArticles ? records.articles(titles) : std::vector<CatalogueArticle>{};
         exportMarc(titles, articles, file, format, services_.clock.today());
@@ -68,8 +68,9 @@ void MarcExchangeWindow::importPlanned() {
         changed();
         tell(keys.empty() ? QStringLiteral("ไม่ได้เพิ่มวารสาร: ทุกรายการมีอยู่แล้ว")
                           : QStringLiteral("เพิ่มวารสารแล้ว %1 รายการ (%2 ถึง %3)")
-                                .arg(keys.size())
-                                .arg(keys.front(), keys.back()),
+                                    .arg(keys.size())
+                                    .arg(keys.front(), keys.back()) +
+                                u'\n' + subscriptionNeeded(),
              ui::msg::kInformation);
     } catch (const catalogue::KeySeriesError& e) {
         tell(e.thaiMessage() + QStringLiteral("\nยังไม่ได้เพิ่มวารสารใด"), ui::msg::kStop);

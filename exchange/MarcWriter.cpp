@@ -145,8 +145,10 @@ void MarcWriter::add(const CatalogueTitle& t) {
         field(m, "264", " 1", {{'b', t.publisherName}});
     if (!t.frequencyName.isEmpty())
         field(m, "310", "  ", {{'a', t.frequencyName}});
-    if (!t.holdings.isEmpty())
-        field(m, "866", " 0", {{'a', t.holdings}});
+    // Summary holdings (level 3) of the basic unit, one field a subscription;
+    // $z names the faculty when there are several.
+    for (const CatalogueHoldings& h : t.holdings)
+        field(m, "866", "30", {{'a', h.statement}, {'z', h.faculty}});
     yaz_marc_write_mode(m, handle_->out);
 }
 

@@ -176,8 +176,10 @@ QString HoldingsStatement::of(const QString& pointer, const QString& departmentC
     return holdingsStatement(records.registered(pointer, departmentCode), labels);
 }
 
-QString HoldingsStatement::ofTitle(const QString& pointer, QDate today) const {
-    QStringList parts;
+std::vector<SubscriptionHoldings> HoldingsStatement::subscriptions(const QString& pointer,
+                                                                   QDate today) const {
+    const QString none = words(labelsOf(pointer)).none;
+    std::vector<SubscriptionHoldings> list;
     const auto rows = db_.query(
         "SELECT v.department_code, d.Department_Thai_Des FROM vorlen v LEFT JOIN department d"
         " ON trim(d.Department_Code) = trim(v.department_code) WHERE trim(v.pointer) = ?"
@@ -187,8 +189,16 @@ QString HoldingsStatement::ofTitle(const QString& pointer, QDate today) const {
         const QString statement = of(pointer, row.text(0), today);
         const QString faculty =
             row.text(1).trimmed().isEmpty() ? row.text(0).trimmed() : row.text(1).trimmed();
-        parts << (rows.size() == 1 ? statement : faculty + QStringLiteral(": ") + statement);
+        list.push_back({faculty, statement, statement != none});
     }
+    return list;
+}
+
+QString HoldingsStatement::ofTitle(const QString& pointer, QDate today) const {
+    const auto list = subscriptions(pointer, today);
+    QStringList parts;
+    for (const SubscriptionHoldings& s : list)
+        parts << (list.size() == 1 ? s.statement : s.faculty + QStringLiteral(": ") + s.statement);
     return parts.join(QStringLiteral(" | "));
 }
 

@@ -28,6 +28,13 @@ QString holdingsStatement(const patterns::PublicationPattern& pattern,
 QString holdingsStatement(const std::vector<patterns::RegisteredNumbers>& registered,
                           Labels labels);
 
+// One subscription's statement and the faculty's name; `held` is false when
+// nothing of it has come yet.
+struct SubscriptionHoldings {
+    QString faculty, statement;
+    bool held = false;
+};
+
 // The statement of one subscription (title key and faculty) as stored.
 class HoldingsStatement {
   public:
@@ -37,6 +44,8 @@ class HoldingsStatement {
     // Every subscription of the title, one per faculty, joined by " | " when
     // there are several.
     QString ofTitle(const QString& pointer, QDate today) const;
+    // Every subscription of the title in faculty code order.
+    std::vector<SubscriptionHoldings> subscriptions(const QString& pointer, QDate today) const;
 
   private:
     Labels labelsOf(const QString& pointer) const;

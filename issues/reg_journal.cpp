@@ -191,14 +191,19 @@ void reg_journal::showExpected() {
     });
 }
 
-bool reg_journal::entryGivesWay() {
+QString reg_journal::openEntry() const {
     if (!entryOpen())
-        return true;
+        return {};
     const QString entry = entryMode == u"Edit"
                               ? QStringLiteral("กำลังแก้ไขฉบับเลขทะเบียน %1 ของ \"%2\"")
                               : QStringLiteral("กำลังลงทะเบียนฉบับใหม่ เลขทะเบียน %1 ของ \"%2\"");
-    if (messages().show(entry.arg(Text2.text().trimmed(), entry_.name.trimmed()) +
-                            QStringLiteral(" ซึ่งยังไม่ได้บันทึก ต้องการยกเลิกรายการนี้ก่อนหรือไม่"),
+    return entry.arg(Text2.text().trimmed(), entry_.name.trimmed());
+}
+
+bool reg_journal::entryGivesWay() {
+    if (!entryOpen())
+        return true;
+    if (messages().show(openEntry() + QStringLiteral(" ซึ่งยังไม่ได้บันทึก ต้องการยกเลิกรายการนี้ก่อนหรือไม่"),
                         QStringLiteral("มีรายการที่ยังไม่ได้บันทึก"), ui::msg::kQuestion) != ui::msg::kOk)
         return false;
     Command4_Click();

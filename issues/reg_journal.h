@@ -109,6 +109,7 @@ class reg_journal : public ui::Form {
     // Another window hands over a title: its subscriptions are listed and
     // the first is picked, as the clerk would after a search.
     void showTitle(const QString& pointer);
+    QString openEntry() const override;
 
   private:
     // A subscription of the titles list: the title key and the department,

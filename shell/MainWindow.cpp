@@ -1,5 +1,6 @@
 #include "shell/MainWindow.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -30,8 +31,8 @@ QString storedUnitName(const QString& databasePath) {
 
 }  // namespace
 
-MainWindow::MainWindow(const QString& databasePath)
-    : services_{databasePath, messages_, clock_, *this, newdealer_},
+MainWindow::MainWindow(const QString& databasePath, ui::MessageBox* messages)
+    : services_{databasePath, messages ? *messages : messages_, clock_, *this, newdealer_},
       menu_(std::make_unique<menumain>(*this)),
       area_(new QMdiArea(this)) {
     services_.printing = &printing_;
@@ -97,13 +98,7 @@ void MainWindow::open(const QString& window) {
     }
     Entry& entry = *it;
     if (entry.view) {
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(entry.view->parentWidget())) {
-            area_->setActiveSubWindow(frame);
-            frame->raise();
-        } else {
-            entry.view->raise();
-            entry.view->activateWindow();
-        }
+        bringForward(entry.view);
         return;
     }
     ui::qt::FormView* view = entry.factory(services_);
@@ -115,6 +110,7 @@ void MainWindow::open(const QString& window) {
     if (entry.placement == Placement::Child) {
         QMdiSubWindow* frame = area_->addSubWindow(view);
         frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->installEventFilter(this);
         frame->setWindowTitle(view->windowTitle());
         frame->resize(frame->sizeHint());
         frame->show();
@@ -123,6 +119,7 @@ void MainWindow::open(const QString& window) {
         focusInside(view);
     } else {
         view->setAttribute(Qt::WA_DeleteOnClose);
+        view->installEventFilter(this);
         view->setWindowFlag(Qt::Window);
         view->adjustSize();
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -188,13 +185,73 @@ void MainWindow::showWhole(QMdiSubWindow* frame) {
     frame->move(0, 0);
 }
 
+void MainWindow::bringForward(ui::qt::FormView* view) {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(view->parentWidget())) {
+        area_->setActiveSubWindow(frame);
+        frame->raise();
+    } else {
+        view->raise();
+        view->activateWindow();
+    }
+}
+
+bool MainWindow::entriesMayGo(const QList<ui::qt::FormView*>& views, const QString& caption) {
+    QStringList open;
+    ui::qt::FormView* first = nullptr;
+    for (ui::qt::FormView* view : views) {
+        const QString entry = view->openEntry();
+        if (entry.isEmpty())
+            continue;
+        open << QStringLiteral("หน้าต่าง \"%1\": %2").arg(view->windowTitle(), entry);
+        if (!first)
+            first = view;
+    }
+    if (!first)
+        return true;
+    const QString text =
+        QStringLiteral("ข้อมูลที่ยังไม่ได้บันทึก\n%1\n\nต้องการยกเลิกข้อมูลหรือไม่").arg(open.join(u'\n'));
+    if (services_.messages.show(text, caption, ui::msg::kQuestion | ui::msg::kCancelDefault) ==
+        ui::msg::kOk)
+        return true;
+    bringForward(first);
+    return false;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Close || closing_)
+        return QMainWindow::eventFilter(watched, event);
+    auto* view = qobject_cast<ui::qt::FormView*>(watched);
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(watched))
+        view = qobject_cast<ui::qt::FormView*>(frame->widget());
+    if (view && !entriesMayGo({view}, QStringLiteral("ปิดหน้าต่าง"))) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::quit() {
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        QList<ui::qt::FormView*> views;
+        for (const Entry& entry : std::as_const(windows_))
+            if (entry.view)
+                views << entry.view.data();
+        if (!entriesMayGo(views, QStringLiteral("ออกจากโปรแกรม"))) {
+            event->ignore();
+            return;
+        }
+        closing_ = true;
+    }
     // Windows outside the frame (the publisher register) close with it.
     for (Entry& entry : windows_)
         if (entry.placement == Placement::TopLevel && entry.view)
             entry.view->close();
     area_->closeAllSubWindows();
-    close();
+    QMainWindow::closeEvent(event);
 }
 
 }  // namespace shell

@@ -26,7 +26,9 @@ class MainWindow : public QMainWindow, public ui::WindowOpener {
     using Factory = std::function<ui::qt::FormView*(ui::Services&)>;
     enum class Placement { Child, TopLevel };
 
-    explicit MainWindow(const QString& databasePath);
+    // The windows' questions and reports go to `messages` when given (it
+    // must outlive the window), else to message boxes on the screen.
+    explicit MainWindow(const QString& databasePath, ui::MessageBox* messages = nullptr);
     ~MainWindow() override;
 
     void registerWindow(const QString& name, Factory factory, Placement placement);
@@ -43,6 +45,12 @@ class MainWindow : public QMainWindow, public ui::WindowOpener {
     // The caption names the unit that runs the program.
     void showUnitName(const QString& name);
 
+  protected:
+    // Ending the program drops no open entry the clerk has not let go.
+    void closeEvent(QCloseEvent* event) override;
+    // Neither does closing one window by its frame or its own Exit.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     struct Entry {
         Factory factory;
@@ -55,6 +63,11 @@ class MainWindow : public QMainWindow, public ui::WindowOpener {
     void showWhole(QMdiSubWindow* frame);
     static void focusInside(QWidget* window);
     static void focusFirstField(QWidget* view);
+    // Asks before the open entries of these windows are dropped; true when
+    // there is none or the clerk lets them go. On No the first of them comes
+    // to the front.
+    bool entriesMayGo(const QList<ui::qt::FormView*>& views, const QString& caption);
+    void bringForward(ui::qt::FormView* view);
 
     ui::qt::QtMessageBox messages_;
     ui::qt::QtPrinting printing_;
@@ -65,6 +78,9 @@ class MainWindow : public QMainWindow, public ui::WindowOpener {
     QMdiArea* area_;
     QHash<QString, Entry> windows_;
     QString refusal_, refusalCaption_;
+    // Set once the clerk agreed to end the program: the windows then close
+    // without asking again.
+    bool closing_ = false;
 };
 
 }  // namespace shell

@@ -6,7 +6,7 @@
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
-#include "late/ClaimPrint.h"
+#include "late/ClaimReport.h"
 #include "late/LateCsv.h"
 #include "late/LateRecords.h"
 #include "late/ReceivingStats.h"
@@ -45,33 +45,31 @@ void printLate(data::Database& db, const ReportOptions& o, ui::PageSurface& surf
     ui::TablePrint(surface).print(table, o.today);
 }
 
-std::vector<late::LateTitle> claimed(data::Database& db, const ReportOptions& o) {
-    std::vector<late::LateTitle> out;
-    for (const late::LateTitle& t : lateTitles(db, o))
-        if (t.agentCode.trimmed() == o.agent.trimmed())
-            out.push_back(t);
-    return out;
-}
-
-void printClaim(data::Database& db, const ReportOptions& o, ui::PageSurface& surface) {
-    late::ClaimPrint(surface).print({settings::readUnitName(db), settings::readUnitAddress(db)},
-                                    late::LateRecords(db).agentAddress(o.agent), claimed(db, o),
-                                    o.today);
+// The claims the ladder offers today, to one agent or to every agent, kept
+// as the late issues window keeps them.
+QString writeClaims(data::Database& db, const ReportOptions& o, const QString& output) {
+    ui::qt::QtPrinting printing;
+    const late::ClaimReport::Result r =
+        late::ClaimReport(db, printing)
+            .write({late::Kind::Both, o.faculty, o.agent}, o.today, output);
+    if (!r.ok)
+        throw ui::PrintError(r.message);
+    return r.message;
 }
 
 std::vector<renewal::ExpiryLine> expiryLines(data::Database& db, const ReportOptions& o) {
     std::vector<renewal::ExpiryLine> lines;
     for (const auto& s : renewal::ExpiryRecords(db).expiring(renewal::Kind::Both, o.from, o.to))
-        lines.push_back({s.name, data::reformatDate(s.endPeriod), s.latestIssue});
+        lines.push_back({s.name, data::reformatDate(s.endPeriod), s.latestIssue, s.departmentName});
     return lines;
 }
 
 QByteArray expiryCsv(data::Database& db, const ReportOptions& o) {
     QByteArray csv = "\xEF\xBB\xBF";
-    csv += late::csvLine({QStringLiteral("ชื่อวารสาร"), QStringLiteral("วันหมดอายุสมาชิก"),
-                          QStringLiteral("ฉบับล่าสุดที่ได้รับ")});
+    csv += late::csvLine({QStringLiteral("ชื่อวารสาร"), QStringLiteral("คณะที่บอกรับ"),
+                          QStringLiteral("วันหมดอายุสมาชิก"), QStringLiteral("ฉบับล่าสุดที่ได้รับ")});
     for (const renewal::ExpiryLine& l : expiryLines(db, o))
-        csv += late::csvLine({l.name, l.endPeriod, l.latestIssue});
+        csv += late::csvLine({l.name, l.department, l.endPeriod, l.latestIssue});
     return csv;
 }
 
@@ -132,18 +130,15 @@ std::optional<QDate> dateOption(const QString& text) {
 
 std::vector<Report> reports() {
     return {
-        {QStringLiteral("late"), none,
+        {QStringLiteral("late"),
+         none,
          [](data::Database& db, const ReportOptions& o) {
              return late::lateCsv(lateTitles(db, o));
          },
-         printLate},
-        // The claim letter to one agent, as the late issues window prints it.
-        {QStringLiteral("claims"),
-         [](const ReportOptions& o) {
-             return o.agent.isEmpty() ? QStringLiteral("ต้องระบุ --agent รหัสตัวแทน/ร้านค้า") : QString();
-         },
-         [](data::Database& db, const ReportOptions& o) { return late::lateCsv(claimed(db, o)); },
-         printClaim},
+         printLate,
+         {}},
+        // The claim letters, one per agent, as the late issues window claims.
+        {QStringLiteral("claims"), none, {}, {}, writeClaims},
         {QStringLiteral("expiry"),
          [](const ReportOptions& o) {
              return o.from.isValid() && o.to.isValid()
@@ -154,9 +149,11 @@ std::vector<Report> reports() {
          [](data::Database& db, const ReportOptions& o, ui::PageSurface& surface) {
              renewal::ExpiryPrint(surface).print(expiryLines(db, o), data::writeDate(o.from),
                                                  data::writeDate(o.to), o.today);
-         }},
-        {QStringLiteral("stats"), none, statsCsv, printStats},
-        {QStringLiteral("titles"), none,
+         },
+         {}},
+        {QStringLiteral("stats"), none, statsCsv, printStats, {}},
+        {QStringLiteral("titles"),
+         none,
          [](data::Database& db, const ReportOptions& o) {
              return titlelist::titleListCsv(
                  titlelist::TitleListRecords(db).lines(titleFilter(o), o.today));
@@ -165,7 +162,8 @@ std::vector<Report> reports() {
              const titlelist::TitleListRecords records(db);
              titlelist::printTitleList(surface, records.lines(titleFilter(o), o.today),
                                        records.scopeName(titleFilter(o)), o.today);
-         }},
+         },
+         {}},
     };
 }
 
@@ -227,9 +225,13 @@ int writeReport(const QString& location, const QString& kind, const QMap<QString
         out << problem << u'\n';
         return 2;
     }
+    QString written =
+        QStringLiteral("บันทึกรายงาน %1 แล้วที่ %2").arg(kind, QFileInfo(output).absoluteFilePath());
     try {
         data::Database db(location);
-        if (suffix == u"csv") {
+        if (report->write) {
+            written = report->write(db, *options, output);
+        } else if (suffix == u"csv") {
             const QByteArray csv = report->csv(db, *options);
             QFile file(output);
             if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
@@ -248,8 +250,7 @@ int writeReport(const QString& location, const QString& kind, const QMap<QString
         out << e.thaiMessage() << u'\n';
         return 2;
     }
-    out << QStringLiteral("บันทึกรายงาน %1 แล้วที่ %2\n")
-               .arg(kind, QFileInfo(output).absoluteFilePath());
+    out << written << u'\n';
     return 0;
 }
 

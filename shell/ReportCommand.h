@@ -27,12 +27,15 @@ struct ReportOptions {
 
 // One report the command line writes: the same rows as its window, as CSV or
 // printed on a page surface (a PDF file). `problem` says in Thai what the
-// options lack for this report, empty when they will do.
+// options lack for this report, empty when they will do. A report that keeps
+// what it wrote (the claims) writes its file itself through `write` instead,
+// returning its Thai message or throwing as the others do.
 struct Report {
     QString name;
     std::function<QString(const ReportOptions&)> problem;
     std::function<QByteArray(data::Database&, const ReportOptions&)> csv;
     std::function<void(data::Database&, const ReportOptions&, ui::PageSurface&)> print;
+    std::function<QString(data::Database&, const ReportOptions&, const QString& output)> write;
 };
 
 // Every report, in the order the usage lists them.

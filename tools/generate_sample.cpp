@@ -1,8 +1,10 @@
 // Builds a realistic periodicals database of any size, for trying the program
 // and for the benchmarks:
 //   generate_sample <new database> [titles] [subscriptions] [publishers] [issues]
+//                   [articles]
 // Titles are Thai and English journals and newspapers, each with one or more
-// subscriptions across the faculties, and years of registered issues.
+// subscriptions across the faculties, years of registered issues, and the
+// indexed articles of those issues (one for every ten issues unless given).
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -18,6 +20,7 @@
 #include "data/Schema.h"
 #include "data/Statement.h"
 #include "patterns/PatternRecords.h"
+#include "tools/SampleArticles.h"
 
 namespace {
 
@@ -198,13 +201,15 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     if (argc < 2) {
         err << "usage: generate_sample <new database> [titles] [subscriptions] [publishers]"
-               " [issues]\n";
+               " [issues]"
+               " [articles]\n";
         return 2;
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
     const auto arg = [&](int i, int fallback) { return argc > i ? atoi(argv[i]) : fallback; };
     const int titles = arg(2, 500), subscriptions = std::max(arg(3, 600), titles);
     const int publishers = std::max(arg(4, 50), 1), issues = arg(5, 5000);
+    const int articles = arg(6, issues / 10);
     if (QFileInfo::exists(path)) {
         err << path << " exists; give the name of a new file\n";
         return 1;
@@ -222,6 +227,8 @@ int main(int argc, char* argv[]) {
         db.exec("DROP TRIGGER tranfile_latest_insert");
         g.issues(issues);
         data::createLatestIssues(db);
+        QRandomGenerator articleRandom(2912);
+        sampleArticles(db, articleRandom, articles, issues);
         tx.commit();
         g.patterns();
         db.exec("ANALYZE");

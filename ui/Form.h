@@ -32,6 +32,10 @@ class Form {
             onEscape();
     }
 
+    // The unsaved entry the window holds, said in a few Thai words for a
+    // question before it is dropped; empty when there is none.
+    virtual QString openEntry() const { return {}; }
+
     // A refused key the user should hear.
     void beep() {
         if (onBeep)

@@ -15,6 +15,8 @@ constexpr int kWarning = 48;         // OK, exclamation icon: a doubt that does 
 constexpr int kInformation = 64;     // OK, information icon
 constexpr int kConfirm = 65;         // OK and Cancel, information icon
 constexpr int kOk = 1, kCancel = 2;  // answers
+// Added to a style with Cancel: Cancel is the default, where OK would drop work.
+constexpr int kCancelDefault = 256;
 }  // namespace msg
 
 class MessageBox {

@@ -57,6 +57,59 @@ TEST_F(Desk, ADayOfTitlesIssuesAndRenewalsSurvivesARestart) {
               QStringList(
                   {QStringLiteral("ฉบับที่ 3"), QStringLiteral("ฉบับที่ 2"), QStringLiteral("ฉบับที่ 1")}));
 
+    // Noon: two articles of the latest issue indexed, found again by an
+    // author and by a word of an abstract, and the day's cards printed.
+    choose(*main, "fff");
+    QWidget* articleWindow = window("ArticleWindow");
+    ASSERT_NE(articleWindow, nullptr);
+    retype(child<QLineEdit>(articleWindow, "titleSearchText"), QStringLiteral("ครุศาสตร์"));
+    press(articleWindow, "findButton");
+    clickCell(child<QTableView>(articleWindow, "titleList"), 0);
+    clickCell(child<QTableView>(articleWindow, "issueList"), 0);
+    const QString reading = QStringLiteral("การส่งเสริมนิสัยรักการอ่านของนักเรียนประถม");
+    const QString teachers = QStringLiteral("Training teachers in rural schools");
+    ASSERT_NO_FATAL_FAILURE(
+        indexArticle({reading,
+                      "1-12",
+                      {QStringLiteral("สมชาย ใจดี"), QStringLiteral("Smith, John")},
+                      {QStringLiteral("การอ่าน"), QStringLiteral("การศึกษาระดับประถม")},
+                      QStringLiteral("ห้องสมุดโรงเรียนช่วยให้นักเรียนอ่านหนังสือมากขึ้น")}));
+    ASSERT_NO_FATAL_FAILURE(indexArticle({teachers,
+                                          "13-20",
+                                          {QStringLiteral("วิไลวรรณ ศรีสุข")},
+                                          {QStringLiteral("การฝึกหัดครู")},
+                                          QStringLiteral("Mentoring by senior staff")}));
+    EXPECT_EQ(rowTexts(child<QTableView>(articleWindow, "articleList"), 1),
+              QStringList({reading, teachers}));
+
+    choose(*main, "articleSearch");
+    ASSERT_NE(window("ArticleSearchWindow"), nullptr);
+    const QStringList bySmith = findArticles({}, QStringLiteral("Smith"));
+    ASSERT_EQ(bySmith.size(), 1);
+    EXPECT_TRUE(bySmith.first().contains(reading)) << bySmith.first().toStdString();
+    EXPECT_TRUE(bySmith.first().contains(QStringLiteral("ปีที่ 5 ฉบับที่ 3")));
+    const QStringList byWord = findArticles(QStringLiteral("senior"), {});
+    ASSERT_EQ(byWord.size(), 1);
+    EXPECT_TRUE(byWord.first().contains(teachers));
+    EXPECT_EQ(findArticles(QStringLiteral("senior"), QStringLiteral("Smith")), QStringList());
+
+    choose(*main, "iii");
+    QWidget* cards = window("IndexCardWindow");
+    ASSERT_NE(cards, nullptr);
+    press(cards, "showButton");
+    // A main card, a title card and one per heading for each article.
+    EXPECT_EQ(rowTexts(child<QTableView>(cards, "cardList"), 1).size(), 2 + 2 + 3);
+    const QString cardsPdf = store.folder() + QStringLiteral("/cards.pdf");
+    answers.saveFileAs(cardsPdf);
+    press(cards, "pdfButton");
+    EXPECT_EQ(answers.take(), QStringList{QStringLiteral("(file) บันทึกเป็นไฟล์ PDF")});
+    const QString printed = pdfText(cardsPdf);
+    for (const QString& expected : {plain(reading), plain(teachers), plain(QStringLiteral("ใจดี")),
+                                    plain(QStringLiteral("การฝึกหัดครู"))})
+        EXPECT_TRUE(printed.contains(expected)) << expected.toStdString();
+    // Printed once: the day's new cards are none now.
+    EXPECT_EQ(rowTexts(child<QTableView>(cards, "cardList"), 0), QStringList());
+
     // Afternoon: what expires within the month; the journal is renewed for a
     // year and the list printed.
     choose(*main, "jjjj");
@@ -167,6 +220,8 @@ TEST_F(Desk, ADayOfTitlesIssuesAndRenewalsSurvivesARestart) {
     EXPECT_EQ(cell("SELECT count(*) FROM dealer"), "6");
     EXPECT_EQ(cell("SELECT count(*) FROM tranfile WHERE pointer = 'J000001'"), "3");
     EXPECT_EQ(cell("SELECT end_period FROM vorlen WHERE pointer = 'J000001'"), day(renewedTo));
+    EXPECT_EQ(cell("SELECT count(*) || ':' || count(DISTINCT magno) FROM article"), "2:1");
+    EXPECT_EQ(cell("SELECT count(*) FROM index_card WHERE printed_on IS NOT NULL"), "7");
     EXPECT_EQ(cell("SELECT price_per_year FROM vorlen WHERE pointer = 'J000001'"), "1350");
 }
 

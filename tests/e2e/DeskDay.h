@@ -12,8 +12,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -150,7 +152,7 @@ inline void press(QWidget* window, const char* button) {
 }
 
 // Latin text is typed key by key; Thai text arrives from the input method.
-inline void type(QLineEdit* field, const QString& text) {
+inline void type(QWidget* field, const QString& text) {
     ASSERT_NE(field, nullptr);
     const bool latin =
         std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
@@ -164,11 +166,13 @@ inline void type(QLineEdit* field, const QString& text) {
     QCoreApplication::sendEvent(field, &commit);
 }
 
-// Home, Shift+End, then the new text over the old.
+// Home, Shift+End, then the new text over the old (Delete for none).
 inline void retype(QLineEdit* field, const QString& text) {
     ASSERT_NE(field, nullptr);
     QTest::keyClick(field, Qt::Key_Home);
     QTest::keyClick(field, Qt::Key_End, Qt::ShiftModifier);
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Delete);
     type(field, text);
 }
 
@@ -403,6 +407,67 @@ struct Desk : ::testing::Test {
         EXPECT_EQ(answers.take(),
                   QStringList({QStringLiteral("ต้องการบันทึกข้อมูลวารสารเลขทะเบียนนี้หรือไม่"),
                                QStringLiteral("บันทึกข้อมูลลงทะเบียนวารสารเรียบร้อยแล้ว")}));
+    }
+
+    struct IndexedArticle {
+        QString title, pages;
+        QStringList authors, headings;
+        QString abstract;
+    };
+
+    // Enters an article of the issue chosen in the article window, its
+    // authors and headings added as the clerk types them, the abstract on
+    // its own tab, and saves it.
+    void indexArticle(const IndexedArticle& a) {
+        QWidget* w = window("ArticleWindow");
+        press(w, "newButton");
+        auto* tabs = child<QTabWidget>(w, "pages");
+        clickTab(tabs, 0);
+        type(child<QLineEdit>(w, "articleTitleText"), a.title);
+        type(child<QLineEdit>(w, "pagesText"), a.pages);
+        for (const QString& name : a.authors) {
+            type(child<QLineEdit>(w, "authorText"), name);
+            press(w, "addAuthorButton");
+        }
+        // The heading list takes typing only while it has the focus.
+        w->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+        for (const QString& heading : a.headings) {
+            type(child<QComboBox>(w, "headingPick"), heading);
+            press(w, "addHeadingButton");
+        }
+        EXPECT_EQ(rowTexts(child<QTableView>(w, "authorRows"), 0), a.authors);
+        clickTab(tabs, 1);
+        type(child<QPlainTextEdit>(w, "abstractText"), a.abstract);
+        answers.queue({kOk});
+        press(w, "saveButton");
+        EXPECT_EQ(answers.take(), QStringList{QStringLiteral("บันทึกบทความเรียบร้อยแล้ว")});
+    }
+
+    // The citations the article search lists for these words and author.
+    QStringList findArticles(const QString& words, const QString& author) {
+        QWidget* w = window("ArticleSearchWindow");
+        retype(child<QLineEdit>(w, "wordsText"), words);
+        retype(child<QLineEdit>(w, "authorText"), author);
+        press(w, "findButton");
+        return rowTexts(child<QTableView>(w, "resultList"), 0);
+    }
+
+    // The text of a PDF without spaces or the marks above and below Thai
+    // letters, which pdftotext gives back only in part.
+    static QString pdfText(const QString& path) {
+        QProcess tool;
+        tool.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        tool.waitForFinished(30000);
+        QString text = QString::fromUtf8(tool.readAllStandardOutput());
+        text.removeIf([](QChar c) {
+            return c.isSpace() || c.isMark() || c.category() == QChar::Other_PrivateUse;
+        });
+        return text;
+    }
+    static QString plain(QString text) {
+        text.removeIf([](QChar c) { return c.isSpace() || c.isMark(); });
+        return text;
     }
 
     void searchExpiring(bool journals, const QDate& from, const QDate& to) {

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include "articles/ArticleRecords.h"
@@ -9,6 +10,7 @@
 #include "data/Database.h"
 #include "exchange/ExchangeError.h"
 #include "exchange/ExchangeRecords.h"
+#include "exchange/ImportReport.h"
 #include "exchange/MarcCommands.h"
 #include "exchange/MarcExchangeWindow.h"
 #include "exchange/MarcImport.h"
@@ -30,6 +32,7 @@ catalogue::TitleValues title(const QString& name, const QString& issn, const QSt
     v.magtypeCode = frequency;
     v.publisherCode = QStringLiteral("2");
     v.firstYearPrinted = QStringLiteral("01/01/2540");
+    v.departmentCode = QStringLiteral("01");
     return v;
 }
 
@@ -70,6 +73,14 @@ QString generatedRecords(const QString& folder) {
     EXPECT_EQ(QProcess::execute(QStringLiteral("python3"), {QStringLiteral(MARC_GENERATOR), path}),
               0);
     return path;
+}
+
+void registerIssue(data::Database& db, const char* magno, const char* pointer, const char* faculty,
+                   const char* yearno, const char* issueno) {
+    db.exec(
+        "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily, yearno,"
+        " issueno) VALUES (?, ?, ?, '15/03/2567', '15/03/2567', ?, ?)",
+        {magno, faculty, pointer, yearno, issueno});
 }
 
 int titleCount(data::Database& db) {
@@ -120,9 +131,12 @@ TEST(MarcExport, ArticlesLinkToTheirHostIssue) {
     testing_support::TempDatabase temp;
     auto& db = temp.db();
     fillDesk(db);
-    db.exec(
-        "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily, yearno,"
-        " issueno) VALUES ('M1', '01', 'J000001', '15/03/2567', '15/03/2567', '12', '3')");
+    registerIssue(db, "M1", "J000001", "01", "12", "3");
+    // A second faculty takes the Thai journal too; the newspaper has one.
+    db.exec("INSERT INTO vorlen (pointer, department_code) VALUES ('J000001', '02')");
+    registerIssue(db, "M2", "J000001", "02", "12", "1");
+    registerIssue(db, "M3", "J000001", "02", "12", "3");
+    registerIssue(db, "M4", "K000001", "01", "", "");
     articles::Article a;
     a.magno = "M1";
     a.title = QStringLiteral("การอ่านของเยาวชนไทย");
@@ -144,10 +158,20 @@ TEST(MarcExport, ArticlesLinkToTheirHostIssue) {
                   0)
             << said.toStdString();
         EXPECT_TRUE(said.contains(QStringLiteral("และบทความ 1 รายการ"))) << said.toStdString();
-        EXPECT_TRUE(dumped(path, format == std::string_view("marcxml"))
-                        .contains(QStringLiteral("773 0  $t วารสารสังคมศาสตร์")));
+        const QString dump = dumped(path, format == std::string_view("marcxml"));
+        EXPECT_TRUE(dump.contains(QStringLiteral("773 0  $t วารสารสังคมศาสตร์")));
+        // One 866 a subscription holding something, the faculty named only
+        // beside another; the English journal has received nothing.
+        const QStringList holdings =
+            dump.split(u'\n').filter(QRegularExpression(QStringLiteral("^866 ")));
+        EXPECT_EQ(holdings,
+                  QStringList({QStringLiteral("866 30 $a ปีที่ 12 $z ศูนย์วิทยบริการ"),
+                               QStringLiteral("866 30 $a ปีที่ 12; ขาด ปีที่ 12 ฉบับที่ 2 $z คณะครุศาสตร์"),
+                               QStringLiteral("866 30 $a 1 ฉบับ")}))
+            << holdings.join(u'\n').toStdString();
         const auto records = readFile(path);
         ASSERT_EQ(records.size(), 4u) << name;
+        EXPECT_EQ(records[1].all("866").size(), 2u);
         const MarcRecord& r = records[3];
         EXPECT_EQ(r.leader.mid(6, 2), "ab");
         EXPECT_EQ(r.control("008").mid(7, 4), "2024");
@@ -216,9 +240,11 @@ TEST(MarcImport, SerialsBecomeTitlesOfTheirSeries) {
 TEST(MarcImport, AnExportReadsBackAsTheSameTitles) {
     testing_support::TempDatabase from;
     fillDesk(from.db());
+    registerIssue(from.db(), "M1", "J000001", "01", "12", "3");
     const QString path = from.folder() + QStringLiteral("/desk.xml");
-    exportMarc(ExchangeRecords(from.db()).titles(), {}, path, MarcFormat::MarcXml,
-               QDate(2026, 1, 1));
+    const auto titles = ExchangeRecords(from.db()).titlesWithHoldings(QDate(2026, 1, 1));
+    ASSERT_EQ(titles[1].holdings.size(), 1u);
+    exportMarc(titles, {}, path, MarcFormat::MarcXml, QDate(2026, 1, 1));
     testing_support::TempDatabase to;
     applyImport(planImport(readFile(path), to.db()), to.db());
     const char* sql =
@@ -230,6 +256,13 @@ TEST(MarcImport, AnExportReadsBackAsTheSameTitles) {
     for (std::size_t i = 0; i < copy.size(); ++i)
         for (int col = 0; col < 7; ++col)
             EXPECT_EQ(copy[i].text(col), original[i].text(col)) << i << ' ' << col;
+    // 866 tells what the other desk holds; this desk has registered nothing.
+    EXPECT_EQ(to.db().first("SELECT count(*) FROM tranfile")->value(0).toInt(), 0);
+    EXPECT_EQ(to.db()
+                  .first("SELECT count(*) FROM vorlen WHERE trim(department_code) <> ''")
+                  ->value(0)
+                  .toInt(),
+              0);
 }
 
 // A series that runs out part way leaves the desk as it was: no title of the
@@ -274,12 +307,15 @@ TEST(MarcExchangeWindow, ShowsTheImportBeforeWritingIt) {
     EXPECT_TRUE(window.canImport());
     EXPECT_TRUE(
         window.planLines().contains(QStringLiteral("เพิ่ม: ไทยรัฐ ISSN 0125-0003 (หนังสือพิมพ์)")));
-    EXPECT_TRUE(window.planLines().last().contains(QStringLiteral("ไม่ใช่วารสาร (หนังสือ ฯลฯ) 7")));
+    EXPECT_TRUE(window.planLines().contains(QStringLiteral(
+        "วารสารที่จะเพิ่ม 10 รายการ ข้ามเพราะซ้ำ 1 รายการ ข้ามระเบียนที่ไม่ใช่วารสาร (หนังสือ ฯลฯ) 7 รายการ")));
+    EXPECT_EQ(window.planLines().last(), subscriptionNeeded());
     EXPECT_EQ(titleCount(temp.db()), 0);
 
     window.importPlanned();
     EXPECT_EQ(titleCount(temp.db()), 10);
     EXPECT_TRUE(messages.shown().back().text.startsWith(QStringLiteral("เพิ่มวารสารแล้ว 10 รายการ")));
+    EXPECT_TRUE(messages.shown().back().text.endsWith(subscriptionNeeded()));
     EXPECT_FALSE(window.canImport());
     EXPECT_TRUE(window.planLines().isEmpty());
 }

@@ -14,8 +14,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "catalogue/NewJournalView.h"
 #include "data/Database.h"
 #include "data/DatabaseFile.h"
+#include "issues/reg_journalView.h"
 #include "settings/CodeTableWindowView.h"
 #include "settings/UnitName.h"
 #include "shell/MainWindow.h"
@@ -53,7 +55,7 @@ TEST(MenuTree, NamesCaptionsAndEnabledItems) {
     const auto& tree = menumain::menu();
     ASSERT_EQ(tree.size(), 6u);
     EXPECT_EQ(tree[0].name, "maindt");
-    EXPECT_EQ(tree[0].items.size(), 15u);
+    EXPECT_EQ(tree[0].items.size(), 16u);
     EXPECT_EQ(tree[2].items[0].caption, QStringLiteral("เพิ่ม/แก้ไข ข้อมูลวารสาร"));
     EXPECT_EQ(tree[3].items[0].caption, QStringLiteral("ต่ออุายวารสาร"));
     EXPECT_EQ(tree[5].name, "menuexit");
@@ -329,5 +331,81 @@ TEST(MainFrame, AnOpenedWindowHasTheKeys) {
         EXPECT_TRUE(view->isAncestorOf(focus)) << action;
         EXPECT_TRUE(focus->focusPolicy() & Qt::TabFocus)
             << action << " " << focus->metaObject()->className();
+    }
+}
+
+// Ending the program or closing a window never drops an open entry unasked:
+// No keeps the window and its entry, OK lets it go.
+TEST(MainFrame, AnOpenEntryIsDroppedOnlyWhenTheClerkSaysSo) {
+    enum class Close { Menu, MainFrame, WindowFrame };
+    struct Case {
+        const char* item;  // the menu item that opens the window
+        const char* window;
+        bool entry;
+        Close close;
+        const char* named;  // what the question names of the entry
+    };
+    const Case cases[] = {
+        {"ccc", "reg_journal", false, Close::Menu, ""},
+        {"ccc", "reg_journal", true, Close::Menu, "กำลังลงทะเบียนฉบับใหม่"},
+        {"aaa", "NewJournal", true, Close::Menu, "กำลังเพิ่มรายชื่อใหม่"},
+        {"ccc", "reg_journal", true, Close::MainFrame, "กำลังลงทะเบียนฉบับใหม่"},
+        {"aaa", "NewJournal", true, Close::WindowFrame, "กำลังเพิ่มรายชื่อใหม่"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.window);
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/Vorlen.db");
+        data::prepareDatabase(path);
+        {
+            data::Database db(path);
+            db.exec("INSERT INTO vorlen1 (pointer, vorlen_name) VALUES ('J000001', ?)",
+                    {QStringLiteral("วารสารวิทยาศาสตร์")});
+            db.exec("INSERT INTO vorlen (pointer, department_code) VALUES ('J000001', '01')");
+        }
+        ui::FakeMessageBox box;
+        MainWindow w(path, &box);
+        shell::registerWindows(w);
+        w.show();
+        item(w, c.item)->trigger();
+        QPointer<ui::qt::FormView> view = w.instance(c.window);
+        ASSERT_TRUE(view);
+        if (c.entry) {
+            if (auto* reg = qobject_cast<issues::reg_journalView*>(view.data())) {
+                reg->logic().showTitle(QStringLiteral("J000001"));
+                reg->logic().Command2_Click();
+            } else {
+                qobject_cast<catalogue::NewJournalView*>(view.data())->logic().Cmdadd_Click();
+            }
+        }
+        const QString entry = view->openEntry();
+        EXPECT_EQ(entry.isEmpty(), !c.entry);
+        box.clear();
+        const auto close = [&] {
+            if (c.close == Close::Menu)
+                item(w, "menuexit")->trigger();
+            else if (c.close == Close::MainFrame)
+                w.close();
+            else
+                view->parentWidget()->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        };
+        if (c.entry) {
+            box.queue(ui::msg::kCancel);
+            close();
+            ASSERT_EQ(box.shown().size(), 1u);
+            EXPECT_TRUE(box.last().text.contains(view->windowTitle()));
+            EXPECT_TRUE(box.last().text.contains(QString::fromUtf8(c.named)));
+            EXPECT_TRUE(box.last().text.endsWith(QStringLiteral("ต้องการยกเลิกข้อมูลหรือไม่")));
+            EXPECT_EQ(box.last().style, ui::msg::kQuestion | ui::msg::kCancelDefault);
+            ASSERT_TRUE(view);
+            EXPECT_TRUE(w.isVisible());
+            EXPECT_EQ(view->openEntry(), entry);
+            box.clear();
+        }
+        close();
+        EXPECT_EQ(box.shown().size(), c.entry ? 1u : 0u);
+        EXPECT_FALSE(view);
+        EXPECT_EQ(w.isVisible(), c.close == Close::WindowFrame);
     }
 }

@@ -16,6 +16,8 @@ class FormView : public QWidget {
     // Loads the title with this key, as picking it from a search would; a
     // window that shows no single title has nothing to load.
     virtual void showTitle(const QString& /*pointer*/) {}
+    // The unsaved entry of the window's logic (ui::Form::openEntry).
+    virtual QString openEntry() const { return {}; }
 
   protected:
     // Closes the window, or the sub-window that frames it.

@@ -10,6 +10,8 @@ int QtMessageBox::show(const QString& text, const QString& caption, int style) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(caption);
     box.setText(text);
+    const bool cancelDefault = style & msg::kCancelDefault;
+    style &= ~msg::kCancelDefault;
     const bool withCancel = style == msg::kQuestion || style == msg::kConfirm;
     switch (style) {
         case msg::kStop:
@@ -25,9 +27,9 @@ int QtMessageBox::show(const QString& text, const QString& caption, int style) {
             box.setIcon(QMessageBox::Information);
     }
     QPushButton* ok = box.addButton(QStringLiteral("ตกลง"), QMessageBox::AcceptRole);
-    if (withCancel)
-        box.addButton(QStringLiteral("ยกเลิก"), QMessageBox::RejectRole);
-    box.setDefaultButton(ok);
+    QPushButton* cancel =
+        withCancel ? box.addButton(QStringLiteral("ยกเลิก"), QMessageBox::RejectRole) : nullptr;
+    box.setDefaultButton(cancel && cancelDefault ? cancel : ok);
     box.exec();
     // Closing an OK-only box by its frame still answers OK.
     if (!withCancel)

@@ -1,0 +1,60 @@
+#include "bench/ArticleBench.h"
+
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include "articles/ArticleSearchWindowView.h"
+#include "bench/PaintedTime.h"
+#include "data/Database.h"
+#include "ui/Services.h"
+
+namespace {
+
+// "word|author" pairs: the topic every generated title is written around
+// (kept as its keywords too) and the first word of an author's name, or the
+// surname before the comma of a foreign one.
+QStringList searchPairs(data::Database& db, int count) {
+    QRandomGenerator random(10122026);
+    const qint64 last = db.first("SELECT max(article_id) FROM article")->value(0).toLongLong();
+    QStringList pairs;
+    for (int tries = 0; pairs.size() < count && tries < count * 20; ++tries) {
+        const auto row = db.first(
+            "SELECT a.keywords, w.author_name FROM article a JOIN article_author u"
+            " ON u.article_id = a.article_id JOIN author w ON w.author_id = u.author_id"
+            " WHERE a.article_id = ? ORDER BY u.position LIMIT 1",
+            {random.bounded(qint64(1), last + 1)});
+        if (!row)
+            continue;
+        const QString name = row->text(1);
+        const QString part =
+            name.contains(u',') ? name.section(u',', 0, 0) : name.section(u' ', -1, -1);
+        pairs << row->text(0) + u'|' + part;
+    }
+    return pairs;
+}
+
+}  // namespace
+
+ArticleTiming timeArticleSearch(ui::Services& services, int repeats) {
+    ArticleTiming timing;
+    QStringList pairs;
+    {
+        data::Database db(services.databasePath);
+        timing.articles = db.first("SELECT count(*) FROM article")->value(0).toLongLong();
+        if (timing.articles == 0)
+            return timing;
+        pairs = searchPairs(db, repeats);
+    }
+    articles::ArticleSearchWindowView view(services);
+    view.load();
+    view.show();
+    articles::ArticleSearchWindow& search = view.logic();
+    auto* author = view.findChild<QLineEdit*>(QStringLiteral("authorText"));
+    timing.ms = paintedMs(view, pairs, [&](const QString& pair) {
+        search.wordsText.setText(pair.section(u'|', 0, 0));
+        search.authorText.setText(pair.section(u'|', 1));
+        QTest::keyClick(author, Qt::Key_Return);
+    });
+    return timing;
+}
