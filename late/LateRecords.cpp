@@ -141,10 +141,14 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
                         list.push_back(std::move(t));
                 });
     // One row for each overdue issue of a title with a pattern.
+    std::vector<patterns::PatternedSubscription> subscriptions;
+    subscriptions.reserve(withPattern.size());
     for (const auto& [t, begin] : withPattern)
-        for (const patterns::OverdueIssue& o :
-             patterned.overdue(t.pointer, t.departmentCode, begin, today)) {
-            LateTitle row = t;
+        subscriptions.push_back({t.pointer, t.departmentCode, begin});
+    const auto overdue = patterned.overdue(subscriptions, today);
+    for (std::size_t i = 0; i < withPattern.size(); ++i)
+        for (const patterns::OverdueIssue& o : overdue[i]) {
+            LateTitle row = withPattern[i].first;
             row.expected = o.issue.expected;
             row.daysLate = int(o.issue.expected.daysTo(today));
             row.issue = o.name;

@@ -48,8 +48,15 @@ bool registeredAs(const RegisteredNumbers& registered, const PredictedIssue& iss
 std::vector<ExpectedIssue> expectedIssues(const PublicationPattern& pattern,
                                           const std::vector<RegisteredNumbers>& registered,
                                           const std::vector<IssueMark>& marks, QDate today) {
+    return expectedIssues(pattern, predictThrough(pattern, today), registered, marks, today);
+}
+
+std::vector<ExpectedIssue> expectedIssues(const PublicationPattern& pattern,
+                                          const std::vector<PredictedIssue>& predicted,
+                                          const std::vector<RegisteredNumbers>& registered,
+                                          const std::vector<IssueMark>& marks, QDate today) {
     std::vector<ExpectedIssue> out;
-    for (const PredictedIssue& p : predictThrough(pattern, today)) {
+    for (const PredictedIssue& p : predicted) {
         ExpectedIssue e{p, IssueStatus::Expected};
         const bool received = std::any_of(registered.begin(), registered.end(),
                                           [&](const auto& r) { return registeredAs(r, p); });

@@ -41,6 +41,11 @@ bool registeredAs(const RegisteredNumbers& registered, const PredictedIssue& iss
 std::vector<ExpectedIssue> expectedIssues(const PublicationPattern& pattern,
                                           const std::vector<RegisteredNumbers>& registered,
                                           const std::vector<IssueMark>& marks, QDate today);
+// The same from issues already predicted through `today`.
+std::vector<ExpectedIssue> expectedIssues(const PublicationPattern& pattern,
+                                          const std::vector<PredictedIssue>& predicted,
+                                          const std::vector<RegisteredNumbers>& registered,
+                                          const std::vector<IssueMark>& marks, QDate today);
 
 // The issue to propose for the next registration: the earliest still
 // expected or late.

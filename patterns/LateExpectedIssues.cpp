@@ -1,6 +1,20 @@
 #include "patterns/LateExpectedIssues.h"
 
+#include <algorithm>
+#include <climits>
+#include <unordered_map>
+
+#include "data/LeadingNumber.h"
+
 namespace patterns {
+
+namespace {
+
+bool isOverdue(IssueStatus s) {
+    return s == IssueStatus::Late || s == IssueStatus::Missing || s == IssueStatus::Claimed;
+}
+
+}  // namespace
 
 LateExpectedIssues::LateExpectedIssues(const data::Database& db)
     : db_(db), patterns_(PatternRecords(db).allPatterns()) {}
@@ -10,24 +24,68 @@ bool LateExpectedIssues::ceased(const QString& pointer) const {
     return found != patterns_.cend() && found->ceased;
 }
 
-std::vector<OverdueIssue> LateExpectedIssues::overdue(const QString& pointer,
-                                                      const QString& departmentCode, QDate since,
-                                                      QDate today) const {
-    const auto found = patterns_.constFind(pointer.trimmed());
-    if (found == patterns_.cend() || found->ceased)
-        return {};
+std::vector<std::vector<OverdueIssue>> LateExpectedIssues::overdue(
+    const std::vector<PatternedSubscription>& subscriptions, QDate today) const {
+    // Each title's issues are predicted once, for all its faculties; a map
+    // whose entries stay where they are, as the subscriptions point at them.
+    std::unordered_map<QString, std::vector<PredictedIssue>> predicted;
+    // What each subscription needs: its pattern, and the lowest volume of
+    // an issue it can list (volumes only go up along a schedule).
+    struct Wanted {
+        const StoredPattern* stored = nullptr;
+        const std::vector<PredictedIssue>* issues = nullptr;
+        int fromVolume = INT_MAX;
+    };
+    std::vector<Wanted> wanted(subscriptions.size());
+    QHash<SubscriptionKey, int> lowestVolume;
+    int fromVolume = INT_MAX;
+    for (std::size_t i = 0; i < subscriptions.size(); ++i) {
+        const PatternedSubscription& s = subscriptions[i];
+        const QString pointer = s.pointer.trimmed();
+        const auto found = patterns_.constFind(pointer);
+        if (found == patterns_.cend() || found->ceased)
+            continue;
+        auto issues = predicted.find(pointer);
+        if (issues == predicted.end())
+            issues = predicted.emplace(pointer, predictThrough(found->pattern, today)).first;
+        const auto first = std::find_if(
+            issues->second.begin(), issues->second.end(),
+            [&](const PredictedIssue& p) { return !s.since.isValid() || p.expected >= s.since; });
+        Wanted& w = wanted[i];
+        w.stored = &*found;
+        w.issues = &issues->second;
+        if (first == issues->second.end())
+            continue;
+        w.fromVolume = first->volume;
+        const SubscriptionKey key{pointer, s.departmentCode.trimmed()};
+        lowestVolume[key] = std::min(lowestVolume.value(key, INT_MAX), w.fromVolume);
+        fromVolume = std::min(fromVolume, w.fromVolume);
+    }
     const PatternRecords records(db_);
-    std::vector<OverdueIssue> out;
-    for (const ExpectedIssue& e :
-         expectedIssues(found->pattern, records.registered(pointer, departmentCode),
-                        records.marks(pointer, departmentCode), today)) {
-        const bool overdue = e.status == IssueStatus::Late || e.status == IssueStatus::Missing ||
-                             e.status == IssueStatus::Claimed;
-        if (overdue && (!since.isValid() || e.predicted.expected >= since))
-            out.push_back({e.predicted, e.status,
-                           QStringLiteral("ปีที่ %1 ฉบับที่ %2")
-                               .arg(e.predicted.volume)
-                               .arg(e.predicted.issueText())});
+    QHash<SubscriptionKey, std::vector<RegisteredNumbers>> registered;
+    if (fromVolume != INT_MAX)
+        records.forEachRegisteredFrom(
+            fromVolume, [&](const SubscriptionKey& key, RegisteredNumbers&& numbers) {
+                const auto lowest = lowestVolume.constFind(key);
+                if (lowest != lowestVolume.cend() && data::leadingNumber(numbers.yearno) >= *lowest)
+                    registered[key].push_back(std::move(numbers));
+            });
+    const auto marks = fromVolume != INT_MAX ? records.allMarks()
+                                             : QHash<SubscriptionKey, std::vector<IssueMark>>();
+    std::vector<std::vector<OverdueIssue>> out(subscriptions.size());
+    for (std::size_t i = 0; i < subscriptions.size(); ++i) {
+        const Wanted& w = wanted[i];
+        if (w.fromVolume == INT_MAX)
+            continue;
+        const PatternedSubscription& s = subscriptions[i];
+        const SubscriptionKey key{s.pointer.trimmed(), s.departmentCode.trimmed()};
+        for (const ExpectedIssue& e : expectedIssues(
+                 w.stored->pattern, *w.issues, registered.value(key), marks.value(key), today))
+            if (isOverdue(e.status) && (!s.since.isValid() || e.predicted.expected >= s.since))
+                out[i].push_back({e.predicted, e.status,
+                                  QStringLiteral("ปีที่ %1 ฉบับที่ %2")
+                                      .arg(e.predicted.volume)
+                                      .arg(e.predicted.issueText())});
     }
     return out;
 }

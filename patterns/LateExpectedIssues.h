@@ -21,8 +21,15 @@ struct OverdueIssue {
     QString name;  // "ปีที่ 12 ฉบับที่ 4", for the list and the claim
 };
 
+// A subscription of a patterned title, and the start of its period.
+struct PatternedSubscription {
+    QString pointer, departmentCode;
+    QDate since;  // none: every issue counts
+};
+
 // The overdue issues of the subscriptions whose titles have a pattern. The
-// patterns are read once; each subscription's issues when it is asked for.
+// patterns are read once, and the registered issues and marks of all the
+// subscriptions asked for in one pass each.
 class LateExpectedIssues {
   public:
     explicit LateExpectedIssues(const data::Database& db);
@@ -30,9 +37,10 @@ class LateExpectedIssues {
     bool hasPattern(const QString& pointer) const { return patterns_.contains(pointer.trimmed()); }
     // A title that has ceased is never late.
     bool ceased(const QString& pointer) const;
-    // Issues expected no earlier than `since` (the subscription's start).
-    std::vector<OverdueIssue> overdue(const QString& pointer, const QString& departmentCode,
-                                      QDate since, QDate today) const;
+    // For each subscription, in the order given, its issues expected no
+    // earlier than its start.
+    std::vector<std::vector<OverdueIssue>> overdue(
+        const std::vector<PatternedSubscription>& subscriptions, QDate today) const;
 
   private:
     const data::Database& db_;

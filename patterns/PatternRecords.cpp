@@ -48,6 +48,15 @@ StoredPattern fromRow(const data::Row& row) {
     return s;
 }
 
+// A mark as stored, from the volume column on; none for a status that is
+// not a mark.
+std::optional<IssueMark> markOf(const data::Row& row, int volume) {
+    const int status = row.value(volume + 2).toInt();
+    if (status < int(IssueStatus::Missing) || status > int(IssueStatus::NotReceived))
+        return std::nullopt;
+    return IssueMark{row.value(volume).toInt(), row.value(volume + 1).toInt(), IssueStatus(status)};
+}
+
 const char* const kPatternColumns =
     "SELECT pointer, frequency, every_days, known_date, known_volume, known_issue,"
     " issues_per_volume, restart_numbers, volume_start_month, lead_days, grace_days,"
@@ -153,10 +162,32 @@ std::vector<IssueMark> PatternRecords::marks(const QString& pointer,
     db_.forEach(
         "SELECT volume, issue, status FROM issue_mark WHERE pointer = ? AND department_code = ?",
         {pointer.trimmed(), departmentCode.trimmed()}, [&](data::Row&& row) {
-            const int status = row.value(2).toInt();
-            if (status >= int(IssueStatus::Missing) && status <= int(IssueStatus::NotReceived))
-                out.push_back({row.value(0).toInt(), row.value(1).toInt(), IssueStatus(status)});
+            if (const auto mark = markOf(row, 0))
+                out.push_back(*mark);
         });
+    return out;
+}
+
+void PatternRecords::forEachRegisteredFrom(
+    int fromVolume,
+    const std::function<void(const SubscriptionKey&, RegisteredNumbers&&)>& take) const {
+    // Read straight through: the bound leaves out most issues, which a
+    // look-up by title for each of them would cost far more than.
+    db_.forEach(
+        "SELECT trim(pointer), trim(department_code), yearno, issueno FROM tranfile"
+        " WHERE CAST(yearno AS INTEGER) >= ?",
+        {fromVolume}, [&](data::Row&& row) {
+            take({row.text(0), row.text(1)}, {row.text(2), row.text(3)});
+        });
+}
+
+QHash<SubscriptionKey, std::vector<IssueMark>> PatternRecords::allMarks() const {
+    QHash<SubscriptionKey, std::vector<IssueMark>> out;
+    db_.forEach("SELECT pointer, department_code, volume, issue, status FROM issue_mark", {},
+                [&](data::Row&& row) {
+                    if (const auto mark = markOf(row, 2))
+                        out[{row.text(0), row.text(1)}].push_back(*mark);
+                });
     return out;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QHash>
+#include <QPair>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -24,6 +26,9 @@ struct StoredPattern {
 struct TitleFacts {
     QString pointer, name, magtypeCode, numberPerVolume, volumePerYear;
 };
+
+// A subscription: the trimmed title key and faculty code.
+using SubscriptionKey = QPair<QString, QString>;
 
 // A registered issue as a proposal reads it: its date and typed numbers.
 struct DatedIssue {
@@ -55,6 +60,14 @@ class PatternRecords {
     std::vector<RegisteredNumbers> registered(const QString& pointer,
                                               const QString& departmentCode) const;
     std::vector<IssueMark> marks(const QString& pointer, const QString& departmentCode) const;
+    // Every registered issue whose year number is at least `fromVolume`, in
+    // one pass over the issues, handed over one at a time: an issue of an
+    // earlier volume cannot be one that a pattern from that volume predicts.
+    void forEachRegisteredFrom(
+        int fromVolume,
+        const std::function<void(const SubscriptionKey&, RegisteredNumbers&&)>& take) const;
+    // The marks of every subscription.
+    QHash<SubscriptionKey, std::vector<IssueMark>> allMarks() const;
     // Marks the issues of one subscription, in one transaction.
     void mark(const QString& pointer, const QString& departmentCode,
               const std::vector<PredictedIssue>& issues, IssueStatus status, QDate today);
