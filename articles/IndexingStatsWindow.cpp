@@ -1,11 +1,11 @@
 #include "articles/IndexingStatsWindow.h"
 
-#include <QFileInfo>
 #include <QLocale>
 #include <numeric>
 
 #include "data/Database.h"
 #include "ui/Printing.h"
+#include "ui/StatsOutput.h"
 
 namespace articles {
 
@@ -98,29 +98,18 @@ void IndexingStatsWindow::showButton_Click() {
 }
 
 void IndexingStatsWindow::output(Output to) {
-    if (shown_.empty()) {
-        messages().show(QStringLiteral("ไม่มีการทำดัชนีในปีนี้"), kCaption, ui::msg::kStop);
-        return;
-    }
-    if (to == Output::Printer && !(services_.printing && services_.printing->hasDefaultPrinter())) {
-        if (messages().show(QStringLiteral("ไม่พบเครื่องพิมพ์ ต้องการบันทึกสถิติเป็นไฟล์ PDF หรือไม่"), kCaption,
-                            ui::msg::kConfirm) != ui::msg::kOk)
-            return;
-        to = Output::Pdf;
-    }
-    if (onOutput)
-        onOutput(to);
+    if (const auto where = ui::statsOutput(to, !shown_.empty(), QStringLiteral("ไม่มีการทำดัชนีในปีนี้"),
+                                           kCaption, services_);
+        where && onOutput)
+        onOutput(*where);
 }
 
 void IndexingStatsWindow::reportSaved(const QString& path) {
-    messages().show(QStringLiteral("บันทึกสถิติเป็นไฟล์ ") + QFileInfo(path).suffix().toUpper() +
-                        QStringLiteral(" แล้วที่ ") + QFileInfo(path).absoluteFilePath(),
-                    kCaption, ui::msg::kInformation);
+    ui::reportStatsSaved(messages(), kCaption, path);
 }
 
 void IndexingStatsWindow::reportUnsaved(const QString& path) {
-    messages().show(QStringLiteral("บันทึกไฟล์ ") + path + QStringLiteral(" ไม่ได้"), kCaption,
-                    ui::msg::kStop);
+    ui::reportStatsUnsaved(messages(), kCaption, path);
 }
 
 }  // namespace articles

@@ -9,6 +9,7 @@
 #include "ui/Form.h"
 #include "ui/Grid.h"
 #include "ui/Services.h"
+#include "ui/StatsOutput.h"
 #include "ui/TextBox.h"
 
 namespace data {
@@ -37,7 +38,7 @@ class IndexingStatsWindow : public ui::Form {
     ui::CommandButton pngButton{"pngButton", QStringLiteral("บันทึก PNG")};
     ui::CommandButton closeButton{"closeButton", QStringLiteral("ปิด")};
 
-    enum class Output { Printer, Pdf, Png };
+    using Output = ui::StatsOutput;
 
     bool Form_Load();
     void showButton_Click();

@@ -8,6 +8,7 @@
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Grid.h"
+#include "ui/StatsOutput.h"
 #include "ui/TextBox.h"
 
 namespace data {
@@ -35,7 +36,7 @@ class ReceivingStatsWindow : public ui::Form {
     ui::CommandButton Cmdpng{"Cmdpng", QStringLiteral("บันทึก PNG")};
     ui::CommandButton Cmdexit{"Cmdexit", QStringLiteral("ปิด")};
 
-    enum class Output { Printer, Pdf, Png };
+    using Output = ui::StatsOutput;
 
     bool Form_Load();
     void Cmdshow_Click();

@@ -29,7 +29,9 @@ dpkg --root="$root" --force-not-root --force-depends --force-script-chrootless \
 # it depends on.
 program=$root/usr/bin/periodicals
 for soname in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-    lib=$(ldd "$program" | awk -v so="$soname" '$1 == so {print $3}')
+    # ldd names most libraries "soname => path", the loader by its path alone.
+    lib=$(ldd "$program" | awk -v so="$soname" '$1 == so {print $3}
+        substr($1, length($1) - length(so)) == "/" so {print $1}')
     owner=$(dpkg -S "$lib" 2>/dev/null || dpkg -S "$(readlink -f "$lib")" 2>/dev/null) ||
         { echo "no package holds $soname"; exit 1; }
     owner=${owner%%:*}
@@ -66,7 +68,7 @@ env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen \
 db=$home/.local/share/periodicals/Vorlen.db
 [ -f "$db" ] || { echo "no database at $db"; exit 1; }
 tables=$(sqlite3 "$db" "select count(*) from sqlite_master where type='table' and name not glob '*_names*' and name not glob 'article_words*'")
-[ "$tables" = 28 ] || { echo "database has $tables tables"; exit 1; }
+[ "$tables" = 29 ] || { echo "database has $tables tables"; exit 1; }
 
 dpkg --root="$root" --force-not-root --force-script-chrootless --log=/dev/null \
     --purge periodicals >/dev/null
