@@ -3,8 +3,7 @@
 #include <yaz/zoom.h>
 
 #include <QRegularExpression>
-#include <memory>
-#include <type_traits>
+#include <algorithm>
 
 #include "exchange/ExchangeError.h"
 #include "exchange/MarcReader.h"
@@ -26,6 +25,43 @@ void addWords(QStringList& parts, int use, const QString& text) {
     for (const QString& w : text.split(u' ', Qt::SkipEmptyParts))
         parts << QStringLiteral("@attr 1=%1 @attr 5=3 %2").arg(use).arg(term(w));
 }
+
+// A word as a CQL term: its quote, backslash and masking characters escaped,
+// with a star on each side when it may match in part.
+QString contextTerm(const QString& word, bool inPart) {
+    QString t;
+    for (QChar c : word) {
+        if (c == u'"' || c == u'\\' || c == u'*' || c == u'?' || c == u'^')
+            t += u'\\';
+        t += c;
+    }
+    return inPart ? QStringLiteral("\"*%1*\"").arg(t) : u'"' + t + u'"';
+}
+
+void addContextWords(QStringList& parts, const char* index, const QString& text) {
+    for (const QString& w : text.split(u' ', Qt::SkipEmptyParts))
+        parts << QLatin1String(index) + u'=' + contextTerm(w, true);
+}
+
+// The ISSN with its hyphen, as catalogues store it, or the ISBN; empty when
+// the query has no number.
+QString printedNumber(const CatalogueQuery& q) {
+    const QString number = bareNumber(q.number);
+    return number.size() == 8 ? number.left(4) + u'-' + number.mid(4) : number;
+}
+
+bool isSru(const QString& server) {
+    return server.startsWith(QStringLiteral("http://")) ||
+           server.startsWith(QStringLiteral("https://"));
+}
+
+struct ZoomQuery {
+    ZOOM_query query = ZOOM_query_create();
+    ZoomQuery() = default;
+    ZoomQuery(const ZoomQuery&) = delete;
+    ZoomQuery& operator=(const ZoomQuery&) = delete;
+    ~ZoomQuery() { ZOOM_query_destroy(query); }
+};
 
 QString joined(const MarcField* f, const QString& codes) {
     if (!f)
@@ -76,18 +112,25 @@ QString prefixQuery(const CatalogueQuery& q) {
     addWords(parts, 4, q.words);
     addWords(parts, 1003, q.author);
     addWords(parts, 21, q.subject);
-    const QString number = bareNumber(q.number);
-    if (!number.isEmpty()) {
-        // An ISSN is stored with its hyphen, as printed.
-        const bool issn = number.size() == 8;
-        parts << QStringLiteral("@attr 1=%1 %2")
-                     .arg(issn ? 8 : 7)
-                     .arg(term(issn ? number.left(4) + u'-' + number.mid(4) : number));
-    }
+    const QString number = printedNumber(q);
+    if (!number.isEmpty())
+        parts << QStringLiteral("@attr 1=%1 %2").arg(number.size() == 9 ? 8 : 7).arg(term(number));
     QString query;
     for (int i = 1; i < parts.size(); ++i)
         query += QStringLiteral("@and ");
     return query + parts.join(u' ');
+}
+
+QString contextQuery(const CatalogueQuery& q) {
+    QStringList parts;
+    addContextWords(parts, "dc.title", q.words);
+    addContextWords(parts, "dc.creator", q.author);
+    addContextWords(parts, "dc.subject", q.subject);
+    const QString number = printedNumber(q);
+    if (!number.isEmpty())
+        parts << QLatin1String(number.size() == 9 ? "bath.issn=" : "bath.isbn=") +
+                     contextTerm(number, false);
+    return parts.join(QStringLiteral(" and "));
 }
 
 QString bareNumber(const QString& number) {
@@ -104,10 +147,11 @@ std::vector<ServerAnswer> askCatalogues(const QStringList& servers, const Catalo
     const QString pqf = prefixQuery(q);
     if (servers.isEmpty() || pqf.isEmpty())
         return answers;
-    const auto freeQuery = [](ZOOM_query z) { ZOOM_query_destroy(z); };
-    std::unique_ptr<std::remove_pointer_t<ZOOM_query>, decltype(freeQuery)> query(
-        ZOOM_query_create(), freeQuery);
-    ZOOM_query_prefix(query.get(), pqf.toUtf8().constData());
+    // Z39.50 targets take the prefix form; SRU servers take CQL, which they
+    // map to their own indexes.
+    ZoomQuery prefix, context;
+    ZOOM_query_prefix(prefix.query, pqf.toUtf8().constData());
+    ZOOM_query_cql(context.query, contextQuery(q).toUtf8().constData());
 
     std::vector<ZOOM_connection> connections;
     std::vector<ZOOM_resultset> sets;
@@ -119,8 +163,8 @@ std::vector<ServerAnswer> askCatalogues(const QStringList& servers, const Catalo
         ZOOM_options_set(o, "timeout", timeout.constData());
         ZOOM_options_set(o, "preferredRecordSyntax", "usmarc");
         ZOOM_options_set(o, "count", QByteArray::number(kMostRecords).constData());
-        if (server.startsWith(QStringLiteral("http://")) ||
-            server.startsWith(QStringLiteral("https://"))) {
+        const bool sru = isSru(server);
+        if (sru) {
             ZOOM_options_set(o, "sru", "get");
             ZOOM_options_set(o, "schema", "marcxml");
         }
@@ -128,7 +172,7 @@ std::vector<ServerAnswer> askCatalogues(const QStringList& servers, const Catalo
         ZOOM_options_destroy(o);
         ZOOM_connection_connect(c, server.toUtf8().constData(), 0);
         connections.push_back(c);
-        sets.push_back(ZOOM_connection_search(c, query.get()));
+        sets.push_back(ZOOM_connection_search(c, sru ? context.query : prefix.query));
     }
     // Every connection works until it has its records, an error or the
     // timeout; ZOOM_event returns 0 when none has anything left to do.

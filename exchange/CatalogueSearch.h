@@ -36,6 +36,10 @@ struct ServerAnswer {
 // run together finds its pieces.
 QString prefixQuery(const CatalogueQuery& q);
 
+// The same query in CQL for an SRU server: dc.title, dc.creator, dc.subject
+// with a star on each side of every word, bath.issn or bath.isbn.
+QString contextQuery(const CatalogueQuery& q);
+
 // Asks every server at once with YAZ's ZOOM: a Z39.50 target as
 // "host:port/database" or "unix:/path", an SRU address as "http(s)://...".
 // A server that has not answered within `timeoutSeconds` is given up; the
