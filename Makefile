@@ -15,7 +15,7 @@ CMAKE_FLAGS += $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=cca
 PACKAGES = build-essential cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev \
            libqt6opengl6-dev libsqlite3-dev sqlite3 libgtest-dev libgmock-dev fonts-thai-tlwg \
            poppler-utils desktop-file-utils libpq-dev postgresql-15 mdbtools mdbtools-dev python3 \
-           libthai0 libyaz-dev yaz idzebra-2.0 lintian appstream
+           libthai0 libyaz-dev yaz idzebra-2.0 lintian appstream xvfb libxcb1-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps build run test package fuzz bench clean
@@ -55,7 +55,7 @@ bench: build
 	@for db in $(BENCH_DB) $(BENCH_MILLION_DB); do \
 		rm -rf $(BUILD)/bench-run && mkdir -p $(BUILD)/bench-run && \
 		cp $$db $(BUILD)/bench-run/Vorlen.db && \
-		QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_desk $(BUILD)/bench-run/Vorlen.db \
+		sh bench/on_xvfb.sh $(BUILD)/bench/bench_desk $(BUILD)/bench-run/Vorlen.db \
 			2>/dev/null || exit 1; echo; \
 	done
 	@# The everyday operations again, on the file and on a PostgreSQL server.

@@ -5,7 +5,6 @@
 #include <QTest>
 
 #include "articles/ArticleSearchWindowView.h"
-#include "bench/PaintedTime.h"
 #include "data/Database.h"
 #include "ui/Services.h"
 
@@ -36,7 +35,7 @@ QStringList searchPairs(data::Database& db, int count) {
 
 }  // namespace
 
-ArticleTiming timeArticleSearch(ui::Services& services, int repeats) {
+ArticleTiming timeArticleSearch(ui::Services& services, SideBySideTimer& timer, int repeats) {
     ArticleTiming timing;
     QStringList pairs;
     {
@@ -46,15 +45,20 @@ ArticleTiming timeArticleSearch(ui::Services& services, int repeats) {
             return timing;
         pairs = searchPairs(db, repeats);
     }
+    if (pairs.isEmpty())
+        return timing;
     articles::ArticleSearchWindowView view(services);
     view.load();
     view.show();
     articles::ArticleSearchWindow& search = view.logic();
     auto* author = view.findChild<QLineEdit*>(QStringLiteral("authorText"));
-    timing.ms = paintedMs(view, pairs, [&](const QString& pair) {
-        search.wordsText.setText(pair.section(u'|', 0, 0));
-        search.authorText.setText(pair.section(u'|', 1));
-        QTest::keyClick(author, Qt::Key_Return);
-    });
+    const auto pair = [&](int i) { return pairs[i % pairs.size()]; };
+    timing.timing = timer.time(view, repeats,
+                               Repeat{[&](int i) {
+                                          search.wordsText.setText(pair(i).section(u'|', 0, 0));
+                                          search.authorText.setText(pair(i).section(u'|', 1));
+                                      },
+                                      [&](int) { QTest::keyClick(author, Qt::Key_Return); },
+                                      {}});
     return timing;
 }

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include "bench/SideBySide.h"
+
 namespace ui {
 struct Services;
 }
@@ -10,7 +12,7 @@ struct Services;
 // and part of one of its authors' names typed, Enter in the author field,
 // the list painted. A different article's pair for every repeat.
 struct ArticleTiming {
-    double ms = 0;  // the median
+    SideBySide timing;
     qint64 articles = 0;
 };
-ArticleTiming timeArticleSearch(ui::Services& services, int repeats);
+ArticleTiming timeArticleSearch(ui::Services& services, SideBySideTimer& timer, int repeats);

@@ -1,0 +1,92 @@
+#include "bench/SideBySide.h"
+
+#include <xcb/xcb.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "bench/PlainSqlite.h"
+#include "bench/StatementLog.h"
+
+namespace {
+
+double median(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+double elapsedMs(const QElapsedTimer& t) {
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+}  // namespace
+
+void waitForScreen() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return;
+    // A round trip: the server answers only after the drawing sent before.
+    xcb_connection_t* c = x11->connection();
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}
+
+qint64 peakResidentKb() {
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    return 0;
+}
+
+void resetPeakResident() {
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    if (f.open(QIODevice::WriteOnly))
+        f.write("5");
+}
+
+SideBySide SideBySideTimer::time(QWidget& window, int repeats, const Repeat& repeat) {
+    return time(repeats, Repeat{repeat.prepare,
+                                [&](int i) {
+                                    repeat.event(i);
+                                    QCoreApplication::processEvents();
+                                    window.repaint();
+                                    waitForScreen();
+                                },
+                                repeat.undo});
+}
+
+SideBySide SideBySideTimer::time(int repeats, const Repeat& repeat) {
+    std::vector<double> program, plain;
+    SideBySide row;
+    resetPeakResident();
+    for (int i = 0; i < repeats; ++i) {
+        if (repeat.prepare)
+            repeat.prepare(i);
+        QCoreApplication::processEvents();
+        log_.start();
+        QElapsedTimer t;
+        t.start();
+        repeat.event(i);
+        program.push_back(elapsedMs(t));
+        row.lastStatements = log_.stop();
+        row.statements = qsizetype(row.lastStatements.size());
+        if (row.lastStatements.empty())
+            continue;
+        if (repeat.undo)
+            repeat.undo();
+        t.restart();
+        plain_.replay(row.lastStatements);
+        plain.push_back(elapsedMs(t));
+    }
+    row.peakKb = peakResidentKb();
+    row.programMs = median(program);
+    if (!plain.empty())
+        row.plainMs = median(plain);
+    return row;
+}

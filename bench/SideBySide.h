@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class PlainSqlite;
+class StatementLog;
+
+// One row of the bench: the program's median and the median of the same
+// statements on plain sqlite3, and the peak resident memory while it ran.
+struct SideBySide {
+    double programMs = 0;
+    double plainMs = -1;  // < 0: nothing to compare with
+    qsizetype statements = 0;
+    qint64 peakKb = 0;
+    std::vector<QByteArray> lastStatements;  // those of the last repeat
+};
+
+// Waits until the X server has drawn what was sent to it; nothing to wait
+// for on other platforms.
+void waitForScreen();
+
+// The process's peak resident memory since the last reset, in kB.
+qint64 peakResidentKb();
+void resetPeakResident();
+
+// One repeat of an operation: `prepare` (not timed) sets the window up,
+// `event` is what the user does, `undo` (not timed) takes back its writes
+// before their replay makes them again.
+struct Repeat {
+    std::function<void(int)> prepare;
+    std::function<void(int)> event;
+    std::function<void()> undo;
+};
+
+// What the user waits for, `repeats` times: from the event given to the
+// widget, through the handler and the deferred redraw, to `window` repainted
+// on the screen. The statements the program ran for it are recorded and,
+// after each repeat, run again on `plain`, so that both are measured in turns
+// under the same load.
+class SideBySideTimer {
+  public:
+    SideBySideTimer(StatementLog& log, PlainSqlite& plain) : log_(log), plain_(plain) {}
+
+    SideBySide time(QWidget& window, int repeats, const Repeat& repeat);
+    SideBySide time(QWidget& window, int repeats, const std::function<void(int)>& event) {
+        return time(window, repeats, Repeat{{}, event, {}});
+    }
+    // The same, for work that ends with its own window painted or closed.
+    SideBySide time(int repeats, const Repeat& repeat);
+
+  private:
+    StatementLog& log_;
+    PlainSqlite& plain_;
+};
