@@ -40,6 +40,8 @@ namespace {
 
 constexpr int kRepeats = 21;
 constexpr int kLongRepeats = 5;  // the lists that take seconds at a million titles
+// Every list shows its first screen within this of the click, at any length.
+constexpr double kListGoalMs = 50;
 
 struct Result {
     QString operation;
@@ -240,7 +242,8 @@ int main(int argc, char* argv[]) {
     QTest::mouseClick(child<QWidget>(expiryView, "Option1"), Qt::LeftButton);
     int listed = 0;
     results.push_back(
-        {"expiry list of about 1,000 subscriptions with latest issues, click to painted", 150,
+        {"expiry list of about 1,000 subscriptions with latest issues, click to painted",
+         kListGoalMs,
          timer.time(expiryView, kLongRepeats,
                     Repeat{[&](int) {
                                exp.Text1.setText(from);
@@ -264,7 +267,7 @@ int main(int argc, char* argv[]) {
                        })});
 
     qsizetype lateCount = 0;
-    results.push_back({"late issues window opened, list painted", 300,
+    results.push_back({"late issues window opened, list painted", kListGoalMs,
                        timer.time(kLongRepeats, Repeat{{},
                                                        [&](int) {
                                                            late::LateIssuesView view(services);
@@ -282,7 +285,7 @@ int main(int argc, char* argv[]) {
     lateView.load();
     lateView.show();
     auto* showLate = buttonCaptioned(lateView, QStringLiteral("แสดงรายการ"));
-    results.push_back({"late issues list shown again, click to list painted", 300,
+    results.push_back({"late issues list shown again, click to list painted", kListGoalMs,
                        timer.time(lateView, kLongRepeats,
                                   [&](int) { QTest::mouseClick(showLate, Qt::LeftButton); })});
 
