@@ -11,7 +11,10 @@ constexpr int kApplicationId = 0x56524C4E;
 constexpr int kArticleIndexVersion = 9;
 // The step that keeps the claims of each overdue issue reaches this version.
 constexpr int kClaimsVersion = 10;
-constexpr int kSchemaVersion = kClaimsVersion;
+// The step that reads dates for the indexes with fewer calls and indexes the
+// title keys trimmed reaches this version.
+constexpr int kKeyIndexesVersion = 11;
+constexpr int kSchemaVersion = kKeyIndexesVersion;
 // Servers were first made at this version; the steps before it are the file's.
 constexpr int kFirstServerVersion = 5;
 

@@ -43,10 +43,11 @@ qsizetype closingParenthesis(const QByteArray& sql, qsizetype open) {
 }
 
 QByteArray withSortableDateCalls(QByteArray sql) {
-    static const QByteArray kStart = "(CASE WHEN (trim(";
+    static const QByteArray kStart = "(CASE WHEN ";
+    static const QByteArray kShape = " GLOB '[0-9][0-9]/";
     for (qsizetype at = sql.indexOf(kStart); at >= 0; at = sql.indexOf(kStart, at + 1)) {
         const qsizetype column = at + kStart.size();
-        const qsizetype end = sql.indexOf(')', column);
+        const qsizetype end = sql.indexOf(kShape, column);
         if (end < 0)
             break;
         const QByteArray name = sql.mid(column, end - column);

@@ -5,6 +5,7 @@
 #include "data/Database.h"
 #include "data/FieldLimits.h"
 #include "data/NameIndex.h"
+#include "data/Schema.h"
 
 namespace data {
 
@@ -119,6 +120,7 @@ void createPostgresSchema(Database& db, std::span<const char* const> sqliteTable
         db.exec(sql);
     db.exec(
         (QByteArray("CREATE INDEX vorlen1_issn_key ON vorlen1 ((") + kIssnKey + "))").constData());
+    createTrimmedKeyIndexes(db);
     createPostgresLatestIssues(db);
     createLengthRules(db);
 }

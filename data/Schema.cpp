@@ -173,6 +173,23 @@ void createDateIndexes(Database& db) {
         ("CREATE INDEX vorlen_end_day ON vorlen (" + sortableDate("end_period") + ")").constData());
 }
 
+void createTrimmedKeyIndexes(Database& db) {
+    for (const char* table : {"vorlen1", "vorlen", "typeclass"})
+        db.exec((QByteArray("CREATE INDEX IF NOT EXISTS ") + table + "_trim_pointer ON " + table +
+                 (db.isPostgres() ? " ((trim(pointer)))" : " (trim(pointer))"))
+                    .constData());
+}
+
+void rebuildDateIndexes(Database& db) {
+    for (const char* index : {"tranfile_pointer_day", "vorlen_end_day",
+                              "tranfile_title_faculty_received", "tranfile_received_day"})
+        db.exec((QByteArray("DROP INDEX IF EXISTS ") + index).constData());
+    createDateIndexes(db);
+    createIntervalTable(db);
+    createReceivedDayIndex(db);
+    createSqliteLatestIssues(db);
+}
+
 void createSettingsTable(Database& db) {
     db.exec(kSettingsTable);
 }
@@ -236,6 +253,7 @@ void createSchema(Database& db) {
     for (const char* sql : kIndexes)
         db.exec(sql);
     createDateIndexes(db);
+    createTrimmedKeyIndexes(db);
     createNameIndexes(db);
     createIntervalTable(db);
     createReceivedDayIndex(db);

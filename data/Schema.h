@@ -87,6 +87,12 @@ void createLatestIssues(Database& db);
 void createPatternTables(Database& db);
 // The claims sent for overdue issues.
 void createClaimTable(Database& db);
+// The indexes on the title key trimmed, in each table that carries it, so a
+// key stored with any spaces around it is found by the key typed without.
+void createTrimmedKeyIndexes(Database& db);
+// The file's date indexes and the triggers that sort by date made again on
+// the date expression as it now stands, which queries must match to use them.
+void rebuildDateIndexes(Database& db);
 // Stops keeping the latest issues while many issues go in at once;
 // createLatestIssues makes them again from all the issues.
 void suspendLatestIssues(Database& db);

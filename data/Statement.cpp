@@ -50,6 +50,28 @@ void Statement::bindAll(const QVariantList& values) {
     }
 }
 
+void Statement::runTexts(const QStringList& texts) {
+    if (texts.size() != sqlite3_bind_parameter_count(stmt_))
+        throw DbError(SQLITE_RANGE, QStringLiteral("%1 values for %2 parameters in: %3")
+                                        .arg(texts.size())
+                                        .arg(sqlite3_bind_parameter_count(stmt_))
+                                        .arg(QString::fromUtf8(sqlite3_sql(stmt_))));
+    // The texts outlive the step, so SQLite reads them where they are.
+    for (int i = 0; i < texts.size(); ++i) {
+        const QString& text = texts.at(i);
+        // A null text is stored as empty text, never as NULL.
+        const void* units = text.isNull() ? static_cast<const void*>(u"") : text.constData();
+        const int rc =
+            sqlite3_bind_text16(stmt_, i + 1, units, int(text.size() * 2), SQLITE_STATIC);
+        if (rc != SQLITE_OK)
+            fail(rc);
+    }
+    const int rc = sqlite3_step(stmt_);
+    sqlite3_reset(stmt_);
+    if (rc != SQLITE_DONE)
+        fail(rc);
+}
+
 void Statement::reset() {
     sqlite3_reset(stmt_);
     sqlite3_clear_bindings(stmt_);

@@ -19,6 +19,10 @@ class Statement {
     Statement& operator=(const Statement&) = delete;
 
     void bindAll(const QVariantList& values);
+    // Runs a writing statement with these texts as its values and makes it
+    // ready for the next: a bulk copy's one statement for many rows, without
+    // a variant or a UTF-8 copy of each value.
+    void runTexts(const QStringList& texts);
     // Ready to run again with new values (bulk loading).
     void reset();
     // Steps once; true while a row is available.

@@ -12,6 +12,7 @@
 #include "format/BulkLoad.h"
 #include "format/DeskChecks.h"
 #include "format/ImportError.h"
+#include "format/RowCopy.h"
 
 namespace format {
 
@@ -26,8 +27,6 @@ const char* const kReadOrder[] = {
     "typeclass",  "tranfile",  "recsetup", "jourctrl",
 };
 
-// Rows go in in batches: one statement per row costs a round trip each.
-constexpr int kBatchRows = 200;
 constexpr qint64 kProgressStep = 1000;
 
 // Columns the old program neither reads nor writes, whose names are free:
@@ -140,51 +139,6 @@ ImportReport readAll(const AccessReader& reader, const std::vector<SourceTable>&
     return report;
 }
 
-class BatchInsert {
-  public:
-    explicit BatchInsert(data::Database& store) : store_(store) {}
-
-    void add(const SourceTable& table, QStringList&& row) {
-        if (table.name != table_)
-            flush();
-        if (table.name != table_) {
-            table_ = table.name;
-            columns_ = table.columns;
-            full_ = sql(kBatchRows);
-        }
-        if (auto refused = lengthRefusal(table_, columns_, row))
-            throw *refused;
-        for (QString& value : row)
-            values_ << std::move(value);
-        if (++pending_ == kBatchRows)
-            flush();
-    }
-
-    void flush() {
-        if (pending_ > 0)
-            store_.exec(pending_ == kBatchRows ? full_.constData() : sql(pending_).constData(),
-                        values_);
-        values_.clear();
-        pending_ = 0;
-    }
-
-  private:
-    QByteArray sql(int rows) const {
-        const QString one =
-            u'(' + QStringList(columns_.size(), QStringLiteral("?")).join(u',') + u')';
-        return QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
-            .arg(table_, columns_.join(QStringLiteral(", ")), QStringList(rows, one).join(u','))
-            .toUtf8();
-    }
-
-    data::Database& store_;
-    QString table_;
-    QStringList columns_;
-    QByteArray full_;
-    QVariantList values_;
-    int pending_ = 0;
-};
-
 void refuseUnlessNew(const data::Database& store) {
     for (const char* table : {"vorlen1", "vorlen", "typeclass", "tranfile"})
         if (store.first((QByteArray("SELECT 1 FROM ") + table + " LIMIT 1").constData()))
@@ -221,11 +175,12 @@ ImportReport importInto(const AccessReader& reader, const std::vector<SourceTabl
     for (const SourceTable& t : plan)
         tables << t.name;
     BulkLoad load(store, tables);
-    BatchInsert insert(store);
+    RowCopy copy(store);
     ImportReport report =
-        readAll(reader, plan, progress,
-                [&](const SourceTable& t, QStringList&& row) { insert.add(t, std::move(row)); });
-    insert.flush();
+        readAll(reader, plan, progress, [&](const SourceTable& t, QStringList&& row) {
+            copy.add(t.name, t.columns, std::move(row));
+        });
+    copy.flush();
     checkCounts(store, report);
     load.finish();
     data::createLatestIssues(store);

@@ -278,14 +278,15 @@ TEST(TitleNameTaken, BothStoresJoinNamesThatDifferOnlyInTheCaseOfAToZ) {
         EXPECT_EQ(titles.nameTaken(c.typed), c.taken) << c.typed.toStdString();
 }
 
-// An imported key may carry spaces, in one table and not the other: the
+// An imported key may carry any number of spaces, in one table and not the other: the
 // title still loads whole, and an edit updates its own rows, adding none.
 TEST(TitleLoad, AKeyStoredWithSpacesIsFoundAndEditedInPlace) {
     const struct {
         const char *title, *subscription, *typed;
-    } cases[] = {{" J900001", " J900001", "J900001"},
-                 {"J900002 ", "J900002", "J900002"},
-                 {"J900003", "J900003 ", " J900003"}};
+    } cases[] = {
+        {"J900000", "J900000", "J900000"},       {" J900001", " J900001", "J900001"},
+        {"J900002 ", "J900002", "J900002"},      {"J900003", "J900003 ", " J900003"},
+        {"  J900004  ", "J900004  ", "J900004"}, {"     J900005", "     J900005     ", "J900005"}};
     NewJournalWindow f;
     auto& w = f.w;
     for (const auto& c : cases) {

@@ -287,6 +287,50 @@ TEST(SchemaVersion, AFailedMigrationLeavesTheOlderFileAsItWas) {
     EXPECT_TRUE(temp.db().first("SELECT 1 FROM sqlite_master WHERE name = 'vorlen_end_date'"));
 }
 
+// A desk of the version before: its date indexes on the earlier reading of
+// dates, which the queries no longer match, and no index on trimmed keys.
+TEST(SchemaVersion, TheStepBeforeTheKeyIndexesGivesTheIndexesANewDatabaseHas) {
+    testing_support::TempDatabase temp;
+    Database& db = temp.db();
+    const bool server = db.isPostgres();
+    const char* definitionOf =
+        server ? "SELECT indexname, indexdef FROM pg_indexes WHERE indexname = ?"
+               : "SELECT name, sql FROM sqlite_master WHERE name = ?";
+    const QStringList dateIndexes = {"tranfile_pointer_day", "vorlen_end_day",
+                                     "tranfile_title_faculty_received", "tranfile_received_day"};
+    const QStringList keyIndexes = {"vorlen1_trim_pointer", "vorlen_trim_pointer",
+                                    "typeclass_trim_pointer"};
+    // The triggers that keep the latest issues sort by date too.
+    const QStringList names =
+        dateIndexes + keyIndexes + (server ? QStringList() : QStringList{"tranfile_latest_insert"});
+    const auto definitions = [&] {
+        QStringList texts;
+        for (const QString& name : names) {
+            const auto row = temp.db().first(definitionOf, {name});
+            texts << (row ? row->text(1) : QString());
+        }
+        return texts;
+    };
+    const QStringList fresh = definitions();
+    for (const QString& name : keyIndexes)
+        db.exec(("DROP INDEX " + name).toUtf8().constData());
+    if (server) {
+        db.exec("UPDATE schema_version SET version = ?", {kKeyIndexesVersion - 1});
+    } else {
+        for (const QString& name : dateIndexes) {
+            db.exec(("DROP INDEX " + name).toUtf8().constData());
+            db.exec(("CREATE INDEX " + name + " ON tranfile (receivedate)").toUtf8().constData());
+        }
+        db.exec("DROP TRIGGER tranfile_latest_insert");
+        db.exec("PRAGMA user_version = " + QByteArray::number(kKeyIndexesVersion - 1));
+    }
+    temp.reopen();
+    EXPECT_TRUE(prepareDatabase(temp.path()));
+    EXPECT_EQ(fileVersion(temp.db()).userVersion, kSchemaVersion);
+    EXPECT_EQ(definitions(), fresh);
+    EXPECT_FALSE(fresh.contains(QString()));
+}
+
 TEST(SchemaVersion, ANewerOrForeignFileIsRefusedAndLeftUntouched) {
     testing_support::TempDatabase newer;
     setMark(newer.db(), "user_version", "version", 99);

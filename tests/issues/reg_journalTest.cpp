@@ -591,9 +591,10 @@ TEST_F(RegJournalTest, WhatAnotherDeskRemovedMeanwhileIsSaidAndNothingIsSaved) {
 TEST_F(RegJournalTest, ATitleKeyStoredWithSpacesIsFoundAndRegisters) {
     const struct {
         const char *title, *subscription, *handed;
-    } cases[] = {{" J900001", " J900001", "J900001"},
-                 {"J900002 ", "J900002", "J900002"},
-                 {"J900003", "J900003 ", " J900003 "}};
+    } cases[] = {
+        {"J900000", "J900000", "J900000"},       {" J900001", " J900001", "J900001"},
+        {"J900002 ", "J900002", "J900002"},      {"J900003", "J900003 ", " J900003 "},
+        {"  J900004  ", "  J900004", "J900004"}, {"J900005     ", "     J900005     ", "J900005"}};
     for (const auto& c : cases) {
         db().exec("INSERT INTO vorlen1 (pointer, vorlen_name) VALUES (?, 'นำเข้า')", {c.title});
         db().exec("INSERT INTO vorlen (pointer, department_code) VALUES (?, '01')",
