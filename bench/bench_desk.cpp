@@ -361,9 +361,9 @@ int main(int argc, char* argv[]) {
     searchView.load();
     searchView.show();
     search::SearchJournal& finder = searchView.logic();
-    auto* searchText1 = searchView.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* searchText1 = searchView.findChild<QLineEdit*>(QStringLiteral("findText"));
     auto searchEnter = [&](const QString& typed) {
-        finder.Text1.setText(typed);
+        finder.findText.setText(typed);
         QTest::keyClick(searchText1, Qt::Key_Return);
     };
     const QByteArray textSql =
