@@ -8,6 +8,7 @@
 #include "data/NameIndex.h"
 #include "data/PgSchema.h"
 #include "data/SortableDate.h"
+#include "data/ThaiSortKey.h"
 
 namespace data {
 
@@ -229,6 +230,7 @@ void createSchema(Database& db) {
     if (db.isPostgres()) {
         createPostgresSchema(db, kTables);
         createArticleTables(db);
+        createListOrderIndexes(db);
         return;
     }
     for (const char* sql : kTables)
@@ -242,6 +244,7 @@ void createSchema(Database& db) {
     createSqliteLatestIssues(db);
     createLengthRules(db);
     createArticleTables(db);
+    createListOrderIndexes(db);
 }
 
 }  // namespace data

@@ -12,4 +12,8 @@ namespace data {
 // its rows in this order without reading them all into the program.
 QByteArray thaiSortKey(const char* column);
 
+class Database;
+// The index that lists the titles in that order a page at a time.
+void createListOrderIndexes(Database& db);
+
 }  // namespace data

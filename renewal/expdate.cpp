@@ -116,13 +116,15 @@ void expdate::Command1_Click() {
             total = found->count();
         }))
         return;
-    nextrow = 1;
     if (total == 0) {
+        nextrow = 1;
         messages().show(QStringLiteral("ไม่พบรายชื่อวารสารที่จะครบอายุสมาชิกในช่วงเวลานี้"),
                         QStringLiteral("ผลการตรวจเช็ค"), ui::msg::kInformation);
         return;
     }
-    showjour.setSource(found);
+    // As many rows as found, and never fewer than ten empty ones.
+    if (!showjour.setSource(found, total + 1 < 11 ? 12 : 0))
+        return;
     nextrow = total + 1;
     showjour.setRow(1);
     Cmdprint.setEnabled(true);
@@ -280,13 +282,14 @@ void expdate::cmdsave_Click() {
     setFocus(Text1);
 }
 
-void expdate::listedLines(const ExpiryPrint::EachLine& each) const {
-    int r = 0;
-    showjour.forEachDataRow([&](const QStringList& cells) {
-        if (++r < nextrow)
-            each({cells.value(col::name), cells.value(col::endPeriod),
-                  cells.value(col::latestIssue), cells.value(col::department)});
-    });
+void expdate::listedLines(const ExpiryPrint::EachLine& each) {
+    // The grid as it shows, renewals included: its pages in turn, of which it
+    // keeps a few.
+    while (showjour.canFetchMore())
+        showjour.fetchMore();
+    for (int r = 1; r < nextrow && r < showjour.rows(); ++r)
+        each({showjour.textMatrix(r, col::name), showjour.textMatrix(r, col::endPeriod),
+              showjour.textMatrix(r, col::latestIssue), showjour.textMatrix(r, col::department)});
 }
 
 QString expdate::proposedPdfName() const {

@@ -79,7 +79,7 @@ class expdate : public ui::Form {
     // The clicked subscription's own currency code, when the list has it.
     void showStoredCurrency();
     // The listed lines to print, read a page at a time.
-    void listedLines(const ExpiryPrint::EachLine& each) const;
+    void listedLines(const ExpiryPrint::EachLine& each);
     // The printer, or the PDF file the user names (then `pdfPath` is set).
     std::unique_ptr<ui::PageSurface> openSurface(QString& pdfPath);
     // The file name the PDF question proposes: the list and its range.

@@ -21,22 +21,15 @@ QString period(const QString& begin, const QString& end) {
     return begin.trimmed() + QStringLiteral(" - ") + end.trimmed();
 }
 
-// A key is looked for as stored in the other table, trimmed or with one space
-// around it, as imported keys may be, so that the key indexes serve the join.
-QByteArray sameKey(const char* column) {
-    const QByteArray k = "trim(t.pointer)";
-    return QByteArray(column) + " IN (t.pointer, " + k + ", ' ' || " + k + ", " + k +
-           " || ' ', ' ' || " + k + " || ' ')";
-}
-
-// ?1 the scope (0 to 3), ?2 and ?3 what it takes.
+// ?1 the scope (0 to 3), ?2 and ?3 what it takes. The rows of a title are
+// joined by the key as stored, as the key indexes hold it.
 QByteArray fromWhere() {
-    return " FROM vorlen1 t JOIN vorlen s ON " + sameKey("s.pointer") +
+    return " FROM vorlen1 t JOIN vorlen s ON s.pointer = t.pointer"
            " WHERE (?1 = 0"
            " OR (?1 = 1 AND trim(s.department_code) = ?2)"
            " OR (?1 = 2 AND upper(substr(trim(t.pointer), 1, 1)) IN (?2, ?3))"
-           " OR (?1 = 3 AND EXISTS (SELECT 1 FROM typeclass c WHERE " +
-           sameKey("c.pointer") + " AND trim(c.type_code) = ?2)))";
+           " OR (?1 = 3 AND EXISTS (SELECT 1 FROM typeclass c WHERE c.pointer = t.pointer"
+           " AND trim(c.type_code) = ?2)))";
 }
 
 // The ORDER BY of each column, then of the list's own order (the name): the

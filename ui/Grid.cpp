@@ -42,6 +42,8 @@ QString Grid::textMatrix(int row, int col) const {
 QStringList Grid::dataRow(int row) const {
     if (const auto it = changed_.find(row); it != changed_.end())
         return *it;
+    if (row > paged_->fetched())
+        return QStringList(cols_);  // an empty row below the source's
     QStringList cells = paged_->row(row - 1);
     cells.resize(cols_);
     return cells;
@@ -80,15 +82,18 @@ void Grid::setDataRows(std::vector<QStringList> dataRows) {
     notify();
 }
 
-void Grid::setSource(std::shared_ptr<RowSource> source) {
+bool Grid::setSource(std::shared_ptr<RowSource> source, int minRows) {
+    auto paged = std::make_unique<PagedRows>(std::move(source));
+    if (!read([&] { paged->restart(); }))
+        return false;
     cells_.resize(1);
     changed_.clear();
     failed_ = false;
-    paged_ = std::make_unique<PagedRows>(std::move(source));
-    if (!read([this] { paged_->restart(); }))
-        failed_ = true;
+    minRows_ = minRows;
+    paged_ = std::move(paged);
     row_ = rows() > 1 ? 1 : 0;
     notify();
+    return true;
 }
 
 bool Grid::read(const std::function<void()>& step) const {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -22,7 +23,9 @@ class Grid : public Control {
 
     Grid(QString name, int rows, int cols);
 
-    int rows() const { return paged_ ? 1 + paged_->fetched() : int(cells_.size()); }
+    int rows() const {
+        return paged_ ? std::max(1 + paged_->fetched(), minRows_) : int(cells_.size());
+    }
     int cols() const { return cols_; }
     // Resizing keeps the cells that stay and adds empty ones.
     void setRows(int n);
@@ -34,9 +37,11 @@ class Grid : public Control {
     // a list of tens of thousands of rows is told to its view once.
     void setDataRows(std::vector<QStringList> dataRows);
 
-    // Shows the rows of a source from its first page, the first row current.
-    // Resizing or setting the rows goes back to held cells.
-    void setSource(std::shared_ptr<RowSource> source);
+    // Shows the rows of a source from its first page, the first row current,
+    // with empty rows below them up to `minRows` in all. Should the first page
+    // fail, the grid stays as it was and this returns false. Resizing or
+    // setting the rows goes back to held cells.
+    bool setSource(std::shared_ptr<RowSource> source, int minRows = 0);
     bool paged() const { return bool(paged_); }
     // Data rows in all: the exact count of a source, or the rows held.
     int total() const;
@@ -87,6 +92,7 @@ class Grid : public Control {
     std::vector<QStringList> cells_;
     std::unique_ptr<PagedRows> paged_;
     bool failed_ = false;
+    int minRows_ = 0;
     // Cells the window wrote into rows of a source, by grid row.
     QHash<int, QStringList> changed_;
     int cols_;
