@@ -88,9 +88,9 @@ void toListOrderVersion(Database& db) {
 
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1,     &toVersion2, &toVersion3,
-                                     &toVersion4,     &toVersion5, &toVersion6,
-                                     &toVersion7,     &toPatterns, &toArticleIndexVersion,
+const Step kSteps[kSchemaVersion] = {&toVersion1,      &toVersion2,        &toVersion3,
+                                     &toVersion4,      &toVersion5,        &toVersion6,
+                                     &toVersion7,      &toPatterns,        &toArticleIndexVersion,
                                      &toClaimsVersion, &toListOrderVersion};
 
 void markVersion(Database& db, int version) {
