@@ -10,8 +10,7 @@ class Database;
 // server (whose indexes cannot hold long values), and so the maximum length
 // of every field that fills it.
 inline constexpr int kShortText = 20;  // keys, codes, numbers, dates
-inline constexpr int kLongText =
-    255;  // names, addresses, descriptions: the old program's widest text
+inline constexpr int kLongText = 255;  // names, addresses, descriptions: the old program's widest text
 
 // The limit of a column of this program's tables, by name in any case; 0 for none.
 int columnLimit(const QString& table, const QString& column);
