@@ -173,10 +173,10 @@ int main(int argc, char* argv[]) {
     searchView.load();
     searchView.show();
     search::SearchJournal& finder = searchView.logic();
-    auto* searchText1 = child<QLineEdit>(searchView, "Text1");
+    auto* searchText1 = child<QLineEdit>(searchView, "findText");
     const auto searchFor = [&](const QStringList& typed) {
         return timer.time(searchView, kRepeats,
-                          Repeat{[&](int i) { finder.Text1.setText(typed[i % typed.size()]); },
+                          Repeat{[&](int i) { finder.findText.setText(typed[i % typed.size()]); },
                                  [&](int) { QTest::keyClick(searchText1, Qt::Key_Return); },
                                  {}});
     };

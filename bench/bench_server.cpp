@@ -83,8 +83,8 @@ std::vector<Timed> timeStore(const QString& location, const QStringList& words) 
     search::SearchJournal finder(services);
     finder.Form_Load();
     out.push_back({"search window, part of a name", medianMs(21, [&] {
-                       finder.Text1.setText(word());
-                       finder.Command1_Click();
+                       finder.findText.setText(word());
+                       finder.findButton_Click();
                    })});
 
     renewal::expdate expiry(services);

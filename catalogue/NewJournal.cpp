@@ -67,6 +67,7 @@ void NewJournal::wire() {
     patternButton.onClick = [this] { patternButton_Click(); };
     Text2.onDoubleClick = [this] { Text2_DblClick(); };
     dlbnamemag.onClick = [this] { dlbnamemag_Click(); };
+    dlbnamemag.guard = [this](const std::function<void()>& step) { return guarded(step); };
     dlbnamemag.onLostFocus = [this] { dlbnamemag_LostFocus(); };
     Text10.onDoubleClick = [this] { Text10_DblClick(); };
     Text14.onDoubleClick = [this] { Text14_DblClick(); };
@@ -439,15 +440,13 @@ void NewJournal::escapePressed() {
 // ---- Title search and load ----
 
 void NewJournal::Text2_DblClick() {
-    std::vector<ui::PickRow> rows;
-    if (!guarded([this, &rows] { rows = TitleSearch(*db_).byName(Text2.text()); }))
+    if (!guarded([this] { dlbnamemag.setSource(TitleSearch(*db_).namesLike(Text2.text())); }))
         return;
-    if (rows.empty()) {
+    if (dlbnamemag.rows().empty()) {
         closeNameList();
         messages().show(kNotFound, kSearchResult, ui::msg::kStop);
         return;
     }
-    dlbnamemag.setRows(std::move(rows));
     dlbnamemag.setVisible(true);
     setFocus(dlbnamemag);
 }

@@ -1,31 +1,21 @@
 #include "catalogue/TitleSearch.h"
 
+#include "catalogue/TitleNameSource.h"
 #include "data/Database.h"
-#include "data/LikePattern.h"
-#include "data/NameIndex.h"
 #include "data/StoredKey.h"
 
 namespace catalogue {
 
 std::vector<ui::PickRow> TitleSearch::byName(const QString& part) const {
-    const QVariantList params = {data::containsPattern(part)};
-    const std::vector<data::Row> found =
-        data::trigramSearchable(db_, part)
-            ? db_.query(
-                  "SELECT pointer, vorlen_name FROM vorlen1"
-                  " WHERE rowid IN (SELECT rowid FROM vorlen1_names"
-                  " WHERE vorlen1_names MATCH ?)"
-                  " AND vorlen_name LIKE ? ESCAPE '\\' ORDER BY rowid",
-                  {QStringLiteral("vorlen_name : ") + data::trigramQuery(part), params[0]})
-            : db_.query(
-                  "SELECT pointer, vorlen_name FROM vorlen1"
-                  " WHERE vorlen_name LIKE ? ESCAPE '\\' ORDER BY rowid",
-                  params);
     std::vector<ui::PickRow> rows;
-    rows.reserve(found.size());
-    for (const data::Row& row : found)
-        rows.push_back({row.text(0), row.text(1)});
+    ui::forEachRow(*namesLike(part), [&](const QStringList& r) {
+        rows.push_back({r.value(0), r.value(1)});
+    });
     return rows;
+}
+
+std::shared_ptr<ui::RowSource> TitleSearch::namesLike(const QString& part) const {
+    return std::make_shared<TitleNameSource>(db_, part);
 }
 
 bool TitleSearch::nameTaken(const QString& typed) const {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "data/Row.h"
 #include "ui/PickList.h"
+#include "ui/RowSource.h"
 
 namespace data {
 class Database;
@@ -37,6 +39,8 @@ class TitleSearch {
     // Titles whose name contains the text literally (% and _ included), as rows
     // of (key, name); an empty text lists every title.
     std::vector<ui::PickRow> byName(const QString& part) const;
+    // The same titles as rows of (key, name), read a page at a time.
+    std::shared_ptr<ui::RowSource> namesLike(const QString& part) const;
     // Whether a stored title bears this name: both trimmed, letters compared
     // without regard to case.
     bool nameTaken(const QString& typed) const;

@@ -9,6 +9,7 @@
 #include "data/NameIndex.h"
 #include "data/PgSchema.h"
 #include "data/Schema.h"
+#include "data/ThaiSortKey.h"
 
 namespace data {
 
@@ -90,12 +91,17 @@ void toKeyIndexesVersion(Database& db) {
     createTrimmedKeyIndexes(db);
 }
 
+// 12: the title lists read the titles in Thai order a page at a time.
+void toListOrderVersion(Database& db) {
+    createListOrderIndexes(db);
+}
+
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1,      &toVersion2,         &toVersion3,
-                                     &toVersion4,      &toVersion5,         &toVersion6,
-                                     &toVersion7,      &toPatterns,         &toArticleIndexVersion,
-                                     &toClaimsVersion, &toKeyIndexesVersion};
+const Step kSteps[kSchemaVersion] = {&toVersion1,         &toVersion2,         &toVersion3,
+                                     &toVersion4,         &toVersion5,         &toVersion6,
+                                     &toVersion7,         &toPatterns,         &toArticleIndexVersion,
+                                     &toClaimsVersion,    &toKeyIndexesVersion, &toListOrderVersion};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {

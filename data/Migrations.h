@@ -14,7 +14,9 @@ constexpr int kClaimsVersion = 10;
 // The step that reads dates for the indexes with fewer calls and indexes the
 // title keys trimmed reaches this version.
 constexpr int kKeyIndexesVersion = 11;
-constexpr int kSchemaVersion = kKeyIndexesVersion;
+// The step that lets the title lists page through the titles in Thai order.
+constexpr int kListOrderVersion = 12;
+constexpr int kSchemaVersion = kListOrderVersion;
 // Servers were first made at this version; the steps before it are the file's.
 constexpr int kFirstServerVersion = 5;
 

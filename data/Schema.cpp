@@ -8,6 +8,7 @@
 #include "data/NameIndex.h"
 #include "data/PgSchema.h"
 #include "data/SortableDate.h"
+#include "data/ThaiSortKey.h"
 
 namespace data {
 
@@ -246,6 +247,7 @@ void createSchema(Database& db) {
     if (db.isPostgres()) {
         createPostgresSchema(db, kTables);
         createArticleTables(db);
+        createListOrderIndexes(db);
         return;
     }
     for (const char* sql : kTables)
@@ -260,6 +262,7 @@ void createSchema(Database& db) {
     createSqliteLatestIssues(db);
     createLengthRules(db);
     createArticleTables(db);
+    createListOrderIndexes(db);
 }
 
 }  // namespace data

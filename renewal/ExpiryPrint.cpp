@@ -67,6 +67,16 @@ void ExpiryPrint::printShrunk(double x, double y, const QString& text, double ri
 
 void ExpiryPrint::print(const std::vector<ExpiryLine>& lines, const QString& first,
                         const QString& last, QDate today) {
+    print(
+        [&lines](const EachLine& each) {
+            for (const ExpiryLine& l : lines)
+                each(l);
+        },
+        first, last, today);
+}
+
+void ExpiryPrint::print(const std::function<void(const EachLine&)>& lines, const QString& first,
+                        const QString& last, QDate today) {
     printer_.fontName = QStringLiteral("MS Sans Serif");
     const int lastLineOnPage = lastLine();
     const double width = printer_.printableWidth();
@@ -90,7 +100,7 @@ void ExpiryPrint::print(const std::vector<ExpiryLine>& lines, const QString& fir
 
     int line = kFirstPageLine;
     int row = 1;
-    for (const ExpiryLine& item : lines) {
+    lines([&](const ExpiryLine& item) {
         printer_.fontBold = false;
         printShrunk(kNumber.value, lineY(line), QStringLiteral(" %1").arg(row), kNumber.right);
         printElided(kName.value, lineY(line), item.name, kName.right);
@@ -111,7 +121,7 @@ void ExpiryPrint::print(const std::vector<ExpiryLine>& lines, const QString& fir
             printAt(10000, 500, QStringLiteral("หน้า ") + QString::number(page));
             line = 1;
         }
-    }
+    });
 
     printer_.fontBold = true;
     printer_.fontUnderline = true;

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "ui/PageSurface.h"
@@ -27,6 +28,10 @@ class ExpiryPrint {
 
     void print(const std::vector<ExpiryLine>& lines, const QString& first, const QString& last,
                QDate today);
+    // The lines handed over one by one, for a list of any length.
+    using EachLine = std::function<void(const ExpiryLine&)>;
+    void print(const std::function<void(const EachLine&)>& lines, const QString& first,
+               const QString& last, QDate today);
 
   private:
     // Line n of a page, with the line height of the current font.

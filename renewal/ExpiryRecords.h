@@ -2,10 +2,12 @@
 
 #include <QDate>
 #include <QString>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
 #include "ui/PickList.h"
+#include "ui/RowSource.h"
 
 namespace data {
 class Database;
@@ -51,9 +53,14 @@ class ExpiryRecords {
     explicit ExpiryRecords(data::Database& db) : db_(db) {}
 
     // Every subscription of that kind received under status "1" whose period
-    // ends from `first` to `last` inclusive, earliest end first. An agent,
+    // ends from `first` to `last` inclusive, earliest end first, each with
+    // the latest issue its faculty received. An agent,
     // currency or faculty code without its row leaves that name empty.
     std::vector<ExpiringSubscription> expiring(Kind kind, QDate first, QDate last) const;
+    // The same subscriptions as the window lists them, a page at a time.
+    std::shared_ptr<ui::RowSource> expiringRows(Kind kind, QDate first, QDate last) const;
+    // The currency code stored in a subscription row; empty when it is gone.
+    QString currencyCode(qint64 subscription) const;
     std::vector<ui::PickRow> currencies() const;
     // Writes the values into that one subscription row; false when it is
     // gone. Inside the write its title and the currency are looked for

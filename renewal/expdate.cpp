@@ -7,6 +7,7 @@
 #include "data/DateText.h"
 #include "data/FieldLimits.h"
 #include "renewal/ExpiryRecords.h"
+#include "renewal/ExpirySource.h"
 #include "ui/EntryKeys.h"
 #include "ui/Printing.h"
 
@@ -18,14 +19,6 @@ const QString kBadDate = QStringLiteral("พิมพ์ข้อมูลวั
 const QString kBadDateCaption = QStringLiteral("รูปแบบข้อมูลผิดพลาด");
 const QString kPrintCaption = QStringLiteral("พิมพ์ข้อมูล");
 const QString kSaveResultCaption = QStringLiteral("ผลการบันทึกข้อมูล");
-
-// Grid columns of a listed subscription.
-namespace col {
-// The faculty is in sight beside the title, so that two subscriptions of one
-// title are told apart; the columns after it are the row's carried data.
-constexpr int name = 0, endPeriod = 1, latestIssue = 2, department = 3, price = 4, rate = 5,
-              orderDate = 6, publisher = 7, currency = 8, pointer = 9, subscription = 10;
-}  // namespace col
 
 }  // namespace
 
@@ -53,6 +46,7 @@ expdate::expdate(ui::Services& services)
     Command2.onClick = [this] { Command2_Click(); };
     Command3.onClick = [this] { Command3_Click(); };
     showjour.onClick = [this] { showjour_Click(); };
+    showjour.guard = [this](const std::function<void()>& step) { return guarded(step); };
     Cmdprint.onClick = [this] { Cmdprint_Click(); };
     cmdedit.onClick = [this] { cmdedit_Click(); };
     cmdsave.onClick = [this] { cmdsave_Click(); };
@@ -115,33 +109,23 @@ void expdate::Command1_Click() {
     const Kind kind = Option1.value()   ? Kind::Journals
                       : Option2.value() ? Kind::Newspapers
                                         : Kind::Both;
-    std::vector<ExpiringSubscription> found;
-    if (!guarded([&] { found = ExpiryRecords(*db_).expiring(kind, first, last); }))
+    std::shared_ptr<ui::RowSource> found;
+    int total = 0;
+    if (!guarded([&] {
+            found = ExpiryRecords(*db_).expiringRows(kind, first, last);
+            total = found->count();
+        }))
         return;
-    nextrow = 1;
-    if (found.empty()) {
+    if (total == 0) {
+        nextrow = 1;
         messages().show(QStringLiteral("ไม่พบรายชื่อวารสารที่จะครบอายุสมาชิกในช่วงเวลานี้"),
                         QStringLiteral("ผลการตรวจเช็ค"), ui::msg::kInformation);
         return;
     }
-    showjour.setRows(int(found.size()) + 1);
-    if (showjour.rows() < 11)
-        showjour.setRows(12);
-    for (const ExpiringSubscription& s : found) {
-        showjour.setTextMatrix(nextrow, col::name, s.name);
-        showjour.setTextMatrix(nextrow, col::endPeriod, data::reformatDate(s.endPeriod));
-        showjour.setTextMatrix(nextrow, col::latestIssue, s.latestIssue);
-        showjour.setTextMatrix(nextrow, col::price, s.pricePerYear);
-        showjour.setTextMatrix(nextrow, col::rate, s.exchangeRate);
-        showjour.setTextMatrix(nextrow, col::orderDate, data::reformatDate(s.orderDate));
-        showjour.setTextMatrix(nextrow, col::publisher, s.publisherName);
-        showjour.setTextMatrix(nextrow, col::currency, s.currencyDescription);
-        showjour.setTextMatrix(nextrow, col::pointer, s.pointer);
-        showjour.setTextMatrix(nextrow, col::department, s.departmentName);
-        showjour.setTextMatrix(nextrow, col::subscription, QString::number(s.subscription));
-        currencyCodes_.insert(QString::number(s.subscription), s.currencyCode);
-        ++nextrow;
-    }
+    // As many rows as found, and never fewer than ten empty ones.
+    if (!showjour.setSource(found, total + 1 < 11 ? 12 : 0))
+        return;
+    nextrow = total + 1;
     showjour.setRow(1);
     Cmdprint.setEnabled(true);
 }
@@ -167,7 +151,9 @@ void expdate::showjour_Click() {
 
 // The stored code's own row, not the first currency of that name.
 void expdate::showStoredCurrency() {
-    const QString code = currencyCodes_.value(selsubscription_);
+    QString code;
+    if (!selsubscription_.isEmpty())
+        guarded([&] { code = ExpiryRecords(*db_).currencyCode(selsubscription_.toLongLong()); });
     const auto& rows = DataCombo1.rows();
     if (std::any_of(rows.begin(), rows.end(), [&](const ui::PickRow& c) { return c.code == code; }))
         DataCombo1.setBoundText(code);
@@ -287,7 +273,6 @@ void expdate::cmdsave_Click() {
         showjour.setTextMatrix(r, col::orderDate, Text7.text());
         showjour.setTextMatrix(r, col::endPeriod, Text8.text());
         showjour.setTextMatrix(r, col::currency, DataCombo1.text());
-        currencyCodes_.insert(selsubscription_, values.currencyCode);
     }
     messages().show(QStringLiteral("บันทึกข้อมูลเรียบร้อยแล้ว"), kSaveResultCaption,
                     ui::msg::kInformation);
@@ -297,13 +282,14 @@ void expdate::cmdsave_Click() {
     setFocus(Text1);
 }
 
-std::vector<ExpiryLine> expdate::listedLines() const {
-    std::vector<ExpiryLine> lines;
+void expdate::listedLines(const ExpiryPrint::EachLine& each) {
+    // The grid as it shows, renewals included: its pages in turn, of which it
+    // keeps a few.
+    while (showjour.canFetchMore())
+        showjour.fetchMore();
     for (int r = 1; r < nextrow && r < showjour.rows(); ++r)
-        lines.push_back({showjour.textMatrix(r, col::name), showjour.textMatrix(r, col::endPeriod),
-                         showjour.textMatrix(r, col::latestIssue),
-                         showjour.textMatrix(r, col::department)});
-    return lines;
+        each({showjour.textMatrix(r, col::name), showjour.textMatrix(r, col::endPeriod),
+              showjour.textMatrix(r, col::latestIssue), showjour.textMatrix(r, col::department)});
 }
 
 QString expdate::proposedPdfName() const {
@@ -343,8 +329,12 @@ void expdate::Cmdprint_Click() {
         std::unique_ptr<ui::PageSurface> surface = openSurface(pdfPath);
         if (!surface)
             return;
-        ExpiryPrint(*surface).print(listedLines(), Text1.text(), Text2.text(),
-                                    services_.clock.today());
+        const bool printed = guarded([&] {
+            ExpiryPrint(*surface).print([this](const auto& each) { listedLines(each); },
+                                        Text1.text(), Text2.text(), services_.clock.today());
+        });
+        if (!printed)
+            return;
         if (!pdfPath.isEmpty())
             messages().show(
                 QStringLiteral("บันทึกรายชื่อเป็นไฟล์ PDF แล้วที่ ") + QFileInfo(pdfPath).absoluteFilePath(),

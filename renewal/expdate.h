@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <memory>
 
 #include "renewal/ExpiryPrint.h"
@@ -79,7 +78,8 @@ class expdate : public ui::Form {
     bool checkDateField(ui::TextBox& box);
     // The clicked subscription's own currency code, when the list has it.
     void showStoredCurrency();
-    std::vector<ExpiryLine> listedLines() const;
+    // The listed lines to print, read a page at a time.
+    void listedLines(const ExpiryPrint::EachLine& each);
     // The printer, or the PDF file the user names (then `pdfPath` is set).
     std::unique_ptr<ui::PageSurface> openSurface(QString& pdfPath);
     // The file name the PDF question proposes: the list and its range.
@@ -93,8 +93,6 @@ class expdate : public ui::Form {
     std::unique_ptr<data::Database> db_;
     // The subscription row last clicked, the one a renewal writes.
     QString selsubscription_;
-    // The stored currency code of each listed subscription (by its row id).
-    QHash<QString, QString> currencyCodes_;
 };
 
 }  // namespace renewal

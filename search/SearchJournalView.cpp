@@ -18,25 +18,25 @@ SearchJournalView::SearchJournalView(ui::Services& services, QWidget* parent)
     setFixedSize(ui::qt::twipsSize(14760, 7680));
 
     auto* frame = ui::qt::place<QGroupBox>(this, 120, 60, 14520, 840);
-    binder_.bind(f.Frame1, frame);
+    binder_.bind(f.findFrame, frame);
     auto* text1 = ui::qt::place<QLineEdit>(frame, 240, 360, 10800, 360);
-    binder_.bind(f.Text1, text1);
+    binder_.bind(f.findText, text1);
     auto* command1 = ui::qt::place<QPushButton>(frame, 11280, 300, 1500, 420);
-    binder_.bind(f.Command1, command1);
+    binder_.bind(f.findButton, command1);
 
     auto* grid = ui::qt::place<QTableView>(this, 120, 1020, 14520, 5520);
-    binder_.bind(f.show_result, grid);
+    binder_.bind(f.resultList, grid);
     // Every row is one line: laying out thousands of Thai rows one by one
     // would cost more than the search.
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    binder_.bind(f.Label1, ui::qt::place<QLabel>(this, 120, 6660, 14520, 330));
+    binder_.bind(f.countLabel, ui::qt::place<QLabel>(this, 120, 6660, 14520, 330));
 
     auto* held = ui::qt::place<QLabel>(this, 120, 7080, 7680, 480);
     held->setWordWrap(true);
     binder_.bind(f.holdingsLabel, held);
 
     QPushButton* buttons[3];
-    ui::CommandButton* models[] = {&f.Command2, &f.Command3, &f.Command4};
+    ui::CommandButton* models[] = {&f.titleButton, &f.registerButton, &f.exitButton};
     const int lefts[] = {9600, 11280, 12960};
     for (int i = 0; i < 3; ++i) {
         buttons[i] = ui::qt::place<QPushButton>(this, lefts[i], 7080, 1560, 480);

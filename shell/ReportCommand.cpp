@@ -1,5 +1,6 @@
 #include "shell/ReportCommand.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,6 +15,7 @@
 #include "renewal/ExpiryRecords.h"
 #include "settings/UnitName.h"
 #include "titlelist/TitleListPrint.h"
+#include "titlelist/TitleListSource.h"
 #include "ui/TablePrint.h"
 #include "ui/qt/QtPrinting.h"
 
@@ -155,13 +157,18 @@ std::vector<Report> reports() {
         {QStringLiteral("titles"),
          none,
          [](data::Database& db, const ReportOptions& o) {
-             return titlelist::titleListCsv(
-                 titlelist::TitleListRecords(db).lines(titleFilter(o), o.today));
+             const titlelist::TitleListSource source(db, titleFilter(o), o.today);
+             QBuffer csv;
+             csv.open(QIODevice::WriteOnly);
+             titlelist::writeTitleListCsv(csv,
+                                          [&](const auto& each) { ui::forEachRow(source, each); });
+             return csv.data();
          },
          [](data::Database& db, const ReportOptions& o, ui::PageSurface& surface) {
-             const titlelist::TitleListRecords records(db);
-             titlelist::printTitleList(surface, records.lines(titleFilter(o), o.today),
-                                       records.scopeName(titleFilter(o)), o.today);
+             const titlelist::TitleListSource source(db, titleFilter(o), o.today);
+             titlelist::printTitleList(
+                 surface, [&](const auto& each) { ui::forEachRow(source, each); },
+                 titlelist::TitleListRecords(db).scopeName(titleFilter(o)), o.today);
          },
          {}},
     };

@@ -1,7 +1,7 @@
 #include "titlelist/TitleListPrint.h"
 
 #include "late/LateCsv.h"
-#include "ui/TablePrint.h"
+#include "titlelist/TitleListRecords.h"
 
 namespace titlelist {
 
@@ -14,31 +14,28 @@ QStringList headings() {
             QStringLiteral("ฉบับที่มี")};
 }
 
-QStringList texts(const TitleLine& l) {
-    return {l.name, l.issn, l.frequency, l.publisher, l.faculty, l.period, l.holdings};
-}
-
 }  // namespace
 
-QByteArray titleListCsv(const std::vector<TitleLine>& lines) {
-    QByteArray csv = "\xEF\xBB\xBF";
-    csv += late::csvLine(QStringList{QStringLiteral("รหัส")} + headings());
-    for (const TitleLine& l : lines)
-        csv += late::csvLine(QStringList{l.pointer} + texts(l));
-    return csv;
+bool writeTitleListCsv(QIODevice& out, const TitleRows& rows) {
+    bool written = out.write("\xEF\xBB\xBF") == 3 &&
+                   out.write(late::csvLine(QStringList{QStringLiteral("รหัส")} + headings())) >= 0;
+    rows([&](const QStringList& cells) {
+        if (written)
+            written = out.write(late::csvLine(cells.mid(0, col::kColumns))) >= 0;
+    });
+    return written;
 }
 
-void printTitleList(ui::PageSurface& surface, const std::vector<TitleLine>& lines,
-                    const QString& scope, QDate today) {
+void printTitleList(ui::PageSurface& surface, const TitleRows& rows, const QString& scope,
+                    QDate today) {
     ui::PrintedTable table{QStringLiteral("รายชื่อวารสารและสิ่งพิมพ์"),
                            scope,
                            headings(),
                            {0, 0.21, 0.30, 0.37, 0.50, 0.62, 0.735, 1},
                            {}};
-    table.rows.reserve(lines.size());
-    for (const TitleLine& l : lines)
-        table.rows.push_back(texts(l));
-    ui::TablePrint(surface).print(table, today);
+    ui::TablePrint(surface).print(table, today, [&rows](const ui::EachRow& each) {
+        rows([&](const QStringList& cells) { each(cells.mid(col::name, col::kColumns - 1)); });
+    });
 }
 
 }  // namespace titlelist

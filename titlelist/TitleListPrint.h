@@ -1,18 +1,21 @@
 #pragma once
 
-#include <QByteArray>
 #include <QDate>
-#include <vector>
+#include <QIODevice>
 
-#include "titlelist/TitleListRecords.h"
 #include "ui/PageSurface.h"
+#include "ui/TablePrint.h"
 
 namespace titlelist {
 
-// The list as CSV, the columns of the printed list with the key first.
-QByteArray titleListCsv(const std::vector<TitleLine>& lines);
+// The listed rows, in the columns of `col`, handed over one by one.
+using TitleRows = ui::RowStream;
+
+// The list as CSV, the columns of the printed list with the key first,
+// written row by row; false when the device fails.
+bool writeTitleListCsv(QIODevice& out, const TitleRows& rows);
 // The printed list, headed by what it takes (`scope`).
-void printTitleList(ui::PageSurface& surface, const std::vector<TitleLine>& lines,
-                    const QString& scope, QDate today);
+void printTitleList(ui::PageSurface& surface, const TitleRows& rows, const QString& scope,
+                    QDate today);
 
 }  // namespace titlelist

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDate>
 #include <QString>
 #include <vector>
 
@@ -22,19 +21,17 @@ struct TitleListFilter {
     QString code;  // the faculty, kJournals/kNewspapers, or the subject kind
 };
 
-// One subscription of the list.
-struct TitleLine {
-    QString pointer, name, issn, frequency, publisher, faculty, period, holdings;
-};
+// The columns of a listed subscription (a title of several faculties once
+// per faculty).
+namespace col {
+enum : int { pointer, name, issn, frequency, publisher, faculty, period, holdings, kColumns };
+}
 
-// The subscriptions a list takes, titles in Thai dictionary order (a title
-// of several faculties once per faculty, in faculty order), each with its
-// holdings statement as of `today`.
+// The code lists a title list is chosen by, and the words that name it.
 class TitleListRecords {
   public:
     explicit TitleListRecords(const data::Database& db) : db_(db) {}
 
-    std::vector<TitleLine> lines(const TitleListFilter& filter, QDate today) const;
     std::vector<ui::PickRow> faculties() const;
     std::vector<ui::PickRow> subjects() const;
     // The heading of a list: what it takes, in Thai.

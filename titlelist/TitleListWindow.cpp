@@ -5,6 +5,7 @@
 
 #include "data/Database.h"
 #include "titlelist/TitleListPrint.h"
+#include "titlelist/TitleListSource.h"
 #include "ui/Printing.h"
 
 namespace titlelist {
@@ -30,6 +31,7 @@ TitleListWindow::TitleListWindow(ui::Services& services, TitleListFilter start)
     }
     for (ui::CommandButton* b : {&printButton, &pdfButton, &csvButton})
         b->setEnabled(false);
+    titleGrid.guard = [this](const std::function<void()>& step) { return guarded(step); };
     scopeList.onChange = [this] { scopeList_Change(); };
     showButton.onClick = [this] { showButton_Click(); };
     printButton.onClick = [this] { printButton_Click(); };
@@ -78,19 +80,12 @@ TitleListFilter TitleListWindow::filter() const {
 }
 
 void TitleListWindow::showButton_Click() {
-    listed_ = {};
-    guarded([&] { listed_ = TitleListRecords(*db_).lines(filter(), services_.clock.today()); });
-    std::vector<QStringList> cells;
-    cells.reserve(listed_.size());
-    for (const TitleLine& l : listed_)
-        cells.push_back(
-            {l.pointer, l.name, l.issn, l.frequency, l.publisher, l.faculty, l.period, l.holdings});
-    titleGrid.setDataRows(std::move(cells));
-    titleGrid.setRow(listed_.empty() ? 0 : 1);
-    countLabel.setCaption(listed_.empty() ? QStringLiteral("ไม่มีรายการ")
-                                          : QStringLiteral("%1 รายการ").arg(listed_.size()));
+    titleGrid.setSource(std::make_shared<TitleListSource>(*db_, filter(), services_.clock.today()));
+    const int total = titleGrid.total();
+    countLabel.setCaption(total == 0 ? QStringLiteral("ไม่มีรายการ")
+                                     : QStringLiteral("%1 รายการ").arg(total));
     for (ui::CommandButton* b : {&printButton, &pdfButton, &csvButton})
-        b->setEnabled(!listed_.empty());
+        b->setEnabled(total > 0);
 }
 
 QString TitleListWindow::proposedName(const char* suffix) const {
@@ -119,7 +114,13 @@ void TitleListWindow::printList(bool toPdf) {
             return;
         std::unique_ptr<ui::PageSurface> surface =
             path ? printing->openPdf(*path) : printing->openDefaultPrinter();
-        printTitleList(*surface, listed_, scope, services_.clock.today());
+        const bool printed = guarded([&] {
+            printTitleList(
+                *surface, [this](const auto& each) { titleGrid.forEachDataRow(each); }, scope,
+                services_.clock.today());
+        });
+        if (!printed)
+            return;
         if (path)
             messages().show(
                 QStringLiteral("บันทึกรายการเป็นไฟล์ PDF แล้วที่ ") + QFileInfo(*path).absoluteFilePath(),
@@ -136,9 +137,13 @@ void TitleListWindow::csvButton_Click() {
     if (!path)
         return;
     QFile file(*path);
-    const QByteArray csv = titleListCsv(listed_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(csv) != csv.size() ||
-        !file.flush()) {
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (written && !guarded([&] {
+            written = writeTitleListCsv(
+                file, [this](const auto& each) { titleGrid.forEachDataRow(each); });
+        }))
+        return;
+    if (!written || !file.flush()) {
         messages().show(
             QStringLiteral("บันทึกไฟล์ ") + *path + QStringLiteral(" ไม่ได้: ") + file.errorString(),
             kCaption, ui::msg::kStop);

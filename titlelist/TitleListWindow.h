@@ -18,8 +18,9 @@ class Database;
 namespace titlelist {
 
 // The printed title lists: the subscriptions of one faculty, one kind, one
-// subject kind or all, in Thai dictionary order with their holdings; printed,
-// saved as PDF or as CSV.
+// subject kind or all, in Thai dictionary order with their holdings, read a
+// page at a time and sorted by any column but the holdings; printed, saved
+// as PDF or as CSV a page at a time too.
 class TitleListWindow : public ui::Form {
   public:
     TitleListWindow(ui::Services& services, TitleListFilter start);
@@ -45,7 +46,6 @@ class TitleListWindow : public ui::Form {
     void exitButton_Click() { unload(); }
 
     TitleListFilter filter() const;
-    const std::vector<TitleLine>& listed() const { return listed_; }
     // Where the CSV goes: the file the user names, none when cancelled.
     std::function<std::optional<QString>(const QString& proposedName)> askCsvPath;
 
@@ -56,7 +56,6 @@ class TitleListWindow : public ui::Form {
     ui::Services& services_;
     std::unique_ptr<data::Database> db_;
     TitleListFilter start_;
-    std::vector<TitleLine> listed_;
 };
 
 }  // namespace titlelist

@@ -178,9 +178,9 @@ void searchWindow(ui::Services& services) {
     view.load();
     view.show();
     search::SearchJournal& w = view.logic();
-    w.Text1.setText(QStringLiteral("วารสาร"));
-    w.Command1.click();
-    w.show_result.click(2, 0);
+    w.findText.setText(QStringLiteral("วารสาร"));
+    w.findButton.click();
+    w.resultList.click(2, 0);
     save(view, "search-results");
 }
 

@@ -11,6 +11,8 @@ Grid::Grid(QString name, int rows, int cols) : Control(std::move(name)), cols_(0
 }
 
 void Grid::setRows(int n) {
+    paged_.reset();
+    changed_.clear();
     n = std::max(n, 1);
     cells_.resize(n);
     for (QStringList& r : cells_)
@@ -30,12 +32,37 @@ void Grid::setCols(int n) {
 }
 
 QString Grid::textMatrix(int row, int col) const {
-    return cells_.at(row).at(col);
+    if (!paged_ || row == 0)
+        return cells_.at(row).at(col);
+    if (row < 0 || row >= rows() || col < 0 || col >= cols_)
+        throw std::out_of_range("grid cell");
+    return dataRow(row).at(col);
+}
+
+QStringList Grid::dataRow(int row) const {
+    if (const auto it = changed_.find(row); it != changed_.end())
+        return *it;
+    if (row > paged_->fetched())
+        return QStringList(cols_);  // an empty row below the source's
+    QStringList cells = paged_->row(row - 1);
+    cells.resize(cols_);
+    return cells;
 }
 
 void Grid::setTextMatrix(int row, int col, const QString& text) {
     if (col < 0 || col >= cols_)
         throw std::out_of_range("grid column");
+    if (paged_ && row > 0) {
+        if (row >= rows())
+            throw std::out_of_range("grid row");
+        QStringList cells = dataRow(row);
+        if (cells[col] == text)
+            return;
+        cells[col] = text;
+        changed_.insert(row, std::move(cells));
+        notify();
+        return;
+    }
     QString& cell = cells_.at(row)[col];
     if (cell == text)
         return;
@@ -44,6 +71,8 @@ void Grid::setTextMatrix(int row, int col, const QString& text) {
 }
 
 void Grid::setDataRows(std::vector<QStringList> dataRows) {
+    paged_.reset();
+    changed_.clear();
     QStringList headings = std::move(cells_.front());
     cells_ = std::move(dataRows);
     cells_.insert(cells_.begin(), std::move(headings));
@@ -51,6 +80,70 @@ void Grid::setDataRows(std::vector<QStringList> dataRows) {
         r.resize(cols_);
     row_ = std::min(row_, rows() - 1);
     notify();
+}
+
+bool Grid::setSource(std::shared_ptr<RowSource> source, int minRows) {
+    auto paged = std::make_unique<PagedRows>(std::move(source));
+    if (!read([&] { paged->restart(); }))
+        return false;
+    cells_.resize(1);
+    changed_.clear();
+    failed_ = false;
+    minRows_ = minRows;
+    paged_ = std::move(paged);
+    row_ = rows() > 1 ? 1 : 0;
+    notify();
+    return true;
+}
+
+bool Grid::read(const std::function<void()>& step) const {
+    if (guard)
+        return guard(step);
+    step();
+    return true;
+}
+
+int Grid::total() const {
+    if (!paged_)
+        return rows() - 1;
+    int n = 0;
+    read([&] { n = paged_->count(); });
+    return n;
+}
+
+void Grid::fetchMore() {
+    if (!canFetchMore())
+        return;
+    if (!read([this] { paged_->fetchMore(); }))
+        failed_ = true;  // no more reads until the list is shown again
+    notify();
+}
+
+void Grid::forEachDataRow(const std::function<void(const QStringList&)>& each) const {
+    if (!paged_) {
+        for (size_t r = 1; r < cells_.size(); ++r)
+            each(cells_[r]);
+        return;
+    }
+    int row = 0;
+    forEachRow(paged_->source(), [&](const QStringList& cells) {
+        ++row;
+        if (const auto it = changed_.find(row); it != changed_.end())
+            each(*it);
+        else
+            each(cells);
+    });
+}
+
+void Grid::clickHeading(int col) {
+    if (!paged_ || !enabled() || !orderByHeading(paged_->source(), col))
+        return;
+    changed_.clear();
+    failed_ = !read([this] { paged_->restart(); });
+    row_ = rows() > 1 ? 1 : 0;
+    notify();
+    if (onSort)
+        onSort();
 }
 
 void Grid::setColWidth(int col, int twips) {

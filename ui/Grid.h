@@ -1,22 +1,31 @@
 #pragma once
 
+#include <QHash>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "ui/Control.h"
+#include "ui/PagedRows.h"
 
 namespace ui {
 
 // A grid of text cells whose row 0 holds the headings. Column widths are in
-// twips; -1 is the default width.
+// twips; -1 is the default width. A grid either holds its cells (a small list
+// the window fills) or shows a row source: then it holds the headings, the
+// pages read so far and the cells the window changed, and reads further pages
+// as the view asks for them.
 class Grid : public Control {
   public:
     enum class Align { Default, LeftTop };
 
     Grid(QString name, int rows, int cols);
 
-    int rows() const { return int(cells_.size()); }
+    int rows() const {
+        return paged_ ? std::max(1 + paged_->fetched(), minRows_) : int(cells_.size());
+    }
     int cols() const { return cols_; }
     // Resizing keeps the cells that stay and adds empty ones.
     void setRows(int n);
@@ -27,6 +36,27 @@ class Grid : public Control {
     // Every row below the headings at once, each cut or padded to the columns:
     // a list of tens of thousands of rows is told to its view once.
     void setDataRows(std::vector<QStringList> dataRows);
+
+    // Shows the rows of a source from its first page, the first row current,
+    // with empty rows below them up to `minRows` in all. Should the first page
+    // fail, the grid stays as it was and this returns false. Resizing or
+    // setting the rows goes back to held cells.
+    bool setSource(std::shared_ptr<RowSource> source, int minRows = 0);
+    bool paged() const { return bool(paged_); }
+    // Data rows in all: the exact count of a source, or the rows held.
+    int total() const;
+    bool canFetchMore() const { return paged_ && !failed_ && paged_->canFetchMore(); }
+    void fetchMore();
+    // Every data row in order, a source's read page by page, with the cells the
+    // window changed.
+    void forEachDataRow(const std::function<void(const QStringList&)>& each) const;
+    ListOrder order() const { return paged_ ? paged_->source().order() : ListOrder(); }
+    // A click on a column heading: a source sortable by it lists again in that
+    // order (the same heading again turns it about), from the first row.
+    void clickHeading(int col);
+    std::function<void()> onSort;
+    // Runs each read of a source; the window's own guard shows a failure.
+    std::function<bool(const std::function<void()>&)> guard;
 
     int colWidth(int col) const { return widths_.at(col); }
     void setColWidth(int col, int twips);
@@ -56,7 +86,15 @@ class Grid : public Control {
     std::function<void()> onDoubleClick;
 
   private:
+    bool read(const std::function<void()>& step) const;
+    QStringList dataRow(int row) const;
+
     std::vector<QStringList> cells_;
+    std::unique_ptr<PagedRows> paged_;
+    bool failed_ = false;
+    int minRows_ = 0;
+    // Cells the window wrote into rows of a source, by grid row.
+    QHash<int, QStringList> changed_;
     int cols_;
     std::vector<int> widths_;
     std::vector<Align> aligns_;

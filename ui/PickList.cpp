@@ -7,6 +7,8 @@ QString codeSuffix(const QString& code) {
 }
 
 void PickList::setRows(std::vector<PickRow> rows) {
+    source_.reset();
+    more_ = false;
     const int before = chosen_;
     const QString chosenCode = boundText();
     rows_ = std::move(rows);
@@ -23,6 +25,37 @@ void PickList::setRows(std::vector<PickRow> rows) {
     else
         setText(text_, -1);
     notify();
+}
+
+void PickList::setSource(std::shared_ptr<RowSource> source) {
+    std::vector<PickRow> none;
+    setRows(std::move(none));
+    source_ = std::move(source);
+    more_ = true;
+    readPage();
+    setText(text_, -1);
+}
+
+void PickList::fetchMore() {
+    if (!canFetchMore())
+        return;
+    const auto step = [this] { readPage(); };
+    bool read = true;
+    if (guard)
+        read = guard(step);
+    else
+        step();
+    if (!read)
+        more_ = false;  // no more reads until the list is set again
+    notify();
+}
+
+void PickList::readPage() {
+    const int page = 100;
+    const std::vector<QStringList> rows = source_->rows(int(rows_.size()), page);
+    for (const QStringList& r : rows)
+        rows_.push_back({r.value(0), r.value(1)});
+    more_ = int(rows.size()) == page;
 }
 
 void PickList::setText(const QString& text) {

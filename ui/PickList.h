@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "ui/Control.h"
+#include "ui/RowSource.h"
 
 namespace ui {
 
@@ -26,6 +28,13 @@ class PickList : public Control {
     const std::vector<PickRow>& rows() const { return rows_; }
     // New rows: the shown text is looked up again among them.
     void setRows(std::vector<PickRow> rows);
+    // Rows of (code, description) read from a source a page at a time: the
+    // first page now, the next ones as the view scrolls to the end.
+    void setSource(std::shared_ptr<RowSource> source);
+    bool canFetchMore() const { return source_ && more_; }
+    void fetchMore();
+    // Runs each later read of a source; the window's own guard shows a failure.
+    std::function<bool(const std::function<void()>&)> guard;
 
     QString text() const { return text_; }
     void setText(const QString& text);
@@ -69,7 +78,11 @@ class PickList : public Control {
     void setText(const QString& text, int keep);
     void show(const QString& text, int row);
 
+    void readPage();
+
     std::vector<PickRow> rows_;
+    std::shared_ptr<RowSource> source_;
+    bool more_ = false;
     QString text_;
     int chosen_ = -1;
     int backColor_ = kEditableColor;

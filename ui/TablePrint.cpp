@@ -73,41 +73,55 @@ void TablePrint::footer(int page, int pages) {
 }
 
 void TablePrint::print(const PrintedTable& table, QDate today) {
+    print(table, today, [&table](const EachRow& each) {
+        for (const QStringList& row : table.rows)
+            each(row);
+    });
+}
+
+void TablePrint::print(const PrintedTable& table, QDate today, const RowStream& eachRow) {
     starts_ = table.starts;
     printer_.fontName = QStringLiteral("MS Sans Serif");
     printer_.fontSize = kBodySize;
     printer_.fontBold = false;
     printer_.fontUnderline = false;
-    std::vector<Cells> entries;
-    entries.reserve(table.rows.size());
-    for (const QStringList& row : table.rows)
-        entries.push_back(cellsOf(row));
-    // Pages are laid out first, so that each foot can say how many there are.
+    // Pages are laid out first, so that each foot can say how many there are:
+    // only the number of rows of each page is kept.
     const double top = heading(table, today);
     const double bottom = printer_.printableHeight() - 2 * lineHeight();
-    std::vector<std::vector<size_t>> pages(1);
+    std::vector<int> pageRows(1, 0);
     double y = top;
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const double h = heightOf(entries[i]);
-        if (y + h > bottom && !pages.back().empty()) {
-            pages.emplace_back();
+    eachRow([&](const QStringList& row) {
+        const double h = heightOf(cellsOf(row));
+        if (y + h > bottom && pageRows.back() > 0) {
+            pageRows.push_back(0);
             y = top;
         }
-        pages.back().push_back(i);
+        ++pageRows.back();
         y += h;
-    }
-    for (size_t p = 0; p < pages.size(); ++p) {
-        if (p > 0) {
+    });
+    size_t page = 0;
+    int onPage = 0;
+    y = top;
+    eachRow([&](const QStringList& row) {
+        if (page >= pageRows.size())
+            return;  // a row added between the two readings
+        if (onPage == pageRows[page]) {
+            footer(int(page + 1), int(pageRows.size()));
+            if (++page >= pageRows.size())
+                return;
             printer_.newPage();
             heading(table, today);
+            onPage = 0;
+            y = top;
         }
-        y = top;
-        for (size_t i : pages[p]) {
-            entry(entries[i], y);
-            y += heightOf(entries[i]);
-        }
-        footer(int(p + 1), int(pages.size()));
-    }
+        const Cells cells = cellsOf(row);
+        entry(cells, y);
+        y += heightOf(cells);
+        ++onPage;
+    });
+    if (page < pageRows.size())
+        footer(int(page + 1), int(pageRows.size()));
     printer_.endDoc();
 }
 

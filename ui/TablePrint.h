@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "ui/PageSurface.h"
@@ -18,6 +19,10 @@ struct PrintedTable {
     std::vector<QStringList> rows;
 };
 
+// Rows handed over one by one, for a list of any length.
+using EachRow = std::function<void(const QStringList&)>;
+using RowStream = std::function<void(const EachRow&)>;
+
 // A printed table: on every page the title, what the list takes and the date
 // with the column headings, and "หน้า n จาก m" at the foot. Every cell is
 // printed whole, wrapped over as many lines as it needs, and a row that would
@@ -27,6 +32,9 @@ class TablePrint {
     explicit TablePrint(PageSurface& surface) : printer_(surface) {}
 
     void print(const PrintedTable& table, QDate today);
+    // The table's rows from `rows` instead, read twice: once to lay out the
+    // pages, once to print them.
+    void print(const PrintedTable& table, QDate today, const RowStream& rows);
 
   private:
     using Cells = std::vector<QStringList>;

@@ -29,11 +29,11 @@ TEST(ImportedDesk, WorksInTheTitleRegistrationRenewalAndLateWindows) {
         db.first("SELECT vorlen_name FROM vorlen1 WHERE pointer = 'J000050 '")->text(0);
     search::SearchJournal finder(services);
     ASSERT_TRUE(finder.Form_Load());
-    finder.Text1.setText(name);
-    finder.Text1.typeKey(ui::key::kEnter);
+    finder.findText.setText(name);
+    finder.findText.typeKey(ui::key::kEnter);
     QStringList keys;
-    for (int r = 1; r < finder.show_result.rows(); ++r)
-        keys << finder.show_result.textMatrix(r, search::SearchJournal::Key);
+    for (int r = 1; r < finder.resultList.rows(); ++r)
+        keys << finder.resultList.textMatrix(r, search::Key);
     ASSERT_TRUE(keys.contains(QStringLiteral("J000050 "))) << keys.join(u'|').toStdString();
 
     // A registration takes the next number above every imported one.

@@ -86,7 +86,7 @@ TEST(IndexUse, DateOrderAndRangeUseTheBuiltInDateIndexes) {
     const QStringList plans = log.plans();
     ASSERT_EQ(plans.size(), 1);
     EXPECT_TRUE(plans.first().contains("INDEX vorlen_end_day")) << plans.first().toStdString();
-    EXPECT_TRUE(plans.first().contains("INDEX tranfile_pointer_day"))
+    EXPECT_TRUE(plans.first().contains("INDEX sqlite_autoindex_latest_issue"))
         << plans.first().toStdString();
     // Only ties within one day are sorted apart; the dates come in index order.
     EXPECT_FALSE(plans.first().contains("TEMP B-TREE FOR ORDER BY")) << plans.first().toStdString();

@@ -116,9 +116,9 @@ TEST(NameIndex, FindsExactlyWhatTheScanFinds) {
             " ORDER BY vorlen1.rowid",
             {like}));
         QStringList bySearch;
-        for (const search::FoundTitle& t : everyWay.byText(q))
-            bySearch << t.pointer;
-        EXPECT_EQ(bySearch, anyWay.mid(0, search::SearchRecords::kLimit + 1)) << q.toStdString();
+        ui::forEachRow(*everyWay.byText(q),
+                       [&](const QStringList& cells) { bySearch << cells[search::Key]; });
+        EXPECT_EQ(bySearch, anyWay) << q.toStdString();
         found += scan.isEmpty() ? 0 : 1;
     }
     EXPECT_GT(found, 250) << "most searches must find something to compare";
@@ -146,7 +146,7 @@ TEST(NameIndex, FollowsEveryAddEditAndDelete) {
     records.editTitle(v);
     EXPECT_TRUE(keys("ean Let").isEmpty());
     EXPECT_EQ(keys("iver Let"), QStringList{key});
-    EXPECT_EQ(search::SearchRecords(db).byText("Sea Not").size(), 1u) << "compare name too";
+    EXPECT_EQ(search::SearchRecords(db).byText("Sea Not")->count(), 1) << "compare name too";
 
     records.deleteTitle(key);
     EXPECT_TRUE(keys("iver Let").isEmpty());
@@ -193,8 +193,8 @@ TEST(NameIndex, IsBuiltForTheTitlesOfAnExistingFile) {
     const catalogue::TitleSearch titles(db);
     ASSERT_EQ(titles.byName("วิทยาศาสตร์").size(), 1u);
     EXPECT_EQ(titles.byName("science").size(), 1u);
-    EXPECT_EQ(search::SearchRecords(db).byText("Springer").size(), 1u);
-    EXPECT_EQ(search::SearchRecords(db).byIssn("12345679").size(), 1u);
+    EXPECT_EQ(search::SearchRecords(db).byText("Springer")->count(), 1);
+    EXPECT_EQ(search::SearchRecords(db).byIssn("12345679")->count(), 1);
     EXPECT_TRUE(titles.nameTaken(" old science review "));
 
     // Any SQLite tool reads and searches the file.

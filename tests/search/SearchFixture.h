@@ -43,15 +43,15 @@ struct SearchWindow {
 
     // Types the text and Enter, as the clerk or a scanner does.
     void search(const QString& text) {
-        w.Text1.setText(text);
-        w.Text1.typeKey(ui::key::kEnter);
+        w.findText.setText(text);
+        w.findText.typeKey(ui::key::kEnter);
     }
     // The keys in the result grid, top to bottom.
     QStringList keys() const {
         QStringList out;
-        for (int r = 1; r < w.show_result.rows(); ++r)
-            if (!w.show_result.textMatrix(r, search::SearchJournal::Key).isEmpty())
-                out << w.show_result.textMatrix(r, search::SearchJournal::Key);
+        for (int r = 1; r < w.resultList.rows(); ++r)
+            if (!w.resultList.textMatrix(r, search::Key).isEmpty())
+                out << w.resultList.textMatrix(r, search::Key);
         return out;
     }
 };

@@ -11,6 +11,7 @@
 #include "shell/WindowList.h"
 #include "tests/search/SearchFixture.h"
 #include "tests/support/GridCells.h"
+#include "ui/PagedRows.h"
 
 using search::SearchJournal;
 using testing_support::SearchWindow;
@@ -57,40 +58,40 @@ TEST(SearchWindow, FindsTitlesByEveryNameKeyIssnAndPublisher) {
         EXPECT_EQ(f.keys(), expected) << text.toStdString();
     }
     EXPECT_TRUE(f.messages.shown().empty());
-    EXPECT_EQ(f.w.focus(), &f.w.Text1) << "the next word or scan goes straight in";
-    EXPECT_EQ(f.w.Text1.selLength(), f.w.Text1.text().size());
+    EXPECT_EQ(f.w.focus(), &f.w.findText) << "the next word or scan goes straight in";
+    EXPECT_EQ(f.w.findText.selLength(), f.w.findText.text().size());
 }
 
 TEST(SearchWindow, ShowsKindIssnPublisherStatusPeriodEndAndLatestIssue) {
     SearchWindow f;
     storeDesk(f.temp.db());
     f.search("Journal of");
-    const ui::Grid& g = f.w.show_result;
+    const ui::Grid& g = f.w.resultList;
     ASSERT_EQ(g.rows(), 2);
     const QStringList expected = {"J000001",    "วารสาร",           "Journal of Thai Studies",
                                   "0317-8471",  "Elsevier",         "บอกรับเป็นสมาชิก",
                                   "31/12/2026", "01/03/2026 ฉบับที่ 6"};
-    for (int c = 0; c < SearchJournal::kColumns; ++c)
+    for (int c = 0; c < search::kColumns; ++c)
         EXPECT_EQ(g.textMatrix(1, c), expected[c]) << c;
-    EXPECT_EQ(f.w.Label1.caption(), "พบ 1 รายการ");
-    EXPECT_TRUE(f.w.Command2.enabled());
-    EXPECT_TRUE(f.w.Command3.enabled());
+    EXPECT_EQ(f.w.countLabel.caption(), "พบ 1 รายการ");
+    EXPECT_TRUE(f.w.titleButton.enabled());
+    EXPECT_TRUE(f.w.registerButton.enabled());
 
     f.search("ข่าวสด");
-    EXPECT_EQ(g.textMatrix(1, SearchJournal::Kind), "หนังสือพิมพ์");
-    EXPECT_EQ(g.textMatrix(1, SearchJournal::Issn), "2434-561X");
-    EXPECT_EQ(g.textMatrix(1, SearchJournal::LatestIssue), "") << "no issue registered yet";
+    EXPECT_EQ(g.textMatrix(1, search::Kind), "หนังสือพิมพ์");
+    EXPECT_EQ(g.textMatrix(1, search::Issn), "2434-561X");
+    EXPECT_EQ(g.textMatrix(1, search::LatestIssue), "") << "no issue registered yet";
 }
 
 TEST(SearchWindow, MarksAnIssnWhoseCheckDigitIsWrong) {
     SearchWindow f;
     storeDesk(f.temp.db());
     f.search("Science");
-    EXPECT_EQ(f.w.show_result.textMatrix(1, SearchJournal::Issn), "1234-5678 ผิด");
-    EXPECT_TRUE(f.w.Label1.caption().contains("เลขตรวจสอบไม่ถูกต้อง"));
+    EXPECT_EQ(f.w.resultList.textMatrix(1, search::Issn), "1234-5678 ผิด");
+    EXPECT_TRUE(f.w.countLabel.caption().contains("เลขตรวจสอบไม่ถูกต้อง"));
     f.search("Data");
-    EXPECT_EQ(f.w.show_result.textMatrix(1, SearchJournal::Issn), "0378-5955");
-    EXPECT_FALSE(f.w.Label1.caption().contains("เลขตรวจสอบ"));
+    EXPECT_EQ(f.w.resultList.textMatrix(1, search::Issn), "0378-5955");
+    EXPECT_FALSE(f.w.countLabel.caption().contains("เลขตรวจสอบ"));
 }
 
 TEST(SearchWindow, FindsTheTitleOfAScannedBarcode) {
@@ -115,9 +116,9 @@ TEST(SearchWindow, FindsTheTitleOfAScannedBarcode) {
     EXPECT_EQ(f.messages.last().text, "รหัสแท่งไม่ถูกต้อง (เลขตรวจสอบไม่ตรง) กรุณาสแกนอีกครั้ง");
     EXPECT_EQ(f.messages.last().style, ui::msg::kStop);
     EXPECT_TRUE(f.keys().isEmpty());
-    EXPECT_FALSE(f.w.Command2.enabled());
-    EXPECT_FALSE(f.w.Command3.enabled());
-    EXPECT_EQ(f.w.focus(), &f.w.Text1);
+    EXPECT_FALSE(f.w.titleButton.enabled());
+    EXPECT_FALSE(f.w.registerButton.enabled());
+    EXPECT_EQ(f.w.focus(), &f.w.findText);
 }
 
 TEST(SearchWindow, TellsAnEmptyFieldAndASearchThatFindsNothing) {
@@ -132,46 +133,58 @@ TEST(SearchWindow, TellsAnEmptyFieldAndASearchThatFindsNothing) {
     EXPECT_EQ(f.messages.last().text, "ไม่พบข้อมูลที่ต้องการค้นหา กรุณาตรวจสอบอีกครั้ง");
     EXPECT_EQ(f.messages.last().caption, "ผลการค้นหา");
     EXPECT_TRUE(f.keys().isEmpty()) << "no result of the word before stays to be opened";
-    EXPECT_FALSE(f.w.Command2.enabled());
-    EXPECT_FALSE(f.w.Command3.enabled());
+    EXPECT_FALSE(f.w.titleButton.enabled());
+    EXPECT_FALSE(f.w.registerButton.enabled());
 }
 
-TEST(SearchWindow, ListsAtMostItsLimitAndSaysThereAreMore) {
+TEST(SearchWindow, ShowsAPageAtOnceCountsEveryTitleAndSortsByAHeading) {
     SearchWindow f;
     data::Database& db = f.temp.db();
     data::Transaction tx(db);
-    for (int i = 0; i <= search::SearchRecords::kLimit; ++i)
+    const int titles = ui::PagedRows::kPageRows * 2 + 50;
+    for (int i = 0; i < titles; ++i)
         storeTitle(db, {QStringLiteral("J%1").arg(i + 1, 6, 10, QChar(u'0')),
-                        QStringLiteral("Bulletin %1").arg(i), ""});
+                        QStringLiteral("Bulletin %1").arg(titles - i, 3, 10, QChar(u'0')), ""});
     tx.commit();
     f.search("Bulletin");
-    EXPECT_EQ(f.w.show_result.rows(), search::SearchRecords::kLimit + 1);
-    EXPECT_EQ(f.w.Label1.caption(), QStringLiteral("แสดง %1 รายการแรก กรุณาพิมพ์คำค้นให้ละเอียดขึ้น")
-                                        .arg(search::SearchRecords::kLimit));
+    ui::Grid& g = f.w.resultList;
+    EXPECT_EQ(g.rows(), ui::PagedRows::kPageRows + 1) << "one page read";
+    EXPECT_EQ(f.w.countLabel.caption(), QStringLiteral("พบ %1 รายการ").arg(titles));
+    while (g.canFetchMore())
+        g.fetchMore();
+    ASSERT_EQ(g.rows(), titles + 1);
+    EXPECT_EQ(g.textMatrix(titles, search::Key), "J000250") << "in the order of entry";
+
+    g.clickHeading(search::Name);
+    EXPECT_EQ(g.rows(), ui::PagedRows::kPageRows + 1) << "from the first page again";
+    EXPECT_EQ(g.textMatrix(1, search::Name), "Bulletin 001");
+    EXPECT_EQ(g.textMatrix(2, search::Name), "Bulletin 002");
+    g.clickHeading(search::Name);
+    EXPECT_EQ(g.textMatrix(1, search::Name), "Bulletin 250") << "the same heading turns it about";
 }
 
 TEST(SearchWindow, OpensTheChosenTitleInTheTitleOrRegistrationWindow) {
     SearchWindow f;
     storeDesk(f.temp.db());
-    f.w.Command2.setEnabled(true);
-    f.w.Command2.click();
+    f.w.titleButton.setEnabled(true);
+    f.w.titleButton.click();
     EXPECT_EQ(f.messages.last().text, "กรุณาเลือกวารสารจากรายการ");
     EXPECT_TRUE(f.opener.opened.empty());
 
     f.search("Springer");
-    f.w.show_result.click(2, 0);
-    f.w.Command2.click();
-    f.w.show_result.click(1, 0);
-    f.w.Command3.click();
+    f.w.resultList.click(2, 0);
+    f.w.titleButton.click();
+    f.w.resultList.click(1, 0);
+    f.w.registerButton.click();
     EXPECT_EQ(f.opener.opened, (std::vector<QString>{"NewJournal", "reg_journal"}));
     EXPECT_EQ(f.opener.titles, (std::vector<QString>{"J000002", "K000001"}));
     // Enter on a result, or a double-click, opens it as its title.
-    f.w.show_result.keyToRow(2);
-    f.w.show_result.keyEnter();
-    f.w.show_result.doubleClick(1, 2);
+    f.w.resultList.keyToRow(2);
+    f.w.resultList.keyEnter();
+    f.w.resultList.doubleClick(1, 2);
     EXPECT_EQ(f.opener.titles, (std::vector<QString>{"J000002", "K000001", "J000002", "K000001"}));
 
-    f.w.Command4.click();  // Exit
+    f.w.exitButton.click();  // Exit
 }
 
 TEST(SearchWindowView, EnterInTheFieldFillsTheGrid) {
@@ -188,8 +201,8 @@ TEST(SearchWindowView, EnterInTheFieldFillsTheGrid) {
     QTest::keyClick(field, Qt::Key_Return);
     QCoreApplication::processEvents();
     ASSERT_EQ(grid->model()->rowCount(), 1);
-    EXPECT_EQ(testing_support::cellText(grid, 0, SearchJournal::Name), "Science Weekly");
-    EXPECT_EQ(testing_support::cellText(grid, 0, SearchJournal::Issn), "1234-5678 ผิด");
+    EXPECT_EQ(testing_support::cellText(grid, 0, search::Name), "Science Weekly");
+    EXPECT_EQ(testing_support::cellText(grid, 0, search::Issn), "1234-5678 ผิด");
 }
 
 TEST(SearchWindowShell, TheMenuOpensItAndAFoundTitleOpensLoaded) {

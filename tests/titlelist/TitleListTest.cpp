@@ -13,6 +13,7 @@
 #include "tests/support/TempDatabase.h"
 #include "titlelist/TitleListWindow.h"
 #include "ui/Fakes.h"
+#include "ui/PagedRows.h"
 #include "ui/qt/QtPrinting.h"
 
 namespace {
@@ -90,10 +91,16 @@ class TitleList : public ::testing::Test {
         EXPECT_TRUE(w->Form_Load());
         return w;
     }
-    QStringList names(const titlelist::TitleListWindow& w) {
+    // Every listed row, read through the window's grid.
+    static std::vector<QStringList> listed(const titlelist::TitleListWindow& w) {
+        std::vector<QStringList> out;
+        w.titleGrid.forEachDataRow([&](const QStringList& r) { out.push_back(r); });
+        return out;
+    }
+    static QStringList names(const titlelist::TitleListWindow& w) {
         QStringList out;
-        for (const auto& l : w.listed())
-            out << l.name;
+        for (const QStringList& r : listed(w))
+            out << r[titlelist::col::name];
         return out;
     }
 
@@ -122,11 +129,11 @@ TEST_F(TitleList, ThaiDictionaryOrderAndEachScope) {
                  {{Scope::Subject, "02"}, 3}};
     for (const auto& c : cases) {
         const auto w = open(c.filter);
-        EXPECT_EQ(int(w->listed().size()), c.count) << c.filter.code.toStdString();
-        EXPECT_TRUE(std::is_sorted(w->listed().begin(), w->listed().end(),
-                                   [&](const auto& a, const auto& b) {
-                                       return expected.indexOf(a.name) < expected.indexOf(b.name);
-                                   }));
+        const QStringList shown = names(*w);
+        EXPECT_EQ(shown.size(), c.count) << c.filter.code.toStdString();
+        EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end(), [&](const auto& a, const auto& b) {
+            return expected.indexOf(a) < expected.indexOf(b);
+        }));
     }
     // The faculty picked in the window is the one listed.
     const auto w = open({Scope::All, {}});
@@ -134,8 +141,57 @@ TEST_F(TitleList, ThaiDictionaryOrderAndEachScope) {
     w->codeList.userChoose(1);
     w->showButton_Click();
     EXPECT_EQ(w->filter().code, w->codeList.rows().at(1).code);
-    for (const auto& l : w->listed())
-        EXPECT_EQ(l.faculty, w->codeList.rows().at(1).description);
+    for (const QStringList& r : listed(*w))
+        EXPECT_EQ(r[titlelist::col::faculty], w->codeList.rows().at(1).description);
+}
+
+// A list longer than a page: one page is read when it shows, the count is of
+// every row, a heading sorts it (again: the other way), and the CSV holds
+// every row in the order shown.
+TEST_F(TitleList, PagedListCountsSortsAndSavesEveryRow) {
+    data::Database& db = temp.db();
+    const int extra = ui::PagedRows::kPageRows + 30;
+    for (int i = 0; i < extra; ++i) {
+        const QString pointer = QStringLiteral("I%1").arg(i + 1, 6, 10, QChar(u'0'));
+        db.exec("INSERT INTO vorlen1 (pointer, vorlen_name, issn) VALUES (?, ?, ?)",
+                {pointer, QStringLiteral("ฐานข้อมูล %1").arg(i, 3, 10, QChar(u'0')),
+                 QStringLiteral("%1").arg(99999999 - i)});
+        db.exec("INSERT INTO vorlen (pointer, department_code) VALUES (?, '01')", {pointer});
+    }
+    const int total = extra + int(std::size(kNames));
+    const auto w = open({Scope::All, {}});
+    ui::Grid& g = w->titleGrid;
+    EXPECT_EQ(g.rows(), ui::PagedRows::kPageRows + 1);
+    EXPECT_EQ(w->countLabel.caption(), QStringLiteral("%1 รายการ").arg(total));
+
+    using titlelist::col::issn, titlelist::col::name, titlelist::col::pointer;
+    const struct {
+        int column, clicks, shown;
+        QString first;
+    } sorts[] = {{pointer, 1, pointer, "I000001"},
+                 {pointer, 2, pointer, "K000010"},
+                 {issn, 1, issn, "0317-8471"},
+                 {issn, 2, issn, "9999-9999"},
+                 {name, 2, name, "Science"},
+                 {titlelist::col::holdings, 1, name, "กข"}};  // no order by holdings
+    for (const auto& c : sorts) {
+        const auto sorted = open({Scope::All, {}});
+        for (int i = 0; i < c.clicks; ++i)
+            sorted->titleGrid.clickHeading(c.column);
+        EXPECT_EQ(sorted->titleGrid.textMatrix(1, c.shown), c.first)
+            << c.column << " x" << c.clicks;
+    }
+
+    w->titleGrid.clickHeading(titlelist::col::pointer);
+    w->askCsvPath = [&](const QString&) { return temp.folder() + "/all.csv"; };
+    w->csvButton_Click();
+    QFile csv(temp.folder() + "/all.csv");
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    ASSERT_EQ(lines.size(), total + 2) << "the headings, every row, the last line's end";
+    EXPECT_TRUE(lines[1].startsWith("I000001,"));
+    EXPECT_TRUE(lines[total].startsWith("K000010,"));
+    EXPECT_EQ(g.rows(), ui::PagedRows::kPageRows + 1) << "saving read no page into the grid";
 }
 
 // A long list on paper: every page has its heading and "หน้า n จาก m", every
@@ -161,10 +217,12 @@ TEST_F(TitleList, LongListPagesWithHeadings) {
             plain(QStringLiteral("หน้า %1 จาก %2").arg(p + 1).arg(pages.size()))));
     }
     const QString all = plain(text);
-    for (const auto& l : w->listed()) {
-        EXPECT_TRUE(all.contains(plain(l.name.left(12)))) << l.name.toStdString();
-        for (const QString& word : l.holdings.split(u' '))
-            EXPECT_TRUE(all.contains(plain(word))) << l.holdings.toStdString();
+    for (const QStringList& r : listed(*w)) {
+        const QString& name = r[titlelist::col::name];
+        const QString& holdings = r[titlelist::col::holdings];
+        EXPECT_TRUE(all.contains(plain(name.left(12)))) << name.toStdString();
+        for (const QString& word : holdings.split(u' '))
+            EXPECT_TRUE(all.contains(plain(word))) << holdings.toStdString();
     }
 }
 

@@ -4,6 +4,7 @@
 #include "ui/Fakes.h"
 #include "ui/Form.h"
 #include "ui/Grid.h"
+#include "ui/PagedRows.h"
 #include "ui/PickList.h"
 
 using namespace ui;
@@ -106,4 +107,56 @@ TEST(FormGuard, ADatabaseFailureBecomesAThaiMessage) {
     EXPECT_EQ(box.last().style, msg::kStop);
     EXPECT_TRUE(box.last().text.contains("database is locked"));
     EXPECT_TRUE(box.last().text.startsWith(QStringLiteral("ฐานข้อมูล")));
+}
+
+// Numbered rows that count the pages read, so that a test sees what a grid
+// reads and what it reads again.
+struct CountedRows : RowSource {
+    int total = 0;
+    mutable int pagesRead = 0;
+    int count() const override { return total; }
+    std::vector<QStringList> rows(int offset, int limit) const override {
+        ++pagesRead;
+        std::vector<QStringList> out;
+        for (int i = offset; i < std::min(total, offset + limit); ++i)
+            out.push_back({QString::number(order().descending ? total - i : i + 1)});
+        return out;
+    }
+    bool sortable(int column) const override { return column == 0; }
+};
+
+// A grid on a source reads a page when shown and one per fetch, keeps the last
+// pages only (an older one is read again when looked at), writes the window's
+// changes over the rows, and sorts from the first page again.
+TEST(PagedGrid, ReadsPagesAsAskedAndKeepsOnlyTheLatest) {
+    auto source = std::make_shared<CountedRows>();
+    source->total = PagedRows::kPageRows * (PagedRows::kKeptPages + 5);
+    Grid g("g", 1, 1);
+    g.setSource(source);
+    EXPECT_EQ(source->pagesRead, 1);
+    EXPECT_EQ(g.total(), source->total);
+    while (g.canFetchMore())
+        g.fetchMore();
+    EXPECT_EQ(g.rows(), source->total + 1);
+    const int read = source->pagesRead;
+    EXPECT_EQ(g.textMatrix(source->total, 0), QString::number(source->total));
+    EXPECT_EQ(source->pagesRead, read) << "the last page is kept";
+    EXPECT_EQ(g.textMatrix(1, 0), "1");
+    EXPECT_EQ(source->pagesRead, read + 1) << "the first page was dropped and is read again";
+
+    g.setTextMatrix(2, 0, "changed");
+    int streamed = 0;
+    QString second;
+    g.forEachDataRow([&](const QStringList& r) {
+        if (++streamed == 2)
+            second = r[0];
+    });
+    EXPECT_EQ(streamed, source->total);
+    EXPECT_EQ(second, "changed");
+
+    g.clickHeading(0);
+    g.clickHeading(0);
+    EXPECT_EQ(g.rows(), PagedRows::kPageRows + 1);
+    EXPECT_EQ(g.textMatrix(1, 0), QString::number(source->total)) << "turned about";
+    EXPECT_EQ(g.textMatrix(2, 0), QString::number(source->total - 1)) << "changes went";
 }

@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -77,6 +78,12 @@ void refreshGrid(const Grid& model, QTableView* w, GridTableModel* cells) {
                  model.highLight() == 2 ? pal.color(QPalette::Active, QPalette::Text)
                                         : pal.color(QPalette::Active, QPalette::HighlightedText));
     w->setPalette(pal);
+    QHeaderView* header = w->horizontalHeader();
+    header->setSortIndicatorShown(model.paged() && model.order().column >= 0);
+    if (model.paged() && model.order().column >= 0)
+        header->setSortIndicator(model.order().column, model.order().descending
+                                                           ? Qt::DescendingOrder
+                                                           : Qt::AscendingOrder);
     if (model.row() >= 1) {
         const QSignalBlocker block(w);
         w->selectRow(model.row() - 1);
@@ -109,14 +116,15 @@ void refreshList(const PickList& model, QListWidget* w) {
     const QSignalBlocker block(w);
     showCommon(model, w);
     paintBase(w, model.backColor());
-    bool same = w->count() == int(model.rows().size());
+    // Rows a source added at the end are appended, the rest kept.
+    const int rows = int(model.rows().size());
+    bool same = w->count() <= rows;
     for (int i = 0; same && i < w->count(); ++i)
-        same = w->item(i)->text() == model.rows()[i].description;
-    if (!same) {
+        same = w->item(i)->text() == model.rows()[size_t(i)].description;
+    if (!same)
         w->clear();
-        for (const PickRow& row : model.rows())
-            w->addItem(row.description);
-    }
+    for (int i = w->count(); i < rows; ++i)
+        w->addItem(model.rows()[size_t(i)].description);
     w->setCurrentRow(model.chosenRow());
 }
 
@@ -294,6 +302,11 @@ void Binder::bind(PickList& model, QListWidget* w) {
         model.userChoose(w->row(item));
         model.doubleClick();
     });
+    // Near the end of what it shows, a list on a source reads its next page.
+    connect(w->verticalScrollBar(), &QScrollBar::valueChanged, this, [&model, w](int value) {
+        if (model.canFetchMore() && value >= w->verticalScrollBar()->maximum() - 2)
+            model.fetchMore();
+    });
     refreshList(model, w);
 }
 
@@ -323,6 +336,8 @@ void Binder::bind(Grid& model, QTableView* w) {
                 refreshGrid(model, w, guard);
         });
     });
+    connect(w->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [&model](int column) { model.clickHeading(column); });
     connect(w, &QTableView::clicked, this,
             [&model](const QModelIndex& cell) { model.click(cell.row() + 1, cell.column()); });
     connect(w, &QTableView::doubleClicked, this, [&model](const QModelIndex& cell) {

@@ -4,7 +4,7 @@
 
 namespace ui::qt {
 
-GridTableModel::GridTableModel(const Grid& grid, QObject* parent)
+GridTableModel::GridTableModel(Grid& grid, QObject* parent)
     : QAbstractTableModel(parent), grid_(grid), rows_(grid.rows() - 1), cols_(grid.cols()) {}
 
 int GridTableModel::rowCount(const QModelIndex& parent) const {
@@ -38,8 +38,24 @@ Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
+bool GridTableModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && grid_.canFetchMore();
+}
+
+void GridTableModel::fetchMore(const QModelIndex& parent) {
+    if (parent.isValid())
+        return;
+    grid_.fetchMore();
+    refresh();
+}
+
 void GridTableModel::refresh() {
-    if (grid_.rows() - 1 != rows_ || grid_.cols() != cols_) {
+    // Rows read from a source as the view scrolled come after those it has.
+    if (grid_.paged() && grid_.cols() == cols_ && grid_.rows() - 1 > rows_ && rows_ > 0) {
+        beginInsertRows({}, rows_, grid_.rows() - 2);
+        rows_ = grid_.rows() - 1;
+        endInsertRows();
+    } else if (grid_.rows() - 1 != rows_ || grid_.cols() != cols_) {
         beginResetModel();
         rows_ = grid_.rows() - 1;
         cols_ = grid_.cols();
