@@ -1,6 +1,10 @@
 #include "catalogue/EntryChecks.h"
 
+#include "catalogue/DealerPicks.h"
 #include "catalogue/NewJournal.h"
+#include "data/DateText.h"
+#include "data/Issn.h"
+#include "publishers/DealerTable.h"
 
 namespace catalogue {
 
@@ -32,9 +36,8 @@ int pageOf(NewJournal& w, const ui::Control& field) {
 
 ui::Control* fieldNamed(NewJournal& w, const QString& name) {
     for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &w.opt1, &w.dlbtypemag, &w.Text2, &w.Text10, &w.Text14, &w.dcblanguage,
-             &w.dcbmagtype, &w.dcbdepart, &w.dcbrecei, &w.dcbcurren, &w.dcbstatus, &w.dcbbindsta,
-             &w.dcbbindco})
+             &w.opt1, &w.dlbtypemag, &w.Text2, &w.Text10, &w.Text14, &w.dcblanguage, &w.dcbmagtype,
+             &w.dcbdepart, &w.dcbrecei, &w.dcbcurren, &w.dcbstatus, &w.dcbbindsta, &w.dcbbindco})
         if (c->name() == name)
             return c;
     return nullptr;
@@ -77,6 +80,58 @@ bool EntryChecks::requiredFilled() {
         if (blank(optional->text()))
             optional->setText(QStringLiteral("  "));
     return filled;
+}
+
+bool EntryChecks::datesReadable() {
+    const std::pair<ui::TextBox*, int> dates[] = {{&w_.Mask1, kTitlePage},
+                                                  {&w_.Mask3, kSubscriptionPage},
+                                                  {&w_.Mask4, kSubscriptionPage},
+                                                  {&w_.Mask5, kSubscriptionPage}};
+    for (const auto& [field, page] : dates)
+        if (!data::readDate(field->text())) {
+            messages_.show(QStringLiteral("พิมพ์ข้อมูลวันที่ผิดพลาด ใช้รูปแบบ DD/MM/YYYY"),
+                           QStringLiteral("รูปแบบข้อมูลผิดพลาด"), ui::msg::kStop);
+            w_.SSTab1.setTab(page);
+            w_.setFocus(*field);
+            return false;
+        }
+    return true;
+}
+
+bool EntryChecks::dealersKnown(const publishers::DealerTable& table) {
+    struct Dealer {
+        ui::TextBox& name;
+        ui::TextBox& code;
+        const char16_t* message;
+    };
+    const Dealer dealers[] = {
+        {w_.Text10, w_.Text6, u"ไม่พบผู้จัดพิมพ์ชื่อนี้ กรุณาเลือกจากรายการ"},
+        {w_.Text14, w_.Text13, u"ไม่พบตัวแทน/ร้านค้าชื่อนี้ กรุณาเลือกจากรายการ"},
+    };
+    for (const Dealer& d : dealers) {
+        const std::optional<QString> code =
+            DealerPicks::codeFor(d.name.text(), d.code.text(), table.nameOf(d.code.text()),
+                                 table.codesNamed(d.name.text()));
+        if (!code) {
+            refuse(QString::fromUtf16(d.message), kIncomplete, d.name);
+            return false;
+        }
+        d.code.setText(*code);
+    }
+    return true;
+}
+
+void EntryChecks::warnIssn() {
+    const QString typed = w_.Mask2.text();
+    if (typed.trimmed().isEmpty())
+        return;
+    const auto issn = data::issnDigits(typed);
+    if (issn && data::issnCheckRight(*issn))
+        return;
+    messages_.show(QStringLiteral("ISSN %1 มีเลขตรวจสอบไม่ถูกต้อง กรุณาตรวจสอบกับตัวเล่มอีกครั้ง"
+                                  " ข้อมูลจะถูกบันทึกตามที่พิมพ์")
+                       .arg(typed.trimmed()),
+                   QStringLiteral("ตรวจสอบ ISSN"), ui::msg::kWarning);
 }
 
 void EntryChecks::refuse(const QString& text, const QString& caption, ui::Control& field) {

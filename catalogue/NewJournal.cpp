@@ -4,13 +4,13 @@
 #include "catalogue/DeleteQuestion.h"
 #include "catalogue/EntryChecks.h"
 #include "catalogue/EntryFields.h"
+#include "catalogue/EntryState.h"
 #include "catalogue/TitleDisplay.h"
 #include "catalogue/TitleSaveRules.h"
 #include "catalogue/TitleSearch.h"
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/FieldLimits.h"
-#include "data/Issn.h"
 #include "holdings/HoldingsStatement.h"
 #include "publishers/DealerTable.h"
 #include "ui/EntryKeys.h"
@@ -20,7 +20,6 @@ namespace catalogue {
 
 namespace {
 
-const QString kIncomplete = QStringLiteral("ข้อมูลไม่สมบรูณ์");
 const QString kCancelQuestion = QStringLiteral("ต้องการยกเลิกข้อมูลหรือไม่");
 const QString kCancelCaption = QStringLiteral("ยกเลิกข้อมูล");
 const QString kNotFound = QStringLiteral("ไม่พบข้อมูลที่ต้องการค้นหา กรุณาตรวจสอบอีกครั้ง");
@@ -117,71 +116,16 @@ void NewJournal::clearinput() {
     editmode = false;
     loadedKey_.clear();
     loadedName_.clear();
-    Text1.setText({});
-    opt1.setValue(false);
-    opt2.setValue(false);
-    dlbtypemag.setText({});
-    for (ui::TextBox* name : {&Text2, &Text3, &Text4, &Text5})
-        name->setText({});
-    Text7.setText(QStringLiteral("1"));
-    Text8.setText(QStringLiteral("0"));
-    Text9.setText(QStringLiteral("0"));
-    Text10.setText({});
-    Text11.setText(QStringLiteral("0"));
-    Text12.setText(QStringLiteral("0"));
-    const QString today = data::writeDate(services_.clock.today());
-    Mask1.setText(today);
-    Mask2.setText(QStringLiteral(" "));
-    Mask3.setText(today);
-    Mask4.setText(today);
-    Mask5.setText(today);
-    for (ui::PickList* list : {&dcblanguage, &dcbmagtype, &dcbdepart, &dcbrecei, &dcbcurren})
-        list->setText({});
-    Text14.setText({});
-    for (ui::PickList* list : {&dcbstatus, &dcbbindsta, &dcbbindco})
-        list->setText({});
+    EntryState::blank(*this, data::writeDate(services_.clock.today()));
     SSTab1.setTab(0);
 }
 
-namespace {
-
-// The fields that lock and unlock together, in their order.
-template <typename Each>
-void lockable(NewJournal& w, bool locked, Each&& paint) {
-    for (ui::TextBox* box :
-         {&w.Text3, &w.Text4, &w.Text5, &w.Text8, &w.Text9, &w.Text10, &w.Text7, &w.Text11,
-          &w.Text12, &w.Mask1, &w.Mask2, &w.Mask3, &w.Mask4, &w.Mask5})
-        paint(*box, locked);
-    for (ui::PickList* list :
-         {&w.dcblanguage, &w.dcbmagtype, &w.dcbdepart, &w.dcbrecei, &w.dcbcurren})
-        paint(*list, locked);
-    paint(w.Text14, locked);
-    for (ui::PickList* list : {&w.dcbstatus, &w.dcbbindsta, &w.dcbbindco})
-        paint(*list, locked);
-}
-
-struct Paint {
-    template <typename Field>
-    void operator()(Field& field, bool locked) const {
-        field.setEnabled(!locked);
-        field.setBackColor(locked ? ui::kLockedColor : ui::kEditableColor);
-    }
-};
-
-}  // namespace
-
 void NewJournal::lockinput() {
-    Paint{}(Text1, false);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&opt1, &opt2, &dlbtypemag})
-        c->setEnabled(false);
-    lockable(*this, true, Paint{});
+    EntryState::setLocked(*this, true);
 }
 
 void NewJournal::unlockinput() {
-    Paint{}(Text1, true);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&opt1, &opt2, &dlbtypemag})
-        c->setEnabled(true);
-    lockable(*this, false, Paint{});
+    EntryState::setLocked(*this, false);
 }
 
 void NewJournal::resetbuttom(bool add, bool edit, bool del, bool save, bool cancel) {
@@ -233,89 +177,13 @@ void NewJournal::backToBrowse() {
     setFocus(Text2);
 }
 
-// Each date must be a real day-first date before anything is written.
-bool NewJournal::datesReadable() {
-    const std::pair<ui::TextBox*, int> dates[] = {
-        {&Mask1, 0}, {&Mask3, 1}, {&Mask4, 1}, {&Mask5, 1}};
-    for (const auto& [field, page] : dates)
-        if (!data::readDate(field->text())) {
-            messages().show(kBadDate, kBadDateCaption, ui::msg::kStop);
-            SSTab1.setTab(page);
-            setFocus(*field);
-            return false;
-        }
-    return true;
-}
-
-// A name typed by hand must still name one publisher: the hidden code is kept
-// when it is that publisher's, else the one publisher of that name is taken.
-bool NewJournal::dealersKnown() {
-    struct Dealer {
-        ui::TextBox& name;
-        ui::TextBox& code;
-        const char16_t* message;
-    };
-    const Dealer dealers[] = {
-        {Text10, Text6, u"ไม่พบผู้จัดพิมพ์ชื่อนี้ กรุณาเลือกจากรายการ"},
-        {Text14, Text13, u"ไม่พบตัวแทน/ร้านค้าชื่อนี้ กรุณาเลือกจากรายการ"},
-    };
-    for (const Dealer& d : dealers) {
-        std::optional<QString> code;
-        if (!guarded([&] {
-                const publishers::DealerTable table(*db_);
-                code =
-                    DealerPicks::codeFor(d.name.text(), d.code.text(), table.nameOf(d.code.text()),
-                                         table.codesNamed(d.name.text()));
-            }))
-            return false;
-        if (!code) {
-            EntryChecks(*this, messages())
-                .refuse(QString::fromUtf16(d.message), kIncomplete, d.name);
-            return false;
-        }
-        d.code.setText(*code);
-    }
-    return true;
-}
-
-TitleValues NewJournal::entry() const {
-    TitleValues v;
-    v.pointer = addmode ? Text1.text() : loadedKey_;
-    v.name = Text2.text();
-    v.compareName = Text3.text();
-    v.oldName = Text4.text();
-    v.shortName = Text5.text();
-    v.firstYearPrinted = Mask1.text();
-    v.issn = Mask2.text();
-    v.languageCode = dcblanguage.boundText();
-    v.magtypeCode = dcbmagtype.boundText();
-    v.numberPerVolume = Text8.text();
-    v.volumePerYear = Text9.text();
-    v.publisherCode = Text6.text();
-    v.departmentCode = dcbdepart.boundText();
-    v.bindTypeCode = dcbbindsta.boundText();
-    v.receiveCode = dcbrecei.boundText();
-    v.bindColorCode = dcbbindco.boundText();
-    v.copyPerYear = Text7.text();
-    v.pricePerYear = Text11.text();
-    v.currencyCode = dcbcurren.boundText();
-    v.exchangeRate = Text12.text();
-    v.beginPeriod = Mask3.text();
-    v.endPeriod = Mask4.text();
-    v.orderDate = Mask5.text();
-    v.agentCode = Text13.text();
-    v.statusCode = dcbstatus.boundText();
-    v.typeCode = dlbtypemag.boundText();
-    return v;
-}
-
 // Writes the entry as a new title (taking its key) or over the loaded title;
 // all of it or nothing. False when nothing was written.
 bool NewJournal::writeTitle() {
     bool written = false;
     guarded([this, &written] {
         TitleRecords records(*db_);
-        const TitleValues values = entry();
+        const TitleValues values = TitleDisplay(*this).entered(loadedKey_);
         const auto rules = [this, &values] { TitleSaveRules(*db_).check(values, addmode); };
         try {
             if (addmode) {
@@ -355,29 +223,21 @@ void NewJournal::cmdsave_Click() {
     }
     inputok = true;
     checkinput();
-    if (!inputok || !datesReadable() || !dealersKnown())
+    if (!inputok || !EntryChecks(*this, messages()).datesReadable())
         return;
-    warnIssn();
+    bool known = false;
+    if (!guarded([this, &known] {
+            known = EntryChecks(*this, messages()).dealersKnown(publishers::DealerTable(*db_));
+        }) ||
+        !known)
+        return;
+    EntryChecks(*this, messages()).warnIssn();
     if (!writeTitle())
         return;
     resetbuttom(true, false, false, false, false);
     messages().show(QStringLiteral("การบันทึกข้อมูลวารสารรายชื่อใหม่เรียบร้อยแล้ว"),
                     QStringLiteral("ผลการบันทึกข้อมูล"), ui::msg::kInformation);
     backToBrowse();
-}
-
-// A mistyped ISSN is pointed out, but the title is saved as typed: the clerk
-// may be copying a number printed wrongly on the issue itself.
-void NewJournal::warnIssn() {
-    if (Mask2.text().trimmed().isEmpty())
-        return;
-    const auto issn = data::issnDigits(Mask2.text());
-    if (issn && data::issnCheckRight(*issn))
-        return;
-    messages().show(QStringLiteral("ISSN %1 มีเลขตรวจสอบไม่ถูกต้อง กรุณาตรวจสอบกับตัวเล่มอีกครั้ง"
-                                   " ข้อมูลจะถูกบันทึกตามที่พิมพ์")
-                        .arg(Mask2.text().trimmed()),
-                    QStringLiteral("ตรวจสอบ ISSN"), ui::msg::kWarning);
 }
 
 void NewJournal::Cmdcancle_Click() {
@@ -509,13 +369,13 @@ void NewJournal::loadtitle() {
             display.showTitle(*title);
             loadedKey_ = Text1.text();
             loadedName_ = Text2.text();
-            Paint{}(Text1, true);
+            EntryState::paint(Text1, true);
             resetbuttom(false, true, true, false, true);
         } else {
             loadedKey_.clear();
             loadedName_.clear();
             if (!addmode && !editmode)
-                Paint{}(Text1, false);
+                EntryState::paint(Text1, false);
             showNotFound();
         }
         if (const auto subscription = search.subscription(key))

@@ -117,12 +117,7 @@ class NewJournal : public ui::Form {
     void wire();
     void closeNameList();
     void escapePressed();
-    bool datesReadable();
-    // The publisher and agent codes that go with the names shown.
-    bool dealersKnown();
-    TitleValues entry() const;
     bool writeTitle();
-    void warnIssn();
     void showNotFound();
     // Back to the window just opened; the focus waits in the name field.
     void backToBrowse();

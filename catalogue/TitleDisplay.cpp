@@ -100,4 +100,35 @@ void TitleDisplay::showSubscription(const data::Row& row) {
     showCode(w_.dcbbindco, row.text(q::bind_color_code));
 }
 
+TitleValues TitleDisplay::entered(const QString& loadedKey) const {
+    TitleValues v;
+    v.pointer = w_.addmode ? w_.Text1.text() : loadedKey;
+    v.name = w_.Text2.text();
+    v.compareName = w_.Text3.text();
+    v.oldName = w_.Text4.text();
+    v.shortName = w_.Text5.text();
+    v.firstYearPrinted = w_.Mask1.text();
+    v.issn = w_.Mask2.text();
+    v.languageCode = w_.dcblanguage.boundText();
+    v.magtypeCode = w_.dcbmagtype.boundText();
+    v.numberPerVolume = w_.Text8.text();
+    v.volumePerYear = w_.Text9.text();
+    v.publisherCode = w_.Text6.text();
+    v.departmentCode = w_.dcbdepart.boundText();
+    v.bindTypeCode = w_.dcbbindsta.boundText();
+    v.receiveCode = w_.dcbrecei.boundText();
+    v.bindColorCode = w_.dcbbindco.boundText();
+    v.copyPerYear = w_.Text7.text();
+    v.pricePerYear = w_.Text11.text();
+    v.currencyCode = w_.dcbcurren.boundText();
+    v.exchangeRate = w_.Text12.text();
+    v.beginPeriod = w_.Mask3.text();
+    v.endPeriod = w_.Mask4.text();
+    v.orderDate = w_.Mask5.text();
+    v.agentCode = w_.Text13.text();
+    v.statusCode = w_.dcbstatus.boundText();
+    v.typeCode = w_.dlbtypemag.boundText();
+    return v;
+}
+
 }  // namespace catalogue

@@ -37,12 +37,11 @@ void TitleSaveRules::check(const TitleValues& v, bool adding) const {
     for (const Chosen& c : chosen)
         if (!codeExists(db_, c.table, c.code)) {
             const QString label = QString::fromUtf16(c.label);
-            throw TitleRefused(
-                c.code.trimmed().isEmpty()
-                    ? QStringLiteral("กรุณาเลือก %1 จากรายการ").arg(label)
-                    : QStringLiteral("ไม่พบรหัส %1 ของ %2 ในตารางรหัสแล้ว กรุณาเลือกใหม่")
-                          .arg(c.code.trimmed(), label),
-                QString::fromLatin1(c.field));
+            throw TitleRefused(c.code.trimmed().isEmpty()
+                                   ? QStringLiteral("กรุณาเลือก %1 จากรายการ").arg(label)
+                                   : QStringLiteral("ไม่พบรหัส %1 ของ %2 ในตารางรหัสแล้ว กรุณาเลือกใหม่")
+                                         .arg(c.code.trimmed(), label),
+                               QString::fromLatin1(c.field));
         }
 }
 

@@ -12,7 +12,7 @@ class Row {
     Row() = default;
     explicit Row(QVariantList values) : values_(std::move(values)) {}
 
-    int size() const { return values_.size(); }
+    int size() const { return static_cast<int>(values_.size()); }
     bool isNull(int pos) const { return values_.at(pos).isNull(); }
     // The column as text; NULL reads as empty text.
     QString text(int pos) const { return values_.at(pos).toString(); }

@@ -43,7 +43,9 @@ void Statement::bindAll(const QVariantList& values) {
             rc = sqlite3_bind_double(stmt_, i + 1, v.toDouble());
         } else {
             const QByteArray utf8 = v.toString().toUtf8();
-            rc = sqlite3_bind_text(stmt_, i + 1, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
+            rc = sqlite3_bind_text64(stmt_, i + 1, utf8.constData(),
+                                     static_cast<sqlite3_uint64>(utf8.size()), SQLITE_TRANSIENT,
+                                     SQLITE_UTF8);
         }
         if (rc != SQLITE_OK)
             fail(rc);

@@ -29,6 +29,19 @@ bool titleExists(const data::Database& db, const QString& pointer) {
                          {data::storedKey(db, data::KeyTable::vorlen1, pointer)}));
 }
 
+// The columns of tranfile in their order, then the row's place.
+constexpr const char* kListedColumns =
+    "SELECT magno, department_code, pointer, receivedate, daily, yearno, issueno,"
+    " descriptionitem, rowid FROM tranfile";
+constexpr int kRowid = 8;
+
+ListedIssue listed(const data::Row& r) {
+    return {{r.text(col::magno), r.text(col::department_code), r.text(col::pointer),
+             r.text(col::receivedate), r.text(col::daily), r.text(col::yearno),
+             r.text(col::issueno), r.text(col::descriptionitem)},
+            r.value(kRowid).toLongLong()};
+}
+
 }  // namespace
 
 std::optional<QString> IssueRegister::advancedNumber(const QString& number) {
@@ -106,17 +119,29 @@ bool IssueRegister::deleteIssue(const QString& magno) {
 
 std::vector<IssueRow> IssueRegister::issuesOf(const QString& pointer) const {
     std::vector<IssueRow> issues;
-    static const QByteArray day = data::sortableDate("daily");
-    static const QByteArray sql =
-        "SELECT magno, department_code, pointer, receivedate, daily, yearno, issueno,"
-        " descriptionitem FROM tranfile WHERE trim(pointer) = ?"
-        " ORDER BY " +
-        day + " IS NULL, " + day + " DESC, rowid";
-    for (const data::Row& r : db_.query(sql.constData(), {pointer.trimmed()}))
-        issues.push_back({r.text(col::magno), r.text(col::department_code), r.text(col::pointer),
-                          r.text(col::receivedate), r.text(col::daily), r.text(col::yearno),
-                          r.text(col::issueno), r.text(col::descriptionitem)});
+    for (ListedIssue& listed : listedIssuesOf(pointer))
+        issues.push_back(std::move(listed.row));
     return issues;
+}
+
+std::vector<ListedIssue> IssueRegister::listedIssuesOf(const QString& pointer) const {
+    std::vector<ListedIssue> issues;
+    static const QByteArray day = data::sortableDate("daily");
+    static const QByteArray sql = QByteArray(kListedColumns) +
+                                  " WHERE trim(pointer) = ? ORDER BY " + day + " IS NULL, " + day +
+                                  " DESC, rowid";
+    db_.forEach(sql.constData(), {pointer.trimmed()},
+                [&](data::Row&& r) { issues.push_back(listed(r)); });
+    return issues;
+}
+
+std::optional<ListedIssue> IssueRegister::listedIssue(const QString& magno) const {
+    static const QByteArray sql =
+        QByteArray(kListedColumns) + " WHERE trim(magno) = ? ORDER BY rowid LIMIT 1";
+    const auto row = db_.first(sql.constData(), {magno.trimmed()});
+    if (!row)
+        return std::nullopt;
+    return listed(*row);
 }
 
 }  // namespace issues

@@ -23,6 +23,13 @@ struct IssueRow {
     QString descriptionitem;
 };
 
+// A registered issue with its place in the register, which orders issues of
+// the same date.
+struct ListedIssue {
+    IssueRow row;
+    qint64 rowid = 0;
+};
+
 // The five columns an edit may rewrite.
 struct IssueChanges {
     QString receivedate;
@@ -88,6 +95,11 @@ class IssueRegister {
     // The issues of a title, latest issue date first; rows whose date is empty
     // or unreadable come last.
     std::vector<IssueRow> issuesOf(const QString& pointer) const;
+    // The same, each with its place in the register.
+    std::vector<ListedIssue> listedIssuesOf(const QString& pointer) const;
+    // The first row with this number, the one an edit rewrites; none when
+    // there is none.
+    std::optional<ListedIssue> listedIssue(const QString& magno) const;
 
   private:
     data::Database& db_;

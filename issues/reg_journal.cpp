@@ -2,38 +2,23 @@
 
 #include <utility>
 
-#include "data/Barcode.h"
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/FieldLimits.h"
-#include "holdings/HoldingsStatement.h"
+#include "issues/IssueDeleteQuestion.h"
 #include "issues/IssueRegister.h"
+#include "issues/IssueSave.h"
+#include "issues/RegistrationSearch.h"
 #include "issues/TitleFinder.h"
 #include "patterns/ExpectedIssueProposal.h"
 
 namespace issues {
 
-namespace {
-
-// Columns of the titles list.
-namespace title {
-constexpr int name = 0, department = 1, pointer = 2, departmentCode = 3;
-}
-// Columns of the issues list; the entry fields Text2 to Text7 follow them.
-namespace item {
-constexpr int magno = 0, daily = 1, yearno = 2, issueno = 3, description = 4, received = 5;
-}
-constexpr int kBlankRows = 14;
-
-const QString kResultCaption = QStringLiteral("ผลการบันทึก");
-
-}  // namespace
-
 reg_journal::reg_journal(ui::Services& services)
     : Form(QStringLiteral("โปรแกรมลงทะเบียนวารสาร"), services.messages), services_(services) {
     for (ui::CommandButton* b : {&Command2, &Command3, &Command6, &Command7, &Command4})
         b->setEnabled(false);
-    lockTextboxes();
+    fields_.lock();
     // No field takes more than its column keeps on either store.
     for (ui::TextBox* text : {&Text1, &Text3, &Text4, &Text5, &Text6})
         text->setMaxLength(data::kLongText);
@@ -67,20 +52,8 @@ reg_journal::reg_journal(ui::Services& services)
 reg_journal::~reg_journal() = default;
 
 bool reg_journal::Form_Load() {
-    show_journal.setColWidth(title::name, 3500);
-    show_journal.setColWidth(title::department, 6000);
-    show_journal.setTextMatrix(0, title::name, QStringLiteral("ชื่อวาสาร"));
-    show_journal.setTextMatrix(0, title::department, QStringLiteral("คณะที่บอกรับ"));
-
-    const int widths[] = {950, 1200, 600, 700, 5000};
-    const QString headings[] = {QStringLiteral("เลขทะเบียน"), QStringLiteral("ประจำเดือน"),
-                                QStringLiteral("ปีที่"), QStringLiteral("เล่มที่"),
-                                QStringLiteral("คำอธิบาย")};
-    for (int c = 0; c < 5; ++c) {
-        show_item.setColWidth(c, widths[c]);
-        show_item.setTextMatrix(0, c, headings[c]);
-    }
-    show_item.setColAlignment(item::description, ui::Grid::Align::LeftTop);
+    titles_.setHeadings();
+    issues_.setHeadings();
 
     const bool opened = guarded([this] {
         db_.reset();
@@ -92,50 +65,24 @@ bool reg_journal::Form_Load() {
 }
 
 void reg_journal::Command1_Click() {
-    if (Text1.text().trimmed().isEmpty()) {
-        messages().show(QStringLiteral("กรุณาพิมพ์รายชื่อวารสารที่ต้องการลงทะเบียน"),
-                        QStringLiteral("ข้อผิดพลาด"), ui::msg::kStop);
-        setFocus(Text1);
+    RegistrationSearch::Found found;
+    if (!guarded([&] { found = RegistrationSearch(*db_, messages()).find(Text1.text()); }))
         return;
-    }
-    const data::Barcode code = data::readBarcode(Text1.text());
-    if (code.kind == data::Barcode::Kind::BadCheck) {
-        messages().show(QStringLiteral("รหัสแท่งไม่ถูกต้อง (เลขตรวจสอบไม่ตรง) กรุณาสแกนอีกครั้ง"),
-                        QStringLiteral("ข้อผิดพลาด"), ui::msg::kStop);
-        Text1.setText({});
-        setFocus(Text1);
-        return;
-    }
-    std::vector<TitleMatch> found;
-    if (!guarded([&] {
-            const TitleFinder finder(*db_);
-            found = code.kind == data::Barcode::Kind::Serial ? finder.byCover(code.issn)
-                                                             : finder.find(Text1.text());
-        }))
-        return;
-    if (found.empty()) {
-        messages().show(QStringLiteral("ไม่พบรายชื่อวารสารนี้"), QStringLiteral("ไม่พบข้อมูล"),
-                        ui::msg::kStop);
-        Text1.setText({});
+    if (found.titles.empty()) {
+        if (!found.nothingTyped)
+            Text1.setText({});
         setFocus(Text1);
         return;
     }
     if (!entryGivesWay())
         return;
-    listTitles(found);
-    if (code.kind == data::Barcode::Kind::Serial)
-        registerScanned(int(found.size()), code.addOn);
+    listTitles(found.titles);
+    if (found.scannedAddOn)
+        registerScanned(int(found.titles.size()), *found.scannedAddOn);
 }
 
 void reg_journal::listTitles(const std::vector<TitleMatch>& found) {
-    show_journal.setRows(int(found.size()) + 1);
-    for (int i = 0; i < int(found.size()); ++i) {
-        const TitleMatch& m = found[i];
-        show_journal.setTextMatrix(i + 1, title::name, m.name);
-        show_journal.setTextMatrix(i + 1, title::department, m.departmentName);
-        show_journal.setTextMatrix(i + 1, title::pointer, m.pointer);
-        show_journal.setTextMatrix(i + 1, title::departmentCode, m.departmentCode);
-    }
+    titles_.show(found);
     forgetListedTitle();
     setFocus(show_journal);
 }
@@ -169,26 +116,15 @@ bool reg_journal::proposeExpected(const QString& addOn) {
     });
     if (!f)
         return false;
-    Text3.setText(f->daily);
-    Text4.setText(f->yearno);
-    Text5.setText(f->issueno);
-    Text6.setText(f->description);
+    fields_.propose(*f);
     // The proposal is confirmed with Enter.
     setFocus(Command7);
     return true;
 }
 
 void reg_journal::showExpected() {
-    expectedList.setDataRows({});
-    holdingsLabel.setCaption({});
-    guarded([&] {
-        patterns::ExpectedIssueProposal(*db_, listed_.pointer, listed_.department,
-                                        services_.clock.today())
-            .showIn(expectedList);
-        holdingsLabel.setCaption(QStringLiteral("ฉบับที่มี: ") +
-                                 holdings::HoldingsStatement(*db_).of(
-                                     listed_.pointer, listed_.department, services_.clock.today()));
-    });
+    summary_.clear();
+    guarded([&] { summary_.show(*db_, listed_, services_.clock.today()); });
 }
 
 QString reg_journal::openEntry() const {
@@ -235,14 +171,12 @@ void reg_journal::Text1_KeyPress(int& keyAscii) {
 void reg_journal::show_journal_Click() {
     cls_show_listitem();
     reset_textbox();
-    const int r = show_journal.row();
-    const QString key = show_journal.textMatrix(r, title::pointer);
-    const bool isTitle = !key.trimmed().isEmpty();
+    const Subscription picked = titles_.at(show_journal.row());
+    const bool isTitle = !picked.pointer.trimmed().isEmpty();
     bool listed = false;
-    if (isTitle && !guarded([&] { listed = fillIssues(key); }))
+    if (isTitle && !guarded([&] { listed = fillIssues(picked.pointer); }))
         return;
-    listed_ = {key, show_journal.textMatrix(r, title::departmentCode),
-               show_journal.textMatrix(r, title::name)};
+    listed_ = picked;
     showExpected();
     if (!listed) {
         Label1.setCaption({});
@@ -260,17 +194,13 @@ void reg_journal::showTitle(const QString& pointer, const QString& name,
     if (!entryGivesWay())
         return;
     Text1.setText(name);
-    show_journal.setRows(2);
-    show_journal.setTextMatrix(1, title::name, name);
-    show_journal.setTextMatrix(1, title::department, departmentName);
-    show_journal.setTextMatrix(1, title::pointer, pointer);
-    show_journal.setTextMatrix(1, title::departmentCode, departmentCode);
+    titles_.show({{pointer, name, departmentCode, departmentName}});
     forgetListedTitle();
-    show_journal.click(1, title::name);
+    show_journal.click(1, 0);
 }
 
 void reg_journal::show_item_Click() {
-    copyIssueRow();
+    fields_.copyRow(show_item);
     show_item.setHighLight(1);
     Command3.setEnabled(true);
     Command6.setEnabled(true);
@@ -282,17 +212,16 @@ void reg_journal::Command8_Click() {
     scannedAddOn_.reset();
     show_journal.setHighLight(2);
     show_item.setHighLight(2);
-    clearTextboxes();
+    fields_.clear();
     Label1.setCaption({});
-    lockTextboxes();
+    fields_.lock();
     cls_show_listitem();
     cls_show_journal();
     Command2.setEnabled(false);
     Command3.setEnabled(false);
     Command6.setEnabled(false);
     listed_ = {};
-    expectedList.setDataRows({});
-    holdingsLabel.setCaption({});
+    summary_.clear();
     Text1.setText({});
     setFocus(Text1);
 }
@@ -305,17 +234,8 @@ void reg_journal::Command2_Click() {
     QString number;
     if (!guarded([&] { number = IssueRegister(*db_).nextNumber(); }))
         return;
-    entry_ = listed_;
-    clearTextboxes();
-    active_textbox();
-    entryMode = QStringLiteral("New");
-    setListsEnabled(false);
-    Command4.setEnabled(true);
-    Command7.setEnabled(true);
-    Command2.setEnabled(false);
-    Command3.setEnabled(false);
-    Command6.setEnabled(false);
-    calendars_.setEntryOpen(true);
+    fields_.clear();
+    beginEntry(QStringLiteral("New"));
     Text7.setText(data::writeDate(services_.clock.today()));
     Text2.setText(number);
     setFocus(Command9);
@@ -323,9 +243,14 @@ void reg_journal::Command2_Click() {
 }
 
 void reg_journal::Command3_Click() {
+    beginEntry(QStringLiteral("Edit"));
+    setFocus(Command9);
+}
+
+void reg_journal::beginEntry(const QString& mode) {
     entry_ = listed_;
     active_textbox();
-    entryMode = QStringLiteral("Edit");
+    entryMode = mode;
     setListsEnabled(false);
     Command4.setEnabled(true);
     Command7.setEnabled(true);
@@ -333,7 +258,6 @@ void reg_journal::Command3_Click() {
     Command3.setEnabled(false);
     Command6.setEnabled(false);
     calendars_.setEntryOpen(true);
-    setFocus(Command9);
 }
 
 void reg_journal::Command4_Click() {
@@ -341,12 +265,12 @@ void reg_journal::Command4_Click() {
 }
 
 void reg_journal::Command7_Click() {
-    if (!entryComplete())
+    const bool adding = entryMode == u"New";
+    if (!IssueSave::complete(messages(), Text2.text(), adding, entry_.pointer))
         return;
     if (messages().show(QStringLiteral("ต้องการบันทึกข้อมูลวารสารเลขทะเบียนนี้หรือไม่"),
                         QStringLiteral(" ยืนยันการบันทึกข้อมูล"), ui::msg::kQuestion) != ui::msg::kOk)
         return;
-    const bool adding = entryMode == u"New";
     const auto today = services_.clock.today();
     std::vector<patterns::PredictedIssue> missing;
     if (adding && !guarded([&] {
@@ -355,9 +279,7 @@ void reg_journal::Command7_Click() {
                     .askAboutSkipped(messages(), Text4.text(), Text5.text());
         }))
         return;
-    if (adding && !saveNew())
-        return;
-    if (entryMode == u"Edit" && !saveEdit())
+    if (!saveEntry(adding))
         return;
     if (!missing.empty() && guarded([&] {
             patterns::ExpectedIssueProposal(*db_, entry_.pointer, entry_.department, today)
@@ -379,15 +301,7 @@ void reg_journal::Command6_Click() {
     int articles = 0;
     if (articleCount && !guarded([&] { articles = articleCount(Text2.text()); }))
         return;
-    // The issue's articles go with it (the database removes them).
-    if (articles > 0 &&
-        messages().show(QStringLiteral("ฉบับนี้มีบทความที่ทำดัชนีไว้ %1 รายการ"
-                                       " ถ้าลบฉบับนี้ บทความเหล่านั้นจะถูกลบด้วย")
-                            .arg(articles),
-                        QStringLiteral(" ยืนยันการลบข้อมูล"), ui::msg::kQuestion) != ui::msg::kOk)
-        return;
-    if (messages().show(QStringLiteral("ต้องการลบข้อมูลวารสารเลขทะเบียนนี้หรือไม่"),
-                        QStringLiteral(" ยืนยันการลบข้อมูล"), ui::msg::kQuestion) != ui::msg::kOk)
+    if (!IssueDeleteQuestion(messages()).confirmed(articles))
         return;
     bool deleted = false;
     if (!guarded([&] { deleted = IssueRegister(*db_).deleteIssue(Text2.text()); }))
@@ -395,8 +309,16 @@ void reg_journal::Command6_Click() {
     if (deleted) {
         messages().show(QStringLiteral("ทำการลบข้อมูลเรียบร้อยแล้ว"), QStringLiteral("ผลการลบข้อมูล"),
                         ui::msg::kInformation);
-        clearTextboxes();
-        lockTextboxes();
+        const QString magno = Text2.text();
+        fields_.clear();
+        fields_.lock();
+        // Only the row removed changes; a list another desk changed meanwhile
+        // is read again.
+        if (issues_.remove(magno)) {
+            issuesShown();
+            showExpected();
+            return;
+        }
     } else if (!Text2.text().trimmed().isEmpty()) {
         messages().show(QStringLiteral("ไม่พบฉบับเลขทะเบียน %1 ในทะเบียนแล้ว อาจถูกลบจากเครื่องอื่น")
                             .arg(Text2.text().trimmed()),
@@ -429,51 +351,35 @@ void reg_journal::MonthView2_DateClick(const QDate& date) {
 }
 
 void reg_journal::reset_textbox() {
-    copyIssueRow();
-    lockTextboxes();
+    fields_.copyRow(show_item);
+    fields_.lock();
 }
 
 void reg_journal::active_textbox() {
-    Text4.setEnabled(true);
-    Text5.setEnabled(true);
-    Text6.setEnabled(true);
+    fields_.unlockTyped();
 }
 
 void reg_journal::cls_show_listitem() {
-    show_item.setRows(kBlankRows);
-    for (int r = 1; r < kBlankRows; ++r)
-        for (int c = 0; c < show_item.cols(); ++c)
-            show_item.setTextMatrix(r, c, {});
+    issues_.clear();
 }
 
 void reg_journal::cls_show_journal() {
-    show_journal.setRows(kBlankRows);
-    for (int r = 1; r < kBlankRows; ++r)
-        for (int c = 0; c < show_journal.cols(); ++c)
-            show_journal.setTextMatrix(r, c, {});
+    titles_.clear();
 }
 
 bool reg_journal::fillIssues(const QString& pointer) {
-    const std::vector<IssueRow> rows = IssueRegister(*db_).issuesOf(pointer);
-    if (rows.empty())
+    if (!issues_.show(IssueRegister(*db_).listedIssuesOf(pointer)))
         return false;
-    show_item.setRows(int(rows.size()) + 1);
-    for (int i = 0; i < int(rows.size()); ++i) {
-        const IssueRow& row = rows[i];
-        show_item.setTextMatrix(i + 1, item::magno, row.magno);
-        show_item.setTextMatrix(i + 1, item::daily, data::reformatDate(row.daily));
-        show_item.setTextMatrix(i + 1, item::yearno, row.yearno);
-        show_item.setTextMatrix(i + 1, item::issueno, row.issueno);
-        show_item.setTextMatrix(i + 1, item::description, row.descriptionitem);
-        show_item.setTextMatrix(i + 1, item::received, data::reformatDate(row.receivedate));
-    }
-    Label1.setCaption(QStringLiteral("   Magno= ") + show_item.textMatrix(1, item::magno) +
-                      QStringLiteral("   Daily=  ") + show_item.textMatrix(1, item::daily) +
-                      QStringLiteral("  :  ") + show_item.textMatrix(1, item::description));
+    issuesShown();
+    return true;
+}
+
+void reg_journal::issuesShown() {
+    if (issues_.empty())
+        return;
     show_journal.setHighLight(1);
     show_item.setHighLight(2);
     Command2.setEnabled(true);
-    return true;
 }
 
 void reg_journal::refillIssues(const Subscription& subscription) {
@@ -482,16 +388,28 @@ void reg_journal::refillIssues(const Subscription& subscription) {
         return;
     listed_ = subscription;
     showExpected();
-    if (!listed) {
+    if (!listed)
         cls_show_listitem();
-        Label1.setCaption({});
+}
+
+void reg_journal::showSaved(const QString& magno) {
+    std::optional<ListedIssue> stored;
+    if (!guarded([&] { stored = IssueRegister(*db_).listedIssue(magno); }))
+        return;
+    // Only the saved row changes; one gone meanwhile has the list read again.
+    if (!stored || stored->row.pointer.trimmed() != entry_.pointer.trimmed()) {
+        refillIssues(entry_);
+        return;
     }
+    listed_ = entry_;
+    issues_.put(*stored);
+    issuesShown();
+    showExpected();
 }
 
 void reg_journal::forgetListedTitle() {
     listed_ = {};
-    expectedList.setDataRows({});
-    holdingsLabel.setCaption({});
+    summary_.clear();
     scannedAddOn_.reset();
     cls_show_listitem();
     Label1.setCaption({});
@@ -499,23 +417,6 @@ void reg_journal::forgetListedTitle() {
         return;
     reset_textbox();
     enableTitleCommands();
-}
-
-void reg_journal::copyIssueRow() {
-    const int r = show_item.row();
-    ui::TextBox* fields[] = {&Text2, &Text3, &Text4, &Text5, &Text6, &Text7};
-    for (int c = 0; c < 6; ++c)
-        fields[c]->setText(r >= 1 ? show_item.textMatrix(r, c) : QString());
-}
-
-void reg_journal::clearTextboxes() {
-    for (ui::TextBox* t : {&Text2, &Text3, &Text4, &Text5, &Text6, &Text7})
-        t->setText({});
-}
-
-void reg_journal::lockTextboxes() {
-    for (ui::TextBox* t : {&Text2, &Text3, &Text4, &Text5, &Text6, &Text7})
-        t->setEnabled(false);
 }
 
 void reg_journal::setListsEnabled(bool on) {
@@ -540,82 +441,25 @@ void reg_journal::endEntry() {
     setFocus(Text1);
 }
 
-bool reg_journal::entryComplete() {
-    QString problem;
-    if (Text2.text().trimmed().isEmpty())
-        problem = QStringLiteral("ไม่มีเลขทะเบียน กรุณากด ยกเลิก แล้วเริ่มลงทะเบียนใหม่");
-    else if (entryMode == u"New" && entry_.pointer.trimmed().isEmpty())
-        problem = QStringLiteral("ยังไม่ได้เลือกรายชื่อวารสาร กรุณาเลือกรายชื่อวารสารก่อนลงทะเบียน");
-    if (problem.isEmpty())
-        return true;
-    messages().show(problem, QStringLiteral("ข้อมูลไม่ครบ"), ui::msg::kStop);
-    return false;
-}
-
-bool reg_journal::saveNew() {
-    const IssueRow issue{Text2.text(), entry_.department, entry_.pointer, Text7.text(),
-                         Text3.text(), Text4.text(),      Text5.text(),   Text6.text()};
-    QString stored;
-    try {
-        if (!guarded([&] { stored = IssueRegister(*db_).addIssue(issue); }))
-            return false;
-    } catch (const RegisterChanged& e) {
-        registerChanged(e);
-        return true;
-    } catch (const CounterExhausted& e) {
-        messages().show(QStringLiteral("ตัวนับเลขทะเบียน \"%1\" ไม่ใช่ตัวเลขหรือถึงเลขสูงสุดแล้ว"
-                                       " จึงออกเลขทะเบียนใหม่ไม่ได้ ฉบับนี้ยังไม่ได้บันทึก")
-                            .arg(e.counter()),
-                        kResultCaption, ui::msg::kStop);
+bool reg_journal::saveEntry(bool adding) {
+    IssueSave::Result result{};
+    if (!guarded([&] {
+            IssueSave save(*db_, messages());
+            result = adding ? save.add(fields_.issue(entry_), entry_.name)
+                            : save.correct(Text2.text(), fields_.changes(), entry_.name);
+        }))
         return false;
-    }
-    if (stored != issue.magno)
-        messages().show(QStringLiteral("เลขทะเบียน %1 ถูกใช้ไปแล้ว ฉบับนี้บันทึกเป็นเลขทะเบียน %2")
-                            .arg(issue.magno, stored),
-                        kResultCaption, ui::msg::kInformation);
-    messages().show(QStringLiteral("บันทึกข้อมูลลงทะเบียนวารสารเรียบร้อยแล้ว"), kResultCaption,
-                    ui::msg::kInformation);
-    refillIssues(entry_);
-    return true;
-}
-
-bool reg_journal::saveEdit() {
-    const IssueChanges changes{Text7.text(), Text3.text(), Text4.text(), Text5.text(),
-                               Text6.text()};
-    bool updated = false;
-    try {
-        if (!guarded([&] { updated = IssueRegister(*db_).updateIssue(Text2.text(), changes); }))
+    switch (result.outcome) {
+        case IssueSave::Outcome::Refused:
             return false;
-    } catch (const RegisterChanged& e) {
-        registerChanged(e);
-        return true;
+        case IssueSave::Outcome::Changed:
+            refillIssues(entry_);
+            return true;
+        case IssueSave::Outcome::Saved:
+            break;
     }
-    if (!updated) {
-        registerChanged(RegisterChanged(RegisterChanged::What::IssueGone));
-        return true;
-    }
-    messages().show(QStringLiteral("บันทึกข้อมูลที่ทำการแก้ไขแล้ว"), kResultCaption, ui::msg::kInformation);
-    refillIssues(entry_);
+    showSaved(result.magno);
     return true;
-}
-
-void reg_journal::registerChanged(const RegisterChanged& e) {
-    const QString name = entry_.name.trimmed();
-    QString text;
-    switch (e.change()) {
-        case RegisterChanged::What::TitleGone:
-            text = QStringLiteral("รายชื่อวารสาร \"%1\" ถูกลบไปแล้วจากเครื่องอื่น").arg(name);
-            break;
-        case RegisterChanged::What::SubscriptionGone:
-            text = QStringLiteral("การบอกรับ \"%1\" ของคณะ/หน่วยงานนี้ถูกลบไปแล้วจากเครื่องอื่น").arg(name);
-            break;
-        case RegisterChanged::What::IssueGone:
-            text =
-                QStringLiteral("ฉบับเลขทะเบียน %1 ถูกลบไปแล้วจากเครื่องอื่น").arg(Text2.text().trimmed());
-            break;
-    }
-    messages().show(text + QStringLiteral(" รายการนี้จึงยังไม่ได้บันทึก"), kResultCaption, ui::msg::kStop);
-    refillIssues(entry_);
 }
 
 }  // namespace issues

@@ -6,6 +6,11 @@
 #include <vector>
 
 #include "issues/EntryCalendars.h"
+#include "issues/IssueEntry.h"
+#include "issues/IssueList.h"
+#include "issues/IssueSave.h"
+#include "issues/SubscriptionList.h"
+#include "issues/SubscriptionSummary.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Grid.h"
@@ -18,7 +23,6 @@ class Database;
 namespace issues {
 
 struct TitleMatch;
-class RegisterChanged;
 
 // The issue registration window: finds a title by part of its name, lists
 // its registered issues and registers, edits and deletes them.
@@ -112,19 +116,15 @@ class reg_journal : public ui::Form {
     QString openEntry() const override;
 
   private:
-    // A subscription of the titles list: the title key and the department,
-    // and the title's name for the messages that speak of it.
-    struct Subscription {
-        QString pointer;
-        QString department;
-        QString name;
-    };
-
     // Lists the issues of a title; false when it has none (lists untouched).
     bool fillIssues(const QString& pointer);
     // After a save or a delete: the subscription's issues, or a blank list and
     // caption when none are left.
     void refillIssues(const Subscription& subscription);
+    // A listed title's issues are shown: its lists marked and New open to it.
+    void issuesShown();
+    // After a save: the stored issue takes its row in the list.
+    void showSaved(const QString& magno);
     void listTitles(const std::vector<TitleMatch>& found);
     void registerScanned(int subscriptions, const QString& addOn);
     // Fills the entry with the expected issue (the next one, or the one the
@@ -137,27 +137,24 @@ class reg_journal : public ui::Form {
     // list: an open entry is named and the clerk asks to cancel it or keeps
     // it (false: nothing is replaced).
     bool entryGivesWay();
-    // Another desk changed what the save relied on: said, and the list shown
-    // as it now stands.
-    void registerChanged(const RegisterChanged& e);
     // A search replaced the titles list: no title is listed any more.
     void forgetListedTitle();
-    // The issues list's current row into Text2 to Text7.
-    void copyIssueRow();
-    void clearTextboxes();
-    void lockTextboxes();
     void setListsEnabled(bool on);
     bool entryOpen() const { return Command7.enabled(); }
     // New, Edit and Delete act on the listed title, so only one can enable them.
     void enableTitleCommands();
+    // New or Edit opens the entry for the listed subscription.
+    void beginEntry(const QString& mode);
     void endEntry();
-    // Save's checks before it asks: a number and a title to register under.
-    bool entryComplete();
-    bool saveNew();
-    bool saveEdit();
+    // Writes the entry, a new issue or an edit; false while it stays open.
+    bool saveEntry(bool adding);
 
     ui::Services& services_;
     std::unique_ptr<data::Database> db_;
+    SubscriptionList titles_{show_journal};
+    IssueList issues_{show_item, Label1};
+    IssueEntry fields_{Text2, Text3, Text4, Text5, Text6, Text7};
+    SubscriptionSummary summary_{expectedList, holdingsLabel};
     // The subscription whose issues are listed and named in the caption, and
     // the one an open entry belongs to (taken when New or Edit is pressed).
     Subscription listed_;

@@ -14,7 +14,8 @@ namespace ui {
 
 class CommandButton : public Control {
   public:
-    CommandButton(QString name, QString caption) : Control(std::move(name)), caption_(caption) {}
+    CommandButton(QString name, QString caption)
+        : Control(std::move(name)), caption_(std::move(caption)) {}
     QString caption() const { return caption_; }
     // A user's click: a disabled or hidden button does nothing.
     void click();
@@ -26,7 +27,8 @@ class CommandButton : public Control {
 
 class Label : public Control {
   public:
-    Label(QString name, QString caption = {}) : Control(std::move(name)), caption_(caption) {}
+    Label(QString name, QString caption = {})
+        : Control(std::move(name)), caption_(std::move(caption)) {}
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
 
@@ -43,7 +45,8 @@ class Frame : public Label {
 // none chosen.
 class OptionButton : public Control {
   public:
-    OptionButton(QString name, QString caption) : Control(std::move(name)), caption_(caption) {}
+    OptionButton(QString name, QString caption)
+        : Control(std::move(name)), caption_(std::move(caption)) {}
     QString caption() const { return caption_; }
     bool value() const { return value_; }
     void setValue(bool on);

@@ -37,7 +37,7 @@ double RecordingSurface::textHeight(const QString&) {
 }
 
 double RecordingSurface::textWidth(const QString& text) {
-    return fontSize * 20 * 0.5 * text.size();
+    return fontSize * 20 * 0.5 * static_cast<double>(text.size());
 }
 
 void RecordingSurface::draw(const QString& text) {
