@@ -537,7 +537,7 @@ int main(int argc, char* argv[]) {
         view.show();
         QCoreApplication::processEvents();
         view.repaint();
-        lateCount = qsizetype(view.logic().listed().size());
+        lateCount = qsizetype(view.logic().lateList.count());
     });
     results.push_back({QStringLiteral("late issues window opened, %1 late painted").arg(lateCount),
                        300, lateOpenMs, medianMs(5, [&] {
@@ -547,7 +547,7 @@ int main(int argc, char* argv[]) {
     late::LateIssuesView lateView(services);
     lateView.load();
     lateView.show();
-    auto* showLate = lateView.findChild<QPushButton*>(QStringLiteral("Cmdshow"));
+    auto* showLate = lateView.findChild<QPushButton*>(QStringLiteral("showButton"));
     results.push_back(
         {QStringLiteral("late issues list shown again, click to list painted"), 300,
          paintedMs(lateView, QStringList(5, QString()),
@@ -560,9 +560,9 @@ int main(int argc, char* argv[]) {
         {});
     late::ReceivingStatsWindow stats(services);
     stats.Form_Load();
-    stats.Text1.setText(QString::number(statsYear));
+    stats.yearText.setText(QString::number(statsYear));
     results.push_back({QStringLiteral("receiving statistics of %1 by faculty").arg(statsYear), 300,
-                       medianMs(5, [&] { stats.Cmdshow_Click(); }), medianMs(5, [&] {
+                       medianMs(5, [&] { stats.showButton_Click(); }), medianMs(5, [&] {
                            const QByteArray sql =
                                "SELECT trim(department_code) AS g, count(*) FROM tranfile"
                                " WHERE " +

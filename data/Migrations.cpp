@@ -80,12 +80,18 @@ void toClaimsVersion(Database& db) {
     createClaimTable(db);
 }
 
+// 11: the late list reads the issues of patterned titles from their year
+// number on through an index, not the whole table.
+void toVolumeIndexVersion(Database& db) {
+    createVolumeIndex(db);
+}
+
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1,     &toVersion2, &toVersion3,
-                                     &toVersion4,     &toVersion5, &toVersion6,
-                                     &toVersion7,     &toPatterns, &toArticleIndexVersion,
-                                     &toClaimsVersion};
+const Step kSteps[kSchemaVersion] = {&toVersion1,      &toVersion2,          &toVersion3,
+                                     &toVersion4,      &toVersion5,          &toVersion6,
+                                     &toVersion7,      &toPatterns,          &toArticleIndexVersion,
+                                     &toClaimsVersion, &toVolumeIndexVersion};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {

@@ -11,7 +11,9 @@ constexpr int kApplicationId = 0x56524C4E;
 constexpr int kArticleIndexVersion = 9;
 // The step that keeps the claims of each overdue issue reaches this version.
 constexpr int kClaimsVersion = 10;
-constexpr int kSchemaVersion = kClaimsVersion;
+// The step that finds a title's issues by year number reaches this version.
+constexpr int kVolumeIndexVersion = kClaimsVersion + 1;
+constexpr int kSchemaVersion = kVolumeIndexVersion;
 // Servers were first made at this version; the steps before it are the file's.
 constexpr int kFirstServerVersion = 5;
 

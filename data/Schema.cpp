@@ -163,6 +163,14 @@ void createClaimTable(Database& db) {
     db.exec(db.isPostgres() ? postgresTable(kIssueClaimTable).constData() : kIssueClaimTable);
 }
 
+void createVolumeIndex(Database& db) {
+    // The same text on both stores: the server reads the cast as the leading
+    // whole number, as the file does.
+    db.exec(
+        "CREATE INDEX IF NOT EXISTS tranfile_title_volume ON tranfile"
+        " ((trim(pointer)), (CAST(yearno AS INTEGER)))");
+}
+
 void createDateIndexes(Database& db) {
     // The latest issue of a title, by date, without sorting its issues.
     db.exec(
@@ -229,6 +237,7 @@ void createSchema(Database& db) {
     if (db.isPostgres()) {
         createPostgresSchema(db, kTables);
         createArticleTables(db);
+        createVolumeIndex(db);
         return;
     }
     for (const char* sql : kTables)
@@ -242,6 +251,7 @@ void createSchema(Database& db) {
     createSqliteLatestIssues(db);
     createLengthRules(db);
     createArticleTables(db);
+    createVolumeIndex(db);
 }
 
 }  // namespace data

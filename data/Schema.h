@@ -87,6 +87,8 @@ void createLatestIssues(Database& db);
 void createPatternTables(Database& db);
 // The claims sent for overdue issues.
 void createClaimTable(Database& db);
+// The index that finds a title's issues from a year number on.
+void createVolumeIndex(Database& db);
 // Stops keeping the latest issues while many issues go in at once;
 // createLatestIssues makes them again from all the issues.
 void suspendLatestIssues(Database& db);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -146,14 +147,14 @@ TEST_F(ClaimWindow, TheClaimGoesToOneAgentAndTheListToCsv) {
     settings::writeUnitAddress(temp.db(), QStringLiteral("ถนนห้วยแก้ว เชียงใหม่"));
     late::LateIssues w(services);
     ASSERT_TRUE(w.Form_Load());
-    ASSERT_EQ(w.showlate.rows(), 4);
+    ASSERT_EQ(w.lateList.count(), 3);
 
     // The agent of the chosen row, all of that agent's late titles.
-    int row = 1;
-    while (w.listed()[row - 1].pointer != "J2")
+    int row = 0;
+    while (w.listed().title(row).pointer != "J2")
         ++row;
-    w.showlate.click(row, 0);
-    w.Cmdclaim.click();
+    w.lateList.click(row);
+    w.claimButton.click();
     EXPECT_EQ(printing.opened, QStringList({"printer"}));
     QStringList texts = printedTexts();
     EXPECT_TRUE(texts.contains(QStringLiteral("บริษัท มติชน จำกัด (มหาชน)")));
@@ -165,9 +166,9 @@ TEST_F(ClaimWindow, TheClaimGoesToOneAgentAndTheListToCsv) {
     EXPECT_TRUE(texts.contains(QStringLiteral("ถนนห้วยแก้ว เชียงใหม่")));
 
     // The agent filtered on wins over the row; the PDF goes where the user says.
-    w.dcbdealer.userChoose(1);
+    w.agentFilter.userChoose(1);
     printing.chosenPath = temp.folder() + "/claim.pdf";
-    w.Cmdclaimpdf.click();
+    w.claimPdfButton.click();
     EXPECT_EQ(printing.opened.last(), temp.folder() + "/claim.pdf");
     EXPECT_EQ(box.last().style, ui::msg::kInformation);
     texts = printedTexts();
@@ -178,23 +179,26 @@ TEST_F(ClaimWindow, TheClaimGoesToOneAgentAndTheListToCsv) {
     printing.hasPrinter = false;
     box.queue(ui::msg::kCancel);
     const int opened = printing.opened.size();
-    w.Cmdclaim.click();
+    w.claimButton.click();
     EXPECT_EQ(printing.opened.size(), opened);
     printing.hasPrinter = true;
     printing.refuse = true;
-    w.Cmdclaim.click();
+    w.claimButton.click();
     EXPECT_EQ(box.last().text, QStringLiteral("เครื่องพิมพ์ไม่รับงานพิมพ์"));
 
     const QString csvPath = temp.folder() + "/late.csv";
     w.askCsvPath = [&](const QString&) { return std::optional<QString>(csvPath); };
-    w.Cmdcsv.click();
+    w.csvButton.click();
     QFile file(csvPath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), late::lateCsv(w.listed()));
+    QBuffer written;
+    written.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(late::writeLateCsv(w.listed(), written));
+    EXPECT_EQ(file.readAll(), written.data());
     w.askCsvPath = [&](const QString&) {
         return std::optional<QString>(temp.folder() + "/missing/late.csv");
     };
-    w.Cmdcsv.click();
+    w.csvButton.click();
     EXPECT_EQ(box.last().style, ui::msg::kStop);
 }
 
@@ -202,8 +206,8 @@ TEST_F(ClaimWindow, AClaimNeedsAnAgent) {
     seed();
     late::LateIssues w(services);
     ASSERT_TRUE(w.Form_Load());
-    w.showlate.setRow(0);
-    w.Cmdclaim.click();
+    w.lateList.setRow(-1);
+    w.claimButton.click();
     EXPECT_EQ(box.last().style, ui::msg::kStop);
     EXPECT_TRUE(printing.opened.isEmpty());
 }
