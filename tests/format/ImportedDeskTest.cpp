@@ -78,7 +78,7 @@ TEST(ImportedDesk, WorksInTheTitleRegistrationRenewalAndLateWindows) {
     // when its latest issue is old, and the one just registered is not.
     late::LateIssues lateList(services);
     ASSERT_TRUE(lateList.Form_Load());
-    lateList.Option3.click();
+    lateList.allKindsOption.click();
     lateList.showButton_Click();
     ASSERT_GT(lateList.lateList.count(), 0);
     QStringList lastIssues;
