@@ -514,21 +514,36 @@ int main(int argc, char* argv[]) {
                        medianMs(3, [&] { exp.Cmdprint_Click(); }), -1});
 
     // The late list, as the plain statements the window runs: the three code
-    // lists, the intervals, and the live subscriptions with their latest issues.
+    // lists, the intervals, the patterns, the live subscriptions with their
+    // latest issues, the issues of patterned titles from their known volume,
+    // and the texts of the first page of rows.
     const auto rawLateList = [&](Raw& raw) {
         raw.run("SELECT department_code, Department_Thai_Des FROM department ORDER BY rowid");
         raw.run("SELECT MagType_Code, MagType_Thai_Des FROM magtype ORDER BY rowid");
         raw.run("SELECT Publisher_Code, Publisher_Name FROM dealer ORDER BY rowid");
         raw.run("SELECT MagType_Code, interval_days, grace_days FROM magtype_interval");
+        raw.run("SELECT * FROM publication_pattern");
         raw.run(
-            "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
-            " vorlen.publisher_code, vorlen1.magtype_code, vorlen.begin_period,"
-            " vorlen.end_period, latest.descriptionitem, latest.receivedate"
+            "SELECT vorlen.rowid, vorlen.pointer, vorlen.department_code, vorlen.publisher_code,"
+            " vorlen1.magtype_code, vorlen.begin_period, vorlen.end_period, latest.receivedate"
             " FROM vorlen JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
             " LEFT JOIN latest_issue AS latest ON latest.pointer = trim(vorlen.pointer)"
             " AND latest.department_code = trim(vorlen.department_code)"
             " WHERE trim(vorlen.Receive_Code) = '1'"
             " AND substr(vorlen.pointer, 1, 1) IN ('I', 'J', 'K', 'L')");
+        raw.run(
+            "SELECT p.pointer, trim(t.department_code), t.yearno, t.issueno"
+            " FROM publication_pattern AS p CROSS JOIN tranfile AS t"
+            " WHERE p.ceased = 0 AND trim(t.pointer) = p.pointer || ''"
+            " AND CAST(t.yearno AS INTEGER) >= p.known_volume");
+        raw.run(
+            "SELECT vorlen.rowid, vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
+            " vorlen.publisher_code, vorlen1.magtype_code, vorlen1.issn,"
+            " latest.descriptionitem, latest.receivedate"
+            " FROM vorlen JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
+            " LEFT JOIN latest_issue AS latest ON latest.pointer = trim(vorlen.pointer)"
+            " AND latest.department_code = trim(vorlen.department_code)"
+            " WHERE vorlen.rowid <= 128");
     };
     qsizetype lateCount = 0;
     const double lateOpenMs = medianMs(5, [&] {
