@@ -277,7 +277,7 @@ int main(int argc, char* argv[]) {
                                                            view.repaint();
                                                            waitForScreen();
                                                            lateCount = qsizetype(
-                                                               view.logic().listed().size());
+                                                               view.logic().lateList.count());
                                                        },
                                                        {}})});
     results.back().operation += QStringLiteral(" (%1 late)").arg(lateCount);
@@ -296,7 +296,7 @@ int main(int argc, char* argv[]) {
     late::ReceivingStatsView statsView(services);
     statsView.load();
     statsView.show();
-    statsView.logic().Text1.setText(QString::number(statsYear));
+    statsView.logic().yearText.setText(QString::number(statsYear));
     auto* showStats = buttonCaptioned(statsView, QStringLiteral("แสดง"));
     results.push_back(
         {QStringLiteral("receiving statistics of %1 by faculty, click to chart painted")

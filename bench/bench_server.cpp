@@ -99,12 +99,12 @@ std::vector<Timed> timeStore(const QString& location, const QStringList& words) 
     late::LateIssues late(services);
     late.Form_Load();
     out.push_back({QStringLiteral("late issues list (%1 late)").arg(late.listed().size()),
-                   medianMs(5, [&] { late.Cmdshow_Click(); })});
+                   medianMs(5, [&] { late.showButton_Click(); })});
     late::ReceivingStatsWindow stats(services);
     stats.Form_Load();
-    stats.Text1.setText(QStringLiteral("2020"));
-    out.push_back(
-        {"receiving statistics of 2020 by faculty", medianMs(5, [&] { stats.Cmdshow_Click(); })});
+    stats.yearText.setText(QStringLiteral("2020"));
+    out.push_back({"receiving statistics of 2020 by faculty",
+                   medianMs(5, [&] { stats.showButton_Click(); })});
     if (!messages.shown().empty())
         QTextStream(stderr) << location << ": " << messages.shown().back().text << '\n';
     return out;

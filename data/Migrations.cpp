@@ -96,12 +96,19 @@ void toListOrderVersion(Database& db) {
     createListOrderIndexes(db);
 }
 
+// 13: the late list reads the issues of patterned titles from their year
+// number on through an index, not the whole table.
+void toVolumeIndexVersion(Database& db) {
+    createVolumeIndex(db);
+}
+
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1,         &toVersion2,         &toVersion3,
-                                     &toVersion4,         &toVersion5,         &toVersion6,
-                                     &toVersion7,         &toPatterns,         &toArticleIndexVersion,
-                                     &toClaimsVersion,    &toKeyIndexesVersion, &toListOrderVersion};
+const Step kSteps[kSchemaVersion] = {&toVersion1,          &toVersion2,          &toVersion3,
+                                     &toVersion4,          &toVersion5,          &toVersion6,
+                                     &toVersion7,          &toPatterns,          &toArticleIndexVersion,
+                                     &toClaimsVersion,     &toKeyIndexesVersion, &toListOrderVersion,
+                                     &toVolumeIndexVersion};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {

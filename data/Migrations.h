@@ -16,7 +16,9 @@ constexpr int kClaimsVersion = 10;
 constexpr int kKeyIndexesVersion = 11;
 // The step that lets the title lists page through the titles in Thai order.
 constexpr int kListOrderVersion = 12;
-constexpr int kSchemaVersion = kListOrderVersion;
+// The step that finds a title's issues by year number reaches this version.
+constexpr int kVolumeIndexVersion = 13;
+constexpr int kSchemaVersion = kVolumeIndexVersion;
 // Servers were first made at this version; the steps before it are the file's.
 constexpr int kFirstServerVersion = 5;
 

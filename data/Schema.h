@@ -93,6 +93,8 @@ void createTrimmedKeyIndexes(Database& db);
 // The file's date indexes and the triggers that sort by date made again on
 // the date expression as it now stands, which queries must match to use them.
 void rebuildDateIndexes(Database& db);
+// The index that finds a title's issues from a year number on.
+void createVolumeIndex(Database& db);
 // Stops keeping the latest issues while many issues go in at once;
 // createLatestIssues makes them again from all the issues.
 void suspendLatestIssues(Database& db);

@@ -29,18 +29,20 @@ QByteArray csvLine(const QStringList& fields) {
     return quoted.join(QLatin1Char(',')).toUtf8() + "\r\n";
 }
 
-QByteArray lateCsv(const std::vector<LateTitle>& titles) {
-    QByteArray csv = "\xEF\xBB\xBF";
-    csv += csvLine({QStringLiteral("รหัส"), QStringLiteral("ชื่อวารสาร/สิ่งพิมพ์"),
-                    QStringLiteral("คณะ/หน่วยงาน"), QStringLiteral("ตัวแทน/ร้านค้า"),
-                    QStringLiteral("กำหนดออก"), QStringLiteral("ฉบับล่าสุด"), QStringLiteral("วันที่รับ"),
-                    QStringLiteral("กำหนดได้รับ"), QStringLiteral("ช้า (วัน)"),
-                    QStringLiteral("ฉบับที่ค้าง")});
-    for (const LateTitle& t : titles)
-        csv += csvLine({t.pointer, t.name, t.departmentName, t.agentName, t.frequency, t.lastIssue,
-                        t.lastReceived, data::writeDate(t.expected), QString::number(t.daysLate),
-                        t.issue});
-    return csv;
+bool writeLateCsv(const LateList& list, QIODevice& out) {
+    const auto put = [&](const QByteArray& bytes) { return out.write(bytes) == bytes.size(); };
+    bool ok =
+        put("\xEF\xBB\xBF" + csvLine({QStringLiteral("รหัส"), QStringLiteral("ชื่อวารสาร/สิ่งพิมพ์"),
+                                      QStringLiteral("คณะ/หน่วยงาน"), QStringLiteral("ตัวแทน/ร้านค้า"),
+                                      QStringLiteral("กำหนดออก"), QStringLiteral("ฉบับล่าสุด"),
+                                      QStringLiteral("วันที่รับ"), QStringLiteral("กำหนดได้รับ"),
+                                      QStringLiteral("ช้า (วัน)"), QStringLiteral("ฉบับที่ค้าง")}));
+    list.forEach([&](const LateTitle& t) {
+        ok = ok && put(csvLine({t.pointer, t.name, t.departmentName, t.agentName, t.frequency,
+                                t.lastIssue, t.lastReceived, data::writeDate(t.expected),
+                                QString::number(t.daysLate), t.issue}));
+    });
+    return ok;
 }
 
 }  // namespace late

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QStringList>
-#include <vector>
 
-#include "late/LateRecords.h"
+#include "late/LateList.h"
 
 namespace late {
 
@@ -12,12 +12,9 @@ namespace late {
 // would run as a formula led by an apostrophe, ending in CRLF.
 QByteArray csvLine(const QStringList& fields);
 
-// The late list as CSV: UTF-8 with a byte-order mark so that a spreadsheet
-// reads the Thai, a heading row, CRLF line ends and fields quoted as needed.
-// One CSV row with a CRLF end, each field quoted as needed and one that a
-// spreadsheet would run as a formula led by an apostrophe.
-QByteArray csvLine(const QStringList& fields);
-
-QByteArray lateCsv(const std::vector<LateTitle>& titles);
+// Writes the late list as CSV, row by row: UTF-8 with a byte-order mark so
+// that a spreadsheet reads the Thai, a heading row, CRLF line ends and fields
+// quoted as needed. False when the device took less than it was given.
+bool writeLateCsv(const LateList& list, QIODevice& out);
 
 }  // namespace late

@@ -1,7 +1,7 @@
 #include "late/LateIssues.h"
 
-#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include "data/Database.h"
 #include "data/DateText.h"
@@ -21,35 +21,35 @@ const QString kClaimCaption = QStringLiteral("ใบทวงถาม");
 
 LateIssues::LateIssues(ui::Services& services)
     : Form(QStringLiteral("รายการวารสาร/สิ่งพิมพ์ที่ยังไม่ได้รับตามกำหนด"), services.messages),
+      lateList(
+          "lateList",
+          {QStringLiteral("รหัส"), QStringLiteral("ชื่อวารสาร/สิ่งพิมพ์"), QStringLiteral("คณะ/หน่วยงาน"),
+           QStringLiteral("ตัวแทน/ร้านค้า"), QStringLiteral("กำหนดออก"), QStringLiteral("ฉบับล่าสุด"),
+           QStringLiteral("วันที่รับ"), QStringLiteral("กำหนดได้รับ"), QStringLiteral("ช้า (วัน)"),
+           QStringLiteral("ฉบับที่ค้าง"), QStringLiteral("การทวงถาม")},
+          {1000, 2500, 1600, 1600, 1000, 1950, 1100, 1100, 800, 1900, 2700}),
       services_(services) {
-    ui::OptionButton::group({&Option1, &Option2, &Option3});
-    Option3.setValue(true);
-    const std::pair<Column, const char16_t*> headings[] = {
-        {pointer, u"รหัส"},          {name, u"ชื่อวารสาร/สิ่งพิมพ์"}, {department, u"คณะ/หน่วยงาน"},
-        {agent, u"ตัวแทน/ร้านค้า"},    {frequency, u"กำหนดออก"},  {lastIssue, u"ฉบับล่าสุด"},
-        {lastReceived, u"วันที่รับ"},   {expected, u"กำหนดได้รับ"},  {daysLate, u"ช้า (วัน)"},
-        {overdueIssue, u"ฉบับที่ค้าง"}, {claims, u"การทวงถาม"}};
-    const int widths[columns] = {1000, 2500, 1600, 1600, 1000, 1950, 1100, 1100, 800, 1900, 2700};
-    for (const auto& [column, heading] : headings) {
-        showlate.setTextMatrix(0, column, QString::fromUtf16(heading));
-        showlate.setColWidth(column, widths[column]);
-    }
-    for (ui::CommandButton* b : {&Cmdreg, &Cmdclaim, &Cmdclaimpdf, &Cmdcsv, &Cmdnotreceived})
+    ui::OptionButton::group({&journalsOption, &newspapersOption, &allKindsOption});
+    allKindsOption.setValue(true);
+    for (ui::CommandButton* b :
+         {&registerButton, &claimButton, &claimPdfButton, &csvButton, &notReceivedButton})
         b->setEnabled(false);
-    ui::OptionButton::group({&Option4, &Option5});
-    Option4.setValue(true);
-    Textreason.setMaxLength(100);
+    ui::OptionButton::group({&chosenAgentOption, &everyAgentOption});
+    chosenAgentOption.setValue(true);
+    reasonText.setMaxLength(100);
+    lateList.setSort(column::daysLate, true);
 
-    Cmdshow.onClick = [this] { Cmdshow_Click(); };
-    showlate.onClick = [this] { showlate_Click(); };
-    Cmdreg.onClick = [this] { Cmdreg_Click(); };
-    Cmdclaim.onClick = [this] { Cmdclaim_Click(); };
-    Cmdclaimpdf.onClick = [this] { Cmdclaimpdf_Click(); };
-    Cmdcsv.onClick = [this] { Cmdcsv_Click(); };
-    Cmdnotreceived.onClick = [this] { Cmdnotreceived_Click(); };
-    Cmdexit.onClick = [this] { Cmdexit_Click(); };
+    showButton.onClick = [this] { showButton_Click(); };
+    lateList.onClick = [this] { lateList_Click(); };
+    lateList.onSort = [this](int column, bool descending) { lateList_Sort(column, descending); };
+    registerButton.onClick = [this] { registerButton_Click(); };
+    claimButton.onClick = [this] { claimButton_Click(); };
+    claimPdfButton.onClick = [this] { claimPdfButton_Click(); };
+    csvButton.onClick = [this] { csvButton_Click(); };
+    notReceivedButton.onClick = [this] { notReceivedButton_Click(); };
+    closeButton.onClick = [this] { closeButton_Click(); };
     // A list to read and print: Escape closes it, as the close button does.
-    onEscape = [this] { Cmdexit_Click(); };
+    onEscape = [this] { closeButton_Click(); };
 }
 
 LateIssues::~LateIssues() = default;
@@ -57,10 +57,10 @@ LateIssues::~LateIssues() = default;
 bool LateIssues::Form_Load() {
     if (!guarded([this] { db_ = std::make_unique<data::Database>(services_.databasePath); }))
         return false;
-    Cmdshow_Click();
+    showButton_Click();
     // The list is what the window is opened for: the keys start there.
     if (!listed_.empty())
-        setFocus(showlate);
+        setFocus(lateList);
     return true;
 }
 
@@ -82,78 +82,95 @@ void LateIssues::readFilters() {
         list.setRows(std::move(every));
         list.chooseRow(row);
     };
-    refill(dcbdepart, records.departments(), false);
+    refill(facultyFilter, records.departments(), false);
     // Two agents may bear one name: the code beside it tells which a claim
     // goes to.
-    refill(dcbdealer, records.agents(), true);
+    refill(agentFilter, records.agents(), true);
 }
 
 LateFilter LateIssues::filter() const {
     const auto code = [](const ui::PickList& list) {
         return list.chosenRow() < 0 ? QString() : list.rows().at(list.chosenRow()).code;
     };
-    return {Option1.value()   ? Kind::Journals
-            : Option2.value() ? Kind::Newspapers
-                              : Kind::Both,
-            code(dcbdepart), code(dcbdealer)};
+    return {journalsOption.value()     ? Kind::Journals
+            : newspapersOption.value() ? Kind::Newspapers
+                                       : Kind::Both,
+            code(facultyFilter), code(agentFilter)};
 }
 
-void LateIssues::Cmdshow_Click() {
+void LateIssues::showButton_Click() {
     // The old list is let go first: its memory serves the new one, and a
     // list that could not be read is not shown as if it were current.
+    lateList.show(nullptr);
     listed_ = {};
-    showlate.setDataRows({});
     guarded([&] {
         readFilters();
-        listed_ = LateRecords(*db_).late(filter(), services_.clock.today());
+        listed_ = LateRecords(*db_).list(filter(), services_.clock.today());
+        // The order the clerk chose stays.
+        if (lateList.sortColumn() != column::daysLate || !lateList.descending())
+            listed_.sortBy(lateList.sortColumn(), lateList.descending());
     });
-    std::vector<QStringList> cells;
-    cells.reserve(listed_.size());
-    for (const LateTitle& t : listed_)
-        cells.push_back({t.pointer, t.name, t.departmentName,
-                         t.agentName + ui::codeSuffix(t.agentCode), t.frequency, t.lastIssue,
-                         t.lastReceived, data::writeDate(t.expected), QString::number(t.daysLate),
-                         t.issue, patterns::claimHistory(t.claim)});
-    showlate.setDataRows(std::move(cells));
-    showlate.setRow(listed_.empty() ? 0 : 1);
-    Label3.setCaption(listed_.empty() ? QStringLiteral("ไม่มีรายการคงค้าง")
-                                      : QStringLiteral("คงค้าง %1 รายการ").arg(listed_.size()));
-    for (ui::CommandButton* b : {&Cmdreg, &Cmdclaim, &Cmdclaimpdf, &Cmdcsv})
+    lateList.show(&listed_);
+    countLabel.setCaption(listed_.empty() ? QStringLiteral("ไม่มีรายการคงค้าง")
+                                          : QStringLiteral("คงค้าง %1 รายการ").arg(listed_.size()));
+    for (ui::CommandButton* b : {&claimButton, &claimPdfButton, &csvButton})
         b->setEnabled(!listed_.empty());
-    showlate_Click();
+    lateList_Click();
 }
 
-const LateTitle* LateIssues::chosen() const {
-    const int r = showlate.row();
-    return r >= 1 && r <= int(listed_.size()) ? &listed_[r - 1] : nullptr;
+void LateIssues::lateList_Sort(int column, bool descending) {
+    guarded([&] { listed_.sortBy(column, descending); });
+    lateList.setSort(column, descending);
+    lateList.reordered();
+    lateList_Click();
 }
 
-void LateIssues::showlate_Click() {
-    const LateTitle* title = chosen();
-    Cmdreg.setEnabled(title != nullptr);
-    Cmdnotreceived.setEnabled(title && patterns::mayMarkNotReceived(title->claim));
+void LateIssues::showAgain() {
+    const int row = lateList.row();
+    showButton_Click();
+    if (row >= 0 && row < listed_.size())
+        lateList.setRow(row);
+    lateList_Click();
 }
 
-void LateIssues::Cmdreg_Click() {
-    if (const LateTitle* title = chosen(); title && onRegister)
+std::optional<LateTitle> LateIssues::chosen() {
+    const int r = lateList.row();
+    if (r < 0 || r >= listed_.size())
+        return std::nullopt;
+    std::optional<LateTitle> title;
+    guarded([&] { title = listed_.title(r); });
+    return title;
+}
+
+void LateIssues::lateList_Click() {
+    const std::optional<LateTitle> title = chosen();
+    registerButton.setEnabled(title.has_value());
+    notReceivedButton.setEnabled(title && patterns::mayMarkNotReceived(title->claim));
+}
+
+void LateIssues::registerButton_Click() {
+    if (const std::optional<LateTitle> title = chosen(); title && onRegister)
         onRegister(*title);
 }
 
-QString LateIssues::claimAgent() const {
-    const int r = dcbdealer.chosenRow();
+QString LateIssues::claimAgent() {
+    const int r = agentFilter.chosenRow();
     if (r > 0)
-        return dcbdealer.rows().at(r).code.trimmed();
-    const LateTitle* title = chosen();
+        return agentFilter.rows().at(r).code.trimmed();
+    const std::optional<LateTitle> title = chosen();
     return title ? title->agentCode.trimmed() : QString();
 }
 
 void LateIssues::printClaim(bool toPdf) {
-    const QString agent = Option5.value() ? QString() : claimAgent();
+    const QString agent = everyAgentOption.value() ? QString() : claimAgent();
     std::vector<LateTitle> titles;
-    for (const LateTitle& t : listed_)
-        if (agent.isEmpty() ? !t.agentCode.trimmed().isEmpty() : t.agentCode.trimmed() == agent)
-            titles.push_back(t);
-    if ((Option4.value() && agent.isEmpty()) || titles.empty()) {
+    guarded([&] {
+        listed_.forEach([&](const LateTitle& t) {
+            if (agent.isEmpty() ? !t.agentCode.trimmed().isEmpty() : t.agentCode.trimmed() == agent)
+                titles.push_back(t);
+        });
+    });
+    if ((chosenAgentOption.value() && agent.isEmpty()) || titles.empty()) {
         messages().show(QStringLiteral("กรุณาเลือกตัวแทน/ร้านค้า หรือเลือกรายการที่ต้องการทวงถาม"),
                         kClaimCaption, ui::msg::kStop);
         return;
@@ -201,11 +218,7 @@ void LateIssues::printClaim(bool toPdf) {
                         kClaimCaption, ui::msg::kInformation);
         return;
     }
-    const int row = showlate.row();
-    Cmdshow_Click();
-    if (row <= int(listed_.size()))
-        showlate.setRow(row);
-    showlate_Click();
+    showAgain();
     int claimed = 0;
     for (const ClaimLetter& letter : letters)
         claimed += int(letter.lines.size());
@@ -217,14 +230,14 @@ void LateIssues::printClaim(bool toPdf) {
         kClaimCaption, ui::msg::kInformation);
 }
 
-void LateIssues::Cmdnotreceived_Click() {
-    const LateTitle* title = chosen();
+void LateIssues::notReceivedButton_Click() {
+    const std::optional<LateTitle> title = chosen();
     if (!title)
         return;
-    const QString reason = Textreason.text().trimmed();
+    const QString reason = reasonText.text().trimmed();
     if (reason.isEmpty()) {
         messages().show(QStringLiteral("กรุณาระบุเหตุผลที่ไม่ได้รับ"), kClaimCaption, ui::msg::kStop);
-        setFocus(Textreason);
+        setFocus(reasonText);
         return;
     }
     if (messages().show(
@@ -243,41 +256,45 @@ void LateIssues::Cmdnotreceived_Click() {
                         ui::msg::kStop);
         return;
     }
-    Textreason.setText({});
-    Cmdshow_Click();
+    reasonText.setText({});
+    showAgain();
 }
 
-void LateIssues::Cmdclaim_Click() {
+void LateIssues::claimButton_Click() {
     printClaim(false);
 }
 
-void LateIssues::Cmdclaimpdf_Click() {
+void LateIssues::claimPdfButton_Click() {
     printClaim(true);
 }
 
-void LateIssues::Cmdcsv_Click() {
+void LateIssues::csvButton_Click() {
     if (!askCsvPath)
         return;
     const std::optional<QString> path = askCsvPath(
         QStringLiteral("late-issues-%1.csv").arg(services_.clock.today().toString(Qt::ISODate)));
     if (!path)
         return;
-    QFile file(*path);
-    const QByteArray csv = lateCsv(listed_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(csv) != csv.size() ||
-        !file.flush()) {
+    // The rows go out a page at a time; a file half written is not kept.
+    QSaveFile file(*path);
+    bool written = false;
+    if (!guarded([&] {
+            written =
+                file.open(QIODevice::WriteOnly) && writeLateCsv(listed_, file) && file.commit();
+        }))
+        return;
+    if (!written) {
         messages().show(
             QStringLiteral("บันทึกไฟล์ ") + *path + QStringLiteral(" ไม่ได้: ") + file.errorString(),
             QStringLiteral("บันทึก CSV"), ui::msg::kStop);
         return;
     }
-    file.close();
     messages().show(
         QStringLiteral("บันทึกรายการคงค้างเป็นไฟล์ CSV แล้วที่ ") + QFileInfo(*path).absoluteFilePath(),
         QStringLiteral("บันทึก CSV"), ui::msg::kInformation);
 }
 
-void LateIssues::Cmdexit_Click() {
+void LateIssues::closeButton_Click() {
     unload();
 }
 

@@ -5,10 +5,11 @@
 #include <optional>
 #include <vector>
 
+#include "late/LateList.h"
+#include "late/LateListBox.h"
 #include "late/LateRecords.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
-#include "ui/Grid.h"
 #include "ui/PickList.h"
 #include "ui/TextBox.h"
 
@@ -28,61 +29,47 @@ class LateIssues : public ui::Form {
     explicit LateIssues(ui::Services& services);
     ~LateIssues() override;
 
-    ui::Frame Frame1{"Frame1", QStringLiteral("เลือกประเภท")};
-    ui::OptionButton Option1{"Option1", QStringLiteral("วารสาร")};
-    ui::OptionButton Option2{"Option2", QStringLiteral("หนังสือพิมพ์")};
-    ui::OptionButton Option3{"Option3", QStringLiteral("ทั้งหมด")};
-    ui::Label Label1{"Label1", QStringLiteral("คณะ/หน่วยงาน")};
-    ui::PickList dcbdepart{"dcbdepart"};
-    ui::Label Label2{"Label2", QStringLiteral("ตัวแทน/ร้านค้า")};
-    ui::PickList dcbdealer{"dcbdealer"};
-    ui::CommandButton Cmdshow{"Cmdshow", QStringLiteral("แสดงรายการ")};
-    ui::Grid showlate{"showlate", 1, columns};
-    ui::Label Label3{"Label3", QString()};
-    ui::CommandButton Cmdreg{"Cmdreg", QStringLiteral("ลงทะเบียนฉบับที่มาถึง")};
-    ui::CommandButton Cmdclaim{"Cmdclaim", QStringLiteral("พิมพ์ใบทวงถาม")};
-    ui::CommandButton Cmdclaimpdf{"Cmdclaimpdf", QStringLiteral("ใบทวงถามเป็น PDF")};
-    ui::CommandButton Cmdcsv{"Cmdcsv", QStringLiteral("บันทึกเป็น CSV")};
-    ui::CommandButton Cmdexit{"Cmdexit", QStringLiteral("ปิด")};
-    ui::Frame Frame2{"Frame2", QStringLiteral("ใบทวงถามถึง")};
-    ui::OptionButton Option4{"Option4", QStringLiteral("ตัวแทนที่เลือก")};
-    ui::OptionButton Option5{"Option5", QStringLiteral("ทุกตัวแทน")};
-    ui::Label Label4{"Label4", QStringLiteral("เหตุผลที่ไม่ได้รับ")};
-    ui::TextBox Textreason{"Textreason"};
-    ui::CommandButton Cmdnotreceived{"Cmdnotreceived", QStringLiteral("บันทึกว่าไม่ได้รับ")};
-
-    // Grid columns.
-    enum Column {
-        pointer,
-        name,
-        department,
-        agent,
-        frequency,
-        lastIssue,
-        lastReceived,
-        expected,
-        daysLate,
-        overdueIssue,
-        claims,
-        columns
-    };
+    ui::Frame kindFrame{"kindFrame", QStringLiteral("เลือกประเภท")};
+    ui::OptionButton journalsOption{"journalsOption", QStringLiteral("วารสาร")};
+    ui::OptionButton newspapersOption{"newspapersOption", QStringLiteral("หนังสือพิมพ์")};
+    ui::OptionButton allKindsOption{"allKindsOption", QStringLiteral("ทั้งหมด")};
+    ui::Label facultyLabel{"facultyLabel", QStringLiteral("คณะ/หน่วยงาน")};
+    ui::PickList facultyFilter{"facultyFilter"};
+    ui::Label agentLabel{"agentLabel", QStringLiteral("ตัวแทน/ร้านค้า")};
+    ui::PickList agentFilter{"agentFilter"};
+    ui::CommandButton showButton{"showButton", QStringLiteral("แสดงรายการ")};
+    LateListBox lateList;
+    ui::Label countLabel{"countLabel", QString()};
+    ui::CommandButton registerButton{"registerButton", QStringLiteral("ลงทะเบียนฉบับที่มาถึง")};
+    ui::CommandButton claimButton{"claimButton", QStringLiteral("พิมพ์ใบทวงถาม")};
+    ui::CommandButton claimPdfButton{"claimPdfButton", QStringLiteral("ใบทวงถามเป็น PDF")};
+    ui::CommandButton csvButton{"csvButton", QStringLiteral("บันทึกเป็น CSV")};
+    ui::CommandButton closeButton{"closeButton", QStringLiteral("ปิด")};
+    ui::Frame claimToFrame{"claimToFrame", QStringLiteral("ใบทวงถามถึง")};
+    ui::OptionButton chosenAgentOption{"chosenAgentOption", QStringLiteral("ตัวแทนที่เลือก")};
+    ui::OptionButton everyAgentOption{"everyAgentOption", QStringLiteral("ทุกตัวแทน")};
+    ui::Label reasonLabel{"reasonLabel", QStringLiteral("เหตุผลที่ไม่ได้รับ")};
+    ui::TextBox reasonText{"reasonText"};
+    ui::CommandButton notReceivedButton{"notReceivedButton", QStringLiteral("บันทึกว่าไม่ได้รับ")};
 
     bool Form_Load();
-    void Cmdshow_Click();
-    void showlate_Click();
-    void Cmdreg_Click();
-    void Cmdclaim_Click();
-    void Cmdclaimpdf_Click();
-    void Cmdcsv_Click();
-    void Cmdnotreceived_Click();
-    void Cmdexit_Click();
+    void showButton_Click();
+    void lateList_Click();
+    // Sorts the list shown by a column, in place.
+    void lateList_Sort(int column, bool descending);
+    void registerButton_Click();
+    void claimButton_Click();
+    void claimPdfButton_Click();
+    void csvButton_Click();
+    void notReceivedButton_Click();
+    void closeButton_Click();
 
     // The shell opens the registration window on the title of a row.
     std::function<void(const LateTitle&)> onRegister;
     // Where the CSV goes: the file the user names, none when cancelled.
     std::function<std::optional<QString>(const QString& proposedName)> askCsvPath;
 
-    const std::vector<LateTitle>& listed() const { return listed_; }
+    const LateList& listed() const { return listed_; }
 
   private:
     // Faculties and agents may have changed since the window opened: the
@@ -90,15 +77,17 @@ class LateIssues : public ui::Form {
     // is still there.
     void readFilters();
     LateFilter filter() const;
-    const LateTitle* chosen() const;
+    std::optional<LateTitle> chosen();
     // The agent a claim goes to: the one filtered on, else the chosen row's;
     // empty for every agent.
-    QString claimAgent() const;
+    QString claimAgent();
     void printClaim(bool toPdf);
+    // Shows the list again, the same row current where there still is one.
+    void showAgain();
 
     ui::Services& services_;
     std::unique_ptr<data::Database> db_;
-    std::vector<LateTitle> listed_;
+    LateList listed_;
 };
 
 }  // namespace late

@@ -1,12 +1,14 @@
 #include "late/LateRecords.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <algorithm>
 
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/SortableDate.h"
+#include "late/LateList.h"
 #include "patterns/LateExpectedIssues.h"
 
 namespace late {
@@ -19,9 +21,8 @@ namespace {
 // subscriptions are live, so the table is read straight through and the
 // period, the names of codes and the intervals are looked at in the program.
 const char* const kReceivedSql =
-    "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
-    " vorlen.publisher_code, vorlen1.magtype_code, vorlen.begin_period, vorlen.end_period,"
-    " latest.descriptionitem, latest.receivedate, vorlen1.issn"
+    "SELECT vorlen.rowid, vorlen.pointer, vorlen.department_code, vorlen.publisher_code,"
+    " vorlen1.magtype_code, vorlen.begin_period, vorlen.end_period, latest.receivedate"
     " FROM vorlen JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
     " LEFT JOIN latest_issue AS latest ON latest.pointer = trim(vorlen.pointer)"
     " AND latest.department_code = trim(vorlen.department_code)"
@@ -61,13 +62,26 @@ std::vector<ui::PickRow> pickRows(const data::Database& db, const char* sql) {
     return rows;
 }
 
+// The code's place among the codes met so far, added with its name when new.
+quint16 codeIndex(QHash<QString, quint16>& seen, std::vector<std::pair<QString, QString>>& codes,
+                  const QHash<QString, QString>& names, const QString& code) {
+    const QString trimmed = code.trimmed();
+    const auto found = seen.constFind(trimmed);
+    if (found != seen.cend())
+        return *found;
+    const auto index = quint16(codes.size());
+    codes.emplace_back(trimmed, names.value(trimmed));
+    seen.insert(trimmed, index);
+    return index;
+}
+
 }  // namespace
 
 patterns::ClaimKey LateTitle::claimKey() const {
     return {pointer, departmentCode, volume, number, predicted ? QDate() : expected};
 }
 
-std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) const {
+LateList LateRecords::list(const LateFilter& filter, QDate today) const {
     const QStringList journals{QStringLiteral("I"), QStringLiteral("J")};
     const QStringList newspapers{QStringLiteral("K"), QStringLiteral("L")};
     const QStringList letters = filter.kind == Kind::Journals     ? journals + journals
@@ -82,26 +96,40 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
     const auto frequencyIntervals = intervals(db_);
     const int todayDay = today.year() * 10000 + today.month() * 100 + today.day();
     const patterns::LateExpectedIssues patterned(db_);
-    const auto claims = patterns::ClaimRecords(db_).all();
-    std::vector<LateTitle> list;
-    // Titles with a pattern, and the start of each subscription.
-    std::vector<std::pair<LateTitle, QDate>> withPattern;
-    const auto describe = [&](const data::Row& row, QDate expected) {
-        LateTitle t;
-        t.pointer = row.text(0);
-        t.name = row.text(1);
-        t.departmentCode = row.text(2);
-        t.agentCode = row.text(3);
-        t.frequency = frequencies.value(row.text(4).trimmed());
-        t.issn = row.text(9);
-        t.expected = expected;
-        t.departmentName = departments.value(t.departmentCode.trimmed());
-        t.agentName = agents.value(t.agentCode.trimmed());
-        if (data::readDate(row.text(8))) {
-            t.lastIssue = row.text(7);
-            t.lastReceived = row.text(8);
-        }
-        return t;
+    auto claims = patterns::ClaimRecords(db_).all();
+    // The subscriptions with a claim: only their issues need a claim key.
+    QSet<QString> claimed;
+    for (auto c = claims.cbegin(); c != claims.cend(); ++c)
+        claimed.insert(c.key().section(u'|', 0, 1));
+    LateCodes codes;
+    QHash<QString, quint16> departmentIndex, agentIndex, frequencyIndex;
+    std::vector<LateEntry> entries;
+    // Each listed subscription's key and faculty, to order the entries by.
+    std::vector<QString> keys;
+    struct Patterned {
+        LateEntry base;
+        QString pointer, departmentCode;
+        QDate since;
+    };
+    std::vector<Patterned> withPattern;
+    // The claims of an issue, when its subscription has any; false for one
+    // given up after its final claim, which is no longer listed.
+    const auto keepClaims = [&](LateEntry& e, const patterns::ClaimKey& key) {
+        if (!claimed.contains(key.pointer.trimmed() + u'|' + key.departmentCode.trimmed()))
+            return true;
+        const patterns::ClaimState state = claims.value(key.text());
+        e.claims = quint8(std::min(state.count, 255));
+        return state.notReceivedReason.isEmpty();
+    };
+    const auto describe = [&](const data::Row& row) {
+        LateEntry e;
+        e.subscription = row.value(0).toLongLong();
+        e.department = codeIndex(departmentIndex, codes.departments, departments, row.text(2));
+        e.agent = codeIndex(agentIndex, codes.agents, agents, row.text(3));
+        e.frequency = codeIndex(frequencyIndex, codes.frequencies, frequencies, row.text(4));
+        e.order = qint32(keys.size());
+        keys.push_back(row.text(1) + QChar(0) + row.text(2));
+        return e;
     };
     // Each row is looked at as it is read, so the rows are never all held at once.
     db_.forEach(kReceivedSql,
@@ -111,10 +139,11 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
                     // The period's end is read as every list of this program reads it.
                     if (data::sortableDay(row.text(6)) < todayDay)
                         return;
-                    if (patterned.hasPattern(row.text(0))) {
-                        if (!patterned.ceased(row.text(0)))
-                            withPattern.emplace_back(describe(row, {}),
-                                                     data::readDate(row.text(5)).value_or(QDate()));
+                    const QString pointer = row.text(1);
+                    if (patterned.hasPattern(pointer)) {
+                        if (!patterned.ceased(pointer))
+                            withPattern.push_back({describe(row), pointer, row.text(2),
+                                                   data::readDate(row.text(5)).value_or(QDate())});
                         return;
                     }
                     const auto interval = frequencyIntervals.constFind(row.text(4).trimmed());
@@ -123,49 +152,57 @@ std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) 
                     const auto begin = data::readDate(row.text(5));
                     if (!begin || *begin > today)
                         return;
-                    // An issue from before this period says nothing of when
-                    // the next one of it is due.
-                    const auto received = data::readDate(row.text(8));
+                    // An issue from before this period says nothing of when the next
+                    // one of it is due.
+                    const auto received = data::readDate(row.text(7));
                     const QDate from = received ? std::max(*received, *begin) : *begin;
                     const QDate expected = from.addDays(interval->days);
                     if (today <= expected.addDays(interval->grace))
                         return;
-                    LateTitle t = describe(row, expected);
-                    t.daysLate = int(expected.daysTo(today));
-                    t.issue = QStringLiteral("(ไม่มีรูปแบบการออก)");
-                    t.issueno = t.lastReceived.isEmpty()
-                                    ? QStringLiteral("ฉบับแรก")
-                                    : QStringLiteral("ฉบับถัดจาก ") + t.lastIssue.trimmed();
-                    t.claim = claims.value(t.claimKey().text());
-                    if (t.claim.notReceivedReason.isEmpty())
-                        list.push_back(std::move(t));
+                    LateEntry e = describe(row);
+                    e.expected = qint32(expected.toJulianDay());
+                    if (keepClaims(e, {pointer, row.text(2), 0, 0, expected}))
+                        entries.push_back(e);
                 });
-    // One row for each overdue issue of a title with a pattern.
+    // One entry for each overdue issue of a title with a pattern.
     std::vector<patterns::PatternedSubscription> subscriptions;
     subscriptions.reserve(withPattern.size());
-    for (const auto& [t, begin] : withPattern)
-        subscriptions.push_back({t.pointer, t.departmentCode, begin});
+    for (const Patterned& p : withPattern)
+        subscriptions.push_back({p.pointer, p.departmentCode, p.since});
     const auto overdue = patterned.overdue(subscriptions, today);
     for (std::size_t i = 0; i < withPattern.size(); ++i)
         for (const patterns::OverdueIssue& o : overdue[i]) {
-            LateTitle row = withPattern[i].first;
-            row.expected = o.issue.expected;
-            row.daysLate = int(o.issue.expected.daysTo(today));
-            row.issue = o.name;
-            row.predicted = true;
-            row.volume = o.issue.volume;
-            row.number = o.issue.issue;
-            row.yearno = QString::number(o.issue.volume);
-            row.issueno = o.issue.issueText();
-            row.claim = claims.value(row.claimKey().text());
-            list.push_back(std::move(row));
+            LateEntry e = withPattern[i].base;
+            e.expected = qint32(o.issue.expected.toJulianDay());
+            e.predicted = true;
+            e.volume = o.issue.volume;
+            e.issue = o.issue.issue;
+            e.lastIssue = o.issue.lastIssue;
+            if (keepClaims(e, {withPattern[i].pointer, withPattern[i].departmentCode, e.volume,
+                               e.issue, QDate()}))
+                entries.push_back(e);
         }
-    std::stable_sort(list.begin(), list.end(), [](const LateTitle& a, const LateTitle& b) {
-        if (a.daysLate != b.daysLate)
-            return a.daysLate > b.daysLate;
-        return a.pointer != b.pointer ? a.pointer < b.pointer : a.departmentCode < b.departmentCode;
-    });
+    withPattern = {};
+    // Each subscription's place by key and faculty.
+    std::vector<qint32> byKey(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        byKey[i] = qint32(i);
+    std::sort(byKey.begin(), byKey.end(), [&](qint32 a, qint32 b) { return keys[a] < keys[b]; });
+    std::vector<qint32> place(keys.size());
+    for (std::size_t i = 0; i < byKey.size(); ++i)
+        place[byKey[i]] = qint32(i);
+    keys = {};
+    for (LateEntry& e : entries)
+        e.order = place[e.order];
+    LateList list(db_, today, std::move(codes), std::move(entries), std::move(claims));
+    list.sortByDaysLate();
     return list;
+}
+
+std::vector<LateTitle> LateRecords::late(const LateFilter& filter, QDate today) const {
+    std::vector<LateTitle> titles;
+    list(filter, today).forEach([&](const LateTitle& t) { titles.push_back(t); });
+    return titles;
 }
 
 std::vector<ui::PickRow> LateRecords::departments() const {

@@ -13,6 +13,8 @@ class Database;
 
 namespace late {
 
+class LateList;
+
 // One subscription whose next issue is overdue.
 struct LateTitle {
     QString pointer, name, departmentCode, departmentName, agentCode, agentName, frequency;
@@ -54,7 +56,10 @@ class LateRecords {
   public:
     explicit LateRecords(const data::Database& db) : db_(db) {}
 
-    // Most days late first, then by key.
+    // Most days late first, then by key and faculty; the list reads its
+    // texts from this store as they are shown.
+    LateList list(const LateFilter& filter, QDate today) const;
+    // The same with every row's texts.
     std::vector<LateTitle> late(const LateFilter& filter, QDate today) const;
     std::vector<ui::PickRow> departments() const;
     // The agents that some subscription is ordered from.

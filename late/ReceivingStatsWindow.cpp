@@ -16,34 +16,34 @@ const QString kCaption = QStringLiteral("สถิติการรับวา
 
 ReceivingStatsWindow::ReceivingStatsWindow(ui::Services& services)
     : Form(kCaption, services.messages), services_(services) {
-    ui::OptionButton::group({&Option1, &Option2});
-    Option1.setValue(true);
-    Text1.setMaxLength(4);
-    Text1.setText(QString::number(services.clock.today().year()));
-    showstat.setTextMatrix(0, 0, QStringLiteral("กลุ่ม"));
-    showstat.setColWidth(0, 2600);
+    ui::OptionButton::group({&byFacultyOption, &byKindOption});
+    byFacultyOption.setValue(true);
+    yearText.setMaxLength(4);
+    yearText.setText(QString::number(services.clock.today().year()));
+    statsGrid.setTextMatrix(0, 0, QStringLiteral("กลุ่ม"));
+    statsGrid.setColWidth(0, 2600);
     for (int m = 1; m <= 12; ++m) {
-        showstat.setTextMatrix(0, m, QLocale(QLocale::Thai).monthName(m, QLocale::ShortFormat));
-        showstat.setColWidth(m, 620);
+        statsGrid.setTextMatrix(0, m, QLocale(QLocale::Thai).monthName(m, QLocale::ShortFormat));
+        statsGrid.setColWidth(m, 620);
     }
-    showstat.setTextMatrix(0, 13, QStringLiteral("รวม"));
-    showstat.setColWidth(13, 800);
-    for (ui::CommandButton* b : {&Cmdprint, &Cmdpdf, &Cmdpng})
+    statsGrid.setTextMatrix(0, 13, QStringLiteral("รวม"));
+    statsGrid.setColWidth(13, 800);
+    for (ui::CommandButton* b : {&printButton, &pdfButton, &pngButton})
         b->setEnabled(false);
 
-    Cmdshow.onClick = [this] { Cmdshow_Click(); };
+    showButton.onClick = [this] { showButton_Click(); };
     // Enter on the year shows that year, as the button does.
-    Text1.onKeyPress = [this](int& keyAscii) {
+    yearText.onKeyPress = [this](int& keyAscii) {
         if (keyAscii == ui::key::kEnter) {
             keyAscii = 0;
-            Cmdshow_Click();
+            showButton_Click();
         }
     };
-    Cmdprint.onClick = [this] { Cmdprint_Click(); };
-    Cmdpdf.onClick = [this] { Cmdpdf_Click(); };
-    Cmdpng.onClick = [this] { Cmdpng_Click(); };
-    Cmdexit.onClick = [this] { Cmdexit_Click(); };
-    onEscape = [this] { Cmdexit_Click(); };
+    printButton.onClick = [this] { printButton_Click(); };
+    pdfButton.onClick = [this] { pdfButton_Click(); };
+    pngButton.onClick = [this] { pngButton_Click(); };
+    closeButton.onClick = [this] { closeButton_Click(); };
+    onEscape = [this] { closeButton_Click(); };
 }
 
 ReceivingStatsWindow::~ReceivingStatsWindow() = default;
@@ -51,38 +51,38 @@ ReceivingStatsWindow::~ReceivingStatsWindow() = default;
 bool ReceivingStatsWindow::Form_Load() {
     return guarded([this] {
         db_ = std::make_unique<data::Database>(services_.databasePath);
-        Cmdshow_Click();
+        showButton_Click();
     });
 }
 
-void ReceivingStatsWindow::Cmdshow_Click() {
+void ReceivingStatsWindow::showButton_Click() {
     bool ok = false;
-    const int year = Text1.text().trimmed().toInt(&ok);
+    const int year = yearText.text().trimmed().toInt(&ok);
     if (!ok || year < 1900 || year > 2200) {
         messages().show(QStringLiteral("กรุณาพิมพ์ปี ค.ศ. เป็นตัวเลข 4 หลัก"), kCaption, ui::msg::kStop);
-        setFocus(Text1);
+        setFocus(yearText);
         return;
     }
     std::vector<MonthCounts> rows;
     if (!guarded([&] {
             rows = ReceivingStats(*db_).byMonth(
-                year, Option1.value() ? Grouping::Faculty : Grouping::Kind);
+                year, byFacultyOption.value() ? Grouping::Faculty : Grouping::Kind);
         }))
         return;
     shown_ = std::move(rows);
     MonthCounts total{QStringLiteral("รวม"), {}};
-    showstat.setRows(int(shown_.size()) + 2);
+    statsGrid.setRows(int(shown_.size()) + 2);
     for (int r = 0; r <= int(shown_.size()); ++r) {
         const MonthCounts& row = r < int(shown_.size()) ? shown_[r] : total;
-        showstat.setTextMatrix(r + 1, 0, row.group);
+        statsGrid.setTextMatrix(r + 1, 0, row.group);
         for (int m = 0; m < 12; ++m) {
-            showstat.setTextMatrix(r + 1, m + 1, QString::number(row.months[m]));
+            statsGrid.setTextMatrix(r + 1, m + 1, QString::number(row.months[m]));
             if (r < int(shown_.size()))
                 total.months[m] += row.months[m];
         }
-        showstat.setTextMatrix(r + 1, 13, QString::number(row.total()));
+        statsGrid.setTextMatrix(r + 1, 13, QString::number(row.total()));
     }
-    for (ui::CommandButton* b : {&Cmdprint, &Cmdpdf, &Cmdpng})
+    for (ui::CommandButton* b : {&printButton, &pdfButton, &pngButton})
         b->setEnabled(!shown_.empty());
     if (onShown)
         onShown();
@@ -103,7 +103,7 @@ void ReceivingStatsWindow::reportUnsaved(const QString& path) {
     ui::reportStatsUnsaved(messages(), kCaption, path);
 }
 
-void ReceivingStatsWindow::Cmdexit_Click() {
+void ReceivingStatsWindow::closeButton_Click() {
     unload();
 }
 

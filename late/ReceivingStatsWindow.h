@@ -24,26 +24,26 @@ class ReceivingStatsWindow : public ui::Form {
     explicit ReceivingStatsWindow(ui::Services& services);
     ~ReceivingStatsWindow() override;
 
-    ui::Label Label1{"Label1", QStringLiteral("ปี ค.ศ.")};
-    ui::TextBox Text1{"Text1"};
-    ui::Frame Frame1{"Frame1", QStringLiteral("แยกตาม")};
-    ui::OptionButton Option1{"Option1", QStringLiteral("คณะ/หน่วยงาน")};
-    ui::OptionButton Option2{"Option2", QStringLiteral("ประเภท")};
-    ui::CommandButton Cmdshow{"Cmdshow", QStringLiteral("แสดง")};
-    ui::Grid showstat{"showstat", 1, 14};
-    ui::CommandButton Cmdprint{"Cmdprint", QStringLiteral("พิมพ์")};
-    ui::CommandButton Cmdpdf{"Cmdpdf", QStringLiteral("บันทึก PDF")};
-    ui::CommandButton Cmdpng{"Cmdpng", QStringLiteral("บันทึก PNG")};
-    ui::CommandButton Cmdexit{"Cmdexit", QStringLiteral("ปิด")};
+    ui::Label yearLabel{"yearLabel", QStringLiteral("ปี ค.ศ.")};
+    ui::TextBox yearText{"yearText"};
+    ui::Frame groupFrame{"groupFrame", QStringLiteral("แยกตาม")};
+    ui::OptionButton byFacultyOption{"byFacultyOption", QStringLiteral("คณะ/หน่วยงาน")};
+    ui::OptionButton byKindOption{"byKindOption", QStringLiteral("ประเภท")};
+    ui::CommandButton showButton{"showButton", QStringLiteral("แสดง")};
+    ui::Grid statsGrid{"statsGrid", 1, 14};
+    ui::CommandButton printButton{"printButton", QStringLiteral("พิมพ์")};
+    ui::CommandButton pdfButton{"pdfButton", QStringLiteral("บันทึก PDF")};
+    ui::CommandButton pngButton{"pngButton", QStringLiteral("บันทึก PNG")};
+    ui::CommandButton closeButton{"closeButton", QStringLiteral("ปิด")};
 
     using Output = ui::StatsOutput;
 
     bool Form_Load();
-    void Cmdshow_Click();
-    void Cmdprint_Click() { output(Output::Printer); }
-    void Cmdpdf_Click() { output(Output::Pdf); }
-    void Cmdpng_Click() { output(Output::Png); }
-    void Cmdexit_Click();
+    void showButton_Click();
+    void printButton_Click() { output(Output::Printer); }
+    void pdfButton_Click() { output(Output::Pdf); }
+    void pngButton_Click() { output(Output::Png); }
+    void closeButton_Click();
     // The view wrote the file the user named, or could not.
     void reportSaved(const QString& path);
     void reportUnsaved(const QString& path);

@@ -38,7 +38,6 @@ std::vector<std::vector<OverdueIssue>> LateExpectedIssues::overdue(
     };
     std::vector<Wanted> wanted(subscriptions.size());
     QHash<SubscriptionKey, int> lowestVolume;
-    int fromVolume = INT_MAX;
     for (std::size_t i = 0; i < subscriptions.size(); ++i) {
         const PatternedSubscription& s = subscriptions[i];
         const QString pointer = s.pointer.trimmed();
@@ -59,19 +58,18 @@ std::vector<std::vector<OverdueIssue>> LateExpectedIssues::overdue(
         w.fromVolume = first->volume;
         const SubscriptionKey key{pointer, s.departmentCode.trimmed()};
         lowestVolume[key] = std::min(lowestVolume.value(key, INT_MAX), w.fromVolume);
-        fromVolume = std::min(fromVolume, w.fromVolume);
     }
     const PatternRecords records(db_);
     QHash<SubscriptionKey, std::vector<RegisteredNumbers>> registered;
-    if (fromVolume != INT_MAX)
-        records.forEachRegisteredFrom(
-            fromVolume, [&](const SubscriptionKey& key, RegisteredNumbers&& numbers) {
+    if (!lowestVolume.isEmpty())
+        records.forEachRegisteredOfPatterns(
+            [&](const SubscriptionKey& key, RegisteredNumbers&& numbers) {
                 const auto lowest = lowestVolume.constFind(key);
                 if (lowest != lowestVolume.cend() && data::leadingNumber(numbers.yearno) >= *lowest)
                     registered[key].push_back(std::move(numbers));
             });
-    const auto marks = fromVolume != INT_MAX ? records.allMarks()
-                                             : QHash<SubscriptionKey, std::vector<IssueMark>>();
+    const auto marks = !lowestVolume.isEmpty() ? records.allMarks()
+                                               : QHash<SubscriptionKey, std::vector<IssueMark>>();
     std::vector<std::vector<OverdueIssue>> out(subscriptions.size());
     for (std::size_t i = 0; i < subscriptions.size(); ++i) {
         const Wanted& w = wanted[i];
@@ -82,10 +80,7 @@ std::vector<std::vector<OverdueIssue>> LateExpectedIssues::overdue(
         for (const ExpectedIssue& e : expectedIssues(
                  w.stored->pattern, *w.issues, registered.value(key), marks.value(key), today))
             if (isOverdue(e.status) && (!s.since.isValid() || e.predicted.expected >= s.since))
-                out[i].push_back({e.predicted, e.status,
-                                  QStringLiteral("ปีที่ %1 ฉบับที่ %2")
-                                      .arg(e.predicted.volume)
-                                      .arg(e.predicted.issueText())});
+                out[i].push_back({e.predicted, e.status});
     }
     return out;
 }

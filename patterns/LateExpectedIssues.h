@@ -18,7 +18,6 @@ namespace patterns {
 struct OverdueIssue {
     PredictedIssue issue;
     IssueStatus status = IssueStatus::Late;
-    QString name;  // "ปีที่ 12 ฉบับที่ 4", for the list and the claim
 };
 
 // A subscription of a patterned title, and the start of its period.

@@ -168,15 +168,17 @@ std::vector<IssueMark> PatternRecords::marks(const QString& pointer,
     return out;
 }
 
-void PatternRecords::forEachRegisteredFrom(
-    int fromVolume,
+void PatternRecords::forEachRegisteredOfPatterns(
     const std::function<void(const SubscriptionKey&, RegisteredNumbers&&)>& take) const {
-    // Read straight through: the bound leaves out most issues, which a
-    // look-up by title for each of them would cost far more than.
+    // Title by title through the index on the title and year number; the
+    // patterns are read first (CROSS JOIN keeps that order on the file), and
+    // the key is compared without its column's affinity so the index serves.
     db_.forEach(
-        "SELECT trim(pointer), trim(department_code), yearno, issueno FROM tranfile"
-        " WHERE CAST(yearno AS INTEGER) >= ?",
-        {fromVolume}, [&](data::Row&& row) {
+        "SELECT p.pointer, trim(t.department_code), t.yearno, t.issueno"
+        " FROM publication_pattern AS p CROSS JOIN tranfile AS t"
+        " WHERE p.ceased = 0 AND trim(t.pointer) = p.pointer || ''"
+        " AND CAST(t.yearno AS INTEGER) >= p.known_volume",
+        {}, [&](data::Row&& row) {
             take({row.text(0), row.text(1)}, {row.text(2), row.text(3)});
         });
 }

@@ -60,11 +60,10 @@ class PatternRecords {
     std::vector<RegisteredNumbers> registered(const QString& pointer,
                                               const QString& departmentCode) const;
     std::vector<IssueMark> marks(const QString& pointer, const QString& departmentCode) const;
-    // Every registered issue whose year number is at least `fromVolume`, in
-    // one pass over the issues, handed over one at a time: an issue of an
-    // earlier volume cannot be one that a pattern from that volume predicts.
-    void forEachRegisteredFrom(
-        int fromVolume,
+    // The registered issues of every title with a live pattern from the
+    // pattern's known year number on, handed over one at a time: an issue of
+    // an earlier volume cannot be one that the pattern predicts.
+    void forEachRegisteredOfPatterns(
         const std::function<void(const SubscriptionKey&, RegisteredNumbers&&)>& take) const;
     // The marks of every subscription.
     QHash<SubscriptionKey, std::vector<IssueMark>> allMarks() const;

@@ -3,12 +3,14 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
 #include "late/ClaimReport.h"
 #include "late/LateCsv.h"
+#include "late/LateList.h"
 #include "late/LateRecords.h"
 #include "late/ReceivingStats.h"
 #include "renewal/ExpiryPrint.h"
@@ -27,8 +29,8 @@ QString none(const ReportOptions&) {
     return {};
 }
 
-std::vector<late::LateTitle> lateTitles(data::Database& db, const ReportOptions& o) {
-    return late::LateRecords(db).late({late::Kind::Both, o.faculty, o.agent}, o.today);
+late::LateList lateList(data::Database& db, const ReportOptions& o) {
+    return late::LateRecords(db).list({late::Kind::Both, o.faculty, o.agent}, o.today);
 }
 
 void printLate(data::Database& db, const ReportOptions& o, ui::PageSurface& surface) {
@@ -41,10 +43,26 @@ void printLate(data::Database& db, const ReportOptions& o, ui::PageSurface& surf
          QStringLiteral("ช้า (วัน)"), QStringLiteral("ฉบับที่ค้าง")},
         {0, 0.08, 0.29, 0.42, 0.55, 0.69, 0.80, 0.86, 1},
         {}};
-    for (const late::LateTitle& t : lateTitles(db, o))
+    lateList(db, o).forEach([&](const late::LateTitle& t) {
         table.rows.push_back({t.pointer, t.name, t.departmentName, t.agentName, t.lastIssue,
                               data::writeDate(t.expected), QString::number(t.daysLate), t.issue});
+    });
     ui::TablePrint(surface).print(table, o.today);
+}
+
+// The late list as CSV, streamed row by row into the file; the PDF as the
+// other reports print theirs.
+QString writeLate(data::Database& db, const ReportOptions& o, const QString& output) {
+    if (QFileInfo(output).suffix().toLower() == u"csv") {
+        QSaveFile file(output);
+        if (!file.open(QIODevice::WriteOnly) || !late::writeLateCsv(lateList(db, o), file) ||
+            !file.commit())
+            throw ui::PrintError(
+                QStringLiteral("บันทึกแฟ้ม %1 ไม่ได้: %2").arg(output, file.errorString()));
+    } else {
+        printLate(db, o, *ui::qt::QtPrinting().openPdf(output));
+    }
+    return QStringLiteral("บันทึกรายงาน late แล้วที่ %1").arg(QFileInfo(output).absoluteFilePath());
 }
 
 // The claims the ladder offers today, to one agent or to every agent, kept
@@ -132,13 +150,7 @@ std::optional<QDate> dateOption(const QString& text) {
 
 std::vector<Report> reports() {
     return {
-        {QStringLiteral("late"),
-         none,
-         [](data::Database& db, const ReportOptions& o) {
-             return late::lateCsv(lateTitles(db, o));
-         },
-         printLate,
-         {}},
+        {QStringLiteral("late"), none, {}, {}, writeLate},
         // The claim letters, one per agent, as the late issues window claims.
         {QStringLiteral("claims"), none, {}, {}, writeClaims},
         {QStringLiteral("expiry"),

@@ -190,19 +190,20 @@ void lateWindow(ui::Services& services) {
     view.load();
     view.show();
     late::LateIssues& w = view.logic();
-    w.showlate.click(1, 0);
+    w.lateList.click(0);
     save(view, "late-issues");
     if (w.listed().empty())
         return;
     // The letter as it would go today, without keeping the claims.
-    const QString agent = w.listed().front().agentCode;
+    const QString agent = w.listed().title(0).agentCode;
     data::Database db(services.databasePath);
     late::ClaimLetter letter{
-        agent, w.listed().front().agentName, late::LateRecords(db).agentAddress(agent), {}};
-    for (const late::LateTitle& t : w.listed())
+        agent, w.listed().title(0).agentName, late::LateRecords(db).agentAddress(agent), {}};
+    w.listed().forEach([&](const late::LateTitle& t) {
         if (t.agentCode == agent)
             letter.lines.push_back(
                 {t, std::max(1, patterns::nextClaim(t.claim, services.clock.today(), 30).number)});
+    });
     const auto surface = ui::qt::QtPrinting().openPdf(out + QStringLiteral("/claim.pdf"));
     late::ClaimPrint(*surface).print(late::claimSender(db), {letter}, services.clock.today());
 }
@@ -213,13 +214,13 @@ void statsWindow(ui::Services& services) {
     late::ReceivingStatsView view(services);
     view.load();
     view.show();
-    view.logic().Option2.click();
-    view.logic().Text1.setText(QStringLiteral("2025"));
-    view.logic().Cmdshow.click();
+    view.logic().byKindOption.click();
+    view.logic().yearText.setText(QStringLiteral("2025"));
+    view.logic().showButton.click();
     save(view, "receiving-stats");
     // The saved picture by faculty: long names wrap in their column.
-    view.logic().Option1.click();
-    view.logic().Cmdshow.click();
+    view.logic().byFacultyOption.click();
+    view.logic().showButton.click();
     view.savePng(out + QStringLiteral("/receiving-stats-chart.png"));
 }
 

@@ -259,6 +259,8 @@ TEST(SchemaVersion, AnOlderFileIsBackedUpThenMigrated) {
         return rows;
     };
     EXPECT_EQ(latest(), QStringList({"J000001|01|4/3/2026"}));
+    EXPECT_TRUE(temp.db().first("SELECT 1 FROM sqlite_master WHERE name = 'tranfile_title_volume'"))
+        << "the late list's index on the title and year number";
 
     const QStringList before =
         QDir(temp.folder() + "/backups").entryList({"Vorlen-version0-*.db"}, QDir::Files);

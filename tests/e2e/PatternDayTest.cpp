@@ -95,8 +95,8 @@ TEST_F(PatternDesk, ThreeIssuesScannedInAndTheSkippedOneIsLateByItsNumber) {
     choose(*main, "bbbb");
     QWidget* late = window("LateIssues");
     ASSERT_NE(late, nullptr);
-    press(late, "Cmdshow");
-    QTableView* list = child<QTableView>(late, "showlate");
+    press(late, "showButton");
+    QTableView* list = child<QTableView>(late, "lateList");
     QStringList overdue;
     for (int r = 0; r < list->model()->rowCount(); ++r)
         if (testing_support::cellText(list, r, 1) == journal)

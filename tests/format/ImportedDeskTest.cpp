@@ -78,15 +78,15 @@ TEST(ImportedDesk, WorksInTheTitleRegistrationRenewalAndLateWindows) {
     // when its latest issue is old, and the one just registered is not.
     late::LateIssues lateList(services);
     ASSERT_TRUE(lateList.Form_Load());
-    lateList.Option3.click();
-    lateList.Cmdshow_Click();
-    ASSERT_GT(lateList.showlate.rows(), 1);
+    lateList.allKindsOption.click();
+    lateList.showButton_Click();
+    ASSERT_GT(lateList.lateList.count(), 0);
     QStringList lastIssues;
-    for (int r = 1; r < lateList.showlate.rows(); ++r)
-        lastIssues << lateList.showlate.textMatrix(r, late::LateIssues::lastIssue);
+    for (int r = 0; r < lateList.lateList.count(); ++r)
+        lastIssues << lateList.lateList.text(r, late::column::lastIssue);
     EXPECT_FALSE(lastIssues.filter(QStringLiteral("ฉบับ")).isEmpty());
-    for (int r = 1; r < lateList.showlate.rows(); ++r)
-        EXPECT_NE(lateList.showlate.textMatrix(r, late::LateIssues::lastIssue),
+    for (int r = 0; r < lateList.lateList.count(); ++r)
+        EXPECT_NE(lateList.lateList.text(r, late::column::lastIssue),
                   QStringLiteral("ฉบับแรกในโปรแกรมใหม่"));
 }
 

@@ -116,10 +116,10 @@ TEST_F(ClaimLadderDesk, LettersClimbTheLadderAndTheFinalClaimCanBeGivenUp) {
     seed();
     late::LateIssues w(services);
     ASSERT_TRUE(w.Form_Load());
-    ASSERT_EQ(w.listed().size(), 5u) << "J1's issues 9 to 12 and J2";
-    w.Option5.click();
+    ASSERT_EQ(w.listed().size(), 5) << "J1's issues 9 to 12 and J2";
+    w.everyAgentOption.click();
     printing.chosenPath = temp.folder() + "/claims.pdf";
-    w.Cmdclaimpdf.click();
+    w.claimPdfButton.click();
     EXPECT_TRUE(box.last().text.startsWith(QStringLiteral("ทวงถาม 5 ฉบับ ถึงตัวแทน 2 ราย")));
     QString text = printedText();
     EXPECT_TRUE(text.startsWith(QStringLiteral("ศูนย์วิทยบริการ\nงานวารสาร\n")));
@@ -130,47 +130,48 @@ TEST_F(ClaimLadderDesk, LettersClimbTheLadderAndTheFinalClaimCanBeGivenUp) {
     EXPECT_EQ(count("J1"), 1);
     EXPECT_EQ(count("J2"), 1);
     // Printed again the same day: the same claim, not counted again.
-    w.Cmdclaimpdf.click();
+    w.claimPdfButton.click();
     EXPECT_EQ(count("J1"), 1);
     EXPECT_TRUE(printedText().contains(QStringLiteral("(ทวงถามครั้งแรก)")));
 
     // Before the interval nothing is offered; then the second and final.
     clock.set(kToday.addDays(10));
-    w.Cmdshow.click();
-    w.Cmdclaimpdf.click();
+    w.showButton.click();
+    w.claimPdfButton.click();
     EXPECT_TRUE(box.last().text.startsWith(QStringLiteral("ไม่มีรายการที่ทวงถามได้ในวันนี้")))
         << box.last().text.toStdString();
     const std::pair<int, const char*> rungs[] = {{31, "ทวงถามครั้งที่สอง"}, {62, "ทวงถามครั้งสุดท้าย"}};
     for (const auto& [days, wording] : rungs) {
         clock.set(kToday.addDays(days));
-        w.Cmdshow.click();
-        w.Option5.click();
-        w.Cmdclaimpdf.click();
+        w.showButton.click();
+        w.everyAgentOption.click();
+        w.claimPdfButton.click();
         EXPECT_TRUE(printedText().contains(QString::fromUtf8(wording))) << wording;
     }
     EXPECT_EQ(count("J1"), 3);
     // Past the final claim only the issues due since are claimed.
     clock.set(kToday.addDays(93));
-    w.Cmdshow.click();
-    w.Cmdclaimpdf.click();
+    w.showButton.click();
+    w.claimPdfButton.click();
     EXPECT_FALSE(printedText().contains(QStringLiteral("01/09/2026")));
     EXPECT_TRUE(printedText().contains(QStringLiteral("01/01/2027")));
     EXPECT_EQ(count("J1"), 3);
 
     // After the final claim an issue is given up, with a reason.
-    int row = 1;
-    while (w.listed()[row - 1].pointer != "J1")
+    int row = 0;
+    while (w.listed().title(row).pointer != "J1")
         ++row;
-    const late::LateTitle givenUp = w.listed()[row - 1];
-    EXPECT_TRUE(w.showlate.textMatrix(row, late::LateIssues::claims).startsWith("ทวงถาม 3 ครั้ง"));
-    w.showlate.click(row, 0);
-    ASSERT_TRUE(w.Cmdnotreceived.enabled());
-    w.Cmdnotreceived.click();
+    const late::LateTitle givenUp = w.listed().title(row);
+    EXPECT_TRUE(w.lateList.text(row, late::column::claims).startsWith("ทวงถาม 3 ครั้ง"));
+    w.lateList.click(row);
+    ASSERT_TRUE(w.notReceivedButton.enabled());
+    w.notReceivedButton.click();
     EXPECT_EQ(box.last().text, QStringLiteral("กรุณาระบุเหตุผลที่ไม่ได้รับ"));
-    w.Textreason.setText(QStringLiteral("ตัวแทนแจ้งว่าหมด"));
-    w.Cmdnotreceived.click();
-    for (const late::LateTitle& t : w.listed())
+    w.reasonText.setText(QStringLiteral("ตัวแทนแจ้งว่าหมด"));
+    w.notReceivedButton.click();
+    w.listed().forEach([&](const late::LateTitle& t) {
         EXPECT_FALSE(t.pointer == "J1" && t.number == givenUp.number) << "no longer late";
+    });
 
     // The registration window's list shows the claims beside the status.
     patterns::ExpectedIssueProposal expected(temp.db(), "J1", "01", clock.today());
@@ -245,7 +246,7 @@ TEST_F(ClaimLadderDesk, AnEarlierFileOrServerGetsTheClaimsTable) {
     seed();
     late::LateIssues w(services);
     ASSERT_TRUE(w.Form_Load());
-    w.Option5.click();
-    w.Cmdclaim.click();
+    w.everyAgentOption.click();
+    w.claimButton.click();
     EXPECT_EQ(count("J1"), 1);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -90,24 +91,20 @@ TEST(Claim, EachTitlePrintsWholeWithItsKeyUnderTheSenderOnPagesThatNeverOverprin
 }
 
 TEST(Claim, TheCsvOpensInASpreadsheetWithTheThaiIntact) {
-    late::LateTitle odd = title(2, QStringLiteral("ข่าว, \"พิเศษ\""));
-    odd.lastIssue = QStringLiteral("=1+1");
-    odd.issue = QStringLiteral("ปีที่ 3 ฉบับที่ 2");
-    const QByteArray csv = late::lateCsv({title(1, QStringLiteral("สารคดี")), odd});
-    ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
-    const QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 4);
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("รหัส,ชื่อวารสาร/สิ่งพิมพ์,")));
-    EXPECT_EQ(lines[1], QStringLiteral("J000001,สารคดี,,,,ปีที่ 3 ฉบับที่ 1,01/10/2026,31/10/2026,38,"));
-    EXPECT_EQ(lines[2],
-              QStringLiteral(
-                  "J000002,\"ข่าว, \"\"พิเศษ\"\"\",,,,'=1+1,01/10/2026,31/10/2026,38,ปีที่ 3 ฉบับที่ 2"));
-    EXPECT_EQ(lines[3], "");
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(late::writeLateCsv(late::LateList(), out));
+    ASSERT_TRUE(out.data().startsWith("\xEF\xBB\xBF"));
+    EXPECT_TRUE(QString::fromUtf8(out.data().mid(3)).startsWith(QStringLiteral("รหัส,ชื่อวารสาร/สิ่งพิมพ์,")));
+    EXPECT_TRUE(out.data().endsWith("\r\n"));
+    EXPECT_EQ(QString::fromUtf8(late::csvLine({"J000002", QStringLiteral("ข่าว, \"พิเศษ\""), "=1+1",
+                                               QStringLiteral("ปีที่ 3 ฉบับที่ 2")})),
+              QStringLiteral("J000002,\"ข่าว, \"\"พิเศษ\"\"\",'=1+1,ปีที่ 3 ฉบับที่ 2\r\n"));
 
     // Every start a spreadsheet reads as a formula gets the apostrophe.
     for (const QString lead : {"=", "+", "-", "@", "\t", "\r"}) {
-        odd.lastIssue = lead + QStringLiteral("=HYPERLINK(\"x\")");
-        const QString row = QString::fromUtf8(late::lateCsv({odd}).mid(3)).split("\r\n")[1];
+        const QString row =
+            QString::fromUtf8(late::csvLine({"J1", lead + QStringLiteral("=HYPERLINK(\"x\")")}));
         EXPECT_TRUE(row.contains(",'" + lead) || row.contains(",\"'" + lead)) << row.toStdString();
     }
 }
@@ -146,14 +143,14 @@ TEST_F(ClaimWindow, TheClaimGoesToOneAgentAndTheListToCsv) {
     settings::writeUnitAddress(temp.db(), QStringLiteral("ถนนห้วยแก้ว เชียงใหม่"));
     late::LateIssues w(services);
     ASSERT_TRUE(w.Form_Load());
-    ASSERT_EQ(w.showlate.rows(), 4);
+    ASSERT_EQ(w.lateList.count(), 3);
 
     // The agent of the chosen row, all of that agent's late titles.
-    int row = 1;
-    while (w.listed()[row - 1].pointer != "J2")
+    int row = 0;
+    while (w.listed().title(row).pointer != "J2")
         ++row;
-    w.showlate.click(row, 0);
-    w.Cmdclaim.click();
+    w.lateList.click(row);
+    w.claimButton.click();
     EXPECT_EQ(printing.opened, QStringList({"printer"}));
     QStringList texts = printedTexts();
     EXPECT_TRUE(texts.contains(QStringLiteral("บริษัท มติชน จำกัด (มหาชน)")));
@@ -165,9 +162,9 @@ TEST_F(ClaimWindow, TheClaimGoesToOneAgentAndTheListToCsv) {
     EXPECT_TRUE(texts.contains(QStringLiteral("ถนนห้วยแก้ว เชียงใหม่")));
 
     // The agent filtered on wins over the row; the PDF goes where the user says.
-    w.dcbdealer.userChoose(1);
+    w.agentFilter.userChoose(1);
     printing.chosenPath = temp.folder() + "/claim.pdf";
-    w.Cmdclaimpdf.click();
+    w.claimPdfButton.click();
     EXPECT_EQ(printing.opened.last(), temp.folder() + "/claim.pdf");
     EXPECT_EQ(box.last().style, ui::msg::kInformation);
     texts = printedTexts();
@@ -178,23 +175,26 @@ TEST_F(ClaimWindow, TheClaimGoesToOneAgentAndTheListToCsv) {
     printing.hasPrinter = false;
     box.queue(ui::msg::kCancel);
     const int opened = printing.opened.size();
-    w.Cmdclaim.click();
+    w.claimButton.click();
     EXPECT_EQ(printing.opened.size(), opened);
     printing.hasPrinter = true;
     printing.refuse = true;
-    w.Cmdclaim.click();
+    w.claimButton.click();
     EXPECT_EQ(box.last().text, QStringLiteral("เครื่องพิมพ์ไม่รับงานพิมพ์"));
 
     const QString csvPath = temp.folder() + "/late.csv";
     w.askCsvPath = [&](const QString&) { return std::optional<QString>(csvPath); };
-    w.Cmdcsv.click();
+    w.csvButton.click();
     QFile file(csvPath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), late::lateCsv(w.listed()));
+    QBuffer written;
+    written.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(late::writeLateCsv(w.listed(), written));
+    EXPECT_EQ(file.readAll(), written.data());
     w.askCsvPath = [&](const QString&) {
         return std::optional<QString>(temp.folder() + "/missing/late.csv");
     };
-    w.Cmdcsv.click();
+    w.csvButton.click();
     EXPECT_EQ(box.last().style, ui::msg::kStop);
 }
 
@@ -202,8 +202,8 @@ TEST_F(ClaimWindow, AClaimNeedsAnAgent) {
     seed();
     late::LateIssues w(services);
     ASSERT_TRUE(w.Form_Load());
-    w.showlate.setRow(0);
-    w.Cmdclaim.click();
+    w.lateList.setRow(-1);
+    w.claimButton.click();
     EXPECT_EQ(box.last().style, ui::msg::kStop);
     EXPECT_TRUE(printing.opened.isEmpty());
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -40,38 +41,36 @@ TEST_F(Window, ListsTheLateTitlesAndHandsOneToRegistration) {
     seed(kToday);
     late::LateIssues w(services);
     ASSERT_TRUE(w.Form_Load());
-    EXPECT_EQ(w.focus(), &w.showlate);
-    ASSERT_EQ(w.showlate.rows(), 3);
-    EXPECT_EQ(w.showlate.textMatrix(1, late::LateIssues::pointer), "K1");
-    EXPECT_EQ(w.showlate.textMatrix(2, late::LateIssues::lastIssue),
-              QStringLiteral("ฉบับเดือนกันยายน"));
-    EXPECT_EQ(w.showlate.textMatrix(2, late::LateIssues::expected), "08/11/2026");
-    EXPECT_EQ(w.showlate.textMatrix(2, late::LateIssues::daysLate), "30");
-    EXPECT_EQ(w.showlate.textMatrix(2, late::LateIssues::department),
-              QStringLiteral("ศูนย์วิทยบริการ"));
+    EXPECT_EQ(w.focus(), &w.lateList);
+    ASSERT_EQ(w.lateList.count(), 2);
+    EXPECT_EQ(w.lateList.text(0, late::column::pointer), "K1");
+    EXPECT_EQ(w.lateList.text(1, late::column::lastIssue), QStringLiteral("ฉบับเดือนกันยายน"));
+    EXPECT_EQ(w.lateList.text(1, late::column::expected), "08/11/2026");
+    EXPECT_EQ(w.lateList.text(1, late::column::daysLate), "30");
+    EXPECT_EQ(w.lateList.text(1, late::column::department), QStringLiteral("ศูนย์วิทยบริการ"));
 
-    w.Option2.click();
-    w.Cmdshow.click();
-    ASSERT_EQ(w.showlate.rows(), 2);
-    EXPECT_EQ(w.showlate.textMatrix(1, late::LateIssues::pointer), "K1");
-    w.Option3.click();
-    w.dcbdealer.userChoose(1);  // the first agent after "every agent"
-    w.Cmdshow.click();
-    ASSERT_EQ(w.showlate.rows(), 2);
-    EXPECT_EQ(w.showlate.textMatrix(1, late::LateIssues::agent), w.dcbdealer.rows()[1].description);
+    w.newspapersOption.click();
+    w.showButton.click();
+    ASSERT_EQ(w.lateList.count(), 1);
+    EXPECT_EQ(w.lateList.text(0, late::column::pointer), "K1");
+    w.allKindsOption.click();
+    w.agentFilter.userChoose(1);  // the first agent after "every agent"
+    w.showButton.click();
+    ASSERT_EQ(w.lateList.count(), 1);
+    EXPECT_EQ(w.lateList.text(0, late::column::agent), w.agentFilter.rows()[1].description);
 
     std::vector<QString> handed;
     w.onRegister = [&](const late::LateTitle& t) { handed.push_back(t.pointer); };
-    w.showlate.click(1, 0);
-    w.Cmdreg.click();
-    EXPECT_EQ(handed, std::vector<QString>{w.listed().front().pointer});
+    w.lateList.click(0);
+    w.registerButton.click();
+    EXPECT_EQ(handed, std::vector<QString>{w.listed().title(0).pointer});
 
-    w.Option1.click();
-    w.dcbdealer.userChoose(0);
-    w.dcbdepart.userChoose(2);
-    w.Cmdshow.click();
-    EXPECT_EQ(w.showlate.rows(), 1);
-    EXPECT_FALSE(w.Cmdreg.enabled());
+    w.journalsOption.click();
+    w.agentFilter.userChoose(0);
+    w.facultyFilter.userChoose(2);
+    w.showButton.click();
+    EXPECT_EQ(w.lateList.count(), 0);
+    EXPECT_FALSE(w.registerButton.enabled());
     EXPECT_TRUE(box.shown().empty());
 
     bool closed = false;
@@ -90,28 +89,28 @@ TEST_F(Window, ShowReadsTheFiltersAgainInThaiOrderKeepingTheChoice) {
             out << row.description;
         return out;
     };
-    for (int r = 0; r < int(w.dcbdepart.rows().size()); ++r)
-        if (w.dcbdepart.rows()[r].code == "01")
-            w.dcbdepart.userChoose(r);
+    for (int r = 0; r < int(w.facultyFilter.rows().size()); ++r)
+        if (w.facultyFilter.rows()[r].code == "01")
+            w.facultyFilter.userChoose(r);
     // Another window adds a faculty and an agent while the list is open.
     temp.db().exec("INSERT INTO department VALUES ('09', ?)", {QStringLiteral("คณะพยาบาลศาสตร์")});
     temp.db().exec("INSERT INTO dealer (Publisher_Code, Publisher_Name) VALUES ('A9', ?)",
                    {QStringLiteral("เอเชียบุ๊คส์")});
     subscription("J1", "09", kToday.addYears(-1), kToday.addYears(1), "A9");
-    w.Cmdshow.click();
+    w.showButton.click();
 
     EXPECT_EQ(
-        descriptions(w.dcbdepart),
+        descriptions(w.facultyFilter),
         QStringList({QStringLiteral("ทั้งหมด"), QStringLiteral("คณะครุศาสตร์"),
                      QStringLiteral("คณะเทคโนโลยีการเกษตร"), QStringLiteral("คณะเทคโนโลยีอุตสาหกรรม"),
                      QStringLiteral("คณะพยาบาลศาสตร์"), QStringLiteral("คณะมนุษยศาสตร์และสังคมศาสตร์"),
                      QStringLiteral("คณะวิทยาการจัดการ"), QStringLiteral("คณะวิทยาศาสตร์และเทคโนโลยี"),
                      QStringLiteral("ศูนย์วิทยบริการ")}));
-    EXPECT_EQ(w.dcbdepart.boundText(), "01") << "the faculty chosen stays chosen";
-    EXPECT_TRUE(descriptions(w.dcbdealer).contains(QStringLiteral("เอเชียบุ๊คส์  (รหัส A9)")));
-    QStringList agents = descriptions(w.dcbdealer).mid(1);
+    EXPECT_EQ(w.facultyFilter.boundText(), "01") << "the faculty chosen stays chosen";
+    EXPECT_TRUE(descriptions(w.agentFilter).contains(QStringLiteral("เอเชียบุ๊คส์  (รหัส A9)")));
+    QStringList agents = descriptions(w.agentFilter).mid(1);
     std::stable_sort(agents.begin(), agents.end(), ui::ThaiOrder());
-    EXPECT_EQ(descriptions(w.dcbdealer).mid(1), agents);
+    EXPECT_EQ(descriptions(w.agentFilter).mid(1), agents);
 }
 
 TEST_F(Window, TwoAgentsOfOneNameAreToldApartByTheirCodes) {
@@ -130,15 +129,15 @@ TEST_F(Window, TwoAgentsOfOneNameAreToldApartByTheirCodes) {
                  {QStringLiteral("ดวงกมล  (รหัส 8)"), "J2"}};
     for (const auto& c : cases) {
         int row = -1;
-        for (int r = 0; r < int(w.dcbdealer.rows().size()); ++r)
-            if (w.dcbdealer.rows()[r].description == c.shown)
+        for (int r = 0; r < int(w.agentFilter.rows().size()); ++r)
+            if (w.agentFilter.rows()[r].description == c.shown)
                 row = r;
         ASSERT_GE(row, 1) << c.shown.toStdString();
-        w.dcbdealer.userChoose(row);
-        w.Cmdshow.click();
-        ASSERT_EQ(w.showlate.rows(), 2) << c.shown.toStdString();
-        EXPECT_EQ(w.showlate.textMatrix(1, late::LateIssues::pointer), c.key);
-        EXPECT_EQ(w.showlate.textMatrix(1, late::LateIssues::agent), c.shown);
+        w.agentFilter.userChoose(row);
+        w.showButton.click();
+        ASSERT_EQ(w.lateList.count(), 1) << c.shown.toStdString();
+        EXPECT_EQ(w.lateList.text(0, late::column::pointer), c.key);
+        EXPECT_EQ(w.lateList.text(0, late::column::agent), c.shown);
     }
 }
 
@@ -159,13 +158,13 @@ TEST(LateView, ARowOpensTheRegistrationWindowOnThatTitle) {
     auto* view = qobject_cast<late::LateIssuesView*>(main.instance(QStringLiteral("LateIssues")));
     ASSERT_NE(view, nullptr);
     auto* table = view->findChild<QTableView*>();
-    ASSERT_EQ(view->logic().showlate.rows(), 3);
+    ASSERT_EQ(view->logic().lateList.count(), 2);
     ASSERT_EQ(table->model()->rowCount(), 2);
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
                       testing_support::cellRect(table, 1, 1).center());
     QPushButton* reg = nullptr;
     for (QPushButton* b : view->findChildren<QPushButton*>())
-        if (b->text() == view->logic().Cmdreg.caption())
+        if (b->text() == view->logic().registerButton.caption())
             reg = b;
     ASSERT_NE(reg, nullptr);
     QTest::mouseClick(reg, Qt::LeftButton);
@@ -177,4 +176,81 @@ TEST(LateView, ARowOpensTheRegistrationWindowOnThatTitle) {
     EXPECT_EQ(r.show_journal.textMatrix(1, 2), "J1");
     EXPECT_EQ(r.show_item.textMatrix(1, 4), QStringLiteral("ฉบับเก่า"));
     EXPECT_TRUE(r.Command2.enabled());
+}
+
+TEST_F(Window, AHeadingClickSortsTheListByThatColumnAndAgainTurnsItRound) {
+    // Names whose Thai order is not their code order, and days of receipt
+    // whose text order is not their date order.
+    const struct {
+        QString key, name;
+        int receivedDaysAgo;
+    } titles[] = {{"J1", QStringLiteral("ไข่มุก"), 120},
+                  {"J2", QStringLiteral("กระดาษ"), 60},
+                  {"J3", QStringLiteral("คนเมือง"), 90}};
+    for (const auto& t : titles) {
+        title(t.key, t.name, "04");
+        subscription(t.key, "01", kToday.addYears(-1), kToday.addYears(1));
+        issue(t.key, "01", kToday.addDays(-t.receivedDaysAgo));
+    }
+    late::LateIssues w(services);
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_EQ(w.lateList.count(), 3);
+    EXPECT_EQ(w.countLabel.caption(), QStringLiteral("คงค้าง 3 รายการ"));
+    const auto keys = [&] {
+        QStringList out;
+        for (int r = 0; r < w.lateList.count(); ++r)
+            out << w.lateList.text(r, late::column::pointer);
+        return out.join(u',');
+    };
+    EXPECT_EQ(keys(), "J1,J3,J2") << "most days late first";
+    const struct {
+        int column;
+        const char* order;
+    } clicks[] = {{late::column::name, "J2,J1,J3"},         {late::column::name, "J3,J1,J2"},
+                  {late::column::daysLate, "J1,J3,J2"},     {late::column::daysLate, "J2,J3,J1"},
+                  {late::column::lastReceived, "J1,J3,J2"}, {late::column::pointer, "J1,J2,J3"}};
+    for (const auto& c : clicks) {
+        w.lateList.setRow(2);
+        w.lateList.clickHeading(c.column);
+        EXPECT_EQ(keys(), c.order) << c.column;
+        EXPECT_EQ(w.lateList.row(), 0) << "the first row is current again";
+        EXPECT_EQ(w.lateList.count(), 3);
+    }
+    // Showing again keeps the order chosen.
+    w.showButton.click();
+    EXPECT_EQ(keys(), "J1,J2,J3");
+}
+
+TEST_F(Window, TheViewIsToldTheRowsAPageAtATimeAndSortsOnAHeadingClick) {
+    constexpr int kTitles = 250;
+    for (int i = 0; i < kTitles; ++i) {
+        const QString key = QStringLiteral("J%1").arg(i, 3, 10, QLatin1Char('0'));
+        title(key, QStringLiteral("วารสาร %1").arg(kTitles - i), "04");
+        subscription(key, "01", kToday.addYears(-1), kToday.addYears(1));
+        issue(key, "01", kToday.addDays(-60 - i));
+    }
+    late::LateIssuesView view(services);
+    ASSERT_TRUE(view.load());
+    view.show();
+    auto* table = view.findChild<QTableView*>(QStringLiteral("lateList"));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(view.logic().lateList.count(), kTitles);
+    EXPECT_EQ(view.logic().countLabel.caption(), QStringLiteral("คงค้าง %1 รายการ").arg(kTitles));
+    EXPECT_LT(table->model()->rowCount(), kTitles) << "only the first rows are told";
+    EXPECT_EQ(testing_support::cellText(table, 0, late::column::pointer), "J249");
+    table->scrollToBottom();
+    while (table->model()->canFetchMore({}))
+        table->model()->fetchMore({});
+    EXPECT_EQ(table->model()->rowCount(), kTitles);
+
+    QHeaderView* header = table->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(late::column::name) + 5, 5));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(header->sortIndicatorSection(), late::column::name);
+    EXPECT_EQ(testing_support::cellText(table, 0, late::column::name), QStringLiteral("วารสาร 1"))
+        << "numbers in names by value";
+    EXPECT_EQ(testing_support::cellText(table, 1, late::column::name), QStringLiteral("วารสาร 2"));
+    QTest::keyClick(table, Qt::Key_Down);
+    EXPECT_EQ(view.logic().lateList.row(), 1);
 }

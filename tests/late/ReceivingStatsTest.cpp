@@ -82,15 +82,15 @@ TEST_F(Stats, TheWindowShowsTheTableTheChartAndSavesBoth) {
     late::ReceivingStatsView view(services);
     ASSERT_TRUE(view.load());
     late::ReceivingStatsWindow& w = view.logic();
-    EXPECT_EQ(w.Text1.text(), "2026");
-    ASSERT_EQ(w.showstat.rows(), 5);  // headings, three faculties, total
-    EXPECT_EQ(w.showstat.textMatrix(4, 0), QStringLiteral("รวม"));
-    EXPECT_EQ(w.showstat.textMatrix(4, 1), "2");
-    EXPECT_EQ(w.showstat.textMatrix(4, 13), "5");
+    EXPECT_EQ(w.yearText.text(), "2026");
+    ASSERT_EQ(w.statsGrid.rows(), 5);  // headings, three faculties, total
+    EXPECT_EQ(w.statsGrid.textMatrix(4, 0), QStringLiteral("รวม"));
+    EXPECT_EQ(w.statsGrid.textMatrix(4, 1), "2");
+    EXPECT_EQ(w.statsGrid.textMatrix(4, 13), "5");
 
-    w.Option2.click();
-    w.Cmdshow.click();
-    ASSERT_EQ(w.showstat.rows(), 4);
+    w.byKindOption.click();
+    w.showButton.click();
+    ASSERT_EQ(w.statsGrid.rows(), 4);
     auto* series = qobject_cast<QBarSeries*>(view.chartView()->chart()->series().value(0));
     ASSERT_NE(series, nullptr);
     ASSERT_EQ(series->count(), 2);
@@ -111,8 +111,8 @@ TEST_F(Stats, TheWindowShowsTheTableTheChartAndSavesBoth) {
     // every row and the total.
     for (int code = 91; code <= 98; ++code)
         issue("J1", QString::number(code), QDate(2026, 3, 1));
-    w.Option1.click();
-    w.Cmdshow.click();
+    w.byFacultyOption.click();
+    w.showButton.click();
     ASSERT_TRUE(view.savePdf(temp.folder() + "/many.pdf"));
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {temp.folder() + "/many.pdf", QStringLiteral("-")});
@@ -123,18 +123,18 @@ TEST_F(Stats, TheWindowShowsTheTableTheChartAndSavesBoth) {
     EXPECT_TRUE(page.contains(QStringLiteral("รวม")));
     EXPECT_TRUE(page.contains(QStringLiteral("13")));  // the year's total
 
-    w.Text1.setText("20x6");
-    w.Cmdshow.click();
+    w.yearText.setText("20x6");
+    w.showButton.click();
     EXPECT_EQ(box.last().style, ui::msg::kStop);
-    EXPECT_EQ(w.focus(), &w.Text1);
-    w.Text1.setText("2024");
-    w.Cmdshow.click();
-    EXPECT_FALSE(w.Cmdpdf.enabled());
+    EXPECT_EQ(w.focus(), &w.yearText);
+    w.yearText.setText("2024");
+    w.showButton.click();
+    EXPECT_FALSE(w.pdfButton.enabled());
     // Enter on the year shows it without reaching for the button.
-    w.Text1.setText("2026");
-    w.Text1.typeKey(ui::key::kEnter);
-    EXPECT_TRUE(w.Cmdpdf.enabled());
-    EXPECT_EQ(w.Text1.text(), "2026");
+    w.yearText.setText("2026");
+    w.yearText.typeKey(ui::key::kEnter);
+    EXPECT_TRUE(w.pdfButton.enabled());
+    EXPECT_EQ(w.yearText.text(), "2026");
 
     // Tab from the table goes on to the buttons, past the chart.
     auto* table = view.findChild<QTableView*>();
@@ -142,10 +142,10 @@ TEST_F(Stats, TheWindowShowsTheTableTheChartAndSavesBoth) {
     table->setFocus();
     QTest::keyClick(table, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(),
-              view.findChild<QPushButton*>(QStringLiteral("Cmdprint")));
+              view.findChild<QPushButton*>(QStringLiteral("printButton")));
 
     // Escape closes the window, as the close button does.
-    auto* year = view.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* year = view.findChild<QLineEdit*>(QStringLiteral("yearText"));
     ASSERT_NE(year, nullptr);
     QTest::keyClick(year, Qt::Key_Escape);
     EXPECT_FALSE(view.isVisible());
@@ -159,10 +159,10 @@ TEST_F(Stats, PrintingWithoutAPrinterOffersThePdfInstead) {
     w.onOutput = [&](late::ReceivingStatsWindow::Output to) { outputs.push_back(to); };
 
     box.queue(ui::msg::kCancel);
-    w.Cmdprint.click();
+    w.printButton.click();
     EXPECT_TRUE(outputs.empty());
     EXPECT_EQ(box.last().style, ui::msg::kConfirm);
-    w.Cmdprint.click();  // OK
+    w.printButton.click();  // OK
     ASSERT_EQ(outputs.size(), 1u);
     EXPECT_EQ(outputs[0], late::ReceivingStatsWindow::Output::Pdf);
 
@@ -172,7 +172,7 @@ TEST_F(Stats, PrintingWithoutAPrinterOffersThePdfInstead) {
     ASSERT_TRUE(printed.Form_Load());
     printed.onOutput = [&](late::ReceivingStatsWindow::Output to) { outputs.push_back(to); };
     const size_t asked = box.shown().size();
-    printed.Cmdprint.click();
+    printed.printButton.click();
     EXPECT_EQ(outputs.back(), late::ReceivingStatsWindow::Output::Printer);
     EXPECT_EQ(box.shown().size(), asked);
 }
@@ -206,11 +206,11 @@ TEST_F(Stats, TheSavedReportKeepsWholeNamesAndRoundTicksAndSaysWhere) {
     late::ReceivingStatsView view(services);
     ASSERT_TRUE(view.load());
     view.show();
-    auto* year = view.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* year = view.findChild<QLineEdit*>(QStringLiteral("yearText"));
     for (const auto& [extra, top, step] : {std::tuple{0, 2, 1}, {34, 35, 5}, {4, 40, 5}}) {
         for (int n = 0; n < extra; ++n)
             issue("J1", "20", QDate(2026, 3, 2));
-        view.logic().Text1.setText("2026");
+        view.logic().yearText.setText("2026");
         QTest::keyClick(year, Qt::Key_Return);
         auto* axis = qobject_cast<QValueAxis*>(view.chartView()->chart()->axes(Qt::Vertical)[0]);
         ASSERT_NE(axis, nullptr);
@@ -220,12 +220,12 @@ TEST_F(Stats, TheSavedReportKeepsWholeNamesAndRoundTicksAndSaysWhere) {
 
     const QString pdf = temp.folder() + QStringLiteral("/สถิติ");
     saveAs(pdf);
-    QTest::mouseClick(view.findChild<QPushButton*>("Cmdpdf"), Qt::LeftButton);
+    QTest::mouseClick(view.findChild<QPushButton*>("pdfButton"), Qt::LeftButton);
     ASSERT_FALSE(box.shown().empty());
     EXPECT_EQ(box.last().text, QStringLiteral("บันทึกสถิติเป็นไฟล์ PDF แล้วที่ ") + pdf + ".pdf");
     EXPECT_EQ(box.last().style, ui::msg::kInformation);
     saveAs(temp.folder() + "/stats");
-    QTest::mouseClick(view.findChild<QPushButton*>("Cmdpng"), Qt::LeftButton);
+    QTest::mouseClick(view.findChild<QPushButton*>("pngButton"), Qt::LeftButton);
     EXPECT_EQ(box.last().text,
               QStringLiteral("บันทึกสถิติเป็นไฟล์ PNG แล้วที่ ") + temp.folder() + "/stats.png");
 

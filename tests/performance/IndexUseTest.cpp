@@ -8,6 +8,7 @@
 #include "issues/TitleFinder.h"
 #include "late/LateRecords.h"
 #include "late/ReceivingStats.h"
+#include "patterns/PatternRecords.h"
 #include "renewal/ExpiryRecords.h"
 #include "search/SearchRecords.h"
 #include "tests/support/TempDatabase.h"
@@ -126,6 +127,15 @@ TEST(IndexUse, DuplicateNameIssnKeyAndPublisherLookupsUseIndexes) {
 TEST(IndexUse, LateListAndReceivingStatisticsReadThroughIndexes) {
     testing_support::TempDatabase temp;
     StatementLog log(temp.db());
+    // A title with a pattern: its issues are read from its known volume on.
+    temp.db().exec(
+        "INSERT INTO vorlen1 (pointer, vorlen_name, magtype_code) VALUES ('J1', 'x', '04')");
+    temp.db().exec(
+        "INSERT INTO vorlen (pointer, department_code, Receive_Code, begin_period, end_period)"
+        " VALUES ('J1', '01', '1', '01/01/2026', '31/12/2027')");
+    patterns::StoredPattern stored;
+    stored.pattern.knownDate = QDate(2026, 1, 1);
+    patterns::PatternRecords(temp.db()).save("J1", stored);
     late::LateRecords(temp.db()).late({}, QDate(2026, 12, 8));
     late::ReceivingStats(temp.db()).byMonth(2026, late::Grouping::Faculty);
     late::ReceivingStats(temp.db()).byMonth(2026, late::Grouping::Kind);
@@ -136,8 +146,14 @@ TEST(IndexUse, LateListAndReceivingStatisticsReadThroughIndexes) {
     for (const QString& plan : plans)
         expectNoFullScan(plan, {"tranfile", "latest_issue", "vorlen1"});
     const QStringList lateList = plans.filter(QStringLiteral("latest_issue"));
-    ASSERT_EQ(lateList.size(), 1);
-    EXPECT_FALSE(lateList.first().contains(QStringLiteral("tranfile")));
-    EXPECT_TRUE(lateList.first().contains(QStringLiteral("SEARCH latest")));
+    ASSERT_GE(lateList.size(), 2) << "the list, then the texts of the rows shown";
+    for (const QString& plan : lateList) {
+        EXPECT_FALSE(plan.contains(QStringLiteral("tranfile"))) << plan.toStdString();
+        EXPECT_TRUE(plan.contains(QStringLiteral("SEARCH latest"))) << plan.toStdString();
+    }
+    const QStringList registered = plans.filter(QStringLiteral("publication_pattern AS p"));
+    ASSERT_EQ(registered.size(), 1);
+    EXPECT_TRUE(registered.first().contains(QStringLiteral("INDEX tranfile_title_volume")))
+        << registered.first().toStdString();
     EXPECT_EQ(plans.filter(QStringLiteral("INDEX tranfile_received_day")).size(), 24);
 }

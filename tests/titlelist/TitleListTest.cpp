@@ -252,13 +252,13 @@ TEST_F(TitleList, ReportsFromTheCommandLineMatchTheWindows) {
     ASSERT_TRUE(lateWindow.Form_Load());
     ASSERT_FALSE(lateWindow.listed().empty());
     lateWindow.askCsvPath = [&](const QString&) { return dir + "/late-window.csv"; };
-    lateWindow.Cmdcsv_Click();
+    lateWindow.csvButton_Click();
     report({"late", "--output", dir + "/late.csv"});
     EXPECT_EQ(fileBytes(dir + "/late.csv"), fileBytes(dir + "/late-window.csv"));
 
-    lateWindow.dcbdealer.chooseRow(1);
+    lateWindow.agentFilter.chooseRow(1);
     printing.path = dir + "/claim-window.pdf";
-    lateWindow.Cmdclaimpdf_Click();
+    lateWindow.claimPdfButton_Click();
     // The same day's letter twice: the window's text, and the claims counted once.
     const auto claimsKept = [&] {
         const data::Database store(testing_support::onPostgres() ? temp.path()
@@ -294,8 +294,8 @@ TEST_F(TitleList, ReportsFromTheCommandLineMatchTheWindows) {
     late::ReceivingStatsWindow stats(services);
     ASSERT_TRUE(stats.Form_Load());
     const QString year = QString::number(today.addMonths(-3).year());
-    stats.Text1.setText(year);
-    stats.Cmdshow_Click();
+    stats.yearText.setText(year);
+    stats.showButton_Click();
     ASSERT_FALSE(stats.shown().empty());
     report({"stats", "--year", year, "--output", dir + "/stats.csv"});
     const QByteArray csv = fileBytes(dir + "/stats.csv");

@@ -346,6 +346,10 @@ void Binder::bind(Grid& model, QTableView* w) {
     refreshGrid(model, w, cells);
 }
 
+void Binder::bind(Control& model, QWidget* w) {
+    track(model, w);
+}
+
 void Binder::bind(MonthCalendar& model, QCalendarWidget* w) {
     track(model, w);
     // Day and month names are Thai whatever the system's language.

@@ -51,6 +51,10 @@ class Binder : public QObject {
     void bind(PickList& model, QListWidget* widget);
     void bind(Grid& model, QTableView* widget);
     void bind(MonthCalendar& model, QCalendarWidget* widget);
+    // A control whose widget its own view code drives: the binder gives the
+    // widget the control's name, the focus when the window moves it there,
+    // and Escape.
+    void bind(Control& model, QWidget* widget);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

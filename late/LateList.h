@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QDate>
+#include <QHash>
+#include <QString>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "late/LateRecords.h"
+
+namespace data {
+class Database;
+}
+
+namespace late {
+
+// The columns of the late list, in the order shown.
+namespace column {
+enum Column : int {
+    pointer,
+    name,
+    department,
+    agent,
+    frequency,
+    lastIssue,
+    lastReceived,
+    expected,
+    daysLate,
+    overdueIssue,
+    claims,
+    count
+};
+}  // namespace column
+
+// One overdue issue as the list keeps it: numbers and small code numbers
+// only, so that a list of a million issues stays small. Its texts are read
+// from the store when it is shown.
+struct LateEntry {
+    qint64 subscription = 0;  // the subscription's row
+    qint32 expected = 0;      // the day it was due, as a Julian day
+    qint32 volume = 0;        // a patterned issue's numbers; 0 without a pattern
+    qint32 issue = 0;
+    qint32 lastIssue = 0;                              // == issue unless combined
+    qint32 order = 0;                                  // its place by key, then faculty
+    quint16 department = 0, agent = 0, frequency = 0;  // into the list's codes
+    quint8 claims = 0;                                 // claims sent for it
+    bool predicted = false;
+};
+
+// The codes the entries point into, each trimmed, with its name.
+struct LateCodes {
+    std::vector<std::pair<QString, QString>> departments, agents, frequencies;
+};
+
+// The late issues of a moment, in the order asked for. The count is exact;
+// the texts of a row (key, name, latest issue) are read a page at a time as
+// they are asked for, and only a few pages are kept.
+class LateList {
+  public:
+    LateList() = default;
+    LateList(const data::Database& db, QDate today, LateCodes codes, std::vector<LateEntry> entries,
+             QHash<QString, patterns::ClaimState> claims);
+
+    int size() const { return int(entries_.size()); }
+    bool empty() const { return entries_.empty(); }
+    const LateEntry& entry(int row) const { return entries_.at(row); }
+    const QString& agentCode(const LateEntry& e) const { return codes_.agents.at(e.agent).first; }
+    // The row as the window, the claim and the CSV show it.
+    LateTitle title(int row) const;
+    QString cell(int row, int column) const;
+    // Every row in order, its texts read a page at a time.
+    void forEach(const std::function<void(const LateTitle&)>& each) const;
+
+    // Sorts in place by a column; rows equal in it stay most days late
+    // first, then by key.
+    void sortBy(int column, bool descending);
+    // Most days late first, then by key and faculty.
+    void sortByDaysLate() { sortBy(column::daysLate, true); }
+
+  private:
+    struct Texts {
+        QString pointer, name, departmentCode, agentCode, magtypeCode, issn, lastIssue,
+            lastReceived;
+    };
+    // The texts of these subscriptions, by row.
+    QHash<qint64, Texts> readTexts(const std::vector<qint64>& subscriptions) const;
+    LateTitle titleOf(const LateEntry& e, const Texts& texts) const;
+    const std::vector<LateTitle>& page(int index) const;
+    // Each subscription's place when sorted by a column of its texts.
+    QHash<qint64, int> textRanks(int column) const;
+
+    const data::Database* db_ = nullptr;
+    QDate today_;
+    LateCodes codes_;
+    std::vector<LateEntry> entries_;
+    QHash<QString, patterns::ClaimState> claims_;
+    // The pages read last, latest first.
+    mutable std::vector<std::pair<int, std::vector<LateTitle>>> pages_;
+};
+
+}  // namespace late
