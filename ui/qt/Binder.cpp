@@ -378,7 +378,8 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::WindowActivate && w == focusOnActivation_) {
         // After the frame has handled the activation.
         QTimer::singleShot(0, w, [this, w] {
-            if (focusOnActivation_ == w)
+            // Unless the keys went on meanwhile, to the menu bar say.
+            if (focusOnActivation_ == w && controls_.contains(QApplication::focusWidget()))
                 w->setFocus(Qt::ActiveWindowFocusReason);
             focusOnActivation_ = nullptr;
         });
