@@ -6,6 +6,7 @@
 #include "data/DateText.h"
 #include "data/LeadingNumber.h"
 #include "data/StoredKey.h"
+#include "patterns/PatternRecords.h"
 
 namespace catalogue {
 
@@ -162,6 +163,8 @@ bool TitleRecords::deleteTitle(const QString& key) {
     removed += db_.exec("DELETE FROM typeclass WHERE trim(pointer) = ?", keys);
     removed += db_.exec("DELETE FROM vorlen WHERE trim(pointer) = ?", keys);
     removed += db_.exec("DELETE FROM vorlen1 WHERE trim(pointer) = ?", keys);
+    // Nothing of the title stays behind unseen; its issues stay registered.
+    patterns::PatternRecords(db_).removeTitle(key);
     tx.commit();
     return removed > 0;
 }

@@ -103,8 +103,14 @@ void reg_journal::openScannedEntry() {
         return;
     const QString addOn = *std::exchange(scannedAddOn_, std::nullopt);
     Command2_Click();
-    if (entryOpen() && !proposeExpected(addOn) && !addOn.isEmpty())
-        Text5.setText(QString::number(addOn.toInt()));
+    if (!entryOpen() || proposeExpected(addOn) || addOn.isEmpty())
+        return;
+    // New proposed the next expected issue; its date, volume and description
+    // are not those of the issue in hand.
+    for (ui::TextBox* other : {&Text3, &Text4, &Text6})
+        other->setText({});
+    Text5.setText(QString::number(addOn.toInt()));
+    setFocus(Command9);
 }
 
 bool reg_journal::proposeExpected(const QString& addOn) {

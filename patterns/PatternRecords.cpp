@@ -144,6 +144,13 @@ void PatternRecords::remove(const QString& pointer) {
     db.exec("DELETE FROM publication_pattern WHERE pointer = ?", {pointer.trimmed()});
 }
 
+void PatternRecords::removeTitle(const QString& pointer) {
+    data::Database& db = writable();
+    const QVariantList key{pointer.trimmed()};
+    db.exec("DELETE FROM publication_pattern WHERE trim(pointer) = ?", key);
+    db.exec("DELETE FROM issue_mark WHERE trim(pointer) = ?", key);
+}
+
 std::vector<RegisteredNumbers> PatternRecords::registered(const QString& pointer,
                                                           const QString& departmentCode) const {
     std::vector<RegisteredNumbers> out;

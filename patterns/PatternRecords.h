@@ -56,6 +56,9 @@ class PatternRecords {
     // Every registered issue, by trimmed title key.
     QHash<QString, std::vector<DatedIssue>> datedIssues() const;
     void remove(const QString& pointer);
+    // The pattern and the marks of the title's expected issues, when the
+    // title itself goes (within the caller's transaction).
+    void removeTitle(const QString& pointer);
 
     std::vector<RegisteredNumbers> registered(const QString& pointer,
                                               const QString& departmentCode) const;

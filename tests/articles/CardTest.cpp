@@ -1,38 +1,27 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 
 #include "articles/CardPrint.h"
 #include "articles/IndexCardWindow.h"
 #include "tests/articles/ArticleFixture.h"
+#include "tests/support/PdfText.h"
 #include "ui/Fakes.h"
 #include "ui/qt/QtPrinting.h"
 
 namespace {
 
 using articles::CardPrint;
+using testing_support::withoutMarks;
 
 const QString kLongTitle = QStringLiteral(
     "การศึกษาความต้องการสารสนเทศและพฤติกรรมการแสวงหาสารสนเทศของนักศึกษาระดับบัณฑิตศึกษา"
     "สาขาวิชาวิทยาศาสตร์สุขภาพในมหาวิทยาลัยของรัฐในเขตภาคตะวันออกเฉียงเหนือของประเทศไทย"
     "ในยุคการเปลี่ยนผ่านสู่ห้องสมุดดิจิทัลและการเรียนรู้ตลอดชีวิต");
 
-// Text without spaces and without the marks above and below a Thai letter,
-// which pdftotext gives back only in part (some as the font's private
-// shapes).
-QString plain(QString text) {
-    text.removeIf([](QChar c) {
-        return c.isSpace() || c.isMark() || c.category() == QChar::Other_PrivateUse;
-    });
-    return text;
-}
-
+// The printed text, as withoutMarks leaves it.
 QString pdfText(const QString& path) {
-    QProcess tool;
-    tool.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    tool.waitForFinished(30000);
-    return plain(QString::fromUtf8(tool.readAllStandardOutput()));
+    return withoutMarks(testing_support::pdfText(path));
 }
 
 struct PdfPrinting : ui::qt::QtPrinting {
@@ -97,11 +86,11 @@ TEST(IndexCardWindow, PrintsTheDaysNewCardsOnceAndReprintsAChosenOne) {
     w.pdfButton.click();
     EXPECT_TRUE(messages.shown().empty());
     const QString text = pdfText(printing.path);
-    EXPECT_TRUE(text.contains(plain("บทความไม่มีผู้แต่ง"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(plain("วารสารห้องสมุด ปีที่ 12 ฉบับที่ 3 (มีนาคม 2023): 1-20.")));
+    EXPECT_TRUE(text.contains(withoutMarks("บทความไม่มีผู้แต่ง"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(withoutMarks("วารสารห้องสมุด ปีที่ 12 ฉบับที่ 3 (มีนาคม 2023): 1-20.")));
     // The long title comes back whole, on the lines it wrapped to.
-    EXPECT_TRUE(text.contains(plain(kLongTitle)));
-    EXPECT_FALSE(text.contains(plain("เมื่อวาน")));
+    EXPECT_TRUE(text.contains(withoutMarks(kLongTitle)));
+    EXPECT_FALSE(text.contains(withoutMarks("เมื่อวาน")));
     EXPECT_TRUE(w.shown().empty());  // printed once: none new is left
 
     w.allOption.setValue(true);

@@ -4,12 +4,12 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
-#include <QProcess>
 
 #include "articles/IndexCards.h"
 #include "articles/IndexingStats.h"
 #include "articles/IndexingStatsView.h"
 #include "tests/articles/ArticleFixture.h"
+#include "tests/support/PdfText.h"
 #include "ui/Fakes.h"
 
 namespace {
@@ -92,10 +92,7 @@ TEST(IndexingStats, TheWindowShowsTheTableAndChartAndSavesThemAsOnePdfPage) {
     view.show();
     const QString pdf = work.temp.folder() + "/indexing.pdf";
     ASSERT_TRUE(view.report().savePdf(pdf));
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished());
-    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    const QString page = testing_support::pdfText(pdf);
     for (const QString& part : {QStringLiteral("วารสาร: บัตรดัชนี"), QStringLiteral("รวมบทความ"),
                                 QStringLiteral("รวมบัตรดัชนี")})
         EXPECT_TRUE(page.contains(part)) << part.toStdString();

@@ -158,9 +158,20 @@ TEST(TitleRows, DeleteRemovesWhatExistsAndReportsNothingFound) {
     TitleRecords records(db);
     const QString key = records.addTitle(1, sample());
     db.exec("DELETE FROM typeclass");
+    // A second subscription, a pattern and a mark of its expected issues.
+    db.exec("INSERT INTO vorlen (pointer, department_code) VALUES (?, '99')", {key});
+    db.exec("INSERT INTO publication_pattern (pointer, frequency) VALUES (?, 4)", {key});
+    db.exec(
+        "INSERT INTO issue_mark (pointer, department_code, volume, issue, status)"
+        " VALUES (?, '99', 1, 2, 1)",
+        {key});
     EXPECT_TRUE(records.deleteTitle(key));
-    EXPECT_EQ(cell(db, "SELECT count(*) FROM vorlen1"), "0");
-    EXPECT_EQ(cell(db, "SELECT count(*) FROM vorlen"), "0");
+    for (const char* table :
+         {"vorlen1", "vorlen", "typeclass", "publication_pattern", "issue_mark"})
+        EXPECT_EQ(
+            cell(db, QStringLiteral("SELECT count(*) FROM %1").arg(table).toUtf8().constData()),
+            "0")
+            << table;
     EXPECT_FALSE(records.deleteTitle(key));
     EXPECT_FALSE(records.deleteTitle("J'; --"));
 }

@@ -15,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -261,7 +260,10 @@ inline void settle() {
 
 // ---- The day ----
 
-struct Desk : ::testing::Test {
+// The store and the program of one day; `Answering` answers the program's
+// message boxes and file dialogs.
+template <typename Answering>
+struct Day : ::testing::Test {
     // The day starts on a file the program makes, or on a server database
     // made ready with --init-database.
     testing_support::TempDatabase store{testing_support::onPostgres()
@@ -270,13 +272,8 @@ struct Desk : ::testing::Test {
     QString path = store.path();
     QDate today = QDate::currentDate();
     ui::qt::QtMessageBox startMessages;
-    Answers answers;
+    Answering answers;
     std::unique_ptr<shell::MainWindow> main;
-
-    const QString newPublisher = QStringLiteral("สำนักพิมพ์ครุสารวิชาการ");
-    const QString journal = QStringLiteral("วารสารครุศาสตร์ปริทัศน์");
-    const QString newspaper = QStringLiteral("หนังสือพิมพ์ข่าวเช้าวันนี้");
-    const QString matichon = QStringLiteral("บริษัท มติชน จำกัด (มหาชน)");
 
     void start() {
         main = shell::startProgram(path, today, startMessages);
@@ -285,6 +282,18 @@ struct Desk : ::testing::Test {
         EXPECT_EQ(answers.take(), QStringList());
     }
     QWidget* window(const char* name) { return main->instance(QString::fromLatin1(name)); }
+    QString cell(const char* sql) {
+        data::Database db(path);
+        const auto row = db.first(sql);
+        return row ? row->text(0) : QStringLiteral("<none>");
+    }
+};
+
+struct Desk : Day<Answers> {
+    const QString newPublisher = QStringLiteral("สำนักพิมพ์ครุสารวิชาการ");
+    const QString journal = QStringLiteral("วารสารครุศาสตร์ปริทัศน์");
+    const QString newspaper = QStringLiteral("หนังสือพิมพ์ข่าวเช้าวันนี้");
+    const QString matichon = QStringLiteral("บริษัท มติชน จำกัด (มหาชน)");
 
     // Finds the publisher or agent typed into `field` and double-clicks it in
     // the list that the double-click on the field opens.
@@ -453,23 +462,6 @@ struct Desk : ::testing::Test {
         return rowTexts(child<QTableView>(w, "resultList"), 0);
     }
 
-    // The text of a PDF without spaces or the marks above and below Thai
-    // letters, which pdftotext gives back only in part.
-    static QString pdfText(const QString& path) {
-        QProcess tool;
-        tool.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-        tool.waitForFinished(30000);
-        QString text = QString::fromUtf8(tool.readAllStandardOutput());
-        text.removeIf([](QChar c) {
-            return c.isSpace() || c.isMark() || c.category() == QChar::Other_PrivateUse;
-        });
-        return text;
-    }
-    static QString plain(QString text) {
-        text.removeIf([](QChar c) { return c.isSpace() || c.isMark(); });
-        return text;
-    }
-
     void searchExpiring(bool journals, const QDate& from, const QDate& to) {
         QWidget* w = window("expdate");
         QTest::mouseClick(child<QRadioButton>(w, journals ? "Option1" : "Option2"), Qt::LeftButton);
@@ -495,12 +487,6 @@ struct Desk : ::testing::Test {
         EXPECT_FALSE(main->isVisible());
         main.reset();
         settle();
-    }
-
-    QString cell(const char* sql) {
-        data::Database db(path);
-        const auto row = db.first(sql);
-        return row ? row->text(0) : QStringLiteral("<none>");
     }
 };
 

@@ -1,40 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCalendarWidget>
-#include <QComboBox>
-#include <QFile>
-#include <QFileDialog>
-#include <QInputMethodEvent>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPrinterInfo>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTableView>
-#include <QTest>
-#include <QTimer>
 #include <cmath>
-#include <deque>
 
-#include "data/Database.h"
-#include "shell/MainWindow.h"
-#include "shell/Startup.h"
-#include "tests/support/TempDatabase.h"
-#include "ui/qt/QtMessageBox.h"
+#include "tests/e2e/DeskDay.h"
 
 // A day at the desk with the keyboard alone: every menu, field, list, grid,
 // calendar, button, message box and file dialog is reached and worked by keys.
 // Along the way every locked field on screen is checked for legible text.
 
 namespace {
+
+using desk_day::child;
+using desk_day::day;
+using desk_day::settle;
 
 // Sends a key to whatever has the keyboard focus, as the keyboard does; a
 // dialog's key goes to the dialog's focus.
@@ -127,13 +108,6 @@ void tabTo(QWidget* target) {
         key(Qt::Key_Tab);
     }
     FAIL() << "Tab never reaches " << target->objectName().toStdString();
-}
-
-template <typename W>
-W* child(QWidget* window, const char* name) {
-    W* w = window ? window->findChild<W*>(QString::fromLatin1(name)) : nullptr;
-    EXPECT_NE(w, nullptr) << name;
-    return w;
 }
 
 // Alt opens the menu bar; arrows lead to the menu and the item (none: the
@@ -265,34 +239,7 @@ void showPage(QWidget* window, Qt::Key arrow) {
     key(arrow);
 }
 
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-QString day(const QDate& d) {
-    return d.toString(QStringLiteral("dd/MM/yyyy"));
-}
-
-struct KeyboardDesk : ::testing::Test {
-    // The day starts on a file the program makes, or on a server database
-    // made ready with --init-database.
-    testing_support::TempDatabase store{testing_support::onPostgres()
-                                            ? testing_support::TempDatabase::Start::FirstRun
-                                            : testing_support::TempDatabase::Start::Empty};
-    QString path = store.path();
-    QDate today = QDate::currentDate();
-    ui::qt::QtMessageBox startMessages;
-    KeyAnswers answers;
-    std::unique_ptr<shell::MainWindow> main;
-
-    QWidget* window(const char* name) { return main->instance(QString::fromLatin1(name)); }
-    QString cell(const char* sql) {
-        data::Database db(path);
-        const auto row = db.first(sql);
-        return row ? row->text(0) : QStringLiteral("<none>");
-    }
-};
+using KeyboardDesk = desk_day::Day<KeyAnswers>;
 
 const QString kJournal = QStringLiteral("วารสารแป้นพิมพ์ศึกษา");
 const QString kMatichon = QStringLiteral("บริษัท มติชน จำกัด (มหาชน)");
@@ -301,9 +248,7 @@ const QString kMatichon = QStringLiteral("บริษัท มติชน จ
 
 TEST_F(KeyboardDesk, AWholeDayWithoutTheMouse) {
     const QDate ends = today.addDays(10);
-    main = shell::startProgram(path, today, startMessages);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
-    settle();
+    ASSERT_NO_FATAL_FAILURE(start());
 
     // A new title, every code chosen by keys.
     ASSERT_NO_FATAL_FAILURE(menu(*main, 2, "aaa"));

@@ -1,12 +1,15 @@
 #include <QAction>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include "issues/reg_journalView.h"
 #include "shell/MainWindow.h"
@@ -123,6 +126,31 @@ TEST_F(RegJournalViewTest, SearchPickNewCalendarSaveThroughTheWidgets) {
     EXPECT_TRUE(titles->isEnabled());
 }
 
+// A barcode scanned (or a year typed) while a calendar is open picks no day
+// of another year: Enter takes the day the calendar shows.
+TEST_F(RegJournalViewTest, DigitsTypedIntoAnOpenCalendarPickNoOtherDay) {
+    const char* typed[] = {"977924177400105", "2569"};
+    auto* text1 = view->findChildren<QLineEdit*>().at(0);
+    typeThai(text1, QStringLiteral("วิทยา"));
+    QTest::keyClick(text1, Qt::Key_Return);
+    clickCell(table(0), 1);
+    for (const char* keys : typed) {
+        QTest::mouseClick(button(QStringLiteral("ลงทะเบียนใหม่")), Qt::LeftButton);
+        QTest::mouseClick(button("..."), Qt::LeftButton);
+        QCalendarWidget* calendar = view->findChildren<QCalendarWidget*>().at(0);
+        ASSERT_TRUE(calendar->isVisible()) << keys;
+        const QString shown = calendar->selectedDate().toString("dd/MM/yyyy");
+        auto* days = calendar->findChild<QTableView*>();
+        QTest::keyClicks(days, keys);
+        // A scanner's Enter may come after the calendar took what was typed.
+        QTest::qWait(calendar->dateEditAcceptDelay() + 200);
+        QTest::keyClick(days, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(view->logic().Text3.text(), shown) << keys;
+        QTest::mouseClick(button(QStringLiteral("ยกเลิก")), Qt::LeftButton);
+    }
+}
+
 TEST(RegJournalInProgram, TheMenuOpensItAsAChildAndExitClosesIt) {
     testing_support::TempDatabase temp;
     shell::MainWindow main(temp.path());
@@ -138,6 +166,57 @@ TEST(RegJournalInProgram, TheMenuOpensItAsAChildAndExitClosesIt) {
             QTest::mouseClick(b, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(view);
+}
+
+// Under a window manager the frame gets its activation back only after a
+// message box has closed, and then gives the focus to the field that had it
+// when the box opened.
+TEST(RegJournalInProgram, AfterAQuestionTheKeysGoWhereTheWindowPutThem) {
+    testing_support::TempDatabase temp;
+    {
+        data::Database db(temp.path());
+        addTitle(db, "J000001", "Alpha", {"02"});
+        addTitle(db, "J000002", "Beta", {"02", "03"});
+        addIssue(db, "10", "J000001", "31/01/2003", "Alpha 1");
+    }
+    shell::MainWindow main(temp.path());
+    shell::registerWindows(main);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    main.findChild<QAction*>("ccc")->trigger();
+    auto* view = qobject_cast<issues::reg_journalView*>(main.instance("reg_journal"));
+    ASSERT_TRUE(view);
+    issues::reg_journal& f = view->logic();
+    auto* text1 = view->findChild<QLineEdit*>("Text1");
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->buttons().first()->click();  // ตกลง
+    });
+    answer.start(20);
+
+    const struct {
+        const char* typed;  // into the search field, then Enter
+        const char* focused;
+    } cases[] = {
+        {"Beta", "show_journal"},  // cancel the open entry, then pick Beta's faculty
+    };
+    for (const auto& c : cases) {
+        f.Text1.setText("Alpha");
+        f.Command1_Click();
+        f.show_journal.click(1, 0);
+        f.Command2_Click();
+        ASSERT_TRUE(f.Command7.enabled()) << "an entry is open";
+        text1->setFocus();
+        f.Text1.setText(c.typed);
+        QTest::keyClick(text1, Qt::Key_Return);
+        EXPECT_FALSE(f.Command7.enabled()) << c.typed;
+        main.activateWindow();
+        QApplication::setActiveWindow(&main);
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(QApplication::focusWidget()) << c.typed;
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), c.focused) << c.typed;
+    }
 }
 
 }  // namespace

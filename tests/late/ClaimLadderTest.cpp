@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 
 #include "data/DatabaseFile.h"
 #include "data/Migrations.h"
@@ -13,11 +12,13 @@
 #include "settings/UnitName.h"
 #include "tests/late/LateFixture.h"
 #include "tests/renewal/FakePrinting.h"
+#include "tests/support/PdfText.h"
 #include "ui/Fakes.h"
 #include "ui/Grid.h"
 #include "ui/qt/QtPrinting.h"
 
 using patterns::ClaimState;
+using testing_support::withoutMarks;
 
 namespace {
 
@@ -195,30 +196,20 @@ TEST_F(ClaimLadderDesk, TheReportWritesEachAgentsLetterWholeAndCountsTheClaims) 
     const auto result = report.write({}, kToday, temp.folder() + "/claims.pdf");
     ASSERT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(result.claimed, 5);
-    // In drawing order, so a wrapped title reads on; without spaces and the
-    // marks above and below a letter, which pdftotext gives back only in part.
-    QProcess tool;
-    tool.start(QStringLiteral("pdftotext"),
-               {QStringLiteral("-raw"), temp.folder() + "/claims.pdf", QStringLiteral("-")});
-    ASSERT_TRUE(tool.waitForFinished());
-    const auto plain = [](QString text) {
-        text.removeIf([](QChar c) {
-            return c.isSpace() || c.isMark() || c.category() == QChar::Other_PrivateUse;
-        });
-        return text;
-    };
-    const QStringList letters = plain(QString::fromUtf8(tool.readAllStandardOutput()))
-                                    .split(plain(QStringLiteral("ขอทวงถามวารสาร")));
+    // In drawing order, so a wrapped title reads on.
+    const QStringList letters =
+        withoutMarks(testing_support::pdfText(temp.folder() + "/claims.pdf", {"-raw"}))
+            .split(withoutMarks(QStringLiteral("ขอทวงถามวารสาร")));
     ASSERT_EQ(letters.size(), 3) << "the sender, then a letter per agent";
     const QString& first = letters[1];
     const QString& second = letters[2];
-    EXPECT_TRUE(first.contains(plain(kThaiTitle))) << "the whole title, shaped";
+    EXPECT_TRUE(first.contains(withoutMarks(kThaiTitle))) << "the whole title, shaped";
     EXPECT_TRUE(first.contains("0317-8471"));
     for (const char* issue : {"01/09/2026", "01/10/2026", "01/11/2026", "01/12/2026"})
         EXPECT_TRUE(first.contains(issue)) << issue;
-    EXPECT_FALSE(first.contains(plain(QStringLiteral("ชื่อ J2"))));
-    EXPECT_TRUE(second.contains(plain(QStringLiteral("ชื่อ J2"))));
-    EXPECT_FALSE(second.contains(plain(kThaiTitle)));
+    EXPECT_FALSE(first.contains(withoutMarks(QStringLiteral("ชื่อ J2"))));
+    EXPECT_TRUE(second.contains(withoutMarks(QStringLiteral("ชื่อ J2"))));
+    EXPECT_FALSE(second.contains(withoutMarks(kThaiTitle)));
     EXPECT_EQ(count("J1"), 1);
 
     // The CSV of the same day repeats the letters without counting them.

@@ -9,7 +9,6 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
@@ -22,6 +21,7 @@
 #include "late/ReceivingStatsView.h"
 #include "tests/late/LateFixture.h"
 #include "tests/renewal/FakePrinting.h"
+#include "tests/support/PdfText.h"
 #include "ui/Fakes.h"
 
 namespace {
@@ -114,10 +114,7 @@ TEST_F(Stats, TheWindowShowsTheTableTheChartAndSavesBoth) {
     w.byFacultyOption.click();
     w.showButton.click();
     ASSERT_TRUE(view.savePdf(temp.folder() + "/many.pdf"));
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {temp.folder() + "/many.pdf", QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished());
-    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    const QString page = testing_support::pdfText(temp.folder() + "/many.pdf");
     for (int code = 91; code <= 98; ++code)
         EXPECT_TRUE(page.contains(QString::number(code))) << code;
     EXPECT_TRUE(page.contains(QStringLiteral("รวม")));
@@ -229,9 +226,6 @@ TEST_F(Stats, TheSavedReportKeepsWholeNamesAndRoundTicksAndSaysWhere) {
     EXPECT_EQ(box.last().text,
               QStringLiteral("บันทึกสถิติเป็นไฟล์ PNG แล้วที่ ") + temp.folder() + "/stats.png");
 
-    QProcess words;
-    words.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf + ".pdf", "-"});
-    ASSERT_TRUE(words.waitForFinished());
     const QRegularExpression word(QStringLiteral(
         "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
     double january = -1, chartTop = 1e9;
@@ -240,7 +234,8 @@ TEST_F(Stats, TheSavedReportKeepsWholeNamesAndRoundTicksAndSaysWhere) {
         QString text;
     };
     std::vector<Word> table;
-    for (const auto& m : word.globalMatch(QString::fromUtf8(words.readAllStandardOutput()))) {
+    const QString boxes = testing_support::pdfText(pdf + ".pdf", {"-bbox"});
+    for (const auto& m : word.globalMatch(boxes)) {
         const Word w{m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
                      m.captured(4)};
         if (january < 0 && w.text == QLocale(QLocale::Thai).monthName(1, QLocale::ShortFormat))

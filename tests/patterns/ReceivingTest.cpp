@@ -124,6 +124,23 @@ TEST_F(Receiving, AScanPicksTheIssueOfItsAddOnAndASkippedIssueIsMarkedMissingOrL
     }
 }
 
+TEST_F(Receiving, AScanOfANumberNoExpectedIssueHasTakesNothingOfTheNextOne) {
+    const struct {
+        const char* addOn;
+        QString issueNo;
+    } cases[] = {{"40", "40"}, {"00099", "99"}};
+    for (const auto& c : cases) {
+        box.queue(ui::msg::kOk);  // the title has no registered issue yet
+        scan(kCode + c.addOn);
+        ASSERT_TRUE(f().Command7.enabled()) << c.addOn;
+        EXPECT_EQ(f().Text5.text(), c.issueNo);
+        for (const ui::TextBox* proposed : {&f().Text3, &f().Text4, &f().Text6})
+            EXPECT_EQ(proposed->text(), "") << c.addOn << " " << proposed->name().toStdString();
+        EXPECT_EQ(f().focus(), &f().Command9) << "the issue's date comes first";
+        f().Command4_Click();
+    }
+}
+
 TEST_F(Receiving, ACombinedIssueRegistersOnceForBothNumbers) {
     pattern.combinedIssues = {2};
     savePattern();

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 
 #include "data/DateText.h"
 #include "late/LateCsv.h"
@@ -10,6 +9,7 @@
 #include "patterns/PatternRecords.h"
 #include "renewal/expdate.h"
 #include "tests/shell/Program.h"
+#include "tests/support/PdfText.h"
 #include "tests/support/TempDatabase.h"
 #include "titlelist/TitleListWindow.h"
 #include "ui/Fakes.h"
@@ -18,24 +18,9 @@
 
 namespace {
 
+using testing_support::pdfText;
+using testing_support::withoutMarks;
 using titlelist::Scope;
-
-// The marks above and below a Thai letter and the spaces taken out: pdftotext
-// gives the marks back only in part.
-QString plain(QString text) {
-    text = text.normalized(QString::NormalizationForm_KD);
-    text.removeIf([](QChar c) {
-        return c.isSpace() || c.isMark() || c.category() == QChar::Other_PrivateUse;
-    });
-    return text;
-}
-
-QString pdfText(const QString& path) {
-    QProcess tool;
-    tool.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    tool.waitForFinished(30000);
-    return QString::fromUtf8(tool.readAllStandardOutput());
-}
 
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
@@ -212,17 +197,18 @@ TEST_F(TitleList, LongListPagesWithHeadings) {
     const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
     ASSERT_GE(pages.size(), 3);
     for (int p = 0; p < pages.size(); ++p) {
-        EXPECT_TRUE(plain(pages[p]).contains(plain(QStringLiteral("รายชื่อวารสารและสิ่งพิมพ์"))));
-        EXPECT_TRUE(plain(pages[p]).contains(
-            plain(QStringLiteral("หน้า %1 จาก %2").arg(p + 1).arg(pages.size()))));
+        EXPECT_TRUE(
+            withoutMarks(pages[p]).contains(withoutMarks(QStringLiteral("รายชื่อวารสารและสิ่งพิมพ์"))));
+        EXPECT_TRUE(withoutMarks(pages[p]).contains(
+            withoutMarks(QStringLiteral("หน้า %1 จาก %2").arg(p + 1).arg(pages.size()))));
     }
-    const QString all = plain(text);
+    const QString all = withoutMarks(text);
     for (const QStringList& r : listed(*w)) {
         const QString& name = r[titlelist::col::name];
         const QString& holdings = r[titlelist::col::holdings];
-        EXPECT_TRUE(all.contains(plain(name.left(12)))) << name.toStdString();
+        EXPECT_TRUE(all.contains(withoutMarks(name.left(12)))) << name.toStdString();
         for (const QString& word : holdings.split(u' '))
-            EXPECT_TRUE(all.contains(plain(word))) << holdings.toStdString();
+            EXPECT_TRUE(all.contains(withoutMarks(word))) << holdings.toStdString();
     }
 }
 

@@ -184,8 +184,14 @@ bool editsAround(const QKeyEvent* e) {
 
 Binder::Binder(Form& form) : form_(form) {
     form_.onFocusChange = [this] {
-        if (QWidget* w = widgets_.value(form_.focus()))
-            w->setFocus(Qt::OtherFocusReason);
+        QWidget* w = widgets_.value(form_.focus());
+        if (!w)
+            return;
+        w->setFocus(Qt::OtherFocusReason);
+        // Right after a message box the window is not active yet; when it is,
+        // a frame gives the focus back to the field that had it before the
+        // box, where the clerk's work no longer goes on.
+        focusOnActivation_ = w->isActiveWindow() ? nullptr : w;
     };
 }
 
@@ -354,6 +360,12 @@ void Binder::bind(MonthCalendar& model, QCalendarWidget* w) {
     track(model, w);
     // Day and month names are Thai whatever the system's language.
     w->setLocale(QLocale(QLocale::Thai, QLocale::Thailand));
+    // Digits typed into an open calendar (a barcode scanned into it) would
+    // open its date editor and pick a day of any year: the day is chosen with
+    // the arrows and the month bar only.
+    w->setDateEditEnabled(false);
+    // Nor does the month bar's year reach a day the dd/mm/yyyy form cannot hold.
+    w->setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
     // The keys reach the calendar's day table, which takes its focus.
     if (auto* days = w->findChild<QTableView*>()) {
         controls_.insert(days, &model);
@@ -380,6 +392,16 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
         return false;
     if (event->type() == QEvent::FocusIn) {
         form_.followFocus(model);
+        return false;
+    }
+    if (event->type() == QEvent::WindowActivate && w == focusOnActivation_) {
+        // After the frame has handled the activation.
+        QTimer::singleShot(0, w, [this, w] {
+            // Unless the keys went on meanwhile, to the menu bar say.
+            if (focusOnActivation_ == w && controls_.contains(QApplication::focusWidget()))
+                w->setFocus(Qt::ActiveWindowFocusReason);
+            focusOnActivation_ = nullptr;
+        });
         return false;
     }
     if (event->type() == QEvent::KeyPress && controlKey(*model, w, static_cast<QKeyEvent*>(event)))

@@ -2,6 +2,8 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 class QCalendarWidget;
 class QComboBox;
@@ -14,7 +16,6 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QTableView;
-class QWidget;
 
 namespace ui {
 class CommandButton;
@@ -67,6 +68,9 @@ class Binder : public QObject {
     Form& form_;
     QHash<QWidget*, Control*> controls_;
     QHash<Control*, QWidget*> widgets_;
+    // The field the window gave the focus to while it was not active (a
+    // message box was up): it takes the focus once the window is active again.
+    QPointer<QWidget> focusOnActivation_;
 };
 
 }  // namespace ui::qt
