@@ -22,13 +22,15 @@ QString period(const QString& begin, const QString& end) {
 }
 
 // ?1 the scope (0 to 3), ?2 and ?3 what it takes. The rows of a title are
-// joined by the key as stored, as the key indexes hold it.
+// joined by the key trimmed, as the trimmed-key indexes hold it: keys brought
+// in from the old program may carry spaces in one table and not the other.
 QByteArray fromWhere() {
-    return " FROM vorlen1 t JOIN vorlen s ON s.pointer = t.pointer"
+    return " FROM vorlen1 t JOIN vorlen s ON trim(s.pointer) = trim(t.pointer)"
            " WHERE (?1 = 0"
            " OR (?1 = 1 AND trim(s.department_code) = ?2)"
            " OR (?1 = 2 AND upper(substr(trim(t.pointer), 1, 1)) IN (?2, ?3))"
-           " OR (?1 = 3 AND EXISTS (SELECT 1 FROM typeclass c WHERE c.pointer = t.pointer"
+           " OR (?1 = 3 AND EXISTS (SELECT 1 FROM typeclass c WHERE trim(c.pointer) = "
+           "trim(t.pointer)"
            " AND trim(c.type_code) = ?2)))";
 }
 

@@ -143,8 +143,8 @@ TEST(HoldingsStatement, ReadFromTheStore) {
     EXPECT_EQ(registration.holdingsLabel.caption(), shown);
     search::SearchJournal search(services);
     ASSERT_TRUE(search.Form_Load());
-    search.Text1.setText("J000001");
-    search.Command1_Click();
+    search.findText.setText("J000001");
+    search.findButton_Click();
     EXPECT_EQ(search.holdingsLabel.caption(), shown);
 }
 

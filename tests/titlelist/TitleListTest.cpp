@@ -130,6 +130,18 @@ TEST_F(TitleList, ThaiDictionaryOrderAndEachScope) {
         EXPECT_EQ(r[titlelist::col::faculty], w->codeList.rows().at(1).description);
 }
 
+// Keys brought in from the old program may carry spaces in one table and not
+// in another: the title still lists with its subscription and its subjects.
+TEST_F(TitleList, AKeyStoredWithSpacesKeepsItsSubscriptionAndSubjects) {
+    data::Database& db = temp.db();
+    db.exec("INSERT INTO vorlen1 (pointer, vorlen_name) VALUES ('J000900', 'ฎีกาตัวอย่าง')");
+    db.exec("INSERT INTO vorlen (pointer, department_code) VALUES (' J000900  ', '01')");
+    db.exec("INSERT INTO typeclass VALUES ('J000900 ', '02')");
+    for (const titlelist::TitleListFilter& f :
+         {titlelist::TitleListFilter{Scope::All, {}}, {Scope::Subject, "02"}})
+        EXPECT_TRUE(names(*open(f)).contains(QStringLiteral("ฎีกาตัวอย่าง"))) << int(f.scope);
+}
+
 // A list longer than a page: one page is read when it shows, the count is of
 // every row, a heading sorts it (again: the other way), and the CSV holds
 // every row in the order shown.
