@@ -13,9 +13,13 @@ namespace format {
 
 namespace {
 
-// libmdb writes each value into a buffer of this size and cuts what does not
-// fit, so a memo longer than it fails the read instead of arriving short.
-constexpr size_t kBindSize = size_t{1} << 22;
+// libmdb writes each value into a buffer of the bind size and cuts what does
+// not fit, so a memo longer than the largest fails the read instead of
+// arriving short. It also allocates that size for every text value it
+// converts, so a table is read with the small size unless one of its memos
+// needs more.
+constexpr size_t kSmallBindSize = size_t{1} << 16;
+constexpr size_t kLargeBindSize = size_t{1} << 22;
 
 constexpr unsigned kDeleted = 0x8000, kPointer = 0x4000;
 
@@ -77,6 +81,40 @@ QSet<quint64> deletedRows(MdbTableDef* table) {
     return marked.subtract(moved);
 }
 
+bool cut(int length, size_t bindSize) {
+    return size_t(length) + 1 >= bindSize;
+}
+
+// Whether a memo of the table is too long for the small bind size: one pass
+// that converts the memo columns only.
+bool needsLargeBind(MdbTableDef* table) {
+    std::vector<MdbColumn*> memos;
+    for (unsigned i = 0; i < table->num_cols; ++i) {
+        auto* column = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
+        if (column->col_type == MDB_MEMO)
+            memos.push_back(column);
+    }
+    if (memos.empty())
+        return false;
+    mdb_set_bind_size(table->entry->mdb, kSmallBindSize);
+    const auto buffer = std::make_unique<char[]>(kSmallBindSize);
+    std::vector<int> lengths(memos.size());
+    for (size_t m = 0; m < memos.size(); ++m) {
+        memos[m]->bind_ptr = buffer.get();
+        memos[m]->len_ptr = &lengths[m];
+    }
+    mdb_rewind_table(table);
+    bool large = false;
+    while (!large && mdb_fetch_row(table))
+        for (const int length : lengths)
+            large = large || cut(length, kSmallBindSize);
+    for (MdbColumn* column : memos) {
+        column->bind_ptr = nullptr;
+        column->len_ptr = nullptr;
+    }
+    return large;
+}
+
 }  // namespace
 
 struct AccessReader::File {
@@ -109,7 +147,6 @@ AccessReader::AccessReader(const QString& path) : path_(path) {
     // A file cut short still has its header, but no table to read.
     if (tableNames().isEmpty())
         throw ImportError(notJet);
-    mdb_set_bind_size(mdb, kBindSize);
     // Date columns come as the day-first text the program stores.
     mdb_set_date_fmt(mdb, "%d/%m/%Y");
 }
@@ -157,10 +194,12 @@ TableRead AccessReader::readRows(const QString& name,
         throw ImportError(unreadable);
     const QSet<quint64> deleted = deletedRows(t.def);
     const unsigned columns = t.def->num_cols;
+    const size_t bindSize = needsLargeBind(t.def) ? kLargeBindSize : kSmallBindSize;
+    mdb_set_bind_size(file_->mdb, bindSize);
     std::vector<std::unique_ptr<char[]>> buffers;
     std::vector<int> lengths(columns);
     for (unsigned i = 0; i < columns; ++i) {
-        buffers.emplace_back(new char[kBindSize]);
+        buffers.emplace_back(new char[bindSize]);
         buffers.back()[0] = '\0';
         mdb_bind_column(t.def, int(i) + 1, buffers.back().get(), &lengths[i]);
     }
@@ -172,7 +211,7 @@ TableRead AccessReader::readRows(const QString& name,
         QStringList values;
         values.reserve(int(columns));
         for (unsigned i = 0; i < columns; ++i) {
-            if (size_t(lengths[i]) + 1 >= kBindSize)
+            if (cut(lengths[i], bindSize))
                 throw ImportError(QStringLiteral("ตาราง %1 มีข้อความยาวเกินกว่าที่อ่านได้ (แถวที่ %2)")
                                       .arg(name)
                                       .arg(read.rows + 1));

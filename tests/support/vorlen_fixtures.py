@@ -172,6 +172,7 @@ class Desk:
         vorlen1[1][5] = long_memo
         vorlen1[2][5] = "x" * 4500  # compressed: 4,502 bytes, two long-value pages
         vorlen1[6][5] = "ข" * 1500  # 3,000 bytes: one long-value page
+        vorlen1[7][5] = "ค" * 25000  # 75,000 bytes of UTF-8: more than a small read holds
         vorlen1[3][1] = "  The Bangkok Review  "
         # Keys stored with a space, as the title window writes them untrimmed.
         vorlen1[49][0] = "J000050 "
