@@ -205,6 +205,12 @@ bool prepareDatabase(const QString& path) {
     const FileVersion version = fileVersion(db);
     if (db.readOnly())
         return false;
+    // A bulk import keeps its undo in a rollback journal; one stopped by a
+    // crash has been rolled back by now, and the file goes back to the log.
+    if (db.first("PRAGMA journal_mode")
+            ->text(0)
+            .compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+        db.first("PRAGMA journal_mode = WAL");
     if (version.userVersion < kSchemaVersion) {
         backUpBeforeUpgrade(db, version.userVersion);
         migrate(db);

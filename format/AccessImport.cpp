@@ -12,6 +12,7 @@
 #include "format/BulkLoad.h"
 #include "format/DeskChecks.h"
 #include "format/ImportError.h"
+#include "format/RollbackJournal.h"
 #include "format/RowCopy.h"
 
 namespace format {
@@ -204,6 +205,7 @@ ImportReport AccessImport::run(const QString& file, data::Database& store,
     const std::vector<SourceTable> plan = planOf(reader);
     ImportReport report;
     try {
+        const RollbackJournal journal(store);
         report = importInto(reader, plan, store, progress);
     } catch (const data::DbError& e) {
         throw ImportError(

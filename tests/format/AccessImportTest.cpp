@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QSet>
 
+#include "data/DatabaseFile.h"
 #include "data/DateText.h"
 #include "data/LeadingNumber.h"
 #include "data/Schema.h"
@@ -195,8 +196,20 @@ TEST(AccessImport, StoppedDuringTheWriteLeavesTheStoreAsItWas) {
     EXPECT_EQ(temp.db().first("SELECT count(*) FROM tranfile")->value(0).toInt(), 0);
     EXPECT_EQ(temp.db().first("SELECT count(*) FROM vorlen1")->value(0).toInt(), 0);
     EXPECT_EQ(schemaOf(temp.db()), schema);
+    // The copy keeps its undo in a rollback journal; the file goes back to the
+    // write-ahead log after it, and when a crash left it in the journal's mode.
+    const auto journal = [&] { return temp.db().first("PRAGMA journal_mode")->text(0); };
+    const QString logMode = journal();
     // And the desk can still be imported afterwards, its latest issues kept.
     format::AccessImport::run(fixture(QStringLiteral("desk.mdb")), temp.db());
+    EXPECT_EQ(journal(), logMode);
+    if (!temp.db().isPostgres()) {
+        EXPECT_EQ(logMode, QStringLiteral("wal"));
+        temp.db().first("PRAGMA journal_mode = DELETE");
+        temp.reopen();
+        data::prepareDatabase(temp.path());
+        EXPECT_EQ(journal(), logMode);
+    }
     temp.db().exec(
         "INSERT INTO tranfile VALUES ('9999', '01', 'J000001', '01/01/2030',"
         " '01/01/2030', '1', '1', 'ใหม่')");
