@@ -17,7 +17,11 @@ bool inMode(data::Database& store, const char* pragma, const char* mode) {
 RollbackJournal::RollbackJournal(data::Database& store) : store_(store) {
     if (store.isPostgres() || !inMode(store, "PRAGMA journal_mode", "wal"))
         return;
-    switched_ = inMode(store, "PRAGMA journal_mode = DELETE", "delete");
+    try {
+        switched_ = inMode(store, "PRAGMA journal_mode = DELETE", "delete");
+    } catch (const data::DbError&) {
+        // Another connection has the file open: the copy goes through the log.
+    }
 }
 
 RollbackJournal::~RollbackJournal() {
