@@ -16,9 +16,8 @@ namespace {
 // libmdb writes each value into a buffer of the bind size and cuts what does
 // not fit, so a memo longer than the largest fails the read instead of
 // arriving short. It also allocates that size for every text value it
-// converts, so a table is read with the small size unless one of its memos
-// needs more.
-constexpr size_t kSmallBindSize = size_t{1} << 16;
+// converts, so each table is read with the smallest size its memos fit.
+constexpr size_t kSmallBindSize = size_t{1} << 14;
 constexpr size_t kLargeBindSize = size_t{1} << 22;
 
 constexpr unsigned kDeleted = 0x8000, kPointer = 0x4000;
@@ -85,9 +84,9 @@ bool cut(int length, size_t bindSize) {
     return size_t(length) + 1 >= bindSize;
 }
 
-// Whether a memo of the table is too long for the small bind size: one pass
-// that converts the memo columns only.
-bool needsLargeBind(MdbTableDef* table) {
+// The bind size the table's longest memo needs, from one pass that converts
+// its memo columns only: the small size, or a power of two up to the largest.
+size_t bindSizeFor(MdbTableDef* table) {
     std::vector<MdbColumn*> memos;
     for (unsigned i = 0; i < table->num_cols; ++i) {
         auto* column = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
@@ -95,24 +94,25 @@ bool needsLargeBind(MdbTableDef* table) {
             memos.push_back(column);
     }
     if (memos.empty())
-        return false;
-    mdb_set_bind_size(table->entry->mdb, kSmallBindSize);
-    const auto buffer = std::make_unique<char[]>(kSmallBindSize);
+        return kSmallBindSize;
+    mdb_set_bind_size(table->entry->mdb, kLargeBindSize);
+    const auto buffer = std::make_unique<char[]>(kLargeBindSize);
     std::vector<int> lengths(memos.size());
     for (size_t m = 0; m < memos.size(); ++m) {
         memos[m]->bind_ptr = buffer.get();
         memos[m]->len_ptr = &lengths[m];
     }
     mdb_rewind_table(table);
-    bool large = false;
-    while (!large && mdb_fetch_row(table))
+    size_t size = kSmallBindSize;
+    while (size < kLargeBindSize && mdb_fetch_row(table))
         for (const int length : lengths)
-            large = large || cut(length, kSmallBindSize);
+            while (cut(length, size) && size < kLargeBindSize)
+                size *= 2;
     for (MdbColumn* column : memos) {
         column->bind_ptr = nullptr;
         column->len_ptr = nullptr;
     }
-    return large;
+    return size;
 }
 
 }  // namespace
@@ -194,7 +194,7 @@ TableRead AccessReader::readRows(const QString& name,
         throw ImportError(unreadable);
     const QSet<quint64> deleted = deletedRows(t.def);
     const unsigned columns = t.def->num_cols;
-    const size_t bindSize = needsLargeBind(t.def) ? kLargeBindSize : kSmallBindSize;
+    const size_t bindSize = bindSizeFor(t.def);
     mdb_set_bind_size(file_->mdb, bindSize);
     std::vector<std::unique_ptr<char[]>> buffers;
     std::vector<int> lengths(columns);
