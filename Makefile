@@ -37,8 +37,10 @@ build: deps $(BUILD)/build.ninja
 run: build
 	$(BUILD)/shell/periodicals
 
+# Tests run side by side, one per core; those that share a server wait for it.
 test: build
-	cd $(BUILD) && $(TEST_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	cd $(BUILD) && $(TEST_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure \
+		--parallel $(shell nproc)
 
 package: build
 	cd $(BUILD) && cpack -G DEB
