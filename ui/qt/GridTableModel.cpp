@@ -81,7 +81,6 @@ void GridTableModel::refresh() {
     emit headerDataChanged(Qt::Horizontal, 0, cols_ - 1);
 }
 
-
 void GridTableModel::countAfterPaint(QWidget* viewport) {
     viewport_ = viewport;
     viewport->installEventFilter(this);
