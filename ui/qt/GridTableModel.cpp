@@ -85,9 +85,10 @@ void GridTableModel::countAfterPaint(QWidget* viewport) {
     viewport_ = viewport;
     viewport->installEventFilter(this);
     grid_.countLater = [this](std::function<void()> step) {
+        // A window loads before it is shown: the count waits for the paint
+        // that follows either way.
         pendingCount_ = std::move(step);
-        QTimer::singleShot(viewport_ && viewport_->isVisible() ? kCountBackstopMs : 0, this,
-                           [this] { countNow(); });
+        QTimer::singleShot(kCountBackstopMs, this, [this] { countNow(); });
     };
 }
 
