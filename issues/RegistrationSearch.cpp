@@ -22,14 +22,16 @@ RegistrationSearch::Found RegistrationSearch::find(const QString& text) const {
     }
     const TitleFinder finder(db_);
     if (code.kind == data::Barcode::Kind::Serial) {
-        found.titles = finder.byCover(code.issn);
+        found.titles = finder.withCover(code.issn);
         found.scannedAddOn = code.addOn;
     } else {
-        found.titles = finder.find(text);
+        found.titles = finder.matching(text);
     }
-    if (found.titles.empty())
+    if (found.titles->rows(0, 1).empty()) {
+        found.titles.reset();
         messages_.show(QStringLiteral("ไม่พบรายชื่อวารสารนี้"), QStringLiteral("ไม่พบข้อมูล"),
                        ui::msg::kStop);
+    }
     return found;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <optional>
-#include <vector>
 
 #include "issues/TitleFinder.h"
 
@@ -21,7 +21,8 @@ class RegistrationSearch {
         : db_(db), messages_(messages) {}
 
     struct Found {
-        std::vector<TitleMatch> titles;  // empty when nothing is found
+        // The subscriptions found, a page at a time; none when nothing is.
+        std::shared_ptr<TitleMatchSource> titles;
         std::optional<QString> scannedAddOn;
         // Nothing was typed: there is no text to clear for the next try.
         bool nothingTyped = false;

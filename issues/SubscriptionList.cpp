@@ -1,13 +1,14 @@
 #include "issues/SubscriptionList.h"
 
 #include "issues/TitleFinder.h"
+#include "issues/TitleMatchSource.h"
 #include "ui/Grid.h"
 
 namespace issues {
 
 namespace {
 
-constexpr int name = 0, department = 1, pointer = 2, departmentCode = 3;
+using namespace matchCol;
 constexpr int kBlankRows = 14;
 
 }  // namespace
@@ -25,6 +26,14 @@ void SubscriptionList::show(const std::vector<TitleMatch>& found) {
     for (const TitleMatch& m : found)
         rows.push_back({m.name, m.departmentName, m.pointer, m.departmentCode});
     grid_.setDataRows(std::move(rows));
+}
+
+bool SubscriptionList::show(std::shared_ptr<TitleMatchSource> found) {
+    return grid_.setSource(std::move(found));
+}
+
+bool SubscriptionList::single() const {
+    return grid_.counted() && grid_.total() == 1;
 }
 
 void SubscriptionList::clear() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 namespace ui {
@@ -10,6 +11,7 @@ class Grid;
 namespace issues {
 
 struct TitleMatch;
+class TitleMatchSource;
 
 // A subscription of the titles list: the title key and the department, and
 // the title's name for the messages that speak of it.
@@ -27,6 +29,11 @@ class SubscriptionList {
 
     void setHeadings();
     void show(const std::vector<TitleMatch>& found);
+    // The rows of a search, read a page at a time as the list scrolls; false,
+    // and the list as it was, when the first page cannot be read.
+    bool show(std::shared_ptr<TitleMatchSource> found);
+    // Whether the list holds just one subscription.
+    bool single() const;
     // Blank rows under the headings.
     void clear();
     // The subscription of a row; blank for a blank row.

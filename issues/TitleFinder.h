@@ -2,7 +2,10 @@
 
 #include <QString>
 #include <QVariantList>
+#include <memory>
 #include <vector>
+
+#include "issues/TitleMatchSource.h"
 
 namespace data {
 class Database;
@@ -23,6 +26,12 @@ class TitleFinder {
   public:
     explicit TitleFinder(const data::Database& db) : db_(db) {}
 
+    // Titles whose name contains `text`, a page at a time, for a list of any
+    // length; the lists below read the same rows whole.
+    std::shared_ptr<TitleMatchSource> matching(const QString& text) const;
+    // The subscriptions of titles a cover's barcode names, a page at a time.
+    std::shared_ptr<TitleMatchSource> withCover(const QString& issn) const;
+
     // Titles whose name contains `text` literally (% and _ included); a title
     // without a subscription is not found.
     std::vector<TitleMatch> find(const QString& text) const;
@@ -39,10 +48,11 @@ class TitleFinder {
   private:
     // A subscription joins its title by the key as stored or trimmed, through
     // the key's index.
-    std::vector<TitleMatch> listed(
+    std::shared_ptr<TitleMatchSource> source(
         const QByteArray& where, const QVariantList& params,
         const QByteArray& join =
             "vorlen.pointer IN (vorlen1.pointer, trim(vorlen1.pointer))") const;
+    static std::vector<TitleMatch> all(const TitleMatchSource& source);
 
     const data::Database& db_;
 };

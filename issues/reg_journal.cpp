@@ -26,6 +26,7 @@ reg_journal::reg_journal(ui::Services& services)
 
     Command1.onClick = [this] { Command1_Click(); };
     Text1.onKeyPress = [this](int& keyAscii) { Text1_KeyPress(keyAscii); };
+    show_journal.guard = [this](const std::function<void()>& step) { return guarded(step); };
     show_journal.onClick = [this] { show_journal_Click(); };
     show_item.onClick = [this] { show_item_Click(); };
     Command8.onClick = [this] { Command8_Click(); };
@@ -68,21 +69,20 @@ void reg_journal::Command1_Click() {
     RegistrationSearch::Found found;
     if (!guarded([&] { found = RegistrationSearch(*db_, messages()).find(Text1.text()); }))
         return;
-    if (found.titles.empty()) {
+    if (!found.titles) {
         if (!found.nothingTyped)
             Text1.setText({});
         setFocus(Text1);
         return;
     }
-    if (!entryGivesWay())
+    if (!entryGivesWay() || !titles_.show(found.titles))
         return;
-    listTitles(found.titles);
+    titlesListed();
     if (found.scannedAddOn)
-        registerScanned(int(found.titles.size()), *found.scannedAddOn);
+        registerScanned(titles_.single(), *found.scannedAddOn);
 }
 
-void reg_journal::listTitles(const std::vector<TitleMatch>& found) {
-    titles_.show(found);
+void reg_journal::titlesListed() {
     forgetListedTitle();
     setFocus(show_journal);
 }
@@ -90,9 +90,9 @@ void reg_journal::listTitles(const std::vector<TitleMatch>& found) {
 // The scanned issue is in hand: its title is picked and a new registration
 // opens with the add-on as the issue number. A title several departments
 // take waits for the clerk to pick the department, the add-on kept till then.
-void reg_journal::registerScanned(int subscriptions, const QString& addOn) {
+void reg_journal::registerScanned(bool single, const QString& addOn) {
     scannedAddOn_ = addOn;
-    if (subscriptions != 1)
+    if (!single)
         return;
     show_journal.setRow(1);
     show_journal_Click();
@@ -164,7 +164,8 @@ void reg_journal::showTitle(const QString& pointer) {
     if (!entryGivesWay())
         return;
     Text1.setText(found.front().name);
-    listTitles(found);
+    titles_.show(found);
+    titlesListed();
     show_journal.setRow(1);
     show_journal_Click();
 }

@@ -125,8 +125,9 @@ class reg_journal : public ui::Form {
     void issuesShown();
     // After a save: the stored issue takes its row in the list.
     void showSaved(const QString& magno);
-    void listTitles(const std::vector<TitleMatch>& found);
-    void registerScanned(int subscriptions, const QString& addOn);
+    // The titles list was filled: no title is chosen yet.
+    void titlesListed();
+    void registerScanned(bool single, const QString& addOn);
     // Fills the entry with the expected issue (the next one, or the one the
     // add-on names); false when there is none.
     bool proposeExpected(const QString& addOn);

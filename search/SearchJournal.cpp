@@ -49,6 +49,10 @@ SearchJournal::SearchJournal(ui::Services& services)
         showHoldings();
     };
     resultList.onSort = [this] { showHoldings(); };
+    resultList.onCount = [this](int total) {
+        if (resultList.rows() > 1)
+            showSummary(total);
+    };
     // A result opens in the title window, as its button does.
     resultList.onDoubleClick = [this] { titleButton_Click(); };
 }
@@ -123,19 +127,25 @@ std::shared_ptr<ui::RowSource> SearchJournal::find(const QString& text, bool& re
 }
 
 void SearchJournal::showFound() {
-    bool marked = false;
-    for (int r = 1; r < resultList.rows() && !marked; ++r)
-        marked = resultList.textMatrix(r, Issn).endsWith(SearchRecords::kIssnMark);
     resultList.setRow(1);
     resultList.setHighLight(1);
-    QString summary = QStringLiteral("พบ %1 รายการ").arg(resultList.total());
-    if (marked)
-        summary += QStringLiteral("   ISSN ที่มีคำว่า \"ผิด\" ต่อท้าย มีเลขตรวจสอบไม่ถูกต้อง");
-    countLabel.setCaption(summary);
+    showSummary(resultList.counted() ? resultList.total() : -1);
     showHoldings();
     titleButton.setEnabled(true);
     registerButton.setEnabled(true);
     patternButton.setEnabled(true);
+}
+
+void SearchJournal::showSummary(int total) {
+    bool marked = false;
+    for (int r = 1; r < resultList.rows() && !marked; ++r)
+        marked = resultList.textMatrix(r, Issn).endsWith(SearchRecords::kIssnMark);
+    // Until a long list is counted, the rows read so far are the least found.
+    QString summary = total >= 0 ? QStringLiteral("พบ %1 รายการ").arg(total)
+                                 : QStringLiteral("พบ %1 รายการขึ้นไป").arg(resultList.rows() - 1);
+    if (marked)
+        summary += QStringLiteral("   ISSN ที่มีคำว่า \"ผิด\" ต่อท้าย มีเลขตรวจสอบไม่ถูกต้อง");
+    countLabel.setCaption(summary);
 }
 
 void SearchJournal::blankResult() {

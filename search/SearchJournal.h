@@ -46,6 +46,9 @@ class SearchJournal : public ui::Form {
     std::shared_ptr<ui::RowSource> find(const QString& text, bool& refused);
     void showFound();
     void blankResult();
+    // How many were found (-1 while a long list is being counted), and whether
+    // an ISSN shown is wrong.
+    void showSummary(int total);
     void showHoldings();
     void openChosen(const QString& window);
     void backToField();

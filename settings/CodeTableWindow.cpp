@@ -16,45 +16,46 @@ CodeTableWindow::CodeTableWindow(ui::Services& services, QString caption,
     std::vector<ui::PickRow> tables;
     for (CodeKind k : kinds_)
         tables.push_back({QString::number(int(k)), kindLabel(k)});
-    dcbtable.setRows(std::move(tables));
-    dcbtable.chooseRow(0);
+    tableList.setRows(std::move(tables));
+    tableList.chooseRow(0);
     // One table needs no list to choose it from.
-    Label1.setVisible(kinds_.size() > 1);
-    dcbtable.setVisible(kinds_.size() > 1);
-    for (ui::Control* c :
-         std::initializer_list<ui::Control*>{&Frame1, &Text3, &Label6, &Text6, &Label7, &Text7,
-                                             &Label8, &Text8, &Label9, &Text9, &Cmdunit})
+    tableLabel.setVisible(kinds_.size() > 1);
+    tableList.setVisible(kinds_.size() > 1);
+    for (ui::Control* c : std::initializer_list<ui::Control*>{
+             &unitFrame, &unitNameText, &addressLabel, &addressText, &claimDeskLabel,
+             &claimDeskText, &deskAddressLabel, &deskAddressText, &claimAgainLabel, &claimAgainText,
+             &unitButton})
         c->setVisible(withUnitName);
     const bool anyFrequencies =
         std::find(kinds_.begin(), kinds_.end(), CodeKind::magtype) != kinds_.end();
-    for (ui::Control* c :
-         std::initializer_list<ui::Control*>{&Label4, &Text4, &Label5, &Text5, &Cmdinterval})
+    for (ui::Control* c : std::initializer_list<ui::Control*>{
+             &intervalLabel, &intervalText, &graceLabel, &graceText, &intervalButton})
         c->setVisible(anyFrequencies);
 
-    Text1.setMaxLength(10);
-    Text2.setMaxLength(100);
-    Text3.setMaxLength(150);
-    Text4.setMaxLength(4);
-    Text5.setMaxLength(4);
-    Text9.setMaxLength(3);
+    codeText.setMaxLength(10);
+    descriptionText.setMaxLength(100);
+    unitNameText.setMaxLength(150);
+    intervalText.setMaxLength(4);
+    graceText.setMaxLength(4);
+    claimAgainText.setMaxLength(3);
 
-    dcbtable.onClick = [this] { dcbtable_Click(); };
-    showcode.onClick = [this] { showcode_Click(); };
-    Text1.onChange = [this] { followCode(); };
-    Cmdadd.onClick = [this] { Cmdadd_Click(); };
-    Cmdsave.onClick = [this] { Cmdsave_Click(); };
-    Cmddel.onClick = [this] { Cmddel_Click(); };
-    Cmdexit.onClick = [this] { Cmdexit_Click(); };
-    Cmdunit.onClick = [this] { Cmdunit_Click(); };
-    Cmdinterval.onClick = [this] { Cmdinterval_Click(); };
-    onEscape = [this] { Cmdexit_Click(); };
+    tableList.onClick = [this] { tableList_Click(); };
+    codeList.onClick = [this] { codeList_Click(); };
+    codeText.onChange = [this] { followCode(); };
+    addButton.onClick = [this] { addButton_Click(); };
+    saveButton.onClick = [this] { saveButton_Click(); };
+    deleteButton.onClick = [this] { deleteButton_Click(); };
+    exitButton.onClick = [this] { exitButton_Click(); };
+    unitButton.onClick = [this] { unitButton_Click(); };
+    intervalButton.onClick = [this] { intervalButton_Click(); };
+    onEscape = [this] { exitButton_Click(); };
 }
 
 bool CodeTableWindow::Form_Load() {
     return guarded([this] {
         db_ = std::make_unique<data::Database>(services_.databasePath);
-        if (Text3.visible()) {
-            Text3.setText(readUnitName(*db_));
+        if (unitNameText.visible()) {
+            unitNameText.setText(readUnitName(*db_));
             showUnit();
         }
         showTable();
@@ -64,16 +65,16 @@ bool CodeTableWindow::Form_Load() {
 void CodeTableWindow::showTable(const QString& current, int row) {
     const std::vector<ui::PickRow> rows = CodeTableRecords(*db_, kind()).rows();
     const bool intervals = frequencies();
-    showcode.setCols(intervals ? 4 : 2);
-    showcode.setTextMatrix(0, 0, QStringLiteral("รหัส"));
-    showcode.setTextMatrix(0, 1, QStringLiteral("คำอธิบาย"));
-    showcode.setColWidth(0, intervals ? 1200 : 1500);
-    showcode.setColWidth(1, intervals ? 3900 : 5700);
+    codeList.setCols(intervals ? 4 : 2);
+    codeList.setTextMatrix(0, 0, QStringLiteral("รหัส"));
+    codeList.setTextMatrix(0, 1, QStringLiteral("คำอธิบาย"));
+    codeList.setColWidth(0, intervals ? 1200 : 1500);
+    codeList.setColWidth(1, intervals ? 3900 : 5700);
     if (intervals) {
-        showcode.setTextMatrix(0, 2, QStringLiteral("ออกทุก (วัน)"));
-        showcode.setTextMatrix(0, 3, QStringLiteral("ผ่อนผัน (วัน)"));
-        showcode.setColWidth(2, 1200);
-        showcode.setColWidth(3, 1200);
+        codeList.setTextMatrix(0, 2, QStringLiteral("ออกทุก (วัน)"));
+        codeList.setTextMatrix(0, 3, QStringLiteral("ผ่อนผัน (วัน)"));
+        codeList.setColWidth(2, 1200);
+        codeList.setColWidth(3, 1200);
     }
     std::vector<QStringList> cells;
     for (const ui::PickRow& r : rows) {
@@ -85,19 +86,19 @@ void CodeTableWindow::showTable(const QString& current, int row) {
         }
         cells.push_back(std::move(line));
     }
-    showcode.setDataRows(std::move(cells));
+    codeList.setDataRows(std::move(cells));
     const int found = current.isEmpty() ? 0 : rowOf(current);
-    showcode.setRow(rows.empty() ? 0 : found > 0 ? found : std::clamp(row, 1, int(rows.size())));
-    Text1.setText({});
-    Text2.setText({});
-    Text4.setText({});
-    Text5.setText({});
-    setFocus(Text1);
+    codeList.setRow(rows.empty() ? 0 : found > 0 ? found : std::clamp(row, 1, int(rows.size())));
+    codeText.setText({});
+    descriptionText.setText({});
+    intervalText.setText({});
+    graceText.setText({});
+    setFocus(codeText);
 }
 
 int CodeTableWindow::rowOf(const QString& code) const {
-    for (int r = 1; r < showcode.rows(); ++r)
-        if (showcode.textMatrix(r, 0).trimmed() == code.trimmed())
+    for (int r = 1; r < codeList.rows(); ++r)
+        if (codeList.textMatrix(r, 0).trimmed() == code.trimmed())
             return r;
     return 0;
 }
@@ -106,32 +107,32 @@ void CodeTableWindow::followCode() {
     if (!frequencies())
         return;
     // Never the interval of the row chosen before: only the code's own.
-    const int r = rowOf(Text1.text());
-    Text4.setText(r > 0 ? showcode.textMatrix(r, 2) : QString());
-    Text5.setText(r > 0 ? showcode.textMatrix(r, 3) : QString());
+    const int r = rowOf(codeText.text());
+    intervalText.setText(r > 0 ? codeList.textMatrix(r, 2) : QString());
+    graceText.setText(r > 0 ? codeList.textMatrix(r, 3) : QString());
 }
 
-void CodeTableWindow::dcbtable_Click() {
+void CodeTableWindow::tableList_Click() {
     guarded([this] { showTable(); });
 }
 
-void CodeTableWindow::showcode_Click() {
-    const int row = showcode.row();
+void CodeTableWindow::codeList_Click() {
+    const int row = codeList.row();
     if (row < 1)
         return;
-    Text1.setText(showcode.textMatrix(row, 0));
-    Text2.setText(showcode.textMatrix(row, 1));
-    setFocus(Text2);
+    codeText.setText(codeList.textMatrix(row, 0));
+    descriptionText.setText(codeList.textMatrix(row, 1));
+    setFocus(descriptionText);
 }
 
 void CodeTableWindow::done(const QString& text) {
     messages().show(text, kCaption, ui::msg::kInformation);
 }
 
-void CodeTableWindow::Cmdadd_Click() {
+void CodeTableWindow::addButton_Click() {
     guarded([this] {
-        const QString code = Text1.text().trimmed();
-        const QString description = Text2.text().trimmed();
+        const QString code = codeText.text().trimmed();
+        const QString description = descriptionText.text().trimmed();
         if (refuse(CodeTableRecords(*db_, kind()).add(code, description), code))
             return;
         showTable(code);
@@ -140,10 +141,10 @@ void CodeTableWindow::Cmdadd_Click() {
     });
 }
 
-void CodeTableWindow::Cmdsave_Click() {
+void CodeTableWindow::saveButton_Click() {
     guarded([this] {
-        const QString code = Text1.text().trimmed();
-        const QString description = Text2.text().trimmed();
+        const QString code = codeText.text().trimmed();
+        const QString description = descriptionText.text().trimmed();
         if (refuse(CodeTableRecords(*db_, kind()).describe(code, description), code))
             return;
         showTable(code);
@@ -151,8 +152,8 @@ void CodeTableWindow::Cmdsave_Click() {
     });
 }
 
-void CodeTableWindow::Cmddel_Click() {
-    const QString code = Text1.text().trimmed();
+void CodeTableWindow::deleteButton_Click() {
+    const QString code = codeText.text().trimmed();
     if (code.isEmpty()) {
         refuse({CodeTableRecords::Outcome::EmptyCode}, code);
         return;
@@ -167,7 +168,7 @@ void CodeTableWindow::Cmddel_Click() {
         refuse({CodeTableRecords::Outcome::Missing}, code);
         return;
     }
-    const QString description = showcode.textMatrix(row, 1);
+    const QString description = codeList.textMatrix(row, 1);
     if (messages().show(QStringLiteral("ต้องการลบรหัส %1 %2 ใช่หรือไม่").arg(code, description),
                         kCaption, ui::msg::kConfirm) != ui::msg::kOk)
         return;
@@ -179,44 +180,44 @@ void CodeTableWindow::Cmddel_Click() {
     });
 }
 
-void CodeTableWindow::Cmdexit_Click() {
+void CodeTableWindow::exitButton_Click() {
     unload();
 }
 
 void CodeTableWindow::showUnit() {
-    Text3.setText(readUnitName(*db_));
-    Text6.setText(readUnitAddress(*db_));
-    Text7.setText(readDeskName(*db_));
-    Text8.setText(readDeskAddress(*db_));
-    Text9.setText(QString::number(readReclaimDays(*db_)));
+    unitNameText.setText(readUnitName(*db_));
+    addressText.setText(readUnitAddress(*db_));
+    claimDeskText.setText(readDeskName(*db_));
+    deskAddressText.setText(readDeskAddress(*db_));
+    claimAgainText.setText(QString::number(readReclaimDays(*db_)));
 }
 
-void CodeTableWindow::Cmdunit_Click() {
+void CodeTableWindow::unitButton_Click() {
     guarded([this] {
         {
             data::Transaction tx(*db_);
-            if (!writeReclaimDays(*db_, Text9.text())) {
+            if (!writeReclaimDays(*db_, claimAgainText.text())) {
                 messages().show(QStringLiteral("กรุณาระบุจำนวนวันที่จะทวงถามซ้ำเป็นตัวเลข 1 ถึง 365"),
                                 kCaption, ui::msg::kStop);
-                setFocus(Text9);
+                setFocus(claimAgainText);
                 return;
             }
-            writeUnitName(*db_, Text3.text());
-            writeUnitAddress(*db_, Text6.text());
-            writeDeskName(*db_, Text7.text());
-            writeDeskAddress(*db_, Text8.text());
+            writeUnitName(*db_, unitNameText.text());
+            writeUnitAddress(*db_, addressText.text());
+            writeDeskName(*db_, claimDeskText.text());
+            writeDeskAddress(*db_, deskAddressText.text());
             tx.commit();
         }
         showUnit();
-        const QString name = Text3.text();
+        const QString name = unitNameText.text();
         // The main window's caption shows the new name at once: that says it.
         if (onUnitName)
             onUnitName(name);
     });
 }
 
-void CodeTableWindow::Cmdinterval_Click() {
-    const QString code = Text1.text().trimmed();
+void CodeTableWindow::intervalButton_Click() {
+    const QString code = codeText.text().trimmed();
     if (code.isEmpty()) {
         refuse({CodeTableRecords::Outcome::EmptyCode}, code);
         return;
@@ -226,29 +227,29 @@ void CodeTableWindow::Cmdinterval_Click() {
         refuse({CodeTableRecords::Outcome::Missing}, code);
         return;
     }
-    const QString description = showcode.textMatrix(row, 1);
+    const QString description = codeList.textMatrix(row, 1);
     // Both empty: the frequency has no regular interval and is never late.
     std::optional<Interval> interval;
-    if (!Text4.text().trimmed().isEmpty() || !Text5.text().trimmed().isEmpty()) {
+    if (!intervalText.text().trimmed().isEmpty() || !graceText.text().trimmed().isEmpty()) {
         bool daysOk = false, graceOk = false;
-        interval =
-            Interval{Text4.text().trimmed().toInt(&daysOk), Text5.text().trimmed().toInt(&graceOk)};
+        interval = Interval{intervalText.text().trimmed().toInt(&daysOk),
+                            graceText.text().trimmed().toInt(&graceOk)};
         if (!daysOk || !graceOk || interval->days < 1 || interval->grace < 0) {
             refuseInterval(FrequencyIntervals::Outcome::Invalid, code);
-            setFocus(daysOk && interval->days >= 1 ? Text5 : Text4);
+            setFocus(daysOk && interval->days >= 1 ? graceText : intervalText);
             return;
         }
-    } else if (showcode.textMatrix(row, 2).isEmpty()) {
+    } else if (codeList.textMatrix(row, 2).isEmpty()) {
         messages().show(QStringLiteral("รหัส %1 %2 ยังไม่มีรอบการออก กรุณาพิมพ์จำนวนวันที่ออกทุกและวันผ่อนผัน")
                             .arg(code, description),
                         kCaption, ui::msg::kStop);
-        setFocus(Text4);
+        setFocus(intervalText);
         return;
     } else if (messages().show(QStringLiteral("ต้องการลบรอบการออกของรหัส %1 %2 ใช่หรือไม่ "
                                               "รายการที่มีกำหนดออกนี้จะไม่นับว่าคงค้างอีก")
                                    .arg(code, description),
                                kCaption, ui::msg::kConfirm) != ui::msg::kOk) {
-        setFocus(Text4);
+        setFocus(intervalText);
         return;
     }
     guarded([&] {
@@ -273,14 +274,14 @@ bool CodeTableWindow::refuseInterval(FrequencyIntervals::Outcome outcome, const 
     }
     messages().show(QStringLiteral("กรุณาพิมพ์จำนวนวันที่ออกทุก (ตั้งแต่ 1) และวันผ่อนผัน (ตั้งแต่ 0) เป็นตัวเลข"),
                     kCaption, ui::msg::kStop);
-    setFocus(Text4);
+    setFocus(intervalText);
     return true;
 }
 
 bool CodeTableWindow::refuse(const CodeTableRecords::Result& result, const QString& code) {
     using Outcome = CodeTableRecords::Outcome;
     QString text;
-    ui::Control* field = &Text1;
+    ui::Control* field = &codeText;
     switch (result.outcome) {
         case Outcome::Done:
             return false;
@@ -289,15 +290,15 @@ bool CodeTableWindow::refuse(const CodeTableRecords::Result& result, const QStri
             break;
         case Outcome::EmptyDescription:
             text = QStringLiteral("กรุณาพิมพ์คำอธิบาย");
-            field = &Text2;
+            field = &descriptionText;
             break;
         case Outcome::DuplicateCode:
             text = QStringLiteral("รหัส %1 มีอยู่แล้ว กรุณาใช้รหัสอื่น").arg(code);
             break;
         case Outcome::DuplicateDescription:
             text = QStringLiteral("คำอธิบาย %1 เป็นของรหัส %2 อยู่แล้ว กรุณาใช้คำอธิบายอื่น")
-                       .arg(Text2.text().trimmed(), result.other);
-            field = &Text2;
+                       .arg(descriptionText.text().trimmed(), result.other);
+            field = &descriptionText;
             break;
         case Outcome::Missing:
             text = QStringLiteral("ไม่พบรหัส %1 ในตาราง%2").arg(code, kindLabel(kind()));

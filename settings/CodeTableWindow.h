@@ -26,51 +26,51 @@ class CodeTableWindow : public ui::Form {
     CodeTableWindow(ui::Services& services, QString caption, std::vector<CodeKind> kinds,
                     bool withUnitName = false);
 
-    ui::Label Label1{"Label1", QStringLiteral("ตาราง")};
-    ui::PickList dcbtable{"dcbtable"};
-    ui::Grid showcode{"showcode", 1, 2};
-    ui::Label Label2{"Label2", QStringLiteral("รหัส")};
-    ui::TextBox Text1{"Text1"};
-    ui::Label Label3{"Label3", QStringLiteral("คำอธิบาย")};
-    ui::TextBox Text2{"Text2"};
-    ui::CommandButton Cmdadd{"Cmdadd", QStringLiteral("เพิ่ม")};
-    ui::CommandButton Cmdsave{"Cmdsave", QStringLiteral("แก้ไขคำอธิบาย")};
-    ui::CommandButton Cmddel{"Cmddel", QStringLiteral("ลบ")};
-    ui::CommandButton Cmdexit{"Cmdexit", QStringLiteral("ปิด")};
-    ui::Label Label4{"Label4", QStringLiteral("ออกทุก (วัน)")};
-    ui::TextBox Text4{"Text4"};
-    ui::Label Label5{"Label5", QStringLiteral("ผ่อนผัน (วัน)")};
-    ui::TextBox Text5{"Text5"};
-    ui::CommandButton Cmdinterval{"Cmdinterval", QStringLiteral("บันทึกรอบการออก")};
-    ui::Frame Frame1{"Frame1", QStringLiteral("ชื่อหน่วยงานบนแถบชื่อโปรแกรม")};
-    ui::TextBox Text3{"Text3"};
+    ui::Label tableLabel{"tableLabel", QStringLiteral("ตาราง")};
+    ui::PickList tableList{"tableList"};
+    ui::Grid codeList{"codeList", 1, 2};
+    ui::Label codeLabel{"codeLabel", QStringLiteral("รหัส")};
+    ui::TextBox codeText{"codeText"};
+    ui::Label descriptionLabel{"descriptionLabel", QStringLiteral("คำอธิบาย")};
+    ui::TextBox descriptionText{"descriptionText"};
+    ui::CommandButton addButton{"addButton", QStringLiteral("เพิ่ม")};
+    ui::CommandButton saveButton{"saveButton", QStringLiteral("แก้ไขคำอธิบาย")};
+    ui::CommandButton deleteButton{"deleteButton", QStringLiteral("ลบ")};
+    ui::CommandButton exitButton{"exitButton", QStringLiteral("ปิด")};
+    ui::Label intervalLabel{"intervalLabel", QStringLiteral("ออกทุก (วัน)")};
+    ui::TextBox intervalText{"intervalText"};
+    ui::Label graceLabel{"graceLabel", QStringLiteral("ผ่อนผัน (วัน)")};
+    ui::TextBox graceText{"graceText"};
+    ui::CommandButton intervalButton{"intervalButton", QStringLiteral("บันทึกรอบการออก")};
+    ui::Frame unitFrame{"unitFrame", QStringLiteral("ชื่อหน่วยงานบนแถบชื่อโปรแกรม")};
+    ui::TextBox unitNameText{"unitNameText"};
     // The unit's address heads the claims the desk sends.
-    ui::Label Label6{"Label6", QStringLiteral("ที่อยู่")};
-    ui::TextBox Text6{"Text6"};
+    ui::Label addressLabel{"addressLabel", QStringLiteral("ที่อยู่")};
+    ui::TextBox addressText{"addressText"};
     // The desk under the unit's name on a claim, and how long it waits
     // before it claims an issue again.
-    ui::Label Label7{"Label7", QStringLiteral("งานที่ทวงถาม")};
-    ui::TextBox Text7{"Text7"};
-    ui::Label Label8{"Label8", QStringLiteral("ที่อยู่งาน")};
-    ui::TextBox Text8{"Text8"};
-    ui::Label Label9{"Label9", QStringLiteral("ทวงถามซ้ำเมื่อผ่านไป (วัน)")};
-    ui::TextBox Text9{"Text9"};
-    ui::CommandButton Cmdunit{"Cmdunit", QStringLiteral("บันทึกชื่อหน่วยงาน")};
+    ui::Label claimDeskLabel{"claimDeskLabel", QStringLiteral("งานที่ทวงถาม")};
+    ui::TextBox claimDeskText{"claimDeskText"};
+    ui::Label deskAddressLabel{"deskAddressLabel", QStringLiteral("ที่อยู่งาน")};
+    ui::TextBox deskAddressText{"deskAddressText"};
+    ui::Label claimAgainLabel{"claimAgainLabel", QStringLiteral("ทวงถามซ้ำเมื่อผ่านไป (วัน)")};
+    ui::TextBox claimAgainText{"claimAgainText"};
+    ui::CommandButton unitButton{"unitButton", QStringLiteral("บันทึกชื่อหน่วยงาน")};
 
     static constexpr int kClientWidth = 8400, kClientHeight = 8520;  // twips
 
     // False when the database cannot be opened (the user was told).
     bool Form_Load();
-    void dcbtable_Click();
-    void showcode_Click();
-    void Cmdadd_Click();
-    void Cmdsave_Click();
-    void Cmddel_Click();
-    void Cmdexit_Click();
-    void Cmdunit_Click();
-    void Cmdinterval_Click();
+    void tableList_Click();
+    void codeList_Click();
+    void addButton_Click();
+    void saveButton_Click();
+    void deleteButton_Click();
+    void exitButton_Click();
+    void unitButton_Click();
+    void intervalButton_Click();
 
-    CodeKind kind() const { return kinds_.at(std::max(0, dcbtable.chosenRow())); }
+    CodeKind kind() const { return kinds_.at(std::max(0, tableList.chosenRow())); }
     // The unit name was saved; the main window shows it at once.
     std::function<void(const QString&)> onUnitName;
 

@@ -32,6 +32,7 @@ TitleListWindow::TitleListWindow(ui::Services& services, TitleListFilter start)
     for (ui::CommandButton* b : {&printButton, &pdfButton, &csvButton})
         b->setEnabled(false);
     titleGrid.guard = [this](const std::function<void()>& step) { return guarded(step); };
+    titleGrid.onCount = [this](int total) { showCount(total); };
     scopeList.onChange = [this] { scopeList_Change(); };
     showButton.onClick = [this] { showButton_Click(); };
     printButton.onClick = [this] { printButton_Click(); };
@@ -80,12 +81,15 @@ TitleListFilter TitleListWindow::filter() const {
 }
 
 void TitleListWindow::showButton_Click() {
+    countLabel.setCaption({});
     titleGrid.setSource(std::make_shared<TitleListSource>(*db_, filter(), services_.clock.today()));
-    const int total = titleGrid.total();
+    for (ui::CommandButton* b : {&printButton, &pdfButton, &csvButton})
+        b->setEnabled(titleGrid.rows() > 1);
+}
+
+void TitleListWindow::showCount(int total) {
     countLabel.setCaption(total == 0 ? QStringLiteral("ไม่มีรายการ")
                                      : QStringLiteral("%1 รายการ").arg(total));
-    for (ui::CommandButton* b : {&printButton, &pdfButton, &csvButton})
-        b->setEnabled(total > 0);
 }
 
 QString TitleListWindow::proposedName(const char* suffix) const {

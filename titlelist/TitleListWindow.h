@@ -50,6 +50,7 @@ class TitleListWindow : public ui::Form {
     std::function<std::optional<QString>(const QString& proposedName)> askCsvPath;
 
   private:
+    void showCount(int total);
     void printList(bool toPdf);
     QString proposedName(const char* suffix) const;
 

@@ -87,14 +87,14 @@ void settingsWindows(ui::Services& services) {
         services, QStringLiteral("กำหนดค่า สกุลเงิน"), std::vector<CodeKind>{CodeKind::currmony}));
     currencies.load();
     currencies.show();
-    currencies.logic().showcode.click(2, 0);
+    currencies.logic().codeList.click(2, 0);
     save(currencies, "settings-codetable");
 
     settings::CodeTableWindowView frequencies(std::make_unique<settings::CodeTableWindow>(
         services, QStringLiteral("กำหนดค่า กำหนดออก"), std::vector<CodeKind>{CodeKind::magtype}));
     frequencies.load();
     frequencies.show();
-    frequencies.logic().showcode.click(4, 0);
+    frequencies.logic().codeList.click(4, 0);
     save(frequencies, "settings-frequencies");
 
     settings::CodeTableWindowView defaults(std::make_unique<settings::CodeTableWindow>(

@@ -93,7 +93,20 @@ bool Grid::setSource(std::shared_ptr<RowSource> source, int minRows) {
     paged_ = std::move(paged);
     row_ = rows() > 1 ? 1 : 0;
     notify();
+    const int shown = ++source_;
+    if (paged_->counted() || !countLater)
+        announceCount(shown);
+    else
+        countLater([this, shown] { announceCount(shown); });
     return true;
+}
+
+void Grid::announceCount(int source) {
+    if (source != source_ || !paged_)
+        return;
+    int n = 0;
+    if (read([&] { n = paged_->count(); }) && onCount)
+        onCount(n);
 }
 
 bool Grid::read(const std::function<void()>& step) const {

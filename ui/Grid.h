@@ -45,6 +45,15 @@ class Grid : public Control {
     bool paged() const { return bool(paged_); }
     // Data rows in all: the exact count of a source, or the rows held.
     int total() const;
+    // Whether the total is known without a further read.
+    bool counted() const { return !paged_ || paged_->counted(); }
+    // Runs with the exact count of a source once it is known, so that a long
+    // list paints its first rows before it is counted: at once when the first
+    // page held every row, otherwise after the first page is shown (through
+    // `countLater` where the view set it, else straight after the page).
+    std::function<void(int)> onCount;
+    // Set by the view: runs a step once the rows it was told of are painted.
+    std::function<void(std::function<void()>)> countLater;
     bool canFetchMore() const { return paged_ && !failed_ && paged_->canFetchMore(); }
     void fetchMore();
     // Every data row in order, a source's read page by page, with the cells the
@@ -87,11 +96,14 @@ class Grid : public Control {
 
   private:
     bool read(const std::function<void()>& step) const;
+    void announceCount(int source);
     QStringList dataRow(int row) const;
 
     std::vector<QStringList> cells_;
     std::unique_ptr<PagedRows> paged_;
     bool failed_ = false;
+    // Which source the grid shows: a count asked for an earlier one is dropped.
+    int source_ = 0;
     int minRows_ = 0;
     // Cells the window wrote into rows of a source, by grid row.
     QHash<int, QStringList> changed_;

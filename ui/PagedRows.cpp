@@ -29,7 +29,7 @@ QStringList PagedRows::row(int i) const {
 
 int PagedRows::count() const {
     if (!count_)
-        count_ = source_->count();
+        count_ = more_ ? source_->count() : fetched_;
     return *count_;
 }
 

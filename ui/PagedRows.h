@@ -28,8 +28,9 @@ class PagedRows {
     void fetchMore();
     // Row `i` (below fetched()); empty when its page cannot be read again.
     QStringList row(int i) const;
-    // The exact count, read once.
+    // The exact count, read once; known without a read once the last page is in.
     int count() const;
+    bool counted() const { return count_ || !more_; }
     // From the first page again, as after a change of order.
     void restart();
 

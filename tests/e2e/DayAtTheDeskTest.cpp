@@ -240,11 +240,11 @@ TEST_F(Desk, ANewFacultySubscribesAndARenamedPublisherShowsOnItsTitle) {
     choose(*main, "tr");
     QWidget* defaults = window("defaults");
     ASSERT_NE(defaults, nullptr);
-    type(child<QLineEdit>(defaults, "Text1"), "08");
-    type(child<QLineEdit>(defaults, "Text2"), faculty);
+    type(child<QLineEdit>(defaults, "codeText"), "08");
+    type(child<QLineEdit>(defaults, "descriptionText"), faculty);
     answers.queue({kOk});
-    press(defaults, "Cmdadd");
-    EXPECT_EQ(rowTexts(child<QTableView>(defaults, "showcode"), 1).last(), faculty);
+    press(defaults, "addButton");
+    EXPECT_EQ(rowTexts(child<QTableView>(defaults, "codeList"), 1).last(), faculty);
     EXPECT_EQ(
         answers.take(),
         QStringList({QStringLiteral("เพิ่มรหัส 08 คณะพยาบาลศาสตร์ ในตารางคณะ/หน่วยงานที่บอกรับ แล้ว")}));

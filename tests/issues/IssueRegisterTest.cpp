@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "issues/IssueRegister.h"
 #include "issues/TitleFinder.h"
+#include "issues/TitleMatchSource.h"
 #include "tests/issues/IssueFixture.h"
 #include "tests/support/TempDatabase.h"
 
@@ -197,6 +198,45 @@ TEST(TitleFinderTest, MatchesTextLiterallyOncePerSubscriptionFacultiesInThaiOrde
     EXPECT_EQ(finder.find("A_B")[0].pointer, "J000005");
     EXPECT_TRUE(finder.find(QStringLiteral("ไม่มีสมาชิก")).empty());
     EXPECT_TRUE(finder.find(" Cotton  ").empty());
+}
+
+// The subscriptions found page by page: each title's faculties in Thai order
+// (07 เทคโนโลยี before 04 มนุษยศาสตร์, though entered after it and after it by
+// code point), pages meeting inside a title, and a heading's order.
+TEST(TitleMatchSourceTest, PagesTheSubscriptionsFoundInOrder) {
+    testing_support::TempDatabase temp;
+    data::Database& db = temp.db();
+    const int titles = 60;
+    for (int i = 1; i <= titles; ++i)
+        addTitle(db, QStringLiteral("J%1").arg(1000000 + i),
+                 QStringLiteral("วารสาร %1").arg(1000 - i), {"04", "07"});
+    addTitle(db, "K0000001", QStringLiteral("หนังสือพิมพ์"), {"02"});
+    const auto source = TitleFinder(db).matching(QStringLiteral("วารสาร"));
+    EXPECT_EQ(source->count(), 2 * titles);
+
+    struct Case {
+        ui::ListOrder order;
+        int offset;
+        QString rows;
+    };
+    const Case cases[] = {
+        {{}, 0, "J1000001/07 J1000001/04"},
+        {{}, 99, "J1000050/04 J1000051/07"},
+        {{matchCol::name, false}, 0, "J1000060/07 J1000060/04"},
+        {{matchCol::name, true}, 0, "J1000001/04 J1000001/07"},
+        {{matchCol::department, false}, 59, "J1000060/07 J1000001/04"},
+        {{matchCol::department, true}, 0, "J1000060/04 J1000059/04"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.order.column << c.order.descending << " at " << c.offset);
+        source->setOrder(c.order);
+        QStringList got;
+        for (const QStringList& r : source->rows(c.offset, 2))
+            got << r[matchCol::pointer] + "/" + r[matchCol::departmentCode];
+        EXPECT_EQ(got.join(' '), c.rows);
+        EXPECT_EQ(source->rows(100, 100).size(), size_t(2 * titles - 100)) << "the last page";
+    }
 }
 
 }  // namespace

@@ -32,13 +32,13 @@ struct Window : ::testing::Test {
 
     QStringList codes(const CodeTableWindow& w) {
         QStringList out;
-        for (int r = 1; r < w.showcode.rows(); ++r)
-            out << w.showcode.textMatrix(r, 0);
+        for (int r = 1; r < w.codeList.rows(); ++r)
+            out << w.codeList.textMatrix(r, 0);
         return out;
     }
     void type(CodeTableWindow& w, const QString& code, const QString& description) {
-        w.Text1.setText(code);
-        w.Text2.setText(description);
+        w.codeText.setText(code);
+        w.descriptionText.setText(description);
     }
 };
 
@@ -47,26 +47,26 @@ struct Window : ::testing::Test {
 TEST_F(Window, AddsChangesAndDeletesRowsOfOneTable) {
     CodeTableWindow w(services, QStringLiteral("กำหนดค่า สกุลเงิน"), {CodeKind::currmony});
     ASSERT_TRUE(w.Form_Load());
-    EXPECT_FALSE(w.dcbtable.visible());
-    EXPECT_FALSE(w.Text3.visible());
+    EXPECT_FALSE(w.tableList.visible());
+    EXPECT_FALSE(w.unitNameText.visible());
     EXPECT_EQ(codes(w), QStringList({"01", "02", "03", "04", "05"}));
 
     type(w, "06", QStringLiteral("วอน"));
-    w.Cmdadd.click();
+    w.addButton.click();
     EXPECT_EQ(codes(w).last(), "06");
-    EXPECT_EQ(w.Text1.text(), "");
+    EXPECT_EQ(w.codeText.text(), "");
 
-    w.showcode.click(6, 1);
-    EXPECT_EQ(w.Text2.text(), QStringLiteral("วอน"));
-    w.Text2.setText(QStringLiteral("วอนเกาหลีใต้"));
-    w.Cmdsave.click();
-    EXPECT_EQ(w.showcode.textMatrix(6, 1), QStringLiteral("วอนเกาหลีใต้"));
+    w.codeList.click(6, 1);
+    EXPECT_EQ(w.descriptionText.text(), QStringLiteral("วอน"));
+    w.descriptionText.setText(QStringLiteral("วอนเกาหลีใต้"));
+    w.saveButton.click();
+    EXPECT_EQ(w.codeList.textMatrix(6, 1), QStringLiteral("วอนเกาหลีใต้"));
 
-    w.showcode.click(6, 0);
+    w.codeList.click(6, 0);
     box.queue(ui::msg::kCancel);
-    w.Cmddel.click();
+    w.deleteButton.click();
     EXPECT_EQ(codes(w).size(), 6);
-    w.Cmddel.click();
+    w.deleteButton.click();
     EXPECT_EQ(codes(w).size(), 5);
     // Each change said what it did; the delete asked first, naming the row.
     QStringList said;
@@ -84,18 +84,18 @@ TEST_F(Window, RefusalsSayWhyAndLeaveTheTable) {
     CodeTableWindow w(services, QStringLiteral("กำหนดค่า สกุลเงิน"), {CodeKind::currmony});
     w.Form_Load();
     type(w, " ", QStringLiteral("วอน"));
-    w.Cmdadd.click();
+    w.addButton.click();
     EXPECT_EQ(box.last().text, QStringLiteral("กรุณาพิมพ์รหัส"));
-    EXPECT_EQ(w.focus(), &w.Text1);
+    EXPECT_EQ(w.focus(), &w.codeText);
     type(w, "07", "");
-    w.Cmdadd.click();
+    w.addButton.click();
     EXPECT_EQ(box.last().text, QStringLiteral("กรุณาพิมพ์คำอธิบาย"));
-    EXPECT_EQ(w.focus(), &w.Text2);
+    EXPECT_EQ(w.focus(), &w.descriptionText);
     type(w, "01", QStringLiteral("บาท"));
-    w.Cmdadd.click();
+    w.addButton.click();
     EXPECT_EQ(box.last().text, QStringLiteral("รหัส 01 มีอยู่แล้ว กรุณาใช้รหัสอื่น"));
     type(w, "02", "");
-    w.Cmddel.click();
+    w.deleteButton.click();
     EXPECT_EQ(box.last().text, QStringLiteral("ลบรหัส 02 ไม่ได้ เพราะมีวารสาร 1 รายการใช้รหัสนี้อยู่"));
     EXPECT_EQ(codes(w).size(), 5);
     for (const auto& shown : {box.shown()[0], box.shown()[1], box.shown()[2], box.last()})
@@ -108,23 +108,23 @@ TEST_F(Window, TheDefaultsWindowKeepsTheOtherTablesAndTheUnitName) {
     QString shownUnit;
     w.onUnitName = [&](const QString& unit) { shownUnit = unit; };
     ASSERT_TRUE(w.Form_Load());
-    EXPECT_EQ(w.Text3.text(), settings::kDefaultUnitName);
+    EXPECT_EQ(w.unitNameText.text(), settings::kDefaultUnitName);
     EXPECT_EQ(codes(w).size(), 7);
 
     // A faculty is added; the receive statuses keep the one the expiry list needs.
     type(w, "08", QStringLiteral("คณะพยาบาลศาสตร์"));
-    w.Cmdadd.click();
+    w.addButton.click();
     EXPECT_EQ(codes(w).size(), 8);
-    w.dcbtable.userChoose(1);
+    w.tableList.userChoose(1);
     EXPECT_EQ(w.kind(), CodeKind::receives);
     EXPECT_EQ(codes(w), QStringList({"1", "2", "3", "4"}));
-    w.showcode.click(1, 0);
-    w.Cmddel.click();
+    w.codeList.click(1, 0);
+    w.deleteButton.click();
     EXPECT_TRUE(box.last().text.contains(QStringLiteral("ใกล้ครบอายุ")));
     EXPECT_EQ(codes(w).size(), 4);
 
-    w.Text3.setText(QStringLiteral("สำนักวิทยบริการ มหาวิทยาลัยราชภัฏ"));
-    w.Cmdunit.click();
+    w.unitNameText.setText(QStringLiteral("สำนักวิทยบริการ มหาวิทยาลัยราชภัฏ"));
+    w.unitButton.click();
     EXPECT_EQ(shownUnit, QStringLiteral("สำนักวิทยบริการ มหาวิทยาลัยราชภัฏ"));
     EXPECT_EQ(settings::readUnitName(temp.db()), shownUnit);
 }
@@ -132,8 +132,8 @@ TEST_F(Window, TheDefaultsWindowKeepsTheOtherTablesAndTheUnitName) {
 TEST_F(Window, TheLanguageThatChoosesTheKeySeriesIsKept) {
     CodeTableWindow w(services, QStringLiteral("กำหนดค่า ภาษา"), {CodeKind::maglang});
     w.Form_Load();
-    w.showcode.click(1, 0);
-    w.Cmddel.click();
+    w.codeList.click(1, 0);
+    w.deleteButton.click();
     ASSERT_EQ(box.shown().size(), 1u);  // refused before any question
     EXPECT_TRUE(box.last().text.contains(QStringLiteral("ชุดเลขทะเบียน")));
     EXPECT_EQ(codes(w).first(), "01");
@@ -144,13 +144,13 @@ TEST_F(Window, AFailingDatabaseIsReportedAndTheWindowStaysUsable) {
     w.Form_Load();
     testing_support::refuseWrites(temp.db(), "BEFORE INSERT", "bindcolor", "refused");
     type(w, "06", QStringLiteral("สีเหลือง"));
-    w.Cmdadd.click();
+    w.addButton.click();
     EXPECT_EQ(box.last().caption, ui::kDatabaseErrorCaption);
-    EXPECT_EQ(w.Text2.text(), QStringLiteral("สีเหลือง"));
-    w.showcode.click(2, 0);
-    w.Text2.setText(QStringLiteral("สีฟ้า"));
-    w.Cmdsave.click();
-    EXPECT_EQ(w.showcode.textMatrix(2, 1), QStringLiteral("สีฟ้า"));
+    EXPECT_EQ(w.descriptionText.text(), QStringLiteral("สีเหลือง"));
+    w.codeList.click(2, 0);
+    w.descriptionText.setText(QStringLiteral("สีฟ้า"));
+    w.saveButton.click();
+    EXPECT_EQ(w.codeList.textMatrix(2, 1), QStringLiteral("สีฟ้า"));
 }
 
 // Through the real widgets: a currency added in the settings is picked in the
@@ -163,14 +163,14 @@ TEST_F(Window, ACurrencyAddedInTheSettingsIsPickedInTheOpenTitleWindow) {
         services, QStringLiteral("กำหนดค่า สกุลเงิน"), std::vector<CodeKind>{CodeKind::currmony}));
     ASSERT_TRUE(codes.load());
     codes.show();
-    QTest::keyClicks(codes.findChild<QLineEdit*>("Text1"), "06");
+    QTest::keyClicks(codes.findChild<QLineEdit*>("codeText"), "06");
     // Thai text arrives from the input method.
-    auto* description = codes.findChild<QLineEdit*>("Text2");
+    auto* description = codes.findChild<QLineEdit*>("descriptionText");
     description->setFocus();
     QInputMethodEvent commit;
     commit.setCommitString(QStringLiteral("วอน"));
     QCoreApplication::sendEvent(description, &commit);
-    QTest::mouseClick(codes.findChild<QPushButton*>("Cmdadd"), Qt::LeftButton);
+    QTest::mouseClick(codes.findChild<QPushButton*>("addButton"), Qt::LeftButton);
     EXPECT_EQ(box.last().style, ui::msg::kInformation);
 
     QTest::mouseClick(title.findChild<QPushButton*>("Cmdadd"), Qt::LeftButton);
@@ -219,7 +219,7 @@ TEST_F(Window, TheIntervalFieldsFollowTheCodeAndEveryChangeSaysWhatItDid) {
         return row ? row->text(0) : QStringLiteral("none");
     };
     auto shown = [&](int row) {
-        return w.showcode.textMatrix(row, 2) + "/" + w.showcode.textMatrix(row, 3);
+        return w.codeList.textMatrix(row, 2) + "/" + w.codeList.textMatrix(row, 3);
     };
     EXPECT_EQ(shown(4), "30/20");  // the grid shows each code's interval
 
@@ -240,18 +240,18 @@ TEST_F(Window, TheIntervalFieldsFollowTheCodeAndEveryChangeSaysWhatItDid) {
                           {"03", "x", "5", ui::msg::kOk, "14/10", ui::msg::kStop},
                           {"03", "7", "-1", ui::msg::kOk, "14/10", ui::msg::kStop},
                           {"99", "7", "7", ui::msg::kOk, "none", ui::msg::kStop}}) {
-        w.showcode.click(4, 0);
-        w.Text1.setText(s.code);
+        w.codeList.click(4, 0);
+        w.codeText.setText(s.code);
         // The fields now hold the typed code's own interval, never row 4's.
         if (QByteArray(s.code) == "02" && !s.days) {
-            EXPECT_EQ(w.Text4.text() + "/" + w.Text5.text(), stored("02"));
+            EXPECT_EQ(w.intervalText.text() + "/" + w.graceText.text(), stored("02"));
         }
         if (s.days) {
-            w.Text4.setText(s.days);
-            w.Text5.setText(s.grace);
+            w.intervalText.setText(s.days);
+            w.graceText.setText(s.grace);
         }
         box.queue(s.answer);
-        w.Cmdinterval.click();
+        w.intervalButton.click();
         EXPECT_EQ(stored(s.code), s.after) << s.code << " " << (s.days ? s.days : "-");
         EXPECT_EQ(box.last().style, s.style) << s.code << " " << (s.days ? s.days : "-");
     }
@@ -260,7 +260,7 @@ TEST_F(Window, TheIntervalFieldsFollowTheCodeAndEveryChangeSaysWhatItDid) {
     EXPECT_TRUE(box.shown()[0].text.contains(QStringLiteral("ออกทุก 31 วัน ผ่อนผัน 15 วัน")));
 
     CodeTableWindow other(services, QStringLiteral("กำหนดค่า สกุลเงิน"), {CodeKind::currmony});
-    EXPECT_FALSE(other.Text4.visible());
+    EXPECT_FALSE(other.intervalText.visible());
 }
 
 namespace {
@@ -293,22 +293,22 @@ TEST_F(Window, AChangeRechecksItsRulesAgainstAnotherDesksWork) {
         const char* check;  // 1 when the change was refused and nothing changed
     };
     for (const Case& c :
-         {Case{CodeKind::currmony, "03", &CodeTableWindow::Cmddel_Click,
+         {Case{CodeKind::currmony, "03", &CodeTableWindow::deleteButton_Click,
                "INSERT INTO vorlen (pointer, currency_code) VALUES ('J000009', '03')",
                u"มีวารสาร 1 รายการ", "SELECT count(*) FROM currmony WHERE Currency_Code = '03'"},
-          {CodeKind::magtype, "02", &CodeTableWindow::Cmdinterval_Click,
+          {CodeKind::magtype, "02", &CodeTableWindow::intervalButton_Click,
            "DELETE FROM magtype WHERE MagType_Code = '02'", u"ไม่พบรหัส 02",
            "SELECT count(*) FROM magtype_interval WHERE MagType_Code = '02'"},
-          {CodeKind::bindcolor, "09", &CodeTableWindow::Cmdadd_Click,
+          {CodeKind::bindcolor, "09", &CodeTableWindow::addButton_Click,
            "INSERT INTO bindcolor VALUES ('08', 'สีทอง')", u"เป็นของรหัส 08",
            "SELECT count(*) + 1 FROM bindcolor WHERE BindType_Code = '09'"}}) {
         CodeTableWindow w(desk, settings::kindName(c.kind), {c.kind});
         ASSERT_TRUE(w.Form_Load());
-        w.Text1.setText(c.code);
-        w.Text2.setText(QStringLiteral("สีทอง"));
-        w.Text4.setText("");
-        w.Text5.setText("");
-        if (c.change == &CodeTableWindow::Cmdadd_Click)
+        w.codeText.setText(c.code);
+        w.descriptionText.setText(QStringLiteral("สีทอง"));
+        w.intervalText.setText("");
+        w.graceText.setText("");
+        if (c.change == &CodeTableWindow::addButton_Click)
             temp.db().exec(c.otherDesk);  // after the window read its rows
         else
             asked.meanwhile = [&] { temp.db().exec(c.otherDesk); };
@@ -330,11 +330,11 @@ TEST_F(Window, EscapeClosesAndTheChangedRowStaysInSight) {
     ASSERT_TRUE(view.load());
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    auto* code = view.findChild<QLineEdit*>("Text1");
+    auto* code = view.findChild<QLineEdit*>("codeText");
     QTest::keyClicks(code, "60");
-    view.findChild<QLineEdit*>("Text2")->setFocus();
-    QTest::keyClicks(view.findChild<QLineEdit*>("Text2"), "Annex");
-    QTest::mouseClick(view.findChild<QPushButton*>("Cmdadd"), Qt::LeftButton);
+    view.findChild<QLineEdit*>("descriptionText")->setFocus();
+    QTest::keyClicks(view.findChild<QLineEdit*>("descriptionText"), "Annex");
+    QTest::mouseClick(view.findChild<QPushButton*>("addButton"), Qt::LeftButton);
     EXPECT_EQ(box.last().text, QStringLiteral("เพิ่มรหัส 60 Annex ในตาราง%1 แล้ว")
                                    .arg(settings::kindLabel(CodeKind::department)));
     QCoreApplication::processEvents();

@@ -202,8 +202,8 @@ TEST(MainFrame, TheCaptionNamesTheStoredUnitAndFollowsItsChange) {
     item(w, "tr")->trigger();
     auto* defaults = qobject_cast<settings::CodeTableWindowView*>(w.instance("defaults"));
     ASSERT_NE(defaults, nullptr);
-    defaults->logic().Text3.setText(QStringLiteral("ศูนย์วิทยบริการ มหาวิทยาลัยราชภัฏ"));
-    defaults->logic().Cmdunit.click();
+    defaults->logic().unitNameText.setText(QStringLiteral("ศูนย์วิทยบริการ มหาวิทยาลัยราชภัฏ"));
+    defaults->logic().unitButton.click();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("โปรแกรมระบบงานวารสาร ศูนย์วิทยบริการ มหาวิทยาลัยราชภัฏ"));
 }
 

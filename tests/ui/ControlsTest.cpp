@@ -114,7 +114,11 @@ TEST(FormGuard, ADatabaseFailureBecomesAThaiMessage) {
 struct CountedRows : RowSource {
     int total = 0;
     mutable int pagesRead = 0;
-    int count() const override { return total; }
+    mutable int counts = 0;
+    int count() const override {
+        ++counts;
+        return total;
+    }
     std::vector<QStringList> rows(int offset, int limit) const override {
         ++pagesRead;
         std::vector<QStringList> out;
@@ -124,6 +128,59 @@ struct CountedRows : RowSource {
     }
     bool sortable(int column) const override { return column == 0; }
 };
+
+// A list is counted after its first page: at once and without a count when the
+// page held it all, otherwise when the view says the rows are painted (or
+// straight after the page with no view); a count asked for a list since
+// replaced is dropped.
+TEST(PagedGrid, CountsAfterTheFirstPageOnce) {
+    struct Case {
+        int total;
+        bool view;
+        bool countedWithPage;
+        int counts;
+    };
+    const int page = PagedRows::kPageRows;
+    const Case cases[] = {{page - 1, true, true, 0},
+                          {0, true, true, 0},
+                          {page * 3, false, true, 1},
+                          {page * 3, true, false, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.total << (c.view ? " with a view" : ""));
+        auto source = std::make_shared<CountedRows>();
+        source->total = c.total;
+        Grid g("g", 1, 1);
+        std::vector<std::function<void()>> later;
+        if (c.view)
+            g.countLater = [&later](std::function<void()> step) { later.push_back(step); };
+        std::vector<std::pair<int, int>> told;  // the count, and the pages read by then
+        g.onCount = [&](int n) { told.emplace_back(n, source->pagesRead); };
+        g.setSource(source);
+        EXPECT_EQ(told.size(), c.countedWithPage ? 1u : 0u);
+        for (const auto& step : later)
+            step();
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_EQ(told[0], std::make_pair(c.total, 1)) << "counted after the first page";
+        EXPECT_EQ(g.total(), c.total);
+        EXPECT_EQ(source->counts, c.counts) << "no second count";
+    }
+
+    auto first = std::make_shared<CountedRows>();
+    first->total = page * 3;
+    Grid g("g", 1, 1);
+    std::vector<std::function<void()>> later;
+    g.countLater = [&later](std::function<void()> step) { later.push_back(step); };
+    std::vector<int> told;
+    g.onCount = [&told](int n) { told.push_back(n); };
+    g.setSource(first);
+    auto second = std::make_shared<CountedRows>(*first);
+    second->total = page * 2;
+    g.setSource(second);
+    for (const auto& step : later)
+        step();
+    EXPECT_EQ(told, std::vector<int>{page * 2});
+    EXPECT_EQ(first->counts, 0);
+}
 
 // A grid on a source reads a page when shown and one per fetch, keeps the last
 // pages only (an older one is read again when looked at), writes the window's

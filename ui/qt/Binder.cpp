@@ -321,6 +321,7 @@ void Binder::bind(Grid& model, QTableView* w) {
     // reads, and the view then shows an empty table instead of a dead grid.
     auto* cells = new GridTableModel(model, this);
     w->setModel(cells);
+    cells->countAfterPaint(w->viewport());
     track(model, w);
     lockedLook(w);
     w->setTabKeyNavigation(false);  // Tab leaves the grid for the next control

@@ -1,11 +1,25 @@
 #include "ui/qt/GridTableModel.h"
 
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
 #include "ui/Grid.h"
 
 namespace ui::qt {
 
+namespace {
+// Long enough for a first paint, short enough that the count seems to come
+// with the rows when none comes.
+constexpr int kCountBackstopMs = 250;
+}  // namespace
+
 GridTableModel::GridTableModel(Grid& grid, QObject* parent)
     : QAbstractTableModel(parent), grid_(grid), rows_(grid.rows() - 1), cols_(grid.cols()) {}
+
+GridTableModel::~GridTableModel() {
+    grid_.countLater = nullptr;
+}
 
 int GridTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_;
@@ -65,6 +79,32 @@ void GridTableModel::refresh() {
     if (rows_ > 0)
         emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1));
     emit headerDataChanged(Qt::Horizontal, 0, cols_ - 1);
+}
+
+void GridTableModel::countAfterPaint(QWidget* viewport) {
+    viewport_ = viewport;
+    viewport->installEventFilter(this);
+    grid_.countLater = [this](std::function<void()> step) {
+        // A window loads before it is shown: the count waits for the paint
+        // that follows either way.
+        pendingCount_ = std::move(step);
+        QTimer::singleShot(kCountBackstopMs, this, [this] { countNow(); });
+    };
+}
+
+bool GridTableModel::eventFilter(QObject* watched, QEvent* event) {
+    // After the paint, not in it: the rows reach the screen before the count.
+    if (watched == viewport_ && event->type() == QEvent::Paint && pendingCount_)
+        QTimer::singleShot(0, this, [this] { countNow(); });
+    return false;
+}
+
+void GridTableModel::countNow() {
+    if (!pendingCount_)
+        return;
+    const std::function<void()> step = std::move(pendingCount_);
+    pendingCount_ = nullptr;
+    step();
 }
 
 }  // namespace ui::qt

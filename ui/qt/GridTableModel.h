@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QPointer>
+#include <functional>
 
 namespace ui {
 class Grid;
@@ -16,6 +18,8 @@ class GridTableModel : public QAbstractTableModel {
 
   public:
     GridTableModel(Grid& grid, QObject* parent);
+    // The grid outlives its view's model: it stops asking it to count.
+    ~GridTableModel() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -28,13 +32,23 @@ class GridTableModel : public QAbstractTableModel {
 
     // Tells the view the grid as it now stands.
     void refresh();
+    // A source's count waits until `viewport` has painted the first rows (or,
+    // should no paint come, a moment), so that the rows show first.
+    void countAfterPaint(QWidget* viewport);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void countNow();
+
     Grid& grid_;
     // The shape the view was last told: the grid may change before the view
     // hears of it, and until then the view asks by this shape.
     int rows_ = 0;
     int cols_ = 0;
+    QPointer<QWidget> viewport_;
+    std::function<void()> pendingCount_;
 };
 
 }  // namespace ui::qt

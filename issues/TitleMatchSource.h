@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QVariantList>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "ui/RowSource.h"
+
+namespace data {
+class Database;
+}
+
+namespace issues {
+
+// The columns of a row of subscriptions found; the key and the faculty code
+// are kept for the window and not shown.
+namespace matchCol {
+constexpr int name = 0, department = 1, pointer = 2, departmentCode = 3;
+}
+
+// The subscriptions of the titles a condition finds, a page at a time: the
+// titles in the order they were entered (or by name), each title's faculties
+// in Thai order. The condition is SQL of the records module with its values
+// bound, numbered from ?1.
+class TitleMatchSource : public ui::RowSource {
+  public:
+    TitleMatchSource(const data::Database& db, QByteArray where, QVariantList params,
+                     QByteArray join);
+
+    int count() const override;
+    std::vector<QStringList> rows(int offset, int limit) const override;
+    bool sortable(int column) const override {
+        return column == matchCol::name || column == matchCol::department;
+    }
+
+  private:
+    QByteArray fromWhere() const;
+    QByteArray orderBy(QVariantList& params) const;
+
+    const data::Database& db_;
+    QByteArray where_;
+    QVariantList params_;
+    QByteArray join_;
+    // The faculty codes in Thai order of their names, read once.
+    mutable std::optional<std::vector<std::pair<QString, int>>> ranks_;
+};
+
+}  // namespace issues
