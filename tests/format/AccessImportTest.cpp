@@ -196,19 +196,17 @@ TEST(AccessImport, StoppedDuringTheWriteLeavesTheStoreAsItWas) {
     EXPECT_EQ(temp.db().first("SELECT count(*) FROM tranfile")->value(0).toInt(), 0);
     EXPECT_EQ(temp.db().first("SELECT count(*) FROM vorlen1")->value(0).toInt(), 0);
     EXPECT_EQ(schemaOf(temp.db()), schema);
-    // The copy keeps its undo in a rollback journal; the file goes back to the
-    // write-ahead log after it, and when a crash left it in the journal's mode.
-    const auto journal = [&] { return temp.db().first("PRAGMA journal_mode")->text(0); };
-    const QString logMode = journal();
     // And the desk can still be imported afterwards, its latest issues kept.
     format::AccessImport::run(fixture(QStringLiteral("desk.mdb")), temp.db());
-    EXPECT_EQ(journal(), logMode);
+    // The copy keeps its undo in a rollback journal; the file goes back to the
+    // write-ahead log after it, and when a crash left it in the journal's mode.
     if (!temp.db().isPostgres()) {
-        EXPECT_EQ(logMode, QStringLiteral("wal"));
+        const auto journal = [&] { return temp.db().first("PRAGMA journal_mode")->text(0); };
+        EXPECT_EQ(journal(), QStringLiteral("wal"));
         temp.db().first("PRAGMA journal_mode = DELETE");
         temp.reopen();
         data::prepareDatabase(temp.path());
-        EXPECT_EQ(journal(), logMode);
+        EXPECT_EQ(journal(), QStringLiteral("wal"));
     }
     temp.db().exec(
         "INSERT INTO tranfile VALUES ('9999', '01', 'J000001', '01/01/2030',"
