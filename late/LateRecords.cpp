@@ -116,7 +116,8 @@ LateList LateRecords::list(const LateFilter& filter, QDate today) const {
     // The claims of an issue, when its subscription has any; false for one
     // given up after its final claim, which is no longer listed.
     const auto keepClaims = [&](LateEntry& e, const patterns::ClaimKey& key) {
-        if (!claimed.contains(key.pointer.trimmed() + u'|' + key.departmentCode.trimmed()))
+        if (claimed.isEmpty() ||
+            !claimed.contains(key.pointer.trimmed() + u'|' + key.departmentCode.trimmed()))
             return true;
         const patterns::ClaimState state = claims.value(key.text());
         e.claims = quint8(std::min(state.count, 255));
@@ -142,8 +143,8 @@ LateList LateRecords::list(const LateFilter& filter, QDate today) const {
             if (data::sortableDay(row.text(6)) < todayDay)
                 return;
             const QString pointer = row.text(1);
-            if (patterned.hasPattern(pointer)) {
-                if (!patterned.ceased(pointer))
+            if (const patterns::StoredPattern* pattern = patterned.pattern(pointer)) {
+                if (!pattern->ceased)
                     withPattern.push_back({describe(row), pointer, row.text(2),
                                            data::readDate(row.text(5)).value_or(QDate())});
                 return;

@@ -307,6 +307,7 @@ TEST_F(Window, TheViewIsToldTheRowsAPageAtATimeAndSortsOnAHeadingClick) {
     late::LateIssuesView view(services);
     ASSERT_TRUE(view.load());
     view.show();
+    QCoreApplication::processEvents();
     auto* table = view.findChild<QTableView*>(QStringLiteral("lateList"));
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(view.logic().lateList.total(), kTitles);
