@@ -3,8 +3,9 @@
 // repainted on the screen (run under X with the xcb platform). Beside each,
 // the statements the program ran for it, recorded as it ran, are run again
 // straight through the sqlite3 library, in turns with the program's repeats:
-//   bench_desk <database made by generate_sample> [--statements]
-// (--statements: each row's statements of its last repeat printed after it).
+//   bench_desk <database made by generate_sample> [--statements] [--only TEXT,...]
+// (--statements: each row's statements of its last repeat printed after it;
+// --only: the rows whose operation holds one of the texts).
 // The database is changed (a title gets 500 issues, registrations are saved).
 
 #include <QAbstractItemView>
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QTextStream>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "bench/ArticleBench.h"
@@ -120,7 +122,26 @@ int main(int argc, char* argv[]) {
         benchKey = prepareBenchTitle(db);
         inputs = benchInputs(db, kRepeats);
     }
-    const StartupTimes start = timeStartup(path, kLongRepeats);
+    // With --only, the rows whose operation holds one of its texts (comma
+    // separated), and no start-up.
+    QStringList only;
+    for (int i = 2; i + 1 < argc; ++i)
+        if (QByteArray(argv[i]) == "--only")
+            only = QString::fromLocal8Bit(argv[i + 1]).split(u',');
+    const auto wanted = [&](const QString& operation) {
+        return only.isEmpty() || std::any_of(only.begin(), only.end(), [&](const QString& part) {
+                   return operation.contains(part);
+               });
+    };
+    Result skipped;
+    const auto row = [&](const QString& operation, double goalMs,
+                         const std::function<SideBySide()>& time) -> Result& {
+        if (!wanted(operation))
+            return skipped;
+        results.push_back({operation, goalMs, time()});
+        return results.back();
+    };
+    const StartupTimes start = only.isEmpty() ? timeStartup(path, kLongRepeats) : StartupTimes();
 
     StatementLog log;
     log.start();
@@ -129,45 +150,49 @@ int main(int argc, char* argv[]) {
     SideBySideTimer timer(log, plain);
     const auto word = [&](int i) { return inputs.words[i % inputs.words.size()]; };
 
-    results.push_back({"title window opened (nine code lists), painted", 30,
-                       timer.time(kRepeats, Repeat{{},
-                                                   [&](int) {
-                                                       catalogue::NewJournalView view(services);
-                                                       view.load();
-                                                       view.show();
-                                                       view.repaint();
-                                                       waitForScreen();
-                                                   },
-                                                   {}})});
+    row("title window opened (nine code lists), painted", 30, [&] {
+        return timer.time(kRepeats, Repeat{{},
+                                           [&](int) {
+                                               catalogue::NewJournalView view(services);
+                                               view.load();
+                                               view.show();
+                                               view.repaint();
+                                               waitForScreen();
+                                           },
+                                           {}});
+    });
 
     catalogue::NewJournalView titleView(services);
     titleView.load();
     titleView.show();
     catalogue::NewJournal& title = titleView.logic();
     auto* text2 = child<QLineEdit>(titleView, "Text2");
-    results.push_back({"title name search, double-click to list painted", 20,
-                       timer.time(titleView, kRepeats,
-                                  Repeat{[&](int i) { title.Text2.setText(word(i)); },
-                                         [&](int) { QTest::mouseDClick(text2, Qt::LeftButton); },
-                                         {}})});
+    row("title name search, double-click to list painted", 20, [&] {
+        return timer.time(titleView, kRepeats,
+                          Repeat{[&](int i) { title.Text2.setText(word(i)); },
+                                 [&](int) { QTest::mouseDClick(text2, Qt::LeftButton); },
+                                 {}});
+    });
     auto* names = child<QListWidget>(titleView, "dlbnamemag");
-    results.push_back(
-        {QStringLiteral("pick of a title in the name list, click to title painted (of %1)")
-             .arg(names->count()),
-         20, timer.time(titleView, kRepeats, [&](int i) {
-             clickRow(names, names->model()->index(i % std::max(names->count(), 1), 0));
-         })});
+    row(QStringLiteral("pick of a title in the name list, click to title painted (of %1)")
+            .arg(names->count()),
+        20, [&] {
+            return timer.time(titleView, kRepeats, [&](int i) {
+                clickRow(names, names->model()->index(i % std::max(names->count(), 1), 0));
+            });
+        });
 
     issues::reg_journalView issueView(services);
     issueView.load();
     issueView.show();
     issues::reg_journal& reg = issueView.logic();
     auto* regText1 = child<QLineEdit>(issueView, "Text1");
-    results.push_back({"registration name search, Enter to titles list painted", 20,
-                       timer.time(issueView, kRepeats,
-                                  Repeat{[&](int i) { reg.Text1.setText(word(i)); },
-                                         [&](int) { QTest::keyClick(regText1, Qt::Key_Return); },
-                                         {}})});
+    row("registration name search, Enter to titles list painted", 20, [&] {
+        return timer.time(issueView, kRepeats,
+                          Repeat{[&](int i) { reg.Text1.setText(word(i)); },
+                                 [&](int) { QTest::keyClick(regText1, Qt::Key_Return); },
+                                 {}});
+    });
 
     search::SearchJournalView searchView(services);
     searchView.load();
@@ -180,32 +205,34 @@ int main(int argc, char* argv[]) {
                                  [&](int) { QTest::keyClick(searchText1, Qt::Key_Return); },
                                  {}});
     };
-    results.push_back(
-        {"search window, part of a name to result painted", 40, searchFor(inputs.words)});
-    results.push_back({"search window, ISSN to result painted", 10, searchFor(inputs.issns)});
-    results.push_back(
-        {"search window, scanned barcode to result painted", 10, searchFor(inputs.barcodes)});
+    row("search window, part of a name to result painted", 40,
+        [&] { return searchFor(inputs.words); });
+    row("search window, ISSN to result painted", 10, [&] { return searchFor(inputs.issns); });
+    row("search window, scanned barcode to result painted", 10,
+        [&] { return searchFor(inputs.barcodes); });
 
     // The title with 500 issues found once; each repeat is the click on it.
     reg.Text1.setText(kBenchTitle);
     QTest::mouseClick(child<QPushButton>(issueView, "Command1"), Qt::LeftButton);
     QCoreApplication::processEvents();
     auto* titles = child<QTableView>(issueView, "show_journal");
-    results.push_back({"registration: pick of the title with 500 issues, click to list painted", 20,
-                       timer.time(issueView, kRepeats,
-                                  [&](int) { clickRow(titles, titles->model()->index(0, 0)); })});
+    row("registration: pick of the title with 500 issues, click to list painted", 20, [&] {
+        return timer.time(issueView, kRepeats,
+                          [&](int) { clickRow(titles, titles->model()->index(0, 0)); });
+    });
 
     auto* newButton = child<QPushButton>(issueView, "Command2");
     QString proposed;
-    results.push_back({"registration: New proposes the next expected issue, painted", 20,
-                       timer.time(issueView, kRepeats,
-                                  Repeat{{},
-                                         [&](int) { QTest::mouseClick(newButton, Qt::LeftButton); },
-                                         [&] {
-                                             proposed = reg.Text6.text();
-                                             reg.Command4_Click();
-                                         }})});
-    results.back().operation +=
+    Result& proposal = row("registration: New proposes the next expected issue, painted", 20, [&] {
+        return timer.time(issueView, kRepeats,
+                          Repeat{{},
+                                 [&](int) { QTest::mouseClick(newButton, Qt::LeftButton); },
+                                 [&] {
+                                     proposed = reg.Text6.text();
+                                     reg.Command4_Click();
+                                 }});
+    });
+    proposal.operation +=
         QStringLiteral(" (%1)").arg(proposed.isEmpty() ? QStringLiteral("none") : proposed);
 
     // Each save is taken back before its statements run again: the row goes
@@ -216,22 +243,23 @@ int main(int argc, char* argv[]) {
         return db.first("SELECT nextmagno FROM jourctrl")->text(0);
     };
     auto* saveButton = child<QPushButton>(issueView, "Command7");
-    results.push_back(
-        {"save of a new registration (row + counter, durable), click to list painted", 10,
-         timer.time(issueView, kRepeats,
-                    Repeat{[&](int) {
-                               counter = nextMagno();
-                               reg.Command2_Click();
-                               reg.Text4.setText(QStringLiteral("5"));
-                               reg.MonthView1_DateClick(QDate(2026, 12, 1));
-                           },
-                           [&](int) { QTest::mouseClick(saveButton, Qt::LeftButton); },
-                           [&] {
-                               data::Database db(path);
-                               db.exec("DELETE FROM tranfile WHERE CAST(magno AS INTEGER) >= ?",
-                                       {counter.toLongLong()});
-                               db.exec("UPDATE jourctrl SET nextmagno = ?", {counter});
-                           }})});
+    row("save of a new registration (row + counter, durable), click to list painted", 10, [&] {
+        return timer.time(issueView, kRepeats,
+                          Repeat{[&](int) {
+                                     counter = nextMagno();
+                                     reg.Command2_Click();
+                                     reg.Text4.setText(QStringLiteral("5"));
+                                     reg.MonthView1_DateClick(QDate(2026, 12, 1));
+                                 },
+                                 [&](int) { QTest::mouseClick(saveButton, Qt::LeftButton); },
+                                 [&] {
+                                     data::Database db(path);
+                                     db.exec(
+                                         "DELETE FROM tranfile WHERE CAST(magno AS INTEGER) >= ?",
+                                         {counter.toLongLong()});
+                                     db.exec("UPDATE jourctrl SET nextmagno = ?", {counter});
+                                 }});
+    });
 
     renewal::expdateView expiryView(services);
     expiryView.load();
@@ -241,10 +269,11 @@ int main(int argc, char* argv[]) {
     const QString to = rangeEndForThousand(plain, from);
     QTest::mouseClick(child<QWidget>(expiryView, "Option1"), Qt::LeftButton);
     int listed = 0;
-    results.push_back(
-        {"expiry list of about 1,000 subscriptions with latest issues, click to painted",
-         kListGoalMs,
-         timer.time(expiryView, kLongRepeats,
+    Result& expiry =
+        row("expiry list of about 1,000 subscriptions with latest issues, click to painted",
+            kListGoalMs, [&] {
+                return timer.time(
+                    expiryView, kLongRepeats,
                     Repeat{[&](int) {
                                exp.Text1.setText(from);
                                exp.Text2.setText(to);
@@ -258,36 +287,39 @@ int main(int argc, char* argv[]) {
                                while (listed + 1 < exp.showjour.rows() &&
                                       !exp.showjour.textMatrix(listed + 1, 0).isEmpty())
                                    ++listed;
-                           }})});
-    results.back().operation += QStringLiteral(" (%1 listed)").arg(listed);
-    results.push_back({QStringLiteral("printing the expiry list to PDF, click to file written"),
-                       2000, timer.time(expiryView, 3, [&](int) {
-                           QTest::mouseClick(child<QPushButton>(expiryView, "Cmdprint"),
-                                             Qt::LeftButton);
-                       })});
+                           }});
+            });
+    expiry.operation += QStringLiteral(" (%1 listed)").arg(listed);
+    row(QStringLiteral("printing the expiry list to PDF, click to file written"), 2000, [&] {
+        return timer.time(expiryView, 3, [&](int) {
+            QTest::mouseClick(child<QPushButton>(expiryView, "Cmdprint"), Qt::LeftButton);
+        });
+    });
 
     qsizetype lateCount = 0;
-    results.push_back({"late issues window opened, list painted", kListGoalMs,
-                       timer.time(kLongRepeats, Repeat{{},
-                                                       [&](int) {
-                                                           late::LateIssuesView view(services);
-                                                           view.load();
-                                                           view.show();
-                                                           QCoreApplication::processEvents();
-                                                           view.repaint();
-                                                           waitForScreen();
-                                                           lateCount = qsizetype(
-                                                               view.logic().lateList.count());
-                                                       },
-                                                       {}})});
-    results.back().operation += QStringLiteral(" (%1 late)").arg(lateCount);
+    Result& opened = row("late issues window opened, list painted", kListGoalMs, [&] {
+        return timer.time(kLongRepeats, Repeat{{},
+                                               [&](int) {
+                                                   late::LateIssuesView view(services);
+                                                   view.load();
+                                                   view.show();
+                                                   QCoreApplication::processEvents();
+                                                   view.repaint();
+                                                   waitForScreen();
+                                                   lateCount =
+                                                       qsizetype(view.logic().lateList.total());
+                                               },
+                                               {}});
+    });
+    opened.operation += QStringLiteral(" (%1 late)").arg(lateCount);
     late::LateIssuesView lateView(services);
     lateView.load();
     lateView.show();
     auto* showLate = buttonCaptioned(lateView, QStringLiteral("แสดงรายการ"));
-    results.push_back({"late issues list shown again, click to list painted", kListGoalMs,
-                       timer.time(lateView, kLongRepeats,
-                                  [&](int) { QTest::mouseClick(showLate, Qt::LeftButton); })});
+    row("late issues list shown again, click to list painted", kListGoalMs, [&] {
+        return timer.time(lateView, kLongRepeats,
+                          [&](int) { QTest::mouseClick(showLate, Qt::LeftButton); });
+    });
 
     // The year of the collection that holds the most issues.
     const int statsYear = plain.count(
@@ -298,20 +330,21 @@ int main(int argc, char* argv[]) {
     statsView.show();
     statsView.logic().yearText.setText(QString::number(statsYear));
     auto* showStats = buttonCaptioned(statsView, QStringLiteral("แสดง"));
-    results.push_back(
-        {QStringLiteral("receiving statistics of %1 by faculty, click to chart painted")
-             .arg(statsYear),
-         300, timer.time(statsView, kLongRepeats, [&](int) {
-             QTest::mouseClick(showStats, Qt::LeftButton);
-         })});
+    row(QStringLiteral("receiving statistics of %1 by faculty, click to chart painted")
+            .arg(statsYear),
+        300, [&] {
+            return timer.time(statsView, kLongRepeats,
+                              [&](int) { QTest::mouseClick(showStats, Qt::LeftButton); });
+        });
 
-    const ArticleTiming articles = timeArticleSearch(services, timer, kRepeats);
-    if (articles.articles > 0)
-        results.push_back(
-            {QStringLiteral("article search, a title word and an author to list painted (%L1 "
-                            "articles)")
-                 .arg(articles.articles),
-             50, articles.timing});
+    if (wanted(QStringLiteral("article search"))) {
+        const ArticleTiming articles = timeArticleSearch(services, timer, kRepeats);
+        if (articles.articles > 0)
+            row(QStringLiteral("article search, a title word and an author to list painted (%L1 "
+                               "articles)")
+                    .arg(articles.articles),
+                50, [&] { return articles.timing; });
+    }
 
     publishers::AdddealerView dealerView(services);
     dealerView.load();
@@ -324,7 +357,9 @@ int main(int argc, char* argv[]) {
             << ", issues: " << db.first("SELECT count(*) FROM tranfile")->text(0) << ", on "
             << QGuiApplication::platformName() << "\n\n";
     }
-    print(out, results, argc > 2 && QByteArray(argv[2]) == "--statements");
+    print(out, results, std::any_of(argv + 2, argv + argc, [](const char* a) {
+              return QByteArray(a) == "--statements";
+          }));
     out << "\nstart of the program to the main window painted (goal 300 ms), median of "
         << kLongRepeats << ":\n"
         << "  today's backup present: " << QString::number(start.presentMs, 'f', 0) << " ms\n"

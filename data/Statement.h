@@ -28,6 +28,7 @@ class Statement {
     // Steps once; true while a row is available.
     bool step();
     Row row() const;
+    sqlite3_stmt* handle() const { return stmt_; }
 
   private:
     [[noreturn]] void fail(int rc) const;

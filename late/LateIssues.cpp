@@ -21,13 +21,6 @@ const QString kClaimCaption = QStringLiteral("ใบทวงถาม");
 
 LateIssues::LateIssues(ui::Services& services)
     : Form(QStringLiteral("รายการวารสาร/สิ่งพิมพ์ที่ยังไม่ได้รับตามกำหนด"), services.messages),
-      lateList(
-          "lateList",
-          {QStringLiteral("รหัส"), QStringLiteral("ชื่อวารสาร/สิ่งพิมพ์"), QStringLiteral("คณะ/หน่วยงาน"),
-           QStringLiteral("ตัวแทน/ร้านค้า"), QStringLiteral("กำหนดออก"), QStringLiteral("ฉบับล่าสุด"),
-           QStringLiteral("วันที่รับ"), QStringLiteral("กำหนดได้รับ"), QStringLiteral("ช้า (วัน)"),
-           QStringLiteral("ฉบับที่ค้าง"), QStringLiteral("การทวงถาม")},
-          {1000, 2500, 1600, 1600, 1000, 1950, 1100, 1100, 800, 1900, 2700}),
       services_(services) {
     ui::OptionButton::group({&journalsOption, &newspapersOption, &allKindsOption});
     allKindsOption.setValue(true);
@@ -37,11 +30,23 @@ LateIssues::LateIssues(ui::Services& services)
     ui::OptionButton::group({&chosenAgentOption, &everyAgentOption});
     chosenAgentOption.setValue(true);
     reasonText.setMaxLength(100);
-    lateList.setSort(column::daysLate, true);
+    const QStringList headings{QStringLiteral("รหัส"),         QStringLiteral("ชื่อวารสาร/สิ่งพิมพ์"),
+                               QStringLiteral("คณะ/หน่วยงาน"), QStringLiteral("ตัวแทน/ร้านค้า"),
+                               QStringLiteral("กำหนดออก"),    QStringLiteral("ฉบับล่าสุด"),
+                               QStringLiteral("วันที่รับ"),       QStringLiteral("กำหนดได้รับ"),
+                               QStringLiteral("ช้า (วัน)"),     QStringLiteral("ฉบับที่ค้าง"),
+                               QStringLiteral("การทวงถาม")};
+    const int widths[] = {1000, 2500, 1600, 1600, 1000, 1950, 1100, 1100, 800, 1900, 2700};
+    for (int c = 0; c < column::count; ++c) {
+        lateList.setTextMatrix(0, c, headings.at(c));
+        lateList.setColWidth(c, widths[c]);
+    }
+    listed_->setOrder({column::daysLate, true});
 
     showButton.onClick = [this] { showButton_Click(); };
+    lateList.guard = [this](const std::function<void()>& step) { return guarded(step); };
     lateList.onClick = [this] { lateList_Click(); };
-    lateList.onSort = [this](int column, bool descending) { lateList_Sort(column, descending); };
+    lateList.onSort = [this] { lateList_Click(); };
     registerButton.onClick = [this] { registerButton_Click(); };
     claimButton.onClick = [this] { claimButton_Click(); };
     claimPdfButton.onClick = [this] { claimPdfButton_Click(); };
@@ -59,7 +64,7 @@ bool LateIssues::Form_Load() {
         return false;
     showButton_Click();
     // The list is what the window is opened for: the keys start there.
-    if (!listed_.empty())
+    if (!listed_->empty())
         setFocus(lateList);
     return true;
 }
@@ -101,44 +106,44 @@ LateFilter LateIssues::filter() const {
 void LateIssues::showButton_Click() {
     // The old list is let go first: its memory serves the new one, and a
     // list that could not be read is not shown as if it were current.
-    lateList.show(nullptr);
-    listed_ = {};
+    const ui::ListOrder order = listed_->order();
+    lateList.setRows(1);
+    listed_ = std::make_shared<LateList>();
+    listed_->setOrder(order);
     guarded([&] {
         readFilters();
-        listed_ = LateRecords(*db_).list(filter(), services_.clock.today());
+        auto list =
+            std::make_shared<LateList>(LateRecords(*db_).list(filter(), services_.clock.today()));
         // The order the clerk chose stays.
-        if (lateList.sortColumn() != column::daysLate || !lateList.descending())
-            listed_.sortBy(lateList.sortColumn(), lateList.descending());
+        list->setOrder(order);
+        if (lateList.setSource(list))
+            listed_ = std::move(list);
     });
-    lateList.show(&listed_);
-    countLabel.setCaption(listed_.empty() ? QStringLiteral("ไม่มีรายการคงค้าง")
-                                          : QStringLiteral("คงค้าง %1 รายการ").arg(listed_.size()));
+    countLabel.setCaption(listed_->empty()
+                              ? QStringLiteral("ไม่มีรายการคงค้าง")
+                              : QStringLiteral("คงค้าง %1 รายการ").arg(listed_->size()));
     for (ui::CommandButton* b : {&claimButton, &claimPdfButton, &csvButton})
-        b->setEnabled(!listed_.empty());
-    lateList_Click();
-}
-
-void LateIssues::lateList_Sort(int column, bool descending) {
-    guarded([&] { listed_.sortBy(column, descending); });
-    lateList.setSort(column, descending);
-    lateList.reordered();
+        b->setEnabled(!listed_->empty());
     lateList_Click();
 }
 
 void LateIssues::showAgain() {
     const int row = lateList.row();
     showButton_Click();
-    if (row >= 0 && row < listed_.size())
+    if (row >= 1 && row <= listed_->size()) {
+        while (lateList.rows() <= row && lateList.canFetchMore())
+            lateList.fetchMore();
         lateList.setRow(row);
+    }
     lateList_Click();
 }
 
 std::optional<LateTitle> LateIssues::chosen() {
-    const int r = lateList.row();
-    if (r < 0 || r >= listed_.size())
+    const int r = lateList.row() - 1;
+    if (!lateList.paged() || r < 0 || r >= listed_->size())
         return std::nullopt;
     std::optional<LateTitle> title;
-    guarded([&] { title = listed_.title(r); });
+    guarded([&] { title = listed_->title(r); });
     return title;
 }
 
@@ -165,7 +170,7 @@ void LateIssues::printClaim(bool toPdf) {
     const QString agent = everyAgentOption.value() ? QString() : claimAgent();
     std::vector<LateTitle> titles;
     guarded([&] {
-        listed_.forEach([&](const LateTitle& t) {
+        listed_->forEach([&](const LateTitle& t) {
             if (agent.isEmpty() ? !t.agentCode.trimmed().isEmpty() : t.agentCode.trimmed() == agent)
                 titles.push_back(t);
         });
@@ -280,7 +285,7 @@ void LateIssues::csvButton_Click() {
     bool written = false;
     if (!guarded([&] {
             written =
-                file.open(QIODevice::WriteOnly) && writeLateCsv(listed_, file) && file.commit();
+                file.open(QIODevice::WriteOnly) && writeLateCsv(*listed_, file) && file.commit();
         }))
         return;
     if (!written) {

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "late/LateList.h"
-#include "late/LateListBox.h"
 #include "late/LateRecords.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/Grid.h"
 #include "ui/PickList.h"
 #include "ui/TextBox.h"
 
@@ -38,7 +38,8 @@ class LateIssues : public ui::Form {
     ui::Label agentLabel{"agentLabel", QStringLiteral("ตัวแทน/ร้านค้า")};
     ui::PickList agentFilter{"agentFilter"};
     ui::CommandButton showButton{"showButton", QStringLiteral("แสดงรายการ")};
-    LateListBox lateList;
+    // The late issues, their rows read a page at a time as the view asks.
+    ui::Grid lateList{"lateList", 1, column::count};
     ui::Label countLabel{"countLabel", QString()};
     ui::CommandButton registerButton{"registerButton", QStringLiteral("ลงทะเบียนฉบับที่มาถึง")};
     ui::CommandButton claimButton{"claimButton", QStringLiteral("พิมพ์ใบทวงถาม")};
@@ -55,8 +56,6 @@ class LateIssues : public ui::Form {
     bool Form_Load();
     void showButton_Click();
     void lateList_Click();
-    // Sorts the list shown by a column, in place.
-    void lateList_Sort(int column, bool descending);
     void registerButton_Click();
     void claimButton_Click();
     void claimPdfButton_Click();
@@ -69,7 +68,7 @@ class LateIssues : public ui::Form {
     // Where the CSV goes: the file the user names, none when cancelled.
     std::function<std::optional<QString>(const QString& proposedName)> askCsvPath;
 
-    const LateList& listed() const { return listed_; }
+    const LateList& listed() const { return *listed_; }
 
   private:
     // Faculties and agents may have changed since the window opened: the
@@ -87,7 +86,7 @@ class LateIssues : public ui::Form {
 
     ui::Services& services_;
     std::unique_ptr<data::Database> db_;
-    LateList listed_;
+    std::shared_ptr<LateList> listed_ = std::make_shared<LateList>();
 };
 
 }  // namespace late

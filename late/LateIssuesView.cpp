@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QTableView>
 
-#include "late/LateListModel.h"
 #include "ui/qt/SaveFileDialog.h"
 #include "ui/qt/Twips.h"
 
@@ -34,9 +33,7 @@ LateIssuesView::LateIssuesView(ui::Services& services, QWidget* parent)
     binder_.bind(f.agentFilter, place<QComboBox>(this, 6540, 590, 3600, 360));
     binder_.bind(f.showButton, place<QPushButton>(this, 10440, 360, 1800, 480));
 
-    list_ = place<QTableView>(this, 240, 1140, 13020, 5520);
-    binder_.bind(f.lateList, list_);
-    bindLateList(f.lateList, list_);
+    binder_.bind(f.lateList, place<QTableView>(this, 240, 1140, 13020, 5520));
     binder_.bind(f.countLabel, place<QLabel>(this, 240, 6840, 3600, 360));
     f.askCsvPath = [this](const QString& proposed) {
         return ui::qt::askSaveFile(this, QStringLiteral("บันทึกรายการคงค้างเป็น CSV"), proposed,
@@ -59,10 +56,7 @@ LateIssuesView::LateIssuesView(ui::Services& services, QWidget* parent)
     f.onUnload = [this] { closeWindow(); };
 }
 
-LateIssuesView::~LateIssuesView() {
-    // The list's model reads the window logic: it goes first.
-    delete list_;
-}
+LateIssuesView::~LateIssuesView() = default;
 
 bool LateIssuesView::load() {
     return logic_->Form_Load();

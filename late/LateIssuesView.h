@@ -6,8 +6,6 @@
 #include "ui/qt/Binder.h"
 #include "ui/qt/FormView.h"
 
-class QTableView;
-
 namespace late {
 
 // The widgets of the late issues window.
@@ -22,7 +20,6 @@ class LateIssuesView : public ui::qt::FormView {
 
   private:
     std::unique_ptr<LateIssues> logic_;
-    QTableView* list_ = nullptr;
     ui::qt::Binder binder_;
 };
 

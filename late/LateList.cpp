@@ -1,7 +1,7 @@
 #include "late/LateList.h"
 
-#include <QSet>
 #include <algorithm>
+#include <stdexcept>
 
 #include "data/Database.h"
 #include "data/DateText.h"
@@ -14,10 +14,8 @@ namespace late {
 
 namespace {
 
-// Rows read together: a screen and more, in one statement.
-constexpr int kPageRows = 128;
-// Pages kept: the screen the view shows and those around it.
-constexpr std::size_t kPagesKept = 4;
+// Rows whose texts are read together when the whole list is gone through.
+constexpr int kPageRows = 500;
 
 const char* const kTextsSql =
     "SELECT vorlen.rowid, vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
@@ -123,65 +121,55 @@ LateTitle LateList::titleOf(const LateEntry& e, const Texts& texts) const {
     return t;
 }
 
-const std::vector<LateTitle>& LateList::page(int index) const {
-    const auto kept =
-        std::find_if(pages_.begin(), pages_.end(), [&](const auto& p) { return p.first == index; });
-    if (kept != pages_.end()) {
-        std::rotate(pages_.begin(), kept, kept + 1);
-        return pages_.front().second;
-    }
-    const int from = index * kPageRows;
-    const int to = std::min(size(), from + kPageRows);
+std::vector<LateTitle> LateList::titles(int from, int limit) const {
+    keepOrder();
+    const int to = std::min(size(), from + std::max(limit, 0));
     std::vector<qint64> keys;
-    for (int r = from; r < to; ++r)
+    for (int r = std::max(from, 0); r < to; ++r)
         keys.push_back(entries_[r].subscription);
     const QHash<qint64, Texts> texts = readTexts(keys);
-    std::vector<LateTitle> titles;
-    titles.reserve(keys.size());
-    for (int r = from; r < to; ++r)
-        titles.push_back(titleOf(entries_[r], texts.value(entries_[r].subscription)));
-    if (pages_.size() >= kPagesKept)
-        pages_.pop_back();
-    pages_.insert(pages_.begin(), {index, std::move(titles)});
-    return pages_.front().second;
+    std::vector<LateTitle> out;
+    out.reserve(keys.size());
+    for (int r = std::max(from, 0); r < to; ++r)
+        out.push_back(titleOf(entries_[r], texts.value(entries_[r].subscription)));
+    return out;
+}
+
+const LateEntry& LateList::entry(int row) const {
+    keepOrder();
+    return entries_.at(row);
 }
 
 LateTitle LateList::title(int row) const {
-    return page(row / kPageRows).at(row % kPageRows);
+    if (row < 0 || row >= size())
+        throw std::out_of_range("late list row");
+    return titles(row, 1).front();
 }
 
-QString LateList::cell(int row, int c) const {
-    const LateTitle& t = page(row / kPageRows).at(row % kPageRows);
-    switch (c) {
-        case column::pointer:
-            return t.pointer;
-        case column::name:
-            return t.name;
-        case column::department:
-            return t.departmentName;
-        case column::agent:
-            return t.agentName + ui::codeSuffix(t.agentCode);
-        case column::frequency:
-            return t.frequency;
-        case column::lastIssue:
-            return t.lastIssue;
-        case column::lastReceived:
-            return t.lastReceived;
-        case column::expected:
-            return data::writeDate(t.expected);
-        case column::daysLate:
-            return QString::number(t.daysLate);
-        case column::overdueIssue:
-            return t.issue;
-        case column::claims:
-            return patterns::claimHistory(t.claim);
-    }
-    return {};
+QStringList LateList::cells(const LateTitle& t) const {
+    return {t.pointer,
+            t.name,
+            t.departmentName,
+            t.agentName + ui::codeSuffix(t.agentCode),
+            t.frequency,
+            t.lastIssue,
+            t.lastReceived,
+            data::writeDate(t.expected),
+            QString::number(t.daysLate),
+            t.issue,
+            patterns::claimHistory(t.claim)};
+}
+
+std::vector<QStringList> LateList::rows(int offset, int limit) const {
+    std::vector<QStringList> out;
+    for (const LateTitle& t : titles(offset, limit))
+        out.push_back(cells(t));
+    return out;
 }
 
 void LateList::forEach(const std::function<void(const LateTitle&)>& each) const {
-    for (int p = 0; p * kPageRows < size(); ++p)
-        for (const LateTitle& t : page(p))
+    for (int from = 0; from < size(); from += kPageRows)
+        for (const LateTitle& t : titles(from, kPageRows))
             each(t);
 }
 
@@ -215,8 +203,16 @@ QHash<qint64, int> LateList::textRanks(int c) const {
     return ranks;
 }
 
-void LateList::sortBy(int c, bool descending) {
-    pages_.clear();
+void LateList::sortBy(int column, bool descending) {
+    setOrder({column, descending});
+    keepOrder();
+}
+
+void LateList::keepOrder() const {
+    if (order() == sorted_)
+        return;
+    const int c = order().column;
+    const bool descending = order().descending;
     // A rank for each row in the column, from its numbers where it has them.
     std::vector<int> codeRank;
     QHash<qint64, int> textRank;
@@ -258,6 +254,7 @@ void LateList::sortBy(int c, bool descending) {
             return a.expected < b.expected;
         return a.order < b.order;
     });
+    sorted_ = order();
 }
 
 }  // namespace late

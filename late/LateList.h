@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "late/LateRecords.h"
+#include "ui/RowSource.h"
 
 namespace data {
 class Database;
@@ -53,10 +54,10 @@ struct LateCodes {
     std::vector<std::pair<QString, QString>> departments, agents, frequencies;
 };
 
-// The late issues of a moment, in the order asked for. The count is exact;
-// the texts of a row (key, name, latest issue) are read a page at a time as
-// they are asked for, and only a few pages are kept.
-class LateList {
+// The late issues of a moment as a row source: the count is exact, the
+// order is kept on the entries' numbers, and the texts of a row (key, name,
+// latest issue) are read from the store only for the rows asked for.
+class LateList : public ui::RowSource {
   public:
     LateList() = default;
     LateList(const data::Database& db, QDate today, LateCodes codes, std::vector<LateEntry> entries,
@@ -64,19 +65,23 @@ class LateList {
 
     int size() const { return int(entries_.size()); }
     bool empty() const { return entries_.empty(); }
-    const LateEntry& entry(int row) const { return entries_.at(row); }
+    const LateEntry& entry(int row) const;
     const QString& agentCode(const LateEntry& e) const { return codes_.agents.at(e.agent).first; }
     // The row as the window, the claim and the CSV show it.
     LateTitle title(int row) const;
-    QString cell(int row, int column) const;
     // Every row in order, its texts read a page at a time.
     void forEach(const std::function<void(const LateTitle&)>& each) const;
+    // The cells of a row in the columns shown.
+    QStringList cells(const LateTitle& t) const;
 
-    // Sorts in place by a column; rows equal in it stay most days late
-    // first, then by key.
+    // Sorts by a column; rows equal in it stay most days late first, then by
+    // key and faculty.
     void sortBy(int column, bool descending);
-    // Most days late first, then by key and faculty.
-    void sortByDaysLate() { sortBy(column::daysLate, true); }
+
+    int count() const override { return size(); }
+    std::vector<QStringList> rows(int offset, int limit) const override;
+    bool sortable(int column) const override { return column >= 0 && column < column::count; }
+    bool descendingFirst(int column) const override { return column == column::daysLate; }
 
   private:
     struct Texts {
@@ -86,17 +91,21 @@ class LateList {
     // The texts of these subscriptions, by row.
     QHash<qint64, Texts> readTexts(const std::vector<qint64>& subscriptions) const;
     LateTitle titleOf(const LateEntry& e, const Texts& texts) const;
-    const std::vector<LateTitle>& page(int index) const;
+    // The titles of the rows from `from`, at most `limit`, in order.
+    std::vector<LateTitle> titles(int from, int limit) const;
     // Each subscription's place when sorted by a column of its texts.
     QHash<qint64, int> textRanks(int column) const;
+    // The order asked for (a heading click sets it) is put into effect when
+    // rows are next read, where a failure to read the texts it needs is
+    // shown by the reader's guard.
+    void keepOrder() const;
 
     const data::Database* db_ = nullptr;
     QDate today_;
     LateCodes codes_;
-    std::vector<LateEntry> entries_;
+    mutable std::vector<LateEntry> entries_;
+    mutable ui::ListOrder sorted_;
     QHash<QString, patterns::ClaimState> claims_;
-    // The pages read last, latest first.
-    mutable std::vector<std::pair<int, std::vector<LateTitle>>> pages_;
 };
 
 }  // namespace late

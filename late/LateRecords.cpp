@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "data/Cells.h"
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/SortableDate.h"
@@ -115,15 +116,16 @@ LateList LateRecords::list(const LateFilter& filter, QDate today) const {
     // The claims of an issue, when its subscription has any; false for one
     // given up after its final claim, which is no longer listed.
     const auto keepClaims = [&](LateEntry& e, const patterns::ClaimKey& key) {
-        if (!claimed.contains(key.pointer.trimmed() + u'|' + key.departmentCode.trimmed()))
+        if (claimed.isEmpty() ||
+            !claimed.contains(key.pointer.trimmed() + u'|' + key.departmentCode.trimmed()))
             return true;
         const patterns::ClaimState state = claims.value(key.text());
         e.claims = quint8(std::min(state.count, 255));
         return state.notReceivedReason.isEmpty();
     };
-    const auto describe = [&](const data::Row& row) {
+    const auto describe = [&](const data::Cells& row) {
         LateEntry e;
-        e.subscription = row.value(0).toLongLong();
+        e.subscription = row.integer(0);
         e.department = codeIndex(departmentIndex, codes.departments, departments, row.text(2));
         e.agent = codeIndex(agentIndex, codes.agents, agents, row.text(3));
         e.frequency = codeIndex(frequencyIndex, codes.frequencies, frequencies, row.text(4));
@@ -132,38 +134,39 @@ LateList LateRecords::list(const LateFilter& filter, QDate today) const {
         return e;
     };
     // Each row is looked at as it is read, so the rows are never all held at once.
-    db_.forEach(kReceivedSql,
-                {letters[0], letters[1], letters[2], letters[3], filter.departmentCode.trimmed(),
-                 filter.agentCode.trimmed()},
-                [&](data::Row&& row) {
-                    // The period's end is read as every list of this program reads it.
-                    if (data::sortableDay(row.text(6)) < todayDay)
-                        return;
-                    const QString pointer = row.text(1);
-                    if (patterned.hasPattern(pointer)) {
-                        if (!patterned.ceased(pointer))
-                            withPattern.push_back({describe(row), pointer, row.text(2),
-                                                   data::readDate(row.text(5)).value_or(QDate())});
-                        return;
-                    }
-                    const auto interval = frequencyIntervals.constFind(row.text(4).trimmed());
-                    if (interval == frequencyIntervals.cend())
-                        return;
-                    const auto begin = data::readDate(row.text(5));
-                    if (!begin || *begin > today)
-                        return;
-                    // An issue from before this period says nothing of when the next
-                    // one of it is due.
-                    const auto received = data::readDate(row.text(7));
-                    const QDate from = received ? std::max(*received, *begin) : *begin;
-                    const QDate expected = from.addDays(interval->days);
-                    if (today <= expected.addDays(interval->grace))
-                        return;
-                    LateEntry e = describe(row);
-                    e.expected = qint32(expected.toJulianDay());
-                    if (keepClaims(e, {pointer, row.text(2), 0, 0, expected}))
-                        entries.push_back(e);
-                });
+    data::forEachCells(
+        db_, kReceivedSql,
+        {letters[0], letters[1], letters[2], letters[3], filter.departmentCode.trimmed(),
+         filter.agentCode.trimmed()},
+        [&](const data::Cells& row) {
+            // The period's end is read as every list of this program reads it.
+            if (data::sortableDay(row.text(6)) < todayDay)
+                return;
+            const QString pointer = row.text(1);
+            if (const patterns::StoredPattern* pattern = patterned.pattern(pointer)) {
+                if (!pattern->ceased)
+                    withPattern.push_back({describe(row), pointer, row.text(2),
+                                           data::readDate(row.text(5)).value_or(QDate())});
+                return;
+            }
+            const auto interval = frequencyIntervals.constFind(row.text(4).trimmed());
+            if (interval == frequencyIntervals.cend())
+                return;
+            const auto begin = data::readDate(row.text(5));
+            if (!begin || *begin > today)
+                return;
+            // An issue from before this period says nothing of when the next
+            // one of it is due.
+            const auto received = data::readDate(row.text(7));
+            const QDate from = received ? std::max(*received, *begin) : *begin;
+            const QDate expected = from.addDays(interval->days);
+            if (today <= expected.addDays(interval->grace))
+                return;
+            LateEntry e = describe(row);
+            e.expected = qint32(expected.toJulianDay());
+            if (keepClaims(e, {pointer, row.text(2), 0, 0, expected}))
+                entries.push_back(e);
+        });
     // One entry for each overdue issue of a title with a pattern.
     std::vector<patterns::PatternedSubscription> subscriptions;
     subscriptions.reserve(withPattern.size());
@@ -195,7 +198,7 @@ LateList LateRecords::list(const LateFilter& filter, QDate today) const {
     for (LateEntry& e : entries)
         e.order = place[e.order];
     LateList list(db_, today, std::move(codes), std::move(entries), std::move(claims));
-    list.sortByDaysLate();
+    list.sortBy(column::daysLate, true);
     return list;
 }
 

@@ -24,6 +24,11 @@ bool LateExpectedIssues::ceased(const QString& pointer) const {
     return found != patterns_.cend() && found->ceased;
 }
 
+const StoredPattern* LateExpectedIssues::pattern(const QString& pointer) const {
+    const auto found = patterns_.constFind(pointer.trimmed());
+    return found != patterns_.cend() ? &*found : nullptr;
+}
+
 std::vector<std::vector<OverdueIssue>> LateExpectedIssues::overdue(
     const std::vector<PatternedSubscription>& subscriptions, QDate today) const {
     // Each title's issues are predicted once, for all its faculties; a map
@@ -77,8 +82,14 @@ std::vector<std::vector<OverdueIssue>> LateExpectedIssues::overdue(
             continue;
         const PatternedSubscription& s = subscriptions[i];
         const SubscriptionKey key{s.pointer.trimmed(), s.departmentCode.trimmed()};
+        // Most subscriptions have neither: their lists are not copied.
+        static const std::vector<RegisteredNumbers> noneRegistered;
+        static const std::vector<IssueMark> noMarks;
+        const auto got = registered.constFind(key);
+        const auto marked = marks.constFind(key);
         for (const ExpectedIssue& e : expectedIssues(
-                 w.stored->pattern, *w.issues, registered.value(key), marks.value(key), today))
+                 w.stored->pattern, *w.issues, got != registered.cend() ? *got : noneRegistered,
+                 marked != marks.cend() ? *marked : noMarks, today))
             if (isOverdue(e.status) && (!s.since.isValid() || e.predicted.expected >= s.since))
                 out[i].push_back({e.predicted, e.status});
     }

@@ -36,6 +36,8 @@ class LateExpectedIssues {
     bool hasPattern(const QString& pointer) const { return patterns_.contains(pointer.trimmed()); }
     // A title that has ceased is never late.
     bool ceased(const QString& pointer) const;
+    // The title's pattern, none without one: both questions in one look.
+    const StoredPattern* pattern(const QString& pointer) const;
     // For each subscription, in the order given, its issues expected no
     // earlier than its start.
     std::vector<std::vector<OverdueIssue>> overdue(

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <stdexcept>
 
+#include "data/Cells.h"
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/Schema.h"
@@ -27,24 +28,34 @@ QList<int> splitNumbers(const QString& text) {
     return out;
 }
 
-StoredPattern fromRow(const data::Row& row) {
+int number(const data::Row& row, int pos) {
+    return row.value(pos).toInt();
+}
+
+int number(const data::Cells& row, int pos) {
+    return int(row.integer(pos));
+}
+
+// From a row held or from the cells of one read in passing.
+template <typename R>
+StoredPattern fromRow(const R& row) {
     StoredPattern s;
     PublicationPattern& p = s.pattern;
-    const int frequency = row.value(col::frequency).toInt();
+    const int frequency = number(row, col::frequency);
     p.frequency =
         frequency >= 0 && frequency < kFrequencyCount ? Frequency(frequency) : Frequency::Monthly;
-    p.everyDays = row.value(col::every_days).toInt();
+    p.everyDays = number(row, col::every_days);
     p.knownDate = data::readDate(row.text(col::known_date)).value_or(QDate());
-    p.knownVolume = row.value(col::known_volume).toInt();
-    p.knownIssue = row.value(col::known_issue).toInt();
-    p.issuesPerVolume = row.value(col::issues_per_volume).toInt();
-    p.restartNumbers = row.value(col::restart_numbers).toInt() != 0;
-    p.volumeStartMonth = row.value(col::volume_start_month).toInt();
-    p.leadDays = row.value(col::lead_days).toInt();
-    p.graceDays = row.value(col::grace_days).toInt();
+    p.knownVolume = number(row, col::known_volume);
+    p.knownIssue = number(row, col::known_issue);
+    p.issuesPerVolume = number(row, col::issues_per_volume);
+    p.restartNumbers = number(row, col::restart_numbers) != 0;
+    p.volumeStartMonth = number(row, col::volume_start_month);
+    p.leadDays = number(row, col::lead_days);
+    p.graceDays = number(row, col::grace_days);
     p.omittedMonths = splitNumbers(row.text(col::omitted_months));
     p.combinedIssues = splitNumbers(row.text(col::combined_issues));
-    s.ceased = row.value(col::ceased).toInt() != 0;
+    s.ceased = number(row, col::ceased) != 0;
     return s;
 }
 
@@ -89,8 +100,9 @@ std::optional<StoredPattern> PatternRecords::pattern(const QString& pointer) con
 
 QHash<QString, StoredPattern> PatternRecords::allPatterns() const {
     QHash<QString, StoredPattern> out;
-    db_.forEach(kPatternColumns, {},
-                [&](data::Row&& row) { out.insert(row.text(col::pointer), fromRow(row)); });
+    data::forEachCells(db_, kPatternColumns, {}, [&](const data::Cells& row) {
+        out.insert(row.text(col::pointer), fromRow(row));
+    });
     return out;
 }
 

@@ -190,7 +190,7 @@ void lateWindow(ui::Services& services) {
     view.load();
     view.show();
     late::LateIssues& w = view.logic();
-    w.lateList.click(0);
+    w.lateList.click(1, 0);
     save(view, "late-issues");
     if (w.listed().empty())
         return;

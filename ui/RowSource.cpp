@@ -20,7 +20,8 @@ bool orderByHeading(RowSource& source, int column) {
     if (!source.sortable(column))
         return false;
     const ListOrder now = source.order();
-    source.setOrder({column, now.column == column && !now.descending});
+    source.setOrder(
+        {column, now.column == column ? !now.descending : source.descendingFirst(column)});
     return true;
 }
 

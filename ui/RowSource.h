@@ -27,6 +27,9 @@ class RowSource {
     // cells.
     virtual std::vector<QStringList> rows(int offset, int limit) const = 0;
     virtual bool sortable(int column) const = 0;
+    // Whether a heading click on a column new to the order lists it falling
+    // first: a column read for its largest values, such as days late.
+    virtual bool descendingFirst(int /*column*/) const { return false; }
     void setOrder(ListOrder order) { order_ = order; }
     ListOrder order() const { return order_; }
 
@@ -38,8 +41,9 @@ class RowSource {
 // saving a list of any length holds one page.
 void forEachRow(const RowSource& source, const std::function<void(const QStringList&)>& each);
 
-// A click on a column heading: a sortable column becomes the order, rising; the
-// column already ordered by turns about. Returns whether the order changed.
+// A click on a column heading: a sortable column becomes the order, rising
+// unless the source lists it falling first; the column already ordered by
+// turns about. Returns whether the order changed.
 bool orderByHeading(RowSource& source, int column);
 
 }  // namespace ui

@@ -80,13 +80,13 @@ TEST(ImportedDesk, WorksInTheTitleRegistrationRenewalAndLateWindows) {
     ASSERT_TRUE(lateList.Form_Load());
     lateList.allKindsOption.click();
     lateList.showButton_Click();
-    ASSERT_GT(lateList.lateList.count(), 0);
+    ASSERT_GT(lateList.lateList.total(), 0);
     QStringList lastIssues;
-    for (int r = 0; r < lateList.lateList.count(); ++r)
-        lastIssues << lateList.lateList.text(r, late::column::lastIssue);
+    for (int r = 0; r < lateList.lateList.total(); ++r)
+        lastIssues << lateList.lateList.textMatrix(r + 1, late::column::lastIssue);
     EXPECT_FALSE(lastIssues.filter(QStringLiteral("ฉบับ")).isEmpty());
-    for (int r = 0; r < lateList.lateList.count(); ++r)
-        EXPECT_NE(lateList.lateList.text(r, late::column::lastIssue),
+    for (int r = 0; r < lateList.lateList.total(); ++r)
+        EXPECT_NE(lateList.lateList.textMatrix(r + 1, late::column::lastIssue),
                   QStringLiteral("ฉบับแรกในโปรแกรมใหม่"));
 }
 

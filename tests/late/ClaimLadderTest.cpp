@@ -163,8 +163,8 @@ TEST_F(ClaimLadderDesk, LettersClimbTheLadderAndTheFinalClaimCanBeGivenUp) {
     while (w.listed().title(row).pointer != "J1")
         ++row;
     const late::LateTitle givenUp = w.listed().title(row);
-    EXPECT_TRUE(w.lateList.text(row, late::column::claims).startsWith("ทวงถาม 3 ครั้ง"));
-    w.lateList.click(row);
+    EXPECT_TRUE(w.lateList.textMatrix(row + 1, late::column::claims).startsWith("ทวงถาม 3 ครั้ง"));
+    w.lateList.click(row + 1, 0);
     ASSERT_TRUE(w.notReceivedButton.enabled());
     w.notReceivedButton.click();
     EXPECT_EQ(box.last().text, QStringLiteral("กรุณาระบุเหตุผลที่ไม่ได้รับ"));

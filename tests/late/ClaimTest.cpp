@@ -95,7 +95,8 @@ TEST(Claim, TheCsvOpensInASpreadsheetWithTheThaiIntact) {
     out.open(QIODevice::WriteOnly);
     ASSERT_TRUE(late::writeLateCsv(late::LateList(), out));
     ASSERT_TRUE(out.data().startsWith("\xEF\xBB\xBF"));
-    EXPECT_TRUE(QString::fromUtf8(out.data().mid(3)).startsWith(QStringLiteral("รหัส,ชื่อวารสาร/สิ่งพิมพ์,")));
+    EXPECT_TRUE(
+        QString::fromUtf8(out.data().mid(3)).startsWith(QStringLiteral("รหัส,ชื่อวารสาร/สิ่งพิมพ์,")));
     EXPECT_TRUE(out.data().endsWith("\r\n"));
     EXPECT_EQ(QString::fromUtf8(late::csvLine({"J000002", QStringLiteral("ข่าว, \"พิเศษ\""), "=1+1",
                                                QStringLiteral("ปีที่ 3 ฉบับที่ 2")})),
@@ -143,13 +144,13 @@ TEST_F(ClaimWindow, TheClaimGoesToOneAgentAndTheListToCsv) {
     settings::writeUnitAddress(temp.db(), QStringLiteral("ถนนห้วยแก้ว เชียงใหม่"));
     late::LateIssues w(services);
     ASSERT_TRUE(w.Form_Load());
-    ASSERT_EQ(w.lateList.count(), 3);
+    ASSERT_EQ(w.lateList.total(), 3);
 
     // The agent of the chosen row, all of that agent's late titles.
     int row = 0;
     while (w.listed().title(row).pointer != "J2")
         ++row;
-    w.lateList.click(row);
+    w.lateList.click(row + 1, 0);
     w.claimButton.click();
     EXPECT_EQ(printing.opened, QStringList({"printer"}));
     QStringList texts = printedTexts();
@@ -202,7 +203,7 @@ TEST_F(ClaimWindow, AClaimNeedsAnAgent) {
     seed();
     late::LateIssues w(services);
     ASSERT_TRUE(w.Form_Load());
-    w.lateList.setRow(-1);
+    w.lateList.setRow(0);
     w.claimButton.click();
     EXPECT_EQ(box.last().style, ui::msg::kStop);
     EXPECT_TRUE(printing.opened.isEmpty());
