@@ -23,13 +23,14 @@ void IssueList::setHeadings() {
 }
 
 IssueList::Shown IssueList::show(std::shared_ptr<ui::RowSource> issues) {
-    const bool read = grid_.setSource(std::move(issues));
-    if (read && !empty()) {
-        nameLatest();
-        return Shown::Issues;
+    if (!grid_.setSource(std::move(issues)))
+        return Shown::Failed;
+    if (empty()) {
+        clear();
+        return Shown::None;
     }
-    clear();
-    return read ? Shown::None : Shown::Failed;
+    nameLatest();
+    return Shown::Issues;
 }
 
 void IssueList::put(const ListedIssue& issue, int place, bool joins) {

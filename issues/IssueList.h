@@ -24,8 +24,9 @@ class IssueList {
     IssueList(ui::Grid& grid, ui::Label& latest) : grid_(grid), latest_(latest) {}
 
     void setHeadings();
-    // Shows the issues of a source from its first page; with None or Failed
-    // (the grid's guard told of the failure) the list is blank.
+    // Shows the issues of a source from its first page: a blank list when
+    // there are none; the list as it was when the read failed (the grid's
+    // guard told of it).
     Shown show(std::shared_ptr<ui::RowSource> issues);
     // A saved issue takes its row, `place` rows below the top: a new one
     // joins, an edited one leaves the current row for it.

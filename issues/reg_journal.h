@@ -117,7 +117,7 @@ class reg_journal : public ui::Form {
 
   private:
     // Lists the issues of a title from its first page; a blank list when it
-    // has none or the read failed (the failure told).
+    // has none, the list as it was when the read failed (the failure told).
     IssueList::Shown fillIssues(const QString& pointer);
     // After a save or a delete: the subscription's issues, or a blank list and
     // caption when none are left.
