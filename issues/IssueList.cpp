@@ -1,27 +1,14 @@
 #include "issues/IssueList.h"
 
-#include <algorithm>
-#include <tuple>
-
-#include "data/DateText.h"
-#include "data/SortableDate.h"
+#include "issues/IssueSource.h"
 #include "ui/Controls.h"
 #include "ui/Grid.h"
 
 namespace issues {
 
 namespace {
-
 constexpr int kBlankRows = 14;
-
-// The register's list order: dated issues latest first, then the undated.
-bool listedBefore(const ListedIssue& a, const ListedIssue& b) {
-    const int dayA = data::sortableDay(a.row.daily);
-    const int dayB = data::sortableDay(b.row.daily);
-    return std::make_tuple(dayA == 0, -dayA, a.rowid) < std::make_tuple(dayB == 0, -dayB, b.rowid);
 }
-
-}  // namespace
 
 void IssueList::setHeadings() {
     const int widths[] = {950, 1200, 600, 700, 5000};
@@ -35,52 +22,40 @@ void IssueList::setHeadings() {
     grid_.setColAlignment(4, ui::Grid::Align::LeftTop);
 }
 
-bool IssueList::show(std::vector<ListedIssue> issues) {
-    if (issues.empty())
-        return false;
-    issues_ = std::move(issues);
-    draw();
-    return true;
+IssueList::Shown IssueList::show(std::shared_ptr<ui::RowSource> issues) {
+    if (!grid_.setSource(std::move(issues)))
+        return Shown::Failed;
+    if (empty()) {
+        clear();
+        return Shown::None;
+    }
+    nameLatest();
+    return Shown::Issues;
 }
 
-void IssueList::put(const ListedIssue& issue) {
-    std::erase_if(issues_, [&](const ListedIssue& listed) { return listed.rowid == issue.rowid; });
-    issues_.insert(std::upper_bound(issues_.begin(), issues_.end(), issue, listedBefore), issue);
-    draw();
+void IssueList::put(const ListedIssue& issue, int place, bool joins) {
+    grid_.moveRow(joins ? -1 : grid_.row(), place + 1, IssueSource::cells(issue));
+    nameLatest();
 }
 
-bool IssueList::remove(const QString& magno) {
-    auto first = issues_.end();
-    for (auto it = issues_.begin(); it != issues_.end(); ++it)
-        if (it->row.magno.trimmed() == magno.trimmed() &&
-            (first == issues_.end() || it->rowid < first->rowid))
-            first = it;
-    if (first == issues_.end())
-        return false;
-    issues_.erase(first);
-    if (issues_.empty())
+void IssueList::remove(int place) {
+    grid_.moveRow(place + 1, -1, {});
+    if (empty())
         clear();
     else
-        draw();
-    return true;
+        nameLatest();
 }
 
 void IssueList::clear() {
-    issues_.clear();
     grid_.setDataRows(std::vector<QStringList>(kBlankRows - 1));
     latest_.setCaption({});
 }
 
-void IssueList::draw() {
-    std::vector<QStringList> rows;
-    rows.reserve(issues_.size());
-    // The entry fields Text2 to Text7 follow these columns.
-    for (const ListedIssue& listed : issues_) {
-        const IssueRow& i = listed.row;
-        rows.push_back({i.magno, data::reformatDate(i.daily), i.yearno, i.issueno,
-                        i.descriptionitem, data::reformatDate(i.receivedate)});
-    }
-    grid_.setDataRows(std::move(rows));
+bool IssueList::empty() const {
+    return !grid_.paged() || grid_.rows() < 2;
+}
+
+void IssueList::nameLatest() {
     latest_.setCaption(QStringLiteral("   Magno= ") + grid_.textMatrix(1, 0) +
                        QStringLiteral("   Daily=  ") + grid_.textMatrix(1, 1) +
                        QStringLiteral("  :  ") + grid_.textMatrix(1, 4));

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <climits>
 #include <limits>
 
 #include "data/Database.h"
@@ -124,15 +125,37 @@ std::vector<IssueRow> IssueRegister::issuesOf(const QString& pointer) const {
     return issues;
 }
 
-std::vector<ListedIssue> IssueRegister::listedIssuesOf(const QString& pointer) const {
+std::vector<ListedIssue> IssueRegister::listedIssuesOf(const QString& pointer, int offset,
+                                                       int limit) const {
     std::vector<ListedIssue> issues;
     static const QByteArray day = data::sortableDate("daily");
     static const QByteArray sql = QByteArray(kListedColumns) +
                                   " WHERE trim(pointer) = ? ORDER BY " + day + " IS NULL, " + day +
-                                  " DESC, rowid";
-    db_.forEach(sql.constData(), {pointer.trimmed()},
+                                  " DESC, rowid LIMIT ? OFFSET ?";
+    // A bound limit must not be negative on the server.
+    db_.forEach(sql.constData(), {pointer.trimmed(), limit < 0 ? INT_MAX : limit, offset},
                 [&](data::Row&& r) { issues.push_back(listed(r)); });
     return issues;
+}
+
+int IssueRegister::issueCount(const QString& pointer) const {
+    return db_.first("SELECT count(*) FROM tranfile WHERE trim(pointer) = ?", {pointer.trimmed()})
+        ->value(0)
+        .toInt();
+}
+
+int IssueRegister::placeOf(const ListedIssue& issue) const {
+    // The list's order spelt out: a later date first, the undated after every
+    // dated one, the register's order among equals.
+    static const QByteArray day = data::sortableDate("t.daily");
+    static const QByteArray its = data::sortableDate("x.daily");
+    static const QByteArray sql =
+        "SELECT count(*) FROM tranfile t JOIN tranfile x ON x.rowid = ?2"
+        " WHERE trim(t.pointer) = ?1 AND (CASE WHEN " +
+        its + " IS NULL THEN " + day + " IS NOT NULL OR (" + day +
+        " IS NULL AND t.rowid < x.rowid) ELSE " + day + " > " + its + " OR (" + day + " = " + its +
+        " AND t.rowid < x.rowid) END)";
+    return db_.first(sql.constData(), {issue.row.pointer.trimmed(), issue.rowid})->value(0).toInt();
 }
 
 std::optional<ListedIssue> IssueRegister::listedIssue(const QString& magno) const {

@@ -95,8 +95,13 @@ class IssueRegister {
     // The issues of a title, latest issue date first; rows whose date is empty
     // or unreadable come last.
     std::vector<IssueRow> issuesOf(const QString& pointer) const;
-    // The same, each with its place in the register.
-    std::vector<ListedIssue> listedIssuesOf(const QString& pointer) const;
+    // The same, each with its place in the register; at most `limit` of them
+    // (-1: all) from `offset` on.
+    std::vector<ListedIssue> listedIssuesOf(const QString& pointer, int offset = 0,
+                                            int limit = -1) const;
+    int issueCount(const QString& pointer) const;
+    // How many issues of its title come before this stored one in that order.
+    int placeOf(const ListedIssue& issue) const;
     // The first row with this number, the one an edit rewrites; none when
     // there is none.
     std::optional<ListedIssue> listedIssue(const QString& magno) const;

@@ -8,6 +8,7 @@
 #include "issues/IssueDeleteQuestion.h"
 #include "issues/IssueRegister.h"
 #include "issues/IssueSave.h"
+#include "issues/IssueSource.h"
 #include "issues/RegistrationSearch.h"
 #include "issues/TitleFinder.h"
 #include "patterns/ExpectedIssueProposal.h"
@@ -28,6 +29,7 @@ reg_journal::reg_journal(ui::Services& services)
     Text1.onKeyPress = [this](int& keyAscii) { Text1_KeyPress(keyAscii); };
     show_journal.guard = [this](const std::function<void()>& step) { return guarded(step); };
     show_journal.onClick = [this] { show_journal_Click(); };
+    show_item.guard = [this](const std::function<void()>& step) { return guarded(step); };
     show_item.onClick = [this] { show_item_Click(); };
     Command8.onClick = [this] { Command8_Click(); };
     Command5.onClick = [this] { Command5_Click(); };
@@ -180,9 +182,10 @@ void reg_journal::show_journal_Click() {
     reset_textbox();
     const Subscription picked = titles_.at(show_journal.row());
     const bool isTitle = !picked.pointer.trimmed().isEmpty();
-    bool listed = false;
-    if (isTitle && !guarded([&] { listed = fillIssues(picked.pointer); }))
+    const IssueList::Shown shown = isTitle ? fillIssues(picked.pointer) : IssueList::Shown::None;
+    if (shown == IssueList::Shown::Failed)
         return;
+    const bool listed = shown == IssueList::Shown::Issues;
     listed_ = picked;
     showExpected();
     if (!listed) {
@@ -311,17 +314,26 @@ void reg_journal::Command6_Click() {
     if (!IssueDeleteQuestion(messages()).confirmed(articles))
         return;
     bool deleted = false;
-    if (!guarded([&] { deleted = IssueRegister(*db_).deleteIssue(Text2.text()); }))
+    // Where the row stood, found before it goes, so that only it leaves the list.
+    std::optional<int> place;
+    if (!guarded([&] {
+            IssueRegister issues(*db_);
+            const std::optional<ListedIssue> stored = issues.listedIssue(Text2.text());
+            if (stored && stored->row.pointer.trimmed() == listed_.pointer.trimmed() &&
+                !issues_.empty())
+                place = issues.placeOf(*stored);
+            deleted = issues.deleteIssue(Text2.text());
+        }))
         return;
     if (deleted) {
         messages().show(QStringLiteral("ทำการลบข้อมูลเรียบร้อยแล้ว"), QStringLiteral("ผลการลบข้อมูล"),
                         ui::msg::kInformation);
-        const QString magno = Text2.text();
         fields_.clear();
         fields_.lock();
         // Only the row removed changes; a list another desk changed meanwhile
         // is read again.
-        if (issues_.remove(magno)) {
+        if (place) {
+            issues_.remove(*place);
             issuesShown();
             showExpected();
             return;
@@ -374,11 +386,11 @@ void reg_journal::cls_show_journal() {
     titles_.clear();
 }
 
-bool reg_journal::fillIssues(const QString& pointer) {
-    if (!issues_.show(IssueRegister(*db_).listedIssuesOf(pointer)))
-        return false;
-    issuesShown();
-    return true;
+IssueList::Shown reg_journal::fillIssues(const QString& pointer) {
+    const IssueList::Shown shown = issues_.show(std::make_shared<IssueSource>(*db_, pointer));
+    if (shown == IssueList::Shown::Issues)
+        issuesShown();
+    return shown;
 }
 
 void reg_journal::issuesShown() {
@@ -390,26 +402,35 @@ void reg_journal::issuesShown() {
 }
 
 void reg_journal::refillIssues(const Subscription& subscription) {
-    bool listed = false;
-    if (!guarded([&] { listed = fillIssues(subscription.pointer); }))
+    if (fillIssues(subscription.pointer) == IssueList::Shown::Failed)
         return;
     listed_ = subscription;
     showExpected();
-    if (!listed)
-        cls_show_listitem();
 }
 
-void reg_journal::showSaved(const QString& magno) {
+void reg_journal::showSaved(const QString& magno, bool added) {
     std::optional<ListedIssue> stored;
-    if (!guarded([&] { stored = IssueRegister(*db_).listedIssue(magno); }))
+    int place = 0;
+    if (!guarded([&] {
+            const IssueRegister issues(*db_);
+            stored = issues.listedIssue(magno);
+            if (stored)
+                place = issues.placeOf(*stored);
+        }))
         return;
-    // Only the saved row changes; one gone meanwhile has the list read again.
-    if (!stored || stored->row.pointer.trimmed() != entry_.pointer.trimmed()) {
+    // Only the saved row changes; one gone meanwhile, an edit of a row the
+    // list no longer shows where it was, or a first issue has the list read
+    // again.
+    const bool editedInPlace =
+        added || (show_item.row() > 0 &&
+                  show_item.textMatrix(show_item.row(), 0).trimmed() == magno.trimmed());
+    if (!stored || stored->row.pointer.trimmed() != entry_.pointer.trimmed() ||
+        listed_.pointer.trimmed() != entry_.pointer.trimmed() || !editedInPlace ||
+        issues_.empty()) {
         refillIssues(entry_);
         return;
     }
-    listed_ = entry_;
-    issues_.put(*stored);
+    issues_.put(*stored, place, added);
     issuesShown();
     showExpected();
 }
@@ -465,7 +486,7 @@ bool reg_journal::saveEntry(bool adding) {
         case IssueSave::Outcome::Saved:
             break;
     }
-    showSaved(result.magno);
+    showSaved(result.magno, adding);
     return true;
 }
 

@@ -116,15 +116,16 @@ class reg_journal : public ui::Form {
     QString openEntry() const override;
 
   private:
-    // Lists the issues of a title; false when it has none (lists untouched).
-    bool fillIssues(const QString& pointer);
+    // Lists the issues of a title from its first page; a blank list when it
+    // has none, the list as it was when the read failed (the failure told).
+    IssueList::Shown fillIssues(const QString& pointer);
     // After a save or a delete: the subscription's issues, or a blank list and
     // caption when none are left.
     void refillIssues(const Subscription& subscription);
     // A listed title's issues are shown: its lists marked and New open to it.
     void issuesShown();
-    // After a save: the stored issue takes its row in the list.
-    void showSaved(const QString& magno);
+    // After a save: the stored issue, new or edited, takes its row in the list.
+    void showSaved(const QString& magno, bool added);
     // The titles list was filled: no title is chosen yet.
     void titlesListed();
     void registerScanned(bool single, const QString& addOn);

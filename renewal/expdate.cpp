@@ -47,6 +47,7 @@ expdate::expdate(ui::Services& services)
     Command3.onClick = [this] { Command3_Click(); };
     showjour.onClick = [this] { showjour_Click(); };
     showjour.guard = [this](const std::function<void()>& step) { return guarded(step); };
+    showjour.onCount = [this](int total) { nextrow = total + 1; };
     Cmdprint.onClick = [this] { Cmdprint_Click(); };
     cmdedit.onClick = [this] { cmdedit_Click(); };
     cmdsave.onClick = [this] { cmdsave_Click(); };
@@ -110,22 +111,26 @@ void expdate::Command1_Click() {
                       : Option2.value() ? Kind::Newspapers
                                         : Kind::Both;
     std::shared_ptr<ui::RowSource> found;
-    int total = 0;
+    bool none = false;
+    // Whether anything expires is one row's read; the list is counted once its
+    // first page is painted.
     if (!guarded([&] {
             found = ExpiryRecords(*db_).expiringRows(kind, first, last);
-            total = found->count();
+            none = found->rows(0, 1).empty();
         }))
         return;
-    if (total == 0) {
+    if (none) {
         nextrow = 1;
         messages().show(QStringLiteral("ไม่พบรายชื่อวารสารที่จะครบอายุสมาชิกในช่วงเวลานี้"),
                         QStringLiteral("ผลการตรวจเช็ค"), ui::msg::kInformation);
         return;
     }
-    // As many rows as found, and never fewer than ten empty ones.
-    if (!showjour.setSource(found, total + 1 < 11 ? 12 : 0))
+    if (!showjour.setSource(found))
         return;
-    nextrow = total + 1;
+    // As many rows as found, and never fewer than twelve in all: a list that
+    // short fits its first page, so it is known without a count.
+    if (showjour.counted() && showjour.total() < 10)
+        showjour.setMinRows(12);
     showjour.setRow(1);
     Cmdprint.setEnabled(true);
 }
@@ -287,6 +292,8 @@ void expdate::listedLines(const ExpiryPrint::EachLine& each) {
     // keeps a few.
     while (showjour.canFetchMore())
         showjour.fetchMore();
+    // Every page read: the count is known without a read.
+    nextrow = showjour.total() + 1;
     for (int r = 1; r < nextrow && r < showjour.rows(); ++r)
         each({showjour.textMatrix(r, col::name), showjour.textMatrix(r, col::endPeriod),
               showjour.textMatrix(r, col::latestIssue), showjour.textMatrix(r, col::department)});

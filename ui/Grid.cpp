@@ -82,6 +82,36 @@ void Grid::setDataRows(std::vector<QStringList> dataRows) {
     notify();
 }
 
+void Grid::setMinRows(int n) {
+    minRows_ = n;
+    notify();
+}
+
+void Grid::moveRow(int from, int to, QStringList cells) {
+    cells.resize(cols_);
+    if (paged_) {
+        paged_->moveRow(from - (from > 0), to - (to > 0), cells);
+        // The window's own cells go with their rows.
+        QHash<int, QStringList> changed;
+        for (auto it = changed_.cbegin(); it != changed_.cend(); ++it) {
+            int at = it.key();
+            if (at == from)
+                continue;
+            at -= from > 0 && at > from;
+            at += to > 0 && at >= to;
+            changed.insert(at, *it);
+        }
+        changed_ = std::move(changed);
+    } else {
+        if (from > 0 && from < int(cells_.size()))
+            cells_.erase(cells_.begin() + from);
+        if (to > 0)
+            cells_.insert(cells_.begin() + std::min(to, int(cells_.size())), std::move(cells));
+    }
+    row_ = std::clamp(row_, rows() > 1 ? 1 : 0, rows() - 1);
+    notify();
+}
+
 bool Grid::setSource(std::shared_ptr<RowSource> source, int minRows) {
     auto paged = std::make_unique<PagedRows>(std::move(source));
     if (!read([&] { paged->restart(); }))

@@ -43,6 +43,13 @@ class Grid : public Control {
     // setting the rows goes back to held cells.
     bool setSource(std::shared_ptr<RowSource> source, int minRows = 0);
     bool paged() const { return bool(paged_); }
+    // Empty rows below a source's, up to `n` rows in all.
+    void setMinRows(int n);
+    // The window wrote one row of the list itself: the data row at `from` goes
+    // to `to` with these cells (-1 for either: it joins, or it leaves), each
+    // the grid row it has after the change, so that a save shows without
+    // reading the list again. The current row stays where it was.
+    void moveRow(int from, int to, QStringList cells);
     // Data rows in all: the exact count of a source, or the rows held.
     int total() const;
     // Whether the total is known without a further read.

@@ -1,5 +1,6 @@
 #include "ui/PagedRows.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace ui {
@@ -38,6 +39,60 @@ void PagedRows::restart() {
     fetched_ = 0;
     more_ = true;
     fetchMore();
+}
+
+void PagedRows::moveRow(int from, int to, const QStringList& cells) {
+    const int change = (to >= 0) - (from >= 0);
+    if (count_)
+        *count_ += change;
+    // A list read to its end holds every row; one with pages to come only as
+    // many as it has been handed, the row pushed past them to be read later.
+    const int fetched = more_ ? fetched_ : fetched_ + change;
+    // The place a row of the list after the change had before it; -1 for the
+    // row that moved.
+    const auto before = [&](int at) {
+        if (to >= 0 && at == to)
+            return -1;
+        if (to >= 0 && at > to)
+            --at;
+        if (from >= 0 && at >= from)
+            ++at;
+        return at;
+    };
+    const std::list<Page> held = pages_;
+    const auto heldRow = [&](int at) -> const QStringList* {
+        if (at >= fetched_)
+            return nullptr;
+        for (const Page& p : held)
+            if (p.first == at / kPageRows)
+                return size_t(at % kPageRows) < p.second.size() ? &p.second[at % kPageRows]
+                                                                : nullptr;
+        return nullptr;
+    };
+    const int first = std::min(from < 0 ? to : from, to < 0 ? from : to);
+    for (auto it = pages_.begin(); it != pages_.end();) {
+        const int start = it->first * kPageRows;
+        if (first < 0 || start + kPageRows <= first) {
+            ++it;
+            continue;
+        }
+        std::vector<QStringList> rows;
+        bool whole = true;
+        for (int at = start; whole && at < std::min(start + kPageRows, fetched); ++at) {
+            const int was = before(at);
+            const QStringList* row = was < 0 ? &cells : heldRow(was);
+            if (row)
+                rows.push_back(*row);
+            whole = row != nullptr;
+        }
+        if (whole) {
+            it->second = std::move(rows);
+            ++it;
+        } else {
+            it = pages_.erase(it);
+        }
+    }
+    fetched_ = fetched;
 }
 
 const std::vector<QStringList>& PagedRows::page(int index) const {

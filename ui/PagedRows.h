@@ -33,6 +33,12 @@ class PagedRows {
     bool counted() const { return count_ || !more_; }
     // From the first page again, as after a change of order.
     void restart();
+    // The window changed one row of the source itself: the row at `from` went
+    // to `to` with these cells (-1 for either: it joined, or it left), the
+    // places counted in the list as it is after the change. The pages held are
+    // put right from the rows they hold; one that needs a row no page holds is
+    // dropped and read again when looked at. Nothing is read here.
+    void moveRow(int from, int to, const QStringList& cells);
 
   private:
     using Page = std::pair<int, std::vector<QStringList>>;

@@ -2,6 +2,7 @@
 
 #include "data/DbError.h"
 #include "issues/IssueRegister.h"
+#include "issues/IssueSource.h"
 #include "issues/TitleFinder.h"
 #include "issues/TitleMatchSource.h"
 #include "tests/issues/IssueFixture.h"
@@ -137,6 +138,40 @@ TEST_F(IssueRegisterTest, IssuesOfATitleComeLatestDateFirstWithUnreadableDatesLa
     EXPECT_EQ(numbersOf("J000001"), QStringList({"2", "1", "4", "3", "5"}));
     EXPECT_TRUE(reg.issuesOf("J000009").empty());
     EXPECT_TRUE(reg.issuesOf("").empty());
+}
+
+// The registration window's list read a page at a time comes in the order of
+// the whole list across every page boundary, is counted exactly, and places
+// each issue, an edited one too, where that order puts it.
+TEST_F(IssueRegisterTest, TheIssueListPagesInOrderAndPlacesEachIssue) {
+    const char* dates[] = {"02/03/2004", "", "02/03/2004", "1/8/2002", "no date", "15/07/2005"};
+    for (int i = 0; i < 30; ++i)
+        addIssue(db, QString::number(100 + i), i % 2 ? "J000001" : " J000001 ", dates[i % 6]);
+    addIssue(db, "900", "J000002", "01/01/2009");
+    const IssueSource source(db, "J000001");
+    const QStringList whole = numbersOf("J000001");
+    ASSERT_EQ(whole.size(), 30);
+    EXPECT_EQ(whole.mid(0, 6), QStringList({"105", "111", "117", "123", "129", "100"}));
+    EXPECT_EQ(source.count(), 30);
+
+    struct Case {
+        int offset, limit;
+    };
+    for (const Case c : {Case{0, 7}, Case{7, 7}, Case{28, 7}, Case{30, 7}, Case{4, 1}}) {
+        SCOPED_TRACE(testing::Message() << c.offset << "+" << c.limit);
+        QStringList page;
+        for (const QStringList& row : source.rows(c.offset, c.limit))
+            page << row[0];
+        EXPECT_EQ(page, whole.mid(c.offset, c.limit));
+    }
+
+    for (int i = 0; i < whole.size(); ++i)
+        EXPECT_EQ(reg.placeOf(*reg.listedIssue(whole[i])), i) << whole[i].toStdString();
+    ASSERT_TRUE(reg.updateIssue("129", {"", "01/01/2003", "", "", ""}));
+    ASSERT_TRUE(reg.updateIssue("101", {"", "01/01/2010", "", "", ""}));
+    const QStringList edited = numbersOf("J000001");
+    for (const char* magno : {"129", "101"})
+        EXPECT_EQ(reg.placeOf(*reg.listedIssue(magno)), edited.indexOf(magno)) << magno;
 }
 
 TEST_F(IssueRegisterTest, ASaveChecksAgainWhatAnotherDeskMayHaveChanged) {

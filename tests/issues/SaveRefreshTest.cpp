@@ -35,10 +35,19 @@ class SaveRefreshTest : public RegJournalFixture {
         ASSERT_TRUE(w->Form_Load());
         search(QStringLiteral("สถิติ"));
         pickTitle(1);
+        readToEnd(*w);
+    }
+
+    // The list is read a page at a time: every page is asked for, as a clerk
+    // scrolling to the end would.
+    static void readToEnd(issues::reg_journal& window) {
+        while (window.show_item.canFetchMore())
+            window.show_item.fetchMore();
     }
 
     // The issues list and the latest-issue line as the window shows them.
-    static QStringList shown(const issues::reg_journal& window) {
+    static QStringList shown(issues::reg_journal& window) {
+        readToEnd(window);
         QStringList cells{window.Label1.caption()};
         for (int r = 1; r < window.show_item.rows(); ++r)
             for (int c = 0; c < window.show_item.cols(); ++c)

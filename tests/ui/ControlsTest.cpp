@@ -217,3 +217,69 @@ TEST(PagedGrid, ReadsPagesAsAskedAndKeepsOnlyTheLatest) {
     EXPECT_EQ(g.textMatrix(1, 0), QString::number(source->total)) << "turned about";
     EXPECT_EQ(g.textMatrix(2, 0), QString::number(source->total - 1)) << "changes went";
 }
+
+// A list the test changes behind the grid, as a save changes the register.
+struct StoredRows : RowSource {
+    QStringList stored;
+    mutable int pagesRead = 0;
+    int count() const override { return int(stored.size()); }
+    std::vector<QStringList> rows(int offset, int limit) const override {
+        ++pagesRead;
+        std::vector<QStringList> out;
+        for (int i = offset; i < std::min(int(stored.size()), offset + limit); ++i)
+            out.push_back({stored[i]});
+        return out;
+    }
+    bool sortable(int) const override { return false; }
+};
+
+// A row the window moved itself shows where a fresh read puts it: the pages
+// held are put right without a read, and only a page that needs a row none
+// holds is read again.
+TEST(PagedGrid, AMovedRowTakesItsPlaceInThePagesHeld) {
+    struct Case {
+        const char* what;
+        int pagesFetched;
+        int from, to;  // grid rows after the change; -1: none
+        int rereads;
+    };
+    const int page = PagedRows::kPageRows;
+    const Case cases[] = {
+        {"down across pages, all read", 3, 5, 2 * page + 10, 0},
+        {"up across pages, all read", 3, 2 * page + 10, 1, 0},
+        {"joins, all read", 3, -1, page, 0},
+        {"leaves the last row, all read", 3, 250, -1, 0},
+        {"joins on the first page of many", 1, -1, 10, 0},
+        {"joins past the rows read", 1, -1, page + 20, 0},
+        {"leaves the first page of many", 1, 10, -1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto source = std::make_shared<StoredRows>();
+        for (int i = 0; i < 250; ++i)
+            source->stored << QString::number(i);
+        Grid g("g", 1, 1);
+        g.setSource(source);
+        for (int p = 1; p < c.pagesFetched; ++p)
+            g.fetchMore();
+        const int rowsBefore = g.rows();
+        const QString moved = c.from > 0 ? source->stored.takeAt(c.from - 1) : "new";
+        if (c.to > 0)
+            source->stored.insert(c.to - 1, moved);
+        const int read = source->pagesRead;
+        g.moveRow(c.from, c.to, {moved});
+        EXPECT_EQ(source->pagesRead, read) << "nothing read by the move";
+        if (c.pagesFetched == 1) {
+            EXPECT_EQ(g.rows(), rowsBefore) << "the rows handed to the view stay";
+        }
+        for (int r = 1; r < g.rows(); ++r)
+            ASSERT_EQ(g.textMatrix(r, 0), source->stored[r - 1]) << r;
+        EXPECT_EQ(source->pagesRead, read + c.rereads);
+        while (g.canFetchMore())
+            g.fetchMore();
+        ASSERT_EQ(g.rows() - 1, source->stored.size());
+        for (int r = 1; r < g.rows(); ++r)
+            ASSERT_EQ(g.textMatrix(r, 0), source->stored[r - 1]) << r;
+        EXPECT_EQ(g.total(), source->stored.size());
+    }
+}
