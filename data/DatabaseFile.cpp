@@ -83,7 +83,7 @@ void createDatabase(const QString& path) {
         Database db(draft, Database::Open::Create);
         // Write-ahead logging: a committed save is durable after one sync, and
         // readers never wait for a writer.
-        db.exec("PRAGMA journal_mode = WAL");
+        setJournalMode(db, "WAL");
         Transaction tx(db);
         createSchema(db);
         insertFirstRunRows(db);
@@ -153,6 +153,14 @@ void checkOwnFile(const Database& db) {
     checkTables(db);
 }
 
+QString setJournalMode(const Database& db, const char* mode) {
+    return db.first((QByteArray("PRAGMA journal_mode = ") + mode).constData())->text(0).toLower();
+}
+
+QString journalMode(const Database& db) {
+    return db.first("PRAGMA journal_mode")->text(0).toLower();
+}
+
 void checkpointWal(const QString& path) {
     try {
         const Database db(path);
@@ -207,10 +215,8 @@ bool prepareDatabase(const QString& path) {
         return false;
     // A bulk import keeps its undo in a rollback journal; one stopped by a
     // crash has been rolled back by now, and the file goes back to the log.
-    if (db.first("PRAGMA journal_mode")
-            ->text(0)
-            .compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
-        db.first("PRAGMA journal_mode = WAL");
+    if (journalMode(db) != u"wal")
+        setJournalMode(db, "WAL");
     if (version.userVersion < kSchemaVersion) {
         backUpBeforeUpgrade(db, version.userVersion);
         migrate(db);

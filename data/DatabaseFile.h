@@ -33,6 +33,13 @@ bool hasTable(const Database& db, const char* name);
 // program can bring up to date, said as the database on the server.
 void checkOwnFile(const Database& db);
 
+// Sets the journal mode of an open SQLite file ("WAL", "DELETE") and returns
+// the mode it is in after, in lower case: the one it had when another
+// connection keeps it from changing.
+QString setJournalMode(const Database& db, const char* mode);
+// The journal mode of an open SQLite file, in lower case.
+QString journalMode(const Database& db);
+
 // Moves every change from the write-ahead log into the file and empties the
 // log, so the file alone holds the data; failures are left for the next start.
 void checkpointWal(const QString& path);
