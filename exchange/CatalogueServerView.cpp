@@ -57,6 +57,9 @@ CatalogueServerView::CatalogueServerView(ui::Services& services, const QString& 
     connect(close, &QPushButton::clicked, this, [this] { closeWindow(); });
     logic_->onChange = [this] { refresh(); };
     refresh();
+    // The clerk comes to type an address; the list is for taking one out.
+    addressEdit_->setFocus();
+    useWindowKeys();
 }
 
 CatalogueServerView::~CatalogueServerView() = default;

@@ -108,6 +108,7 @@ CombinedSearchView::CombinedSearchView(ui::Services& services, const QStringList
     connect(close, &QPushButton::clicked, this, [this] { closeWindow(); });
     logic_->onChange = [this] { refresh(); };
     refresh();
+    useWindowKeys();
 }
 
 CombinedSearchView::~CombinedSearchView() = default;

@@ -61,6 +61,7 @@ MarcExchangeView::MarcExchangeView(ui::Services& services, QWidget* parent)
     connect(close, &QPushButton::clicked, this, [this] { closeWindow(); });
     logic_->onChange = [this] { refresh(); };
     refresh();
+    useWindowKeys();
 }
 
 MarcExchangeView::~MarcExchangeView() = default;

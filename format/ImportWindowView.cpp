@@ -61,6 +61,7 @@ ImportWindowView::ImportWindowView(ui::Services& services, QWidget* parent)
     connect(importButton_, &QPushButton::clicked, this, &ImportWindowView::importFile);
     connect(cancelButton_, &QPushButton::clicked, this, &ImportWindowView::cancel);
     showState();
+    useWindowKeys();
 }
 
 ImportWindowView::~ImportWindowView() = default;

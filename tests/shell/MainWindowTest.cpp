@@ -409,3 +409,45 @@ TEST(MainFrame, AnOpenEntryIsDroppedOnlyWhenTheClerkSaysSo) {
         EXPECT_EQ(w.isVisible(), c.close == Close::WindowFrame);
     }
 }
+
+// The windows laid out with plain Qt widgets answer the keys as the others
+// do: Enter presses the focused button and Escape closes the window.
+TEST(MainFrame, PlainWindowsPressTheFocusedButtonOnEnterAndCloseOnEscape) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/Vorlen.db");
+    data::prepareDatabase(path);
+    ui::FakeMessageBox box;
+    MainWindow w(path, &box);
+    shell::registerWindows(w);
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const std::pair<const char*, const char*> windows[] = {
+        {"CatalogueServers", "closeButton"},
+        {"MarcExchange", "closeButton"},
+        {"CombinedSearch", "closeButton"},
+        {"AccessImport", "cancelButton"},
+    };
+    for (const auto& [window, button] : windows) {
+        SCOPED_TRACE(window);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            w.open(QString::fromLatin1(window));
+            QCoreApplication::processEvents();
+            QPointer<ui::qt::FormView> view = w.instance(QString::fromLatin1(window));
+            ASSERT_TRUE(view);
+            QWidget* target = QApplication::focusWidget();
+            if (key == Qt::Key_Return) {
+                target = view->findChild<QPushButton*>(QString::fromLatin1(button));
+                target->setFocus();
+            }
+            ASSERT_TRUE(target && view->isAncestorOf(target));
+            QTest::keyClick(target, key);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            EXPECT_FALSE(view) << int(key);
+        }
+    }
+    // Its address is what the clerk comes to type.
+    w.open(QStringLiteral("CatalogueServers"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "addressEdit");
+}

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QKeyEvent;
+
 namespace ui::qt {
 
 // Base of every window's view: the shell creates it, asks it to load, and
@@ -22,6 +24,14 @@ class FormView : public QWidget {
   protected:
     // Closes the window, or the sub-window that frames it.
     void closeWindow();
+    // For a view laid out with plain Qt widgets, once its buttons exist:
+    // Enter presses the focused button and Escape closes the window, as the
+    // binder's keys do in the other windows.
+    void useWindowKeys();
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    bool escapeCloses_ = false;
 };
 
 }  // namespace ui::qt
