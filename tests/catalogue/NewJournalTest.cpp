@@ -347,8 +347,9 @@ TEST(NewJournalDelete, RemovesEveryRowOfTheShownTitleAfterSayingWhatItHolds) {
     const QString other = f.addTitle("วารสารที่อยู่ต่อ");
     // A second subscribing faculty and a second subject row of the same key.
     f.temp.db().exec("INSERT INTO vorlen SELECT * FROM vorlen WHERE pointer = ?", {key});
-    f.temp.db().exec("UPDATE vorlen SET department_code = '03' WHERE rowid ="
-                     " (SELECT max(rowid) FROM vorlen)");
+    f.temp.db().exec(
+        "UPDATE vorlen SET department_code = '03' WHERE rowid ="
+        " (SELECT max(rowid) FROM vorlen)");
     f.temp.db().exec("INSERT INTO typeclass VALUES (?, '02')", {key});
     f.temp.db().exec("INSERT INTO tranfile (magno, pointer) VALUES ('1', ?)", {key});
     f.showTitle("วารสาร %1%2 ที่จะลบ");
@@ -357,8 +358,8 @@ TEST(NewJournalDelete, RemovesEveryRowOfTheShownTitleAfterSayingWhatItHolds) {
     // Another key put into the field does not redirect the delete.
     w.Text1.setText(other);
 
-    const QString question = "ต้องการลบข้อมูลหรือไม่\n" + key +
-                             " วารสาร %1%2 ที่จะลบ\nการบอกรับ 2 รายการ ฉบับที่ลงทะเบียนแล้ว 1 ฉบับ";
+    const QString question =
+        "ต้องการลบข้อมูลหรือไม่\n" + key + " วารสาร %1%2 ที่จะลบ\nการบอกรับ 2 รายการ ฉบับที่ลงทะเบียนแล้ว 1 ฉบับ";
     // Declined at the first question, or at the second one that a title with
     // registered issues gets: nothing goes.
     for (int declinedAt : {1, 2}) {

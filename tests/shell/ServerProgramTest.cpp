@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 
 #include "data/DatabaseFile.h"
+#include "data/Migrations.h"
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
-#include "data/Migrations.h"
 #include "tests/shell/Program.h"
 #include "tests/support/TempDatabase.h"
 #include "ui/Fakes.h"
@@ -76,7 +76,8 @@ TEST(ServerProgram, InitAndCopyRefuseADatabaseWhoseTablesBelongToAnotherRole) {
     program.setEnvironment("PERIODICALS_DATABASE", asDesk);
     for (const QStringList& args : {QStringList{"--init-database"}, {"--copy-to", asDesk}}) {
         EXPECT_EQ(program.run(args), 1) << program.output.toStdString();
-        EXPECT_TRUE(server.db().first("SELECT to_regclass('magtype')")->isNull(0)) << args[0];
+        EXPECT_TRUE(server.db().first("SELECT to_regclass('magtype')")->isNull(0))
+            << args[0].toStdString();
     }
 }
 
