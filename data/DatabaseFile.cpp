@@ -131,9 +131,13 @@ void backUpBeforeUpgrade(const Database& db, int version) {
 }  // namespace
 
 bool hasTable(const Database& db, const char* name) {
-    const char* sql = db.isPostgres() ? "SELECT 1 FROM information_schema.tables"
-                                        " WHERE table_schema = current_schema()"
-                                        " AND lower(table_name) = ?"
+    // pg_class, not information_schema, which hides from a login the tables
+    // it has no right on: those are there, and the login is told it lacks
+    // the right when it reads them.
+    const char* sql = db.isPostgres() ? "SELECT 1 FROM pg_catalog.pg_class c"
+                                        " JOIN pg_catalog.pg_namespace n ON n.oid = c.relnamespace"
+                                        " WHERE n.nspname = current_schema()"
+                                        " AND c.relkind IN ('r', 'p') AND c.relname = ?"
                                       : "SELECT 1 FROM sqlite_master"
                                         " WHERE type = 'table' AND lower(name) = ?";
     return db.first(sql, {QString::fromLatin1(name).toLower()}).has_value();

@@ -135,10 +135,12 @@ void PgConnection::configure() {
     // busy timeout, with the same message.
     command("SET lock_timeout = '3s'");
     // A login that may only read the tables is read-only as a read-only
-    // file is; before the tables are made there is nothing to tell.
+    // file is; one that may not even read them is told it lacks the right.
+    // Before the tables are made there is nothing to tell.
     static const char* const kReadOnly =
         "SELECT pg_is_in_recovery() OR current_setting('transaction_read_only') = 'on'"
-        " OR coalesce(NOT (has_table_privilege(to_regclass('vorlen1'), 'INSERT')"
+        " OR coalesce(has_table_privilege(to_regclass('vorlen1'), 'SELECT')"
+        " AND NOT (has_table_privilege(to_regclass('vorlen1'), 'INSERT')"
         " AND has_table_privilege(to_regclass('tranfile'), 'INSERT')), false)";
     forEachRow(kReadOnly, {}, 1, [this](Row&& row) { readOnly_ = row.value(0).toBool(); });
 }

@@ -213,8 +213,7 @@ TableRead AccessReader::readRows(const QString& name,
         for (unsigned i = 0; i < columns; ++i) {
             if (cut(lengths[i], bindSize))
                 throw ImportError(QStringLiteral("ตาราง %1 มีข้อความยาวเกินกว่าที่อ่านได้ (แถวที่ %2)")
-                                      .arg(name)
-                                      .arg(read.rows + 1));
+                                      .arg(name, QString::number(read.rows + 1)));
             values << QString::fromUtf8(buffers[i].get(), lengths[i]);
         }
         ++read.rows;

@@ -59,10 +59,8 @@ void write(data::Database& db, const ClaimKey& key, const ClaimState& state) {
 
 QString ClaimKey::text() const {
     return QStringLiteral("%1|%2|%3|%4|%5")
-        .arg(pointer.trimmed(), departmentCode.trimmed())
-        .arg(volume)
-        .arg(issue)
-        .arg(expected.isValid() ? data::writeDate(expected) : QString());
+        .arg(pointer.trimmed(), departmentCode.trimmed(), QString::number(volume),
+             QString::number(issue), expected.isValid() ? data::writeDate(expected) : QString());
 }
 
 data::Database& ClaimRecords::writable() const {

@@ -11,7 +11,7 @@ int exportCsv(const QString& location, const QString& folder, QTextStream& out) 
     try {
         data::Database store(location);
         for (const format::ExportedTable& t : format::exportCsv(store, folder))
-            out << QStringLiteral("%1: %2 แถว\n").arg(t.file).arg(t.rows);
+            out << QStringLiteral("%1: %2 แถว\n").arg(t.file, QString::number(t.rows));
         return 0;
     } catch (const format::ImportError& e) {
         out << e.message() << u'\n';

@@ -342,22 +342,24 @@ TEST(NewJournalSave, EditingAKeyWithNoStoredTitleWritesNothing) {
 TEST(NewJournalDelete, RemovesEveryRowOfTheShownTitleAfterSayingWhatItHolds) {
     NewJournalWindow f;
     auto& w = f.w;
-    const QString key = f.addTitle("วารสารที่จะลบ");
+    // Place markers in a name stay as typed in every question.
+    const QString key = f.addTitle("วารสาร %1%2 ที่จะลบ");
     const QString other = f.addTitle("วารสารที่อยู่ต่อ");
     // A second subscribing faculty and a second subject row of the same key.
     f.temp.db().exec("INSERT INTO vorlen SELECT * FROM vorlen WHERE pointer = ?", {key});
-    f.temp.db().exec("UPDATE vorlen SET department_code = '03' WHERE rowid ="
-                     " (SELECT max(rowid) FROM vorlen)");
+    f.temp.db().exec(
+        "UPDATE vorlen SET department_code = '03' WHERE rowid ="
+        " (SELECT max(rowid) FROM vorlen)");
     f.temp.db().exec("INSERT INTO typeclass VALUES (?, '02')", {key});
     f.temp.db().exec("INSERT INTO tranfile (magno, pointer) VALUES ('1', ?)", {key});
-    f.showTitle("วารสารที่จะลบ");
+    f.showTitle("วารสาร %1%2 ที่จะลบ");
     EXPECT_EQ(buttons(w), kTitleShown);
     EXPECT_FALSE(w.Text1.enabled()) << "the key of a shown title is read-only";
     // Another key put into the field does not redirect the delete.
     w.Text1.setText(other);
 
-    const QString question = "ต้องการลบข้อมูลหรือไม่\n" + key +
-                             " วารสารที่จะลบ\nการบอกรับ 2 รายการ ฉบับที่ลงทะเบียนแล้ว 1 ฉบับ";
+    const QString question =
+        "ต้องการลบข้อมูลหรือไม่\n" + key + " วารสาร %1%2 ที่จะลบ\nการบอกรับ 2 รายการ ฉบับที่ลงทะเบียนแล้ว 1 ฉบับ";
     // Declined at the first question, or at the second one that a title with
     // registered issues gets: nothing goes.
     for (int declinedAt : {1, 2}) {

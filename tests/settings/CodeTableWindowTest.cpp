@@ -123,9 +123,9 @@ TEST_F(Window, TheDefaultsWindowKeepsTheOtherTablesAndTheUnitName) {
     EXPECT_TRUE(box.last().text.contains(QStringLiteral("ใกล้ครบอายุ")));
     EXPECT_EQ(codes(w).size(), 4);
 
-    w.unitNameText.setText(QStringLiteral("สำนักวิทยบริการ มหาวิทยาลัยราชภัฏ"));
+    w.unitNameText.setText(QStringLiteral("สำนักวิทยบริการ %1%2 มหาวิทยาลัยราชภัฏ"));
     w.unitButton.click();
-    EXPECT_EQ(shownUnit, QStringLiteral("สำนักวิทยบริการ มหาวิทยาลัยราชภัฏ"));
+    EXPECT_EQ(shownUnit, QStringLiteral("สำนักวิทยบริการ %1%2 มหาวิทยาลัยราชภัฏ"));
     EXPECT_EQ(settings::readUnitName(temp.db()), shownUnit);
 }
 

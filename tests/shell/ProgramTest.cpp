@@ -222,3 +222,12 @@ TEST(Program, TheCollectionIsReadableByItsOwnerOnlyWhateverTheUmask) {
     ASSERT_EQ(program.run({"--restore", today}), 0) << program.output.toStdString();
     EXPECT_EQ(mode(program.database()), 0600u);
 }
+
+TEST(Program, PlaceMarkersInAFolderNameStayAsTyped) {
+    Program program;
+    data::prepareDatabase(program.database());
+    const QString folder = program.home() + "/csv %1%2";
+    ASSERT_EQ(program.run({"--export-csv", folder}), 0) << program.output.toStdString();
+    const QString dealers = QStringLiteral("%1/dealer.csv: 5 แถว").arg(folder);
+    EXPECT_TRUE(program.output.contains(dealers)) << program.output.toStdString();
+}
