@@ -112,9 +112,7 @@ void AuthorWindow::mergeButton_Click() {
     if (!a || !kept_)
         return;
     if (messages().show(QStringLiteral("รวมชื่อ \"%1\" (บทความ %2 รายการ) เข้ากับ \"%3\" ใช่หรือไม่")
-                            .arg(a->name)
-                            .arg(a->articles)
-                            .arg(kept_->name),
+                            .arg(a->name, QString::number(a->articles), kept_->name),
                         kCaption, ui::msg::kQuestion) != ui::msg::kOk)
         return;
     const qint64 kept = kept_->id, gone = a->id;

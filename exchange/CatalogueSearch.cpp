@@ -96,7 +96,8 @@ QString problemOf(ZOOM_connection c, const QString& server, int timeout) {
     const char* extra = nullptr;
     const int code = ZOOM_connection_error(c, &message, &extra);
     if (code == ZOOM_ERROR_TIMEOUT)
-        return QStringLiteral("เครื่องบริการ %1 ไม่ตอบภายใน %2 วินาที").arg(server).arg(timeout);
+        return QStringLiteral("เครื่องบริการ %1 ไม่ตอบภายใน %2 วินาที")
+            .arg(server, QString::number(timeout));
     if (code == ZOOM_ERROR_CONNECT || code == ZOOM_ERROR_CONNECTION_LOST)
         return QStringLiteral("ติดต่อเครื่องบริการ %1 ไม่ได้").arg(server);
     return QStringLiteral("เครื่องบริการ %1 ตอบว่าค้นไม่ได้ (%2 %3)")

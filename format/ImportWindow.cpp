@@ -57,7 +57,7 @@ QString ImportWindow::summary() const {
     if (stage_ == Stage::NoFile)
         return {};
     const QString version =
-        QStringLiteral("แฟ้ม %1 (Access, Jet %2)\n").arg(file_).arg(report_.jetVersion);
+        QStringLiteral("แฟ้ม %1 (Access, Jet %2)\n").arg(file_, QString::number(report_.jetVersion));
     return version + report_.summary();
 }
 
