@@ -253,6 +253,24 @@ TEST(NewJournalSave, DeclinedOrDuplicateSavesWriteNothing) {
     EXPECT_EQ(f.addTitle("Nature_s Digest"), "J000002");
 }
 
+// Edit hands the keys to the name field; from either page the clerk sees
+// where they type.
+TEST(NewJournalEdit, TheNameThatTakesTheKeysIsOnThePageShown) {
+    NewJournalWindow f;
+    auto& w = f.w;
+    f.addTitle("วารสารที่แก้ไข");
+    for (int shown : {0, 1}) {
+        f.showTitle("วารสารที่แก้ไข");
+        w.SSTab1.click(shown);
+        w.Cmdedit.click();
+        ASSERT_TRUE(w.editmode);
+        EXPECT_EQ(w.focus(), &w.Text2);
+        EXPECT_EQ(w.SSTab1.tab(), 0) << "Edit pressed on page " << shown + 1;
+        f.messages.queue(ui::msg::kOk);
+        w.Cmdcancle.click();
+    }
+}
+
 TEST(NewJournalSave, AnUnreadableDateStopsTheSaveOnItsPage) {
     NewJournalWindow f;
     auto& w = f.w;
