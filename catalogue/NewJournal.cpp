@@ -164,6 +164,8 @@ void NewJournal::cmdedit_Click() {
     addmode = false;
     editmode = true;
     unlockinput();
+    // The keys go to the name: its page is shown, so nothing is typed out of sight.
+    SSTab1.setTab(0);
     setFocus(Text2);
 }
 

@@ -92,6 +92,11 @@ bool PatternWindow::Form_Load() {
 }
 
 void PatternWindow::showTitle(const QString& pointer) {
+    if (const QString entry = openEntry();
+        !entry.isEmpty() &&
+        messages().show(entry + QStringLiteral(" ซึ่งยังไม่ได้บันทึก ต้องการยกเลิกการแก้ไขนี้ก่อนหรือไม่"),
+                        QStringLiteral("มีรายการที่ยังไม่ได้บันทึก"), ui::msg::kQuestion) != ui::msg::kOk)
+        return;
     std::optional<StoredPattern> stored;
     if (!guarded([&] {
             const PatternRecords records(*db_);
@@ -110,7 +115,25 @@ void PatternWindow::showTitle(const QString& pointer) {
         presetPattern(frequencyOfCode(title_->magtypeCode).value_or(Frequency::Monthly),
                       title_->numberPerVolume, title_->volumePerYear, today)}));
     removeButton.setEnabled(stored.has_value());
+    stored_ = shownValues();
     setFocus(frequencyList);
+}
+
+QString PatternWindow::openEntry() const {
+    if (!title_ || shownValues() == stored_)
+        return {};
+    return QStringLiteral("กำลังแก้ไขรูปแบบการออกของ \"%1\"").arg(title_->name.trimmed());
+}
+
+QStringList PatternWindow::shownValues() const {
+    QStringList values{frequencyList.text(), volumeStartList.text()};
+    for (const ui::TextBox* t :
+         {&everyDaysText, &knownDateText, &knownVolumeText, &knownIssueText, &issuesPerVolumeText,
+          &leadDaysText, &graceDaysText, &omittedMonthsText, &combinedIssuesText})
+        values << t->text();
+    for (const ui::OptionButton* o : {&restartOption, &christianOption, &ceasedOption})
+        values << (o->value() ? QStringLiteral("1") : QStringLiteral("0"));
+    return values;
 }
 
 void PatternWindow::showPattern(const StoredPattern& stored) {
@@ -222,6 +245,7 @@ void PatternWindow::saveButton_Click() {
             records.setEra(chosenEra());
         }))
         return;
+    stored_ = shownValues();
     removeButton.setEnabled(true);
     messages().show(QStringLiteral("บันทึกรูปแบบการออกของวารสารนี้แล้ว"), kCaption,
                     ui::msg::kInformation);
@@ -234,6 +258,8 @@ void PatternWindow::removeButton_Click() {
         return;
     if (!guarded([&] { PatternRecords(*db_).remove(title_->pointer); }))
         return;
+    // Nothing the clerk typed waits to be saved: the pattern is given up.
+    stored_ = shownValues();
     removeButton.setEnabled(false);
 }
 

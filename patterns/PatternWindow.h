@@ -26,8 +26,10 @@ class PatternWindow : public ui::Form {
     ~PatternWindow() override;
 
     bool Form_Load();
-    // Loads the title's pattern, or proposes one from its frequency code.
+    // Loads the title's pattern, or proposes one from its frequency code;
+    // fields changed and not saved are dropped only when the clerk says so.
     void showTitle(const QString& pointer);
+    QString openEntry() const override;
 
     enum PreviewColumn {
         volumeColumn,
@@ -88,10 +90,13 @@ class PatternWindow : public ui::Form {
   private:
     void showPattern(const StoredPattern& stored);
     Era chosenEra() const;
+    // Every value the fields hold, to tell a change from what was loaded or saved.
+    QStringList shownValues() const;
 
     ui::Services& services_;
     std::unique_ptr<data::Database> db_;
     std::optional<TitleFacts> title_;
+    QStringList stored_;
 };
 
 }  // namespace patterns

@@ -17,6 +17,7 @@ class PatternWindowView : public ui::qt::FormView {
 
     bool load() override;
     void showTitle(const QString& pointer) override { logic_->showTitle(pointer); }
+    QString openEntry() const override { return logic_->openEntry(); }
     PatternWindow& logic() { return *logic_; }
 
   private:

@@ -136,4 +136,35 @@ TEST(AuthorWindow, MergesTheSecondFormIntoTheKeptOne) {
     EXPECT_EQ(w.shown().size(), 1u);
 }
 
+// The merge question quotes both names as stored, place markers and all.
+TEST(AuthorWindow, TheMergeQuestionQuotesNamesWithPercentMarkers) {
+    const struct {
+        const char* merged;
+        const char* kept;
+    } cases[] = {
+        {"Smith, %1", "Smith, John"}, {"Smith, J.", "Smith, %3"}, {"Jones, %2", "Jones, Ann"}};
+    for (const auto& c : cases) {
+        Desk d;
+        d.article(d.magno, "หนึ่ง", {{c.kept}}, {"ก"});
+        d.article(d.magno, "สอง", {{c.merged}}, {"ก"});
+        articles::AuthorWindow w(d.services);
+        ASSERT_TRUE(w.Form_Load());
+        auto rowOf = [&](const QString& name) {
+            for (int r = 0; r < int(w.shown().size()); ++r)
+                if (w.shown()[r].name == name)
+                    return r + 1;
+            return 0;
+        };
+        w.authorList.click(rowOf(c.kept), 0);
+        w.keepButton.click();
+        w.authorList.click(rowOf(c.merged), 0);
+        d.messages.queue(ui::msg::kCancel);
+        w.mergeButton.click();
+        EXPECT_EQ(d.messages.last().text,
+                  QStringLiteral("รวมชื่อ \"%1\" (บทความ 1 รายการ) เข้ากับ \"%2\" ใช่หรือไม่")
+                      .arg(QString::fromUtf8(c.merged), QString::fromUtf8(c.kept)));
+        EXPECT_EQ(w.shown().size(), 2u) << "declined: both names stay";
+    }
+}
+
 }  // namespace

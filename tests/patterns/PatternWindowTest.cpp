@@ -98,3 +98,38 @@ TEST_F(PatternWindowTest, FieldsThatMakeNoPatternShowWhyAndSaveNothing) {
     EXPECT_FALSE(patterns::PatternRecords(db()).pattern("J000001"));
     EXPECT_TRUE(w->saveButton.enabled());
 }
+
+// A title handed over from the search or the title window replaces fields the
+// clerk changed only when the clerk says so; untouched or saved fields give way.
+TEST_F(PatternWindowTest, AHandedOverTitleAsksBeforeDroppingChangedFields) {
+    db().exec(
+        "INSERT INTO vorlen1 (pointer, vorlen_name, magtype_code, number_per_volume,"
+        " volume_per_year) VALUES ('J000002', 'Science', '02', '52', '1')");
+    w->showTitle("J000002");
+    EXPECT_TRUE(box.shown().empty()) << "nothing was typed";
+    const struct {
+        const char* next;
+        int answer;
+        bool replaced;
+    } cases[] = {{"J000001", ui::msg::kCancel, false},
+                 {"J000002", ui::msg::kCancel, false},
+                 {"J000001", ui::msg::kOk, true}};
+    for (const auto& c : cases) {
+        w->showTitle("J000002");
+        w->graceDaysText.setText("45");
+        box.clear();
+        box.queue(c.answer);
+        w->showTitle(c.next);
+        ASSERT_EQ(box.shown().size(), 1u) << c.next;
+        EXPECT_EQ(box.last().text,
+                  "กำลังแก้ไขรูปแบบการออกของ \"Science\" ซึ่งยังไม่ได้บันทึก ต้องการยกเลิกการแก้ไขนี้ก่อนหรือไม่");
+        EXPECT_EQ(w->graceDaysText.text(), c.replaced ? "20" : "45") << c.next;
+        EXPECT_TRUE(w->titleLabel.caption().startsWith(c.replaced ? c.next : "J000002"));
+    }
+    w->graceDaysText.setText("45");
+    w->saveButton.click();
+    box.clear();
+    w->showTitle("J000002");
+    EXPECT_TRUE(box.shown().empty()) << "a saved pattern gives way";
+    EXPECT_EQ(w->openEntry(), "");
+}
