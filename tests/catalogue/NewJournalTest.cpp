@@ -357,27 +357,6 @@ TEST(NewJournalSave, EditingAKeyWithNoStoredTitleWritesNothing) {
     EXPECT_EQ(f.cell("SELECT pointer FROM vorlen1"), key);
 }
 
-// A name that holds a place marker of the question's own ("%1", "%3") is
-// quoted as stored, and the counts stay where they belong.
-TEST(NewJournalDelete, TheQuestionQuotesANameWithPercentMarkersAsStored) {
-    for (const QString name : {"ส่วนลด %1", "ผล %2 และ %3", "อัตรา 50%4"}) {
-        NewJournalWindow f;
-        const QString key = f.addTitle(name);
-        f.temp.db().exec("INSERT INTO tranfile (magno, pointer) VALUES ('1', ?)", {key});
-        f.showTitle(name);
-        f.messages.clear();
-        f.messages.queue(ui::msg::kOk);
-        f.messages.queue(ui::msg::kCancel);
-        f.w.Cmddel.click();
-        ASSERT_EQ(f.messages.shown().size(), 2u) << name.toStdString();
-        EXPECT_EQ(f.messages.shown()[0].text, "ต้องการลบข้อมูลหรือไม่\n" + key + " " + name +
-                                                  "\nการบอกรับ 1 รายการ ฉบับที่ลงทะเบียนแล้ว 1 ฉบับ");
-        EXPECT_TRUE(
-            f.messages.shown()[1].text.startsWith("วารสาร " + key + " มีฉบับที่ลงทะเบียนแล้ว 1 ฉบับ"));
-        EXPECT_EQ(f.count("vorlen1"), 1);
-    }
-}
-
 TEST(NewJournalDelete, RemovesEveryRowOfTheShownTitleAfterSayingWhatItHolds) {
     NewJournalWindow f;
     auto& w = f.w;
