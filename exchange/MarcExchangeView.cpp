@@ -1,16 +1,14 @@
 #include "exchange/MarcExchangeView.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "ui/qt/FileDialogThai.h"
+#include "ui/qt/OpenFileDialog.h"
 #include "ui/qt/SaveFileDialog.h"
 
 namespace exchange {
@@ -77,14 +75,10 @@ void MarcExchangeView::exportAs(MarcFormat format) {
 }
 
 void MarcExchangeView::chooseImport() {
-    ui::qt::FileDialogThai thai;
-    const QString file = QFileDialog::getOpenFileName(
-        this, QStringLiteral("เลือกแฟ้มระเบียน MARC 21"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("แฟ้ม MARC (*.mrc *.marc *.iso *.xml);;ทุกแฟ้ม (*)"), nullptr,
-        QFileDialog::DontUseNativeDialog);
-    if (!file.isEmpty())
-        logic_->readImport(file);
+    if (const auto file = ui::qt::askOpenFile(this, QStringLiteral("เลือกแฟ้มระเบียน MARC 21"),
+                                              QStringLiteral("แฟ้ม MARC"),
+                                              QStringLiteral("*.mrc *.marc *.iso *.xml")))
+        logic_->readImport(*file);
 }
 
 void MarcExchangeView::refresh() {

@@ -17,6 +17,7 @@
 #include <QTreeView>
 #include <functional>
 
+#include "ui/qt/OpenFileDialog.h"
 #include "ui/qt/QtPrinting.h"
 #include "ui/qt/SaveFileDialog.h"
 
@@ -41,6 +42,38 @@ QString labelText(QFileDialog* d, const char* name) {
 
 void press(QFileDialog* d, QDialogButtonBox::StandardButton which) {
     QTest::mouseClick(d->findChild<QDialogButtonBox*>("buttonBox")->button(which), Qt::LeftButton);
+}
+
+// The texts of an open file dialog that hold Latin letters: tool tips,
+// menus, labels, buttons, column headings and the side panel's places (a
+// folder keeps its own name).
+QStringList latinTexts(QFileDialog* d) {
+    const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+    QStringList english;
+    d->setViewMode(QFileDialog::Detail);
+    auto check = [&](const QString& where, const QString& text) {
+        if (text.contains(latin))
+            english << where + ": " + text;
+    };
+    for (auto* b : d->findChildren<QToolButton*>())
+        check("tool tip", b->toolTip());
+    for (auto* a : d->findChildren<QAction*>())
+        check("menu", a->text());
+    for (auto* l : d->findChildren<QLabel*>())
+        check("label", l->text());
+    for (auto* b : d->findChildren<QPushButton*>())
+        check("button", b->text());
+    const QAbstractItemModel* files = d->findChild<QTreeView*>("treeView")->model();
+    for (int c = 0; c < files->columnCount(); ++c)
+        check("heading", files->headerData(c, Qt::Horizontal).toString());
+    const QAbstractItemModel* places = d->findChild<QListView*>("sidebar")->model();
+    for (int r = 0; r < places->rowCount(); ++r) {
+        const QModelIndex place = places->index(r, 0);
+        const QUrl url = place.data(Qt::UserRole + 1).toUrl();
+        if (place.data().toString() != QFileInfo(url.toLocalFile()).fileName())
+            check("place", place.data().toString());
+    }
+    return english;
 }
 
 struct Home : ::testing::Test {
@@ -111,34 +144,10 @@ TEST_F(Home, EveryTextOfTheFileDialogIsThai) {
     QFile existing(home.path() + "/list.pdf");
     ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
     existing.close();
-    const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
     QStringList english;
     QString question, buttons;
     whenDialogOpens([&](QFileDialog* d) {
-        d->setViewMode(QFileDialog::Detail);
-        auto check = [&](const QString& where, const QString& text) {
-            if (text.contains(latin))
-                english << where + ": " + text;
-        };
-        for (auto* b : d->findChildren<QToolButton*>())
-            check("tool tip", b->toolTip());
-        for (auto* a : d->findChildren<QAction*>())
-            check("menu", a->text());
-        for (auto* l : d->findChildren<QLabel*>())
-            check("label", l->text());
-        for (auto* b : d->findChildren<QPushButton*>())
-            check("button", b->text());
-        const QAbstractItemModel* files = d->findChild<QTreeView*>("treeView")->model();
-        for (int c = 0; c < files->columnCount(); ++c)
-            check("heading", files->headerData(c, Qt::Horizontal).toString());
-        // The side panel names places; a folder keeps its own name.
-        const QAbstractItemModel* places = d->findChild<QListView*>("sidebar")->model();
-        for (int r = 0; r < places->rowCount(); ++r) {
-            const QModelIndex place = places->index(r, 0);
-            const QUrl url = place.data(Qt::UserRole + 1).toUrl();
-            if (place.data().toString() != QFileInfo(url.toLocalFile()).fileName())
-                check("place", place.data().toString());
-        }
+        english = latinTexts(d);
         d->findChild<QLineEdit*>("fileNameEdit")->setText("list");
         whenQuestionOpens([&](QMessageBox* box) {
             question = box->text();
@@ -156,4 +165,25 @@ TEST_F(Home, EveryTextOfTheFileDialogIsThai) {
     EXPECT_TRUE(buttons.contains(QStringLiteral("ใช่|")) &&
                 buttons.contains(QStringLiteral("ไม่ใช่|")))
         << buttons.toStdString();
+}
+
+// The dialogs that pick a file or a folder to read are Thai as well.
+TEST_F(Home, TheDialogsThatOpenAFileOrAFolderAreThaiToo) {
+    const std::pair<const char*, std::function<std::optional<QString>()>> cases[] = {
+        {"file",
+         [] {
+             return ui::qt::askOpenFile(nullptr, QStringLiteral("เลือกแฟ้ม"),
+                                        QStringLiteral("แฟ้ม Access"), QStringLiteral("*.mdb"));
+         }},
+        {"folder", [] { return ui::qt::askFolder(nullptr, QStringLiteral("เลือกโฟลเดอร์")); }},
+    };
+    for (const auto& [what, ask] : cases) {
+        QStringList english{"not shown"};
+        whenDialogOpens([&](QFileDialog* d) {
+            english = latinTexts(d);
+            d->reject();
+        });
+        EXPECT_EQ(ask(), std::nullopt) << what;
+        EXPECT_EQ(english, QStringList()) << what;
+    }
 }

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QStandardPaths>
 
+#include "ui/qt/FileDialogThai.h"
+
 namespace ui::qt {
 
 namespace {
@@ -30,6 +32,8 @@ std::optional<QString> ask(QFileDialog& dialog, const QString& accept) {
 
 std::optional<QString> askOpenFile(QWidget* parent, const QString& caption, const QString& typeName,
                                    const QString& patterns) {
+    // Before the dialog: it takes its texts as it is made.
+    const FileDialogThai thai;
     QFileDialog dialog(parent, caption);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(
@@ -38,6 +42,7 @@ std::optional<QString> askOpenFile(QWidget* parent, const QString& caption, cons
 }
 
 std::optional<QString> askFolder(QWidget* parent, const QString& caption) {
+    const FileDialogThai thai;
     QFileDialog dialog(parent, caption);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
