@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableView>
 
 #include "ui/qt/Twips.h"
@@ -73,9 +74,18 @@ reg_journalView::reg_journalView(ui::Services& services, QWidget* parent)
 
     auto* expected = ui::qt::place<QGroupBox>(this, 12300, 1020, 4380, 7920);
     binder_.bind(f.expectedFrame, expected);
-    binder_.bind(f.expectedList, ui::qt::place<QTableView>(expected, 120, 300, 4140, 6780));
-    auto* held = ui::qt::place<QLabel>(expected, 120, 7140, 4140, 720);
+    binder_.bind(f.expectedList, ui::qt::place<QTableView>(expected, 120, 300, 4140, 6420));
+    // A title with many gaps has a long statement: it scrolls rather than
+    // losing its last lines under the frame.
+    auto* heldArea = ui::qt::place<QScrollArea>(expected, 120, 6780, 4140, 1080);
+    heldArea->setFrameShape(QFrame::NoFrame);
+    heldArea->setFocusPolicy(Qt::NoFocus);
+    heldArea->setWidgetResizable(true);
+    heldArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* held = new QLabel;
     held->setWordWrap(true);
+    held->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    heldArea->setWidget(held);
     binder_.bind(f.holdingsLabel, held);
 
     auto* latest = ui::qt::place<QGroupBox>(this, 120, 8100, 10200, 840);

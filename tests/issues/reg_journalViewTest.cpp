@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -149,6 +150,23 @@ TEST_F(RegJournalViewTest, DigitsTypedIntoAnOpenCalendarPickNoOtherDay) {
         EXPECT_EQ(view->logic().Text3.text(), shown) << keys;
         QTest::mouseClick(button(QStringLiteral("ยกเลิก")), Qt::LeftButton);
     }
+}
+
+// What the desk holds of a title with many gaps is read whole: its label
+// gets all the height its lines need, in a frame that scrolls.
+TEST_F(RegJournalViewTest, ALongHoldingsStatementIsReadWhole) {
+    QStringList gaps;
+    for (int volume = 1; volume <= 12; ++volume)
+        gaps << QStringLiteral("ปีที่ %1 ขาดฉบับที่ 2, 5, 9").arg(volume);
+    view->logic().holdingsLabel.setCaption(QStringLiteral("ฉบับที่มี: ปีที่ 1-12; ") +
+                                           gaps.join(QStringLiteral("; ")));
+    QCoreApplication::processEvents();
+    QLabel* label = nullptr;
+    for (auto* l : view->findChildren<QLabel*>())
+        if (l->text().startsWith(QStringLiteral("ฉบับที่มี:")))
+            label = l;
+    ASSERT_TRUE(label);
+    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
 }
 
 TEST(RegJournalInProgram, TheMenuOpensItAsAChildAndExitClosesIt) {
