@@ -3,6 +3,7 @@
 
 #include "data/Database.h"
 #include "data/DatabaseFile.h"
+#include "data/DbError.h"
 #include "exchange/MarcCommands.h"
 #include "shell/CheckCommand.h"
 #include "shell/CommandLine.h"
@@ -19,6 +20,21 @@ namespace {
 QStringList reportQualifiers() {
     return {QStringLiteral("from"),    QStringLiteral("to"),    QStringLiteral("year"),
             QStringLiteral("faculty"), QStringLiteral("agent"), QStringLiteral("output")};
+}
+
+// Runs a command on the store made ready as the windows make it: a new
+// desk's file is created, an older one brought up to date (after its copy).
+int onReadyStore(const CommandContext& c, const std::function<int(const QString&)>& run) {
+    const auto where = c.location();
+    if (!where)
+        return 2;
+    try {
+        data::prepareDatabase(*where);
+    } catch (const data::DbError& e) {
+        c.out() << e.thaiMessage() << u'\n';
+        return 1;
+    }
+    return run(*where);
 }
 
 }  // namespace
@@ -73,8 +89,8 @@ std::vector<Command> commands() {
         {QStringLiteral("export-csv"), QStringLiteral("FOLDER"),
          QStringLiteral("เขียนทุกตารางเป็นแฟ้ม CSV ลงในโฟลเดอร์ FOLDER"),
          [](const CommandContext& c) {
-             const auto where = c.location();
-             return where ? exportCsv(*where, c.value(), c.out()) : 2;
+             return onReadyStore(
+                 c, [&](const QString& where) { return exportCsv(where, c.value(), c.out()); });
          }},
         {QStringLiteral("export-marc"),
          QStringLiteral("FILE"),
@@ -82,12 +98,12 @@ std::vector<Command> commands() {
                         "(--format iso2709 หรือ marcxml, ค่าเริ่มต้น iso2709; "
                         "--articles รวมบทความที่ทำดัชนีไว้)"),
          [](const CommandContext& c) {
-             const auto where = c.location();
-             return where ? exchange::exportMarcCommand(
-                                *where, c.value(), c.qualifier(QStringLiteral("format")),
-                                !c.qualifier(QStringLiteral("articles")).isEmpty(),
-                                QDate::currentDate(), c.out())
-                          : 2;
+             return onReadyStore(c, [&](const QString& where) {
+                 return exchange::exportMarcCommand(
+                     where, c.value(), c.qualifier(QStringLiteral("format")),
+                     !c.qualifier(QStringLiteral("articles")).isEmpty(), QDate::currentDate(),
+                     c.out());
+             });
          },
          false,
          {QStringLiteral("format")},
@@ -95,18 +111,19 @@ std::vector<Command> commands() {
         {QStringLiteral("import-marc"), QStringLiteral("FILE"),
          QStringLiteral("เพิ่มวารสารจากระเบียน MARC 21 ในแฟ้ม FILE (ข้ามรายการที่มีอยู่แล้วและหนังสือ)"),
          [](const CommandContext& c) {
-             const auto where = c.location();
-             return where ? exchange::importMarcCommand(*where, c.value(), c.out()) : 2;
+             return onReadyStore(c, [&](const QString& where) {
+                 return exchange::importMarcCommand(where, c.value(), c.out());
+             });
          }},
         {QStringLiteral("report"), QStringLiteral("KIND"),
          QStringLiteral("เขียนรายงาน KIND (late, claims, expiry, stats, titles) ลงแฟ้ม --output "
                         "FILE.pdf หรือ FILE.csv [--from วันที่ --to วันที่ --year ปี --faculty รหัส "
                         "--agent รหัส]"),
          [](const CommandContext& c) {
-             const auto where = c.location();
-             return where ? writeReport(*where, c.value(), c.qualifiers(), QDate::currentDate(),
-                                        c.out())
-                          : 2;
+             return onReadyStore(c, [&](const QString& where) {
+                 return writeReport(where, c.value(), c.qualifiers(), QDate::currentDate(),
+                                    c.out());
+             });
          },
          true, reportQualifiers()},
     };

@@ -231,3 +231,25 @@ TEST(Program, PlaceMarkersInAFolderNameStayAsTyped) {
     const QString dealers = QStringLiteral("%1/dealer.csv: 5 แถว").arg(folder);
     EXPECT_TRUE(program.output.contains(dealers)) << program.output.toStdString();
 }
+
+// A command run before the window ever started finds the desk's database made
+// ready, as the window would make it, instead of failing to open it.
+TEST(Program, CommandsOnANewDeskMakeItsDatabaseFirst) {
+    Program first;
+    ASSERT_EQ(first.run({"--export-marc", first.home() + "/desk.mrc"}), 0)
+        << first.output.toStdString();
+    const QString records = first.home() + "/desk.mrc";
+    const QStringList commands[] = {
+        {"--export-csv", "csv"},
+        {"--export-marc", "out.xml", "--format", "marcxml"},
+        {"--import-marc", records},
+        {"--report", "titles", "--output", "titles.csv"},
+    };
+    for (const QStringList& args : commands) {
+        Program program;
+        QDir(program.home()).mkpath("csv");
+        EXPECT_EQ(program.run(args), 0) << args.join(u' ').toStdString() << "\n"
+                                        << program.output.toStdString();
+        EXPECT_TRUE(QFile::exists(program.database())) << args.join(u' ').toStdString();
+    }
+}
