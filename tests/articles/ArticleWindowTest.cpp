@@ -108,21 +108,23 @@ TEST(ArticleWindow, DeletingAnIssueTakesItsArticlesWithIt) {
     EXPECT_TRUE(records.load(kept).has_value());
 }
 
+// The author list's row (counted from 1) that shows this name.
+int rowOf(const articles::AuthorWindow& w, const QString& name) {
+    for (int r = 0; r < int(w.shown().size()); ++r)
+        if (w.shown()[r].name == name)
+            return r + 1;
+    return 0;
+}
+
 TEST(AuthorWindow, MergesTheSecondFormIntoTheKeptOne) {
     Desk d;
     const qint64 first = d.article(d.magno, "หนึ่ง", {{"Smith, John"}}, {"ก"});
     const qint64 second = d.article(d.magno, "สอง", {{"Smith, J."}}, {"ก"});
     articles::AuthorWindow w(d.services);
     ASSERT_TRUE(w.Form_Load());
-    auto rowOf = [&](const QString& name) {
-        for (int r = 0; r < int(w.shown().size()); ++r)
-            if (w.shown()[r].name == name)
-                return r + 1;
-        return 0;
-    };
-    w.authorList.click(rowOf("Smith, John"), 0);
+    w.authorList.click(rowOf(w, "Smith, John"), 0);
     w.keepButton.click();
-    w.authorList.click(rowOf("Smith, J."), 0);
+    w.authorList.click(rowOf(w, "Smith, J."), 0);
     ASSERT_TRUE(w.mergeButton.enabled());
     w.mergeButton.click();
     ASSERT_EQ(w.shown().size(), 1u);
@@ -149,15 +151,9 @@ TEST(AuthorWindow, TheMergeQuestionQuotesNamesWithPercentMarkers) {
         d.article(d.magno, "สอง", {{c.merged}}, {"ก"});
         articles::AuthorWindow w(d.services);
         ASSERT_TRUE(w.Form_Load());
-        auto rowOf = [&](const QString& name) {
-            for (int r = 0; r < int(w.shown().size()); ++r)
-                if (w.shown()[r].name == name)
-                    return r + 1;
-            return 0;
-        };
-        w.authorList.click(rowOf(c.kept), 0);
+        w.authorList.click(rowOf(w, c.kept), 0);
         w.keepButton.click();
-        w.authorList.click(rowOf(c.merged), 0);
+        w.authorList.click(rowOf(w, c.merged), 0);
         d.messages.queue(ui::msg::kCancel);
         w.mergeButton.click();
         EXPECT_EQ(d.messages.last().text,
