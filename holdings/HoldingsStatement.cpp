@@ -158,6 +158,27 @@ QString holdingsStatement(const std::vector<patterns::RegisteredNumbers>& regist
     return joined(range, wanting, w);
 }
 
+QString holdingsStatement(const patterns::PublicationPattern& pattern,
+                          const std::vector<ExpectedIssue>& issues,
+                          const std::vector<patterns::RegisteredNumbers>& registered,
+                          Labels labels) {
+    static const QRegularExpression number(QStringLiteral("\\d+"));
+    std::vector<patterns::RegisteredNumbers> before;
+    for (const patterns::RegisteredNumbers& r : registered) {
+        const qint64 volume = data::leadingNumber(r.yearno);
+        const auto issue = number.match(r.issueno);
+        if (volume > 0 &&
+            (volume < pattern.knownVolume || (volume == pattern.knownVolume && issue.hasMatch() &&
+                                              issue.captured().toInt() < pattern.knownIssue)))
+            before.push_back(r);
+    }
+    const QString due = holdingsStatement(pattern, issues, labels);
+    if (before.empty())
+        return due;
+    const QString older = holdingsStatement(before, labels);
+    return due == words(labels).none ? older : older + QStringLiteral("; ") + due;
+}
+
 Labels HoldingsStatement::labelsOf(const QString& pointer) const {
     const auto row =
         db_.first("SELECT language_code FROM vorlen1 WHERE trim(pointer) = ?", {pointer.trimmed()});
@@ -172,7 +193,7 @@ QString HoldingsStatement::of(const QString& pointer, const QString& departmentC
     const Labels labels = labelsOf(pointer);
     if (const auto stored = records.pattern(pointer))
         return holdingsStatement(stored->pattern, records.expected(pointer, departmentCode, today),
-                                 labels);
+                                 records.registered(pointer, departmentCode), labels);
     return holdingsStatement(records.registered(pointer, departmentCode), labels);
 }
 

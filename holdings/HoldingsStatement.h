@@ -27,6 +27,13 @@ QString holdingsStatement(const patterns::PublicationPattern& pattern,
                           const std::vector<patterns::ExpectedIssue>& issues, Labels labels);
 QString holdingsStatement(const std::vector<patterns::RegisteredNumbers>& registered,
                           Labels labels);
+// A subscription with a pattern as the desk holds it: the issues registered
+// before the pattern's known issue (its older holdings, by their numbers),
+// then the issues the pattern has made due.
+QString holdingsStatement(const patterns::PublicationPattern& pattern,
+                          const std::vector<patterns::ExpectedIssue>& issues,
+                          const std::vector<patterns::RegisteredNumbers>& registered,
+                          Labels labels);
 
 // One subscription's statement and the faculty's name; `held` is false when
 // nothing of it has come yet.

@@ -38,7 +38,7 @@ QString withPattern(const patterns::PublicationPattern& p,
                     const std::vector<RegisteredNumbers>& registered, QDate today,
                     Labels labels = Labels::English) {
     return holdings::holdingsStatement(p, patterns::expectedIssues(p, registered, {}, today),
-                                       labels);
+                                       registered, labels);
 }
 
 TEST(HoldingsStatement, MonthlyTitleWithPattern) {
@@ -48,6 +48,8 @@ TEST(HoldingsStatement, MonthlyTitleWithPattern) {
     std::vector<RegisteredNumbers> combinedHeld = issuesOf(1, 3, {"2/7", "2/8"});
     combinedHeld.push_back({"1", "7/8"});
     const QDate endOf2003{2003, 12, 31};
+    auto fromVolume3 = monthly({2003, 1, 1}, 1);
+    fromVolume3.knownVolume = 3;
     const struct {
         const char* name;
         patterns::PublicationPattern pattern;
@@ -76,6 +78,11 @@ TEST(HoldingsStatement, MonthlyTitleWithPattern) {
         {"one volume in progress", jan2001, issuesOf(1, 1, {}, 5), QDate(2001, 5, 20), Labels::Thai,
          "ปีที่ 1 (2544)"},
         {"nothing came", jan2001, {}, endOf2003, Labels::English, "none held"},
+        // The pattern set from a later issue: what came before it is held too.
+        {"held before the pattern", fromVolume3, issuesOf(1, 3, {"1/5"}), endOf2003,
+         Labels::English, "v.1-v.2; wanting v.1 no.5; v.3 (2003)"},
+        {"only before the pattern", fromVolume3, issuesOf(1, 2), QDate(2002, 12, 31), Labels::Thai,
+         "ปีที่ 1 - ปีที่ 2"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(withPattern(c.pattern, c.held, c.today, c.labels), QString::fromUtf8(c.statement))
