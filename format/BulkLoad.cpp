@@ -85,10 +85,19 @@ void BulkLoad::finish() {
     rebuilt_.clear();
 }
 
+std::vector<int> lengthLimits(const QString& table, const QStringList& columns) {
+    std::vector<int> limits;
+    limits.reserve(size_t(columns.size()));
+    for (const QString& column : columns)
+        limits.push_back(data::columnLimit(table, column));
+    return limits;
+}
+
 std::optional<data::DbError> lengthRefusal(const QString& table, const QStringList& columns,
+                                           const std::vector<int>& limits,
                                            const QStringList& row) {
     for (int i = 0; i < row.size(); ++i) {
-        const int limit = data::columnLimit(table, columns.at(i));
+        const int limit = limits[size_t(i)];
         // Characters, as the rules count them, not UTF-16 units.
         if (limit > 0 && row.at(i).size() > limit && row.at(i).toUcs4().size() > limit)
             return data::DbError(SQLITE_CONSTRAINT,

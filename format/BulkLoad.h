@@ -35,9 +35,12 @@ class BulkLoad {
     qint64 cacheSize_ = 0;
 };
 
+// The length limit of each of the columns, 0 where there is none.
+std::vector<int> lengthLimits(const QString& table, const QStringList& columns);
 // The refusal the length rules give a row with a value longer than its
 // column takes, if any.
 std::optional<data::DbError> lengthRefusal(const QString& table, const QStringList& columns,
+                                           const std::vector<int>& limits,
                                            const QStringList& row);
 
 }  // namespace format

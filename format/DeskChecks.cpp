@@ -1,9 +1,8 @@
 #include "format/DeskChecks.h"
 
-#include <QRegularExpression>
+#include <QDate>
 #include <algorithm>
 
-#include "data/DateText.h"
 #include "data/LeadingNumber.h"
 #include "data/Schema.h"
 
@@ -18,14 +17,24 @@ bool allDigits(const QString& text) {
 
 // The number of a key series value or title key: its last six characters.
 qint64 keyNumber(const QString& key) {
-    return data::leadingNumber(key.right(6));
+    return data::leadingNumber(QStringView(key).right(6));
 }
 
 // The windows write every date as dd/mm/yyyy; an empty one is a date missing.
 bool readsAsDate(const QString& value) {
-    static const QRegularExpression shape(QStringLiteral("^\\d{2}/\\d{2}/\\d{4}$"));
-    const QString text = value.trimmed();
-    return shape.match(text).hasMatch() && data::readDate(text);
+    const QStringView text = QStringView(value).trimmed();
+    if (text.size() != 10)
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (i == 2 || i == 5 ? text[i] != u'/' : text[i] < u'0' || text[i] > u'9')
+            return false;
+    const auto number = [&](qsizetype from, qsizetype length) {
+        int n = 0;
+        for (qsizetype i = from; i < from + length; ++i)
+            n = n * 10 + (text[i].unicode() - u'0');
+        return n;
+    };
+    return QDate(number(6, 4), number(3, 2), number(0, 2)).isValid();
 }
 
 }  // namespace
@@ -38,7 +47,8 @@ void DeskChecks::doubt(const QString& table, qint64 row, const QString& key, con
 void DeskChecks::checkCode(const QString& table, qint64 row, const QStringList& values, int column,
                            const QString& codeTable) {
     const QString code = values.at(column).trimmed();
-    if (!code.isEmpty() && !codes_.value(codeTable).contains(code))
+    const auto known = codes_.constFind(codeTable);
+    if (!code.isEmpty() && (known == codes_.constEnd() || !known->contains(code)))
         doubt(table, row, values.at(0), data::columnNames(table).at(column), values.at(column),
               QStringLiteral("รหัสนี้ไม่มีในตาราง %1").arg(codeTable));
 }
