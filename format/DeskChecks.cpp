@@ -100,17 +100,38 @@ void DeskChecks::noteIssue(qint64 row, const QString& magno) {
         otherIssueNumbers_[number].push_back(row);
 }
 
-void DeskChecks::check(const QString& table, qint64 row, const QStringList& values) {
-    using namespace data;
+DeskChecks::Kind DeskChecks::kindOf(const QString& table) {
     static const QSet<QString> codeTables = {
         QStringLiteral("typemag"),    QStringLiteral("magtype"),   QStringLiteral("maglang"),
         QStringLiteral("department"), QStringLiteral("receives"),  QStringLiteral("currmony"),
         QStringLiteral("statustype"), QStringLiteral("bindcolor"), QStringLiteral("bindtype")};
-    if (codeTables.contains(table)) {
+    if (codeTables.contains(table))
+        return Kind::Code;
+    if (table == u"dealer")
+        return Kind::Publisher;
+    if (table == u"vorlen1")
+        return Kind::Title;
+    if (table == u"vorlen")
+        return Kind::Subscription;
+    if (table == u"typeclass")
+        return Kind::TitleKind;
+    if (table == u"tranfile")
+        return Kind::Issue;
+    return Kind::Other;
+}
+
+void DeskChecks::check(const QString& table, qint64 row, const QStringList& values) {
+    using namespace data;
+    // Millions of rows of one table come in a run: its kind is found once.
+    if (table != table_) {
+        table_ = table;
+        kind_ = kindOf(table);
+    }
+    if (kind_ == Kind::Code) {
         codes_[table].insert(values.at(codetable::code).trimmed());
-    } else if (table == u"dealer") {
+    } else if (kind_ == Kind::Publisher) {
         publishers_.insert(values.at(dealer::Publisher_Code).trimmed());
-    } else if (table == u"vorlen1") {
+    } else if (kind_ == Kind::Title) {
         const QString key = values.at(vorlen1::pointer).trimmed();
         if (const auto first = titles_.constFind(key); first != titles_.constEnd()) {
             const QString reason = QStringLiteral("เลขทะเบียนนี้มีแถวชื่อวารสารมากกว่าหนึ่งแถว");
@@ -127,7 +148,7 @@ void DeskChecks::check(const QString& table, qint64 row, const QStringList& valu
         checkCode(table, row, values, vorlen1::language_code, QStringLiteral("maglang"));
         checkCode(table, row, values, vorlen1::magtype_code, QStringLiteral("magtype"));
         checkPublisher(table, row, values, vorlen1::publisher_code);
-    } else if (table == u"vorlen") {
+    } else if (kind_ == Kind::Subscription) {
         noteKey(values.at(vorlen::pointer));
         checkTitle(table, row, values, vorlen::pointer);
         checkCode(table, row, values, vorlen::department_code, QStringLiteral("department"));
@@ -139,11 +160,11 @@ void DeskChecks::check(const QString& table, qint64 row, const QStringList& valu
         for (int date : {vorlen::begin_period, vorlen::end_period, vorlen::order_date})
             checkDate(table, row, values, date);
         checkPublisher(table, row, values, vorlen::publisher_code);
-    } else if (table == u"typeclass") {
+    } else if (kind_ == Kind::TitleKind) {
         noteKey(values.at(typeclass::pointer));
         checkTitle(table, row, values, typeclass::pointer);
         checkCode(table, row, values, typeclass::type_code, QStringLiteral("typemag"));
-    } else if (table == u"tranfile") {
+    } else if (kind_ == Kind::Issue) {
         noteKey(values.at(tranfile::pointer));
         noteIssue(row, values.at(tranfile::magno));
         checkTitle(table, row, values, tranfile::pointer);
