@@ -4,7 +4,7 @@
 
 namespace data {
 
-qint64 leadingNumber(QStringView text) {
+qint64 leadingNumber(const QString& text) {
     qsizetype i = 0;
     while (i < text.size() && text.at(i) == u' ')
         ++i;

@@ -7,6 +7,6 @@ namespace data {
 // The number a text starts with: leading spaces skipped, then decimal digits up
 // to the first other character; 0 when there are none. Saturates instead of
 // overflowing.
-qint64 leadingNumber(QStringView text);
+qint64 leadingNumber(const QString& text);
 
 }  // namespace data
