@@ -178,10 +178,9 @@ ImportReport importInto(const AccessReader& reader, const std::vector<SourceTabl
         tables << t.name;
     BulkLoad load(store, tables);
     RowCopy copy(store);
-    ImportReport report =
-        readAll(reader, plan, progress, [&](const SourceTable& t, const QStringList& row) {
-            copy.add(t.name, t.columns, row);
-        });
+    ImportReport report = readAll(
+        reader, plan, progress,
+        [&](const SourceTable& t, const QStringList& row) { copy.add(t.name, t.columns, row); });
     copy.flush();
     checkCounts(store, report);
     load.finish();
