@@ -104,8 +104,9 @@ ImportReport readAll(const AccessReader& reader, const std::vector<SourceTable>&
     for (const SourceTable& t : plan) {
         const bool firstRowCounts = t.name == u"recsetup" || t.name == u"jourctrl";
         qint64 row = 0;
+        checks.begin(t.name);
         const TableRead read = reader.readRows(t.name, t.from, [&](const QStringList& values) {
-            checks.check(t.name, ++row, values);
+            checks.check(++row, values);
             if (row == 1 && firstRowCounts) {
                 QStringList raised = values;
                 if (t.name == u"recsetup")

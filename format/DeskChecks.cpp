@@ -57,7 +57,7 @@ void DeskChecks::checkDate(const QString& table, qint64 row, const QStringList& 
                            int column) {
     const QString& value = values.at(column);
     if (!readsAsDate(value))
-        doubt(table, row, values.at(table == u"tranfile" ? data::tranfile::magno : 0),
+        doubt(table, row, values.at(kind_ == Kind::Issue ? data::tranfile::magno : 0),
               data::columnNames(table).at(column), value,
               QStringLiteral("อ่านเป็นวันที่ วว/ดด/ปปปป ไม่ได้"));
 }
@@ -120,13 +120,14 @@ DeskChecks::Kind DeskChecks::kindOf(const QString& table) {
     return Kind::Other;
 }
 
-void DeskChecks::check(const QString& table, qint64 row, const QStringList& values) {
+void DeskChecks::begin(const QString& table) {
+    table_ = table;
+    kind_ = kindOf(table);
+}
+
+void DeskChecks::check(qint64 row, const QStringList& values) {
     using namespace data;
-    // Millions of rows of one table come in a run: its kind is found once.
-    if (table != table_) {
-        table_ = table;
-        kind_ = kindOf(table);
-    }
+    const QString& table = table_;
     if (kind_ == Kind::Code) {
         codes_[table].insert(values.at(codetable::code).trimmed());
     } else if (kind_ == Kind::Publisher) {

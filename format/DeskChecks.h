@@ -18,8 +18,10 @@ class DeskChecks {
   public:
     explicit DeskChecks(std::vector<DoubtfulRow>& doubts) : doubts_(doubts) {}
 
-    // One row, its values in the table's column order.
-    void check(const QString& table, qint64 row, const QStringList& values);
+    // The rows of `table` come next.
+    void begin(const QString& table);
+    // One row of that table, its values in the table's column order.
+    void check(qint64 row, const QStringList& values);
     // The first row of the key series, raised where a series would hand out
     // a key already stored.
     void raiseSeries(QStringList& series);
