@@ -102,13 +102,29 @@ void toVolumeIndexVersion(Database& db) {
     createVolumeIndex(db);
 }
 
+// 14: the issues lose their index on the trimmed title key alone: the index
+// by title and year number and the one by title, faculty and day both begin
+// with it, and an import built it for nothing.
+void toIssueKeyIndexDroppedVersion(Database& db) {
+    db.exec("DROP INDEX IF EXISTS tranfile_trim_pointer");
+}
+
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
-const Step kSteps[kSchemaVersion] = {&toVersion1,          &toVersion2,          &toVersion3,
-                                     &toVersion4,          &toVersion5,          &toVersion6,
-                                     &toVersion7,          &toPatterns,          &toArticleIndexVersion,
-                                     &toClaimsVersion,     &toKeyIndexesVersion, &toListOrderVersion,
-                                     &toVolumeIndexVersion};
+const Step kSteps[kSchemaVersion] = {&toVersion1,
+                                     &toVersion2,
+                                     &toVersion3,
+                                     &toVersion4,
+                                     &toVersion5,
+                                     &toVersion6,
+                                     &toVersion7,
+                                     &toPatterns,
+                                     &toArticleIndexVersion,
+                                     &toClaimsVersion,
+                                     &toKeyIndexesVersion,
+                                     &toListOrderVersion,
+                                     &toVolumeIndexVersion,
+                                     &toIssueKeyIndexDroppedVersion};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {

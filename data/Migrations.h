@@ -18,7 +18,9 @@ constexpr int kKeyIndexesVersion = 11;
 constexpr int kListOrderVersion = 12;
 // The step that finds a title's issues by year number reaches this version.
 constexpr int kVolumeIndexVersion = 13;
-constexpr int kSchemaVersion = kVolumeIndexVersion;
+// The step that drops the issue index on the trimmed title key alone.
+constexpr int kIssueKeyIndexDroppedVersion = 14;
+constexpr int kSchemaVersion = kIssueKeyIndexDroppedVersion;
 // Servers were first made at this version; the steps before it are the file's.
 constexpr int kFirstServerVersion = 5;
 

@@ -89,7 +89,6 @@ const char* const kIndexes[] = {
     "CREATE INDEX vorlen1_pointer ON vorlen1 (pointer)",
     "CREATE INDEX vorlen_pointer ON vorlen (pointer)",
     "CREATE INDEX typeclass_pointer ON typeclass (pointer)",
-    "CREATE INDEX tranfile_trim_pointer ON tranfile (trim(pointer))",
     "CREATE INDEX tranfile_trim_magno ON tranfile (trim(magno))",
     "CREATE INDEX dealer_code ON dealer (Publisher_Code)",
 };

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <QStringEncoder>
 #include <cctype>
 
 #include "data/DbError.h"
@@ -58,15 +59,22 @@ void Statement::runTexts(const QStringList& texts) {
                                         .arg(texts.size())
                                         .arg(sqlite3_bind_parameter_count(stmt_))
                                         .arg(QString::fromUtf8(sqlite3_sql(stmt_))));
-    // The texts outlive the step, so SQLite reads them where they are.
+    // SQLite keeps UTF-8: the texts are turned into it here, into one buffer
+    // kept from row to row, rather than by SQLite into a new one per value.
+    qsizetype room = 1;
+    for (const QString& text : texts)
+        room += text.size() * 3;
+    if (utf8_.size() < room)
+        utf8_.resize(room);
+    QStringEncoder encoder(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
+    char* at = utf8_.data();
     for (int i = 0; i < texts.size(); ++i) {
-        const QString& text = texts.at(i);
+        char* end = encoder.appendToBuffer(at, texts.at(i));
         // A null text is stored as empty text, never as NULL.
-        const void* units = text.isNull() ? static_cast<const void*>(u"") : text.constData();
-        const int rc =
-            sqlite3_bind_text16(stmt_, i + 1, units, int(text.size() * 2), SQLITE_STATIC);
+        const int rc = sqlite3_bind_text(stmt_, i + 1, at, int(end - at), SQLITE_STATIC);
         if (rc != SQLITE_OK)
             fail(rc);
+        at = end;
     }
     const int rc = sqlite3_step(stmt_);
     sqlite3_reset(stmt_);

@@ -21,7 +21,7 @@ class Statement {
     void bindAll(const QVariantList& values);
     // Runs a writing statement with these texts as its values and makes it
     // ready for the next: a bulk copy's one statement for many rows, without
-    // a variant or a UTF-8 copy of each value.
+    // a variant or an allocation for each value.
     void runTexts(const QStringList& texts);
     // Ready to run again with new values (bulk loading).
     void reset();
@@ -35,6 +35,7 @@ class Statement {
 
     sqlite3* db_;
     sqlite3_stmt* stmt_ = nullptr;
+    QByteArray utf8_;  // the values of runTexts
 };
 
 }  // namespace data

@@ -85,7 +85,7 @@ QStringList startingRow(const QString& table) {
     return {QStringLiteral("1")};
 }
 
-using RowSink = std::function<void(const SourceTable&, QStringList&&)>;
+using RowSink = std::function<void(const SourceTable&, const QStringList&)>;
 
 // Reads every table once: each row is checked, and handed on in this
 // program's column order.
@@ -104,17 +104,19 @@ ImportReport readAll(const AccessReader& reader, const std::vector<SourceTable>&
     for (const SourceTable& t : plan) {
         const bool firstRowCounts = t.name == u"recsetup" || t.name == u"jourctrl";
         qint64 row = 0;
-        const TableRead read = reader.readRows(t.name, [&](QStringList&& values) {
-            QStringList mapped;
-            mapped.reserve(int(t.from.size()));
-            for (int at : t.from)
-                mapped << values.at(at);
-            checks.check(t.name, ++row, mapped);
-            if (row == 1 && t.name == u"recsetup")
-                checks.raiseSeries(mapped);
-            else if (row == 1 && t.name == u"jourctrl")
-                checks.raiseCounter(mapped);
-            sink(t, std::move(mapped));
+        checks.begin(t.name);
+        const TableRead read = reader.readRows(t.name, t.from, [&](const QStringList& values) {
+            checks.check(++row, values);
+            if (row == 1 && firstRowCounts) {
+                QStringList raised = values;
+                if (t.name == u"recsetup")
+                    checks.raiseSeries(raised);
+                else
+                    checks.raiseCounter(raised);
+                sink(t, raised);
+            } else {
+                sink(t, values);
+            }
             if (++done % kProgressStep == 0)
                 tell();
         });
@@ -126,7 +128,7 @@ ImportReport readAll(const AccessReader& reader, const std::vector<SourceTable>&
                 checks.raiseSeries(start);
             else
                 checks.raiseCounter(start);
-            sink(t, std::move(start));
+            sink(t, start);
         }
         if (read.rows != read.declaredRows)
             report.doubts.push_back({t.name, 0, QString(), QString(), QString(),
@@ -177,10 +179,9 @@ ImportReport importInto(const AccessReader& reader, const std::vector<SourceTabl
         tables << t.name;
     BulkLoad load(store, tables);
     RowCopy copy(store);
-    ImportReport report =
-        readAll(reader, plan, progress, [&](const SourceTable& t, QStringList&& row) {
-            copy.add(t.name, t.columns, std::move(row));
-        });
+    ImportReport report = readAll(
+        reader, plan, progress,
+        [&](const SourceTable& t, const QStringList& row) { copy.add(t.name, t.columns, row); });
     copy.flush();
     checkCounts(store, report);
     load.finish();
@@ -196,7 +197,7 @@ ImportReport importInto(const AccessReader& reader, const std::vector<SourceTabl
 
 ImportReport AccessImport::inspect(const QString& file, const ImportProgress& progress) {
     const AccessReader reader(file);
-    return readAll(reader, planOf(reader), progress, [](const SourceTable&, QStringList&&) {});
+    return readAll(reader, planOf(reader), progress, [](const SourceTable&, const QStringList&) {});
 }
 
 ImportReport AccessImport::run(const QString& file, data::Database& store,

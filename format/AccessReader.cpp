@@ -84,6 +84,44 @@ bool cut(int length, size_t bindSize) {
     return size_t(length) + 1 >= bindSize;
 }
 
+// A Jet 4 text value as libmdb 1.0 converts it: UTF-16LE, or after FF FE
+// one byte a character with a zero byte switching to two bytes and back.
+// Its conversion turns a surrogate into '?' and its copy ends the text at a
+// zero character. The text is written over `out`, which keeps its buffer.
+void jet4Text(const unsigned char* at, int length, QString& out) {
+    out.resize(length);
+    char16_t* to = reinterpret_cast<char16_t*>(out.data());
+    qsizetype n = 0;
+    const auto put = [&](char16_t unit) {
+        if (unit == 0)
+            return false;
+        to[n++] = unit >= 0xD800 && unit < 0xE000 ? u'?' : unit;
+        return true;
+    };
+    if (length >= 2 && at[0] == 0xFF && at[1] == 0xFE) {
+        bool compressed = true;
+        for (int i = 2; i < length;) {
+            if (at[i] == 0) {
+                compressed = !compressed;
+                ++i;
+            } else if (compressed) {
+                put(at[i++]);
+            } else if (i + 1 < length) {
+                if (!put(char16_t(at[i] | at[i + 1] << 8)))
+                    break;
+                i += 2;
+            } else {
+                break;
+            }
+        }
+    } else {
+        for (int i = 0; i + 1 < length; i += 2)
+            if (!put(char16_t(at[i] | at[i + 1] << 8)))
+                break;
+    }
+    out.resize(n);
+}
+
 // The bind size the table's longest memo needs, from one pass that converts
 // its memo columns only: the small size, or a power of two up to the largest.
 size_t bindSizeFor(MdbTableDef* table) {
@@ -183,8 +221,8 @@ bool AccessReader::findTable(const QString& name, AccessTable& table) const {
     return true;
 }
 
-TableRead AccessReader::readRows(const QString& name,
-                                 const std::function<void(QStringList&&)>& each) const {
+TableRead AccessReader::readRows(const QString& name, const std::vector<int>& positions,
+                                 const std::function<void(const QStringList&)>& each) const {
     const QString unreadable = QStringLiteral("อ่านตาราง %1 ในแฟ้ม %2 ไม่ได้").arg(name, path_);
     MdbCatalogEntry* entry = entryNamed(file_->mdb, name);
     if (!entry)
@@ -192,32 +230,48 @@ TableRead AccessReader::readRows(const QString& name,
     TableDef t(entry);
     if (!t.def)
         throw ImportError(unreadable);
+    MdbHandle* mdb = file_->mdb;
     const QSet<quint64> deleted = deletedRows(t.def);
-    const unsigned columns = t.def->num_cols;
     const size_t bindSize = bindSizeFor(t.def);
-    mdb_set_bind_size(file_->mdb, bindSize);
-    std::vector<std::unique_ptr<char[]>> buffers;
-    std::vector<int> lengths(columns);
-    for (unsigned i = 0; i < columns; ++i) {
-        buffers.emplace_back(new char[bindSize]);
-        buffers.back()[0] = '\0';
-        mdb_bind_column(t.def, int(i) + 1, buffers.back().get(), &lengths[i]);
+    mdb_set_bind_size(mdb, bindSize);
+    // Text of a Jet 4 file is read where it lies on the page; libmdb
+    // converts every other value into a bound buffer.
+    const bool jet4 = mdb->f->jet_version == MDB_VER_JET4;
+    struct Cell {
+        MdbColumn* column;
+        std::unique_ptr<char[]> buffer;
+        int length = 0;
+    };
+    std::vector<Cell> cells(positions.size());
+    for (size_t i = 0; i < positions.size(); ++i) {
+        auto* column = static_cast<MdbColumn*>(g_ptr_array_index(t.def->columns, positions[i]));
+        cells[i].column = column;
+        if (jet4 && column->col_type == MDB_TEXT)
+            continue;
+        cells[i].buffer.reset(new char[bindSize]);
+        cells[i].buffer[0] = '\0';
+        mdb_bind_column(t.def, positions[i] + 1, cells[i].buffer.get(), &cells[i].length);
     }
+    QStringList values(qsizetype(cells.size()));
     mdb_rewind_table(t.def);
     TableRead read{0, t.def->num_rows};
     while (mdb_fetch_row(t.def)) {
         if (deleted.contains(quint64(t.def->cur_phys_pg) << 8 | (t.def->cur_row - 1)))
             continue;
-        QStringList values;
-        values.reserve(int(columns));
-        for (unsigned i = 0; i < columns; ++i) {
-            if (cut(lengths[i], bindSize))
+        for (size_t i = 0; i < cells.size(); ++i) {
+            const Cell& cell = cells[i];
+            if (!cell.buffer) {
+                jet4Text(mdb->pg_buf + cell.column->cur_value_start, cell.column->cur_value_len,
+                         values[qsizetype(i)]);
+                continue;
+            }
+            if (cut(cell.length, bindSize))
                 throw ImportError(QStringLiteral("ตาราง %1 มีข้อความยาวเกินกว่าที่อ่านได้ (แถวที่ %2)")
                                       .arg(name, QString::number(read.rows + 1)));
-            values << QString::fromUtf8(buffers[i].get(), lengths[i]);
+            values[qsizetype(i)] = QString::fromUtf8(cell.buffer.get(), cell.length);
         }
         ++read.rows;
-        each(std::move(values));
+        each(values);
     }
     return read;
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace format {
 
@@ -37,9 +38,12 @@ class AccessReader {
     // The table of that name, matched without regard to case; false when the
     // file has none.
     bool findTable(const QString& name, AccessTable& table) const;
-    // Hands every live row of the table to `each`, its values in position
-    // order, NULL as empty text. Rows the file marks deleted stay out.
-    TableRead readRows(const QString& table, const std::function<void(QStringList&&)>& each) const;
+    // Hands every live row of the table to `each`: the values of the columns
+    // at `positions`, in that order, NULL as empty text. Rows the file marks
+    // deleted stay out. The list is filled again for the next row, so `each`
+    // copies what it keeps.
+    TableRead readRows(const QString& table, const std::vector<int>& positions,
+                       const std::function<void(const QStringList&)>& each) const;
 
   private:
     struct File;

@@ -11,10 +11,6 @@ namespace format {
 
 namespace {
 
-// Pages kept in memory during the copy, in KiB: the indexes are sorted in
-// it, and the peak of the import stays well under 200 MB.
-constexpr qint64 kCopyCacheKib = 64 * 1024;
-
 QString placeholders(int count) {
     return QStringList(count, QStringLiteral("?")).join(u',');
 }
@@ -62,21 +58,8 @@ BulkLoad::BulkLoad(data::Database& store, const QStringList& tables) : store_(st
     }
     for (const QString& sql : dropped)
         store.exec(sql.toUtf8().constData());
-    if (store.isPostgres())
-        return;
-    data::suspendNameIndexes(store);
-    cacheSize_ = store.first("PRAGMA cache_size")->value(0).toLongLong();
-    store.exec(("PRAGMA cache_size = " + QByteArray::number(-kCopyCacheKib)).constData());
-}
-
-BulkLoad::~BulkLoad() {
-    if (store_.isPostgres() || cacheSize_ == 0)
-        return;
-    try {
-        store_.exec(("PRAGMA cache_size = " + QByteArray::number(cacheSize_)).constData());
-    } catch (const data::DbError&) {
-        // The larger cache lasts until the connection closes: no harm done.
-    }
+    if (!store.isPostgres())
+        data::suspendNameIndexes(store);
 }
 
 void BulkLoad::finish() {
@@ -85,10 +68,18 @@ void BulkLoad::finish() {
     rebuilt_.clear();
 }
 
+std::vector<int> lengthLimits(const QString& table, const QStringList& columns) {
+    std::vector<int> limits;
+    limits.reserve(size_t(columns.size()));
+    for (const QString& column : columns)
+        limits.push_back(data::columnLimit(table, column));
+    return limits;
+}
+
 std::optional<data::DbError> lengthRefusal(const QString& table, const QStringList& columns,
-                                           const QStringList& row) {
+                                           const std::vector<int>& limits, const QStringList& row) {
     for (int i = 0; i < row.size(); ++i) {
-        const int limit = data::columnLimit(table, columns.at(i));
+        const int limit = limits[size_t(i)];
         // Characters, as the rules count them, not UTF-16 units.
         if (limit > 0 && row.at(i).size() > limit && row.at(i).toUcs4().size() > limit)
             return data::DbError(SQLITE_CONSTRAINT,

@@ -1,9 +1,8 @@
 #include "format/DeskChecks.h"
 
-#include <QRegularExpression>
+#include <QDate>
 #include <algorithm>
 
-#include "data/DateText.h"
 #include "data/LeadingNumber.h"
 #include "data/Schema.h"
 
@@ -23,9 +22,19 @@ qint64 keyNumber(const QString& key) {
 
 // The windows write every date as dd/mm/yyyy; an empty one is a date missing.
 bool readsAsDate(const QString& value) {
-    static const QRegularExpression shape(QStringLiteral("^\\d{2}/\\d{2}/\\d{4}$"));
-    const QString text = value.trimmed();
-    return shape.match(text).hasMatch() && data::readDate(text);
+    const QStringView text = QStringView(value).trimmed();
+    if (text.size() != 10)
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (i == 2 || i == 5 ? text[i] != u'/' : text[i] < u'0' || text[i] > u'9')
+            return false;
+    const auto number = [&](qsizetype from, qsizetype length) {
+        int n = 0;
+        for (qsizetype i = from; i < from + length; ++i)
+            n = n * 10 + (text[i].unicode() - u'0');
+        return n;
+    };
+    return QDate(number(6, 4), number(3, 2), number(0, 2)).isValid();
 }
 
 }  // namespace
@@ -38,7 +47,8 @@ void DeskChecks::doubt(const QString& table, qint64 row, const QString& key, con
 void DeskChecks::checkCode(const QString& table, qint64 row, const QStringList& values, int column,
                            const QString& codeTable) {
     const QString code = values.at(column).trimmed();
-    if (!code.isEmpty() && !codes_.value(codeTable).contains(code))
+    const auto known = codes_.constFind(codeTable);
+    if (!code.isEmpty() && (known == codes_.constEnd() || !known->contains(code)))
         doubt(table, row, values.at(0), data::columnNames(table).at(column), values.at(column),
               QStringLiteral("รหัสนี้ไม่มีในตาราง %1").arg(codeTable));
 }
@@ -47,7 +57,7 @@ void DeskChecks::checkDate(const QString& table, qint64 row, const QStringList& 
                            int column) {
     const QString& value = values.at(column);
     if (!readsAsDate(value))
-        doubt(table, row, values.at(table == u"tranfile" ? data::tranfile::magno : 0),
+        doubt(table, row, values.at(kind_ == Kind::Issue ? data::tranfile::magno : 0),
               data::columnNames(table).at(column), value,
               QStringLiteral("อ่านเป็นวันที่ วว/ดด/ปปปป ไม่ได้"));
 }
@@ -90,17 +100,39 @@ void DeskChecks::noteIssue(qint64 row, const QString& magno) {
         otherIssueNumbers_[number].push_back(row);
 }
 
-void DeskChecks::check(const QString& table, qint64 row, const QStringList& values) {
-    using namespace data;
+DeskChecks::Kind DeskChecks::kindOf(const QString& table) {
     static const QSet<QString> codeTables = {
         QStringLiteral("typemag"),    QStringLiteral("magtype"),   QStringLiteral("maglang"),
         QStringLiteral("department"), QStringLiteral("receives"),  QStringLiteral("currmony"),
         QStringLiteral("statustype"), QStringLiteral("bindcolor"), QStringLiteral("bindtype")};
-    if (codeTables.contains(table)) {
+    if (codeTables.contains(table))
+        return Kind::Code;
+    if (table == u"dealer")
+        return Kind::Publisher;
+    if (table == u"vorlen1")
+        return Kind::Title;
+    if (table == u"vorlen")
+        return Kind::Subscription;
+    if (table == u"typeclass")
+        return Kind::TitleKind;
+    if (table == u"tranfile")
+        return Kind::Issue;
+    return Kind::Other;
+}
+
+void DeskChecks::begin(const QString& table) {
+    table_ = table;
+    kind_ = kindOf(table);
+}
+
+void DeskChecks::check(qint64 row, const QStringList& values) {
+    using namespace data;
+    const QString& table = table_;
+    if (kind_ == Kind::Code) {
         codes_[table].insert(values.at(codetable::code).trimmed());
-    } else if (table == u"dealer") {
+    } else if (kind_ == Kind::Publisher) {
         publishers_.insert(values.at(dealer::Publisher_Code).trimmed());
-    } else if (table == u"vorlen1") {
+    } else if (kind_ == Kind::Title) {
         const QString key = values.at(vorlen1::pointer).trimmed();
         if (const auto first = titles_.constFind(key); first != titles_.constEnd()) {
             const QString reason = QStringLiteral("เลขทะเบียนนี้มีแถวชื่อวารสารมากกว่าหนึ่งแถว");
@@ -117,7 +149,7 @@ void DeskChecks::check(const QString& table, qint64 row, const QStringList& valu
         checkCode(table, row, values, vorlen1::language_code, QStringLiteral("maglang"));
         checkCode(table, row, values, vorlen1::magtype_code, QStringLiteral("magtype"));
         checkPublisher(table, row, values, vorlen1::publisher_code);
-    } else if (table == u"vorlen") {
+    } else if (kind_ == Kind::Subscription) {
         noteKey(values.at(vorlen::pointer));
         checkTitle(table, row, values, vorlen::pointer);
         checkCode(table, row, values, vorlen::department_code, QStringLiteral("department"));
@@ -129,11 +161,11 @@ void DeskChecks::check(const QString& table, qint64 row, const QStringList& valu
         for (int date : {vorlen::begin_period, vorlen::end_period, vorlen::order_date})
             checkDate(table, row, values, date);
         checkPublisher(table, row, values, vorlen::publisher_code);
-    } else if (table == u"typeclass") {
+    } else if (kind_ == Kind::TitleKind) {
         noteKey(values.at(typeclass::pointer));
         checkTitle(table, row, values, typeclass::pointer);
         checkCode(table, row, values, typeclass::type_code, QStringLiteral("typemag"));
-    } else if (table == u"tranfile") {
+    } else if (kind_ == Kind::Issue) {
         noteKey(values.at(tranfile::pointer));
         noteIssue(row, values.at(tranfile::magno));
         checkTitle(table, row, values, tranfile::pointer);

@@ -18,8 +18,10 @@ class DeskChecks {
   public:
     explicit DeskChecks(std::vector<DoubtfulRow>& doubts) : doubts_(doubts) {}
 
-    // One row, its values in the table's column order.
-    void check(const QString& table, qint64 row, const QStringList& values);
+    // The rows of `table` come next.
+    void begin(const QString& table);
+    // One row of that table, its values in the table's column order.
+    void check(qint64 row, const QStringList& values);
     // The first row of the key series, raised where a series would hand out
     // a key already stored.
     void raiseSeries(QStringList& series);
@@ -29,6 +31,8 @@ class DeskChecks {
     void finish();
 
   private:
+    enum class Kind { Code, Publisher, Title, Subscription, TitleKind, Issue, Other };
+    static Kind kindOf(const QString& table);
     void doubt(const QString& table, qint64 row, const QString& key, const QString& column,
                const QString& value, const QString& reason);
     void checkCode(const QString& table, qint64 row, const QStringList& values, int column,
@@ -40,6 +44,8 @@ class DeskChecks {
     void noteIssue(qint64 row, const QString& magno);
 
     std::vector<DoubtfulRow>& doubts_;
+    QString table_;  // the table of the rows now checked, of kind_
+    Kind kind_ = Kind::Other;
     QHash<QString, QSet<QString>> codes_;  // code table -> its trimmed codes
     QSet<QString> publishers_;
     QHash<QString, qint64> titles_;  // trimmed key -> its first title row

@@ -16,24 +16,25 @@ RowCopy::RowCopy(data::Database& store) : store_(store) {}
 
 RowCopy::~RowCopy() = default;
 
-void RowCopy::add(const QString& table, const QStringList& columns, QStringList&& row) {
+void RowCopy::add(const QString& table, const QStringList& columns, const QStringList& row) {
     if (table != table_) {
         flush();
         table_ = table;
         columns_ = columns;
+        limits_ = lengthLimits(table, columns);
         if (store_.isPostgres())
             batch_ = insert(kBatchRows);
         else
             statement_ = std::make_unique<data::Statement>(store_.handle(), insert(1).constData());
     }
-    if (auto refused = lengthRefusal(table_, columns_, row))
+    if (auto refused = lengthRefusal(table_, columns_, limits_, row))
         throw *refused;
     if (statement_) {
         statement_->runTexts(row);
         return;
     }
-    for (QString& value : row)
-        values_ << std::move(value);
+    for (const QString& value : row)
+        values_ << value;
     if (++pending_ == kBatchRows)
         flush();
 }

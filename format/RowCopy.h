@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QVariantList>
 #include <memory>
+#include <vector>
 
 namespace data {
 class Database;
@@ -24,7 +25,7 @@ class RowCopy {
     RowCopy& operator=(const RowCopy&) = delete;
 
     // One row of `table`, its values in the order of `columns`.
-    void add(const QString& table, const QStringList& columns, QStringList&& row);
+    void add(const QString& table, const QStringList& columns, const QStringList& row);
     // Writes the rows still held.
     void flush();
 
@@ -34,6 +35,7 @@ class RowCopy {
     data::Database& store_;
     QString table_;
     QStringList columns_;
+    std::vector<int> limits_;
     std::unique_ptr<data::Statement> statement_;
     QByteArray batch_;
     QVariantList values_;

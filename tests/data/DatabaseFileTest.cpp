@@ -333,6 +333,39 @@ TEST(SchemaVersion, TheStepBeforeTheKeyIndexesGivesTheIndexesANewDatabaseHas) {
     EXPECT_FALSE(fresh.contains(QString()));
 }
 
+// A desk of the version before: its issues still have an index on the
+// trimmed title key alone, which two other indexes begin with.
+TEST(SchemaVersion, TheStepAfterTheVolumeIndexDropsTheIssueIndexOnTheKeyAlone) {
+    testing_support::TempDatabase temp;
+    const bool server = temp.db().isPostgres();
+    const auto issueIndexes = [&] {
+        QStringList names;
+        for (const Row& row : temp.db().query(
+                 server ? "SELECT indexname FROM pg_indexes WHERE schemaname = current_schema()"
+                          " AND tablename = 'tranfile'"
+                        : "SELECT name FROM sqlite_master WHERE type = 'index'"
+                          " AND tbl_name = 'tranfile'"))
+            names << row.text(0);
+        names.sort();
+        return names;
+    };
+    const QStringList fresh = issueIndexes();
+    EXPECT_FALSE(fresh.contains(QStringLiteral("tranfile_trim_pointer")));
+    EXPECT_TRUE(fresh.contains(QStringLiteral("tranfile_title_volume")));
+    EXPECT_TRUE(fresh.contains(QStringLiteral("tranfile_title_faculty_received")));
+    if (server) {
+        temp.db().exec("CREATE INDEX tranfile_trim_pointer ON tranfile ((trim(pointer)))");
+        temp.db().exec("UPDATE schema_version SET version = ?", {kVolumeIndexVersion});
+    } else {
+        temp.db().exec("CREATE INDEX tranfile_trim_pointer ON tranfile (trim(pointer))");
+        temp.db().exec("PRAGMA user_version = " + QByteArray::number(kVolumeIndexVersion));
+    }
+    temp.reopen();
+    EXPECT_TRUE(prepareDatabase(temp.path()));
+    EXPECT_EQ(fileVersion(temp.db()).userVersion, kSchemaVersion);
+    EXPECT_EQ(issueIndexes(), fresh);
+}
+
 TEST(SchemaVersion, ANewerOrForeignFileIsRefusedAndLeftUntouched) {
     testing_support::TempDatabase newer;
     setMark(newer.db(), "user_version", "version", 99);
