@@ -46,6 +46,10 @@ void IssueList::remove(int place) {
         nameLatest();
 }
 
+bool IssueList::inStep(int stored, int change) const {
+    return grid_.counted() && grid_.total() + change == stored;
+}
+
 void IssueList::clear() {
     grid_.setDataRows(std::vector<QStringList>(kBlankRows - 1));
     latest_.setCaption({});

@@ -33,6 +33,11 @@ class IssueList {
     void put(const ListedIssue& issue, int place, bool joins);
     // The issue `place` rows below the top left the register.
     void remove(int place);
+    // Whether the rows held are the register's `stored` issues but for the
+    // change being put right (+1 one added, -1 one deleted, 0 an edit); when
+    // another desk saved or deleted an issue of the title meanwhile, they are
+    // not, and the list is read again.
+    bool inStep(int stored, int change) const;
     // Blank rows under the headings and no latest issue.
     void clear();
     bool empty() const;

@@ -323,6 +323,8 @@ void reg_journal::Command6_Click() {
                 !issues_.empty())
                 place = issues.placeOf(*stored);
             deleted = issues.deleteIssue(Text2.text());
+            if (place && !issues_.inStep(issues.issueCount(listed_.pointer), -1))
+                place.reset();
         }))
         return;
     if (deleted) {
@@ -410,12 +412,13 @@ void reg_journal::refillIssues(const Subscription& subscription) {
 
 void reg_journal::showSaved(const QString& magno, bool added) {
     std::optional<ListedIssue> stored;
-    int place = 0;
+    int place = 0, count = 0;
     if (!guarded([&] {
             const IssueRegister issues(*db_);
             stored = issues.listedIssue(magno);
             if (stored)
                 place = issues.placeOf(*stored);
+            count = issues.issueCount(entry_.pointer);
         }))
         return;
     // Only the saved row changes; one gone meanwhile, an edit of a row the
@@ -426,7 +429,7 @@ void reg_journal::showSaved(const QString& magno, bool added) {
                   show_item.textMatrix(show_item.row(), 0).trimmed() == magno.trimmed());
     if (!stored || stored->row.pointer.trimmed() != entry_.pointer.trimmed() ||
         listed_.pointer.trimmed() != entry_.pointer.trimmed() || !editedInPlace ||
-        issues_.empty()) {
+        issues_.empty() || !issues_.inStep(count, added ? 1 : 0)) {
         refillIssues(entry_);
         return;
     }

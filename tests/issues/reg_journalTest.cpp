@@ -1,5 +1,6 @@
 #include <functional>
 
+#include "issues/IssueRegister.h"
 #include "tests/issues/RegJournalFixture.h"
 
 using namespace issues_test;
@@ -490,6 +491,36 @@ TEST_F(RegJournalTest, DeleteAsksThenShrinksTheListAndBlanksItAfterTheLastIssue)
     box.clear();
     w->Command6_Click();  // nothing left under an empty number: no report
     EXPECT_EQ(box.shown().size(), 1u);
+}
+
+// An issue another desk registered meanwhile is listed with the one saved or
+// deleted here, in the register's order, instead of missing from the rows held.
+TEST_F(RegJournalTest, AnotherDesksIssueMeanwhileIsListedAfterASaveOrADelete) {
+    const auto registerOrder = [&] {
+        QStringList magnos;
+        for (const issues::ListedIssue& i : issues::IssueRegister(db()).listedIssuesOf("J000001"))
+            magnos << i.row.magno;
+        return magnos;
+    };
+    const struct {
+        const char* magno;
+        const char* daily;
+        bool deleting;
+    } cases[] = {{"900", "31/12/2003", false}, {"901", "30/12/2003", true}};
+    pickScience();
+    for (const auto& c : cases) {
+        if (c.deleting)
+            pickIssue(1);
+        else
+            w->Command2_Click();
+        addIssue(db(), c.magno, "J000001", c.daily, "another desk");
+        box.clear();
+        if (c.deleting)
+            w->Command6_Click();
+        else
+            w->Command7_Click();
+        EXPECT_EQ(column(w->show_item, 0), registerOrder()) << c.magno;
+    }
 }
 
 TEST_F(RegJournalTest, ClearBlanksEverythingIncludingTheKeyColumns) {
