@@ -35,7 +35,7 @@ QString AuthorRecords::nameProblem(const QString& name, bool corporate) {
         return QStringLiteral("ชื่อผู้แต่งยาวเกิน 200 ตัวอักษร");
     if (corporate || hasThai(t))
         return {};
-    const int at = t.indexOf(u',');
+    const qsizetype at = t.indexOf(u',');
     if (at <= 0 || at == t.size() - 1 || t.count(u',') != 1)
         return QStringLiteral("ชื่อผู้แต่งชาวต่างประเทศให้พิมพ์เป็น \"นามสกุล, ชื่อ\"");
     return {};

@@ -6,8 +6,8 @@
 #include "catalogue/EntryFields.h"
 #include "catalogue/EntryState.h"
 #include "catalogue/TitleDisplay.h"
-#include "catalogue/TitleSaveRules.h"
 #include "catalogue/TitleSearch.h"
+#include "catalogue/TitleWrite.h"
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/FieldLimits.h"
@@ -179,31 +179,10 @@ void NewJournal::backToBrowse() {
     setFocus(Text2);
 }
 
-// Writes the entry as a new title (taking its key) or over the loaded title;
-// all of it or nothing. False when nothing was written.
 bool NewJournal::writeTitle() {
     bool written = false;
     guarded([this, &written] {
-        TitleRecords records(*db_);
-        const TitleValues values = TitleDisplay(*this).entered(loadedKey_);
-        const auto rules = [this, &values] { TitleSaveRules(*db_).check(values, addmode); };
-        try {
-            if (addmode) {
-                const int series = TitleRecords::seriesFor(opt1.value(), dcblanguage.boundText());
-                Text1.setText(records.addTitle(series, values, rules));
-            } else {
-                if (loadedKey_.isEmpty())
-                    throw TitleNotFound(QStringLiteral("vorlen1"));
-                records.editTitle(values, rules);
-            }
-            written = true;
-        } catch (const TitleRefused& e) {
-            EntryChecks(*this, messages()).refuse(e.thaiMessage(), kSaveFailed, e.field());
-        } catch (const KeySeriesError& e) {
-            messages().show(e.thaiMessage(), kSaveFailed, ui::msg::kStop);
-        } catch (const TitleNotFound&) {
-            messages().show(kNotFound, kSearchResult, ui::msg::kStop);
-        }
+        written = TitleWrite(*db_, *this, messages()).write(addmode, loadedKey_);
     });
     return written;
 }

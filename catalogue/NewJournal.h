@@ -117,6 +117,8 @@ class NewJournal : public ui::Form {
     void wire();
     void closeNameList();
     void escapePressed();
+    // Writes the entry as a new title or over the loaded one; false when
+    // nothing was written.
     bool writeTitle();
     void showNotFound();
     // Back to the window just opened; the focus waits in the name field.

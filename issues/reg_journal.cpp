@@ -5,20 +5,20 @@
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/FieldLimits.h"
+#include "issues/EntryPattern.h"
+#include "issues/IssueDelete.h"
 #include "issues/IssueDeleteQuestion.h"
 #include "issues/IssueRegister.h"
 #include "issues/IssueSave.h"
 #include "issues/IssueSource.h"
 #include "issues/RegistrationSearch.h"
+#include "issues/SavedRow.h"
 #include "issues/TitleFinder.h"
-#include "patterns/ExpectedIssueProposal.h"
 
 namespace issues {
 
 reg_journal::reg_journal(ui::Services& services)
     : Form(QStringLiteral("โปรแกรมลงทะเบียนวารสาร"), services.messages), services_(services) {
-    for (ui::CommandButton* b : {&Command2, &Command3, &Command6, &Command7, &Command4})
-        b->setEnabled(false);
     fields_.lock();
     // No field takes more than its column keeps on either store.
     for (ui::TextBox* text : {&Text1, &Text3, &Text4, &Text5, &Text6})
@@ -116,18 +116,14 @@ void reg_journal::openScannedEntry() {
 }
 
 bool reg_journal::proposeExpected(const QString& addOn) {
-    std::optional<patterns::ProposedFields> f;
+    bool proposed = false;
     guarded([&] {
-        const patterns::ExpectedIssueProposal expected(*db_, entry_.pointer, entry_.department,
-                                                       services_.clock.today());
-        f = addOn.isEmpty() ? expected.next() : expected.withNumber(addOn);
+        proposed = EntryPattern(fields_, entry_, services_.clock.today()).propose(*db_, addOn);
     });
-    if (!f)
-        return false;
-    fields_.propose(*f);
     // The proposal is confirmed with Enter.
-    setFocus(Command7);
-    return true;
+    if (proposed)
+        setFocus(Command7);
+    return proposed;
 }
 
 void reg_journal::showExpected() {
@@ -261,13 +257,7 @@ void reg_journal::beginEntry(const QString& mode) {
     entry_ = listed_;
     active_textbox();
     entryMode = mode;
-    setListsEnabled(false);
-    Command4.setEnabled(true);
-    Command7.setEnabled(true);
-    Command2.setEnabled(false);
-    Command3.setEnabled(false);
-    Command6.setEnabled(false);
-    calendars_.setEntryOpen(true);
+    commands_.begin();
 }
 
 void reg_journal::Command4_Click() {
@@ -281,20 +271,12 @@ void reg_journal::Command7_Click() {
     if (messages().show(QStringLiteral("ต้องการบันทึกข้อมูลวารสารเลขทะเบียนนี้หรือไม่"),
                         QStringLiteral(" ยืนยันการบันทึกข้อมูล"), ui::msg::kQuestion) != ui::msg::kOk)
         return;
-    const auto today = services_.clock.today();
-    std::vector<patterns::PredictedIssue> missing;
-    if (adding && !guarded([&] {
-            missing =
-                patterns::ExpectedIssueProposal(*db_, entry_.pointer, entry_.department, today)
-                    .askAboutSkipped(messages(), Text4.text(), Text5.text());
-        }))
+    EntryPattern pattern(fields_, entry_, services_.clock.today());
+    if (adding && !guarded([&] { pattern.askAboutSkipped(*db_, messages()); }))
         return;
     if (!saveEntry(adding))
         return;
-    if (!missing.empty() && guarded([&] {
-            patterns::ExpectedIssueProposal(*db_, entry_.pointer, entry_.department, today)
-                .markMissing(missing);
-        }))
+    if (pattern.skipsIssues() && guarded([&] { pattern.markSkipped(*db_); }))
         showExpected();
     endEntry();
 }
@@ -313,37 +295,27 @@ void reg_journal::Command6_Click() {
         return;
     if (!IssueDeleteQuestion(messages()).confirmed(articles))
         return;
-    bool deleted = false;
-    // Where the row stood, found before it goes, so that only it leaves the list.
-    std::optional<int> place;
+    IssueDelete::Result result;
     if (!guarded([&] {
-            IssueRegister issues(*db_);
-            const std::optional<ListedIssue> stored = issues.listedIssue(Text2.text());
-            if (stored && stored->row.pointer.trimmed() == listed_.pointer.trimmed() &&
-                !issues_.empty())
-                place = issues.placeOf(*stored);
-            deleted = issues.deleteIssue(Text2.text());
-            if (place && !issues_.inStep(issues.issueCount(listed_.pointer), -1))
-                place.reset();
+            result = IssueDelete(*db_, messages())
+                         .remove(Text2.text(), listed_.pointer, !issues_.empty());
+            // Another desk's change meanwhile has the whole list read again.
+            if (result.place &&
+                !issues_.inStep(IssueRegister(*db_).issueCount(listed_.pointer), -1))
+                result.place.reset();
         }))
         return;
-    if (deleted) {
-        messages().show(QStringLiteral("ทำการลบข้อมูลเรียบร้อยแล้ว"), QStringLiteral("ผลการลบข้อมูล"),
-                        ui::msg::kInformation);
+    if (result.deleted) {
         fields_.clear();
         fields_.lock();
         // Only the row removed changes; a list another desk changed meanwhile
         // is read again.
-        if (place) {
-            issues_.remove(*place);
+        if (result.place) {
+            issues_.remove(*result.place);
             issuesShown();
             showExpected();
             return;
         }
-    } else if (!Text2.text().trimmed().isEmpty()) {
-        messages().show(QStringLiteral("ไม่พบฉบับเลขทะเบียน %1 ในทะเบียนแล้ว อาจถูกลบจากเครื่องอื่น")
-                            .arg(Text2.text().trimmed()),
-                        QStringLiteral("ผลการลบข้อมูล"), ui::msg::kStop);
     }
     refillIssues(listed_);
 }
@@ -411,29 +383,17 @@ void reg_journal::refillIssues(const Subscription& subscription) {
 }
 
 void reg_journal::showSaved(const QString& magno, bool added) {
-    std::optional<ListedIssue> stored;
-    int place = 0, count = 0;
+    std::optional<SavedRow::Place> saved;
     if (!guarded([&] {
-            const IssueRegister issues(*db_);
-            stored = issues.listedIssue(magno);
-            if (stored)
-                place = issues.placeOf(*stored);
-            count = issues.issueCount(entry_.pointer);
+            saved = SavedRow(issues_, show_item)
+                        .find(*db_, magno, added, entry_.pointer, listed_.pointer);
         }))
         return;
-    // Only the saved row changes; one gone meanwhile, an edit of a row the
-    // list no longer shows where it was, or a first issue has the list read
-    // again.
-    const bool editedInPlace =
-        added || (show_item.row() > 0 &&
-                  show_item.textMatrix(show_item.row(), 0).trimmed() == magno.trimmed());
-    if (!stored || stored->row.pointer.trimmed() != entry_.pointer.trimmed() ||
-        listed_.pointer.trimmed() != entry_.pointer.trimmed() || !editedInPlace ||
-        issues_.empty() || !issues_.inStep(count, added ? 1 : 0)) {
+    if (!saved) {
         refillIssues(entry_);
         return;
     }
-    issues_.put(*stored, place, added);
+    issues_.put(saved->issue, saved->place, added);
     issuesShown();
     showExpected();
 }
@@ -450,24 +410,13 @@ void reg_journal::forgetListedTitle() {
     enableTitleCommands();
 }
 
-void reg_journal::setListsEnabled(bool on) {
-    show_journal.setEnabled(on);
-    show_item.setEnabled(on);
-}
-
 void reg_journal::enableTitleCommands() {
-    const bool titleListed = !listed_.pointer.trimmed().isEmpty();
-    Command2.setEnabled(titleListed);
-    Command3.setEnabled(titleListed);
-    Command6.setEnabled(titleListed);
+    commands_.followTitle(!listed_.pointer.trimmed().isEmpty());
 }
 
 void reg_journal::endEntry() {
     reset_textbox();
-    setListsEnabled(true);
-    Command4.setEnabled(false);
-    Command7.setEnabled(false);
-    calendars_.setEntryOpen(false);
+    commands_.end();
     enableTitleCommands();
     setFocus(Text1);
 }

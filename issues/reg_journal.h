@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "issues/EntryCalendars.h"
+#include "issues/EntryCommands.h"
 #include "issues/IssueEntry.h"
 #include "issues/IssueList.h"
 #include "issues/IssueSave.h"
@@ -141,8 +142,7 @@ class reg_journal : public ui::Form {
     bool entryGivesWay();
     // A search replaced the titles list: no title is listed any more.
     void forgetListedTitle();
-    void setListsEnabled(bool on);
-    bool entryOpen() const { return Command7.enabled(); }
+    bool entryOpen() const { return commands_.entryOpen(); }
     // New, Edit and Delete act on the listed title, so only one can enable them.
     void enableTitleCommands();
     // New or Edit opens the entry for the listed subscription.
@@ -162,6 +162,8 @@ class reg_journal : public ui::Form {
     Subscription listed_;
     Subscription entry_;
     EntryCalendars calendars_{{Command9, MonthView1, Text3}, {Command10, MonthView2, Text7}};
+    EntryCommands commands_{
+        {Command2, Command3, Command6, Command7, Command4}, show_journal, show_item, calendars_};
     // The add-on of a scan that waits for its faculty to be picked.
     std::optional<QString> scannedAddOn_;
 };

@@ -19,7 +19,7 @@ ClaimReport::Result ClaimReport::write(const LateFilter& filter, QDate today,
     try {
         const std::vector<LateTitle> titles = LateRecords(db_).late(filter, today);
         const ClaimSender sender = claimSender(db_);
-        const auto letters =
+        const auto sent =
             sendClaims(db_, titles, today, [&](const std::vector<ClaimLetter>& letters) {
                 if (suffix == u"pdf") {
                     ClaimPrint(*printing_.openPdf(output)).print(sender, letters, today);
@@ -33,14 +33,14 @@ ClaimReport::Result ClaimReport::write(const LateFilter& filter, QDate today,
                                          QStringLiteral(" ไม่ได้: ") + file.errorString());
             });
         int claimed = 0;
-        for (const ClaimLetter& letter : letters)
+        for (const ClaimLetter& letter : sent)
             claimed += int(letter.lines.size());
         if (claimed == 0)
             return {true, 0, QStringLiteral("ไม่มีรายการที่ทวงถามได้ในวันนี้")};
         return {true, claimed,
                 QStringLiteral("บันทึกใบทวงถาม %1 ฉบับ ถึงตัวแทน %2 ราย แล้วที่ %3")
                     .arg(claimed)
-                    .arg(letters.size())
+                    .arg(sent.size())
                     .arg(QFileInfo(output).absoluteFilePath())};
     } catch (const ui::PrintError& e) {
         return {false, 0, e.thaiMessage()};
