@@ -13,7 +13,7 @@ namespace {
 
 // Pages kept in memory during the copy, in KiB: the indexes are sorted in
 // it, and the peak of the import stays well under 200 MB.
-constexpr qint64 kCopyCacheKib = 64 * 1024;
+constexpr qint64 kCopyCacheKib = qint64(64) * 1024;
 
 QString placeholders(int count) {
     return QStringList(count, QStringLiteral("?")).join(u',');

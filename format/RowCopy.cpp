@@ -1,5 +1,7 @@
 #include "format/RowCopy.h"
 
+#include <utility>
+
 #include "data/Database.h"
 #include "data/Statement.h"
 #include "format/BulkLoad.h"
@@ -32,8 +34,8 @@ void RowCopy::add(const QString& table, const QStringList& columns, QStringList&
         statement_->runTexts(row);
         return;
     }
-    for (QString& value : row)
-        values_ << std::move(value);
+    for (const QString& value : std::as_const(row))
+        values_ << value;
     if (++pending_ == kBatchRows)
         flush();
 }
