@@ -282,6 +282,7 @@ void ArticleWindow::authorText_Change() {
     if (!part.isEmpty() && !attempt([&] { found = AuthorRecords(*db_).find(part); }))
         return;
     std::vector<ui::PickRow> rows;
+    rows.reserve(found.size());
     for (const Author& a : found)
         rows.push_back({QString::number(a.id), a.name});
     if (rows.size() > 50)

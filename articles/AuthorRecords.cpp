@@ -59,6 +59,7 @@ std::vector<Author> AuthorRecords::find(const QString& part) const {
         rows = db_.query(select + " WHERE a.author_name LIKE ? ESCAPE '\\'",
                          {data::containsPattern(text)});
     std::vector<Author> found;
+    found.reserve(rows.size());
     for (const data::Row& r : rows)
         found.push_back(
             {r.value(0).toLongLong(), r.text(1), r.value(2).toInt() != 0, r.value(3).toInt()});

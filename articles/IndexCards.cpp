@@ -15,7 +15,7 @@ std::vector<IndexCard> IndexCards::ofArticle(const Article& a) const {
                    " JOIN heading h ON h.heading_id = u.heading_id WHERE u.article_id = ?"
                    " ORDER BY u.position",
                    {a.id}))
-        headings.push_back({r.value(0).toLongLong(), r.text(2).isEmpty() ? r.text(1) : r.text(2)});
+        headings.emplace_back(r.value(0).toLongLong(), r.text(2).isEmpty() ? r.text(1) : r.text(2));
     const bool authored = !a.authors.empty();
     QStringList tracing;
     for (std::size_t i = 0; i < headings.size(); ++i)

@@ -18,12 +18,13 @@ QString prepareBenchTitle(data::Database& db) {
     const auto row = db.first(
         "SELECT vorlen1.pointer, vorlen.department_code FROM vorlen1 JOIN vorlen"
         " ON vorlen1.pointer = vorlen.pointer WHERE vorlen1.pointer LIKE 'J%' LIMIT 1");
-    const QString key = row->text(0), department = row->text(1);
+    QString key = row->text(0);
+    const QString department = row->text(1);
     data::Transaction tx(db);
     db.exec("UPDATE vorlen1 SET vorlen_name = ? WHERE pointer = ?", {kBenchTitle, key});
     const int first = db.first("SELECT nextmagno FROM jourctrl")->value(0).toInt();
     for (int i = 0; i < 500; ++i) {
-        const QString day = data::writeDate(QDate(2000, 1, 1).addDays(i * 9));
+        const QString day = data::writeDate(QDate(2000, 1, 1).addDays(qint64(i) * 9));
         db.exec("INSERT INTO tranfile VALUES (?,?,?,?,?,?,?,?)",
                 {QString::number(first + i), department, key, day, day, QStringLiteral("1"),
                  QString::number(i), QStringLiteral("ฉบับทดสอบ %1").arg(i)});

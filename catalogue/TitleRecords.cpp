@@ -73,7 +73,7 @@ QString TitleRecords::updatepointer(int series) {
     checkSeries(series);
     const auto row = db_.first("SELECT rowid, * FROM recsetup ORDER BY rowid LIMIT 1");
     // Position 0 of the query is the rowid; the table's positions follow.
-    const QString key = row ? row->text(series + 1) : QString();
+    QString key = row ? row->text(series + 1) : QString();
     const QString trimmed = key.trimmed();
     if (trimmed.isEmpty())
         throw KeySeriesError(
@@ -112,7 +112,7 @@ QString TitleRecords::addTitle(int series, const TitleValues& values, const Insi
     data::Transaction tx(db_);
     if (check)
         check();
-    const QString key = addTitle(tx, series, values);
+    QString key = addTitle(tx, series, values);
     tx.commit();
     return key;
 }

@@ -21,7 +21,7 @@ const char* statement(KeyTable table) {
 }  // namespace
 
 QString storedKey(const Database& db, KeyTable table, const QString& key) {
-    const QString trimmed = key.trimmed();
+    QString trimmed = key.trimmed();
     if (trimmed.isEmpty())
         return trimmed;
     if (const auto row = db.first(statement(table), {trimmed}))

@@ -20,6 +20,7 @@ std::vector<ClaimLetter> sendClaims(
     data::Database& db, const std::vector<LateTitle>& titles, QDate today,
     const std::function<void(const std::vector<ClaimLetter>&)>& write) {
     std::vector<patterns::ClaimRequest> requests;
+    requests.reserve(titles.size());
     for (const LateTitle& t : titles)
         requests.push_back({t.claimKey(), t.agentCode.trimmed()});
     std::vector<ClaimLetter> letters;

@@ -60,6 +60,7 @@ void PatternProposalWindow::list() {
 
 void PatternProposalWindow::accept(const std::vector<ProposedPattern>& chosen) {
     std::vector<std::pair<QString, StoredPattern>> patterns;
+    patterns.reserve(chosen.size());
     for (const ProposedPattern& p : chosen)
         patterns.push_back({p.title.pointer, {p.pattern, false}});
     if (!guarded([&] { PatternRecords(*db_).saveAll(patterns); }))

@@ -216,6 +216,7 @@ void PatternRecords::mark(const QString& pointer, const QString& departmentCode,
                           const std::vector<PredictedIssue>& issues, IssueStatus status,
                           QDate today) {
     std::vector<std::pair<int, int>> numbers;
+    numbers.reserve(issues.size());
     for (const PredictedIssue& i : issues)
         numbers.emplace_back(i.volume, i.issue);
     data::Transaction tx(writable());

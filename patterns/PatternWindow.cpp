@@ -41,6 +41,7 @@ QString joined(const QList<int>& list) {
 PatternWindow::PatternWindow(ui::Services& services)
     : Form(kCaption, services.messages), services_(services) {
     std::vector<ui::PickRow> frequencies;
+    frequencies.reserve(kFrequencyCount);
     for (int f = 0; f < kFrequencyCount; ++f)
         frequencies.push_back({QString::number(f), frequencyName(Frequency(f))});
     frequencyList.setRows(std::move(frequencies));

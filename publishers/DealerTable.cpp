@@ -38,6 +38,7 @@ std::vector<ui::PickRow> DealerTable::findByName(const QString& part) const {
                   " WHERE Publisher_Name LIKE ? ESCAPE '\\' ORDER BY rowid",
                   {pattern});
     std::vector<ui::PickRow> found;
+    found.reserve(rows.size());
     for (const data::Row& row : rows)
         found.push_back({row.text(0), row.text(1)});
     return found;

@@ -19,10 +19,10 @@ SearchJournalView::SearchJournalView(ui::Services& services, QWidget* parent)
 
     auto* frame = ui::qt::place<QGroupBox>(this, 120, 60, 14520, 840);
     binder_.bind(f.findFrame, frame);
-    auto* text1 = ui::qt::place<QLineEdit>(frame, 240, 360, 10800, 360);
-    binder_.bind(f.findText, text1);
-    auto* command1 = ui::qt::place<QPushButton>(frame, 11280, 300, 1500, 420);
-    binder_.bind(f.findButton, command1);
+    auto* findEdit = ui::qt::place<QLineEdit>(frame, 240, 360, 10800, 360);
+    binder_.bind(f.findText, findEdit);
+    auto* findPush = ui::qt::place<QPushButton>(frame, 11280, 300, 1500, 420);
+    binder_.bind(f.findButton, findPush);
 
     auto* grid = ui::qt::place<QTableView>(this, 120, 1020, 14520, 5520);
     binder_.bind(f.resultList, grid);
@@ -43,7 +43,7 @@ SearchJournalView::SearchJournalView(ui::Services& services, QWidget* parent)
         binder_.bind(*models[i], buttons[i]);
     }
     binder_.bind(f.patternButton, ui::qt::place<QPushButton>(this, 7920, 7080, 1560, 480));
-    QWidget* order[] = {text1, command1, grid, buttons[0], buttons[1], buttons[2]};
+    QWidget* order[] = {findEdit, findPush, grid, buttons[0], buttons[1], buttons[2]};
     for (int i = 0; i + 1 < int(std::size(order)); ++i)
         setTabOrder(order[i], order[i + 1]);
 

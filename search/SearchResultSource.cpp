@@ -33,7 +33,7 @@ QString issnCell(const QString& stored) {
 }
 
 QString latestIssueCell(const QString& daily, const QString& issueNo) {
-    const QString day = data::reformatDate(daily);
+    QString day = data::reformatDate(daily);
     if (issueNo.trimmed().isEmpty())
         return day;
     return QStringLiteral("%1 ฉบับที่ %2").arg(day, issueNo.trimmed()).trimmed();

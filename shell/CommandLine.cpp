@@ -18,6 +18,7 @@ const QString kVersion = QStringLiteral("version");
 
 QString usage(const std::vector<Command>& list) {
     std::vector<std::pair<QString, QString>> lines;
+    lines.reserve(list.size() + 1);
     for (const Command& c : list)
         lines.emplace_back(QStringLiteral("--") + c.name +
                                (c.valueName.isEmpty() ? QString() : u' ' + c.valueName),

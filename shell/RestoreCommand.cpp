@@ -81,7 +81,7 @@ QString asideName(const QString& databasePath, const QDateTime& now) {
                          QStringLiteral("-replaced-") +
                          now.toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
     for (int n = 1;; ++n) {
-        const QString name =
+        QString name =
             stem + (n == 1 ? QString() : u'-' + QString::number(n)) + QStringLiteral(".db");
         if (std::none_of(std::begin(kSidecars), std::end(kSidecars),
                          [&](const QString& s) { return QFileInfo::exists(name + s); }))

@@ -63,7 +63,7 @@ bool SingleInstance::activateRunning(int timeoutMs) {
     return false;
 }
 
-void SingleInstance::listen(std::function<void()> show) {
+void SingleInstance::listen(const std::function<void()>& show) {
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     // A socket left by a program that was killed is in the way.

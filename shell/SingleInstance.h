@@ -25,7 +25,7 @@ class SingleInstance : public QObject {
     // Asks the running program to show its main window; true when it answered.
     bool activateRunning(int timeoutMs = 5000);
     // Answers later starts by calling `show`.
-    void listen(std::function<void()> show);
+    void listen(const std::function<void()>& show);
 
   private:
     QString serverName_;

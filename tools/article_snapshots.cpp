@@ -33,7 +33,7 @@ void save(QWidget& w, const char* name) {
 QString stock(data::Database& db, const QDate& today) {
     db.exec("INSERT INTO vorlen1 (pointer, vorlen_name) VALUES ('S1', 'วารสารห้องสมุด')");
     db.exec("INSERT INTO vorlen (pointer, department_code) VALUES ('S1', '01')");
-    const QString magno = issues::IssueRegister(db).addIssue(
+    QString magno = issues::IssueRegister(db).addIssue(
         {{}, "01", "S1", "08/12/2026", "01/11/2026", "42", "3", {}});
     articles::ArticleRecords records(db);
     auto add = [&](const QString& title, std::vector<articles::AuthorName> authors,

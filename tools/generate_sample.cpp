@@ -155,7 +155,7 @@ void Generator::titles(int titles, int subscriptions) {
                       agentIsPublisher ? publisher
                                        : QString::number(random_.bounded(1, publishers_ + 1)),
                       QStringLiteral("02")});
-            subscriptions_.push_back({key, department});
+            subscriptions_.emplace_back(key, department);
         }
     }
     db_.exec("UPDATE recsetup SET next_key1 = ?, next_key2 = ?, next_key3 = ?, next_key4 = ?",

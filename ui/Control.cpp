@@ -18,6 +18,7 @@ void Control::setVisible(bool on) {
 
 void Control::notify() {
     // A watcher may add watchers while it runs; index, do not iterate.
+    // NOLINTNEXTLINE(modernize-loop-convert)
     for (size_t i = 0; i < watchers_.size(); ++i)
         watchers_[i]();
 }

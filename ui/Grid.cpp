@@ -59,7 +59,7 @@ void Grid::setTextMatrix(int row, int col, const QString& text) {
         if (cells[col] == text)
             return;
         cells[col] = text;
-        changed_.insert(row, std::move(cells));
+        changed_.insert(row, cells);
         notify();
         return;
     }

@@ -74,9 +74,9 @@ class Grid : public Control {
     // Runs each read of a source; the window's own guard shows a failure.
     std::function<bool(const std::function<void()>&)> guard;
 
-    int colWidth(int col) const { return widths_.at(col); }
+    int colWidth(int col) const { return widths_.at(std::size_t(col)); }
     void setColWidth(int col, int twips);
-    Align colAlignment(int col) const { return aligns_.at(col); }
+    Align colAlignment(int col) const { return aligns_.at(std::size_t(col)); }
     void setColAlignment(int col, Align a);
 
     // The current row and column.

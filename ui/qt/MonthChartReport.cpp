@@ -99,6 +99,7 @@ void MonthChartReport::paint(QPaintDevice& device) {
     widths[0] = std::min(widths[0], std::max(table_->columnWidth(0), chart_->width() - numbers));
     const int flags = Qt::AlignVCenter | Qt::TextWordWrap;
     std::vector<int> heights;
+    heights.reserve(std::size_t(grid_.rows()));
     for (int r = 0; r < grid_.rows(); ++r)
         heights.push_back(metrics
                               .boundingRect(QRect(0, 0, widths[0] - 2 * pad, 100000), flags,
