@@ -11,13 +11,6 @@ namespace format {
 
 namespace {
 
-<<<<<<< HEAD
-=======
-// Pages kept in memory during the copy, in KiB: the indexes are sorted in
-// it, and the peak of the import stays well under 200 MB.
-constexpr qint64 kCopyCacheKib = qint64(64) * 1024;
-
->>>>>>> w35-house
 QString placeholders(int count) {
     return QStringList(count, QStringLiteral("?")).join(u',');
 }
