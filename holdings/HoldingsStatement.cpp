@@ -191,10 +191,16 @@ QString HoldingsStatement::of(const QString& pointer, const QString& departmentC
                               QDate today) const {
     const patterns::PatternRecords records(db_);
     const Labels labels = labelsOf(pointer);
+    // The registered issues are read once: the expected issues are matched
+    // against them, and those before the pattern count on their own.
+    const auto registered = records.registered(pointer, departmentCode);
     if (const auto stored = records.pattern(pointer))
-        return holdingsStatement(stored->pattern, records.expected(pointer, departmentCode, today),
-                                 records.registered(pointer, departmentCode), labels);
-    return holdingsStatement(records.registered(pointer, departmentCode), labels);
+        return holdingsStatement(
+            stored->pattern,
+            patterns::expectedIssues(stored->pattern, registered,
+                                     records.marks(pointer, departmentCode), today),
+            registered, labels);
+    return holdingsStatement(registered, labels);
 }
 
 std::vector<SubscriptionHoldings> HoldingsStatement::subscriptions(const QString& pointer,
