@@ -297,12 +297,7 @@ void reg_journal::Command6_Click() {
         return;
     IssueDelete::Result result;
     if (!guarded([&] {
-            result = IssueDelete(*db_, messages())
-                         .remove(Text2.text(), listed_.pointer, !issues_.empty());
-            // Another desk's change meanwhile has the whole list read again.
-            if (result.place &&
-                !issues_.inStep(IssueRegister(*db_).issueCount(listed_.pointer), -1))
-                result.place.reset();
+            result = IssueDelete(*db_, messages()).remove(Text2.text(), listed_.pointer, issues_);
         }))
         return;
     if (result.deleted) {
