@@ -8,7 +8,6 @@
 #include "data/DateText.h"
 #include "data/LikePattern.h"
 #include "data/NameIndex.h"
-#include "data/SortableDate.h"
 
 namespace articles {
 
@@ -59,7 +58,7 @@ std::vector<FoundArticle> ArticleSearch::find(const ArticleQuery& q) const {
             " trim(v.pointer) = trim(t.pointer) WHERE v.vorlen_name LIKE ? ESCAPE '\\')";
         params << data::containsPattern(q.journalName.simplified());
     }
-    const QByteArray day = data::sortableDate("daily");
+    const QByteArray day = "daily_key";
     if (q.fromYear > 0) {
         where += " AND a.magno IN (SELECT trim(magno) FROM tranfile WHERE " + day + " >= ?)";
         params << QStringLiteral("%1-01-01").arg(q.fromYear, 4, 10, QLatin1Char('0'));

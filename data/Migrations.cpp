@@ -109,6 +109,14 @@ void toIssueKeyIndexDroppedVersion(Database& db) {
     db.exec("DROP INDEX IF EXISTS tranfile_trim_pointer");
 }
 
+// 15: the issues keep the sortable text of their two dates in columns of
+// their own, and the date indexes and the triggers sort those instead of an
+// expression worked out again for every issue. The columns themselves come
+// before any step (migrate), as the indexes of earlier steps read them too.
+void toIssueDateKeysVersion(Database& db) {
+    rebuildDateIndexes(db);
+}
+
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
 const Step kSteps[kSchemaVersion] = {&toVersion1,
@@ -124,7 +132,8 @@ const Step kSteps[kSchemaVersion] = {&toVersion1,
                                      &toKeyIndexesVersion,
                                      &toListOrderVersion,
                                      &toVolumeIndexVersion,
-                                     &toIssueKeyIndexDroppedVersion};
+                                     &toIssueKeyIndexDroppedVersion,
+                                     &toIssueDateKeysVersion};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {
@@ -156,6 +165,7 @@ void migrate(Database& db) {
         const int version = fileVersion(db).userVersion;
         if (version >= kSchemaVersion)
             return;
+        addIssueDateKeys(db);
         kSteps[version](db);
         markVersion(db, version + 1);
         tx.commit();

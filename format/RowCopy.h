@@ -36,6 +36,8 @@ class RowCopy {
     QString table_;
     QStringList columns_;
     std::vector<int> limits_;
+    bool keyed_ = false;  // the issues' date keys go in too, daily's then receivedate's
+    QStringList keys_;
     std::unique_ptr<data::Statement> statement_;
     QByteArray batch_;
     QVariantList values_;

@@ -209,7 +209,8 @@ TEST(AccessImport, StoppedDuringTheWriteLeavesTheStoreAsItWas) {
         EXPECT_EQ(journal(), QStringLiteral("wal"));
     }
     temp.db().exec(
-        "INSERT INTO tranfile VALUES ('9999', '01', 'J000001', '01/01/2030',"
+        "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily, yearno, "
+        "issueno, descriptionitem) VALUES ('9999', '01', 'J000001', '01/01/2030',"
         " '01/01/2030', '1', '1', 'ใหม่')");
     EXPECT_EQ(temp.db()
                   .first("SELECT descriptionitem FROM latest_issue WHERE pointer = 'J000001'"
