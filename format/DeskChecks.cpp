@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <algorithm>
-#include <optional>
 
 #include "data/LeadingNumber.h"
 #include "data/Schema.h"
@@ -19,22 +18,6 @@ bool allDigits(const QString& text) {
 // The number of a key series value or title key: its last six characters.
 qint64 keyNumber(const QString& key) {
     return data::leadingNumber(key.right(6));
-}
-
-// A key of at most nine ASCII characters, as nearly every title key is, as
-// the number of its characters' seven bits each: a lookup for every issue
-// finds it in a small table of numbers, where a table of texts would read
-// two or three places in memory far apart for each.
-std::optional<quint64> packedKey(const QString& key) {
-    if (key.size() > 9)
-        return std::nullopt;
-    quint64 packed = 0;
-    for (const QChar c : key) {
-        if (c.unicode() == 0 || c.unicode() >= 0x80)
-            return std::nullopt;
-        packed = packed << 7 | c.unicode();
-    }
-    return packed;
 }
 
 // The windows write every date as dd/mm/yyyy; an empty one is a date missing.
@@ -95,8 +78,7 @@ void DeskChecks::checkPublisher(const QString& table, qint64 row, const QStringL
 void DeskChecks::checkTitle(const QString& table, qint64 row, const QStringList& values,
                             int column) {
     const QString key = values.at(column).trimmed();
-    const auto packed = packedKey(key);
-    if (packed ? !packedTitles_.contains(*packed) : !titles_.contains(key))
+    if (!known_.contains(key))
         doubt(table, row, values.at(0), QStringLiteral("pointer"), values.at(column),
               QStringLiteral("ไม่มีวารสารเลขทะเบียนนี้ในตาราง vorlen1"));
 }
@@ -162,8 +144,7 @@ void DeskChecks::check(qint64 row, const QStringList& values) {
             doubt(table, row, values.at(0), QStringLiteral("pointer"), values.at(0), reason);
         } else {
             titles_.insert(key, row);
-            if (const auto packed = packedKey(key))
-                packedTitles_.insert(*packed);
+            known_.insert(key);
         }
         noteKey(values.at(vorlen1::pointer));
         checkDate(table, row, values, vorlen1::First_year_printed);

@@ -10,6 +10,7 @@
 #include "data/DateText.h"
 #include "data/LeadingNumber.h"
 #include "data/Schema.h"
+#include "data/SortableDate.h"
 #include "format/AccessImport.h"
 #include "format/ImportError.h"
 #include "tests/support/TempDatabase.h"
@@ -124,6 +125,14 @@ TEST(AccessImport, BringsInExactlyTheLiveRowsAsStored) {
                              " trim(department_code) FROM tranfile) AS k")
                       ->value(0)
                       .toLongLong());
+        // The issues' date keys, which the copy writes itself on the file, as
+        // the expression reads each date, odd shapes and all.
+        for (const char* date : {"daily", "receivedate"})
+            EXPECT_FALSE(temp.db().first(("SELECT 1 FROM tranfile WHERE coalesce(" +
+                                          QByteArray(date) + "_key, '') <> coalesce(" +
+                                          data::sortableDate(date) + ", '') LIMIT 1")
+                                             .constData()))
+                << date;
     }
 }
 
