@@ -17,7 +17,7 @@ bool allDigits(const QString& text) {
 
 // The number of a key series value or title key: its last six characters.
 qint64 keyNumber(const QString& key) {
-    return data::leadingNumber(key.right(6));
+    return data::leadingNumber(QStringView(key).right(6));
 }
 
 // The windows write every date as dd/mm/yyyy; an empty one is a date missing.
