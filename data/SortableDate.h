@@ -16,5 +16,7 @@ QByteArray sortableDate(const char* column);
 // expression gives as the number yyyymmdd, which orders as its text does, or
 // 0 where it gives NULL.
 int sortableDay(const QString& text);
+// The same from the UTF-8 bytes of a stored text.
+int sortableDayBytes(QByteArrayView utf8);
 
 }  // namespace data
