@@ -27,7 +27,8 @@ bool ArticleSearchSource::sortable(int column) const {
 
 QByteArray ArticleSearchSource::pageSql(ui::ListOrder order) const {
     const QByteArray dir = order.descending ? " DESC" : "";
-    const QByteArray select = "SELECT a.article_id, a.magno, a.title, a.pages FROM article a WHERE ";
+    const QByteArray select =
+        "SELECT a.article_id, a.magno, a.title, a.pages FROM article a WHERE ";
     switch (order.column) {
         case found::citation:
             // A citation begins with its first author, else its title. The
@@ -36,8 +37,7 @@ QByteArray ArticleSearchSource::pageSql(ui::ListOrder order) const {
                    " coalesce((SELECT w.author_name FROM article_author u JOIN author w"
                    " ON w.author_id = u.author_id WHERE u.article_id = a.article_id"
                    " ORDER BY u.position LIMIT 1), a.title) AS lead FROM article a WHERE " +
-                   where_ +
-                   ") SELECT article_id, magno, title, pages FROM s ORDER BY " +
+                   where_ + ") SELECT article_id, magno, title, pages FROM s ORDER BY " +
                    data::thaiSortKey("s.lead") + dir + ", " + data::thaiSortKey("s.title") + dir +
                    ", s.article_id" + dir;
         case found::magno:
@@ -64,16 +64,15 @@ std::vector<QStringList> ArticleSearchSource::rows(int offset, int limit) const 
     std::vector<QString> magnos;
     std::vector<CitationParts> parts;
     QHash<qint64, int> place;
-    db_.forEach((pageSql(order()) + " LIMIT ? OFFSET ?").constData(), params,
-                [&](data::Row&& r) {
-                    place.insert(r.value(0).toLongLong(), int(ids.size()));
-                    ids.push_back(r.value(0).toLongLong());
-                    magnos.push_back(r.text(1));
-                    CitationParts p;
-                    p.title = r.text(2);
-                    p.pages = r.text(3);
-                    parts.push_back(std::move(p));
-                });
+    db_.forEach((pageSql(order()) + " LIMIT ? OFFSET ?").constData(), params, [&](data::Row&& r) {
+        place.insert(r.value(0).toLongLong(), int(ids.size()));
+        ids.push_back(r.value(0).toLongLong());
+        magnos.push_back(r.text(1));
+        CitationParts p;
+        p.title = r.text(2);
+        p.pages = r.text(3);
+        parts.push_back(std::move(p));
+    });
     if (ids.empty())
         return {};
     QVariantList magnoParams, idParams;

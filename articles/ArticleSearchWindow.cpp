@@ -116,8 +116,9 @@ void ArticleSearchWindow::findButton_Click() {
 
 void ArticleSearchWindow::showSummary(int total) {
     // Until a long list is counted, the rows read so far are the least found.
-    countLabel.setCaption(total >= 0 ? QStringLiteral("พบ %1 รายการ").arg(total)
-                                     : QStringLiteral("พบ %1 รายการขึ้นไป").arg(resultList.rows() - 1));
+    countLabel.setCaption(total >= 0
+                              ? QStringLiteral("พบ %1 รายการ").arg(total)
+                              : QStringLiteral("พบ %1 รายการขึ้นไป").arg(resultList.rows() - 1));
 }
 
 std::optional<std::pair<QString, qint64>> ArticleSearchWindow::current() {

@@ -19,8 +19,7 @@ AuthorSource::AuthorSource(const data::Database& db, const QString& part) : db_(
         return;
     }
     if (data::trigramSearchable(db_, text)) {
-        where_ =
-            "a.author_id IN (SELECT rowid FROM author_names WHERE author_names MATCH ?) AND ";
+        where_ = "a.author_id IN (SELECT rowid FROM author_names WHERE author_names MATCH ?) AND ";
         params_ << QStringLiteral("author_name : ") + data::trigramQuery(text);
     }
     where_ += "a.author_name LIKE ? ESCAPE '\\'";
@@ -38,9 +37,9 @@ std::vector<QByteArray> AuthorSource::keys(const char* alias) const {
         case authorColumn::kind:
             return {"coalesce(" + a + ".corporate, 0)", name};
         case authorColumn::articles:
-            return {"(SELECT count(*) FROM article_author u WHERE u.author_id = " + a +
-                        ".author_id)",
-                    name};
+            return {
+                "(SELECT count(*) FROM article_author u WHERE u.author_id = " + a + ".author_id)",
+                name};
         default:
             return {name};
     }
@@ -84,12 +83,12 @@ int AuthorSource::placeOf(qint64 id) const {
     }
     QVariantList params = params_;
     params << params_ << id;
-    const auto row = db_.first(
-        ("SELECT (SELECT count(*) FROM author a WHERE " + where_ + " AND (" + earlier +
-         ")), (SELECT count(*) FROM author a WHERE a.author_id = me.author_id AND " + where_ +
-         ") FROM author me WHERE me.author_id = ?")
-            .constData(),
-        params);
+    const auto row =
+        db_.first(("SELECT (SELECT count(*) FROM author a WHERE " + where_ + " AND (" + earlier +
+                   ")), (SELECT count(*) FROM author a WHERE a.author_id = me.author_id AND " +
+                   where_ + ") FROM author me WHERE me.author_id = ?")
+                      .constData(),
+                  params);
     return row && row->value(1).toInt() > 0 ? row->value(0).toInt() : -1;
 }
 

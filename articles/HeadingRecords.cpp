@@ -33,8 +33,8 @@ std::optional<Heading> HeadingRecords::byId(qint64 id) const {
 }
 
 bool HeadingRecords::named(qint64 id) const {
-    return db_.first("SELECT 1 FROM heading_see_also WHERE see_also_id = ? AND heading_id <> ?",
-                     {id, id})
+    return db_
+        .first("SELECT 1 FROM heading_see_also WHERE see_also_id = ? AND heading_id <> ?", {id, id})
         .has_value();
 }
 

@@ -62,15 +62,15 @@ std::vector<QStringList> HeadingSource::read(const QByteArray& tail,
     QHash<qint64, int> place;
     QVariantList ids;
     QByteArray marks;
-    db_.forEach(("SELECT h.heading_id, h.heading_text, h.thai_heading FROM heading h" + tail)
-                    .constData(),
-                params, [&](data::Row&& r) {
-                    const qint64 id = r.value(0).toLongLong();
-                    place.insert(id, int(out.size()));
-                    out.push_back({r.text(1), r.text(2), QString(), QString::number(id)});
-                    ids << id;
-                    marks += marks.isEmpty() ? "?" : ",?";
-                });
+    db_.forEach(
+        ("SELECT h.heading_id, h.heading_text, h.thai_heading FROM heading h" + tail).constData(),
+        params, [&](data::Row&& r) {
+            const qint64 id = r.value(0).toLongLong();
+            place.insert(id, int(out.size()));
+            out.push_back({r.text(1), r.text(2), QString(), QString::number(id)});
+            ids << id;
+            marks += marks.isEmpty() ? "?" : ",?";
+        });
     if (out.empty())
         return out;
     QHash<qint64, QStringList> refs;

@@ -59,11 +59,11 @@ QStringList cells(const data::Row& r, bool intervals) {
 
 std::vector<QStringList> CodeTableSource::rows(int offset, int limit) const {
     const QByteArray dir = order().descending ? " DESC" : "";
-    const QByteArray sql = "SELECT t." + QByteArray(columns_.code) + ", t." +
-                           columns_.description +
+    const QByteArray sql = "SELECT t." + QByteArray(columns_.code) + ", t." + columns_.description +
                            (intervals() ? ", ti.interval_days, ti.grace_days" : "") + " FROM " +
-                           from("t") + " ORDER BY " + (key("t").isEmpty() ? QByteArray() : key("t") + dir + ", ") + "t.rowid" + dir +
-                           " LIMIT ? OFFSET ?";
+                           from("t") + " ORDER BY " +
+                           (key("t").isEmpty() ? QByteArray() : key("t") + dir + ", ") + "t.rowid" +
+                           dir + " LIMIT ? OFFSET ?";
     std::vector<QStringList> out;
     db_.forEach(sql.constData(), {limit, offset},
                 [&](data::Row&& r) { out.push_back(cells(r, intervals())); });
@@ -71,8 +71,7 @@ std::vector<QStringList> CodeTableSource::rows(int offset, int limit) const {
 }
 
 std::optional<QStringList> CodeTableSource::cellsOf(const QString& code) const {
-    const QByteArray sql = "SELECT t." + QByteArray(columns_.code) + ", t." +
-                           columns_.description +
+    const QByteArray sql = "SELECT t." + QByteArray(columns_.code) + ", t." + columns_.description +
                            (intervals() ? ", ti.interval_days, ti.grace_days" : "") + " FROM " +
                            from("t") + " WHERE trim(t." + columns_.code + ") = ? ORDER BY t.rowid";
     const auto row = db_.first(sql.constData(), {code.trimmed()});
@@ -85,13 +84,13 @@ int CodeTableSource::placeOf(const QString& code) const {
     // The rows before it: a key before its key, or the same key stored before it.
     const char* before = order().descending ? " > " : " < ";
     const QByteArray stored = "t.rowid" + QByteArray(before) + "m.rowid";
-    const QByteArray earlier = key("t").isEmpty() ? stored
-                                                  : key("t") + before + key("m") + " OR (" +
-                                                        key("t") + " = " + key("m") + " AND " +
-                                                        stored + ")";
+    const QByteArray earlier = key("t").isEmpty()
+                                   ? stored
+                                   : key("t") + before + key("m") + " OR (" + key("t") + " = " +
+                                         key("m") + " AND " + stored + ")";
     const QByteArray sql = "SELECT (SELECT count(*) FROM " + from("t") + " WHERE " + earlier +
-                           ") FROM " + from("m") +
-                           " WHERE trim(m." + columns_.code + ") = ? ORDER BY m.rowid";
+                           ") FROM " + from("m") + " WHERE trim(m." + columns_.code +
+                           ") = ? ORDER BY m.rowid";
     const auto row = db_.first(sql.constData(), {code.trimmed()});
     return row ? row->value(0).toInt() : -1;
 }
