@@ -25,45 +25,61 @@ std::shared_ptr<ArticleSearchSource> ArticleSearch::find(const ArticleQuery& q) 
         where += "w.author_name LIKE ? ESCAPE '\\')";
         params << data::containsPattern(author);
     }
+    // The same conditions without the trigram lists, for a list the words'
+    // index leads from the latest article down.
+    QByteArray plain = where;
+    QVariantList plainParams = params;
+    QStringList matches;
     for (const QString& word : q.words.split(u' ', Qt::SkipEmptyParts)) {
         if (data::trigramSearchable(db_, word)) {
             where +=
                 " AND a.article_id IN (SELECT rowid FROM article_words WHERE article_words"
                 " MATCH ?)";
             params << data::trigramQuery(word);
+            matches << u'(' + data::trigramQuery(word) + u')';
         }
-        where +=
+        const QByteArray like =
             " AND (a.title LIKE ? ESCAPE '\\' OR a.other_title LIKE ? ESCAPE '\\'"
             " OR a.keywords LIKE ? ESCAPE '\\' OR a.abstract LIKE ? ESCAPE '\\')";
         const QString pattern = data::containsPattern(word);
+        where += like;
+        plain += like;
         params << pattern << pattern << pattern << pattern;
+        plainParams << pattern << pattern << pattern << pattern;
     }
-    if (q.heading != 0) {
-        where +=
-            " AND a.article_id IN (SELECT article_id FROM article_heading WHERE"
-            " heading_id = ?)";
-        params << q.heading;
-    }
-    if (!q.journal.trimmed().isEmpty()) {
-        where += " AND a.magno IN (SELECT trim(magno) FROM tranfile WHERE trim(pointer) = ?)";
-        params << q.journal.trimmed();
-    }
-    if (!q.journalName.trimmed().isEmpty()) {
-        where +=
+    const auto both = [&](const QByteArray& condition, const QVariant& value) {
+        where += condition;
+        plain += condition;
+        params << value;
+        plainParams << value;
+    };
+    if (q.heading != 0)
+        both(" AND a.article_id IN (SELECT article_id FROM article_heading WHERE heading_id = ?)",
+             q.heading);
+    if (!q.journal.trimmed().isEmpty())
+        both(" AND a.magno IN (SELECT trim(magno) FROM tranfile WHERE trim(pointer) = ?)",
+             q.journal.trimmed());
+    if (!q.journalName.trimmed().isEmpty())
+        both(
             " AND a.magno IN (SELECT trim(t.magno) FROM tranfile t JOIN vorlen1 v ON"
-            " trim(v.pointer) = trim(t.pointer) WHERE v.vorlen_name LIKE ? ESCAPE '\\')";
-        params << data::containsPattern(q.journalName.simplified());
-    }
+            " trim(v.pointer) = trim(t.pointer) WHERE v.vorlen_name LIKE ? ESCAPE '\\')",
+            data::containsPattern(q.journalName.simplified()));
     const QByteArray day = data::sortableDate("daily");
-    if (q.fromYear > 0) {
-        where += " AND a.magno IN (SELECT trim(magno) FROM tranfile WHERE " + day + " >= ?)";
-        params << QStringLiteral("%1-01-01").arg(q.fromYear, 4, 10, QLatin1Char('0'));
+    if (q.fromYear > 0)
+        both(" AND a.magno IN (SELECT trim(magno) FROM tranfile WHERE " + day + " >= ?)",
+             QStringLiteral("%1-01-01").arg(q.fromYear, 4, 10, QLatin1Char('0')));
+    if (q.toYear > 0)
+        both(" AND a.magno IN (SELECT trim(magno) FROM tranfile WHERE " + day + " <= ?)",
+             QStringLiteral("%1-12-31").arg(q.toYear, 4, 10, QLatin1Char('0')));
+    auto found = std::make_shared<ArticleSearchSource>(db_, std::move(where), std::move(params));
+    // Words alone (an author or a heading holds few articles, and their list
+    // is the shorter way in): the latest first are read from the words' index
+    // down, a page without reading every article the words find.
+    if (!matches.isEmpty() && author.isEmpty() && q.heading == 0) {
+        plainParams.prepend(matches.join(QStringLiteral(" AND ")));
+        found->leadByWords("f.article_words MATCH ? AND " + plain, std::move(plainParams));
     }
-    if (q.toYear > 0) {
-        where += " AND a.magno IN (SELECT trim(magno) FROM tranfile WHERE " + day + " <= ?)";
-        params << QStringLiteral("%1-12-31").arg(q.toYear, 4, 10, QLatin1Char('0'));
-    }
-    return std::make_shared<ArticleSearchSource>(db_, std::move(where), std::move(params));
+    return found;
 }
 
 }  // namespace articles

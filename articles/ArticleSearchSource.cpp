@@ -45,6 +45,10 @@ QByteArray ArticleSearchSource::pageSql(ui::ListOrder order) const {
             return select + where_ + " ORDER BY length(a.magno)" + dir + ", a.magno" + dir +
                    ", a.article_id" + dir;
         default:
+            if (!byWords_.isEmpty())
+                return "SELECT a.article_id, a.magno, a.title, a.pages FROM article_words f JOIN"
+                       " article a ON a.article_id = f.rowid WHERE " +
+                       byWords_ + " ORDER BY f.rowid DESC";
             return select + where_ + " ORDER BY a.article_id DESC";
     }
 }
@@ -58,7 +62,7 @@ int ArticleSearchSource::count() const {
 // statement and the authors of its articles in another: a page never loads
 // its articles one by one.
 std::vector<QStringList> ArticleSearchSource::rows(int offset, int limit) const {
-    QVariantList params = params_;
+    QVariantList params = order().column < 0 && !byWords_.isEmpty() ? byWordsParams_ : params_;
     params << limit << offset;
     std::vector<qint64> ids;
     std::vector<QString> magnos;

@@ -24,6 +24,13 @@ class ArticleSearchSource : public ui::RowSource {
     ArticleSearchSource(const data::Database& db, QByteArray where, QVariantList params)
         : db_(db), where_(std::move(where)), params_(std::move(params)) {}
 
+    // The latest first are read through the words' index (as `f`) from its
+    // last entry down, under these conditions.
+    void leadByWords(QByteArray where, QVariantList params) {
+        byWords_ = std::move(where);
+        byWordsParams_ = std::move(params);
+    }
+
     // The statement of a page in an order, to be followed by LIMIT and OFFSET.
     QByteArray pageSql(ui::ListOrder order) const;
 
@@ -35,6 +42,8 @@ class ArticleSearchSource : public ui::RowSource {
     const data::Database& db_;
     QByteArray where_;
     QVariantList params_;
+    QByteArray byWords_;
+    QVariantList byWordsParams_;
 };
 
 }  // namespace articles

@@ -32,7 +32,9 @@ bool AuthorSource::sortable(int column) const {
 
 std::vector<QByteArray> AuthorSource::keys(const char* alias) const {
     const QByteArray a(alias);
-    const QByteArray name = data::thaiSortKey(("coalesce(" + a + ".author_name, '')").constData());
+    // The list's own order is that of its index.
+    const QByteArray name = data::thaiSortKey(
+        QByteArray(data::kAuthorOrderName).replace("author_name", a + ".author_name").constData());
     switch (order().column) {
         case authorColumn::kind:
             return {"coalesce(" + a + ".corporate, 0)", name};
