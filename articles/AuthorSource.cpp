@@ -30,20 +30,24 @@ bool AuthorSource::sortable(int column) const {
     return column >= authorColumn::name && column < authorColumn::count;
 }
 
-std::vector<QByteArray> AuthorSource::keys(const char* alias) const {
+std::vector<AuthorSource::Key> AuthorSource::keys(const char* alias) const {
     const QByteArray a(alias);
+    const bool falling = order().descending;
     // The list's own order is that of its index.
     const QByteArray name = data::thaiSortKey(
         QByteArray(data::kAuthorOrderName).replace("author_name", a + ".author_name").constData());
+    const QByteArray id = a + ".author_id";
+    // Authors alike in the column chosen keep Thai order of their names.
     switch (order().column) {
         case authorColumn::kind:
-            return {"coalesce(" + a + ".corporate, 0)", name};
+            return {{"coalesce(" + a + ".corporate, 0)", falling}, {name, false}, {id, false}};
         case authorColumn::articles:
             return {
-                "(SELECT count(*) FROM article_author u WHERE u.author_id = " + a + ".author_id)",
-                name};
+                {"(SELECT count(*) FROM article_author u WHERE u.author_id = " + id + ")", falling},
+                {name, false},
+                {id, false}};
         default:
-            return {name};
+            return {{name, falling}, {id, falling}};
     }
 }
 
@@ -54,16 +58,15 @@ int AuthorSource::count() const {
 }
 
 std::vector<QStringList> AuthorSource::rows(int offset, int limit) const {
-    const QByteArray dir = order().descending ? " DESC" : "";
     QByteArray by;
-    for (const QByteArray& k : keys("a"))
-        by += k + dir + ", ";
+    for (const Key& k : keys("a"))
+        by += (by.isEmpty() ? "" : ", ") + k.expr + (k.falling ? " DESC" : "");
     QVariantList params = params_;
     params << limit << offset;
     std::vector<QStringList> out;
     db_.forEach(("SELECT a.author_id, a.author_name, a.corporate, (SELECT count(*) FROM"
                  " article_author u WHERE u.author_id = a.author_id) FROM author a WHERE " +
-                 where_ + " ORDER BY " + by + "a.author_id" + dir + " LIMIT ? OFFSET ?")
+                 where_ + " ORDER BY " + by + " LIMIT ? OFFSET ?")
                     .constData(),
                 params, [&](data::Row&& r) {
                     out.push_back({r.text(1), r.value(2).toInt() != 0 ? kCorporate : kPerson,
@@ -73,15 +76,13 @@ std::vector<QStringList> AuthorSource::rows(int offset, int limit) const {
 }
 
 int AuthorSource::placeOf(qint64 id) const {
-    // The authors before it: keys before its keys, the key on the author's id last.
-    std::vector<QByteArray> mine = keys("me"), theirs = keys("a");
-    mine.push_back("me.author_id");
-    theirs.push_back("a.author_id");
-    const char* before = order().descending ? " > " : " < ";
+    // The authors before it: the same keys up to one that comes before its own.
+    const std::vector<Key> mine = keys("me"), theirs = keys("a");
     QByteArray earlier, same;
     for (std::size_t i = 0; i < mine.size(); ++i) {
-        earlier += (i ? " OR (" : "(") + same + theirs[i] + before + mine[i] + ")";
-        same += theirs[i] + " = " + mine[i] + " AND ";
+        earlier += (i ? " OR (" : "(") + same + theirs[i].expr +
+                   (theirs[i].falling ? " > " : " < ") + mine[i].expr + ")";
+        same += theirs[i].expr + " = " + mine[i].expr + " AND ";
     }
     QVariantList params = params_;
     params << params_ << id;

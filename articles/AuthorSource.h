@@ -34,8 +34,13 @@ class AuthorSource : public ui::RowSource {
     int placeOf(qint64 id) const;
 
   private:
-    // The ORDER BY keys of the current order for the author table as `alias`.
-    std::vector<QByteArray> keys(const char* alias) const;
+    struct Key {
+        QByteArray expr;
+        bool falling;
+    };
+    // The ORDER BY keys of the current order for the author table as `alias`,
+    // the author's id last.
+    std::vector<Key> keys(const char* alias) const;
 
     const data::Database& db_;
     QByteArray where_;
