@@ -5,6 +5,7 @@
 
 #include "articles/ArticleSearch.h"
 #include "articles/ArticleSearchSource.h"
+#include "articles/ArticleSearchWindow.h"
 #include "articles/AuthorSource.h"
 #include "articles/HeadingSource.h"
 #include "articles/HeadingWindow.h"
@@ -164,6 +165,41 @@ TEST(PagedLists, EachSortableColumnListsTheRowsOfAFullReadInItsOrder) {
                         << r << ": " << a.toStdString() << " then " << b.toStdString();
                 }
             }
+    }
+}
+
+// A result longer than a page is painted before it is counted: until then
+// the label says how many rows are shown, at least.
+TEST(PagedLists, TheArticlesFoundAreCountedAfterTheirFirstPageIsShown) {
+    Shelf s;
+    for (int i = 0; i < 80; ++i)
+        s.article("1", QStringLiteral("ดาวเคราะห์"), {{QStringLiteral("นภา ใจดี")}}, {"ดาว"}, {},
+                  QStringLiteral("การศึกษาดาว"));
+    ui::FakeMessageBox messages;
+    ui::FixedClock clock{QDate(2026, 12, 10)};
+    ui::RecordingOpener opener;
+    QString newdealer;
+    ui::Services services{s.temp.path(), messages, clock, opener, newdealer};
+    articles::ArticleSearchWindow w(services);
+    ASSERT_TRUE(w.Form_Load());
+    std::function<void()> afterPaint;
+    w.resultList.countLater = [&](std::function<void()> step) { afterPaint = std::move(step); };
+    const struct {
+        const char* words;
+        QString before, after;
+    } cases[] = {
+        {"การศึกษา", QStringLiteral("พบ 100 รายการขึ้นไป"), QStringLiteral("พบ 120 รายการ")},
+        {"ดาวเคราะห์", QStringLiteral("พบ 80 รายการ"), QStringLiteral("พบ 80 รายการ")},
+        {"ไม่มีคำนี้", QStringLiteral("ไม่พบบทความที่ค้นหา"), QStringLiteral("ไม่พบบทความที่ค้นหา")},
+    };
+    for (const auto& c : cases) {
+        afterPaint = nullptr;
+        w.wordsText.setText(QString::fromUtf8(c.words));
+        w.findButton.click();
+        EXPECT_EQ(w.countLabel.caption(), c.before) << c.words;
+        if (afterPaint)
+            afterPaint();
+        EXPECT_EQ(w.countLabel.caption(), c.after) << c.words;
     }
 }
 
