@@ -241,92 +241,82 @@ TEST(PagedLists, AWindowsChangeBetweenPagesTakesItsPlaceInTheRowsReadOn) {
     };
     const struct {
         const char* what;
-        ui::Grid& grid;
-        int sortBy;
+        bool heading;  // else a code
         std::function<void()> change;
         QString current;  // the first cell of the row current after it; empty: any
-        std::function<std::shared_ptr<ui::RowSource>()> fresh;
     } cases[] = {
-        {"a heading added past the rows read", headings.headingList, 0,
+        {"a heading added past the rows read", true,
          [&] {
              headings.newButton.click();
              saveHeading(QStringLiteral("ฮูก"));
          },
-         QStringLiteral("ฮูก"),
-         [&] { return std::make_shared<articles::HeadingSource>(s.temp.db()); }},
-        {"a heading of the first page corrected to a place past it", headings.headingList, 0,
+         QStringLiteral("ฮูก")},
+        {"a heading of the first page corrected to a place past it", true,
          [&] {
              chooseHeading(QStringLiteral("หัวเรื่อง 0"));
              saveHeading(QStringLiteral("ฮา"));
          },
-         QStringLiteral("ฮา"),
-         [&] { return std::make_shared<articles::HeadingSource>(s.temp.db()); }},
+         QStringLiteral("ฮา")},
         {"a heading deleted from the first page",
-         headings.headingList,
-         0,
+         true,
          [&] {
              chooseHeading(QStringLiteral("หัวเรื่อง 10"));
              messages.queue(ui::msg::kOk);
              headings.deleteButton.click();
          },
-         {},
-         [&] { return std::make_shared<articles::HeadingSource>(s.temp.db()); }},
-        {"a code added", codes.codeList, settings::codeColumn::description,
+         {}},
+        {"a code added", false,
          [&] { saveCode(&settings::CodeTableWindow::addButton_Click, "999", QStringLiteral("ก")); },
-         "999",
-         [&] {
-             return std::make_shared<settings::CodeTableSource>(s.temp.db(), CodeKind::bindcolor);
-         }},
-        {"a description changed to a place past the rows read", codes.codeList,
-         settings::codeColumn::description,
+         "999"},
+        {"a description changed to a place past the rows read", false,
          [&] {
              saveCode(&settings::CodeTableWindow::saveButton_Click, "200", QStringLiteral("ฮ"));
          },
-         "200",
-         [&] {
-             return std::make_shared<settings::CodeTableSource>(s.temp.db(), CodeKind::bindcolor);
-         }},
+         "200"},
         {"a code deleted",
-         codes.codeList,
-         settings::codeColumn::description,
+         false,
          [&] { saveCode(&settings::CodeTableWindow::deleteButton_Click, "201", {}); },
-         {},
-         [&] {
-             return std::make_shared<settings::CodeTableSource>(s.temp.db(), CodeKind::bindcolor);
-         }},
+         {}},
     };
     for (const auto& c : cases) {
+        ui::Grid& grid = c.heading ? headings.headingList : codes.codeList;
+        const int sortBy =
+            c.heading ? articles::headingColumn::heading : int(settings::codeColumn::description);
         // Listed again from its first page.
         do
-            c.grid.clickHeading(c.sortBy);
-        while (c.grid.order() != ui::ListOrder{c.sortBy, false});
-        ASSERT_TRUE(c.grid.canFetchMore()) << c.what << ": only the first page is read";
+            grid.clickHeading(sortBy);
+        while (grid.order() != ui::ListOrder{sortBy, false});
+        ASSERT_TRUE(grid.canFetchMore()) << c.what << ": only the first page is read";
         messages.clear();
         c.change();
         ASSERT_FALSE(messages.shown().empty()) << c.what;
         EXPECT_NE(messages.last().style, ui::msg::kStop)
             << c.what << ": " << messages.last().text.toStdString();
         if (!c.current.isEmpty()) {
-            EXPECT_EQ(c.grid.textMatrix(c.grid.row(), 0), c.current) << c.what;
+            EXPECT_EQ(grid.textMatrix(grid.row(), 0), c.current) << c.what;
         }
-        const std::shared_ptr<ui::RowSource> fresh = c.fresh();
-        fresh->setOrder(c.grid.order());
+        std::shared_ptr<ui::RowSource> fresh;
+        if (c.heading)
+            fresh = std::make_shared<articles::HeadingSource>(s.temp.db());
+        else
+            fresh = std::make_shared<settings::CodeTableSource>(s.temp.db(), CodeKind::bindcolor);
+        fresh->setOrder(grid.order());
         Rows paged;
-        while (c.grid.canFetchMore())
-            c.grid.fetchMore();
-        for (int r = 1; r < c.grid.rows(); ++r) {
+        while (grid.canFetchMore())
+            grid.fetchMore();
+        for (int r = 1; r < grid.rows(); ++r) {
             QStringList cells;
-            for (int col = 0; col < c.grid.cols(); ++col)
-                cells << c.grid.textMatrix(r, col);
+            for (int col = 0; col < grid.cols(); ++col)
+                cells << grid.textMatrix(r, col);
             paged.push_back(cells);
         }
         Rows expected;
         for (QStringList r : readAll(*fresh)) {
-            r.resize(c.grid.cols());
+            r.resize(grid.cols());
             expected.push_back(r);
         }
         EXPECT_EQ(paged, expected) << c.what;
-        EXPECT_EQ(c.grid.total(), int(expected.size())) << c.what;
+        EXPECT_EQ(grid.total(), int(expected.size())) << c.what;
     }
 }
 
