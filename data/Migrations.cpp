@@ -109,6 +109,11 @@ void toIssueKeyIndexDroppedVersion(Database& db) {
     db.exec("DROP INDEX IF EXISTS tranfile_trim_pointer");
 }
 
+// 15: the author list reads the authors in Thai order a page at a time.
+void toAuthorOrderVersion(Database& db) {
+    createListOrderIndexes(db);
+}
+
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
 const Step kSteps[kSchemaVersion] = {&toVersion1,
@@ -124,7 +129,8 @@ const Step kSteps[kSchemaVersion] = {&toVersion1,
                                      &toKeyIndexesVersion,
                                      &toListOrderVersion,
                                      &toVolumeIndexVersion,
-                                     &toIssueKeyIndexDroppedVersion};
+                                     &toIssueKeyIndexDroppedVersion,
+                                     &toAuthorOrderVersion};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {

@@ -20,7 +20,9 @@ constexpr int kListOrderVersion = 12;
 constexpr int kVolumeIndexVersion = 13;
 // The step that drops the issue index on the trimmed title key alone.
 constexpr int kIssueKeyIndexDroppedVersion = 14;
-constexpr int kSchemaVersion = kIssueKeyIndexDroppedVersion;
+// The step that lets the author list page through the authors in Thai order.
+constexpr int kAuthorOrderVersion = 15;
+constexpr int kSchemaVersion = kAuthorOrderVersion;
 // Servers were first made at this version; the steps before it are the file's.
 constexpr int kFirstServerVersion = 5;
 
