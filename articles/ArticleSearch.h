@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QString>
-#include <vector>
+#include <memory>
 
 namespace data {
 class Database;
 }
 
 namespace articles {
+
+class ArticleSearchSource;
 
 // What a reader asks for; every part given must hold (they combine).
 struct ArticleQuery {
@@ -24,26 +26,19 @@ struct ArticleQuery {
     }
 };
 
-struct FoundArticle {
-    qint64 id = 0;
-    QString magno;
-    QString citation;
-};
-
 // Finds articles. A word of three characters or more is looked up in the
 // trigram index first (Thai is written without spaces, so words are parts
 // of the text, not tokens) and the rows found are compared in full; every
 // character typed matches itself.
 class ArticleSearch {
   public:
-    explicit ArticleSearch(data::Database& db) : db_(db) {}
+    explicit ArticleSearch(const data::Database& db) : db_(db) {}
 
-    static constexpr int kMostRows = 500;
-    // The articles found, the latest indexed first, at most kMostRows.
-    std::vector<FoundArticle> find(const ArticleQuery& q) const;
+    // Every article found, the latest indexed first, read a page at a time.
+    std::shared_ptr<ArticleSearchSource> find(const ArticleQuery& q) const;
 
   private:
-    data::Database& db_;
+    const data::Database& db_;
 };
 
 }  // namespace articles

@@ -1,6 +1,7 @@
 #include "articles/ArticleSearchWindow.h"
 
 #include "articles/ArticleRecords.h"
+#include "articles/ArticleSearchSource.h"
 #include "articles/HeadingRecords.h"
 #include "articles/RuleError.h"
 #include "data/Database.h"
@@ -45,6 +46,11 @@ ArticleSearchWindow::ArticleSearchWindow(ui::Services& services)
         };
     findButton.onClick = [this] { findButton_Click(); };
     resultList.onDoubleClick = [this] { openArticleButton_Click(); };
+    resultList.guard = [this](const std::function<void()>& step) { return attempt(step); };
+    resultList.onCount = [this](int total) {
+        if (resultList.rows() > 1)
+            showSummary(total);
+    };
     openArticleButton.onClick = [this] { openArticleButton_Click(); };
     openIssueButton.onClick = [this] { openIssueButton_Click(); };
     closeButton.onClick = [this] { unload(); };
@@ -94,49 +100,51 @@ void ArticleSearchWindow::findButton_Click() {
         setFocus(wordsText);
         return;
     }
-    std::vector<FoundArticle> found;
-    if (!attempt([&] { found = ArticleSearch(*db_).find(q); }))
+    std::shared_ptr<ArticleSearchSource> found;
+    if (!attempt([&] { found = ArticleSearch(*db_).find(q); }) || !resultList.setSource(found))
         return;
-    found_ = std::move(found);
-    std::vector<QStringList> rows;
-    for (const FoundArticle& f : found_)
-        rows.push_back({f.citation, f.magno});
-    resultList.setDataRows(std::move(rows));
-    resultList.setRow(1);
-    countLabel.setCaption(
-        found_.empty() ? QStringLiteral("ไม่พบบทความที่ค้นหา")
-        : int(found_.size()) >= ArticleSearch::kMostRows
-            ? QStringLiteral("พบมากกว่า %1 รายการ แสดง %1 รายการล่าสุด").arg(ArticleSearch::kMostRows)
-            : QStringLiteral("พบ %1 รายการ").arg(found_.size()));
-    openArticleButton.setEnabled(!found_.empty());
-    openIssueButton.setEnabled(!found_.empty());
-    if (!found_.empty())
+    const bool any = resultList.rows() > 1;
+    if (any)
+        showSummary(resultList.counted() ? resultList.total() : -1);
+    else
+        countLabel.setCaption(QStringLiteral("ไม่พบบทความที่ค้นหา"));
+    openArticleButton.setEnabled(any);
+    openIssueButton.setEnabled(any);
+    if (any)
         setFocus(resultList);
 }
 
-const FoundArticle* ArticleSearchWindow::current() {
-    const int r = resultList.row() - 1;
-    if (r < 0 || r >= int(found_.size())) {
+void ArticleSearchWindow::showSummary(int total) {
+    // Until a long list is counted, the rows read so far are the least found.
+    countLabel.setCaption(total >= 0
+                              ? QStringLiteral("พบ %1 รายการ").arg(total)
+                              : QStringLiteral("พบ %1 รายการขึ้นไป").arg(resultList.rows() - 1));
+}
+
+std::optional<std::pair<QString, qint64>> ArticleSearchWindow::current() {
+    const int r = resultList.row();
+    const QString key = resultList.keyCell(r, found::articleId);
+    if (r < 1 || key.isEmpty()) {
         messages().show(QStringLiteral("กรุณาเลือกบทความจากรายการ"), kCaption, ui::msg::kStop);
-        return nullptr;
+        return std::nullopt;
     }
-    return &found_[r];
+    return std::pair{resultList.textMatrix(r, found::magno), key.toLongLong()};
 }
 
 void ArticleSearchWindow::openArticleButton_Click() {
-    if (const FoundArticle* f = current(); f && onOpenArticle)
-        onOpenArticle(f->magno, f->id);
+    if (const auto f = current(); f && onOpenArticle)
+        onOpenArticle(f->first, f->second);
 }
 
 void ArticleSearchWindow::openIssueButton_Click() {
-    const FoundArticle* f = current();
+    const auto f = current();
     if (!f)
         return;
     std::optional<IssueOf> issue;
-    if (!attempt([&] { issue = ArticleRecords(*db_).issue(f->magno); }))
+    if (!attempt([&] { issue = ArticleRecords(*db_).issue(f->first); }))
         return;
     if (!issue) {
-        messages().show(QStringLiteral("ไม่พบฉบับทะเบียนเลขที่ %1").arg(f->magno), kCaption,
+        messages().show(QStringLiteral("ไม่พบฉบับทะเบียนเลขที่ %1").arg(f->first), kCaption,
                         ui::msg::kStop);
         return;
     }

@@ -2,7 +2,8 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
+#include <optional>
+#include <utility>
 
 #include "articles/ArticleSearch.h"
 #include "ui/Controls.h"
@@ -51,18 +52,18 @@ class ArticleSearchWindow : public ui::Form {
     void openArticleButton_Click();
     void openIssueButton_Click();
 
-    const std::vector<FoundArticle>& found() const { return found_; }
     // The shell opens the article window on the issue with this article chosen.
     std::function<void(const QString& magno, qint64 articleId)> onOpenArticle;
 
   private:
     bool attempt(const std::function<void()>& step);
-    // The article of the current row, or null (told) when there is none.
-    const FoundArticle* current();
+    // The article of the current row: its issue number and key; nullopt
+    // (told) when there is none.
+    std::optional<std::pair<QString, qint64>> current();
+    void showSummary(int total);
 
     ui::Services& services_;
     std::unique_ptr<data::Database> db_;
-    std::vector<FoundArticle> found_;
 };
 
 }  // namespace articles

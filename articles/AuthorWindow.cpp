@@ -28,6 +28,7 @@ AuthorWindow::AuthorWindow(ui::Services& services)
         }
     };
     authorList.onClick = [this] { authorList_Click(); };
+    authorList.guard = [this](const std::function<void()>& step) { return attempt(step); };
     correctButton.onClick = [this] { correctButton_Click(); };
     keepButton.onClick = [this] { keepButton_Click(); };
     mergeButton.onClick = [this] { mergeButton_Click(); };
@@ -57,18 +58,18 @@ bool AuthorWindow::Form_Load() {
 }
 
 void AuthorWindow::refresh(qint64 select) {
-    std::vector<Author> found;
-    if (!attempt([&] { found = AuthorRecords(*db_).find(searchText.text()); }))
+    auto list = std::make_shared<AuthorSource>(*db_, searchText.text());
+    if (list_)
+        list->setOrder(list_->order());
+    if (!authorList.setSource(list))
         return;
-    shown_ = std::move(found);
-    std::vector<QStringList> rows;
-    for (const Author& a : shown_)
-        rows.push_back({a.name, a.corporate ? corporateOption.caption() : personOption.caption(),
-                        QString::number(a.articles)});
-    authorList.setDataRows(std::move(rows));
-    for (int r = 0; r < int(shown_.size()); ++r)
-        if (shown_[r].id == select)
-            authorList.setRow(r + 1);
+    list_ = std::move(list);
+    int place = -1;
+    if (select != 0 && attempt([&] { place = list_->placeOf(select); }) && place >= 0) {
+        while (authorList.rows() <= place + 1 && authorList.canFetchMore())
+            authorList.fetchMore();
+        authorList.setRow(place + 1);
+    }
     authorList_Click();
 }
 
@@ -76,22 +77,27 @@ void AuthorWindow::findButton_Click() {
     refresh(0);
 }
 
-const Author* AuthorWindow::current() const {
-    const int r = authorList.row() - 1;
-    return r >= 0 && r < int(shown_.size()) ? &shown_[r] : nullptr;
+std::optional<Author> AuthorWindow::current() const {
+    const int r = authorList.row();
+    const QString id = authorList.keyCell(r, authorColumn::id);
+    if (id.isEmpty())
+        return std::nullopt;
+    return Author{id.toLongLong(), authorList.textMatrix(r, authorColumn::name),
+                  authorList.textMatrix(r, authorColumn::kind) == AuthorSource::kCorporate,
+                  authorList.textMatrix(r, authorColumn::articles).toInt()};
 }
 
 void AuthorWindow::authorList_Click() {
-    const Author* a = current();
+    const std::optional<Author> a = current();
     nameText.setText(a ? a->name : QString());
     (a && a->corporate ? corporateOption : personOption).setValue(true);
     for (ui::CommandButton* b : {&correctButton, &keepButton, &deleteButton})
-        b->setEnabled(a != nullptr);
+        b->setEnabled(a.has_value());
     mergeButton.setEnabled(a && kept_ && kept_->id != a->id);
 }
 
 void AuthorWindow::correctButton_Click() {
-    const Author* a = current();
+    const std::optional<Author> a = current();
     if (!a)
         return;
     const qint64 id = a->id;
@@ -100,7 +106,7 @@ void AuthorWindow::correctButton_Click() {
 }
 
 void AuthorWindow::keepButton_Click() {
-    if (const Author* a = current()) {
+    if (const std::optional<Author> a = current()) {
         kept_ = *a;
         keptLabel.setCaption(QStringLiteral("ชื่อที่ถูกต้อง: ") + a->name);
         authorList_Click();
@@ -108,7 +114,7 @@ void AuthorWindow::keepButton_Click() {
 }
 
 void AuthorWindow::mergeButton_Click() {
-    const Author* a = current();
+    const std::optional<Author> a = current();
     if (!a || !kept_)
         return;
     if (messages().show(QStringLiteral("รวมชื่อ \"%1\" (บทความ %2 รายการ) เข้ากับ \"%3\" ใช่หรือไม่")
@@ -122,7 +128,7 @@ void AuthorWindow::mergeButton_Click() {
 }
 
 void AuthorWindow::deleteButton_Click() {
-    const Author* a = current();
+    const std::optional<Author> a = current();
     if (!a)
         return;
     if (messages().show(QStringLiteral("ต้องการลบชื่อ \"%1\" ใช่หรือไม่").arg(a->name), kCaption,

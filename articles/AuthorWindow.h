@@ -1,9 +1,10 @@
 #pragma once
 
 #include <memory>
-#include <vector>
+#include <optional>
 
 #include "articles/AuthorRecords.h"
+#include "articles/AuthorSource.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Grid.h"
@@ -41,16 +42,16 @@ class AuthorWindow : public ui::Form {
     void mergeButton_Click();
     void deleteButton_Click();
 
-    const std::vector<Author>& shown() const { return shown_; }
-
   private:
     bool attempt(const std::function<void()>& step);
-    const Author* current() const;
+    // The author of the current row, as the list shows it.
+    std::optional<Author> current() const;
+    // Lists the authors found again in the order chosen, the row of `select` current.
     void refresh(qint64 select);
 
     ui::Services& services_;
     std::unique_ptr<data::Database> db_;
-    std::vector<Author> shown_;
+    std::shared_ptr<AuthorSource> list_;
     std::optional<Author> kept_;
 };
 

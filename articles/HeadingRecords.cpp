@@ -21,10 +21,21 @@ std::vector<Heading> HeadingRecords::all() const {
 }
 
 std::optional<Heading> HeadingRecords::byId(qint64 id) const {
-    for (Heading& h : all())
-        if (h.id == id)
-            return h;
-    return std::nullopt;
+    const auto row =
+        db_.first("SELECT heading_text, thai_heading FROM heading WHERE heading_id = ?", {id});
+    if (!row)
+        return std::nullopt;
+    Heading h{id, row->text(0), row->text(1), {}};
+    for (const data::Row& r : db_.query(
+             "SELECT see_also_id FROM heading_see_also WHERE heading_id = ? ORDER BY rowid", {id}))
+        h.seeAlso.push_back(r.value(0).toLongLong());
+    return h;
+}
+
+bool HeadingRecords::named(qint64 id) const {
+    return db_
+        .first("SELECT 1 FROM heading_see_also WHERE see_also_id = ? AND heading_id <> ?", {id, id})
+        .has_value();
 }
 
 std::optional<qint64> HeadingRecords::idOf(const QString& text, qint64 other) const {

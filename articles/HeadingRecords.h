@@ -27,6 +27,8 @@ class HeadingRecords {
     // Every heading in Thai dictionary order of its shown form.
     std::vector<Heading> all() const;
     std::optional<Heading> byId(qint64 id) const;
+    // Whether another heading names it among its references.
+    bool named(qint64 id) const;
     // The heading with this text (or Thai form), added when there is none;
     // call inside the transaction that uses the key.
     qint64 findOrAdd(const QString& heading);

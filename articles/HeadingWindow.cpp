@@ -27,6 +27,7 @@ HeadingWindow::HeadingWindow(ui::Services& services)
     headingText.setMaxLength(255);
     thaiText.setMaxLength(255);
     headingList.onClick = [this] { headingList_Click(); };
+    headingList.guard = [this](const std::function<void()>& step) { return attempt(step); };
     addSeeAlsoButton.onClick = [this] { addSeeAlsoButton_Click(); };
     removeSeeAlsoButton.onClick = [this] { removeSeeAlsoButton_Click(); };
     newButton.onClick = [this] { newButton_Click(); };
@@ -56,37 +57,46 @@ bool HeadingWindow::Form_Load() {
 }
 
 QString HeadingWindow::shownOf(qint64 id) const {
-    for (const Heading& h : headings_)
-        if (h.id == id)
-            return h.shown();
-    return QString();
+    return shown_.value(id);
 }
 
-void HeadingWindow::listHeadings(qint64 choose) {
+void HeadingWindow::readPicks() {
     std::vector<Heading> all;
     if (!attempt([&] { all = HeadingRecords(*db_).all(); }))
         return;
-    headings_ = std::move(all);
-    std::vector<QStringList> rows;
+    shown_.clear();
     std::vector<ui::PickRow> picks;
-    for (const Heading& h : headings_) {
-        QStringList refs;
-        for (qint64 other : h.seeAlso)
-            refs << shownOf(other);
-        rows.push_back({h.heading, h.thai, refs.join(QStringLiteral("; "))});
+    for (const Heading& h : all) {
+        shown_.insert(h.id, h.shown());
         picks.push_back({QString::number(h.id), h.shown()});
     }
-    headingList.setDataRows(std::move(rows));
     seeAlsoPick.setRows(std::move(picks));
-    for (int r = 0; r < int(headings_.size()); ++r)
-        if (headings_[r].id == choose)
-            headingList.setRow(r + 1);
+}
+
+void HeadingWindow::listHeadings(qint64 choose) {
+    auto list = std::make_shared<HeadingSource>(*db_);
+    if (list_)
+        list->setOrder(list_->order());
+    if (!headingList.setSource(list))
+        return;
+    list_ = std::move(list);
+    readPicks();
+    int place = -1;
+    if (choose != 0 && attempt([&] { place = list_->placeOf(choose); }) && place >= 0)
+        chooseRow(place + 1);
+}
+
+void HeadingWindow::chooseRow(int row) {
+    while (headingList.rows() <= row && headingList.canFetchMore())
+        headingList.fetchMore();
+    headingList.setRow(row);
 }
 
 void HeadingWindow::headingList_Click() {
-    const int r = headingList.row() - 1;
-    if (r >= 0 && r < int(headings_.size()))
-        showHeading(headings_[r]);
+    const qint64 id = headingList.keyCell(headingList.row(), headingColumn::id).toLongLong();
+    std::optional<Heading> h;
+    if (id != 0 && attempt([&] { h = HeadingRecords(*db_).byId(id); }) && h)
+        showHeading(*h);
 }
 
 void HeadingWindow::showHeading(const Heading& h) {
@@ -141,9 +151,13 @@ void HeadingWindow::saveButton_Click() {
     }
     const Heading h{editing_, headingText.text(), thaiText.text(), seeAlso_};
     qint64 id = 0;
-    if (!attempt([&] { id = HeadingRecords(*db_).save(h); }))
+    int from = -1;
+    if (!attempt([&] {
+            from = editing_ ? list_->placeOf(editing_) : -1;
+            id = HeadingRecords(*db_).save(h);
+        }))
         return;
-    listHeadings(id);
+    placeSaved(id, from, editing_ != 0);
     headingList_Click();
     messages().show(QStringLiteral("บันทึกหัวเรื่องเรียบร้อยแล้ว"), kCaption, ui::msg::kInformation);
 }
@@ -154,10 +168,39 @@ void HeadingWindow::deleteButton_Click() {
     if (messages().show(QStringLiteral("ต้องการลบหัวเรื่อง \"%1\" ใช่หรือไม่").arg(shownOf(editing_)),
                         kCaption, ui::msg::kQuestion) != ui::msg::kOk)
         return;
-    if (!attempt([&] { HeadingRecords(*db_).remove(editing_); }))
+    int from = -1;
+    bool named = false;
+    if (!attempt([&] {
+            from = list_->placeOf(editing_);
+            named = HeadingRecords(*db_).named(editing_);
+            HeadingRecords(*db_).remove(editing_);
+        }))
         return;
-    listHeadings(0);
+    if (named) {
+        listHeadings(0);
+    } else {
+        headingList.moveRow(from + 1, -1, {});
+        readPicks();
+    }
     newButton_Click();
+}
+
+void HeadingWindow::placeSaved(qint64 id, int from, bool corrected) {
+    bool named = false;
+    int to = -1;
+    QStringList cells;
+    if (!attempt([&] {
+            named = corrected && HeadingRecords(*db_).named(id);
+            to = list_->placeOf(id);
+            cells = list_->cellsOf(id);
+        }) ||
+        named || to < 0) {
+        listHeadings(id);
+        return;
+    }
+    headingList.moveRow(from < 0 ? -1 : from + 1, to + 1, cells);
+    readPicks();
+    chooseRow(to + 1);
 }
 
 }  // namespace articles

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <memory>
 #include <vector>
 
 #include "articles/HeadingRecords.h"
+#include "articles/HeadingSource.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Grid.h"
@@ -48,18 +50,24 @@ class HeadingWindow : public ui::Form {
     void saveButton_Click();
     void deleteButton_Click();
 
-    const std::vector<Heading>& headings() const { return headings_; }
-
   private:
     bool attempt(const std::function<void()>& step);
+    // Lists every heading again, the row of `choose` current.
     void listHeadings(qint64 choose);
+    // The pick list of references, with the shown form of every heading.
+    void readPicks();
+    // The saved heading takes its place in the list; the whole list is read
+    // again only where a heading corrected is among other rows' references.
+    void placeSaved(qint64 id, int from, bool corrected);
+    void chooseRow(int row);
     void showHeading(const Heading& h);
     void showSeeAlso();
     QString shownOf(qint64 id) const;
 
     ui::Services& services_;
     std::unique_ptr<data::Database> db_;
-    std::vector<Heading> headings_;
+    std::shared_ptr<HeadingSource> list_;
+    QHash<qint64, QString> shown_;
     qint64 editing_ = 0;
     std::vector<qint64> seeAlso_;
 };

@@ -16,3 +16,6 @@ struct ArticleTiming {
     qint64 articles = 0;
 };
 ArticleTiming timeArticleSearch(ui::Services& services, SideBySideTimer& timer, int repeats);
+// The same for a word alone that most generated titles hold ("ศึกษา", of
+// their topics and frames): the first screen of a result of most articles.
+ArticleTiming timeBroadArticleSearch(ui::Services& services, SideBySideTimer& timer, int repeats);

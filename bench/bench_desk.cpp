@@ -344,6 +344,12 @@ int main(int argc, char* argv[]) {
                                "articles)")
                     .arg(articles.articles),
                 50, [&] { return articles.timing; });
+        const ArticleTiming broad = timeBroadArticleSearch(services, timer, kRepeats);
+        if (broad.articles > 0)
+            row(QStringLiteral("article search, a word of most titles alone to the first screen"
+                               " painted (%L1 articles)")
+                    .arg(broad.articles),
+                50, [&] { return broad.timing; });
     }
 
     publishers::AdddealerView dealerView(services);

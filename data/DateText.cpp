@@ -43,6 +43,21 @@ std::optional<QDate> readDate(const QString& text) {
     return day;
 }
 
+std::optional<QDate> readDateBytes(QByteArrayView utf8) {
+    // A long list reads a date or two a row, nearly all as the windows write
+    // them: those are read where they lie.
+    const auto digit = [&](qsizetype i) { return utf8[i] >= '0' && utf8[i] <= '9'; };
+    if (utf8.size() != 10 || utf8[2] != '/' || utf8[5] != '/' || !digit(0) || !digit(1) ||
+        !digit(3) || !digit(4) || !digit(6) || !digit(7) || !digit(8) || !digit(9))
+        return readDate(QString::fromUtf8(utf8));
+    const auto at = [&](qsizetype i) { return utf8[i] - '0'; };
+    const QDate day(at(6) * 1000 + at(7) * 100 + at(8) * 10 + at(9), at(3) * 10 + at(4),
+                    at(0) * 10 + at(1));
+    if (!day.isValid())
+        return std::nullopt;
+    return day;
+}
+
 QString writeDate(const QDate& date) {
     return date.toString(QStringLiteral("dd/MM/yyyy"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 #include <QStringView>
@@ -10,6 +11,8 @@ namespace data {
 // Dates are stored as day-first text "dd/mm/yyyy". Reading accepts a one-digit
 // day or month and surrounding spaces; anything else is not a date.
 std::optional<QDate> readDate(const QString& text);
+// The same from the UTF-8 bytes of a stored text.
+std::optional<QDate> readDateBytes(QByteArrayView utf8);
 QString writeDate(const QDate& date);
 
 struct DayMonthYear {

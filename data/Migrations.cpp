@@ -109,7 +109,12 @@ void toIssueKeyIndexDroppedVersion(Database& db) {
     db.exec("DROP INDEX IF EXISTS tranfile_trim_pointer");
 }
 
-// 15: the issues keep the sortable text of their two dates in columns of
+// 15: the author list reads the authors in Thai order a page at a time.
+void toAuthorOrderVersion(Database& db) {
+    createListOrderIndexes(db);
+}
+
+// 16: the issues keep the sortable text of their two dates in columns of
 // their own, and the date indexes and the triggers sort those instead of an
 // expression worked out again for every issue. The columns themselves come
 // before any step (migrate), as the indexes of earlier steps read them too.
@@ -133,6 +138,7 @@ const Step kSteps[kSchemaVersion] = {&toVersion1,
                                      &toListOrderVersion,
                                      &toVolumeIndexVersion,
                                      &toIssueKeyIndexDroppedVersion,
+                                     &toAuthorOrderVersion,
                                      &toIssueDateKeysVersion};
 
 void markVersion(Database& db, int version) {

@@ -20,8 +20,10 @@ constexpr int kListOrderVersion = 12;
 constexpr int kVolumeIndexVersion = 13;
 // The step that drops the issue index on the trimmed title key alone.
 constexpr int kIssueKeyIndexDroppedVersion = 14;
+// The step that lets the author list page through the authors in Thai order.
+constexpr int kAuthorOrderVersion = 15;
 // The step that stores the issues' date keys for their indexes.
-constexpr int kIssueDateKeysVersion = 15;
+constexpr int kIssueDateKeysVersion = 16;
 constexpr int kSchemaVersion = kIssueDateKeysVersion;
 // Servers were first made at this version; the steps before it are the file's.
 constexpr int kFirstServerVersion = 5;

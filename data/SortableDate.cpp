@@ -100,4 +100,18 @@ bool sortableDateText(QStringView text, QString& out) {
     return true;
 }
 
+int sortableDayBytes(QByteArrayView utf8) {
+    // A long list reads a date a row, nearly all as the windows write them.
+    const auto digit = [&](qsizetype i) { return utf8[i] >= '0' && utf8[i] <= '9'; };
+    if (utf8.size() == 10 && utf8[2] == '/' && utf8[5] == '/' && digit(0) && digit(1) && digit(3) &&
+        digit(4) && digit(6) && digit(7) && digit(8) && digit(9)) {
+        const auto at = [&](qsizetype i) { return utf8[i] - '0'; };
+        const int day = at(0) * 10 + at(1), month = at(3) * 10 + at(4);
+        if (day < 1 || day > 31 || month < 1 || month > 12)
+            return 0;
+        return (at(6) * 1000 + at(7) * 100 + at(8) * 10 + at(9)) * 10000 + month * 100 + day;
+    }
+    return sortableDay(QString::fromUtf8(utf8));
+}
+
 }  // namespace data

@@ -16,6 +16,9 @@ void createListOrderIndexes(Database& db) {
     db.exec(("CREATE INDEX IF NOT EXISTS vorlen1_thai_order ON vorlen1 (" +
              thaiSortKey("vorlen_name") + ")")
                 .constData());
+    db.exec(("CREATE INDEX IF NOT EXISTS author_thai_order ON author (" +
+             thaiSortKey(kAuthorOrderName) + ", author_id)")
+                .constData());
 }
 
 }  // namespace data

@@ -12,8 +12,12 @@ namespace data {
 // its rows in this order without reading them all into the program.
 QByteArray thaiSortKey(const char* column);
 
+// The author's name as the author list orders it (a name may be missing).
+inline constexpr const char* kAuthorOrderName = "coalesce(author_name, '')";
+
 class Database;
-// The index that lists the titles in that order a page at a time.
+// The indexes that list the titles and the authors in that order a page at a
+// time.
 void createListOrderIndexes(Database& db);
 
 }  // namespace data

@@ -64,17 +64,34 @@ std::vector<ui::PickRow> pickRows(const data::Database& db, const char* sql) {
 }
 
 // The code's place among the codes met so far, added with its name when new.
-quint16 codeIndex(QHash<QString, quint16>& seen, std::vector<std::pair<QString, QString>>& codes,
-                  const QHash<QString, QString>& names, const QString& code) {
-    const QString trimmed = code.trimmed();
-    const auto found = seen.constFind(trimmed);
-    if (found != seen.cend())
+// Codes repeat from row to row, so each stored text, spaces and all, is
+// looked up by its bytes before it is read as text.
+class CodeIndex {
+  public:
+    CodeIndex(std::vector<std::pair<QString, QString>>& codes, QHash<QString, QString> names)
+        : codes_(codes), names_(std::move(names)) {}
+
+    quint16 of(QByteArrayView stored) {
+        const auto known =
+            byBytes_.constFind(QByteArray::fromRawData(stored.data(), stored.size()));
+        if (known != byBytes_.cend())
+            return *known;
+        const QString trimmed = QString::fromUtf8(stored).trimmed();
+        auto found = byCode_.constFind(trimmed);
+        if (found == byCode_.cend()) {
+            found = byCode_.insert(trimmed, quint16(codes_.size()));
+            codes_.emplace_back(trimmed, names_.value(trimmed));
+        }
+        byBytes_.insert(stored.toByteArray(), *found);
         return *found;
-    const auto index = quint16(codes.size());
-    codes.emplace_back(trimmed, names.value(trimmed));
-    seen.insert(trimmed, index);
-    return index;
-}
+    }
+
+  private:
+    std::vector<std::pair<QString, QString>>& codes_;
+    const QHash<QString, QString> names_;
+    QHash<QString, quint16> byCode_;
+    QHash<QByteArray, quint16> byBytes_;
+};
 
 }  // namespace
 
@@ -88,12 +105,6 @@ LateList LateRecords::list(const LateFilter& filter, QDate today) const {
     const QStringList letters = filter.kind == Kind::Journals     ? journals + journals
                                 : filter.kind == Kind::Newspapers ? newspapers + newspapers
                                                                   : journals + newspapers;
-    const auto departments = codeNames(
-        db_, "SELECT department_code, Department_Thai_Des FROM department ORDER BY rowid");
-    const auto frequencies =
-        codeNames(db_, "SELECT MagType_Code, MagType_Thai_Des FROM magtype ORDER BY rowid");
-    const auto agents =
-        codeNames(db_, "SELECT Publisher_Code, Publisher_Name FROM dealer ORDER BY rowid");
     const auto frequencyIntervals = intervals(db_);
     const int todayDay = today.year() * 10000 + today.month() * 100 + today.day();
     const patterns::LateExpectedIssues patterned(db_);
@@ -103,14 +114,25 @@ LateList LateRecords::list(const LateFilter& filter, QDate today) const {
     for (auto c = claims.cbegin(); c != claims.cend(); ++c)
         claimed.insert(c.key().section(u'|', 0, 1));
     LateCodes codes;
-    QHash<QString, quint16> departmentIndex, agentIndex, frequencyIndex;
+    CodeIndex departments(
+        codes.departments,
+        codeNames(db_,
+                  "SELECT department_code, Department_Thai_Des FROM department ORDER BY rowid"));
+    CodeIndex agents(
+        codes.agents,
+        codeNames(db_, "SELECT Publisher_Code, Publisher_Name FROM dealer ORDER BY rowid"));
+    CodeIndex frequencies(
+        codes.frequencies,
+        codeNames(db_, "SELECT MagType_Code, MagType_Thai_Des FROM magtype ORDER BY rowid"));
     std::vector<LateEntry> entries;
-    // Each listed subscription's key and faculty, to order the entries by.
-    std::vector<QString> keys;
+    // Each listed subscription's key and faculty as stored, to order the
+    // entries by.
+    std::vector<QByteArray> keys;
     struct Patterned {
         LateEntry base;
         QString pointer, departmentCode;
         QDate since;
+        const patterns::StoredPattern* stored;
     };
     std::vector<Patterned> withPattern;
     // The claims of an issue, when its subscription has any; false for one
@@ -126,11 +148,14 @@ LateList LateRecords::list(const LateFilter& filter, QDate today) const {
     const auto describe = [&](const data::Cells& row) {
         LateEntry e;
         e.subscription = row.integer(0);
-        e.department = codeIndex(departmentIndex, codes.departments, departments, row.text(2));
-        e.agent = codeIndex(agentIndex, codes.agents, agents, row.text(3));
-        e.frequency = codeIndex(frequencyIndex, codes.frequencies, frequencies, row.text(4));
+        e.department = departments.of(row.bytes(2));
+        e.agent = agents.of(row.bytes(3));
+        e.frequency = frequencies.of(row.bytes(4));
         e.order = qint32(keys.size());
-        keys.push_back(row.text(1) + QChar(0) + row.text(2));
+        QByteArray key = row.bytes(1).toByteArray();
+        key += '\0';
+        key += row.bytes(2);
+        keys.push_back(std::move(key));
         return e;
     };
     // Each row is looked at as it is read, so the rows are never all held at once.
@@ -140,24 +165,25 @@ LateList LateRecords::list(const LateFilter& filter, QDate today) const {
          filter.agentCode.trimmed()},
         [&](const data::Cells& row) {
             // The period's end is read as every list of this program reads it.
-            if (data::sortableDay(row.text(6)) < todayDay)
+            if (data::sortableDayBytes(row.bytes(6)) < todayDay)
                 return;
-            const QString pointer = row.text(1);
-            if (const patterns::StoredPattern* pattern = patterned.pattern(pointer)) {
+            if (const patterns::StoredPattern* pattern = patterned.pattern(row.bytes(1))) {
                 if (!pattern->ceased)
-                    withPattern.push_back({describe(row), pointer, row.text(2),
-                                           data::readDate(row.text(5)).value_or(QDate())});
+                    withPattern.push_back({describe(row), row.text(1), row.text(2),
+                                           data::readDateBytes(row.bytes(5)).value_or(QDate()),
+                                           pattern});
                 return;
             }
+            const QString pointer = row.text(1);
             const auto interval = frequencyIntervals.constFind(row.text(4).trimmed());
             if (interval == frequencyIntervals.cend())
                 return;
-            const auto begin = data::readDate(row.text(5));
+            const auto begin = data::readDateBytes(row.bytes(5));
             if (!begin || *begin > today)
                 return;
             // An issue from before this period says nothing of when the next
             // one of it is due.
-            const auto received = data::readDate(row.text(7));
+            const auto received = data::readDateBytes(row.bytes(7));
             const QDate from = received ? std::max(*received, *begin) : *begin;
             const QDate expected = from.addDays(interval->days);
             if (today <= expected.addDays(interval->grace))
@@ -171,7 +197,7 @@ LateList LateRecords::list(const LateFilter& filter, QDate today) const {
     std::vector<patterns::PatternedSubscription> subscriptions;
     subscriptions.reserve(withPattern.size());
     for (const Patterned& p : withPattern)
-        subscriptions.push_back({p.pointer, p.departmentCode, p.since});
+        subscriptions.push_back({p.pointer, p.departmentCode, p.since, p.stored});
     const auto overdue = patterned.overdue(subscriptions, today);
     for (std::size_t i = 0; i < withPattern.size(); ++i)
         for (const patterns::OverdueIssue& o : overdue[i]) {
@@ -187,13 +213,25 @@ LateList LateRecords::list(const LateFilter& filter, QDate today) const {
         }
     withPattern = {};
     // Each subscription's place by key and faculty.
-    std::vector<qint32> byKey(keys.size());
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        byKey[i] = qint32(i);
-    std::sort(byKey.begin(), byKey.end(), [&](qint32 a, qint32 b) { return keys[a] < keys[b]; });
+    // Sorted on the first eight bytes as one number, which orders as they
+    // do, and on the whole key only where those are the same.
+    struct Keyed {
+        quint64 prefix;
+        qint32 index;
+    };
+    std::vector<Keyed> byKey(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        quint64 prefix = 0;
+        for (qsizetype b = 0; b < 8; ++b)
+            prefix = prefix << 8 | (b < keys[i].size() ? quint8(keys[i][b]) : 0u);
+        byKey[i] = {prefix, qint32(i)};
+    }
+    std::sort(byKey.begin(), byKey.end(), [&](const Keyed& a, const Keyed& b) {
+        return a.prefix != b.prefix ? a.prefix < b.prefix : keys[a.index] < keys[b.index];
+    });
     std::vector<qint32> place(keys.size());
     for (std::size_t i = 0; i < byKey.size(); ++i)
-        place[byKey[i]] = qint32(i);
+        place[byKey[i].index] = qint32(i);
     keys = {};
     for (LateEntry& e : entries)
         e.order = place[e.order];

@@ -1,7 +1,7 @@
 #include "patterns/ExpectedIssues.h"
 
-#include <QRegularExpression>
 #include <algorithm>
+#include <limits>
 
 #include "data/LeadingNumber.h"
 
@@ -11,6 +11,47 @@ namespace {
 
 bool open(IssueStatus s) {
     return s == IssueStatus::Expected || s == IssueStatus::Late;
+}
+
+// The numbers in an issue text ("7", "7/8", "7-8"): each run of digits, and
+// 0 for one too long for an int.
+template <typename Take>
+void forEachNumber(const QString& text, Take take) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    for (qsizetype i = 0; i < text.size();) {
+        if (text.at(i) < u'0' || text.at(i) > u'9') {
+            ++i;
+            continue;
+        }
+        int value = 0;
+        bool fits = true;
+        for (; i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9'; ++i) {
+            const int digit = text.at(i).unicode() - u'0';
+            fits = fits && value <= (kMax - digit) / 10;
+            if (fits)
+                value = value * 10 + digit;
+        }
+        take(fits ? value : 0);
+    }
+}
+
+// Every (volume, number) the registrations carry, in order, so that an issue
+// is looked up rather than compared with each registration.
+std::vector<std::pair<qint64, int>> registeredNumbers(
+    const std::vector<RegisteredNumbers>& registered) {
+    std::vector<std::pair<qint64, int>> out;
+    for (const RegisteredNumbers& r : registered) {
+        const qint64 volume = data::leadingNumber(r.yearno);
+        forEachNumber(r.issueno, [&](int n) { out.emplace_back(volume, n); });
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+bool receivedIn(const std::vector<std::pair<qint64, int>>& numbers, const PredictedIssue& p) {
+    const auto first =
+        std::lower_bound(numbers.begin(), numbers.end(), std::pair<qint64, int>(p.volume, p.issue));
+    return first != numbers.end() && first->first == p.volume && p.covers(first->second);
 }
 
 }  // namespace
@@ -36,13 +77,7 @@ QString statusName(IssueStatus status) {
 }
 
 bool registeredAs(const RegisteredNumbers& registered, const PredictedIssue& issue) {
-    if (data::leadingNumber(registered.yearno) != issue.volume)
-        return false;
-    static const QRegularExpression number(QStringLiteral("\\d+"));
-    for (const auto& m : number.globalMatch(registered.issueno))
-        if (issue.covers(m.captured().toInt()))
-            return true;
-    return false;
+    return receivedIn(registeredNumbers({registered}), issue);
 }
 
 std::vector<ExpectedIssue> expectedIssues(const PublicationPattern& pattern,
@@ -56,10 +91,11 @@ std::vector<ExpectedIssue> expectedIssues(const PublicationPattern& pattern,
                                           const std::vector<RegisteredNumbers>& registered,
                                           const std::vector<IssueMark>& marks, QDate today) {
     std::vector<ExpectedIssue> out;
+    out.reserve(predicted.size());
+    const auto numbers = registeredNumbers(registered);
     for (const PredictedIssue& p : predicted) {
         ExpectedIssue e{p, IssueStatus::Expected};
-        const bool received = std::any_of(registered.begin(), registered.end(),
-                                          [&](const auto& r) { return registeredAs(r, p); });
+        const bool received = receivedIn(numbers, p);
         const auto mark = std::find_if(marks.begin(), marks.end(), [&](const IssueMark& m) {
             return m.volume == p.volume && p.covers(m.issue);
         });

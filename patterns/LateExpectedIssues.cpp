@@ -19,13 +19,22 @@ bool isOverdue(IssueStatus s) {
 LateExpectedIssues::LateExpectedIssues(const data::Database& db)
     : db_(db), patterns_(PatternRecords(db).allPatterns()) {}
 
-bool LateExpectedIssues::ceased(const QString& pointer) const {
-    const auto found = patterns_.constFind(pointer.trimmed());
-    return found != patterns_.cend() && found->ceased;
-}
-
-const StoredPattern* LateExpectedIssues::pattern(const QString& pointer) const {
-    const auto found = patterns_.constFind(pointer.trimmed());
+const StoredPattern* LateExpectedIssues::pattern(QByteArrayView pointerUtf8) const {
+    const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    qsizetype from = 0, to = pointerUtf8.size();
+    while (from < to && space(pointerUtf8[from]))
+        ++from;
+    while (to > from && space(pointerUtf8[to - 1]))
+        --to;
+    QByteArrayView key = pointerUtf8.sliced(from, to - from);
+    // A key that may begin or end with a space outside ASCII is trimmed as
+    // text.
+    QByteArray trimmed;
+    if (!key.isEmpty() && ((key.front() & 0x80) || (key.back() & 0x80))) {
+        trimmed = QString::fromUtf8(key).trimmed().toUtf8();
+        key = trimmed;
+    }
+    const auto found = patterns_.constFind(QByteArray::fromRawData(key.data(), key.size()));
     return found != patterns_.cend() ? &*found : nullptr;
 }
 
@@ -33,7 +42,7 @@ std::vector<std::vector<OverdueIssue>> LateExpectedIssues::overdue(
     const std::vector<PatternedSubscription>& subscriptions, QDate today) const {
     // Each title's issues are predicted once, for all its faculties; a map
     // whose entries stay where they are, as the subscriptions point at them.
-    std::unordered_map<QString, std::vector<PredictedIssue>> predicted;
+    std::unordered_map<const StoredPattern*, std::vector<PredictedIssue>> predicted;
     // What each subscription needs: its pattern, and the lowest volume of
     // an issue it can list (volumes only go up along a schedule).
     struct Wanted {
@@ -45,23 +54,22 @@ std::vector<std::vector<OverdueIssue>> LateExpectedIssues::overdue(
     QHash<SubscriptionKey, int> lowestVolume;
     for (std::size_t i = 0; i < subscriptions.size(); ++i) {
         const PatternedSubscription& s = subscriptions[i];
-        const QString pointer = s.pointer.trimmed();
-        const auto found = patterns_.constFind(pointer);
-        if (found == patterns_.cend() || found->ceased)
+        const StoredPattern* found = s.stored;
+        if (!found || found->ceased)
             continue;
-        auto issues = predicted.find(pointer);
+        auto issues = predicted.find(found);
         if (issues == predicted.end())
-            issues = predicted.emplace(pointer, predictThrough(found->pattern, today)).first;
+            issues = predicted.emplace(found, predictThrough(found->pattern, today)).first;
         const auto first = std::find_if(
             issues->second.begin(), issues->second.end(),
             [&](const PredictedIssue& p) { return !s.since.isValid() || p.expected >= s.since; });
         Wanted& w = wanted[i];
-        w.stored = &*found;
+        w.stored = found;
         w.issues = &issues->second;
         if (first == issues->second.end())
             continue;
         w.fromVolume = first->volume;
-        const SubscriptionKey key{pointer, s.departmentCode.trimmed()};
+        const SubscriptionKey key{s.pointer.trimmed(), s.departmentCode.trimmed()};
         lowestVolume[key] = std::min(lowestVolume.value(key, INT_MAX), w.fromVolume);
     }
     const PatternRecords records(db_);

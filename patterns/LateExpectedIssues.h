@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QHash>
 #include <QString>
@@ -23,7 +24,8 @@ struct OverdueIssue {
 // A subscription of a patterned title, and the start of its period.
 struct PatternedSubscription {
     QString pointer, departmentCode;
-    QDate since;  // none: every issue counts
+    QDate since;                            // none: every issue counts
+    const StoredPattern* stored = nullptr;  // the title's, as pattern() gave it
 };
 
 // The overdue issues of the subscriptions whose titles have a pattern. The
@@ -33,11 +35,9 @@ class LateExpectedIssues {
   public:
     explicit LateExpectedIssues(const data::Database& db);
 
-    bool hasPattern(const QString& pointer) const { return patterns_.contains(pointer.trimmed()); }
-    // A title that has ceased is never late.
-    bool ceased(const QString& pointer) const;
-    // The title's pattern, none without one: both questions in one look.
-    const StoredPattern* pattern(const QString& pointer) const;
+    // The title's pattern, none without one, from the UTF-8 bytes of its
+    // stored key.
+    const StoredPattern* pattern(QByteArrayView pointerUtf8) const;
     // For each subscription, in the order given, its issues expected no
     // earlier than its start.
     std::vector<std::vector<OverdueIssue>> overdue(
@@ -45,7 +45,7 @@ class LateExpectedIssues {
 
   private:
     const data::Database& db_;
-    QHash<QString, StoredPattern> patterns_;
+    QHash<QByteArray, StoredPattern> patterns_;
 };
 
 }  // namespace patterns

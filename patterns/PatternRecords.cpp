@@ -23,6 +23,9 @@ QString joinNumbers(const QList<int>& numbers) {
 
 QList<int> splitNumbers(const QString& text) {
     QList<int> out;
+    // Most patterns omit and combine nothing.
+    if (text.isEmpty())
+        return out;
     for (const QString& part : text.split(u',', Qt::SkipEmptyParts))
         out << part.trimmed().toInt();
     return out;
@@ -36,6 +39,14 @@ int number(const data::Cells& row, int pos) {
     return int(row.integer(pos));
 }
 
+QDate date(const data::Row& row, int pos) {
+    return data::readDate(row.text(pos)).value_or(QDate());
+}
+
+QDate date(const data::Cells& row, int pos) {
+    return data::readDateBytes(row.bytes(pos)).value_or(QDate());
+}
+
 // From a row held or from the cells of one read in passing.
 template <typename R>
 StoredPattern fromRow(const R& row) {
@@ -45,7 +56,7 @@ StoredPattern fromRow(const R& row) {
     p.frequency =
         frequency >= 0 && frequency < kFrequencyCount ? Frequency(frequency) : Frequency::Monthly;
     p.everyDays = number(row, col::every_days);
-    p.knownDate = data::readDate(row.text(col::known_date)).value_or(QDate());
+    p.knownDate = date(row, col::known_date);
     p.knownVolume = number(row, col::known_volume);
     p.knownIssue = number(row, col::known_issue);
     p.issuesPerVolume = number(row, col::issues_per_volume);
@@ -98,10 +109,10 @@ std::optional<StoredPattern> PatternRecords::pattern(const QString& pointer) con
     return row ? std::optional(fromRow(*row)) : std::nullopt;
 }
 
-QHash<QString, StoredPattern> PatternRecords::allPatterns() const {
-    QHash<QString, StoredPattern> out;
+QHash<QByteArray, StoredPattern> PatternRecords::allPatterns() const {
+    QHash<QByteArray, StoredPattern> out;
     data::forEachCells(db_, kPatternColumns, {}, [&](const data::Cells& row) {
-        out.insert(row.text(col::pointer), fromRow(row));
+        out.insert(row.bytes(col::pointer).toByteArray(), fromRow(row));
     });
     return out;
 }

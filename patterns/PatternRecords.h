@@ -47,8 +47,9 @@ class PatternRecords {
 
     std::optional<TitleFacts> title(const QString& pointer) const;
     std::optional<StoredPattern> pattern(const QString& pointer) const;
-    // Every title's pattern, by trimmed key.
-    QHash<QString, StoredPattern> allPatterns() const;
+    // Every title's pattern, by the UTF-8 bytes of its trimmed key, for
+    // lists that look titles up as they read them.
+    QHash<QByteArray, StoredPattern> allPatterns() const;
     void save(const QString& pointer, const StoredPattern& stored);
     // Several titles' patterns in one transaction.
     void saveAll(const std::vector<std::pair<QString, StoredPattern>>& patterns);

@@ -66,6 +66,11 @@ QByteArray sql(const char* pattern, const Shape& s) {
 
 }  // namespace
 
+CodeColumns columnsOf(CodeKind kind) {
+    const Shape& s = shape(kind);
+    return {s.table, s.code, s.description};
+}
+
 QString kindLabel(CodeKind kind) {
     return QString::fromUtf16(shape(kind).label);
 }

@@ -16,6 +16,14 @@ namespace settings {
 // title window reads.
 using CodeKind = catalogue::CodeTable;
 
+// The table and columns of a code table in the database.
+struct CodeColumns {
+    const char* table;
+    const char* code;
+    const char* description;
+};
+CodeColumns columnsOf(CodeKind kind);
+
 // What the clerk calls the table.
 QString kindLabel(CodeKind kind);
 // The table's name in the database.

@@ -41,6 +41,7 @@ CodeTableWindow::CodeTableWindow(ui::Services& services, QString caption,
 
     tableList.onClick = [this] { tableList_Click(); };
     codeList.onClick = [this] { codeList_Click(); };
+    codeList.guard = [this](const std::function<void()>& step) { return guarded(step); };
     codeText.onChange = [this] { followCode(); };
     addButton.onClick = [this] { addButton_Click(); };
     saveButton.onClick = [this] { saveButton_Click(); };
@@ -62,9 +63,9 @@ bool CodeTableWindow::Form_Load() {
     });
 }
 
-void CodeTableWindow::showTable(const QString& current, int row) {
-    const std::vector<ui::PickRow> rows = CodeTableRecords(*db_, kind()).rows();
-    const bool intervals = frequencies();
+void CodeTableWindow::showTable() {
+    auto list = std::make_shared<CodeTableSource>(*db_, kind());
+    const bool intervals = list->intervals();
     codeList.setCols(intervals ? 4 : 2);
     codeList.setTextMatrix(0, 0, QStringLiteral("รหัส"));
     codeList.setTextMatrix(0, 1, QStringLiteral("คำอธิบาย"));
@@ -76,19 +77,9 @@ void CodeTableWindow::showTable(const QString& current, int row) {
         codeList.setColWidth(2, 1200);
         codeList.setColWidth(3, 1200);
     }
-    std::vector<QStringList> cells;
-    for (const ui::PickRow& r : rows) {
-        QStringList line{r.code, r.description};
-        if (intervals) {
-            const std::optional<Interval> interval = FrequencyIntervals(*db_).of(r.code);
-            line << (interval ? QString::number(interval->days) : QString())
-                 << (interval ? QString::number(interval->grace) : QString());
-        }
-        cells.push_back(std::move(line));
-    }
-    codeList.setDataRows(std::move(cells));
-    const int found = current.isEmpty() ? 0 : rowOf(current);
-    codeList.setRow(rows.empty() ? 0 : found > 0 ? found : std::clamp(row, 1, int(rows.size())));
+    if (!codeList.setSource(list))
+        return;
+    list_ = std::move(list);
     codeText.setText({});
     descriptionText.setText({});
     intervalText.setText({});
@@ -96,20 +87,35 @@ void CodeTableWindow::showTable(const QString& current, int row) {
     setFocus(codeText);
 }
 
-int CodeTableWindow::rowOf(const QString& code) const {
-    for (int r = 1; r < codeList.rows(); ++r)
-        if (codeList.textMatrix(r, 0).trimmed() == code.trimmed())
-            return r;
-    return 0;
+void CodeTableWindow::placeRow(const QString& code, int from) {
+    const int to = list_->placeOf(code);
+    codeList.moveRow(from < 0 ? -1 : from + 1, to < 0 ? -1 : to + 1,
+                     to < 0 ? QStringList() : list_->cellsOf(code).value_or(QStringList()));
+    const int row = to >= 0 ? to + 1 : from + 1;
+    while (codeList.rows() <= row && codeList.canFetchMore())
+        codeList.fetchMore();
+    codeList.setRow(codeList.rows() > 1 ? std::clamp(row, 1, codeList.rows() - 1) : 0);
+    codeText.setText({});
+    descriptionText.setText({});
+    intervalText.setText({});
+    graceText.setText({});
+    setFocus(codeText);
+}
+
+std::optional<QStringList> CodeTableWindow::rowOf(const QString& code) const {
+    if (!list_ || code.trimmed().isEmpty())
+        return std::nullopt;
+    return list_->cellsOf(code);
 }
 
 void CodeTableWindow::followCode() {
     if (!frequencies())
         return;
     // Never the interval of the row chosen before: only the code's own.
-    const int r = rowOf(codeText.text());
-    intervalText.setText(r > 0 ? codeList.textMatrix(r, 2) : QString());
-    graceText.setText(r > 0 ? codeList.textMatrix(r, 3) : QString());
+    std::optional<QStringList> row;
+    guarded([&] { row = rowOf(codeText.text()); });
+    intervalText.setText(row ? row->value(codeColumn::days) : QString());
+    graceText.setText(row ? row->value(codeColumn::grace) : QString());
 }
 
 void CodeTableWindow::tableList_Click() {
@@ -135,7 +141,7 @@ void CodeTableWindow::addButton_Click() {
         const QString description = descriptionText.text().trimmed();
         if (refuse(CodeTableRecords(*db_, kind()).add(code, description), code))
             return;
-        showTable(code);
+        placeRow(code, -1);
         done(
             QStringLiteral("เพิ่มรหัส %1 %2 ในตาราง%3 แล้ว").arg(code, description, kindLabel(kind())));
     });
@@ -145,9 +151,10 @@ void CodeTableWindow::saveButton_Click() {
     guarded([this] {
         const QString code = codeText.text().trimmed();
         const QString description = descriptionText.text().trimmed();
+        const int from = list_->placeOf(code);
         if (refuse(CodeTableRecords(*db_, kind()).describe(code, description), code))
             return;
-        showTable(code);
+        placeRow(code, from);
         done(QStringLiteral("แก้ไขคำอธิบายของรหัส %1 เป็น %2 แล้ว").arg(code, description));
     });
 }
@@ -163,19 +170,25 @@ void CodeTableWindow::deleteButton_Click() {
         return;
     }
     // The question names the row that goes, whatever the description field says.
-    const int row = rowOf(code);
-    if (row == 0) {
+    std::optional<QStringList> row;
+    int from = -1;
+    if (!guarded([&] {
+            row = rowOf(code);
+            from = list_->placeOf(code);
+        }))
+        return;
+    if (!row) {
         refuse({CodeTableRecords::Outcome::Missing}, code);
         return;
     }
-    const QString description = codeList.textMatrix(row, 1);
+    const QString description = row->value(codeColumn::description);
     if (messages().show(QStringLiteral("ต้องการลบรหัส %1 %2 ใช่หรือไม่").arg(code, description),
                         kCaption, ui::msg::kConfirm) != ui::msg::kOk)
         return;
     guarded([&] {
         if (refuse(CodeTableRecords(*db_, kind()).remove(code), code))
             return;
-        showTable({}, row);
+        placeRow(code, from);
         done(QStringLiteral("ลบรหัส %1 %2 แล้ว").arg(code, description));
     });
 }
@@ -222,12 +235,18 @@ void CodeTableWindow::intervalButton_Click() {
         refuse({CodeTableRecords::Outcome::EmptyCode}, code);
         return;
     }
-    const int row = rowOf(code);
-    if (row == 0) {
+    std::optional<QStringList> row;
+    int from = -1;
+    if (!guarded([&] {
+            row = rowOf(code);
+            from = list_->placeOf(code);
+        }))
+        return;
+    if (!row) {
         refuse({CodeTableRecords::Outcome::Missing}, code);
         return;
     }
-    const QString description = codeList.textMatrix(row, 1);
+    const QString description = row->value(codeColumn::description);
     // Both empty: the frequency has no regular interval and is never late.
     std::optional<Interval> interval;
     if (!intervalText.text().trimmed().isEmpty() || !graceText.text().trimmed().isEmpty()) {
@@ -239,7 +258,7 @@ void CodeTableWindow::intervalButton_Click() {
             setFocus(daysOk && interval->days >= 1 ? graceText : intervalText);
             return;
         }
-    } else if (codeList.textMatrix(row, 2).isEmpty()) {
+    } else if (row->value(codeColumn::days).isEmpty()) {
         messages().show(QStringLiteral("รหัส %1 %2 ยังไม่มีรอบการออก กรุณาพิมพ์จำนวนวันที่ออกทุกและวันผ่อนผัน")
                             .arg(code, description),
                         kCaption, ui::msg::kStop);
@@ -255,7 +274,7 @@ void CodeTableWindow::intervalButton_Click() {
     guarded([&] {
         if (refuseInterval(FrequencyIntervals(*db_).set(code, interval), code))
             return;
-        showTable(code);
+        placeRow(code, from);
         done(interval ? QStringLiteral("บันทึกรอบการออกของรหัส %1 %2 แล้ว: ออกทุก %3 วัน ผ่อนผัน %4 วัน")
                             .arg(code, description, QString::number(interval->days),
                                  QString::number(interval->grace))

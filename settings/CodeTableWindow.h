@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "data/Database.h"
 #include "settings/CodeTableRecords.h"
+#include "settings/CodeTableSource.h"
 #include "settings/FrequencyIntervals.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -77,11 +79,14 @@ class CodeTableWindow : public ui::Form {
   private:
     void showUnit();
     bool frequencies() const { return kind() == CodeKind::magtype; }
-    // Reads the table again; the row of `current` (else the row at `row`)
-    // becomes the current one, so a changed row stays in sight.
-    void showTable(const QString& current = {}, int row = 1);
-    // The grid row of a code; 0 when the table has none.
-    int rowOf(const QString& code) const;
+    // Lists the table from its first page in stored order.
+    void showTable();
+    // A change to a code's row: the row at `from` (its place before, -1 for a
+    // row added) takes its place now, or leaves; the row there is current,
+    // so a changed row stays in sight, and the fields are empty again.
+    void placeRow(const QString& code, int from);
+    // The cells of a code's row; nullopt when the table has none.
+    std::optional<QStringList> rowOf(const QString& code) const;
     // The interval fields show the interval of the code typed.
     void followCode();
     void done(const QString& text);
@@ -91,6 +96,7 @@ class CodeTableWindow : public ui::Form {
     ui::Services& services_;
     std::vector<CodeKind> kinds_;
     std::unique_ptr<data::Database> db_;
+    std::shared_ptr<CodeTableSource> list_;
 };
 
 }  // namespace settings

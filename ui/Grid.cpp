@@ -40,13 +40,20 @@ QString Grid::textMatrix(int row, int col) const {
 }
 
 QStringList Grid::dataRow(int row) const {
-    if (const auto it = changed_.find(row); it != changed_.end())
-        return *it;
-    if (row > paged_->fetched())
+    const auto it = changed_.find(row);
+    if (it == changed_.end() && row > paged_->fetched())
         return QStringList(cols_);  // an empty row below the source's
-    QStringList cells = paged_->row(row - 1);
-    cells.resize(cols_);
+    QStringList cells = it != changed_.end() ? *it : paged_->row(row - 1);
+    // Cells past the columns, a row's key, stay with it.
+    cells.resize(std::max(int(cells.size()), cols_));
     return cells;
+}
+
+QString Grid::keyCell(int row, int col) const {
+    if (!paged_ || row < 1 || row >= rows())
+        return {};
+    const QStringList cells = dataRow(row);
+    return col < cells.size() ? cells[col] : QString();
 }
 
 void Grid::setTextMatrix(int row, int col, const QString& text) {
@@ -88,7 +95,7 @@ void Grid::setMinRows(int n) {
 }
 
 void Grid::moveRow(int from, int to, QStringList cells) {
-    cells.resize(cols_);
+    cells.resize(std::max(int(cells.size()), cols_));
     if (paged_) {
         paged_->moveRow(from - (from > 0), to - (to > 0), cells);
         // The window's own cells go with their rows.

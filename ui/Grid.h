@@ -36,6 +36,9 @@ class Grid : public Control {
     // Every row below the headings at once, each cut or padded to the columns:
     // a list of tens of thousands of rows is told to its view once.
     void setDataRows(std::vector<QStringList> dataRows);
+    // A cell a source gives past the shown columns, such as the key of the
+    // record a row shows; empty when the row has none.
+    QString keyCell(int row, int col) const;
 
     // Shows the rows of a source from its first page, the first row current,
     // with empty rows below them up to `minRows` in all. Should the first page

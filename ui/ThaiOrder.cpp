@@ -18,11 +18,23 @@ bool ThaiOrder::operator()(const QString& a, const QString& b) const {
 }
 
 std::vector<PickRow> thaiSorted(std::vector<PickRow> rows) {
-    const ThaiOrder order;
-    std::stable_sort(rows.begin(), rows.end(), [&order](const PickRow& a, const PickRow& b) {
-        return order(a.description, b.description);
-    });
-    return rows;
+    // A list of thousands of agents is sorted on keys made once for each
+    // name, not by comparing the names afresh each time.
+    const QCollator collator = thaiCollator();
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(rows.size());
+    for (const PickRow& row : rows)
+        keys.push_back(collator.sortKey(row.description.trimmed()));
+    std::vector<std::size_t> order(rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return keys[a].compare(keys[b]) < 0; });
+    std::vector<PickRow> sorted;
+    sorted.reserve(rows.size());
+    for (std::size_t i : order)
+        sorted.push_back(std::move(rows[i]));
+    return sorted;
 }
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "articles/ArticleSearch.h"
+#include "articles/ArticleSearchSource.h"
 #include "articles/HeadingRecords.h"
 #include "tests/articles/ArticleFixture.h"
 
@@ -38,8 +39,9 @@ struct Library : articles_testing::Shelf {
     }
     std::vector<qint64> found(const ArticleQuery& q) {
         std::vector<qint64> ids;
-        for (const auto& f : articles::ArticleSearch(temp.db()).find(q))
-            ids.push_back(f.id);
+        ui::forEachRow(*articles::ArticleSearch(temp.db()).find(q), [&](const QStringList& row) {
+            ids.push_back(row.at(articles::found::articleId).toLongLong());
+        });
         std::sort(ids.begin(), ids.end());
         return ids;
     }
@@ -75,10 +77,10 @@ TEST(ArticleSearch, EachPartAndTheirCombinationFindTheSameOnBothStores) {
     for (const auto& c : cases)
         EXPECT_EQ(l.found(c.q), c.expected) << c.what;
 
-    const auto hit = articles::ArticleSearch(l.temp.db()).find(query("Soil"));
+    const auto hit = articles::ArticleSearch(l.temp.db()).find(query("Soil"))->rows(0, 10);
     ASSERT_EQ(hit.size(), 1u);
-    EXPECT_EQ(hit[0].magno, "3");
-    EXPECT_EQ(hit[0].citation,
+    EXPECT_EQ(hit[0][articles::found::magno], "3");
+    EXPECT_EQ(hit[0][articles::found::citation],
               "Smith, John. Soil Health. Farm Journal ปีที่ 40 ฉบับที่ 1 (มกราคม 2024): 5.");
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "articles/ArticleSearchSource.h"
 #include "articles/ArticleSearchWindow.h"
 #include "articles/HeadingWindow.h"
 #include "tests/articles/ArticleFixture.h"
@@ -28,8 +29,9 @@ struct Desk : articles_testing::Shelf {
     }
     std::vector<qint64> ids(const articles::ArticleSearchWindow& w) {
         std::vector<qint64> found;
-        for (const auto& f : w.found())
-            found.push_back(f.id);
+        w.resultList.forEachDataRow([&](const QStringList& row) {
+            found.push_back(row.at(articles::found::articleId).toLongLong());
+        });
         std::sort(found.begin(), found.end());
         return found;
     }
@@ -91,7 +93,7 @@ TEST(ArticleSearchWindow, FindsByEachFieldCombinedAndOpensTheArticleOrItsIssue) 
         w.findButton.click();
         ASSERT_EQ(d.messages.shown().size(), 1u) << from;
         EXPECT_EQ(d.messages.last().style, ui::msg::kStop) << from;
-        EXPECT_EQ(w.found().size(), 1u) << from;
+        EXPECT_EQ(w.resultList.total(), 1) << from;
     }
 
     w.fromYearText.setText("");
@@ -117,9 +119,9 @@ TEST(HeadingWindow, KeepsHeadingsWithTheirSeeAlsoAndRefusesToDeleteOneInUse) {
     articles::HeadingWindow w(d.services);
     ASSERT_TRUE(w.Form_Load());
     const auto rowOf = [&](const QString& shown) {
-        for (int r = 0; r < int(w.headings().size()); ++r)
-            if (w.headings()[r].shown() == shown)
-                return r + 1;
+        for (int r = 1; r < w.headingList.rows(); ++r)
+            if (w.headingList.textMatrix(r, 1) == shown || w.headingList.textMatrix(r, 0) == shown)
+                return r;
         return 0;
     };
     w.headingText.setText("Organic farming");
@@ -128,7 +130,7 @@ TEST(HeadingWindow, KeepsHeadingsWithTheirSeeAlsoAndRefusesToDeleteOneInUse) {
     w.addSeeAlsoButton.click();
     w.saveButton.click();
     EXPECT_EQ(d.messages.last().style, ui::msg::kInformation);
-    ASSERT_EQ(w.headings().size(), 3u);  // Thai order of the shown form
+    ASSERT_EQ(w.headingList.total(), 3);  // Thai order of the shown form
     EXPECT_EQ(w.headingList.textMatrix(3, 2), "เกษตรกรรม");
     EXPECT_EQ(w.headingList.textMatrix(3, 1), "เกษตรอินทรีย์");
 
@@ -137,19 +139,19 @@ TEST(HeadingWindow, KeepsHeadingsWithTheirSeeAlsoAndRefusesToDeleteOneInUse) {
     w.headingText.setText("organic FARMING");
     w.saveButton.click();
     EXPECT_EQ(d.messages.last().text, "มีหัวเรื่อง \"organic FARMING\" อยู่แล้ว");
-    EXPECT_EQ(w.headings().size(), 3u);
+    EXPECT_EQ(w.headingList.total(), 3);
 
     w.headingList.click(rowOf("เกษตรกรรม"), 0);
     w.deleteButton.click();
     EXPECT_EQ(d.messages.last().text, "ลบไม่ได้ หัวเรื่องนี้ยังใช้อยู่ในบทความ 2 รายการ");
-    EXPECT_EQ(w.headings().size(), 3u);
+    EXPECT_EQ(w.headingList.total(), 3);
 
     // One no article uses goes, and the references to it with it.
     w.headingList.click(rowOf("เกษตรอินทรีย์"), 0);
     w.saveButton.click();
     w.headingList.click(rowOf("เกษตรอินทรีย์"), 0);
     w.deleteButton.click();
-    EXPECT_EQ(w.headings().size(), 2u);
+    EXPECT_EQ(w.headingList.total(), 2);
     EXPECT_EQ(d.temp.db().first("SELECT count(*) FROM heading_see_also")->value(0).toInt(), 0);
 }
 

@@ -20,6 +20,13 @@ TEST(DateText, RefusesWhatIsNotARealDate) {
         EXPECT_FALSE(readDate(QString::fromUtf8(text))) << text;
 }
 
+TEST(DateText, ReadsStoredBytesAsItReadsText) {
+    for (const char* text : {"01/02/2025", "29/02/2024", "29/02/2023", "31/04/2025", "00/01/2025",
+                             "01/00/2025", "1/2/2025", " 31/12/1999 ", "31/12/1999\t", "12/13/2025",
+                             "01/02/20255", "0a/02/2025", "๑/๒/๒๕๖๘", ""})
+        EXPECT_EQ(readDateBytes(text), readDate(QString::fromUtf8(text))) << text;
+}
+
 TEST(DateText, WritesTwoDigitDayAndMonth) {
     EXPECT_EQ(writeDate(QDate(2025, 2, 1)), "01/02/2025");
     EXPECT_EQ(reformatDate("1/2/2025"), "01/02/2025");
@@ -47,6 +54,7 @@ TEST(SortableDate, BuiltInExpressionReadsAndOrdersDates) {
           "39/01/2026", "10/00/2026",   "10/13/2026", "10/19/2026", "1a/01/2026",
           "05/1/2026",  " 05/01/2026",  "05/01/2026 "}) {
         const int day = sortableDay(QString::fromLatin1(text));
+        EXPECT_EQ(sortableDayBytes(text), day) << text;
         EXPECT_EQ(day ? QString::asprintf("%04d-%02d-%02d", day / 10000, day / 100 % 100, day % 100)
                       : QString(),
                   sortable(text).toString())

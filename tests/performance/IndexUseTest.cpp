@@ -3,6 +3,9 @@
 
 #include <QStringList>
 
+#include "articles/ArticleSearch.h"
+#include "articles/ArticleSearchSource.h"
+#include "articles/AuthorSource.h"
 #include "catalogue/TitleSearch.h"
 #include "data/Schema.h"
 #include "issues/IssueRegister.h"
@@ -179,4 +182,39 @@ TEST(IndexUse, LatestIssuesAreTakenFromTheIndexesOfTheStoredDateKeys) {
     ASSERT_EQ(latest.size(), 1);
     EXPECT_TRUE(latest.first().contains(QStringLiteral("INDEX tranfile_title_faculty_received")))
         << latest.first().toStdString();
+}
+
+// The first screens whose order is the common one: a word's articles the
+// latest first, from the words' index down, and the authors in Thai order
+// either way, from their index; none sorts the rows it found.
+TEST(IndexUse, TheWordsArticlesAndTheAuthorsPageInTheOrderOfAnIndex) {
+    testing_support::TempDatabase temp;
+    articles::ArticleQuery words;
+    words.words = QStringLiteral("การศึกษา ชุมชน");
+    const struct {
+        const char* what;
+        std::shared_ptr<ui::RowSource> source;
+        ui::ListOrder order;
+        const char* index;
+    } cases[] = {
+        {"a word's articles", articles::ArticleSearch(temp.db()).find(words), {}, "VIRTUAL TABLE"},
+        {"the authors",
+         std::make_shared<articles::AuthorSource>(temp.db(), QString()),
+         {},
+         "author_thai_order"},
+        {"the authors falling",
+         std::make_shared<articles::AuthorSource>(temp.db(), QString()),
+         {articles::authorColumn::name, true},
+         "author_thai_order"},
+    };
+    for (const auto& c : cases) {
+        c.source->setOrder(c.order);
+        StatementLog log(temp.db());
+        c.source->rows(100, 100);
+        const QStringList pages = log.plans().filter(QStringLiteral("LIMIT ? OFFSET ?"));
+        ASSERT_EQ(pages.size(), 1) << c.what;
+        EXPECT_TRUE(pages.first().contains(QLatin1String(c.index))) << pages.first().toStdString();
+        EXPECT_FALSE(pages.first().contains("TEMP B-TREE")) << pages.first().toStdString();
+        expectNoFullScan(pages.first(), {"article", "author"});
+    }
 }

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "ui/Controls.h"
@@ -6,6 +8,7 @@
 #include "ui/Grid.h"
 #include "ui/PagedRows.h"
 #include "ui/PickList.h"
+#include "ui/ThaiOrder.h"
 
 using namespace ui;
 
@@ -282,4 +285,29 @@ TEST(PagedGrid, AMovedRowTakesItsPlaceInThePagesHeld) {
             ASSERT_EQ(g.textMatrix(r, 0), source->stored[r - 1]) << r;
         EXPECT_EQ(g.total(), source->stored.size());
     }
+}
+
+TEST(ThaiOrder, APickListSortsAsItsNamesCompare) {
+    // Leading vowels, case, numbers by value, spaces around, and two rows of
+    // one name, which keep their order.
+    const std::vector<ui::PickRow> rows{{"1", "ไทยวัฒนา"}, {"2", " กรุงเทพ"}, {"3", "เกษตร"},
+                                        {"4", "beta"},    {"5", "Alpha"},   {"6", "ข่าวสด"},
+                                        {"7", "item 10"}, {"8", "item 9"},  {"9", "กรุงเทพ"},
+                                        {"10", "โลก"},    {"11", "ALPHA"},  {"12", ""}};
+    const auto sorted = ui::thaiSorted(rows);
+    ASSERT_EQ(sorted.size(), rows.size());
+    const ui::ThaiOrder order;
+    for (std::size_t i = 1; i < sorted.size(); ++i)
+        EXPECT_FALSE(order(sorted[i].description, sorted[i - 1].description))
+            << sorted[i - 1].description.toStdString() << " before "
+            << sorted[i].description.toStdString();
+    const auto place = [&](const char* code) {
+        return std::find_if(sorted.begin(), sorted.end(),
+                            [&](const ui::PickRow& r) { return r.code == code; }) -
+               sorted.begin();
+    };
+    EXPECT_LT(place("2"), place("9"));
+    EXPECT_LT(place("5"), place("11"));
+    EXPECT_LT(place("8"), place("7"));
+    EXPECT_LT(place("3"), place("6"));
 }
