@@ -370,7 +370,7 @@ TEST(SchemaVersion, TheStepAfterTheVolumeIndexDropsTheIssueIndexOnTheKeyAlone) {
 
 // A desk of the version before: its issues have no date keys, and their
 // date indexes and triggers read the dates themselves.
-TEST(SchemaVersion, TheStepAfterTheIssueKeyIndexFillsTheIssuesDateKeys) {
+TEST(SchemaVersion, TheStepAfterTheAuthorOrderFillsTheIssuesDateKeys) {
     testing_support::TempDatabase temp;
     Database& db = temp.db();
     const bool server = db.isPostgres();
@@ -400,7 +400,7 @@ TEST(SchemaVersion, TheStepAfterTheIssueKeyIndexFillsTheIssuesDateKeys) {
             db.exec(("DROP TRIGGER " + name).toUtf8().constData());
     db.exec("ALTER TABLE tranfile DROP COLUMN daily_key");
     db.exec("ALTER TABLE tranfile DROP COLUMN receivedate_key");
-    setMark(db, "user_version", "version", kIssueKeyIndexDroppedVersion);
+    setMark(db, "user_version", "version", kAuthorOrderVersion);
     temp.reopen();
     EXPECT_TRUE(prepareDatabase(temp.path()));
     EXPECT_EQ(fileVersion(temp.db()).userVersion, kSchemaVersion);
