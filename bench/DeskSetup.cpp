@@ -25,9 +25,11 @@ QString prepareBenchTitle(data::Database& db) {
     const int first = db.first("SELECT nextmagno FROM jourctrl")->value(0).toInt();
     for (int i = 0; i < 500; ++i) {
         const QString day = data::writeDate(QDate(2000, 1, 1).addDays(qint64(i) * 9));
-        db.exec("INSERT INTO tranfile VALUES (?,?,?,?,?,?,?,?)",
-                {QString::number(first + i), department, key, day, day, QStringLiteral("1"),
-                 QString::number(i), QStringLiteral("ฉบับทดสอบ %1").arg(i)});
+        db.exec(
+            "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily, yearno,"
+            " issueno, descriptionitem) VALUES (?,?,?,?,?,?,?,?)",
+            {QString::number(first + i), department, key, day, day, QStringLiteral("1"),
+             QString::number(i), QStringLiteral("ฉบับทดสอบ %1").arg(i)});
     }
     db.exec("UPDATE jourctrl SET nextmagno = ?", {QString::number(first + 500)});
     tx.commit();

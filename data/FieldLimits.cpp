@@ -52,7 +52,8 @@ QByteArray tooLong(const QString& table, const QString& column, int limit) {
 }  // namespace
 
 int columnLimit(const QString& table, const QString& column) {
-    if (!limited(table))
+    // The date keys are no clerk's text: they follow the dates.
+    if (!limited(table) || isIssueDateKey(table, column))
         return 0;
     // The old program's memo, kept whole by the import; no window or index reads it.
     if (table.compare(QLatin1String("vorlen1"), Qt::CaseInsensitive) == 0 &&

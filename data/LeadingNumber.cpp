@@ -5,6 +5,10 @@
 namespace data {
 
 qint64 leadingNumber(const QString& text) {
+    return leadingNumber(QStringView(text));
+}
+
+qint64 leadingNumber(QStringView text) {
     qsizetype i = 0;
     while (i < text.size() && text.at(i) == u' ')
         ++i;

@@ -8,5 +8,6 @@ namespace data {
 // to the first other character; 0 when there are none. Saturates instead of
 // overflowing.
 qint64 leadingNumber(const QString& text);
+qint64 leadingNumber(QStringView text);
 
 }  // namespace data

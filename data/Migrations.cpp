@@ -114,6 +114,14 @@ void toAuthorOrderVersion(Database& db) {
     createListOrderIndexes(db);
 }
 
+// 16: the issues keep the sortable text of their two dates in columns of
+// their own, and the date indexes and the triggers sort those instead of an
+// expression worked out again for every issue. The columns themselves come
+// before any step (migrate), as the indexes of earlier steps read them too.
+void toIssueDateKeysVersion(Database& db) {
+    rebuildDateIndexes(db);
+}
+
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
 const Step kSteps[kSchemaVersion] = {&toVersion1,
@@ -130,7 +138,8 @@ const Step kSteps[kSchemaVersion] = {&toVersion1,
                                      &toListOrderVersion,
                                      &toVolumeIndexVersion,
                                      &toIssueKeyIndexDroppedVersion,
-                                     &toAuthorOrderVersion};
+                                     &toAuthorOrderVersion,
+                                     &toIssueDateKeysVersion};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {
@@ -162,6 +171,7 @@ void migrate(Database& db) {
         const int version = fileVersion(db).userVersion;
         if (version >= kSchemaVersion)
             return;
+        addIssueDateKeys(db);
         kSteps[version](db);
         markVersion(db, version + 1);
         tx.commit();

@@ -22,7 +22,9 @@ constexpr int kVolumeIndexVersion = 13;
 constexpr int kIssueKeyIndexDroppedVersion = 14;
 // The step that lets the author list page through the authors in Thai order.
 constexpr int kAuthorOrderVersion = 15;
-constexpr int kSchemaVersion = kAuthorOrderVersion;
+// The step that stores the issues' date keys for their indexes.
+constexpr int kIssueDateKeysVersion = 16;
+constexpr int kSchemaVersion = kIssueDateKeysVersion;
 // Servers were first made at this version; the steps before it are the file's.
 constexpr int kFirstServerVersion = 5;
 

@@ -66,6 +66,21 @@ QByteArray withSortableDateCalls(QByteArray sql) {
     return sql;
 }
 
+// The issues' date keys, NULL where a date is unreadable, likewise.
+QByteArray withDateKeysLastWhenNull(QByteArray sql) {
+    for (const char* name : {"daily_key DESC", "receivedate_key DESC"}) {
+        const QByteArray key(name);
+        for (qsizetype at = sql.indexOf(key); at >= 0; at = sql.indexOf(key, at + 1)) {
+            const qsizetype after = at + key.size();
+            if ((at > 0 && isWordChar(sql.at(at - 1))) ||
+                (after < sql.size() && isWordChar(sql.at(after))) || sql.mid(after, 6) == " NULLS")
+                continue;
+            sql.insert(after, " NULLS LAST");
+        }
+    }
+    return sql;
+}
+
 QByteArray withLeadingIntegerCalls(QByteArray sql) {
     static const QByteArray kCast = "CAST(";
     static const QByteArray kAsInteger = " AS INTEGER";
@@ -107,8 +122,8 @@ QByteArray withAsciiCaseCalls(QByteArray sql) {
 }  // namespace
 
 PgStatement postgresStatement(const QByteArray& sqlite) {
-    const QByteArray sql =
-        withAsciiCaseCalls(withLeadingIntegerCalls(withSortableDateCalls(sqlite)));
+    const QByteArray sql = withAsciiCaseCalls(
+        withLeadingIntegerCalls(withDateKeysLastWhenNull(withSortableDateCalls(sqlite))));
     PgStatement out;
     out.text.reserve(sql.size() + 16);
     for (qsizetype i = 0; i < sql.size();) {

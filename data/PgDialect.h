@@ -15,6 +15,9 @@ struct PgStatement {
 //   ? and ?N           $N (numbered as SQLite numbers them)
 //   LIKE               ILIKE (SQLite's LIKE ignores the case of ASCII letters)
 //   sortableDate(col)  sortable_date(col), a function of the PostgreSQL schema
+//   ... DESC           ... DESC NULLS LAST after sortableDate and after the
+//                      issues' date keys: an unreadable date stays last, as
+//                      SQLite, which orders NULL lowest, keeps it
 //   CAST(x AS INTEGER) leading_integer(x): SQLite reads the number a text
 //                      starts with (0 when none) where PostgreSQL would fail
 //   LIMIT -1           LIMIT ALL (no limit; SQLite has no ALL)

@@ -35,16 +35,7 @@ const char* const kIndexes[] = {
     "CREATE INDEX typeclass_pointer ON typeclass (pointer)",
     "CREATE INDEX tranfile_trim_magno ON tranfile ((trim(magno)))",
     "CREATE INDEX dealer_code ON dealer (Publisher_Code)",
-    "CREATE INDEX tranfile_pointer_day ON tranfile (pointer, sortable_date(daily))",
     "CREATE INDEX vorlen_end_day ON vorlen (sortable_date(end_period))",
-    // The columns the late list and the statistics read ride along, so the
-    // server answers them from the index alone (it cannot see into an
-    // expression for that).
-    ("CREATE INDEX tranfile_title_faculty_received ON tranfile"
-     " ((trim(pointer)), (trim(department_code)), sortable_date(receivedate))"
-     " INCLUDE (pointer, department_code, receivedate, rowid)"),
-    ("CREATE INDEX tranfile_received_day ON tranfile"
-     " (sortable_date(receivedate), department_code, pointer) INCLUDE (receivedate)"),
     "CREATE INDEX vorlen1_name_key ON vorlen1 ((lower(trim(vorlen_name))))",
     "CREATE INDEX vorlen1_publisher ON vorlen1 (publisher_code)",
     "CREATE INDEX vorlen_publisher ON vorlen (publisher_code)",
@@ -62,6 +53,18 @@ const char* const kIndexes[] = {
     "CREATE INDEX dealer_rowid ON dealer (rowid)",
 };
 
+const char* const kDateIndexes[] = {
+    "CREATE INDEX tranfile_pointer_day ON tranfile (pointer, daily_key)",
+    // The columns the late list and the statistics read ride along, so the
+    // server answers them from the index alone (it cannot see into an
+    // expression for that).
+    ("CREATE INDEX tranfile_title_faculty_received ON tranfile"
+     " ((trim(pointer)), (trim(department_code)), receivedate_key)"
+     " INCLUDE (pointer, department_code, receivedate, rowid)"),
+    ("CREATE INDEX tranfile_received_day ON tranfile"
+     " (receivedate_key, department_code, pointer) INCLUDE (receivedate)"),
+};
+
 // The latest issue of a title and faculty set again from the issues: the
 // same choice as the file's triggers, an unreadable date sorting last. Made
 // again from the start each time, as the file's are.
@@ -71,7 +74,7 @@ const char* const kLatestIssueCode[] = {
      " INSERT INTO latest_issue (pointer, department_code, issue_rowid, receivedate,"
      " descriptionitem) SELECT trim(pointer), trim(department_code), rowid, receivedate,"
      " descriptionitem FROM tranfile WHERE trim(pointer) = p AND trim(department_code) = d"
-     " ORDER BY sortable_date(receivedate) DESC NULLS LAST, rowid DESC LIMIT 1$$"),
+     " ORDER BY receivedate_key DESC NULLS LAST, rowid DESC LIMIT 1$$"),
     ("CREATE OR REPLACE FUNCTION tranfile_keeps_latest() RETURNS trigger LANGUAGE plpgsql AS "
      "$$BEGIN"
      " IF TG_OP <> 'INSERT' THEN"
@@ -88,7 +91,7 @@ const char* const kLatestIssueCode[] = {
      " descriptionitem) SELECT DISTINCT ON (trim(pointer), trim(department_code)) trim(pointer),"
      " trim(department_code), rowid, receivedate, descriptionitem FROM tranfile"
      " WHERE trim(pointer) IS NOT NULL AND trim(department_code) IS NOT NULL"
-     " ORDER BY trim(pointer), trim(department_code), sortable_date(receivedate) DESC NULLS LAST,"
+     " ORDER BY trim(pointer), trim(department_code), receivedate_key DESC NULLS LAST,"
      " rowid DESC"),
 };
 
@@ -110,13 +113,20 @@ void createPostgresLatestIssues(Database& db) {
         db.exec(sql);
 }
 
+void createPostgresDateIndexes(Database& db) {
+    for (const char* sql : kDateIndexes)
+        db.exec(sql);
+}
+
 void createPostgresSchema(Database& db, std::span<const char* const> sqliteTables) {
     for (const char* sql : kPrelude)
         db.exec(sql);
     for (const char* sql : sqliteTables)
         db.exec(postgresTable(sql).constData());
+    addIssueDateKeys(db);
     for (const char* sql : kIndexes)
         db.exec(sql);
+    createPostgresDateIndexes(db);
     db.exec(
         (QByteArray("CREATE INDEX vorlen1_issn_key ON vorlen1 ((") + kIssnKey + "))").constData());
     createTrimmedKeyIndexes(db);

@@ -22,6 +22,8 @@ QByteArray postgresTable(const char* sqlite);
 // The functions and the trigger that keep the latest issue of each title and
 // faculty, and its rows for the issues already there.
 void createPostgresLatestIssues(Database& db);
+// The server's indexes of the issues by their date keys.
+void createPostgresDateIndexes(Database& db);
 
 FileVersion postgresVersion(const Database& db);
 void stampPostgresVersion(Database& db, int version);

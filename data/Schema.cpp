@@ -106,39 +106,53 @@ QByteArray refreshLatest(const QByteArray& row) {
            " INSERT INTO latest_issue (pointer, department_code, issue_rowid, receivedate,"
            " descriptionitem) SELECT trim(pointer), trim(department_code), rowid, receivedate,"
            " descriptionitem FROM tranfile WHERE " +
-           key + " ORDER BY " + sortableDate("receivedate") + " DESC, rowid DESC LIMIT 1;";
+           key + " ORDER BY receivedate_key DESC, rowid DESC LIMIT 1;";
+}
+
+// The statement that sets the date keys of the issue just written from its
+// dates.
+QByteArray setDateKeys(std::initializer_list<const char*> dates) {
+    QByteArray set;
+    for (const char* date : dates)
+        set += (set.isEmpty() ? "" : ", ") + QByteArray(date) +
+               "_key = " + sortableDate((QByteArray("NEW.") + date).constData());
+    return "UPDATE tranfile SET " + set + " WHERE rowid = NEW.rowid;";
 }
 
 // The triggers use only functions built into SQLite, so the table stays
 // right when another SQLite tool changes the issues. Made again from the
 // start each time, so a step that stopped halfway can simply run again.
 void dropSqliteLatestTriggers(Database& db) {
-    for (const char* name :
-         {"tranfile_latest_insert", "tranfile_latest_delete", "tranfile_latest_update"})
+    for (const char* name : {"tranfile_latest_insert", "tranfile_latest_delete",
+                             "tranfile_latest_update", "tranfile_daily_key_update"})
         db.exec((QByteArray("DROP TRIGGER IF EXISTS ") + name).constData());
 }
 
 void createSqliteLatestIssues(Database& db) {
     dropSqliteLatestTriggers(db);
     db.exec("DELETE FROM latest_issue");
+    // The date keys are set first, in the same trigger, as the latest issue
+    // is chosen by them: triggers on one change run in no given order.
     db.exec(("CREATE TRIGGER tranfile_latest_insert AFTER INSERT ON tranfile BEGIN " +
-             refreshLatest("NEW") + " END")
+             setDateKeys({"daily", "receivedate"}) + refreshLatest("NEW") + " END")
                 .constData());
     db.exec(("CREATE TRIGGER tranfile_latest_delete AFTER DELETE ON tranfile BEGIN " +
              refreshLatest("OLD") + " END")
                 .constData());
     db.exec(("CREATE TRIGGER tranfile_latest_update AFTER UPDATE OF pointer, department_code,"
              " receivedate, descriptionitem ON tranfile BEGIN " +
-             refreshLatest("OLD") + refreshLatest("NEW") + " END")
+             setDateKeys({"receivedate"}) + refreshLatest("OLD") + refreshLatest("NEW") + " END")
                 .constData());
-    db.exec(("INSERT INTO latest_issue (pointer, department_code, issue_rowid, receivedate,"
-             " descriptionitem) SELECT trim(t.pointer), trim(t.department_code), t.rowid,"
-             " t.receivedate, t.descriptionitem FROM (SELECT DISTINCT trim(pointer) AS p,"
-             " trim(department_code) AS d FROM tranfile) AS k JOIN tranfile AS t"
-             " ON t.rowid = (SELECT rowid FROM tranfile WHERE trim(pointer) = k.p"
-             " AND trim(department_code) = k.d ORDER BY " +
-             sortableDate("receivedate") + " DESC, rowid DESC LIMIT 1)")
+    db.exec(("CREATE TRIGGER tranfile_daily_key_update AFTER UPDATE OF daily ON tranfile BEGIN " +
+             setDateKeys({"daily"}) + " END")
                 .constData());
+    db.exec(
+        "INSERT INTO latest_issue (pointer, department_code, issue_rowid, receivedate,"
+        " descriptionitem) SELECT trim(t.pointer), trim(t.department_code), t.rowid,"
+        " t.receivedate, t.descriptionitem FROM (SELECT DISTINCT trim(pointer) AS p,"
+        " trim(department_code) AS d FROM tranfile) AS k JOIN tranfile AS t"
+        " ON t.rowid = (SELECT rowid FROM tranfile WHERE trim(pointer) = k.p"
+        " AND trim(department_code) = k.d ORDER BY receivedate_key DESC, rowid DESC LIMIT 1)");
 }
 
 }  // namespace
@@ -173,9 +187,7 @@ void createVolumeIndex(Database& db) {
 
 void createDateIndexes(Database& db) {
     // The latest issue of a title, by date, without sorting its issues.
-    db.exec(
-        ("CREATE INDEX tranfile_pointer_day ON tranfile (pointer, " + sortableDate("daily") + ")")
-            .constData());
+    db.exec("CREATE INDEX tranfile_pointer_day ON tranfile (pointer, daily_key)");
     // Subscriptions ending within a range of dates.
     db.exec(
         ("CREATE INDEX vorlen_end_day ON vorlen (" + sortableDate("end_period") + ")").constData());
@@ -189,13 +201,51 @@ void createTrimmedKeyIndexes(Database& db) {
 }
 
 void rebuildDateIndexes(Database& db) {
-    for (const char* index : {"tranfile_pointer_day", "vorlen_end_day",
-                              "tranfile_title_faculty_received", "tranfile_received_day"})
-        db.exec((QByteArray("DROP INDEX IF EXISTS ") + index).constData());
+    const bool server = db.isPostgres();
+    // The server's date function is as it was: only the issues' indexes change.
+    for (const char* index : {"tranfile_pointer_day", "tranfile_title_faculty_received",
+                              "tranfile_received_day", server ? "" : "vorlen_end_day"})
+        if (*index)
+            db.exec((QByteArray("DROP INDEX IF EXISTS ") + index).constData());
+    if (server) {
+        createPostgresDateIndexes(db);
+        createPostgresLatestIssues(db);
+        return;
+    }
     createDateIndexes(db);
     createIntervalTable(db);
     createReceivedDayIndex(db);
     createSqliteLatestIssues(db);
+}
+
+void addIssueDateKeys(Database& db) {
+    const bool server = db.isPostgres();
+    const char* present =
+        server ? "SELECT count(*) FROM information_schema.columns WHERE table_schema ="
+                 " current_schema() AND table_name = 'tranfile' AND column_name IN"
+                 " ('daily_key', 'receivedate_key')"
+               : "SELECT count(*) FROM pragma_table_info('tranfile') WHERE name IN"
+                 " ('daily_key', 'receivedate_key')";
+    if (db.first(present)->value(0).toInt() == 2)
+        return;
+    for (const char* date : {"daily", "receivedate"}) {
+        const QByteArray key = QByteArray(date) + "_key";
+        db.exec((server ? "ALTER TABLE tranfile ADD COLUMN " + key +
+                              " text COLLATE \"C\" GENERATED ALWAYS AS (sortable_date(" + date +
+                              ")) STORED"
+                        : "ALTER TABLE tranfile ADD COLUMN " + key + " TEXT")
+                    .constData());
+    }
+    if (!server)
+        db.exec(("UPDATE tranfile SET daily_key = " + sortableDate("daily") +
+                 ", receivedate_key = " + sortableDate("receivedate"))
+                    .constData());
+}
+
+bool isIssueDateKey(const QString& table, const QString& column) {
+    return table.compare(QLatin1String("tranfile"), Qt::CaseInsensitive) == 0 &&
+           (column.compare(QLatin1String("daily_key"), Qt::CaseInsensitive) == 0 ||
+            column.compare(QLatin1String("receivedate_key"), Qt::CaseInsensitive) == 0);
 }
 
 void createSettingsTable(Database& db) {
@@ -205,16 +255,15 @@ void createSettingsTable(Database& db) {
 void createIntervalTable(Database& db) {
     db.exec(kIntervalTable);
     // The latest issue received for a title and faculty, for the late list.
-    db.exec(("CREATE INDEX IF NOT EXISTS tranfile_title_faculty_received ON tranfile"
-             " (trim(pointer), trim(department_code), " +
-             sortableDate("receivedate") + ")")
-                .constData());
+    db.exec(
+        "CREATE INDEX IF NOT EXISTS tranfile_title_faculty_received ON tranfile"
+        " (trim(pointer), trim(department_code), receivedate_key)");
 }
 
 void createReceivedDayIndex(Database& db) {
-    db.exec(("CREATE INDEX IF NOT EXISTS tranfile_received_day ON tranfile (" +
-             sortableDate("receivedate") + ", department_code, pointer)")
-                .constData());
+    db.exec(
+        "CREATE INDEX IF NOT EXISTS tranfile_received_day ON tranfile"
+        " (receivedate_key, department_code, pointer)");
 }
 
 QStringList tableNames() {
@@ -260,6 +309,7 @@ void createSchema(Database& db) {
     }
     for (const char* sql : kTables)
         db.exec(sql);
+    addIssueDateKeys(db);
     for (const char* sql : kIndexes)
         db.exec(sql);
     createDateIndexes(db);

@@ -34,7 +34,9 @@ constexpr int Publisher_Code = 0, Publisher_Name = 1, Publisher_Abbrev = 2, Publ
 namespace tranfile {  // registered issues
 constexpr int magno = 0, department_code = 1, pointer = 2, receivedate = 3, daily = 4, yearno = 5,
               issueno = 6, descriptionitem = 7, count = 8;
-}
+// After the old program's columns: the date keys (addIssueDateKeys).
+constexpr int daily_key = 8, receivedate_key = 9;
+}  // namespace tranfile
 namespace jourctrl {  // registration-number counter
 constexpr int nextmagno = 0, count = 1;
 }
@@ -61,9 +63,20 @@ namespace codetable {
 constexpr int code = 0, description = 1;
 }
 
+// The text of sortableDate on each issue's daily and receivedate, stored in
+// columns of its own (the last two of tranfile), so that the date indexes sort
+// stored text instead of working the expression out for every issue: the
+// file's triggers set them, the server's are generated. Adds the columns where
+// they are missing and fills them.
+void addIssueDateKeys(Database& db);
+// Whether the column is one of those keys, which no one writes but the
+// database (and the import of the old program's file, its triggers away).
+bool isIssueDateKey(const QString& table, const QString& column);
+
 // The name of every table, in the order they are made.
 QStringList tableNames();
-// The columns of a table in their order; empty for a name that is no table.
+// The columns of a table in their order, the issues' date keys left out;
+// empty for a name that is no table.
 QStringList columnNames(const QString& table);
 // Creates every table (and the indexes the lookups use) in an empty database,
 // an SQLite file or a PostgreSQL database.
@@ -90,8 +103,9 @@ void createClaimTable(Database& db);
 // The indexes on the title key trimmed, in each table that carries it, so a
 // key stored with any spaces around it is found by the key typed without.
 void createTrimmedKeyIndexes(Database& db);
-// The file's date indexes and the triggers that sort by date made again on
-// the date expression as it now stands, which queries must match to use them.
+// The date indexes and the triggers that sort by date made again as they now
+// stand, which queries must match to use them (on the server, the issues'
+// indexes and the function that keeps the latest issues).
 void rebuildDateIndexes(Database& db);
 // The index that finds a title's issues from a year number on.
 void createVolumeIndex(Database& db);

@@ -38,17 +38,66 @@ QByteArray sortableDate(const char* column) {
            ", 4, 2) || '-' || substr(" + c + ", 1, 2) END) ELSE " + anyShape(c) + " END)";
 }
 
-int sortableDay(const QString& text) {
-    // SQLite's trim() takes off spaces only.
+namespace {
+
+// Any shape the expression reads: spaces around (SQLite's trim() takes off
+// spaces only), one-digit day or month.
+int dayNumberOfAnyShape(QStringView text) {
     qsizetype from = 0, to = text.size();
     while (from < to && text.at(from) == u' ')
         ++from;
     while (to > from && text.at(to - 1) == u' ')
         --to;
-    const auto n = dateNumbers(QStringView(text).sliced(from, to - from));
+    const auto n = dateNumbers(text.sliced(from, to - from));
     if (!n || n->day < 1 || n->day > 31 || n->month < 1 || n->month > 12)
         return 0;
     return n->year * 10000 + n->month * 100 + n->day;
+}
+
+int digitAt(QStringView text, qsizetype at) {
+    const char16_t c = text[at].unicode();
+    return c >= u'0' && c <= u'9' ? c - u'0' : -1;
+}
+
+// The date as yyyymmdd, 0 where the expression gives NULL; dd/mm/yyyy, the
+// shape of nearly every stored date, without the general reading.
+int dayNumber(QStringView text) {
+    if (text.size() == 10 && text[2] == u'/' && text[5] == u'/') {
+        int digits[8];
+        int count = 0;
+        for (qsizetype at : {0, 1, 3, 4, 6, 7, 8, 9})
+            if ((digits[count++] = digitAt(text, at)) < 0)
+                return dayNumberOfAnyShape(text);
+        const int day = digits[0] * 10 + digits[1], month = digits[2] * 10 + digits[3];
+        if (day < 1 || day > 31 || month < 1 || month > 12)
+            return 0;
+        return ((digits[4] * 10 + digits[5]) * 100 + digits[6] * 10 + digits[7]) * 10000 +
+               month * 100 + day;
+    }
+    return dayNumberOfAnyShape(text);
+}
+
+}  // namespace
+
+int sortableDay(const QString& text) {
+    return dayNumber(text);
+}
+
+bool sortableDateText(QStringView text, QString& out) {
+    const int day = dayNumber(text);
+    if (day == 0)
+        return false;
+    out.resize(10);
+    char16_t* to = reinterpret_cast<char16_t*>(out.data());
+    const auto put = [&](int from, int value, int width) {
+        for (int i = from + width - 1; i >= from; --i, value /= 10)
+            to[i] = char16_t(u'0' + value % 10);
+    };
+    put(0, day / 10000, 4);
+    put(5, day / 100 % 100, 2);
+    put(8, day % 100, 2);
+    to[4] = to[7] = u'-';
+    return true;
 }
 
 int sortableDayBytes(QByteArrayView utf8) {

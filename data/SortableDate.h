@@ -18,5 +18,8 @@ QByteArray sortableDate(const char* column);
 int sortableDay(const QString& text);
 // The same from the UTF-8 bytes of a stored text.
 int sortableDayBytes(QByteArrayView utf8);
+// The very text of the expression, written over `out` (which keeps its
+// buffer), for the stored date keys; false where the expression gives NULL.
+bool sortableDateText(QStringView text, QString& out);
 
 }  // namespace data

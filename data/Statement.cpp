@@ -53,17 +53,18 @@ void Statement::bindAll(const QVariantList& values) {
     }
 }
 
-void Statement::runTexts(const QStringList& texts) {
-    if (texts.size() != sqlite3_bind_parameter_count(stmt_))
+void Statement::runTexts(const QStringList& texts, const QStringList& orNull) {
+    if (texts.size() + orNull.size() != sqlite3_bind_parameter_count(stmt_))
         throw DbError(SQLITE_RANGE, QStringLiteral("%1 values for %2 parameters in: %3")
-                                        .arg(texts.size())
+                                        .arg(texts.size() + orNull.size())
                                         .arg(sqlite3_bind_parameter_count(stmt_))
                                         .arg(QString::fromUtf8(sqlite3_sql(stmt_))));
     // SQLite keeps UTF-8: the texts are turned into it here, into one buffer
     // kept from row to row, rather than by SQLite into a new one per value.
     qsizetype room = 1;
-    for (const QString& text : texts)
-        room += text.size() * 3;
+    for (const QStringList* list : {&texts, &orNull})
+        for (const QString& text : *list)
+            room += text.size() * 3;
     if (utf8_.size() < room)
         utf8_.resize(room);
     QStringEncoder encoder(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
@@ -75,6 +76,19 @@ void Statement::runTexts(const QStringList& texts) {
         if (rc != SQLITE_OK)
             fail(rc);
         at = end;
+    }
+    for (int i = 0; i < orNull.size(); ++i) {
+        const int parameter = int(texts.size()) + i + 1;
+        int rc;
+        if (orNull.at(i).isNull()) {
+            rc = sqlite3_bind_null(stmt_, parameter);
+        } else {
+            char* end = encoder.appendToBuffer(at, orNull.at(i));
+            rc = sqlite3_bind_text(stmt_, parameter, at, int(end - at), SQLITE_STATIC);
+            at = end;
+        }
+        if (rc != SQLITE_OK)
+            fail(rc);
     }
     const int rc = sqlite3_step(stmt_);
     sqlite3_reset(stmt_);

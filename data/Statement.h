@@ -19,10 +19,11 @@ class Statement {
     Statement& operator=(const Statement&) = delete;
 
     void bindAll(const QVariantList& values);
-    // Runs a writing statement with these texts as its values and makes it
-    // ready for the next: a bulk copy's one statement for many rows, without
-    // a variant or an allocation for each value.
-    void runTexts(const QStringList& texts);
+    // Runs a writing statement with these texts as its values, then those of
+    // `orNull` (a null text as NULL), and makes it ready for the next: a bulk
+    // copy's one statement for many rows, without a variant or an allocation
+    // for each value.
+    void runTexts(const QStringList& texts, const QStringList& orNull = {});
     // Ready to run again with new values (bulk loading).
     void reset();
     // Steps once; true while a row is available.

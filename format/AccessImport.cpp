@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "data/Database.h"
+#include "data/DatabaseFile.h"
 #include "data/DbError.h"
 #include "data/FirstRunData.h"
 #include "data/NameIndex.h"
@@ -150,6 +151,19 @@ void refuseUnlessNew(const data::Database& store) {
                 "การนำเข้าทำได้เฉพาะฐานข้อมูลใหม่ที่ยังไม่มีวารสาร"));
 }
 
+// A file without titles takes the import in pages of 16 KiB, not 4: the copy
+// and the builds of the issues' indexes then read and write a quarter as many
+// pages, a tenth of the import's processor time. Its few rows make the
+// rebuild quick. The log's page size cannot change: a file another
+// connection keeps in the log stays as it is.
+void widenPages(data::Database& store) {
+    if (store.isPostgres() || data::journalMode(store) != u"delete")
+        return;
+    refuseUnlessNew(store);
+    store.exec("PRAGMA page_size = 16384");
+    store.exec("VACUUM");
+}
+
 void checkCounts(const data::Database& store, const ImportReport& report) {
     for (const TableRows& t : report.tables) {
         const qint64 stored = store.first(("SELECT count(*) FROM " + t.table).toUtf8().constData())
@@ -207,6 +221,7 @@ ImportReport AccessImport::run(const QString& file, data::Database& store,
     ImportReport report;
     try {
         const RollbackJournal journal(store);
+        widenPages(store);
         report = importInto(reader, plan, store, progress);
     } catch (const data::DbError& e) {
         throw ImportError(

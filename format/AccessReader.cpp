@@ -1,6 +1,7 @@
 #include "format/AccessReader.h"
 
 #include <mdbtools.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QSet>
@@ -55,6 +56,51 @@ MdbCatalogEntry* entryNamed(MdbHandle* mdb, const QString& name) {
     return nullptr;
 }
 
+// Page `pg` of the file as it lies there, read at once: libmdb asks the
+// file's size and seeks before each page it reads. False when it cannot be read.
+bool readPage(MdbHandle* mdb, quint32 pg, std::vector<unsigned char>& page) {
+    const auto size = size_t(mdb->fmt->pg_size);
+    page.resize(size);
+    return pread(fileno(mdb->f->stream), page.data(), size, off_t(pg) * off_t(size)) ==
+           ssize_t(size);
+}
+
+// The pages the table's usage map lists, in the order libmdb reads them (it
+// never reads page 0 for a table), each page of a large table's map read once:
+// libmdb reads it again for every page it lists. False where libmdb reads the
+// pages some other way: a map of another kind, or an encrypted file.
+bool usedPages(MdbTableDef* table, std::vector<quint32>& pages) {
+    MdbHandle* mdb = table->entry->mdb;
+    const unsigned char* map = table->usage_map;
+    const size_t size = table->map_sz;
+    if (!map || size < 5 || mdb->f->db_key != 0)
+        return false;
+    const auto listed = [&](const unsigned char* bits, size_t count, quint32 first) {
+        for (size_t i = 0; i < count; ++i)
+            if ((bits[i / 8] >> (i % 8) & 1) && first + i > 0)
+                pages.push_back(quint32(first + i));
+    };
+    if (map[0] == 0) {
+        listed(map + 5, (size - 5) * 8, u32(map, 1));
+        return true;
+    }
+    if (map[0] != 1)
+        return false;
+    // Each entry names a page whose bits, after four bytes, stand for the
+    // next run of pages of the file.
+    const size_t run = size_t(mdb->fmt->pg_size - 4) * 8;
+    std::vector<unsigned char> mapPage;
+    for (size_t entry = 0; entry < (size - 1) / 4; ++entry) {
+        const quint32 at = u32(map, int(1 + 4 * entry));
+        if (at == 0)
+            continue;
+        if (!readPage(mdb, at, mapPage))
+            return false;
+        listed(mapPage.data() + 4, run, quint32(entry * run));
+    }
+    return true;
+}
+
 // libmdb 1.0 reads the two flags of a row slot the wrong way round: it skips
 // the live pointers to moved rows and returns slots marked deleted. A moved
 // row's new slot is marked deleted too, so a slot marked deleted is live
@@ -63,9 +109,7 @@ QSet<quint64> deletedRows(MdbTableDef* table) {
     MdbHandle* mdb = table->entry->mdb;
     const int countAt = mdb->fmt->row_count_offset;
     QSet<quint64> marked, moved;
-    mdb_rewind_table(table);
-    while (mdb_read_next_dpg(table)) {
-        const unsigned char* page = mdb->pg_buf;
+    const auto scan = [&](quint32 pg, const unsigned char* page) {
         const unsigned rows = u16(page, countAt);
         for (unsigned row = 0; row < rows; ++row) {
             const unsigned slot = u16(page, countAt + 2 + 2 * int(row));
@@ -74,8 +118,24 @@ QSet<quint64> deletedRows(MdbTableDef* table) {
             if (flags == kPointer && start + 4 <= mdb->fmt->pg_size)
                 moved.insert(u32(page, start));
             else if (flags == kDeleted)
-                marked.insert(quint64(table->cur_phys_pg) << 8 | row);
+                marked.insert(quint64(pg) << 8 | row);
         }
+    };
+    std::vector<quint32> pages;
+    if (usedPages(table, pages)) {
+        // As libmdb does: the pages of another table or of no data are passed
+        // over, and the reading ends at a page that cannot be read.
+        std::vector<unsigned char> page;
+        for (const quint32 pg : pages) {
+            if (!readPage(mdb, pg, page))
+                break;
+            if (page[0] == 0x01 && u32(page.data(), 4) == quint32(table->entry->table_pg))
+                scan(pg, page.data());
+        }
+    } else {
+        mdb_rewind_table(table);
+        while (mdb_read_next_dpg(table))
+            scan(quint32(table->cur_phys_pg), mdb->pg_buf);
     }
     return marked.subtract(moved);
 }

@@ -17,7 +17,7 @@ bool allDigits(const QString& text) {
 
 // The number of a key series value or title key: its last six characters.
 qint64 keyNumber(const QString& key) {
-    return data::leadingNumber(key.right(6));
+    return data::leadingNumber(QStringView(key).right(6));
 }
 
 // The windows write every date as dd/mm/yyyy; an empty one is a date missing.
@@ -65,19 +65,20 @@ void DeskChecks::checkDate(const QString& table, qint64 row, const QStringList& 
 void DeskChecks::checkPublisher(const QString& table, qint64 row, const QStringList& values,
                                 int column) {
     const QString code = values.at(column).trimmed();
-    const QString name = data::columnNames(table).at(column);
+    const auto doubtCode = [&](const QString& reason) {
+        doubt(table, row, values.at(0), data::columnNames(table).at(column), values.at(column),
+              reason);
+    };
     if (!allDigits(code))
-        doubt(table, row, values.at(0), name, values.at(column),
-              QStringLiteral("รหัสสำนักพิมพ์ไม่ใช่ตัวเลข"));
+        doubtCode(QStringLiteral("รหัสสำนักพิมพ์ไม่ใช่ตัวเลข"));
     else if (!publishers_.contains(code))
-        doubt(table, row, values.at(0), name, values.at(column),
-              QStringLiteral("ไม่มีสำนักพิมพ์รหัสนี้ในตาราง dealer"));
+        doubtCode(QStringLiteral("ไม่มีสำนักพิมพ์รหัสนี้ในตาราง dealer"));
 }
 
 void DeskChecks::checkTitle(const QString& table, qint64 row, const QStringList& values,
                             int column) {
     const QString key = values.at(column).trimmed();
-    if (!titles_.contains(key))
+    if (!known_.contains(key))
         doubt(table, row, values.at(0), QStringLiteral("pointer"), values.at(column),
               QStringLiteral("ไม่มีวารสารเลขทะเบียนนี้ในตาราง vorlen1"));
 }
@@ -143,6 +144,7 @@ void DeskChecks::check(qint64 row, const QStringList& values) {
             doubt(table, row, values.at(0), QStringLiteral("pointer"), values.at(0), reason);
         } else {
             titles_.insert(key, row);
+            known_.insert(key);
         }
         noteKey(values.at(vorlen1::pointer));
         checkDate(table, row, values, vorlen1::First_year_printed);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "format/ImportReport.h"
+#include "format/TitleKeys.h"
 
 namespace format {
 
@@ -49,6 +50,7 @@ class DeskChecks {
     QHash<QString, QSet<QString>> codes_;  // code table -> its trimmed codes
     QSet<QString> publishers_;
     QHash<QString, qint64> titles_;  // trimmed key -> its first title row
+    TitleKeys known_;                // the same keys, for the lookup of every issue
     QSet<QString> reportedTitles_;
     QHash<QChar, qint64> highestKey_;  // key letter -> highest number
     qint64 highestIssue_ = 0;

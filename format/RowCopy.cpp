@@ -1,6 +1,8 @@
 #include "format/RowCopy.h"
 
 #include "data/Database.h"
+#include "data/Schema.h"
+#include "data/SortableDate.h"
 #include "data/Statement.h"
 #include "format/BulkLoad.h"
 
@@ -22,6 +24,10 @@ void RowCopy::add(const QString& table, const QStringList& columns, const QStrin
         table_ = table;
         columns_ = columns;
         limits_ = lengthLimits(table, columns);
+        // The file's triggers that set the issues' date keys are away during
+        // the copy; the server works them out itself.
+        keyed_ = !store_.isPostgres() && table == u"tranfile";
+        keys_ = keyed_ ? QStringList(2) : QStringList();
         if (store_.isPostgres())
             batch_ = insert(kBatchRows);
         else
@@ -30,7 +36,13 @@ void RowCopy::add(const QString& table, const QStringList& columns, const QStrin
     if (auto refused = lengthRefusal(table_, columns_, limits_, row))
         throw *refused;
     if (statement_) {
-        statement_->runTexts(row);
+        if (keyed_)
+            for (int i = 0; i < 2; ++i)
+                if (!data::sortableDateText(
+                        row.at(i == 0 ? data::tranfile::daily : data::tranfile::receivedate),
+                        keys_[i]))
+                    keys_[i] = QString();
+        statement_->runTexts(row, keys_);
         return;
     }
     for (const QString& value : row)
@@ -48,9 +60,12 @@ void RowCopy::flush() {
 }
 
 QByteArray RowCopy::insert(int rows) const {
-    const QString one = u'(' + QStringList(columns_.size(), QStringLiteral("?")).join(u',') + u')';
+    const QStringList columns = keyed_ ? columns_ + QStringList{QStringLiteral("daily_key"),
+                                                                QStringLiteral("receivedate_key")}
+                                       : columns_;
+    const QString one = u'(' + QStringList(columns.size(), QStringLiteral("?")).join(u',') + u')';
     return QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
-        .arg(table_, columns_.join(QStringLiteral(", ")), QStringList(rows, one).join(u','))
+        .arg(table_, columns.join(QStringLiteral(", ")), QStringList(rows, one).join(u','))
         .toUtf8();
 }
 

@@ -15,8 +15,9 @@ namespace format {
 // The rows of a bulk copy written into their tables, a table at a time, each
 // value checked against its column's length limit first (the limits'
 // triggers are away during the copy). On a file one prepared statement
-// writes every row of a table; on the server rows go in batches, as a
-// statement per row would cost a round trip each.
+// writes every row of a table, the issues with their date keys (whose
+// triggers are away too); on the server rows go in batches, as a statement
+// per row would cost a round trip each, and the server works the keys out.
 class RowCopy {
   public:
     explicit RowCopy(data::Database& store);
@@ -36,6 +37,8 @@ class RowCopy {
     QString table_;
     QStringList columns_;
     std::vector<int> limits_;
+    bool keyed_ = false;  // the issues' date keys go in too, daily's then receivedate's
+    QStringList keys_;
     std::unique_ptr<data::Statement> statement_;
     QByteArray batch_;
     QVariantList values_;

@@ -9,7 +9,6 @@
 #include "data/DbError.h"
 #include "data/LeadingNumber.h"
 #include "data/Schema.h"
-#include "data/SortableDate.h"
 #include "data/StoredKey.h"
 
 namespace issues {
@@ -128,10 +127,9 @@ std::vector<IssueRow> IssueRegister::issuesOf(const QString& pointer) const {
 std::vector<ListedIssue> IssueRegister::listedIssuesOf(const QString& pointer, int offset,
                                                        int limit) const {
     std::vector<ListedIssue> issues;
-    static const QByteArray day = data::sortableDate("daily");
     static const QByteArray sql = QByteArray(kListedColumns) +
-                                  " WHERE trim(pointer) = ? ORDER BY " + day + " IS NULL, " + day +
-                                  " DESC, rowid LIMIT ? OFFSET ?";
+                                  " WHERE trim(pointer) = ? ORDER BY daily_key IS NULL, daily_key "
+                                  "DESC, rowid LIMIT ? OFFSET ?";
     // A bound limit must not be negative on the server.
     db_.forEach(sql.constData(), {pointer.trimmed(), limit < 0 ? INT_MAX : limit, offset},
                 [&](data::Row&& r) { issues.push_back(listed(r)); });
@@ -147,8 +145,8 @@ int IssueRegister::issueCount(const QString& pointer) const {
 int IssueRegister::placeOf(const ListedIssue& issue) const {
     // The list's order spelt out: a later date first, the undated after every
     // dated one, the register's order among equals.
-    static const QByteArray day = data::sortableDate("t.daily");
-    static const QByteArray its = data::sortableDate("x.daily");
+    static const QByteArray day = "t.daily_key";
+    static const QByteArray its = "x.daily_key";
     static const QByteArray sql =
         "SELECT count(*) FROM tranfile t JOIN tranfile x ON x.rowid = ?2"
         " WHERE trim(t.pointer) = ?1 AND (CASE WHEN " +

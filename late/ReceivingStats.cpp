@@ -6,7 +6,6 @@
 #include <numeric>
 
 #include "data/Database.h"
-#include "data/SortableDate.h"
 
 namespace late {
 
@@ -24,8 +23,8 @@ QByteArray countSql(Grouping grouping) {
             : QByteArray(
                   "CASE WHEN substr(trim(pointer), 1, 1) IN ('K', 'L') THEN '2'"
                   " WHEN substr(trim(pointer), 1, 1) IN ('I', 'J') THEN '1' ELSE '3' END");
-    return "SELECT " + group + " AS g, count(*) FROM tranfile WHERE " +
-           data::sortableDate("receivedate") + " BETWEEN ? AND ? GROUP BY g";
+    return "SELECT " + group +
+           " AS g, count(*) FROM tranfile WHERE receivedate_key BETWEEN ? AND ? GROUP BY g";
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ QByteArray orderTerm(int column) {
         case PeriodEnd:
             return data::sortableDate("vorlen.end_period");
         case LatestIssue:
-            return data::sortableDate("tranfile.daily");
+            return "tranfile.daily_key";
         default:
             return {};
     }
@@ -86,9 +86,8 @@ QByteArray SearchResultSource::listSql(const QByteArray& hits, ui::ListOrder ord
            data::sortableDate("vorlen.end_period") +
            " DESC, rowid LIMIT 1)"
            " LEFT JOIN tranfile ON tranfile.rowid = (SELECT rowid FROM tranfile"
-           "  WHERE tranfile.pointer = vorlen1.pointer ORDER BY " +
-           data::sortableDate("tranfile.daily") +
-           " DESC, rowid LIMIT 1)"
+           "  WHERE tranfile.pointer = vorlen1.pointer ORDER BY tranfile.daily_key DESC, rowid"
+           "  LIMIT 1)"
            " WHERE vorlen1.rowid IN (SELECT rid FROM hits)"
            " ORDER BY " +
            (term.isEmpty() ? QByteArray() : term + dir + ", ") + "vorlen1.rowid" + dir;

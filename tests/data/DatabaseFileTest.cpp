@@ -117,8 +117,10 @@ TEST(FirstRun, ColumnsStandInTheirPositions) {
             out << r.text(1).toLower();
         return out;
     };
-    EXPECT_EQ(names("tranfile"), QStringList({"magno", "department_code", "pointer", "receivedate",
-                                              "daily", "yearno", "issueno", "descriptionitem"}));
+    // The date keys come after the old program's eight columns.
+    EXPECT_EQ(names("tranfile"),
+              QStringList({"magno", "department_code", "pointer", "receivedate", "daily", "yearno",
+                           "issueno", "descriptionitem", "daily_key", "receivedate_key"}));
     EXPECT_EQ(names("dealer").at(8), "contact_name");
     EXPECT_EQ(names("vorlen1").at(6), "first_year_printed");
     EXPECT_EQ(names("vorlen").at(13), "status_code");
@@ -364,6 +366,52 @@ TEST(SchemaVersion, TheStepAfterTheVolumeIndexDropsTheIssueIndexOnTheKeyAlone) {
     EXPECT_TRUE(prepareDatabase(temp.path()));
     EXPECT_EQ(fileVersion(temp.db()).userVersion, kSchemaVersion);
     EXPECT_EQ(issueIndexes(), fresh);
+}
+
+// A desk of the version before: its issues have no date keys, and their
+// date indexes and triggers read the dates themselves.
+TEST(SchemaVersion, TheStepAfterTheAuthorOrderFillsTheIssuesDateKeys) {
+    testing_support::TempDatabase temp;
+    Database& db = temp.db();
+    const bool server = db.isPostgres();
+    db.exec(
+        "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily) VALUES"
+        " ('1', '01', 'J000001', ' 2/3/2024', '31/01/2024'), ('2', '01', 'J000001', '', 'x')");
+    const char* definitionOf =
+        server ? "SELECT indexname, indexdef FROM pg_indexes WHERE indexname = ?"
+               : "SELECT name, sql FROM sqlite_master WHERE name = ?";
+    const QStringList indexes = {"tranfile_pointer_day", "tranfile_title_faculty_received",
+                                 "tranfile_received_day"};
+    const QStringList triggers = {"tranfile_latest_insert", "tranfile_latest_update",
+                                  "tranfile_latest_delete", "tranfile_daily_key_update"};
+    const auto definitions = [&] {
+        QStringList texts;
+        for (const QString& name : indexes + (server ? QStringList() : triggers)) {
+            const auto row = temp.db().first(definitionOf, {name});
+            texts << (row ? row->text(1) : QString());
+        }
+        return texts;
+    };
+    const QStringList fresh = definitions();
+    for (const QString& name : indexes)
+        db.exec(("DROP INDEX " + name).toUtf8().constData());
+    if (!server)
+        for (const QString& name : triggers)
+            db.exec(("DROP TRIGGER " + name).toUtf8().constData());
+    db.exec("ALTER TABLE tranfile DROP COLUMN daily_key");
+    db.exec("ALTER TABLE tranfile DROP COLUMN receivedate_key");
+    setMark(db, "user_version", "version", kAuthorOrderVersion);
+    temp.reopen();
+    EXPECT_TRUE(prepareDatabase(temp.path()));
+    EXPECT_EQ(fileVersion(temp.db()).userVersion, kSchemaVersion);
+    const auto rows = temp.db().query(
+        "SELECT coalesce(daily_key, 'NULL'), coalesce(receivedate_key, 'NULL') FROM tranfile"
+        " ORDER BY magno");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].text(0) + u' ' + rows[0].text(1), "2024-01-31 2024-03-02");
+    EXPECT_EQ(rows[1].text(0) + u' ' + rows[1].text(1), "NULL NULL");
+    EXPECT_EQ(definitions(), fresh);
+    EXPECT_FALSE(fresh.contains(QString()));
 }
 
 TEST(SchemaVersion, ANewerOrForeignFileIsRefusedAndLeftUntouched) {

@@ -59,6 +59,11 @@ TEST(SortableDate, BuiltInExpressionReadsAndOrdersDates) {
                       : QString(),
                   sortable(text).toString())
             << text;
+        // The stored date keys, written over the text of the row before.
+        QString key = QStringLiteral("1999-09-09");
+        EXPECT_EQ(sortableDateText(QString::fromLatin1(text), key) ? key : QString(),
+                  sortable(text).toString())
+            << text;
     }
 
     // Ordered by date, not by text: 15/07/2003 is later than 31/01/2003.
@@ -83,4 +88,44 @@ TEST(LeadingNumber, ReadsTheDigitsATextStartsWith) {
     EXPECT_EQ(leadingNumber("J000041"), 0);
     EXPECT_EQ(leadingNumber(""), 0);
     EXPECT_EQ(leadingNumber("99999999999999999999999"), std::numeric_limits<qint64>::max());
+}
+
+// Whatever writes an issue, a window or another SQLite tool, its date keys
+// follow its dates, and the latest issue of its title is chosen by them.
+TEST(SortableDate, TheIssuesDateKeysFollowTheirDatesOnEitherStore) {
+    testing_support::TempDatabase temp;
+    Database& db = temp.db();
+    struct Step {
+        const char* sql;
+        const char* dailyKey;     // nullptr: NULL
+        const char* receivedKey;  // nullptr: NULL
+    };
+    const Step steps[] = {
+        {"INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily)"
+         " VALUES ('k1', '01', 'J000001', '2/3/2024', '31/01/2024')",
+         "2024-01-31", "2024-03-02"},
+        {"UPDATE tranfile SET daily = ' 5/6/2023 ' WHERE magno = 'k1'", "2023-06-05", "2024-03-02"},
+        {"UPDATE tranfile SET receivedate = 'not a date' WHERE magno = 'k1'", "2023-06-05",
+         nullptr},
+        {"UPDATE tranfile SET receivedate = '01/12/2025', daily = '' WHERE magno = 'k1'", nullptr,
+         "2025-12-01"},
+        {"UPDATE tranfile SET descriptionitem = 'x', pointer = 'J000002' WHERE magno = 'k1'",
+         nullptr, "2025-12-01"},
+    };
+    for (const Step& step : steps) {
+        db.exec(step.sql);
+        const auto row =
+            db.first("SELECT daily_key, receivedate_key FROM tranfile WHERE magno = 'k1'");
+        ASSERT_TRUE(row);
+        const auto shown = [](const QVariant& key) {
+            return key.isNull() ? QStringLiteral("NULL") : key.toString();
+        };
+        EXPECT_EQ(shown(row->value(0)), step.dailyKey ? step.dailyKey : "NULL") << step.sql;
+        EXPECT_EQ(shown(row->value(1)), step.receivedKey ? step.receivedKey : "NULL") << step.sql;
+    }
+    db.exec(
+        "INSERT INTO tranfile (magno, department_code, pointer, receivedate) VALUES"
+        " ('k2', '01', 'J000002', '30/11/2025')");
+    EXPECT_EQ(db.first("SELECT receivedate FROM latest_issue WHERE pointer = 'J000002'")->text(0),
+              "01/12/2025");
 }

@@ -32,6 +32,14 @@ TEST(PgDialect, TurnsSqliteTextIntoPostgresText) {
                   .text,
               "SELECT sortable_date(t.daily) FROM t ORDER BY sortable_date($1) DESC NULLS LAST,"
               " sortable_date(t.daily) DESCENDING");
+    // So do the issues' stored date keys, and only they, and only once.
+    EXPECT_EQ(postgresStatement("SELECT 1 FROM tranfile t ORDER BY t.daily_key DESC, rowid,"
+                                " receivedate_key DESC NULLS FIRST, my_daily_key DESC,"
+                                " daily_key DESCENDING, receivedate_key DESC")
+                  .text,
+              "SELECT 1 FROM tranfile t ORDER BY t.daily_key DESC NULLS LAST, rowid,"
+              " receivedate_key DESC NULLS FIRST, my_daily_key DESC, daily_key DESCENDING,"
+              " receivedate_key DESC NULLS LAST");
     const QByteArray otherCase = "SELECT (CASE WHEN (trim(a) = '') THEN 1 END) FROM t";
     EXPECT_EQ(postgresStatement(otherCase).text, otherCase);
 

@@ -124,8 +124,10 @@ TEST(HoldingsStatement, ReadFromTheStore) {
                                                       {"2", "J000001", "01", "3"},
                                                       {"3", "J000002", "01", "1"},
                                                       {"4", "J000002", "01", "2"}})
-        db.exec("INSERT INTO tranfile VALUES (?, ?, ?, '', '', '1', ?, '')",
-                {magno, dept, pointer, issue});
+        db.exec(
+            "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily, yearno, "
+            "issueno, descriptionitem) VALUES (?, ?, ?, '', '', '1', ?, '')",
+            {magno, dept, pointer, issue});
     const holdings::HoldingsStatement holdings(db);
     const QDate today{2008, 3, 15};
     EXPECT_EQ(holdings.of("J000001", "01", today), "v.1 (2008); wanting v.1 no.2");

@@ -18,8 +18,10 @@ inline void addTitle(data::Database& db, const QString& pointer, const QString& 
 
 inline void addIssue(data::Database& db, const QString& magno, const QString& pointer,
                      const QString& daily, const QString& description = {}) {
-    db.exec("INSERT INTO tranfile VALUES (?, '01', ?, '01/01/2008', ?, '2008', '1', ?)",
-            {magno, pointer, daily, description});
+    db.exec(
+        "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily, yearno, "
+        "issueno, descriptionitem) VALUES (?, '01', ?, '01/01/2008', ?, '2008', '1', ?)",
+        {magno, pointer, daily, description});
 }
 
 inline void setCounter(data::Database& db, const QString& value) {

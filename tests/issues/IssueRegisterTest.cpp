@@ -101,8 +101,12 @@ TEST_F(IssueRegisterTest, AFailedCounterUpdateLeavesNeitherRowNorCounter) {
 }
 
 TEST_F(IssueRegisterTest, UpdateRewritesOnlyDatesNumbersAndDescriptionOfTheFirstRow) {
-    db.exec("INSERT INTO tranfile VALUES (' 125 ', '02', 'J000001', 'r', 'd', 'y', 'i', 'x')");
-    db.exec("INSERT INTO tranfile VALUES ('125', '03', 'J000002', 'r', 'd', 'y', 'i', 'x')");
+    db.exec(
+        "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily, yearno, "
+        "issueno, descriptionitem) VALUES (' 125 ', '02', 'J000001', 'r', 'd', 'y', 'i', 'x')");
+    db.exec(
+        "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily, yearno, "
+        "issueno, descriptionitem) VALUES ('125', '03', 'J000002', 'r', 'd', 'y', 'i', 'x')");
     EXPECT_TRUE(reg.updateIssue("125 ", {"05/05/2008", "01/05/2008", "13", "4", "new"}));
     const auto rows = db.query("SELECT * FROM tranfile ORDER BY rowid");
     const QStringList first = {" 125 ",      "02", "J000001", "05/05/2008",

@@ -81,8 +81,10 @@ TEST(Proposal, TheClerkAcceptsOneTitleThenAllTheRest) {
         temp.db().exec(
             "INSERT INTO vorlen1 (pointer, vorlen_name, magtype_code) VALUES (?, ?, '04')",
             {key, key});
-        temp.db().exec("INSERT INTO tranfile VALUES ('1', '01', ?, '', '01/01/2025', '4', '1', '')",
-                       {key});
+        temp.db().exec(
+            "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily, yearno, "
+            "issueno, descriptionitem) VALUES ('1', '01', ?, '', '01/01/2025', '4', '1', '')",
+            {key});
     }
     ui::FakeMessageBox box;
     ui::FixedClock clock{QDate(2025, 3, 1)};

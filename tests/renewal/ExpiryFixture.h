@@ -36,8 +36,10 @@ inline void addSubscription(data::Database& db, const Subscription& s) {
 
 inline void addIssue(data::Database& db, const QString& pointer, const QString& daily,
                      const QString& description) {
-    db.exec("INSERT INTO tranfile VALUES (?, '01', ?, ?, ?, '2008', '1', ?)",
-            {daily + pointer, pointer, daily, daily, description});
+    db.exec(
+        "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily, yearno, "
+        "issueno, descriptionitem) VALUES (?, '01', ?, ?, ?, '2008', '1', ?)",
+        {daily + pointer, pointer, daily, daily, description});
 }
 
 }  // namespace renewal_test

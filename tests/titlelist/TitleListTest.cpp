@@ -62,9 +62,11 @@ class TitleList : public ::testing::Test {
                  data::writeDate(today.addDays(20))});
             db.exec("INSERT INTO typeclass VALUES (?, ?)",
                     {pointer, n % 4 ? QStringLiteral("01") : QStringLiteral("02")});
-            db.exec("INSERT INTO tranfile VALUES (?, ?, ?, ?, ?, '1', ?, '')",
-                    {QString::number(n), faculty, pointer, data::writeDate(today.addMonths(-3)),
-                     data::writeDate(today.addMonths(-3)), QString::number(n % 3 + 1)});
+            db.exec(
+                "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily, "
+                "yearno, issueno, descriptionitem) VALUES (?, ?, ?, ?, ?, '1', ?, '')",
+                {QString::number(n), faculty, pointer, data::writeDate(today.addMonths(-3)),
+                 data::writeDate(today.addMonths(-3)), QString::number(n % 3 + 1)});
         }
         db.exec("INSERT INTO dealer (Publisher_Code, Publisher_Name) VALUES ('1', 'ซีเอ็ด')");
         patterns::PublicationPattern monthly;
