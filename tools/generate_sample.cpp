@@ -168,7 +168,8 @@ void Generator::titles(int titles, int subscriptions) {
 void Generator::issues(int count) {
     data::Statement st(db_.handle(), "INSERT INTO tranfile VALUES (?,?,?,?,?,?,?,?)");
     for (int n = 1; n <= count && !subscriptions_.empty(); ++n) {
-        const auto& [key, department] = subscriptions_[random_.bounded(int(subscriptions_.size()))];
+        const auto& [key, department] =
+            subscriptions_[std::size_t(random_.bounded(int(subscriptions_.size())))];
         const QDate day = QDate(2015, 1, 1).addDays(random_.bounded(365 * 11));
         run(st,
             {QString::number(n), department, key, data::writeDate(day.addDays(10)),
