@@ -67,9 +67,9 @@ std::vector<QStringList> ArticleSearchSource::rows(int offset, int limit) const 
     std::vector<qint64> ids;
     std::vector<QString> magnos;
     std::vector<CitationParts> parts;
-    QHash<qint64, int> place;
+    QHash<qint64, std::size_t> place;
     db_.forEach((pageSql(order()) + " LIMIT ? OFFSET ?").constData(), params, [&](data::Row&& r) {
-        place.insert(r.value(0).toLongLong(), int(ids.size()));
+        place.insert(r.value(0).toLongLong(), ids.size());
         ids.push_back(r.value(0).toLongLong());
         magnos.push_back(r.text(1));
         CitationParts p;

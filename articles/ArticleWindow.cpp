@@ -45,8 +45,8 @@ ArticleWindow::ArticleWindow(ui::Services& services, int firstTab)
                                                              {&authorRows, {2000, 800}},
                                                              {&headingRows, {2800}}};
     for (const auto& [grid, cols] : widths)
-        for (int c = 0; c < int(cols.size()); ++c)
-            grid->setColWidth(c, cols[c]);
+        for (std::size_t c = 0; c < cols.size(); ++c)
+            grid->setColWidth(int(c), cols[c]);
     ui::OptionButton::group({&personOption, &corporateOption});
     personOption.setValue(true);
     pages.setTab(firstTab);
@@ -144,7 +144,7 @@ void ArticleWindow::findButton_Click() {
 void ArticleWindow::titleList_Click() {
     const int r = titleList.row() - 1;
     if (r >= 0 && r < int(titlePointers_.size()))
-        listIssues(titlePointers_[r]);
+        listIssues(titlePointers_[std::size_t(r)]);
 }
 
 void ArticleWindow::listIssues(const QString& pointer) {
@@ -165,7 +165,7 @@ void ArticleWindow::issueList_Click() {
     const int r = issueList.row() - 1;
     if (r < 0 || r >= int(issueNumbers_.size()))
         return;
-    magno_ = issueNumbers_[r];
+    magno_ = issueNumbers_[std::size_t(r)];
     listArticles();
     newButton_Click();
 }
@@ -190,18 +190,18 @@ void ArticleWindow::showIssue(const QString& magno) {
         {{issue->journal,
           subscriptions.empty() ? QString() : subscriptions.front().departmentName}});
     listIssues(issue->pointer);
-    for (int r = 0; r < int(issueNumbers_.size()); ++r)
+    for (std::size_t r = 0; r < issueNumbers_.size(); ++r)
         if (issueNumbers_[r] == issue->magno)
-            issueList.setRow(r + 1);
+            issueList.setRow(int(r) + 1);
     magno_ = issue->magno;
     listArticles();
     newButton_Click();
 }
 
 void ArticleWindow::chooseArticle(qint64 id) {
-    for (int r = 0; r < int(articleIds_.size()); ++r)
+    for (std::size_t r = 0; r < articleIds_.size(); ++r)
         if (articleIds_[r] == id) {
-            articleList.setRow(r + 1);
+            articleList.setRow(int(r) + 1);
             articleList_Click();
         }
 }
@@ -238,7 +238,7 @@ void ArticleWindow::articleList_Click() {
     if (r < 0 || r >= int(articleIds_.size()))
         return;
     std::optional<Article> a;
-    if (!attempt([&] { a = ArticleRecords(*db_).load(articleIds_[r]); }))
+    if (!attempt([&] { a = ArticleRecords(*db_).load(articleIds_[std::size_t(r)]); }))
         return;
     if (!a) {
         messages().show(QStringLiteral("ไม่พบบทความนี้ อาจถูกลบไปแล้ว"), kCaption, ui::msg::kStop);
@@ -293,7 +293,7 @@ void ArticleWindow::authorText_Change() {
 void ArticleWindow::authorMatches_Click() {
     const int r = authorMatches.chosenRow();
     if (r >= 0)
-        authorText.setText(authorMatches.rows()[r].description);
+        authorText.setText(authorMatches.rows()[std::size_t(r)].description);
 }
 
 void ArticleWindow::addAuthorButton_Click() {
@@ -384,9 +384,9 @@ void ArticleWindow::saveButton_Click() {
         return;
     listArticles();
     fillHeadingPick();
-    for (int r = 0; r < int(articleIds_.size()); ++r)
+    for (std::size_t r = 0; r < articleIds_.size(); ++r)
         if (articleIds_[r] == id)
-            articleList.setRow(r + 1);
+            articleList.setRow(int(r) + 1);
     editing_ = id;
     deleteButton.setEnabled(true);
     messages().show(QStringLiteral("บันทึกบทความเรียบร้อยแล้ว"), kCaption, ui::msg::kInformation);

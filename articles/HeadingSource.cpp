@@ -59,14 +59,14 @@ int HeadingSource::placeOf(qint64 id) const {
 std::vector<QStringList> HeadingSource::read(const QByteArray& tail,
                                              const QVariantList& params) const {
     std::vector<QStringList> out;
-    QHash<qint64, int> place;
+    QHash<qint64, std::size_t> place;
     QVariantList ids;
     QByteArray marks;
     db_.forEach(
         ("SELECT h.heading_id, h.heading_text, h.thai_heading FROM heading h" + tail).constData(),
         params, [&](data::Row&& r) {
             const qint64 id = r.value(0).toLongLong();
-            place.insert(id, int(out.size()));
+            place.insert(id, out.size());
             out.push_back({r.text(1), r.text(2), QString(), QString::number(id)});
             ids << id;
             marks += marks.isEmpty() ? "?" : ",?";

@@ -89,7 +89,7 @@ void IndexCardWindow::reprintButton_Click() {
         messages().show(QStringLiteral("กรุณาเลือกบัตรที่ต้องการพิมพ์ซ้ำ"), kCaption, ui::msg::kStop);
         return;
     }
-    output({cards_[r]}, false);
+    output({cards_[std::size_t(r)]}, false);
 }
 
 void IndexCardWindow::output(const std::vector<IndexCard>& cards, bool pdf) {

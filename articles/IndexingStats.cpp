@@ -45,7 +45,7 @@ std::vector<IndexingCounts> IndexingStats::byMonth(int year, IndexingGroup group
             if (month < 1 || month > 12)
                 continue;
             IndexingCounts& c = counts[row.text(0)];
-            (cards ? c.cards : c.articles)[month - 1] = row.value(2).toInt();
+            (cards ? c.cards : c.articles)[std::size_t(month - 1)] = row.value(2).toInt();
         }
     std::map<QString, QString> facultyNames;
     if (grouping == IndexingGroup::Faculty)

@@ -83,7 +83,7 @@ void IndexingStatsWindow::showButton_Click() {
     for (const IndexingCounts& c : shown_) {
         table.push_back(countRow(c.group + QStringLiteral(": บทความ"), c.articles));
         table.push_back(countRow(c.group + QStringLiteral(": บัตรดัชนี"), c.cards));
-        for (int m = 0; m < 12; ++m) {
+        for (std::size_t m = 0; m < 12; ++m) {
             total.articles[m] += c.articles[m];
             total.cards[m] += c.cards[m];
         }

@@ -39,8 +39,9 @@ bool DealerPicks::pick(ui::PickList& list, ui::TextBox& name, ui::TextBox& code)
     const int row = list.chosenRow();
     if (row < 0)
         return false;
-    name.setText(nameOf(list.rows()[row]));
-    code.setText(list.rows()[row].code);
+    const ui::PickRow& chosen = list.rows()[std::size_t(row)];
+    name.setText(nameOf(chosen));
+    code.setText(chosen.code);
     list.setVisible(false);
     return true;
 }

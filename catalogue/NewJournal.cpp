@@ -296,8 +296,9 @@ void NewJournal::dlbnamemag_Click() {
     const int row = dlbnamemag.chosenRow();
     if (row < 0)
         return;
-    Text1.setText(dlbnamemag.rows()[row].code);
-    Text2.setText(dlbnamemag.rows()[row].description);
+    const ui::PickRow& chosen = dlbnamemag.rows()[std::size_t(row)];
+    Text1.setText(chosen.code);
+    Text2.setText(chosen.description);
     dlbnamemag.setVisible(false);
     loadtitle();
     // The list that had the keys is gone: the work goes on with an edit of the

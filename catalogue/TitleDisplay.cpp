@@ -25,9 +25,9 @@ QString unknownCode(const QString& code) {
 
 void showCode(ui::PickList& list, const QString& code) {
     const QString wanted = code.trimmed();
-    for (int i = 0; i < int(list.rows().size()); ++i)
+    for (std::size_t i = 0; i < list.rows().size(); ++i)
         if (list.rows()[i].code.trimmed() == wanted) {
-            list.chooseRow(i);
+            list.chooseRow(int(i));
             return;
         }
     list.setText(wanted.isEmpty() ? QString() : unknownCode(wanted));

@@ -32,7 +32,7 @@ class RowCells : public Cells {
         for (int i = 0; i < row.size(); ++i)
             utf8_.push_back(row.text(i).toUtf8());
     }
-    QByteArrayView bytes(int pos) const override { return utf8_.at(pos); }
+    QByteArrayView bytes(int pos) const override { return utf8_.at(std::size_t(pos)); }
     qint64 integer(int pos) const override { return row_.value(pos).toLongLong(); }
 
   private:

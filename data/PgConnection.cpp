@@ -213,7 +213,7 @@ PgConnection::Result PgConnection::run(const char* sql, const QVariantList& para
                                         .arg(QString::fromUtf8(sql)));
     std::vector<QByteArray> texts;
     std::vector<const char*> values;
-    texts.reserve(params.size());
+    texts.reserve(std::size_t(params.size()));
     for (const QVariant& v : params) {
         texts.push_back(v.isNull() ? QByteArray() : parameterText(v));
         values.push_back(v.isNull() ? nullptr : texts.back().constData());
@@ -238,7 +238,7 @@ PgConnection::Result PgConnection::run(const char* sql, const QVariantList& para
 void PgConnection::forEachRow(const char* sql, const QVariantList& params, std::size_t maxRows,
                               const std::function<void(Row&&)>& each) {
     const Result result = run(sql, params);
-    const int rows = int(std::min<std::size_t>(PQntuples(result.get()), maxRows));
+    const int rows = int(std::min(std::size_t(PQntuples(result.get())), maxRows));
     const int columns = PQnfields(result.get());
     for (int r = 0; r < rows; ++r) {
         QVariantList values;

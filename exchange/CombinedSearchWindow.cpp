@@ -117,15 +117,17 @@ void CombinedSearchWindow::openDeskTitle(int row, bool registration) {
         return;
     services_.opener.openTitle(
         registration ? QStringLiteral("reg_journal") : QStringLiteral("NewJournal"),
-        desk_[row].key);
+        desk_[std::size_t(row)].key);
 }
 
 void CombinedSearchWindow::openHeldTitle(int row, bool registration) {
-    if (row < 0 || row >= static_cast<int>(found_.size()) || found_[row].heldKey.isEmpty())
+    if (row < 0 || row >= static_cast<int>(found_.size()))
+        return;
+    const QString& key = found_[std::size_t(row)].heldKey;
+    if (key.isEmpty())
         return;
     services_.opener.openTitle(
-        registration ? QStringLiteral("reg_journal") : QStringLiteral("NewJournal"),
-        found_[row].heldKey);
+        registration ? QStringLiteral("reg_journal") : QStringLiteral("NewJournal"), key);
 }
 
 }  // namespace exchange

@@ -32,7 +32,7 @@ constexpr char kSerialLeader[] = "00000nas a2200000 i 4500";
 constexpr char kArticleLeader[] = "00000nab a2200000 i 4500";
 
 void control(yaz_marc_t m, const char* tag, const QByteArray& value) {
-    yaz_marc_add_controlfield(m, tag, value.constData(), value.size());
+    yaz_marc_add_controlfield(m, tag, value.constData(), std::size_t(value.size()));
 }
 
 void field(yaz_marc_t m, const char* tag, const char* indicators,
@@ -42,7 +42,7 @@ void field(yaz_marc_t m, const char* tag, const char* indicators,
         if (text.isEmpty())
             continue;
         const QByteArray data = code + text.toUtf8();
-        yaz_marc_add_subfield(m, data.constData(), data.size());
+        yaz_marc_add_subfield(m, data.constData(), std::size_t(data.size()));
     }
 }
 

@@ -48,9 +48,11 @@ bool PublisherMaintenance::Form_Load() {
 void PublisherMaintenance::find() {
     const std::vector<ui::PickRow> found = DealerTable(*db_).findByNameOrCode(Text1.text());
     showdealer.setRows(int(found.size()) + 1);
-    for (int r = 0; r < int(found.size()); ++r) {
-        showdealer.setTextMatrix(r + 1, 0, found[r].code);
-        showdealer.setTextMatrix(r + 1, 1, found[r].description);
+    int r = 1;
+    for (const ui::PickRow& row : found) {
+        showdealer.setTextMatrix(r, 0, row.code);
+        showdealer.setTextMatrix(r, 1, row.description);
+        ++r;
     }
     showdealer.setRow(found.empty() ? 0 : 1);
     clearPick();

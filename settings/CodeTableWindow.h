@@ -72,7 +72,7 @@ class CodeTableWindow : public ui::Form {
     void unitButton_Click();
     void intervalButton_Click();
 
-    CodeKind kind() const { return kinds_.at(std::max(0, tableList.chosenRow())); }
+    CodeKind kind() const { return kinds_.at(std::size_t(std::max(0, tableList.chosenRow()))); }
     // The unit name was saved; the main window shows it at once.
     std::function<void(const QString&)> onUnitName;
 

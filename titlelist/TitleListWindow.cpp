@@ -49,9 +49,9 @@ bool TitleListWindow::Form_Load() {
         return false;
     scopeList.chooseRow(int(start_.scope));
     scopeList_Change();
-    for (int r = 0; r < int(codeList.rows().size()); ++r)
+    for (std::size_t r = 0; r < codeList.rows().size(); ++r)
         if (codeList.rows()[r].code == start_.code)
-            codeList.chooseRow(r);
+            codeList.chooseRow(int(r));
     showButton_Click();
     return true;
 }
@@ -77,7 +77,7 @@ void TitleListWindow::scopeList_Change() {
 TitleListFilter TitleListWindow::filter() const {
     const int r = codeList.chosenRow();
     return {Scope(std::max(0, scopeList.chosenRow())),
-            r < 0 ? QString() : codeList.rows().at(r).code};
+            r < 0 ? QString() : codeList.rows().at(std::size_t(r)).code};
 }
 
 void TitleListWindow::showButton_Click() {

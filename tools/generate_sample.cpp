@@ -173,7 +173,8 @@ void Generator::issues(int count) {
                        " yearno, issueno, descriptionitem, daily_key, receivedate_key)"
                        " VALUES (?,?,?,?,?,?,?,?,?,?)");
     for (int n = 1; n <= count && !subscriptions_.empty(); ++n) {
-        const auto& [key, department] = subscriptions_[random_.bounded(int(subscriptions_.size()))];
+        const auto& [key, department] =
+            subscriptions_[std::size_t(random_.bounded(int(subscriptions_.size())))];
         const QDate day = QDate(2015, 1, 1).addDays(random_.bounded(365 * 11));
         run(st,
             {QString::number(n), department, key, data::writeDate(day.addDays(10)),

@@ -14,7 +14,7 @@ void Grid::setRows(int n) {
     paged_.reset();
     changed_.clear();
     n = std::max(n, 1);
-    cells_.resize(n);
+    cells_.resize(std::size_t(n));
     for (QStringList& r : cells_)
         r.resize(cols_);
     row_ = std::min(row_, n - 1);
@@ -25,15 +25,15 @@ void Grid::setCols(int n) {
     cols_ = std::max(n, 1);
     for (QStringList& r : cells_)
         r.resize(cols_);
-    widths_.resize(cols_, -1);
-    aligns_.resize(cols_, Align::Default);
+    widths_.resize(std::size_t(cols_), -1);
+    aligns_.resize(std::size_t(cols_), Align::Default);
     col_ = std::min(col_, cols_ - 1);
     notify();
 }
 
 QString Grid::textMatrix(int row, int col) const {
     if (!paged_ || row == 0)
-        return cells_.at(row).at(col);
+        return cells_.at(std::size_t(row)).at(col);
     if (row < 0 || row >= rows() || col < 0 || col >= cols_)
         throw std::out_of_range("grid cell");
     return dataRow(row).at(col);
@@ -70,7 +70,7 @@ void Grid::setTextMatrix(int row, int col, const QString& text) {
         notify();
         return;
     }
-    QString& cell = cells_.at(row)[col];
+    QString& cell = cells_.at(std::size_t(row))[col];
     if (cell == text)
         return;
     cell = text;
@@ -197,12 +197,12 @@ void Grid::clickHeading(int col) {
 }
 
 void Grid::setColWidth(int col, int twips) {
-    widths_.at(col) = twips;
+    widths_.at(std::size_t(col)) = twips;
     notify();
 }
 
 void Grid::setColAlignment(int col, Align a) {
-    aligns_.at(col) = a;
+    aligns_.at(std::size_t(col)) = a;
     notify();
 }
 

@@ -64,9 +64,10 @@ void PagedRows::moveRow(int from, int to, const QStringList& cells) {
         if (at >= fetched_)
             return nullptr;
         for (const Page& p : held)
-            if (p.first == at / kPageRows)
-                return size_t(at % kPageRows) < p.second.size() ? &p.second[at % kPageRows]
-                                                                : nullptr;
+            if (p.first == at / kPageRows) {
+                const auto i = std::size_t(at % kPageRows);
+                return i < p.second.size() ? &p.second[i] : nullptr;
+            }
         return nullptr;
     };
     const int first = std::min(from < 0 ? to : from, to < 0 ? from : to);

@@ -60,7 +60,7 @@ void PickList::readPage() {
 
 void PickList::setText(const QString& text) {
     // The same text again keeps the row chosen, not the first one showing it.
-    setText(text, chosen_ >= 0 && rows_[chosen_].description == text ? chosen_ : -1);
+    setText(text, chosen_ >= 0 && rows_[std::size_t(chosen_)].description == text ? chosen_ : -1);
 }
 
 void PickList::setText(const QString& text, int keep) {
@@ -78,7 +78,7 @@ void PickList::setText(const QString& text, int keep) {
 }
 
 QString PickList::boundText() const {
-    return chosen_ >= 0 ? rows_[chosen_].code : QString();
+    return chosen_ >= 0 ? rows_[std::size_t(chosen_)].code : QString();
 }
 
 void PickList::setBoundText(const QString& code) {
@@ -94,7 +94,7 @@ void PickList::chooseRow(int row) {
     if (row < 0 || row >= int(rows_.size()))
         show(QString(), -1);
     else
-        show(rows_[row].description, row);
+        show(rows_[std::size_t(row)].description, row);
 }
 
 void PickList::setBackColor(int colour) {

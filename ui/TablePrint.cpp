@@ -22,9 +22,12 @@ double TablePrint::lineHeight() {
 TablePrint::Cells TablePrint::cellsOf(const QStringList& texts) {
     Cells cells;
     const double width = printer_.printableWidth();
-    for (int c = 0; c < texts.size(); ++c)
+    std::size_t c = 0;
+    for (const QString& text : texts) {
         cells.push_back(
-            ui::wrappedLines(printer_, texts[c], (starts_[c + 1] - starts_[c]) * width - 2 * kGap));
+            ui::wrappedLines(printer_, text, (starts_[c + 1] - starts_[c]) * width - 2 * kGap));
+        ++c;
+    }
     return cells;
 }
 

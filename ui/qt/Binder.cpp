@@ -98,7 +98,7 @@ void refreshCombo(const PickList& model, QComboBox* w) {
     paintBase(w, model.backColor());
     bool same = w->count() == int(model.rows().size());
     for (int i = 0; same && i < w->count(); ++i)
-        same = w->itemText(i) == model.rows()[i].description;
+        same = w->itemText(i) == model.rows()[std::size_t(i)].description;
     if (!same) {
         w->clear();
         for (const PickRow& row : model.rows())

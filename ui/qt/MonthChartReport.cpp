@@ -8,6 +8,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QList>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -90,7 +91,7 @@ void MonthChartReport::paint(QPaintDevice& device) {
     bold.setBold(true);
     const QFontMetrics metrics(bold, &device);  // the widest a text gets
     const int pad = metrics.height() / 3;
-    std::vector<int> widths(grid_.cols(), 0);
+    QList<int> widths(grid_.cols(), 0);
     for (int r = 0; r < grid_.rows(); ++r)
         for (int c = 0; c < grid_.cols(); ++c)
             widths[c] =
@@ -98,8 +99,8 @@ void MonthChartReport::paint(QPaintDevice& device) {
     const int numbers = std::accumulate(widths.begin() + 1, widths.end(), 0);
     widths[0] = std::min(widths[0], std::max(table_->columnWidth(0), chart_->width() - numbers));
     const int flags = Qt::AlignVCenter | Qt::TextWordWrap;
-    std::vector<int> heights;
-    heights.reserve(std::size_t(grid_.rows()));
+    QList<int> heights;
+    heights.reserve(grid_.rows());
     for (int r = 0; r < grid_.rows(); ++r)
         heights.push_back(metrics
                               .boundingRect(QRect(0, 0, widths[0] - 2 * pad, 100000), flags,
