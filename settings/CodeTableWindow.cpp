@@ -108,6 +108,18 @@ std::optional<QStringList> CodeTableWindow::rowOf(const QString& code) const {
     return list_->cellsOf(code);
 }
 
+std::optional<QStringList> CodeTableWindow::listedRow(const QString& code, int& from) {
+    std::optional<QStringList> row;
+    if (!guarded([&] {
+            row = rowOf(code);
+            from = list_->placeOf(code);
+        }))
+        return std::nullopt;
+    if (!row)
+        refuse({CodeTableRecords::Outcome::Missing}, code);
+    return row;
+}
+
 void CodeTableWindow::followCode() {
     if (!frequencies())
         return;
@@ -170,17 +182,10 @@ void CodeTableWindow::deleteButton_Click() {
         return;
     }
     // The question names the row that goes, whatever the description field says.
-    std::optional<QStringList> row;
     int from = -1;
-    if (!guarded([&] {
-            row = rowOf(code);
-            from = list_->placeOf(code);
-        }))
+    const std::optional<QStringList> row = listedRow(code, from);
+    if (!row)
         return;
-    if (!row) {
-        refuse({CodeTableRecords::Outcome::Missing}, code);
-        return;
-    }
     const QString description = row->value(codeColumn::description);
     if (messages().show(QStringLiteral("ต้องการลบรหัส %1 %2 ใช่หรือไม่").arg(code, description),
                         kCaption, ui::msg::kConfirm) != ui::msg::kOk)
@@ -235,17 +240,10 @@ void CodeTableWindow::intervalButton_Click() {
         refuse({CodeTableRecords::Outcome::EmptyCode}, code);
         return;
     }
-    std::optional<QStringList> row;
     int from = -1;
-    if (!guarded([&] {
-            row = rowOf(code);
-            from = list_->placeOf(code);
-        }))
+    const std::optional<QStringList> row = listedRow(code, from);
+    if (!row)
         return;
-    if (!row) {
-        refuse({CodeTableRecords::Outcome::Missing}, code);
-        return;
-    }
     const QString description = row->value(codeColumn::description);
     // Both empty: the frequency has no regular interval and is never late.
     std::optional<Interval> interval;

@@ -87,6 +87,9 @@ class CodeTableWindow : public ui::Form {
     void placeRow(const QString& code, int from);
     // The cells of a code's row; nullopt when the table has none.
     std::optional<QStringList> rowOf(const QString& code) const;
+    // The code's row and its place in the list; none, the clerk told why,
+    // when it cannot be read or is not there.
+    std::optional<QStringList> listedRow(const QString& code, int& from);
     // The interval fields show the interval of the code typed.
     void followCode();
     void done(const QString& text);
