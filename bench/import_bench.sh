@@ -4,8 +4,8 @@
 # file to /dev/null. Goals: within 3 times of mdb-export, peak memory under
 # 200 MB. Processor time (user and system) is compared, as the wall time of a
 # shared machine says more about its load than about either program. Last
-# run (bench/RESULTS.md): 8.9 s against 3.4 s, ratio 2.6, peak 74 MB; the
-# five indexes of the issues take 4.9 of the 8.9 s.
+# run (bench/RESULTS.md): 9.2 s against 3.6 s, ratio 2.5, peak 73 MB; a
+# profile put about half of it in the five indexes of the issues.
 # Usage: import_bench.sh BUILD_FOLDER
 set -e
 build=$1
