@@ -24,7 +24,7 @@ constexpr size_t kLargeBindSize = size_t{1} << 22;
 constexpr unsigned kDeleted = 0x8000, kPointer = 0x4000;
 
 unsigned u16(const unsigned char* page, int at) {
-    return page[at] | (page[at + 1] << 8);
+    return page[at] | unsigned(page[at + 1] << 8);
 }
 
 quint32 u32(const unsigned char* page, int at) {

@@ -28,12 +28,12 @@ std::vector<ClaimLetter> sendClaims(
     patterns::ClaimRecords(db).claim(
         requests, today, settings::readReclaimDays(db),
         [&](const std::vector<patterns::SentClaim>& sent) {
-            QHash<QString, int> letterOf;
+            QHash<QString, std::size_t> letterOf;
             for (const patterns::SentClaim& s : sent) {
-                const LateTitle& t = titles[s.request];
+                const LateTitle& t = titles[std::size_t(s.request)];
                 const QString agent = t.agentCode.trimmed();
                 if (!letterOf.contains(agent)) {
-                    letterOf.insert(agent, int(letters.size()));
+                    letterOf.insert(agent, letters.size());
                     letters.push_back({agent, t.agentName, records.agentAddress(agent), {}});
                 }
                 letters[letterOf.value(agent)].lines.push_back({t, s.step.number});

@@ -46,7 +46,7 @@ double ClaimPrint::entryHeight(const std::vector<QStringList>& cells) {
     int most = 1;
     for (int c = 0; c < int(cells.size()); ++c) {
         int lines = 0;
-        for (const QString& part : cells[c])
+        for (const QString& part : cells[std::size_t(c)])
             lines +=
                 int(ui::wrappedLines(printer_, part, (kStarts[c + 1] - kStarts[c]) * width - kGap)
                         .size());
@@ -61,7 +61,7 @@ void ClaimPrint::entry(const std::vector<QStringList>& cells) {
     const double height = entryHeight(cells);
     for (int c = 0; c < int(cells.size()); ++c) {
         printer_.currentY = top;
-        for (const QString& part : cells[c])
+        for (const QString& part : cells[std::size_t(c)])
             printer_.currentY +=
                 printWrapped(kStarts[c] * width, part, kStarts[c + 1] * width) * lineHeight();
     }

@@ -73,7 +73,7 @@ void LateIssues::readFilters() {
     const LateRecords records(*db_);
     const auto refill = [](ui::PickList& list, std::vector<ui::PickRow> rows, bool withCodes) {
         const int was = list.chosenRow();
-        const QString chosen = was > 0 ? list.rows().at(was).code : QString();
+        const QString chosen = was > 0 ? list.rows().at(std::size_t(was)).code : QString();
         std::vector<ui::PickRow> every{{QString(), QStringLiteral("ทั้งหมด")}};
         for (ui::PickRow& row : ui::thaiSorted(std::move(rows))) {
             if (withCodes)
@@ -81,9 +81,9 @@ void LateIssues::readFilters() {
             every.push_back(std::move(row));
         }
         int row = 0;
-        for (int i = 1; i < int(every.size()) && row == 0 && !chosen.isEmpty(); ++i)
+        for (std::size_t i = 1; i < every.size() && row == 0 && !chosen.isEmpty(); ++i)
             if (every[i].code == chosen)
-                row = i;
+                row = int(i);
         list.setRows(std::move(every));
         list.chooseRow(row);
     };
@@ -95,7 +95,8 @@ void LateIssues::readFilters() {
 
 LateFilter LateIssues::filter() const {
     const auto code = [](const ui::PickList& list) {
-        return list.chosenRow() < 0 ? QString() : list.rows().at(list.chosenRow()).code;
+        return list.chosenRow() < 0 ? QString()
+                                    : list.rows().at(std::size_t(list.chosenRow())).code;
     };
     return {journalsOption.value()     ? Kind::Journals
             : newspapersOption.value() ? Kind::Newspapers
@@ -161,7 +162,7 @@ void LateIssues::registerButton_Click() {
 QString LateIssues::claimAgent() {
     const int r = agentFilter.chosenRow();
     if (r > 0)
-        return agentFilter.rows().at(r).code.trimmed();
+        return agentFilter.rows().at(std::size_t(r)).code.trimmed();
     const std::optional<LateTitle> title = chosen();
     return title ? title->agentCode.trimmed() : QString();
 }

@@ -32,12 +32,13 @@ QString nameOf(const std::vector<std::pair<QString, QString>>& codes, quint16 in
 
 // Each code's place when its names are in Thai order.
 std::vector<int> nameRanks(const std::vector<std::pair<QString, QString>>& codes) {
-    std::vector<int> byName(codes.size());
+    std::vector<std::size_t> byName(codes.size());
     for (std::size_t i = 0; i < codes.size(); ++i)
-        byName[i] = int(i);
+        byName[i] = i;
     const ui::ThaiOrder order;
-    std::stable_sort(byName.begin(), byName.end(),
-                     [&](int a, int b) { return order(codes[a].second, codes[b].second); });
+    std::stable_sort(byName.begin(), byName.end(), [&](std::size_t a, std::size_t b) {
+        return order(codes[a].second, codes[b].second);
+    });
     std::vector<int> rank(codes.size());
     for (std::size_t i = 0; i < byName.size(); ++i)
         rank[byName[i]] = int(i);
@@ -126,18 +127,20 @@ std::vector<LateTitle> LateList::titles(int from, int limit) const {
     const int to = std::min(size(), from + std::max(limit, 0));
     std::vector<qint64> keys;
     for (int r = std::max(from, 0); r < to; ++r)
-        keys.push_back(entries_[r].subscription);
+        keys.push_back(entries_[std::size_t(r)].subscription);
     const QHash<qint64, Texts> texts = readTexts(keys);
     std::vector<LateTitle> out;
     out.reserve(keys.size());
-    for (int r = std::max(from, 0); r < to; ++r)
-        out.push_back(titleOf(entries_[r], texts.value(entries_[r].subscription)));
+    for (int r = std::max(from, 0); r < to; ++r) {
+        const LateEntry& e = entries_[std::size_t(r)];
+        out.push_back(titleOf(e, texts.value(e.subscription)));
+    }
     return out;
 }
 
 const LateEntry& LateList::entry(int row) const {
     keepOrder();
-    return entries_.at(row);
+    return entries_.at(std::size_t(row));
 }
 
 LateTitle LateList::title(int row) const {
@@ -197,7 +200,7 @@ QHash<qint64, int> LateList::textRanks(int c) const {
                          [&](qint64 a, qint64 b) { return order(value(a), value(b)); });
     }
     QHash<qint64, int> ranks;
-    ranks.reserve(keys.size());
+    ranks.reserve(qsizetype(keys.size()));
     for (std::size_t i = 0; i < keys.size(); ++i)
         ranks.insert(keys[i], int(i));
     return ranks;

@@ -227,14 +227,15 @@ LateList LateRecords::list(const LateFilter& filter, QDate today) const {
         byKey[i] = {prefix, qint32(i)};
     }
     std::sort(byKey.begin(), byKey.end(), [&](const Keyed& a, const Keyed& b) {
-        return a.prefix != b.prefix ? a.prefix < b.prefix : keys[a.index] < keys[b.index];
+        return a.prefix != b.prefix ? a.prefix < b.prefix
+                                    : keys[std::size_t(a.index)] < keys[std::size_t(b.index)];
     });
     std::vector<qint32> place(keys.size());
     for (std::size_t i = 0; i < byKey.size(); ++i)
-        place[byKey[i].index] = qint32(i);
+        place[std::size_t(byKey[i].index)] = qint32(i);
     keys = {};
     for (LateEntry& e : entries)
-        e.order = place[e.order];
+        e.order = place[std::size_t(e.order)];
     LateList list(db_, today, std::move(codes), std::move(entries), std::move(claims));
     list.sortBy(column::daysLate, true);
     return list;

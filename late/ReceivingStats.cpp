@@ -43,7 +43,7 @@ std::vector<MonthCounts> ReceivingStats::byMonth(int year, Grouping grouping) co
              db_.query((grouping == Grouping::Faculty ? kFaculty : kKind).constData(),
                        {first.toString(Qt::ISODate),
                         first.addDays(first.daysInMonth() - 1).toString(Qt::ISODate)}))
-            counts[row.text(0)][month - 1] = row.value(1).toInt();
+            counts[row.text(0)][std::size_t(month - 1)] = row.value(1).toInt();
     }
     std::map<QString, QString> facultyNames;
     if (grouping == Grouping::Faculty)

@@ -72,15 +72,15 @@ void ReceivingStatsWindow::showButton_Click() {
     shown_ = std::move(rows);
     MonthCounts total{QStringLiteral("รวม"), {}};
     statsGrid.setRows(int(shown_.size()) + 2);
-    for (int r = 0; r <= int(shown_.size()); ++r) {
-        const MonthCounts& row = r < int(shown_.size()) ? shown_[r] : total;
-        statsGrid.setTextMatrix(r + 1, 0, row.group);
-        for (int m = 0; m < 12; ++m) {
-            statsGrid.setTextMatrix(r + 1, m + 1, QString::number(row.months[m]));
-            if (r < int(shown_.size()))
+    for (std::size_t r = 0; r <= shown_.size(); ++r) {
+        const MonthCounts& row = r < shown_.size() ? shown_[r] : total;
+        statsGrid.setTextMatrix(int(r) + 1, 0, row.group);
+        for (std::size_t m = 0; m < 12; ++m) {
+            statsGrid.setTextMatrix(int(r) + 1, int(m) + 1, QString::number(row.months[m]));
+            if (r < shown_.size())
                 total.months[m] += row.months[m];
         }
-        statsGrid.setTextMatrix(r + 1, 13, QString::number(row.total()));
+        statsGrid.setTextMatrix(int(r) + 1, 13, QString::number(row.total()));
     }
     for (ui::CommandButton* b : {&printButton, &pdfButton, &pngButton})
         b->setEnabled(!shown_.empty());

@@ -97,7 +97,7 @@ std::vector<SentClaim> ClaimRecords::claim(
     data::Transaction tx(db);
     std::vector<SentClaim> sent;
     for (int i = 0; i < int(requests.size()); ++i) {
-        const ClaimRequest& r = requests[i];
+        const ClaimRequest& r = requests[std::size_t(i)];
         const ClaimState state = read(db, r.key);
         const ClaimStep step = nextClaim(state, today, reclaimDays);
         if (!step.offered)

@@ -73,7 +73,7 @@ void PatternProposalWindow::accept(const std::vector<ProposedPattern>& chosen) {
 void PatternProposalWindow::acceptButton_Click() {
     const int r = proposalGrid.row();
     if (r >= 1 && r <= int(proposals_.size()))
-        accept({proposals_[r - 1]});
+        accept({proposals_[std::size_t(r - 1)]});
 }
 
 void PatternProposalWindow::acceptAllButton_Click() {
