@@ -172,7 +172,7 @@ QString holdingsStatement(const patterns::PublicationPattern& pattern,
                                               issue.captured().toInt() < pattern.knownIssue)))
             before.push_back(r);
     }
-    const QString due = holdingsStatement(pattern, issues, labels);
+    QString due = holdingsStatement(pattern, issues, labels);
     if (before.empty())
         return due;
     const QString older = holdingsStatement(before, labels);
