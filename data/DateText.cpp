@@ -17,7 +17,40 @@ int digits(QStringView part, qsizetype least, qsizetype most) {
     return value;
 }
 
+int codeOf(QChar c) {
+    return c.unicode();
+}
+
+int codeOf(char c) {
+    return static_cast<unsigned char>(c);
+}
+
+template <typename Text>
+std::optional<DayMonthYear> writtenShape(const Text& text) {
+    const auto at = [&](qsizetype i) {
+        const int c = codeOf(text[i]);
+        return c >= '0' && c <= '9' ? c - '0' : -1;
+    };
+    if (text.size() != 10 || codeOf(text[2]) != '/' || codeOf(text[5]) != '/')
+        return std::nullopt;
+    int d[8];
+    int n = 0;
+    for (const qsizetype i : {0, 1, 3, 4, 6, 7, 8, 9})
+        if ((d[n++] = at(i)) < 0)
+            return std::nullopt;
+    return DayMonthYear{d[0] * 10 + d[1], d[2] * 10 + d[3],
+                        d[4] * 1000 + d[5] * 100 + d[6] * 10 + d[7]};
+}
+
 }  // namespace
+
+std::optional<DayMonthYear> writtenDateNumbers(QStringView text) {
+    return writtenShape(text);
+}
+
+std::optional<DayMonthYear> writtenDateNumbers(QByteArrayView utf8) {
+    return writtenShape(utf8);
+}
 
 // Read without building parts: long lists read two dates a row.
 std::optional<DayMonthYear> dateNumbers(QStringView text) {
@@ -46,13 +79,10 @@ std::optional<QDate> readDate(const QString& text) {
 std::optional<QDate> readDateBytes(QByteArrayView utf8) {
     // A long list reads a date or two a row, nearly all as the windows write
     // them: those are read where they lie.
-    const auto digit = [&](qsizetype i) { return utf8[i] >= '0' && utf8[i] <= '9'; };
-    if (utf8.size() != 10 || utf8[2] != '/' || utf8[5] != '/' || !digit(0) || !digit(1) ||
-        !digit(3) || !digit(4) || !digit(6) || !digit(7) || !digit(8) || !digit(9))
+    const auto n = writtenDateNumbers(utf8);
+    if (!n)
         return readDate(QString::fromUtf8(utf8));
-    const auto at = [&](qsizetype i) { return utf8[i] - '0'; };
-    const QDate day(at(6) * 1000 + at(7) * 100 + at(8) * 10 + at(9), at(3) * 10 + at(4),
-                    at(0) * 10 + at(1));
+    const QDate day(n->year, n->month, n->day);
     if (!day.isValid())
         return std::nullopt;
     return day;

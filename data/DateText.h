@@ -22,6 +22,10 @@ struct DayMonthYear {
 // and of month, four of year. None when the text is not of that shape; the
 // numbers themselves are not checked.
 std::optional<DayMonthYear> dateNumbers(QStringView text);
+// The numbers of exactly "dd/mm/yyyy", the shape the windows write, read
+// where they lie; none for any other shape, which `dateNumbers` reads.
+std::optional<DayMonthYear> writtenDateNumbers(QStringView text);
+std::optional<DayMonthYear> writtenDateNumbers(QByteArrayView utf8);
 // The text rewritten as "dd/mm/yyyy" when it reads as a date, else unchanged.
 QString reformatDate(const QString& text);
 

@@ -40,41 +40,26 @@ QByteArray sortableDate(const char* column) {
 
 namespace {
 
-// Any shape the expression reads: spaces around (SQLite's trim() takes off
-// spaces only), one-digit day or month.
-int dayNumberOfAnyShape(QStringView text) {
-    qsizetype from = 0, to = text.size();
-    while (from < to && text.at(from) == u' ')
-        ++from;
-    while (to > from && text.at(to - 1) == u' ')
-        --to;
-    const auto n = dateNumbers(text.sliced(from, to - from));
+// The date as yyyymmdd, 0 where the expression gives NULL: it checks the day
+// and month only against 31 and 12.
+int dayNumber(const std::optional<DayMonthYear>& n) {
     if (!n || n->day < 1 || n->day > 31 || n->month < 1 || n->month > 12)
         return 0;
     return n->year * 10000 + n->month * 100 + n->day;
 }
 
-int digitAt(QStringView text, qsizetype at) {
-    const char16_t c = text[at].unicode();
-    return c >= u'0' && c <= u'9' ? c - u'0' : -1;
-}
-
-// The date as yyyymmdd, 0 where the expression gives NULL; dd/mm/yyyy, the
-// shape of nearly every stored date, without the general reading.
+// Any shape the expression reads: spaces around (SQLite's trim() takes off
+// spaces only), one-digit day or month; dd/mm/yyyy, the shape of nearly
+// every stored date, without the general reading.
 int dayNumber(QStringView text) {
-    if (text.size() == 10 && text[2] == u'/' && text[5] == u'/') {
-        int digits[8];
-        int count = 0;
-        for (qsizetype at : {0, 1, 3, 4, 6, 7, 8, 9})
-            if ((digits[count++] = digitAt(text, at)) < 0)
-                return dayNumberOfAnyShape(text);
-        const int day = digits[0] * 10 + digits[1], month = digits[2] * 10 + digits[3];
-        if (day < 1 || day > 31 || month < 1 || month > 12)
-            return 0;
-        return ((digits[4] * 10 + digits[5]) * 100 + digits[6] * 10 + digits[7]) * 10000 +
-               month * 100 + day;
-    }
-    return dayNumberOfAnyShape(text);
+    if (const auto written = writtenDateNumbers(text))
+        return dayNumber(written);
+    qsizetype from = 0, to = text.size();
+    while (from < to && text.at(from) == u' ')
+        ++from;
+    while (to > from && text.at(to - 1) == u' ')
+        --to;
+    return dayNumber(dateNumbers(text.sliced(from, to - from)));
 }
 
 }  // namespace
@@ -102,15 +87,8 @@ bool sortableDateText(QStringView text, QString& out) {
 
 int sortableDayBytes(QByteArrayView utf8) {
     // A long list reads a date a row, nearly all as the windows write them.
-    const auto digit = [&](qsizetype i) { return utf8[i] >= '0' && utf8[i] <= '9'; };
-    if (utf8.size() == 10 && utf8[2] == '/' && utf8[5] == '/' && digit(0) && digit(1) && digit(3) &&
-        digit(4) && digit(6) && digit(7) && digit(8) && digit(9)) {
-        const auto at = [&](qsizetype i) { return utf8[i] - '0'; };
-        const int day = at(0) * 10 + at(1), month = at(3) * 10 + at(4);
-        if (day < 1 || day > 31 || month < 1 || month > 12)
-            return 0;
-        return (at(6) * 1000 + at(7) * 100 + at(8) * 10 + at(9)) * 10000 + month * 100 + day;
-    }
+    if (const auto written = writtenDateNumbers(utf8))
+        return dayNumber(written);
     return sortableDay(QString::fromUtf8(utf8));
 }
 
