@@ -32,13 +32,11 @@ QString nameOf(const std::vector<std::pair<QString, QString>>& codes, quint16 in
 
 // Each code's place when its names are in Thai order.
 std::vector<int> nameRanks(const std::vector<std::pair<QString, QString>>& codes) {
-    std::vector<std::size_t> byName(codes.size());
-    for (std::size_t i = 0; i < codes.size(); ++i)
-        byName[i] = i;
-    const ui::ThaiOrder order;
-    std::stable_sort(byName.begin(), byName.end(), [&](std::size_t a, std::size_t b) {
-        return order(codes[a].second, codes[b].second);
-    });
+    std::vector<QString> names;
+    names.reserve(codes.size());
+    for (const auto& code : codes)
+        names.push_back(code.second);
+    const std::vector<std::size_t> byName = ui::thaiOrder(names);
     std::vector<int> rank(codes.size());
     for (std::size_t i = 0; i < byName.size(); ++i)
         rank[byName[i]] = int(i);
@@ -184,25 +182,32 @@ QHash<qint64, int> LateList::textRanks(int c) const {
     std::sort(keys.begin(), keys.end());
     keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     const QHash<qint64, Texts> texts = readTexts(keys);
-    const auto value = [&](qint64 key) -> QString {
-        const Texts& t = *texts.constFind(key);
-        return c == column::name ? t.name : t.lastIssue;
-    };
     std::erase_if(keys, [&](qint64 key) { return !texts.contains(key); });
+    // Each row's sort value is read once, not at every comparison.
+    std::vector<std::size_t> order;
     if (c == column::lastReceived) {
-        std::stable_sort(keys.begin(), keys.end(), [&](qint64 a, qint64 b) {
-            return data::sortableDay(texts[a].lastReceived) <
-                   data::sortableDay(texts[b].lastReceived);
-        });
+        std::vector<int> days;
+        days.reserve(keys.size());
+        for (qint64 key : keys)
+            days.push_back(data::sortableDay(texts[key].lastReceived));
+        order.resize(keys.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return days[a] < days[b]; });
     } else {
-        const ui::ThaiOrder order;
-        std::stable_sort(keys.begin(), keys.end(),
-                         [&](qint64 a, qint64 b) { return order(value(a), value(b)); });
+        std::vector<QString> values;
+        values.reserve(keys.size());
+        for (qint64 key : keys) {
+            const Texts& t = *texts.constFind(key);
+            values.push_back(c == column::name ? t.name : t.lastIssue);
+        }
+        order = ui::thaiOrder(values);
     }
     QHash<qint64, int> ranks;
     ranks.reserve(qsizetype(keys.size()));
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        ranks.insert(keys[i], int(i));
+    for (std::size_t i = 0; i < order.size(); ++i)
+        ranks.insert(keys[order[i]], int(i));
     return ranks;
 }
 
