@@ -40,6 +40,11 @@ QByteArray CodeTableSource::key(const char* alias) const {
     }
 }
 
+QByteArray CodeTableSource::selectCells() const {
+    return "SELECT t." + QByteArray(columns_.code) + ", t." + columns_.description +
+           (intervals() ? ", ti.interval_days, ti.grace_days" : "") + " FROM " + from("t");
+}
+
 int CodeTableSource::count() const {
     return db_.first((QByteArray("SELECT count(*) FROM ") + columns_.table).constData())
         ->value(0)
@@ -59,9 +64,7 @@ QStringList cells(const data::Row& r, bool intervals) {
 
 std::vector<QStringList> CodeTableSource::rows(int offset, int limit) const {
     const QByteArray dir = order().descending ? " DESC" : "";
-    const QByteArray sql = "SELECT t." + QByteArray(columns_.code) + ", t." + columns_.description +
-                           (intervals() ? ", ti.interval_days, ti.grace_days" : "") + " FROM " +
-                           from("t") + " ORDER BY " +
+    const QByteArray sql = selectCells() + " ORDER BY " +
                            (key("t").isEmpty() ? QByteArray() : key("t") + dir + ", ") + "t.rowid" +
                            dir + " LIMIT ? OFFSET ?";
     std::vector<QStringList> out;
@@ -71,9 +74,8 @@ std::vector<QStringList> CodeTableSource::rows(int offset, int limit) const {
 }
 
 std::optional<QStringList> CodeTableSource::cellsOf(const QString& code) const {
-    const QByteArray sql = "SELECT t." + QByteArray(columns_.code) + ", t." + columns_.description +
-                           (intervals() ? ", ti.interval_days, ti.grace_days" : "") + " FROM " +
-                           from("t") + " WHERE trim(t." + columns_.code + ") = ? ORDER BY t.rowid";
+    const QByteArray sql =
+        selectCells() + " WHERE trim(t." + columns_.code + ") = ? ORDER BY t.rowid";
     const auto row = db_.first(sql.constData(), {code.trimmed()});
     if (!row)
         return std::nullopt;

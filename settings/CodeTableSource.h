@@ -40,6 +40,8 @@ class CodeTableSource : public ui::RowSource {
     // for the stored order; the row's place in the table follows it.
     QByteArray key(const char* alias) const;
     QByteArray from(const char* alias) const;
+    // The columns `cells` reads, from the table as "t".
+    QByteArray selectCells() const;
 
     const data::Database& db_;
     CodeKind kind_;
