@@ -9,6 +9,7 @@
 #include "data/DatabaseFile.h"
 #include "data/DbError.h"
 #include "data/FieldLimits.h"
+#include "data/LateSchema.h"
 #include "data/Migrations.h"
 #include "data/PgSchema.h"
 #include "data/Schema.h"
@@ -117,11 +118,14 @@ CopyReport copyIntoServer(const Database& from, Database& to) {
     // name an issue by its number, are made again from the server's issues
     // once all are in, rather than each again while they are copied.
     to.exec("ALTER TABLE tranfile DISABLE TRIGGER tranfile_latest");
+    // The late issues are worked out again on the server, not copied.
+    suspendLateIssueTriggers(to);
     CopyReport report;
     for (const QString& table : tableNames())
         if (table != QLatin1String("latest_issue"))
             report.tables.push_back({table, copyTable(from, to, table)});
     createPostgresLatestIssues(to);
+    createLateIssueTables(to);
     report.tables.push_back({QStringLiteral("latest_issue"),
                              to.first("SELECT count(*) FROM latest_issue")->value(0).toLongLong()});
     stampVersion(to);

@@ -6,6 +6,7 @@
 #include "data/Database.h"
 #include "data/FieldLimits.h"
 #include "data/FirstRunData.h"
+#include "data/LateSchema.h"
 #include "data/NameIndex.h"
 #include "data/PgSchema.h"
 #include "data/Schema.h"
@@ -122,6 +123,12 @@ void toIssueDateKeysVersion(Database& db) {
     rebuildDateIndexes(db);
 }
 
+// 17: the late list reads its rows from tables the program keeps, worked
+// out again only for the subscriptions a change or the passing days reach.
+void toLateIssuesVersion(Database& db) {
+    createLateIssueTables(db);
+}
+
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
 const Step kSteps[kSchemaVersion] = {&toVersion1,
@@ -139,7 +146,8 @@ const Step kSteps[kSchemaVersion] = {&toVersion1,
                                      &toVolumeIndexVersion,
                                      &toIssueKeyIndexDroppedVersion,
                                      &toAuthorOrderVersion,
-                                     &toIssueDateKeysVersion};
+                                     &toIssueDateKeysVersion,
+                                     &toLateIssuesVersion};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {

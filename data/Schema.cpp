@@ -5,6 +5,7 @@
 #include "data/ArticleSchema.h"
 #include "data/Database.h"
 #include "data/FieldLimits.h"
+#include "data/LateSchema.h"
 #include "data/NameIndex.h"
 #include "data/PgSchema.h"
 #include "data/SortableDate.h"
@@ -305,6 +306,7 @@ void createSchema(Database& db) {
         createArticleTables(db);
         createListOrderIndexes(db);
         createVolumeIndex(db);
+        createLateIssueTables(db);
         return;
     }
     for (const char* sql : kTables)
@@ -322,6 +324,7 @@ void createSchema(Database& db) {
     createArticleTables(db);
     createListOrderIndexes(db);
     createVolumeIndex(db);
+    createLateIssueTables(db);
 }
 
 }  // namespace data

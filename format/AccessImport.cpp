@@ -7,6 +7,7 @@
 #include "data/DatabaseFile.h"
 #include "data/DbError.h"
 #include "data/FirstRunData.h"
+#include "data/LateSchema.h"
 #include "data/NameIndex.h"
 #include "data/Schema.h"
 #include "format/AccessReader.h"
@@ -188,6 +189,7 @@ ImportReport importInto(const AccessReader& reader, const std::vector<SourceTabl
         store.exec(("DELETE FROM " + t.name).toUtf8().constData());
     store.exec("DELETE FROM magtype_interval");
     data::suspendLatestIssues(store);
+    data::suspendLateIssueTriggers(store);
     QStringList tables;
     for (const SourceTable& t : plan)
         tables << t.name;
@@ -200,6 +202,7 @@ ImportReport importInto(const AccessReader& reader, const std::vector<SourceTabl
     checkCounts(store, report);
     load.finish();
     data::createLatestIssues(store);
+    data::createLateIssueTables(store);
     if (!store.isPostgres())
         data::createNameIndexes(store);
     data::insertFrequencyIntervals(store);

@@ -6,6 +6,7 @@
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/SortableDate.h"
+#include "data/ThaiSortKey.h"
 #include "patterns/PublicationPattern.h"
 #include "ui/PickList.h"
 #include "ui/ThaiOrder.h"
@@ -14,137 +15,191 @@ namespace late {
 
 namespace {
 
-// Rows whose texts are read together when the whole list is gone through.
-constexpr int kPageRows = 500;
-
-const char* const kTextsSql =
-    "SELECT vorlen.rowid, vorlen1.pointer, vorlen1.vorlen_name, vorlen.department_code,"
-    " vorlen.publisher_code, vorlen1.magtype_code, vorlen1.issn, latest.descriptionitem,"
-    " latest.receivedate"
-    " FROM vorlen JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
-    " LEFT JOIN latest_issue AS latest ON latest.pointer = trim(vorlen.pointer)"
-    " AND latest.department_code = trim(vorlen.department_code)"
-    " WHERE vorlen.rowid IN (";
-
-QString nameOf(const std::vector<std::pair<QString, QString>>& codes, quint16 index) {
-    return index < codes.size() ? codes[index].second : QString();
+// The name of a code from the first row that holds it trimmed, as every list
+// of this program shows it, or that name's sort key.
+QByteArray codeName(const char* table, const char* code, const char* name, const char* listed,
+                    bool asKey = false) {
+    return "(SELECT " + (asKey ? data::thaiSortKey(name) : QByteArray(name)) + " FROM " + table +
+           " WHERE trim(" + code + ") = l." + listed + " ORDER BY rowid LIMIT 1)";
 }
 
-// Each code's place when its names are in Thai order.
-std::vector<int> nameRanks(const std::vector<std::pair<QString, QString>>& codes) {
-    std::vector<QString> names;
-    names.reserve(codes.size());
-    for (const auto& code : codes)
-        names.push_back(code.second);
-    const std::vector<std::size_t> byName = ui::thaiOrder(names);
-    std::vector<int> rank(codes.size());
-    for (std::size_t i = 0; i < byName.size(); ++i)
-        rank[byName[i]] = int(i);
-    return rank;
+QByteArray departmentName(bool asKey = false) {
+    return codeName("department", "Department_Code", "Department_Thai_Des", "department_code",
+                    asKey);
+}
+QByteArray agentName(bool asKey = false) {
+    return codeName("dealer", "Publisher_Code", "Publisher_Name", "publisher_code", asKey);
+}
+QByteArray frequencyName(bool asKey = false) {
+    return codeName("magtype", "MagType_Code", "MagType_Thai_Des", "magtype_code", asKey);
+}
+
+// The texts of a row: the title's first row by its key as stored, the
+// subscription's codes as stored, and the latest issue of its title and
+// faculty.
+QByteArray selectRows() {
+    return "SELECT v1.pointer, v1.vorlen_name, v.department_code, v.publisher_code, v1.issn,"
+           " li.descriptionitem, li.receivedate, " +
+           departmentName() + ", " + agentName() + ", " + frequencyName() +
+           ", l.expected, l.volume, l.issue, l.last_issue, l.predicted, l.claims, l.rowid"
+           " FROM late_issue AS l"
+           " LEFT JOIN vorlen AS v ON v.rowid = l.subscription"
+           " LEFT JOIN vorlen1 AS v1 ON v1.rowid ="
+           " (SELECT rowid FROM vorlen1 WHERE pointer = v.pointer ORDER BY rowid LIMIT 1)"
+           " LEFT JOIN latest_issue AS li ON li.pointer = l.pointer"
+           " AND li.department_code = l.department_code";
 }
 
 }  // namespace
 
-LateList::LateList(const data::Database& db, QDate today, LateCodes codes,
-                   std::vector<LateEntry> entries, QHash<QString, patterns::ClaimState> claims)
+LateList::LateList(const data::Database& db, QDate today, LateFilter filter)
     : db_(&db),
       today_(today),
-      codes_(std::move(codes)),
-      entries_(std::move(entries)),
-      claims_(std::move(claims)) {}
-
-QHash<qint64, LateList::Texts> LateList::readTexts(const std::vector<qint64>& subscriptions) const {
-    QHash<qint64, Texts> out;
-    constexpr std::size_t kBound = 500;  // values bound in one statement
-    for (std::size_t from = 0; from < subscriptions.size(); from += kBound) {
-        const std::size_t n = std::min(kBound, subscriptions.size() - from);
-        QByteArray sql = kTextsSql;
-        QVariantList bound;
-        for (std::size_t i = 0; i < n; ++i) {
-            sql += i ? ", ?" : "?";
-            bound << subscriptions[from + i];
-        }
-        sql += ')';
-        db_->forEach(sql.constData(), bound, [&](data::Row&& row) {
-            const qint64 key = row.value(0).toLongLong();
-            if (out.contains(key))
-                return;
-            Texts& t = out[key];
-            t.pointer = row.text(1);
-            t.name = row.text(2);
-            t.departmentCode = row.text(3);
-            t.agentCode = row.text(4);
-            t.magtypeCode = row.text(5);
-            t.issn = row.text(6);
-            if (data::readDate(row.text(8))) {
-                t.lastIssue = row.text(7);
-                t.lastReceived = row.text(8);
-            }
-        });
-    }
-    return out;
+      filter_(std::move(filter)),
+      claims_(patterns::ClaimRecords(db).all()) {
+    setOrder({column::daysLate, true});
 }
 
-LateTitle LateList::titleOf(const LateEntry& e, const Texts& texts) const {
+QByteArray LateList::where() const {
+    QByteArray sql = " WHERE l.late_from <= ? AND l.live_until >= ? AND l.kind IN (?, ?, ?, ?)";
+    if (!filter_.departmentCode.trimmed().isEmpty())
+        sql += " AND l.department_code = ?";
+    if (!filter_.agentCode.trimmed().isEmpty())
+        sql += " AND l.publisher_code = ?";
+    return sql;
+}
+
+QVariantList LateList::bound() const {
+    const QStringList journals{QStringLiteral("I"), QStringLiteral("J")};
+    const QStringList newspapers{QStringLiteral("K"), QStringLiteral("L")};
+    const QStringList letters = filter_.kind == Kind::Journals     ? journals + journals
+                                : filter_.kind == Kind::Newspapers ? newspapers + newspapers
+                                                                   : journals + newspapers;
+    QVariantList values{today_.toJulianDay(),
+                        today_.year() * 10000 + today_.month() * 100 + today_.day()};
+    for (const QString& letter : letters)
+        values << letter;
+    if (!filter_.departmentCode.trimmed().isEmpty())
+        values << filter_.departmentCode.trimmed();
+    if (!filter_.agentCode.trimmed().isEmpty())
+        values << filter_.agentCode.trimmed();
+    return values;
+}
+
+QByteArray LateList::orderBy() const {
+    const bool down = order().descending;
+    const QByteArray dir = down ? " DESC" : "";
+    // Rows equal in the column go most days late first, then by key and
+    // faculty, then as they were worked out.
+    const QByteArray rest = ", l.expected, l.pointer, l.department_code, l.rowid";
+    switch (order().column) {
+        case column::pointer:
+            return " ORDER BY l.pointer" + dir + ", l.department_code" + dir +
+                   ", l.expected, l.rowid";
+        case column::expected:
+            return " ORDER BY l.expected" + dir + ", l.pointer, l.department_code, l.rowid";
+        case column::overdueIssue:
+            return " ORDER BY l.predicted" + dir + ", l.volume" + dir + ", l.issue" + dir + rest;
+        case column::claims:
+            return " ORDER BY l.claims" + dir + rest;
+        case column::daysLate:
+            if (!down)
+                return " ORDER BY l.expected DESC, l.pointer, l.department_code, l.rowid";
+            break;
+        default:
+            break;
+    }
+    // Most days late first: the earliest due first.
+    return " ORDER BY l.expected, l.pointer, l.department_code, l.rowid";
+}
+
+int LateList::size() const {
+    if (!db_)
+        return 0;
+    if (!count_)
+        count_ =
+            int(db_->first(("SELECT count(*) FROM late_issue AS l" + where()).constData(), bound())
+                    ->value(0)
+                    .toLongLong());
+    return *count_;
+}
+
+LateTitle LateList::titleOf(const data::Row& row) const {
     LateTitle t;
-    t.pointer = texts.pointer;
-    t.name = texts.name;
-    t.departmentCode = texts.departmentCode;
-    t.departmentName = nameOf(codes_.departments, e.department);
-    t.agentCode = texts.agentCode;
-    t.agentName = nameOf(codes_.agents, e.agent);
-    t.frequency = nameOf(codes_.frequencies, e.frequency);
-    t.issn = texts.issn;
-    t.lastIssue = texts.lastIssue;
-    t.lastReceived = texts.lastReceived;
-    t.expected = QDate::fromJulianDay(e.expected);
+    t.pointer = row.text(0);
+    t.name = row.text(1);
+    t.departmentCode = row.text(2);
+    t.agentCode = row.text(3);
+    t.issn = row.text(4);
+    if (data::readDate(row.text(6))) {
+        t.lastIssue = row.text(5);
+        t.lastReceived = row.text(6);
+    }
+    t.departmentName = row.text(7);
+    t.agentName = row.text(8);
+    t.frequency = row.text(9);
+    t.expected = QDate::fromJulianDay(row.value(10).toLongLong());
     t.daysLate = int(t.expected.daysTo(today_));
-    t.predicted = e.predicted;
-    if (e.predicted) {
+    t.predicted = row.value(14).toInt() != 0;
+    if (t.predicted) {
         patterns::PredictedIssue issue;
-        issue.volume = e.volume;
-        issue.issue = e.issue;
-        issue.lastIssue = e.lastIssue;
-        t.volume = e.volume;
-        t.number = e.issue;
-        t.yearno = QString::number(e.volume);
+        issue.volume = row.value(11).toInt();
+        issue.issue = row.value(12).toInt();
+        issue.lastIssue = row.value(13).toInt();
+        t.volume = issue.volume;
+        t.number = issue.issue;
+        t.yearno = QString::number(issue.volume);
         t.issueno = issue.issueText();
-        t.issue = QStringLiteral("ปีที่ %1 ฉบับที่ %2").arg(e.volume).arg(t.issueno);
+        t.issue = QStringLiteral("ปีที่ %1 ฉบับที่ %2").arg(issue.volume).arg(t.issueno);
     } else {
         t.issue = QStringLiteral("(ไม่มีรูปแบบการออก)");
         t.issueno = t.lastReceived.isEmpty() ? QStringLiteral("ฉบับแรก")
                                              : QStringLiteral("ฉบับถัดจาก ") + t.lastIssue.trimmed();
     }
-    if (e.claims > 0)
+    if (row.value(15).toInt() > 0)
         t.claim = claims_.value(t.claimKey().text());
     return t;
 }
 
 std::vector<LateTitle> LateList::titles(int from, int limit) const {
-    keepOrder();
-    const int to = std::min(size(), from + std::max(limit, 0));
-    std::vector<qint64> keys;
-    for (int r = std::max(from, 0); r < to; ++r)
-        keys.push_back(entries_[std::size_t(r)].subscription);
-    const QHash<qint64, Texts> texts = readTexts(keys);
     std::vector<LateTitle> out;
-    out.reserve(keys.size());
-    for (int r = std::max(from, 0); r < to; ++r) {
-        const LateEntry& e = entries_[std::size_t(r)];
-        out.push_back(titleOf(e, texts.value(e.subscription)));
+    if (!db_ || limit <= 0)
+        return out;
+    if (!orderedHere(order().column)) {
+        QVariantList values = bound();
+        values << limit << std::max(from, 0);
+        db_->forEach((selectRows() + where() + orderBy() + " LIMIT ? OFFSET ?").constData(), values,
+                     [&](data::Row&& row) { out.push_back(titleOf(row)); });
+        return out;
     }
+    const std::vector<qint64>& rows = ranked();
+    const std::size_t begin = std::size_t(std::max(from, 0));
+    const std::size_t end = std::min(rows.size(), begin + std::size_t(limit));
+    if (begin >= end)
+        return out;
+    QByteArray sql = selectRows() + " WHERE l.rowid IN (";
+    QVariantList values;
+    for (std::size_t i = begin; i < end; ++i) {
+        sql += i > begin ? ", ?" : "?";
+        values << rows[i];
+    }
+    sql += ')';
+    QHash<qint64, LateTitle> byRow;
+    db_->forEach(sql.constData(), values,
+                 [&](data::Row&& row) { byRow.insert(row.value(16).toLongLong(), titleOf(row)); });
+    for (std::size_t i = begin; i < end; ++i)
+        if (const auto found = byRow.constFind(rows[i]); found != byRow.cend())
+            out.push_back(*found);
     return out;
-}
-
-const LateEntry& LateList::entry(int row) const {
-    keepOrder();
-    return entries_.at(std::size_t(row));
 }
 
 LateTitle LateList::title(int row) const {
     if (row < 0 || row >= size())
         throw std::out_of_range("late list row");
-    return titles(row, 1).front();
+    std::vector<LateTitle> one = titles(row, 1);
+    if (one.empty())
+        throw std::out_of_range("late list row");
+    return one.front();
 }
 
 QStringList LateList::cells(const LateTitle& t) const {
@@ -169,100 +224,92 @@ std::vector<QStringList> LateList::rows(int offset, int limit) const {
 }
 
 void LateList::forEach(const std::function<void(const LateTitle&)>& each) const {
-    for (int from = 0; from < size(); from += kPageRows)
+    if (!db_)
+        return;
+    if (!orderedHere(order().column)) {
+        db_->forEach((selectRows() + where() + orderBy()).constData(), bound(),
+                     [&](data::Row&& row) { each(titleOf(row)); });
+        return;
+    }
+    constexpr int kPageRows = 500;
+    const int rows = int(ranked().size());
+    for (int from = 0; from < rows; from += kPageRows)
         for (const LateTitle& t : titles(from, kPageRows))
             each(t);
 }
 
-QHash<qint64, int> LateList::textRanks(int c) const {
-    std::vector<qint64> keys;
-    keys.reserve(entries_.size());
-    for (const LateEntry& e : entries_)
-        keys.push_back(e.subscription);
-    std::sort(keys.begin(), keys.end());
-    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
-    const QHash<qint64, Texts> texts = readTexts(keys);
-    std::erase_if(keys, [&](qint64 key) { return !texts.contains(key); });
-    // Each row's sort value is read once, not at every comparison.
-    std::vector<std::size_t> order;
-    if (c == column::lastReceived) {
-        std::vector<int> days;
-        days.reserve(keys.size());
-        for (qint64 key : keys)
-            days.push_back(data::sortableDay(texts[key].lastReceived));
-        order.resize(keys.size());
-        for (std::size_t i = 0; i < order.size(); ++i)
-            order[i] = i;
-        std::stable_sort(order.begin(), order.end(),
-                         [&](std::size_t a, std::size_t b) { return days[a] < days[b]; });
-    } else {
-        std::vector<QString> values;
-        values.reserve(keys.size());
-        for (qint64 key : keys) {
-            const Texts& t = *texts.constFind(key);
-            values.push_back(c == column::name ? t.name : t.lastIssue);
-        }
-        order = ui::thaiOrder(values);
-    }
-    QHash<qint64, int> ranks;
-    ranks.reserve(qsizetype(keys.size()));
-    for (std::size_t i = 0; i < order.size(); ++i)
-        ranks.insert(keys[order[i]], int(i));
-    return ranks;
+bool LateList::orderedHere(int column) {
+    return column == column::name || column == column::department || column == column::agent ||
+           column == column::frequency || column == column::lastIssue ||
+           column == column::lastReceived;
 }
 
-void LateList::sortBy(int column, bool descending) {
-    setOrder({column, descending});
-    keepOrder();
-}
-
-void LateList::keepOrder() const {
-    if (order() == sorted_)
-        return;
+const std::vector<qint64>& LateList::ranked() const {
+    if (rankedFor_ == order() && !ranked_.empty())
+        return ranked_;
     const int c = order().column;
-    const bool descending = order().descending;
-    // A rank for each row in the column, from its numbers where it has them.
-    std::vector<int> codeRank;
-    QHash<qint64, int> textRank;
-    if (c == column::department)
-        codeRank = nameRanks(codes_.departments);
-    else if (c == column::agent)
-        codeRank = nameRanks(codes_.agents);
-    else if (c == column::frequency)
-        codeRank = nameRanks(codes_.frequencies);
-    else if (c == column::name || c == column::lastIssue || c == column::lastReceived)
-        textRank = textRanks(c);
-    const auto key = [&](const LateEntry& e) -> qint64 {
-        switch (c) {
-            case column::pointer:
-                return e.order;
-            case column::department:
-                return codeRank[e.department];
-            case column::agent:
-                return codeRank[e.agent];
-            case column::frequency:
-                return codeRank[e.frequency];
-            case column::expected:
-                return e.expected;
-            case column::daysLate:
-                return -qint64(e.expected);
-            case column::overdueIssue:
-                return (qint64(e.predicted) << 62) + (qint64(e.volume) << 31) + e.issue;
-            case column::claims:
-                return e.claims;
-            default:
-                return textRank.value(e.subscription, -1);
-        }
-    };
-    std::stable_sort(entries_.begin(), entries_.end(), [&](const LateEntry& a, const LateEntry& b) {
-        const qint64 ka = key(a), kb = key(b);
-        if (ka != kb)
-            return descending ? ka > kb : ka < kb;
-        if (a.expected != b.expected)
-            return a.expected < b.expected;
-        return a.order < b.order;
+    const QByteArray value = c == column::name         ? QByteArray("v1.vorlen_name")
+                             : c == column::department ? departmentName()
+                             : c == column::agent      ? agentName()
+                             : c == column::frequency  ? frequencyName()
+                             : c == column::lastIssue
+                                 ? QByteArray("li.descriptionitem, li.receivedate")
+                                 : QByteArray("li.receivedate, li.receivedate");
+    // Read in the order rows equal in the column keep; each distinct text is
+    // placed once.
+    std::vector<qint64> rows;
+    std::vector<int> valueOf;
+    std::vector<QString> values;
+    QHash<QString, int> known;
+    const QByteArray from =
+        c == column::name
+            ? " FROM late_issue AS l LEFT JOIN vorlen AS v ON v.rowid = l.subscription"
+              " LEFT JOIN vorlen1 AS v1 ON v1.rowid = (SELECT rowid FROM vorlen1"
+              " WHERE pointer = v.pointer ORDER BY rowid LIMIT 1)"
+        : c == column::lastIssue || c == column::lastReceived
+            ? " FROM late_issue AS l LEFT JOIN latest_issue AS li ON li.pointer = l.pointer"
+              " AND li.department_code = l.department_code"
+            : " FROM late_issue AS l";
+    db_->forEach(("SELECT l.rowid, " + value + from + where() +
+                  " ORDER BY l.expected, l.pointer, l.department_code, l.rowid")
+                     .constData(),
+                 bound(), [&](data::Row&& row) {
+                     rows.push_back(row.value(0).toLongLong());
+                     QString text = row.text(1);
+                     // As shown: nothing when no issue with a readable date came.
+                     if ((c == column::lastIssue || c == column::lastReceived) &&
+                         !data::readDate(row.text(2)))
+                         text.clear();
+                     auto found = known.constFind(text);
+                     if (found == known.cend()) {
+                         found = known.insert(text, int(values.size()));
+                         values.push_back(text);
+                     }
+                     valueOf.push_back(*found);
+                 });
+    std::vector<int> rank(values.size());
+    if (c == column::lastReceived) {
+        for (std::size_t i = 0; i < values.size(); ++i)
+            rank[i] = data::sortableDay(values[i]);
+    } else {
+        const std::vector<std::size_t> byText = ui::thaiOrder(values);
+        for (std::size_t i = 0; i < byText.size(); ++i)
+            rank[byText[i]] = int(i);
+    }
+    std::vector<std::size_t> places(rows.size());
+    for (std::size_t i = 0; i < places.size(); ++i)
+        places[i] = i;
+    const bool down = order().descending;
+    std::stable_sort(places.begin(), places.end(), [&](std::size_t a, std::size_t b) {
+        const int ra = rank[std::size_t(valueOf[a])], rb = rank[std::size_t(valueOf[b])];
+        return down ? ra > rb : ra < rb;
     });
-    sorted_ = order();
+    ranked_.clear();
+    ranked_.reserve(places.size());
+    for (std::size_t i : places)
+        ranked_.push_back(rows[i]);
+    rankedFor_ = order();
+    return ranked_;
 }
 
 }  // namespace late

@@ -45,19 +45,14 @@ struct LateFilter {
     QString agentCode;       // empty: every agent
 };
 
-// Predicts the next issue of every live subscription and lists the late ones.
-// A subscription is live when it is received under status "1" and its period
-// covers today. The next issue is expected the frequency's interval after the
-// later of the latest issue received for that faculty and the start of the
-// period, and is late once the grace has passed as well. A frequency without
-// an interval is never late. An issue the desk gave up after its final claim
-// is no longer listed.
+// The late issues of a day, from the rows LateStore keeps (which see for
+// what counts as late), brought up to that day first.
 class LateRecords {
   public:
-    explicit LateRecords(const data::Database& db) : db_(db) {}
+    explicit LateRecords(data::Database& db) : db_(db) {}
 
-    // Most days late first, then by key and faculty; the list reads its
-    // texts from this store as they are shown.
+    // Most days late first, then by key and faculty, read from this store a
+    // page at a time as they are shown.
     LateList list(const LateFilter& filter, QDate today) const;
     // The same with every row's texts.
     std::vector<LateTitle> late(const LateFilter& filter, QDate today) const;
@@ -68,7 +63,7 @@ class LateRecords {
     QStringList agentAddress(const QString& agentCode) const;
 
   private:
-    const data::Database& db_;
+    data::Database& db_;
 };
 
 }  // namespace late

@@ -10,8 +10,9 @@ namespace patterns {
 
 namespace {
 
-bool isOverdue(IssueStatus s) {
-    return s == IssueStatus::Late || s == IssueStatus::Missing || s == IssueStatus::Claimed;
+bool isPending(IssueStatus s) {
+    return s == IssueStatus::Expected || s == IssueStatus::Late || s == IssueStatus::Missing ||
+           s == IssueStatus::Claimed;
 }
 
 }  // namespace
@@ -38,8 +39,8 @@ const StoredPattern* LateExpectedIssues::pattern(QByteArrayView pointerUtf8) con
     return found != patterns_.cend() ? &*found : nullptr;
 }
 
-std::vector<std::vector<OverdueIssue>> LateExpectedIssues::overdue(
-    const std::vector<PatternedSubscription>& subscriptions, QDate today) const {
+std::vector<PendingIssues> LateExpectedIssues::pending(
+    const std::vector<PatternedSubscription>& subscriptions, QDate today, bool scoped) const {
     // Each title's issues are predicted once, for all its faculties; a map
     // whose entries stay where they are, as the subscriptions point at them.
     std::unordered_map<const StoredPattern*, std::vector<PredictedIssue>> predicted;
@@ -80,10 +81,11 @@ std::vector<std::vector<OverdueIssue>> LateExpectedIssues::overdue(
                 const auto lowest = lowestVolume.constFind(key);
                 if (lowest != lowestVolume.cend() && data::leadingNumber(numbers.yearno) >= *lowest)
                     registered[key].push_back(std::move(numbers));
-            });
-    const auto marks = !lowestVolume.isEmpty() ? records.allMarks()
+            },
+            scoped);
+    const auto marks = !lowestVolume.isEmpty() ? records.allMarks(scoped)
                                                : QHash<SubscriptionKey, std::vector<IssueMark>>();
-    std::vector<std::vector<OverdueIssue>> out(subscriptions.size());
+    std::vector<PendingIssues> out(subscriptions.size());
     for (std::size_t i = 0; i < subscriptions.size(); ++i) {
         const Wanted& w = wanted[i];
         if (w.fromVolume == INT_MAX)
@@ -95,11 +97,28 @@ std::vector<std::vector<OverdueIssue>> LateExpectedIssues::overdue(
         static const std::vector<IssueMark> noMarks;
         const auto got = registered.constFind(key);
         const auto marked = marks.constFind(key);
-        for (const ExpectedIssue& e : expectedIssues(
-                 w.stored->pattern, *w.issues, got != registered.cend() ? *got : noneRegistered,
-                 marked != marks.cend() ? *marked : noMarks, today))
-            if (isOverdue(e.status) && (!s.since.isValid() || e.predicted.expected >= s.since))
-                out[i].push_back({e.predicted, e.status});
+        const std::vector<ExpectedIssue> expected = expectedIssues(
+            w.stored->pattern, *w.issues, got != registered.cend() ? *got : noneRegistered,
+            marked != marks.cend() ? *marked : noMarks, today);
+        for (std::size_t k = 0; k < expected.size(); ++k) {
+            const ExpectedIssue& e = expected[k];
+            if (!isPending(e.status) || (s.since.isValid() && e.predicted.expected < s.since))
+                continue;
+            // A marked issue is overdue from the day it is first predicted,
+            // the day its forerunner is due; the others once their grace is
+            // over.
+            const bool marked =
+                e.status == IssueStatus::Missing || e.status == IssueStatus::Claimed;
+            const QDate lateFrom =
+                !marked ? e.predicted.expected.addDays(w.stored->pattern.graceDays + 1)
+                : k > 0 ? expected[k - 1].predicted.expected
+                        : QDate();
+            out[i].issues.push_back({e.predicted, e.status, lateFrom});
+        }
+        // The list grows when the issue after the last predicted one is
+        // predicted: on the day the last one is due.
+        if (!w.issues->empty())
+            out[i].recheck = std::max(w.issues->back().expected, today.addDays(1));
     }
     return out;
 }

@@ -15,10 +15,19 @@ class Database;
 
 namespace patterns {
 
-// An expected issue that is overdue: late, or marked missing or claimed.
+// An expected issue that is overdue, late or marked missing or claimed, or
+// that will be once its grace has passed, and the first day it is overdue.
 struct OverdueIssue {
     PredictedIssue issue;
     IssueStatus status = IssueStatus::Late;
+    QDate lateFrom;  // none: overdue on any day
+};
+
+// A subscription's overdue issues, and the day from which its list may grow
+// by an issue not yet predicted.
+struct PendingIssues {
+    std::vector<OverdueIssue> issues;
+    QDate recheck;  // none: it never grows
 };
 
 // A subscription of a patterned title, and the start of its period.
@@ -39,9 +48,11 @@ class LateExpectedIssues {
     // stored key.
     const StoredPattern* pattern(QByteArrayView pointerUtf8) const;
     // For each subscription, in the order given, its issues expected no
-    // earlier than its start.
-    std::vector<std::vector<OverdueIssue>> overdue(
-        const std::vector<PatternedSubscription>& subscriptions, QDate today) const;
+    // earlier than its start that are overdue today or will be. With
+    // `scoped`, only the registered issues and marks of the subscriptions
+    // in the late list's scope table are read.
+    std::vector<PendingIssues> pending(const std::vector<PatternedSubscription>& subscriptions,
+                                       QDate today, bool scoped) const;
 
   private:
     const data::Database& db_;

@@ -66,11 +66,13 @@ class PatternRecords {
     std::vector<IssueMark> marks(const QString& pointer, const QString& departmentCode) const;
     // The registered issues of every title with a live pattern from the
     // pattern's known year number on, handed over one at a time: an issue of
-    // an earlier volume cannot be one that the pattern predicts.
+    // an earlier volume cannot be one that the pattern predicts. With
+    // `scoped`, only those of the subscriptions in the late list's scope.
     void forEachRegisteredOfPatterns(
-        const std::function<void(const SubscriptionKey&, RegisteredNumbers&&)>& take) const;
-    // The marks of every subscription.
-    QHash<SubscriptionKey, std::vector<IssueMark>> allMarks() const;
+        const std::function<void(const SubscriptionKey&, RegisteredNumbers&&)>& take,
+        bool scoped = false) const;
+    // The marks of every subscription, or of those in the late list's scope.
+    QHash<SubscriptionKey, std::vector<IssueMark>> allMarks(bool scoped = false) const;
     // Marks the issues of one subscription, in one transaction.
     void mark(const QString& pointer, const QString& departmentCode,
               const std::vector<PredictedIssue>& issues, IssueStatus status, QDate today);

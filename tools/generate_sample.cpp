@@ -17,6 +17,7 @@
 #include "data/DateText.h"
 #include "data/DbError.h"
 #include "data/Issn.h"
+#include "data/LateSchema.h"
 #include "data/Schema.h"
 #include "data/Statement.h"
 #include "patterns/PatternRecords.h"
@@ -226,6 +227,8 @@ int main(int argc, char* argv[]) {
         data::Database db(path);
         db.exec("PRAGMA synchronous = OFF");
         data::Transaction tx(db);
+        // The late issues are worked out once, when the list is first shown.
+        data::suspendLateIssueTriggers(db);
         Generator g(db, 1208);
         g.publishers(publishers);
         g.titles(titles, subscriptions);
@@ -238,6 +241,7 @@ int main(int argc, char* argv[]) {
         sampleArticles(db, articleRandom, articles, issues);
         tx.commit();
         g.patterns();
+        data::createLateIssueTables(db);
         db.exec("ANALYZE");
     } catch (const data::DbError& e) {
         err << e.detail() << "\n";

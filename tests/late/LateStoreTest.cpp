@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <functional>
+
+#include "data/Database.h"
+#include "late/LateRecords.h"
+#include "patterns/PatternRecords.h"
+#include "tests/late/LateFixture.h"
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+
+struct Store : late_testing::Desk {
+    QStringList keys(QDate today = kToday) {
+        QStringList out;
+        for (const late::LateTitle& t : late::LateRecords(temp.db()).late({}, today))
+            out << t.pointer.trimmed() + u'/' + QString::number(t.daysLate);
+        return out;
+    }
+    void exec(const char* sql, const QVariantList& values = {}) { temp.db().exec(sql, values); }
+};
+
+patterns::StoredPattern monthlyFrom(QDate known) {
+    patterns::StoredPattern monthly;
+    monthly.pattern.knownDate = known;
+    monthly.pattern.knownVolume = 26;
+    monthly.pattern.knownIssue = 1;
+    monthly.pattern.volumeStartMonth = 1;
+    monthly.pattern.graceDays = 10;
+    return monthly;
+}
+
+}  // namespace
+
+// The list is shown first, so that its rows are stored, and then a writer
+// that knows nothing of them changes what they come from.
+TEST(LateStore, EveryChangeToWhatALateIssueComesFromReachesTheStoredRows) {
+    const struct {
+        const char* what;
+        std::function<void(Store&)> change;
+        QStringList after;
+    } cases[] = {
+        {"nothing", [](Store&) {}, {"J1/30"}},
+        {"the issue arrives", [](Store& s) { s.issue("J1", "01", kToday.addDays(-1)); }, {}},
+        {"the on-time title's issue is taken back",
+         [](Store& s) { s.exec("DELETE FROM tranfile WHERE pointer = 'J2'"); },
+         {"J2/335", "J1/30"}},
+        {"the period ends",
+         [](Store& s) {
+             s.exec("UPDATE vorlen SET end_period = ? WHERE pointer = 'J1'",
+                    {data::writeDate(kToday.addDays(-1))});
+         },
+         {}},
+        {"the copy is no longer received",
+         [](Store& s) { s.exec("UPDATE vorlen SET Receive_Code = '2' WHERE pointer = 'J1'"); },
+         {}},
+        {"the title becomes a yearly",
+         [](Store& s) { s.exec("UPDATE vorlen1 SET magtype_code = '08' WHERE pointer = 'J1'"); },
+         {}},
+        {"the monthly interval shortens",
+         [](Store& s) {
+             s.exec(
+                 "UPDATE magtype_interval SET interval_days = 5, grace_days = 0"
+                 " WHERE MagType_Code = '04'");
+         },
+         {"J1/55", "J2/5"}},
+        {"the title's key changes",
+         [](Store& s) {
+             for (const char* table : {"vorlen1", "vorlen", "tranfile"})
+                 s.exec((QByteArray("UPDATE ") + table + " SET pointer = 'J9' WHERE pointer = 'J1'")
+                            .constData());
+         },
+         {"J9/30"}},
+        {"the subscription goes",
+         [](Store& s) { s.exec("DELETE FROM vorlen WHERE pointer = 'J1'"); },
+         {}},
+        {"the issue is given up",
+         [](Store& s) {
+             s.exec(
+                 "INSERT INTO issue_claim (pointer, department_code, volume, issue,"
+                 " expected_on, claim_count, not_received_reason)"
+                 " VALUES ('J1', '01', 0, 0, ?, 3, 'ไม่มีจำหน่าย')",
+                 {data::writeDate(kToday.addDays(-30))});
+         },
+         {}},
+        {"the on-time title gets a pattern",
+         [](Store& s) {
+             patterns::PatternRecords(s.temp.db()).save("J2", monthlyFrom(QDate(2026, 11, 1)));
+         },
+         {"J2/37", "J1/30"}},
+    };
+    for (const auto& c : cases) {
+        Store s;
+        // Monthly: due 30 days after the last issue, late 20 days on.
+        s.live("J1", "04", kToday);
+        s.issue("J1", "01", kToday.addDays(-60));
+        s.live("J2", "04", kToday);
+        s.issue("J2", "01", kToday.addDays(-10));
+        ASSERT_EQ(s.keys(), QStringList({"J1/30"})) << c.what;
+        c.change(s);
+        EXPECT_EQ(s.keys(), c.after) << c.what;
+    }
+}
+
+TEST(LateStore, APatternedTitlesIssuesJoinTheListAsTheDaysGoByAndLeaveIfTheClockGoesBack) {
+    Store s;
+    s.live("J1", "04", kToday);
+    patterns::PatternRecords(s.temp.db()).save("J1", monthlyFrom(QDate(2026, 10, 1)));
+    const struct {
+        QDate today;
+        QStringList late;
+    } days[] = {
+        {kToday, {"J1/68", "J1/37"}},
+        // The issue of 1 January is predicted now, and late after its grace.
+        {QDate(2027, 1, 10), {"J1/101", "J1/70", "J1/40"}},
+        {QDate(2027, 1, 12), {"J1/103", "J1/72", "J1/42", "J1/11"}},
+        {kToday, {"J1/68", "J1/37"}},
+    };
+    for (const auto& d : days)
+        EXPECT_EQ(s.keys(d.today), d.late) << d.today.toString(Qt::ISODate).toStdString();
+}
