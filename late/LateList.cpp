@@ -16,11 +16,12 @@ namespace late {
 namespace {
 
 // The name of a code from the first row that holds it trimmed, as every list
-// of this program shows it, or that name's sort key.
+// of this program shows it, or that name's sort key. The code is compared
+// without its column's affinity, so that the index on the trimmed code serves.
 QByteArray codeName(const char* table, const char* code, const char* name, const char* listed,
                     bool asKey = false) {
     return "(SELECT " + (asKey ? data::thaiSortKey(name) : QByteArray(name)) + " FROM " + table +
-           " WHERE trim(" + code + ") = l." + listed + " ORDER BY rowid LIMIT 1)";
+           " WHERE trim(" + code + ") = l." + listed + " || '' ORDER BY rowid LIMIT 1)";
 }
 
 QByteArray departmentName(bool asKey = false) {

@@ -88,6 +88,11 @@ std::vector<PendingIssues> LateExpectedIssues::pending(
     std::vector<PendingIssues> out(subscriptions.size());
     for (std::size_t i = 0; i < subscriptions.size(); ++i) {
         const Wanted& w = wanted[i];
+        // The list grows when the issue after the last predicted one is
+        // predicted: on the day the last one is due. A period that starts
+        // after every issue predicted so far waits for that day too.
+        if (w.issues && !w.issues->empty())
+            out[i].recheck = std::max(w.issues->back().expected, today.addDays(1));
         if (w.fromVolume == INT_MAX)
             continue;
         const PatternedSubscription& s = subscriptions[i];
@@ -115,10 +120,6 @@ std::vector<PendingIssues> LateExpectedIssues::pending(
                         : QDate();
             out[i].issues.push_back({e.predicted, e.status, lateFrom});
         }
-        // The list grows when the issue after the last predicted one is
-        // predicted: on the day the last one is due.
-        if (!w.issues->empty())
-            out[i].recheck = std::max(w.issues->back().expected, today.addDays(1));
     }
     return out;
 }

@@ -108,6 +108,10 @@ TEST(LateStore, APatternedTitlesIssuesJoinTheListAsTheDaysGoByAndLeaveIfTheClock
     Store s;
     s.live("J1", "04", kToday);
     patterns::PatternRecords(s.temp.db()).save("J1", monthlyFrom(QDate(2026, 10, 1)));
+    // A copy whose period starts after every issue predicted today.
+    s.title("J2", "x", "04");
+    s.subscription("J2", "01", QDate(2027, 1, 5), QDate(2027, 12, 31));
+    patterns::PatternRecords(s.temp.db()).save("J2", monthlyFrom(QDate(2026, 10, 1)));
     const struct {
         QDate today;
         QStringList late;
@@ -116,6 +120,7 @@ TEST(LateStore, APatternedTitlesIssuesJoinTheListAsTheDaysGoByAndLeaveIfTheClock
         // The issue of 1 January is predicted now, and late after its grace.
         {QDate(2027, 1, 10), {"J1/101", "J1/70", "J1/40"}},
         {QDate(2027, 1, 12), {"J1/103", "J1/72", "J1/42", "J1/11"}},
+        {QDate(2027, 2, 12), {"J1/134", "J1/103", "J1/73", "J1/42", "J1/11", "J2/11"}},
         {kToday, {"J1/68", "J1/37"}},
     };
     for (const auto& d : days)
