@@ -28,7 +28,9 @@ const char* const kTables[] = {
     "CREATE TABLE IF NOT EXISTS late_state (computed_on INTEGER)",
 };
 
-const char* const kIndexes[] = {
+// The indexes of late_issue, each with its name first, so that a full
+// rebuild can drop them and make them again from the rows.
+const char* const kIssueIndexes[] = {
     "CREATE INDEX IF NOT EXISTS late_issue_key ON late_issue (pointer, department_code)",
     // Most days late first, and the same within a faculty or an agent.
     "CREATE INDEX IF NOT EXISTS late_issue_expected ON late_issue"
@@ -38,7 +40,6 @@ const char* const kIndexes[] = {
     "CREATE INDEX IF NOT EXISTS late_issue_agent ON late_issue"
     " (publisher_code, expected, pointer)",
     "CREATE INDEX IF NOT EXISTS late_issue_from ON late_issue (late_from, live_until, kind)",
-    "CREATE INDEX IF NOT EXISTS late_watch_day ON late_watch (refresh_day)",
 };
 
 // What each watched table's rows stand for: a subscription, every faculty's
@@ -136,17 +137,33 @@ void createPostgresTriggers(Database& db) {
 void createLateIssueTables(Database& db) {
     for (const char* sql : kTables)
         db.exec(db.isPostgres() ? postgresTable(sql).constData() : sql);
-    for (const char* sql : kIndexes)
-        db.exec(sql);
-    // The names of agents by trimmed code, for the rows of a page.
+    createLateIssueIndexes(db);
+    db.exec("CREATE INDEX IF NOT EXISTS late_watch_day ON late_watch (refresh_day)");
+    // The names of agents by trimmed code, for the rows of a page, and the
+    // agents some subscription is ordered from, for the list's filter.
     db.exec(db.isPostgres()
                 ? "CREATE INDEX IF NOT EXISTS dealer_trim_code ON dealer ((trim(Publisher_Code)))"
                 : "CREATE INDEX IF NOT EXISTS dealer_trim_code ON dealer (trim(Publisher_Code))");
+    db.exec(db.isPostgres()
+                ? "CREATE INDEX IF NOT EXISTS vorlen_trim_agent ON vorlen ((trim(publisher_code)))"
+                : "CREATE INDEX IF NOT EXISTS vorlen_trim_agent ON vorlen (trim(publisher_code))");
     if (db.isPostgres())
         createPostgresTriggers(db);
     else
         createSqliteTriggers(db);
     markEveryLateIssueStale(db);
+}
+
+void dropLateIssueIndexes(Database& db) {
+    for (const char* sql : kIssueIndexes) {
+        const QByteArray name = QByteArray(sql).split(' ').at(5);
+        db.exec(("DROP INDEX IF EXISTS " + name).constData());
+    }
+}
+
+void createLateIssueIndexes(Database& db) {
+    for (const char* sql : kIssueIndexes)
+        db.exec(sql);
 }
 
 void suspendLateIssueTriggers(Database& db) {

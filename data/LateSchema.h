@@ -13,6 +13,10 @@ class Database;
 // subscriptions they touch, so no writer, in this program or another, need
 // know of them; a stale mark without a title means every row.
 void createLateIssueTables(Database& db);
+// The indexes of the late issues, dropped while every row is written again
+// and made from the rows after, which costs far less than keeping them.
+void dropLateIssueIndexes(Database& db);
+void createLateIssueIndexes(Database& db);
 // The triggers dropped, for a bulk load that marks every row stale itself.
 void suspendLateIssueTriggers(Database& db);
 // Every row to be worked out again.

@@ -47,6 +47,11 @@ LateIssues::LateIssues(ui::Services& services)
     lateList.guard = [this](const std::function<void()>& step) { return guarded(step); };
     lateList.onClick = [this] { lateList_Click(); };
     lateList.onSort = [this] { lateList_Click(); };
+    // A long list paints its first rows before it is counted.
+    lateList.onCount = [this](int total) {
+        countLabel.setCaption(total == 0 ? QStringLiteral("ไม่มีรายการคงค้าง")
+                                         : QStringLiteral("คงค้าง %1 รายการ").arg(total));
+    };
     registerButton.onClick = [this] { registerButton_Click(); };
     claimButton.onClick = [this] { claimButton_Click(); };
     claimPdfButton.onClick = [this] { claimPdfButton_Click(); };
@@ -64,7 +69,7 @@ bool LateIssues::Form_Load() {
         return false;
     showButton_Click();
     // The list is what the window is opened for: the keys start there.
-    if (!listed_->empty())
+    if (lateList.rows() > 1)
         setFocus(lateList);
     return true;
 }
@@ -111,6 +116,8 @@ void LateIssues::showButton_Click() {
     lateList.setRows(1);
     listed_ = std::make_shared<LateList>();
     listed_->setOrder(order);
+    // Told once the list is counted.
+    countLabel.setCaption(QString());
     guarded([&] {
         readFilters();
         auto list =
@@ -120,28 +127,26 @@ void LateIssues::showButton_Click() {
         if (lateList.setSource(list))
             listed_ = std::move(list);
     });
-    countLabel.setCaption(listed_->empty()
-                              ? QStringLiteral("ไม่มีรายการคงค้าง")
-                              : QStringLiteral("คงค้าง %1 รายการ").arg(listed_->size()));
     for (ui::CommandButton* b : {&claimButton, &claimPdfButton, &csvButton})
-        b->setEnabled(!listed_->empty());
+        b->setEnabled(lateList.rows() > 1);
     lateList_Click();
 }
 
 void LateIssues::showAgain() {
     const int row = lateList.row();
     showButton_Click();
-    if (row >= 1 && row <= listed_->size()) {
+    if (row >= 1) {
         while (lateList.rows() <= row && lateList.canFetchMore())
             lateList.fetchMore();
-        lateList.setRow(row);
+        if (row < lateList.rows())
+            lateList.setRow(row);
     }
     lateList_Click();
 }
 
 std::optional<LateTitle> LateIssues::chosen() {
     const int r = lateList.row() - 1;
-    if (!lateList.paged() || r < 0 || r >= listed_->size())
+    if (!lateList.paged() || r < 0 || r + 1 >= lateList.rows())
         return std::nullopt;
     std::optional<LateTitle> title;
     guarded([&] { title = listed_->title(r); });

@@ -195,8 +195,6 @@ std::vector<LateTitle> LateList::titles(int from, int limit) const {
 }
 
 LateTitle LateList::title(int row) const {
-    if (row < 0 || row >= size())
-        throw std::out_of_range("late list row");
     std::vector<LateTitle> one = titles(row, 1);
     if (one.empty())
         throw std::out_of_range("late list row");

@@ -42,8 +42,8 @@ std::vector<ui::PickRow> LateRecords::departments() const {
 std::vector<ui::PickRow> LateRecords::agents() const {
     return pickRows(
         db_,
-        "SELECT Publisher_Code, Publisher_Name FROM dealer WHERE trim(Publisher_Code) IN"
-        " (SELECT trim(publisher_code) FROM vorlen) ORDER BY rowid");
+        "SELECT Publisher_Code, Publisher_Name FROM dealer AS d WHERE EXISTS (SELECT 1 FROM vorlen"
+        " WHERE trim(vorlen.publisher_code) = trim(d.Publisher_Code)) ORDER BY rowid");
 }
 
 QStringList LateRecords::agentAddress(const QString& agentCode) const {

@@ -1,5 +1,7 @@
 #include "late/LateStore.h"
 
+#include <malloc.h>
+
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -9,6 +11,7 @@
 #include "data/Cells.h"
 #include "data/Database.h"
 #include "data/DateText.h"
+#include "data/LateSchema.h"
 #include "data/SortableDate.h"
 #include "patterns/ClaimRecords.h"
 #include "patterns/LateExpectedIssues.h"
@@ -124,6 +127,7 @@ void LateStore::refresh(QDate today) {
         !state || state->value(0).isNull() || day < state->value(0).toLongLong() ||
         db_.first("SELECT 1 FROM late_stale WHERE pointer IS NULL LIMIT 1") || !scope(day);
     if (everything) {
+        data::dropLateIssueIndexes(db_);
         db_.exec("DELETE FROM late_issue");
         db_.exec("DELETE FROM late_watch");
     } else {
@@ -135,11 +139,17 @@ void LateStore::refresh(QDate today) {
             " (SELECT pointer, department_code FROM late_scope)");
     }
     work(today, !everything);
+    if (everything)
+        data::createLateIssueIndexes(db_);
     db_.exec("DELETE FROM late_scope");
     db_.exec("DELETE FROM late_stale");
     db_.exec("DELETE FROM late_state");
     db_.exec("INSERT INTO late_state (computed_on) VALUES (?)", {day});
     tx.commit();
+    // The working out of every row holds a great deal at once: it goes back
+    // to the system rather than staying with the window.
+    if (everything)
+        malloc_trim(0);
 }
 
 bool LateStore::scope(qint64 day) {
