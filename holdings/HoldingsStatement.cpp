@@ -179,6 +179,12 @@ QString holdingsStatement(const patterns::PublicationPattern& pattern,
     return due == words(labels).none ? older : older + QStringLiteral("; ") + due;
 }
 
+QString holdingsStatement(const patterns::ExpectedIssueProposal& expected, Labels labels) {
+    if (const auto& pattern = expected.pattern())
+        return holdingsStatement(*pattern, expected.issues(), expected.registered(), labels);
+    return holdingsStatement(expected.registered(), labels);
+}
+
 Labels HoldingsStatement::labelsOf(const QString& pointer) const {
     const auto row =
         db_.first("SELECT language_code FROM vorlen1 WHERE trim(pointer) = ?", {pointer.trimmed()});
