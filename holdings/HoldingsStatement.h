@@ -61,7 +61,6 @@ class HoldingsStatement {
     Labels labelsOf(const QString& pointer) const;
 
   private:
-
     const data::Database& db_;
 };
 

@@ -35,9 +35,7 @@ class SubscriptionSummary {
     void added(const patterns::RegisteredNumbers& numbers);
     void clear();
     // The subscription's expected issues as last read; none when blank.
-    const patterns::ExpectedIssueProposal* expected() const {
-        return read_ ? &*read_ : nullptr;
-    }
+    const patterns::ExpectedIssueProposal* expected() const { return read_ ? &*read_ : nullptr; }
 
   private:
     void paint();

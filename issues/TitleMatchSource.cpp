@@ -1,9 +1,11 @@
 #include "issues/TitleMatchSource.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "data/Database.h"
 #include "data/ThaiSortKey.h"
+#include "ui/PagedRows.h"
 #include "ui/ThaiOrder.h"
 
 namespace issues {
@@ -63,7 +65,22 @@ int TitleMatchSource::count() const {
     return db_.first(sql.constData(), params_)->value(0).toInt();
 }
 
+const std::vector<QStringList>& TitleMatchSource::firstPage() const {
+    firstPage_ = Kept{order(), read(0, ui::PagedRows::kPageRows)};
+    return firstPage_->rows;
+}
+
 std::vector<QStringList> TitleMatchSource::rows(int offset, int limit) const {
+    std::optional<Kept> kept = std::exchange(firstPage_, std::nullopt);
+    // A page kept holds every row up to its length, fewer when the list ends.
+    if (kept && kept->order == order() && offset == 0 && limit <= ui::PagedRows::kPageRows) {
+        kept->rows.resize(std::min(kept->rows.size(), std::size_t(limit)));
+        return std::move(kept->rows);
+    }
+    return read(offset, limit);
+}
+
+std::vector<QStringList> TitleMatchSource::read(int offset, int limit) const {
     QVariantList params = params_;
     const QByteArray order = orderBy(params);
     params << limit << offset;

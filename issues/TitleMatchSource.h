@@ -31,6 +31,9 @@ class TitleMatchSource : public ui::RowSource {
 
     int count() const override;
     std::vector<QStringList> rows(int offset, int limit) const override;
+    // The first page, read to know whether the condition finds anything; it
+    // is kept for the list's own first read, which then reads nothing.
+    const std::vector<QStringList>& firstPage() const;
     bool sortable(int column) const override {
         return column == matchCol::name || column == matchCol::department;
     }
@@ -43,8 +46,15 @@ class TitleMatchSource : public ui::RowSource {
     QByteArray where_;
     QVariantList params_;
     QByteArray join_;
+    std::vector<QStringList> read(int offset, int limit) const;
+
     // The faculty codes in Thai order of their names, read once.
     mutable std::optional<std::vector<std::pair<QString, int>>> ranks_;
+    struct Kept {
+        ui::ListOrder order;
+        std::vector<QStringList> rows;
+    };
+    mutable std::optional<Kept> firstPage_;
 };
 
 }  // namespace issues
