@@ -84,7 +84,7 @@ std::vector<QStringList> TitleMatchSource::rows(int offset, int limit) const {
     return read(offset, limit);
 }
 
-QByteArray TitleMatchSource::firstTitles(QVariantList& params, int titles) const {
+QByteArray TitleMatchSource::firstTitles(QVariantList& params, qint64 titles) const {
     // Every title shown has a subscription, so the rows up to the page's end
     // belong to as many titles at most.
     params << titles;
@@ -101,7 +101,7 @@ QByteArray TitleMatchSource::firstTitles(QVariantList& params, int titles) const
 std::vector<QStringList> TitleMatchSource::read(int offset, int limit) const {
     QVariantList params = params_;
     const QByteArray from =
-        inOrder_ && order().column < 0 ? firstTitles(params, offset + limit) : fromWhere();
+        inOrder_ && order().column < 0 ? firstTitles(params, qint64(offset) + limit) : fromWhere();
     const QByteArray order = orderBy(params);
     params << limit << offset;
     const QByteArray sql =

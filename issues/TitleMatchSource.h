@@ -51,7 +51,7 @@ class TitleMatchSource : public ui::RowSource {
     QByteArray fromWhere() const;
     // The FROM and WHERE of a page in the order of entry that ends `titles`
     // titles in.
-    QByteArray firstTitles(QVariantList& params, int titles) const;
+    QByteArray firstTitles(QVariantList& params, qint64 titles) const;
     QByteArray orderBy(QVariantList& params) const;
 
     const data::Database& db_;
