@@ -1,8 +1,8 @@
 #include "holdings/HoldingsStatement.h"
 
 #include <QMap>
-#include <QRegularExpression>
 #include <QSet>
+#include <optional>
 
 #include "data/Database.h"
 #include "data/LeadingNumber.h"
@@ -125,13 +125,11 @@ QString holdingsStatement(const std::vector<patterns::RegisteredNumbers>& regist
     const Words& w = words(labels);
     if (registered.empty())
         return w.none;
-    static const QRegularExpression number(QStringLiteral("\\d+"));
     QMap<int, QSet<int>> held;
     for (const patterns::RegisteredNumbers& r : registered) {
         const qint64 volume = data::leadingNumber(r.yearno);
         QSet<int> numbers;
-        for (const auto& m : number.globalMatch(r.issueno))
-            numbers.insert(m.captured().toInt());
+        patterns::forEachNumber(r.issueno, [&numbers](int n) { numbers.insert(n); });
         // A volume or issue that is no number can only be counted.
         if (volume <= 0 || volume > 100000 || numbers.isEmpty())
             return w.count.arg(registered.size());
@@ -162,14 +160,16 @@ QString holdingsStatement(const patterns::PublicationPattern& pattern,
                           const std::vector<ExpectedIssue>& issues,
                           const std::vector<patterns::RegisteredNumbers>& registered,
                           Labels labels) {
-    static const QRegularExpression number(QStringLiteral("\\d+"));
     std::vector<patterns::RegisteredNumbers> before;
     for (const patterns::RegisteredNumbers& r : registered) {
         const qint64 volume = data::leadingNumber(r.yearno);
-        const auto issue = number.match(r.issueno);
-        if (volume > 0 &&
-            (volume < pattern.knownVolume || (volume == pattern.knownVolume && issue.hasMatch() &&
-                                              issue.captured().toInt() < pattern.knownIssue)))
+        std::optional<int> issue;
+        patterns::forEachNumber(r.issueno, [&issue](int n) {
+            if (!issue)
+                issue = n;
+        });
+        if (volume > 0 && (volume < pattern.knownVolume ||
+                           (volume == pattern.knownVolume && issue && *issue < pattern.knownIssue)))
             before.push_back(r);
     }
     QString due = holdingsStatement(pattern, issues, labels);
@@ -177,6 +177,12 @@ QString holdingsStatement(const patterns::PublicationPattern& pattern,
         return due;
     const QString older = holdingsStatement(before, labels);
     return due == words(labels).none ? older : older + QStringLiteral("; ") + due;
+}
+
+QString holdingsStatement(const patterns::ExpectedIssueProposal& expected, Labels labels) {
+    if (const auto& pattern = expected.pattern())
+        return holdingsStatement(*pattern, expected.issues(), expected.registered(), labels);
+    return holdingsStatement(expected.registered(), labels);
 }
 
 Labels HoldingsStatement::labelsOf(const QString& pointer) const {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <vector>
 
+#include "patterns/ExpectedIssueProposal.h"
 #include "patterns/ExpectedIssues.h"
 #include "patterns/PublicationPattern.h"
 
@@ -34,6 +35,9 @@ QString holdingsStatement(const patterns::PublicationPattern& pattern,
                           const std::vector<patterns::ExpectedIssue>& issues,
                           const std::vector<patterns::RegisteredNumbers>& registered,
                           Labels labels);
+// The statement of a subscription whose issues are read and worked out
+// already: with its pattern as above, else by the registered numbers.
+QString holdingsStatement(const patterns::ExpectedIssueProposal& expected, Labels labels);
 
 // One subscription's statement and the faculty's name; `held` is false when
 // nothing of it has come yet.
@@ -53,10 +57,10 @@ class HoldingsStatement {
     QString ofTitle(const QString& pointer, QDate today) const;
     // Every subscription of the title in faculty code order.
     std::vector<SubscriptionHoldings> subscriptions(const QString& pointer, QDate today) const;
-
-  private:
+    // The labels the title's language asks for.
     Labels labelsOf(const QString& pointer) const;
 
+  private:
     const data::Database& db_;
 };
 

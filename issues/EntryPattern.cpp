@@ -3,30 +3,33 @@
 #include "issues/IssueEntry.h"
 #include "issues/SubscriptionList.h"
 #include "patterns/ExpectedIssueProposal.h"
+#include "patterns/PatternRecords.h"
 
 namespace issues {
 
-bool EntryPattern::propose(data::Database& db, const QString& addOn) const {
-    const patterns::ExpectedIssueProposal expected(db, subscription_.pointer,
-                                                   subscription_.department, today_);
+bool EntryPattern::propose(const QString& addOn) const {
+    if (!expected_)
+        return false;
     const std::optional<patterns::ProposedFields> proposed =
-        addOn.isEmpty() ? expected.next() : expected.withNumber(addOn);
+        addOn.isEmpty() ? expected_->next() : expected_->withNumber(addOn);
     if (!proposed)
         return false;
     fields_.propose(*proposed);
     return true;
 }
 
-void EntryPattern::askAboutSkipped(data::Database& db, ui::MessageBox& messages) {
+void EntryPattern::askAboutSkipped(ui::MessageBox& messages) {
+    if (!expected_)
+        return;
     const IssueRow typed = fields_.issue(subscription_);
-    skipped_ =
-        patterns::ExpectedIssueProposal(db, subscription_.pointer, subscription_.department, today_)
-            .askAboutSkipped(messages, typed.yearno, typed.issueno);
+    skipped_ = expected_->askAboutSkipped(messages, typed.yearno, typed.issueno);
 }
 
-void EntryPattern::markSkipped(data::Database& db) const {
-    patterns::ExpectedIssueProposal(db, subscription_.pointer, subscription_.department, today_)
-        .markMissing(skipped_);
+void EntryPattern::markSkipped(data::Database& db, QDate today) const {
+    if (!skipped_.empty())
+        patterns::PatternRecords(db).mark(subscription_.pointer.trimmed(),
+                                          subscription_.department.trimmed(), skipped_,
+                                          patterns::IssueStatus::Missing, today);
 }
 
 }  // namespace issues

@@ -9,7 +9,6 @@
 #include "data/DbError.h"
 #include "data/LeadingNumber.h"
 #include "data/Schema.h"
-#include "data/StoredKey.h"
 
 namespace issues {
 
@@ -25,8 +24,7 @@ QString counterValue(const data::Database& db) {
 }
 
 bool titleExists(const data::Database& db, const QString& pointer) {
-    return bool(db.first("SELECT 1 FROM vorlen1 WHERE pointer = ?",
-                         {data::storedKey(db, data::KeyTable::vorlen1, pointer)}));
+    return bool(db.first("SELECT 1 FROM vorlen1 WHERE trim(pointer) = ?", {pointer.trimmed()}));
 }
 
 // The columns of tranfile in their order, then the row's place.
@@ -64,19 +62,32 @@ QString IssueRegister::nextNumber() const {
 
 QString IssueRegister::addIssue(const IssueRow& issue) {
     data::Transaction tx(db_);
-    if (!titleExists(db_, issue.pointer))
+    // The title and its subscription are looked for in one read, the counter
+    // with whether an issue holds its number in another.
+    const auto found = db_.first(
+        "SELECT CASE WHEN EXISTS (SELECT 1 FROM vorlen1 WHERE trim(pointer) = ?1) THEN 1 ELSE 0"
+        " END, CASE WHEN EXISTS (SELECT 1 FROM vorlen WHERE trim(pointer) = ?1"
+        " AND trim(department_code) = ?2) THEN 1 ELSE 0 END",
+        {issue.pointer.trimmed(), issue.departmentCode.trimmed()});
+    if (found->value(0).toInt() == 0)
         throw RegisterChanged(RegisterChanged::What::TitleGone);
-    if (!db_.first("SELECT 1 FROM vorlen WHERE pointer = ? AND trim(department_code) = ?",
-                   {data::storedKey(db_, data::KeyTable::vorlen, issue.pointer),
-                    issue.departmentCode.trimmed()}))
+    if (found->value(1).toInt() == 0)
         throw RegisterChanged(RegisterChanged::What::SubscriptionGone);
-    const QString current = counterValue(db_);
+    const auto counter = db_.first(
+        "SELECT nextmagno, CASE WHEN EXISTS (SELECT 1 FROM tranfile"
+        " WHERE trim(tranfile.magno) = trim(jourctrl.nextmagno)) THEN 1 ELSE 0 END"
+        " FROM jourctrl ORDER BY rowid LIMIT 1");
+    if (!counter)
+        throw data::DbError(SQLITE_ERROR, QStringLiteral("jourctrl: no counter row"));
+    const QString current = counter->text(0);
     QString magno = current.trimmed() == issue.magno.trimmed() ? issue.magno : current;
     std::optional<QString> next = advancedNumber(magno);
     // A counter set back by hand would hand out a number an issue holds.
-    while (next && db_.first("SELECT 1 FROM tranfile WHERE trim(magno) = ?", {magno.trimmed()})) {
+    bool taken = counter->value(1).toInt() != 0;
+    while (next && taken) {
         magno = *next;
         next = advancedNumber(magno);
+        taken = bool(db_.first("SELECT 1 FROM tranfile WHERE trim(magno) = ?", {magno.trimmed()}));
     }
     if (!next)
         throw CounterExhausted(magno);
@@ -143,17 +154,22 @@ int IssueRegister::issueCount(const QString& pointer) const {
 }
 
 int IssueRegister::placeOf(const ListedIssue& issue) const {
+    return standingOf(issue).before;
+}
+
+IssueRegister::Standing IssueRegister::standingOf(const ListedIssue& issue) const {
     // The list's order spelt out: a later date first, the undated after every
     // dated one, the register's order among equals.
     static const QByteArray day = "t.daily_key";
     static const QByteArray its = "x.daily_key";
     static const QByteArray sql =
-        "SELECT count(*) FROM tranfile t JOIN tranfile x ON x.rowid = ?2"
-        " WHERE trim(t.pointer) = ?1 AND (CASE WHEN " +
-        its + " IS NULL THEN " + day + " IS NOT NULL OR (" + day +
-        " IS NULL AND t.rowid < x.rowid) ELSE " + day + " > " + its + " OR (" + day + " = " + its +
-        " AND t.rowid < x.rowid) END)";
-    return db_.first(sql.constData(), {issue.row.pointer.trimmed(), issue.rowid})->value(0).toInt();
+        "SELECT coalesce(sum(CASE WHEN (CASE WHEN " + its + " IS NULL THEN " + day +
+        " IS NOT NULL OR (" + day + " IS NULL AND t.rowid < x.rowid) ELSE " + day + " > " + its +
+        " OR (" + day + " = " + its +
+        " AND t.rowid < x.rowid) END) THEN 1 ELSE 0 END), 0), count(*)"
+        " FROM tranfile t JOIN tranfile x ON x.rowid = ?2 WHERE trim(t.pointer) = ?1";
+    const auto row = db_.first(sql.constData(), {issue.row.pointer.trimmed(), issue.rowid});
+    return {row->value(0).toInt(), row->value(1).toInt()};
 }
 
 std::optional<ListedIssue> IssueRegister::listedIssue(const QString& magno) const {

@@ -102,6 +102,12 @@ class IssueRegister {
     int issueCount(const QString& pointer) const;
     // How many issues of its title come before this stored one in that order.
     int placeOf(const ListedIssue& issue) const;
+    // The same and how many issues its title has, in one read.
+    struct Standing {
+        int before = 0;
+        int issues = 0;
+    };
+    Standing standingOf(const ListedIssue& issue) const;
     // The first row with this number, the one an edit rewrites; none when
     // there is none.
     std::optional<ListedIssue> listedIssue(const QString& magno) const;

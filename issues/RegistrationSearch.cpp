@@ -27,7 +27,7 @@ RegistrationSearch::Found RegistrationSearch::find(const QString& text) const {
     } else {
         found.titles = finder.matching(text);
     }
-    if (found.titles->rows(0, 1).empty()) {
+    if (found.titles->firstPage().empty()) {
         found.titles.reset();
         messages_.show(QStringLiteral("ไม่พบรายชื่อวารสารนี้"), QStringLiteral("ไม่พบข้อมูล"),
                        ui::msg::kStop);

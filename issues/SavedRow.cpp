@@ -12,14 +12,15 @@ std::optional<SavedRow::Place> SavedRow::find(data::Database& db, const QString&
     const std::optional<ListedIssue> stored = issues.listedIssue(magno);
     if (!stored)
         return std::nullopt;
-    const int place = issues.placeOf(*stored);
     const bool inPlace =
         added || (grid_.row() > 0 && grid_.textMatrix(grid_.row(), 0).trimmed() == magno.trimmed());
     if (stored->row.pointer.trimmed() != entryPointer.trimmed() ||
-        listedPointer.trimmed() != entryPointer.trimmed() || !inPlace || list_.empty() ||
-        !list_.inStep(issues.issueCount(entryPointer), added ? 1 : 0))
+        listedPointer.trimmed() != entryPointer.trimmed() || !inPlace || list_.empty())
         return std::nullopt;
-    return Place{*stored, place};
+    const IssueRegister::Standing standing = issues.standingOf(*stored);
+    if (!list_.inStep(standing.issues, added ? 1 : 0))
+        return std::nullopt;
+    return Place{*stored, standing.before};
 }
 
 }  // namespace issues

@@ -9,12 +9,21 @@
 namespace issues {
 
 std::shared_ptr<TitleMatchSource> TitleFinder::matching(const QString& text) const {
-    if (data::trigramSearchable(db_, text))
-        return source(
+    if (data::trigramSearchable(db_, text)) {
+        const QVariantList params{data::containsPattern(text),
+                                  QStringLiteral("vorlen_name : ") + data::trigramQuery(text)};
+        // The trigram index yields its rows by rowid as it reads them, so a
+        // page in the order of entry stops once it has its titles.
+        return std::make_shared<TitleMatchSource>(
+            db_,
             "vorlen1.rowid IN (SELECT rowid FROM vorlen1_names"
             " WHERE vorlen1_names MATCH ?2) AND vorlen1.vorlen_name LIKE ?1 ESCAPE '\\'",
-            {data::containsPattern(text),
-             QStringLiteral("vorlen_name : ") + data::trigramQuery(text)});
+            params, kSubscriptionJoin,
+            TitleMatchSource::TitlesInOrder{
+                " FROM vorlen1_names JOIN vorlen1 ON vorlen1.rowid = vorlen1_names.rowid"
+                " WHERE vorlen1_names MATCH ?2 AND vorlen1.vorlen_name LIKE ?1 ESCAPE '\\'",
+                "vorlen1_names.rowid"});
+    }
     return source("vorlen1.vorlen_name LIKE ?1 ESCAPE '\\'", {data::containsPattern(text)});
 }
 

@@ -48,10 +48,10 @@ class TitleFinder {
   private:
     // A subscription joins its title by the key as stored or trimmed, through
     // the key's index.
-    std::shared_ptr<TitleMatchSource> source(
-        const QByteArray& where, const QVariantList& params,
-        const QByteArray& join =
-            "vorlen.pointer IN (vorlen1.pointer, trim(vorlen1.pointer))") const;
+    static constexpr char kSubscriptionJoin[] =
+        "vorlen.pointer IN (vorlen1.pointer, trim(vorlen1.pointer))";
+    std::shared_ptr<TitleMatchSource> source(const QByteArray& where, const QVariantList& params,
+                                             const QByteArray& join = kSubscriptionJoin) const;
     static std::vector<TitleMatch> all(const TitleMatchSource& source);
 
     const data::Database& db_;

@@ -1,16 +1,22 @@
 #include "issues/TitleMatchSource.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "data/Database.h"
 #include "data/ThaiSortKey.h"
+#include "ui/PagedRows.h"
 #include "ui/ThaiOrder.h"
 
 namespace issues {
 
 TitleMatchSource::TitleMatchSource(const data::Database& db, QByteArray where, QVariantList params,
-                                   QByteArray join)
-    : db_(db), where_(std::move(where)), params_(std::move(params)), join_(std::move(join)) {}
+                                   QByteArray join, std::optional<TitlesInOrder> inOrder)
+    : db_(db),
+      where_(std::move(where)),
+      params_(std::move(params)),
+      join_(std::move(join)),
+      inOrder_(std::move(inOrder)) {}
 
 QByteArray TitleMatchSource::fromWhere() const {
     return " FROM vorlen1 JOIN vorlen ON " + join_ +
@@ -63,14 +69,45 @@ int TitleMatchSource::count() const {
     return db_.first(sql.constData(), params_)->value(0).toInt();
 }
 
+const std::vector<QStringList>& TitleMatchSource::firstPage() const {
+    firstPage_ = Kept{order(), read(0, ui::PagedRows::kPageRows)};
+    return firstPage_->rows;
+}
+
 std::vector<QStringList> TitleMatchSource::rows(int offset, int limit) const {
+    std::optional<Kept> kept = std::exchange(firstPage_, std::nullopt);
+    // A page kept holds every row up to its length, fewer when the list ends.
+    if (kept && kept->order == order() && offset == 0 && limit <= ui::PagedRows::kPageRows) {
+        kept->rows.resize(std::min(kept->rows.size(), std::size_t(limit)));
+        return std::move(kept->rows);
+    }
+    return read(offset, limit);
+}
+
+QByteArray TitleMatchSource::firstTitles(QVariantList& params, qint64 titles) const {
+    // Every title shown has a subscription, so the rows up to the page's end
+    // belong to as many titles at most.
+    params << titles;
+    return " FROM vorlen1 JOIN vorlen ON " + join_ +
+           " JOIN department ON vorlen.department_code = department.department_code"
+           " WHERE vorlen1.rowid IN (SELECT vorlen1.rowid" +
+           inOrder_->fromWhere +
+           " AND EXISTS (SELECT 1 FROM vorlen JOIN department"
+           " ON vorlen.department_code = department.department_code WHERE " +
+           join_ + ") ORDER BY " + inOrder_->order + " LIMIT ?" +
+           QByteArray::number(params.size()) + ")";
+}
+
+std::vector<QStringList> TitleMatchSource::read(int offset, int limit) const {
     QVariantList params = params_;
+    const QByteArray from =
+        inOrder_ && order().column < 0 ? firstTitles(params, qint64(offset) + limit) : fromWhere();
     const QByteArray order = orderBy(params);
     params << limit << offset;
     const QByteArray sql =
         "SELECT vorlen1.vorlen_name, department.department_thai_des, vorlen1.pointer,"
         " vorlen.department_code" +
-        fromWhere() + order + " LIMIT ?" + QByteArray::number(params.size() - 1) + " OFFSET ?" +
+        from + order + " LIMIT ?" + QByteArray::number(params.size() - 1) + " OFFSET ?" +
         QByteArray::number(params.size());
     std::vector<QStringList> out;
     db_.forEach(sql.constData(), params, [&](data::Row&& r) {

@@ -116,10 +116,7 @@ void reg_journal::openScannedEntry() {
 }
 
 bool reg_journal::proposeExpected(const QString& addOn) {
-    bool proposed = false;
-    guarded([&] {
-        proposed = EntryPattern(fields_, entry_, services_.clock.today()).propose(*db_, addOn);
-    });
+    const bool proposed = EntryPattern(fields_, entry_, summary_.expected()).propose(addOn);
     // The proposal is confirmed with Enter.
     if (proposed)
         setFocus(Command7);
@@ -127,7 +124,6 @@ bool reg_journal::proposeExpected(const QString& addOn) {
 }
 
 void reg_journal::showExpected() {
-    summary_.clear();
     guarded([&] { summary_.show(*db_, listed_, services_.clock.today()); });
 }
 
@@ -245,6 +241,9 @@ void reg_journal::Command2_Click() {
     Text7.setText(data::writeDate(services_.clock.today()));
     Text2.setText(number);
     setFocus(Command9);
+    // Another desk may have registered issues of the title since it was
+    // listed: the proposal and the save's question go by a fresh read.
+    showExpected();
     proposeExpected({});
 }
 
@@ -271,12 +270,13 @@ void reg_journal::Command7_Click() {
     if (messages().show(QStringLiteral("ต้องการบันทึกข้อมูลวารสารเลขทะเบียนนี้หรือไม่"),
                         QStringLiteral(" ยืนยันการบันทึกข้อมูล"), ui::msg::kQuestion) != ui::msg::kOk)
         return;
-    EntryPattern pattern(fields_, entry_, services_.clock.today());
-    if (adding && !guarded([&] { pattern.askAboutSkipped(*db_, messages()); }))
-        return;
+    EntryPattern pattern(fields_, entry_, summary_.expected());
+    if (adding)
+        pattern.askAboutSkipped(messages());
     if (!saveEntry(adding))
         return;
-    if (pattern.skipsIssues() && guarded([&] { pattern.markSkipped(*db_); }))
+    if (pattern.skipsIssues() &&
+        guarded([&] { pattern.markSkipped(*db_, services_.clock.today()); }))
         showExpected();
     endEntry();
 }
@@ -390,7 +390,14 @@ void reg_journal::showSaved(const QString& magno, bool added) {
     }
     issues_.put(saved->issue, saved->place, added);
     issuesShown();
-    showExpected();
+    // A new issue of the subscription beside the list joins what was read of
+    // it; an edit may have changed any issue's numbers, so it is read again.
+    const IssueRow& row = saved->issue.row;
+    if (added && summary_.expected() &&
+        row.departmentCode.trimmed() == listed_.department.trimmed())
+        summary_.added({row.yearno, row.issueno});
+    else
+        showExpected();
 }
 
 void reg_journal::forgetListedTitle() {

@@ -20,14 +20,22 @@ ExpectedIssueProposal::ExpectedIssueProposal(data::Database& db, const QString& 
         return;
     const PatternRecords records(db_);
     const auto stored = records.pattern(pointer_);
+    // A title without a pattern still has its registrations counted.
+    registered_ = records.registered(pointer_, departmentCode_);
     if (!stored)
         return;
     pattern_ = stored->pattern;
     era_ = records.era();
-    issues_ = expectedIssues(*pattern_, records.registered(pointer_, departmentCode_),
-                             records.marks(pointer_, departmentCode_), today_);
+    marks_ = records.marks(pointer_, departmentCode_);
+    issues_ = expectedIssues(*pattern_, registered_, marks_, today_);
     claims_ = ClaimRecords(static_cast<const data::Database&>(db_))
                   .ofSubscription(pointer_, departmentCode_);
+}
+
+void ExpectedIssueProposal::addRegistered(const RegisteredNumbers& numbers) {
+    registered_.push_back(numbers);
+    if (pattern_)
+        issues_ = expectedIssues(*pattern_, registered_, marks_, today_);
 }
 
 ProposedFields ExpectedIssueProposal::fields(const ExpectedIssue& issue) const {
@@ -77,6 +85,11 @@ void ExpectedIssueProposal::markMissing(const std::vector<PredictedIssue>& issue
 }
 
 void ExpectedIssueProposal::showIn(ui::Grid& grid) const {
+    setHeadings(grid);
+    grid.setDataRows(listRows());
+}
+
+void ExpectedIssueProposal::setHeadings(ui::Grid& grid) {
     const char16_t* const headings[kListColumns] = {u"ปีที่", u"ฉบับที่", u"กำหนดได้รับ", u"สถานะ",
                                                     u"การทวงถาม"};
     const int widths[kListColumns] = {600, 700, 1200, 1100, 2700};
@@ -85,6 +98,9 @@ void ExpectedIssueProposal::showIn(ui::Grid& grid) const {
         grid.setTextMatrix(0, c, QString::fromUtf16(headings[c]));
         grid.setColWidth(c, widths[c]);
     }
+}
+
+std::vector<QStringList> ExpectedIssueProposal::listRows() const {
     std::vector<QStringList> rows, received;
     for (const ExpectedIssue& e : issues_) {
         const QStringList row{
@@ -97,7 +113,7 @@ void ExpectedIssueProposal::showIn(ui::Grid& grid) const {
     }
     // The latest received first, under the ones still to come.
     rows.insert(rows.end(), received.rbegin(), received.rend());
-    grid.setDataRows(std::move(rows));
+    return rows;
 }
 
 }  // namespace patterns

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -31,13 +32,18 @@ struct ProposedFields {
 // add-on names, the ones a registration skips.
 class ExpectedIssueProposal {
   public:
-    // Reads the subscription's pattern and issues; a title without a pattern
-    // proposes nothing.
+    // Reads the subscription's pattern and registered issues; a title without
+    // a pattern proposes nothing.
     ExpectedIssueProposal(data::Database& db, const QString& pointer, const QString& departmentCode,
                           QDate today);
 
     bool hasPattern() const { return pattern_.has_value(); }
+    const std::optional<PublicationPattern>& pattern() const { return pattern_; }
     const std::vector<ExpectedIssue>& issues() const { return issues_; }
+    const std::vector<RegisteredNumbers>& registered() const { return registered_; }
+    // A registration of the subscription saved since it was read counts as
+    // read too: its expected issues are worked out again without a read.
+    void addRegistered(const RegisteredNumbers& numbers);
 
     std::optional<ProposedFields> next() const;
     // The expected issue whose number is the add-on's.
@@ -54,6 +60,9 @@ class ExpectedIssueProposal {
     // The list beside the registered issues: the late and coming ones, the
     // received ones last, with their status and the claims sent for each.
     void showIn(ui::Grid& grid) const;
+    // The same list's headings, and its rows.
+    static void setHeadings(ui::Grid& grid);
+    std::vector<QStringList> listRows() const;
     static constexpr int kListColumns = 5;
 
   private:
@@ -64,6 +73,8 @@ class ExpectedIssueProposal {
     QDate today_;
     std::optional<PublicationPattern> pattern_;
     Era era_ = Era::Buddhist;
+    std::vector<RegisteredNumbers> registered_;
+    std::vector<IssueMark> marks_;
     std::vector<ExpectedIssue> issues_;
     QHash<QString, ClaimState> claims_;
 };

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -12,6 +13,28 @@ namespace patterns {
 // Stored by number: new ones go at the end.
 enum class IssueStatus { Expected, Received, Late, Missing, Claimed, NotPublished, NotReceived };
 QString statusName(IssueStatus status);
+
+// The numbers in an issue text ("7", "7/8", "7-8"): each run of digits, and
+// 0 for one too long for an int.
+template <typename Take>
+void forEachNumber(const QString& text, Take take) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    for (qsizetype i = 0; i < text.size();) {
+        if (text.at(i) < u'0' || text.at(i) > u'9') {
+            ++i;
+            continue;
+        }
+        int value = 0;
+        bool fits = true;
+        for (; i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9'; ++i) {
+            const int digit = text.at(i).unicode() - u'0';
+            fits = fits && value <= (kMax - digit) / 10;
+            if (fits)
+                value = value * 10 + digit;
+        }
+        take(fits ? value : 0);
+    }
+}
 
 // The numbers of one registered issue, as the clerk typed them.
 struct RegisteredNumbers {

@@ -278,4 +278,37 @@ TEST(TitleMatchSourceTest, PagesTheSubscriptionsFoundInOrder) {
     }
 }
 
+// A page in the order of entry reads only the titles it shows: titles with no
+// subscription and trigram candidates the full comparison refuses, among the
+// titles found, take no row from any page.
+TEST(TitleMatchSourceTest, APageStoppingAtItsTitlesHoldsTheRowsOfTheWholeList) {
+    testing_support::TempDatabase temp;
+    data::Database& db = temp.db();
+    QStringList whole;
+    for (int i = 1; i <= 30; ++i) {
+        const QString key = QStringLiteral("J%1").arg(1000000 + i);
+        if (i % 3 == 0) {
+            addTitle(db, key, QStringLiteral("วารสารทดลอง %1").arg(i), {"04", "07"});
+            whole << key + "/07" << key + "/04";
+        } else if (i % 3 == 1) {
+            addTitle(db, key, QStringLiteral("วารสารทดลอง %1").arg(i), {});
+        } else {
+            addTitle(db, key, QStringLiteral("ทดลองวารสาร %1").arg(i));
+        }
+    }
+    const auto source = TitleFinder(db).matching(QStringLiteral("วารสารทดลอง"));
+    EXPECT_EQ(source->count(), whole.size());
+    struct Case {
+        int offset, limit;
+    };
+    for (const Case c :
+         {Case{0, 1}, Case{0, 3}, Case{1, 2}, Case{3, 4}, Case{5, 100}, Case{19, 1}, Case{20, 5}}) {
+        SCOPED_TRACE(testing::Message() << c.offset << "+" << c.limit);
+        QStringList got;
+        for (const QStringList& r : source->rows(c.offset, c.limit))
+            got << r[matchCol::pointer] + "/" + r[matchCol::departmentCode];
+        EXPECT_EQ(got, whole.mid(c.offset, c.limit));
+    }
+}
+
 }  // namespace

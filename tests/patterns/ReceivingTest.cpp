@@ -164,3 +164,52 @@ TEST_F(Receiving, ATitleWithoutAPatternKeepsTheOldRuleAndACeasedOneIsNeverLate) 
     patterns::PatternRecords(db()).save("J000001", {pattern, true});
     EXPECT_TRUE(late().isEmpty());
 }
+
+// A save puts the expected issues and the holdings right from what New read,
+// without reading them again: they show as a window opened afresh shows them.
+TEST_F(Receiving, ASaveLeavesTheExpectedIssuesAndHoldingsAsAFreshReadShowsThem) {
+    const struct {
+        const char* what;
+        QString yearno, issueno;
+        int skipAnswer;  // 0: no issue is skipped
+    } cases[] = {
+        {"the next expected issue", "12", "1", 0},
+        {"an issue before the pattern's", "11", "5", 0},
+        {"a later issue, the skipped ones missing", "12", "3", ui::msg::kOk},
+        {"a later issue out of order", "12", "3", ui::msg::kCancel},
+    };
+    const auto cells = [](const ui::Grid& grid) {
+        QStringList out;
+        for (int r = 1; r < grid.rows(); ++r)
+            for (int c = 0; c < grid.cols(); ++c)
+                out << grid.textMatrix(r, c);
+        return out;
+    };
+    const auto pick = [](issues::reg_journal& w) {
+        w.Text1.setText(QStringLiteral("Nature"));
+        w.Command1_Click();
+        w.show_journal.click(1, 0);
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        temp.clear("tranfile");
+        temp.clear("issue_mark");
+        addIssue(db(), "400", "J000001", "01/12/2007");
+        db().exec("UPDATE tranfile SET yearno = '11', issueno = '12', department_code = '01'");
+        pick(f());
+        f().Command2_Click();
+        f().Text4.setText(c.yearno);
+        f().Text5.setText(c.issueno);
+        box.queue(ui::msg::kOk);
+        if (c.skipAnswer)
+            box.queue(c.skipAnswer);
+        f().Command7_Click();
+        ASSERT_FALSE(f().Command7.enabled()) << box.last().text.toStdString();
+
+        issues::reg_journal fresh(services);
+        ASSERT_TRUE(fresh.Form_Load());
+        pick(fresh);
+        EXPECT_EQ(cells(f().expectedList), cells(fresh.expectedList));
+        EXPECT_EQ(f().holdingsLabel.caption(), fresh.holdingsLabel.caption());
+    }
+}
