@@ -122,6 +122,13 @@ void toIssueDateKeysVersion(Database& db) {
     rebuildDateIndexes(db);
 }
 
+// 17: the articles found sort by citation or by registration number through
+// indexes, a page at a time: each article keeps the name its citation
+// begins with.
+void toCitationOrderVersion(Database& db) {
+    createCitationOrder(db);
+}
+
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
 const Step kSteps[kSchemaVersion] = {&toVersion1,
@@ -139,7 +146,8 @@ const Step kSteps[kSchemaVersion] = {&toVersion1,
                                      &toVolumeIndexVersion,
                                      &toIssueKeyIndexDroppedVersion,
                                      &toAuthorOrderVersion,
-                                     &toIssueDateKeysVersion};
+                                     &toIssueDateKeysVersion,
+                                     &toCitationOrderVersion};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {

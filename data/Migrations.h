@@ -24,7 +24,9 @@ constexpr int kIssueKeyIndexDroppedVersion = 14;
 constexpr int kAuthorOrderVersion = 15;
 // The step that stores the issues' date keys for their indexes.
 constexpr int kIssueDateKeysVersion = 16;
-constexpr int kSchemaVersion = kIssueDateKeysVersion;
+// The step that lets the articles found page in citation and number order.
+constexpr int kCitationOrderVersion = 17;
+constexpr int kSchemaVersion = kCitationOrderVersion;
 // Servers were first made at this version; the steps before it are the file's.
 constexpr int kFirstServerVersion = 5;
 
