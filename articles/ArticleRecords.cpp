@@ -94,6 +94,7 @@ qint64 ArticleRecords::save(const Article& a, const QDate& today) {
                 "INSERT INTO article_author (article_id, position, author_id) VALUES (?, ?, ?)",
                 {id, ++place, author});
     }
+    db_.exec(data::refreshLeadNames("article_id = ?").constData(), {id});
     HeadingRecords headings(db_);
     place = 0;
     for (const QString& h : a.headings) {

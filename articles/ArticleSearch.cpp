@@ -25,8 +25,9 @@ std::shared_ptr<ArticleSearchSource> ArticleSearch::find(const ArticleQuery& q) 
         where += "w.author_name LIKE ? ESCAPE '\\')";
         params << data::containsPattern(author);
     }
-    // The same conditions without the trigram lists, for a list the words'
-    // index leads from the latest article down.
+    // The same conditions without the words' trigram lists, for a list the
+    // words' index leads from the latest article down, or an order's index
+    // reads row by row.
     QByteArray plain = where;
     QVariantList plainParams = params;
     QStringList matches;
@@ -71,13 +72,14 @@ std::shared_ptr<ArticleSearchSource> ArticleSearch::find(const ArticleQuery& q) 
     if (q.toYear > 0)
         both(" AND a.magno IN (SELECT trim(magno) FROM tranfile WHERE " + day + " <= ?)",
              QStringLiteral("%1-12-31").arg(q.toYear, 4, 10, QLatin1Char('0')));
-    auto found = std::make_shared<ArticleSearchSource>(db_, std::move(where), std::move(params));
+    auto found = std::make_shared<ArticleSearchSource>(
+        db_, ArticleFilter{std::move(where), std::move(params)}, ArticleFilter{plain, plainParams});
     // Words alone (an author or a heading holds few articles, and their list
     // is the shorter way in): the latest first are read from the words' index
     // down, a page without reading every article the words find.
     if (!matches.isEmpty() && author.isEmpty() && q.heading == 0) {
         plainParams.prepend(matches.join(QStringLiteral(" AND ")));
-        found->leadByWords("f.article_words MATCH ? AND " + plain, std::move(plainParams));
+        found->leadByWords({"f.article_words MATCH ? AND " + plain, std::move(plainParams)});
     }
     return found;
 }

@@ -4,9 +4,9 @@
 #include <QStringList>
 
 #include "articles/Citation.h"
+#include "data/ArticleSchema.h"
 #include "data/Database.h"
 #include "data/DateText.h"
-#include "data/ThaiSortKey.h"
 
 namespace articles {
 
@@ -19,76 +19,131 @@ QByteArray marks(int n) {
     return out;
 }
 
+// Reading an order's index row by row costs about as much for each article
+// passed as sorting the rows found does for each of them: a page of 100 read
+// along the index passes about 100 * articles / found of them. Beyond
+// found * found > kWalkFactor * articles the index is the shorter way.
+constexpr qint64 kWalkFactor = 100;
+
 }  // namespace
 
 bool ArticleSearchSource::sortable(int column) const {
     return column == found::citation || column == found::magno;
 }
 
-QByteArray ArticleSearchSource::pageSql(ui::ListOrder order) const {
-    const QByteArray dir = order.descending ? " DESC" : "";
-    const QByteArray select =
-        "SELECT a.article_id, a.magno, a.title, a.pages FROM article a WHERE ";
-    switch (order.column) {
-        case found::citation:
-            // A citation begins with its first author, else its title. The
-            // key is taken once an article, then the rows found are sorted.
-            return "WITH s AS MATERIALIZED (SELECT a.article_id, a.magno, a.title, a.pages,"
-                   " coalesce((SELECT w.author_name FROM article_author u JOIN author w"
-                   " ON w.author_id = u.author_id WHERE u.article_id = a.article_id"
-                   " ORDER BY u.position LIMIT 1), a.title) AS lead FROM article a WHERE " +
-                   where_ + ") SELECT article_id, magno, title, pages FROM s ORDER BY " +
-                   data::thaiSortKey("s.lead") + dir + ", " + data::thaiSortKey("s.title") + dir +
-                   ", s.article_id" + dir;
-        case found::magno:
-            // Registration numbers by value: a shorter number is a smaller one.
-            return select + where_ + " ORDER BY length(a.magno)" + dir + ", a.magno" + dir +
-                   ", a.article_id" + dir;
-        default:
-            if (!byWords_.isEmpty())
-                return "SELECT a.article_id, a.magno, a.title, a.pages FROM article_words f JOIN"
-                       " article a ON a.article_id = f.rowid WHERE " +
-                       byWords_ + " ORDER BY f.rowid DESC";
-            return select + where_ + " ORDER BY a.article_id DESC";
-    }
-}
-
 int ArticleSearchSource::count() const {
-    const QByteArray sql = "SELECT count(*) FROM article a WHERE " + where_;
-    return db_.first(sql.constData(), params_)->value(0).toInt();
+    if (!count_) {
+        const QByteArray sql = "SELECT count(*) FROM article a WHERE " + found_.where;
+        count_ = db_.first(sql.constData(), found_.params)->value(0).toInt();
+    }
+    return *count_;
 }
 
-// The page in order, then the issue and journal of its numbers in one
-// statement and the authors of its articles in another: a page never loads
-// its articles one by one.
-std::vector<QStringList> ArticleSearchSource::rows(int offset, int limit) const {
-    QVariantList params = order().column < 0 && !byWords_.isEmpty() ? byWordsParams_ : params_;
+bool ArticleSearchSource::walks() const {
+    if (!articles_)
+        articles_ =
+            db_.first("SELECT coalesce(max(article_id), 0) FROM article")->value(0).toLongLong();
+    const qint64 n = count();
+    return n * n > kWalkFactor * *articles_;
+}
+
+ArticleSearchSource::Page ArticleSearchSource::latestFirst(int offset, int limit) const {
+    const bool byWords = !byWords_.where.isEmpty();
+    const QByteArray sql =
+        byWords ? "SELECT a.article_id, a.magno, a.title, a.pages FROM article_words f JOIN"
+                  " article a ON a.article_id = f.rowid WHERE " +
+                      byWords_.where + " ORDER BY f.rowid DESC LIMIT ? OFFSET ?"
+                : "SELECT a.article_id, a.magno, a.title, a.pages FROM article a WHERE " +
+                      found_.where + " ORDER BY a.article_id DESC LIMIT ? OFFSET ?";
+    QVariantList params = byWords ? byWords_.params : found_.params;
     params << limit << offset;
-    std::vector<qint64> ids;
-    std::vector<QString> magnos;
-    std::vector<CitationParts> parts;
-    QHash<qint64, std::size_t> place;
-    db_.forEach((pageSql(order()) + " LIMIT ? OFFSET ?").constData(), params, [&](data::Row&& r) {
-        place.insert(r.value(0).toLongLong(), ids.size());
-        ids.push_back(r.value(0).toLongLong());
-        magnos.push_back(r.text(1));
-        CitationParts p;
-        p.title = r.text(2);
-        p.pages = r.text(3);
-        parts.push_back(std::move(p));
+    Page page;
+    db_.forEach(sql.constData(), params, [&](data::Row&& r) {
+        page.ids.push_back(r.value(0).toLongLong());
+        page.magnos.push_back(r.text(1));
+        page.titles.push_back(r.text(2));
+        page.pages.push_back(r.text(3));
     });
-    if (ids.empty())
+    return page;
+}
+
+// A result that holds a good part of the articles is read along the order's
+// index, each page going on from the keys where the page before it ended;
+// a smaller one is sorted whole, which costs less than passing the many
+// articles it lacks.
+ArticleSearchSource::Page ArticleSearchSource::inOrder(int offset, int limit) const {
+    const ui::ListOrder o = order();
+    const data::OrderKeys keys =
+        o.column == found::citation ? data::citationOrderKeys("a.") : data::magnoOrderKeys("a.");
+    const QByteArray dir = o.descending ? " DESC" : "";
+    const QByteArray after = o.descending ? " < " : " > ";
+    const QByteArray select = "SELECT a.article_id, a.magno, a.title, a.pages, " + keys.first +
+                              " AS first_key, " + keys.second +
+                              " AS second_key FROM article a WHERE ";
+    const QByteArray sorted = " ORDER BY 5" + dir + ", 6" + dir + ", 1" + dir + " LIMIT ? OFFSET ?";
+    QByteArray sql;
+    QVariantList params;
+    int from = 0;
+    const bool walking = walks();
+    if (walking) {
+        if (endsOrder_ != o)
+            ends_.clear();
+        endsOrder_ = o;
+        sql = select + '(' + checked_.where + ')';
+        params = checked_.params;
+        auto known = ends_.upper_bound(offset);
+        if (known != ends_.begin()) {
+            --known;
+            from = known->first;
+            const Keys& k = known->second;
+            sql += " AND " + keys.first + (o.descending ? " <= " : " >= ") + "? AND (" +
+                   keys.first + after + "? OR " + keys.second + after + "? OR (" + keys.second +
+                   " = ? AND a.article_id" + after + "?))";
+            params << k.first << k.first << k.second << k.second << k.id;
+        }
+        sql += sorted;
+    } else {
+        sql = "WITH s AS MATERIALIZED (" + select + found_.where + ") SELECT * FROM s" + sorted;
+        params = found_.params;
+    }
+    params << limit << offset - from;
+    Page page;
+    Keys last;
+    db_.forEach(sql.constData(), params, [&](data::Row&& r) {
+        page.ids.push_back(r.value(0).toLongLong());
+        page.magnos.push_back(r.text(1));
+        page.titles.push_back(r.text(2));
+        page.pages.push_back(r.text(3));
+        last = {r.value(4), r.value(5), page.ids.back()};
+    });
+    if (walking && !page.ids.empty())
+        ends_[offset + int(page.ids.size())] = last;
+    return page;
+}
+
+std::vector<QStringList> ArticleSearchSource::rows(int offset, int limit) const {
+    return cited(order().column < 0 ? latestFirst(offset, limit) : inOrder(offset, limit));
+}
+
+// The issue and journal of the page's numbers in one statement and the
+// authors of its articles in another: a page never loads its articles one by
+// one.
+std::vector<QStringList> ArticleSearchSource::cited(const Page& page) const {
+    if (page.ids.empty())
         return {};
     QVariantList magnoParams, idParams;
-    for (const QString& m : magnos)
+    QHash<qint64, std::size_t> place;
+    for (const QString& m : page.magnos)
         magnoParams << m;
-    for (qint64 id : ids)
-        idParams << id;
+    for (std::size_t i = 0; i < page.ids.size(); ++i) {
+        idParams << page.ids[i];
+        place.insert(page.ids[i], i);
+    }
     QHash<QString, CitationParts> issues;
     db_.forEach(("SELECT trim(t.magno), v.vorlen_name, t.yearno, t.issueno, t.daily FROM tranfile t"
                  " LEFT JOIN vorlen1 v ON trim(v.pointer) = trim(t.pointer) WHERE t.rowid IN"
                  " (SELECT min(rowid) FROM tranfile WHERE trim(magno) IN (" +
-                 marks(int(magnos.size())) + ") GROUP BY trim(magno))")
+                 marks(int(page.magnos.size())) + ") GROUP BY trim(magno))")
                     .constData(),
                 magnoParams, [&](data::Row&& r) {
                     if (issues.contains(r.text(0)))
@@ -103,21 +158,21 @@ std::vector<QStringList> ArticleSearchSource::rows(int offset, int limit) const 
                     }
                     issues.insert(r.text(0), p);
                 });
+    std::vector<QStringList> authors(page.ids.size());
     db_.forEach(("SELECT u.article_id, w.author_name FROM article_author u JOIN author w"
                  " ON w.author_id = u.author_id WHERE u.article_id IN (" +
-                 marks(int(ids.size())) + ") ORDER BY u.article_id, u.position")
+                 marks(int(page.ids.size())) + ") ORDER BY u.article_id, u.position")
                     .constData(),
-                idParams, [&](data::Row&& r) {
-                    parts[place.value(r.value(0).toLongLong())].authors << r.text(1);
-                });
+                idParams,
+                [&](data::Row&& r) { authors[place.value(r.value(0).toLongLong())] << r.text(1); });
     std::vector<QStringList> out;
-    out.reserve(ids.size());
-    for (std::size_t i = 0; i < ids.size(); ++i) {
-        CitationParts p = issues.value(magnos[i]);
-        p.title = parts[i].title;
-        p.pages = parts[i].pages;
-        p.authors = parts[i].authors;
-        out.push_back({citation(p), magnos[i], QString::number(ids[i])});
+    out.reserve(page.ids.size());
+    for (std::size_t i = 0; i < page.ids.size(); ++i) {
+        CitationParts p = issues.value(page.magnos[i]);
+        p.title = page.titles[i];
+        p.pages = page.pages[i];
+        p.authors = authors[i];
+        out.push_back({citation(p), page.magnos[i], QString::number(page.ids[i])});
     }
     return out;
 }

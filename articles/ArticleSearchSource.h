@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QVariantList>
+#include <map>
+#include <optional>
 
 #include "ui/RowSource.h"
 
@@ -16,34 +18,53 @@ namespace found {
 enum Column { citation, magno, count, articleId = count };
 }
 
-// The articles a search's conditions (on `article a`) find, each with its
-// citation and issue, a page at a time: the latest indexed first, or by
-// citation or by registration number.
+// Conditions on `article a` with their values.
+struct ArticleFilter {
+    QByteArray where;
+    QVariantList params;
+};
+
+// The articles a search's conditions find, each with its citation and issue,
+// a page at a time: the latest indexed first, or by citation or by
+// registration number.
 class ArticleSearchSource : public ui::RowSource {
   public:
-    ArticleSearchSource(const data::Database& db, QByteArray where, QVariantList params)
-        : db_(db), where_(std::move(where)), params_(std::move(params)) {}
+    // `found` may take its rows from the trigram lists first; `checked` is
+    // the same conditions without them, for rows read one by one along an
+    // order's index.
+    ArticleSearchSource(const data::Database& db, ArticleFilter found, ArticleFilter checked)
+        : db_(db), found_(std::move(found)), checked_(std::move(checked)) {}
 
     // The latest first are read through the words' index (as `f`) from its
     // last entry down, under these conditions.
-    void leadByWords(QByteArray where, QVariantList params) {
-        byWords_ = std::move(where);
-        byWordsParams_ = std::move(params);
-    }
-
-    // The statement of a page in an order, to be followed by LIMIT and OFFSET.
-    QByteArray pageSql(ui::ListOrder order) const;
+    void leadByWords(ArticleFilter byWords) { byWords_ = std::move(byWords); }
 
     int count() const override;
     std::vector<QStringList> rows(int offset, int limit) const override;
     bool sortable(int column) const override;
 
   private:
+    // An order's keys after one row: a page goes on from there.
+    struct Keys {
+        QVariant first, second;
+        qint64 id = 0;
+    };
+    struct Page {
+        std::vector<qint64> ids;
+        std::vector<QString> magnos, titles, pages;
+    };
+    Page latestFirst(int offset, int limit) const;
+    Page inOrder(int offset, int limit) const;
+    bool walks() const;
+    std::vector<QStringList> cited(const Page& page) const;
+
     const data::Database& db_;
-    QByteArray where_;
-    QVariantList params_;
-    QByteArray byWords_;
-    QVariantList byWordsParams_;
+    ArticleFilter found_, checked_, byWords_;
+    mutable std::optional<int> count_;
+    mutable std::optional<qint64> articles_;
+    // Where each page read in the current order ended.
+    mutable std::map<int, Keys> ends_;
+    mutable ui::ListOrder endsOrder_;
 };
 
 }  // namespace articles

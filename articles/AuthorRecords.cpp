@@ -106,6 +106,7 @@ void AuthorRecords::rename(qint64 id, const QString& name, bool corporate) {
     if (db_.exec("UPDATE author SET author_name = ?, corporate = ? WHERE author_id = ?",
                  {tidy(name), corporate ? 1 : 0, id}) == 0)
         throw RuleError(QStringLiteral("ไม่พบชื่อผู้แต่งนี้ อาจถูกลบไปแล้ว"));
+    refreshLeads(id);
     tx.commit();
 }
 
@@ -126,7 +127,16 @@ void AuthorRecords::merge(qint64 kept, qint64 gone) {
         {gone, kept});
     db_.exec("UPDATE article_author SET author_id = ? WHERE author_id = ?", {kept, gone});
     db_.exec("DELETE FROM author WHERE author_id = ?", {gone});
+    refreshLeads(kept);
     tx.commit();
+}
+
+// The citations of the author's articles may begin with the name.
+void AuthorRecords::refreshLeads(qint64 id) {
+    db_.exec(data::refreshLeadNames(
+                 "article_id IN (SELECT article_id FROM article_author WHERE author_id = ?)")
+                 .constData(),
+             {id});
 }
 
 void AuthorRecords::remove(qint64 id) {

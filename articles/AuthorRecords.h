@@ -46,6 +46,7 @@ class AuthorRecords {
   private:
     std::optional<qint64> idOf(const QString& name) const;
     int useCount(qint64 id) const;
+    void refreshLeads(qint64 id);
 
     data::Database& db_;
 };

@@ -1,9 +1,12 @@
 #include "bench/ArticleBench.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QRandomGenerator>
+#include <QTableView>
 #include <QTest>
 
+#include "articles/ArticleSearchSource.h"
 #include "articles/ArticleSearchWindowView.h"
 #include "data/Database.h"
 #include "ui/Services.h"
@@ -69,4 +72,32 @@ ArticleTiming timeArticleSearch(ui::Services& services, SideBySideTimer& timer, 
 
 ArticleTiming timeBroadArticleSearch(ui::Services& services, SideBySideTimer& timer, int repeats) {
     return timeSearch(services, timer, repeats, true);
+}
+
+ArticleTiming timeCitationSort(ui::Services& services, SideBySideTimer& timer, int repeats) {
+    ArticleTiming timing;
+    {
+        data::Database db(services.databasePath);
+        if (!db.first("SELECT 1 FROM article LIMIT 1"))
+            return timing;
+    }
+    articles::ArticleSearchWindowView view(services);
+    view.load();
+    view.show();
+    articles::ArticleSearchWindow& search = view.logic();
+    auto* header = view.findChild<QTableView*>()->horizontalHeader();
+    const QPoint citation(header->sectionViewportPosition(articles::found::citation) + 20,
+                          header->height() / 2);
+    timing.timing = timer.time(
+        view, repeats,
+        Repeat{[&](int) {
+                   // The list as found, counted, as a reader sees
+                   // it before the click.
+                   search.wordsText.setText(QStringLiteral("ศึกษา"));
+                   search.findButton_Click();
+                   timing.articles = search.resultList.total();
+               },
+               [&](int) { QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, citation); },
+               {}});
+    return timing;
 }

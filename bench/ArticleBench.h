@@ -19,3 +19,7 @@ ArticleTiming timeArticleSearch(ui::Services& services, SideBySideTimer& timer, 
 // The same for a word alone that most generated titles hold ("ศึกษา", of
 // their topics and frames): the first screen of a result of most articles.
 ArticleTiming timeBroadArticleSearch(ui::Services& services, SideBySideTimer& timer, int repeats);
+// The same result of most articles, found and counted, sorted by a click on
+// the citation's heading: the click to the first screen painted (`articles`
+// is the number found).
+ArticleTiming timeCitationSort(ui::Services& services, SideBySideTimer& timer, int repeats);

@@ -29,6 +29,7 @@
 #include "bench/StatementLog.h"
 #include "catalogue/NewJournalView.h"
 #include "data/Database.h"
+#include "data/DatabaseFile.h"
 #include "data/LateSchema.h"
 #include "issues/reg_journalView.h"
 #include "late/LateIssuesView.h"
@@ -116,6 +117,9 @@ int main(int argc, char* argv[]) {
     ui::Services services{path, messages, clock, opener, newdealer, &printing};
     std::vector<Result> results;
 
+    // A collection made by an earlier release is brought up to date first,
+    // as the program does on start.
+    data::prepareDatabase(path);
     QString benchKey;
     Inputs inputs;
     {
@@ -370,6 +374,12 @@ int main(int argc, char* argv[]) {
                                " painted (%L1 articles)")
                     .arg(broad.articles),
                 50, [&] { return broad.timing; });
+        const ArticleTiming sorted = timeCitationSort(services, timer, kRepeats);
+        if (sorted.articles > 0)
+            row(QStringLiteral("article search, a heading click on the citation of a result of"
+                               " %L1 articles to the first screen painted")
+                    .arg(sorted.articles),
+                kListGoalMs, [&] { return sorted.timing; });
     }
 
     publishers::AdddealerView dealerView(services);

@@ -4,6 +4,7 @@
 
 #include "data/Database.h"
 #include "data/PgSchema.h"
+#include "data/ThaiSortKey.h"
 
 namespace data {
 
@@ -15,7 +16,7 @@ namespace {
 const char* const kTables[] = {
     "CREATE TABLE IF NOT EXISTS article (article_id INTEGER PRIMARY KEY, magno TEXT, title TEXT,"
     " other_title TEXT, pages TEXT, first_page INTEGER, language_code TEXT, keywords TEXT,"
-    " notes TEXT, abstract TEXT, indexed_on TEXT)",
+    " notes TEXT, abstract TEXT, indexed_on TEXT, lead_name TEXT)",
     "CREATE TABLE IF NOT EXISTS author (author_id INTEGER PRIMARY KEY, author_name TEXT, corporate "
     "INTEGER)",
     "CREATE TABLE IF NOT EXISTS article_author (article_id INTEGER, position INTEGER, author_id "
@@ -108,7 +109,50 @@ const char* const kPostgresText[] = {
     "CREATE INDEX IF NOT EXISTS author_name_trgm ON author USING gin (author_name gin_trgm_ops)",
 };
 
+// The indexes the found articles are paged through in their orders.
+void createOrderIndexes(Database& db) {
+    const auto create = [&db](const char* name, const OrderKeys& keys) {
+        db.exec(("CREATE INDEX IF NOT EXISTS " + QByteArray(name) + " ON article (" + keys.first +
+                 ", " + keys.second + ", article_id)")
+                    .constData());
+    };
+    create("article_citation_order", citationOrderKeys({}));
+    create("article_magno_order", magnoOrderKeys({}));
+}
+
 }  // namespace
+
+OrderKeys citationOrderKeys(const QByteArray& alias) {
+    const QByteArray lead = "coalesce(" + alias + "lead_name, '')";
+    const QByteArray title = "coalesce(" + alias + "title, '')";
+    return {thaiSortKey(lead.constData()), thaiSortKey(title.constData())};
+}
+
+OrderKeys magnoOrderKeys(const QByteArray& alias) {
+    const QByteArray magno = "coalesce(" + alias + "magno, '')";
+    return {"length(" + magno + ")", magno};
+}
+
+QByteArray refreshLeadNames(const QByteArray& which) {
+    return "UPDATE article SET lead_name = coalesce((SELECT w.author_name FROM article_author u"
+           " JOIN author w ON w.author_id = u.author_id WHERE u.article_id = article.article_id"
+           " ORDER BY u.position LIMIT 1), title) WHERE " +
+           which;
+}
+
+void createCitationOrder(Database& db) {
+    const char* present =
+        db.isPostgres() ? "SELECT count(*) FROM information_schema.columns WHERE table_schema ="
+                          " current_schema() AND table_name = 'article' AND column_name ="
+                          " 'lead_name'"
+                        : "SELECT count(*) FROM pragma_table_info('article') WHERE name ="
+                          " 'lead_name'";
+    if (db.first(present)->value(0).toInt() == 0)
+        db.exec(db.isPostgres() ? "ALTER TABLE article ADD COLUMN lead_name text COLLATE \"C\""
+                                : "ALTER TABLE article ADD COLUMN lead_name TEXT");
+    db.exec(refreshLeadNames("1 = 1").constData());
+    createOrderIndexes(db);
+}
 
 QStringList articleTableNames() {
     QStringList names;
@@ -132,6 +176,7 @@ void createArticleTables(Database& db) {
         db.exec(server ? postgresTable(sql).constData() : sql);
     for (const char* sql : kIndexes)
         db.exec(sql);
+    createOrderIndexes(db);
     if (server) {
         for (const char* sql : kPostgresText)
             db.exec(sql);

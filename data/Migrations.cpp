@@ -129,6 +129,13 @@ void toLateIssuesVersion(Database& db) {
     createLateIssueTables(db);
 }
 
+// 18: the articles found sort by citation or by registration number through
+// indexes, a page at a time: each article keeps the name its citation
+// begins with.
+void toCitationOrderVersion(Database& db) {
+    createCitationOrder(db);
+}
+
 using Step = void (*)(Database&);
 // Step i brings a database from version i to version i + 1.
 const Step kSteps[kSchemaVersion] = {&toVersion1,
@@ -147,7 +154,8 @@ const Step kSteps[kSchemaVersion] = {&toVersion1,
                                      &toIssueKeyIndexDroppedVersion,
                                      &toAuthorOrderVersion,
                                      &toIssueDateKeysVersion,
-                                     &toLateIssuesVersion};
+                                     &toLateIssuesVersion,
+                                     &toCitationOrderVersion};
 
 void markVersion(Database& db, int version) {
     if (db.isPostgres()) {

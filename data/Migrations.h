@@ -26,7 +26,9 @@ constexpr int kAuthorOrderVersion = 15;
 constexpr int kIssueDateKeysVersion = 16;
 // The step that keeps the late issues in tables of their own.
 constexpr int kLateIssuesVersion = 17;
-constexpr int kSchemaVersion = kLateIssuesVersion;
+// The step that lets the articles found page in citation and number order.
+constexpr int kCitationOrderVersion = 18;
+constexpr int kSchemaVersion = kCitationOrderVersion;
 // Servers were first made at this version; the steps before it are the file's.
 constexpr int kFirstServerVersion = 5;
 

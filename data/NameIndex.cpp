@@ -99,12 +99,16 @@ QString trigramQuery(const QString& text) {
         return u'"' + trigram + u'"';
     };
     // Every third trigram and the last cover the whole text; asking for
-    // fewer of them reads far fewer index entries than the full phrase.
+    // fewer of them reads far fewer index entries than the full phrase. A
+    // trigram the text holds twice is asked for once: each term reads its
+    // list of rows again.
     QStringList terms;
     const qsizetype last = points.size() - 3;
     for (qsizetype at = 0; at < last; at += 3)
-        terms << quoted(at);
-    terms << quoted(last);
+        if (!terms.contains(quoted(at)))
+            terms << quoted(at);
+    if (!terms.contains(quoted(last)))
+        terms << quoted(last);
     return u'(' + terms.join(u' ') + u')';
 }
 

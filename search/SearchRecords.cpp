@@ -11,30 +11,43 @@ namespace search {
 namespace {
 
 // The first page as the window shows it, for the timing of the bare statement.
-QByteArray firstPage(const QByteArray& hits) {
+QByteArray firstPage(const Hits& hits) {
     return SearchResultSource::listSql(hits, {}) + " LIMIT 100";
 }
 
 // ?1 the pattern of the text; ?2 the trigram query, where the index serves.
-QByteArray textHits(bool indexed) {
+// With the index, the titles the trigrams find and those of the publishers
+// and agents found are read in order and each is checked against the
+// pattern: a first page does not check every title the trigrams find. The
+// publishers and agents found are read once for the statement.
+Hits textHits(bool indexed) {
+    QByteArray names;
+    for (const char* column : {"vorlen_name", "compare_name", "old_name", "shot_name"})
+        names += (names.isEmpty() ? "vorlen1." : " OR vorlen1.") + QByteArray(column) +
+                 " LIKE ?1 ESCAPE '\\'";
+    if (indexed)
+        return {
+            "SELECT rowid FROM vorlen1_names WHERE vorlen1_names MATCH ?2"
+            " UNION SELECT rowid FROM vorlen1 WHERE publisher_code IN (SELECT code FROM dealers)"
+            " UNION SELECT vorlen1.rowid FROM vorlen JOIN vorlen1 ON vorlen1.pointer ="
+            " vorlen.pointer WHERE vorlen.publisher_code IN (SELECT code FROM dealers)",
+            names +
+                " OR vorlen1.publisher_code IN (SELECT code FROM dealers) OR vorlen1.pointer IN"
+                " (SELECT vorlen.pointer FROM vorlen WHERE vorlen.publisher_code IN"
+                " (SELECT code FROM dealers))",
+            "dealers(code) AS (SELECT Publisher_Code FROM dealer WHERE rowid IN"
+            " (SELECT rowid FROM dealer_names WHERE dealer_names MATCH ?2)"
+            " AND Publisher_Name LIKE ?1 ESCAPE '\\')"};
     const QByteArray dealers =
-        indexed ? "SELECT Publisher_Code FROM dealer WHERE rowid IN"
-                  " (SELECT rowid FROM dealer_names WHERE dealer_names MATCH ?2)"
-                  " AND Publisher_Name LIKE ?1 ESCAPE '\\'"
-                : "SELECT Publisher_Code FROM dealer WHERE Publisher_Name LIKE ?1 ESCAPE '\\'";
-    const QByteArray names =
-        "(vorlen_name LIKE ?1 ESCAPE '\\' OR compare_name LIKE ?1 ESCAPE '\\'"
-        " OR old_name LIKE ?1 ESCAPE '\\' OR shot_name LIKE ?1 ESCAPE '\\')";
-    return (indexed ? "SELECT rowid FROM vorlen1 WHERE rowid IN (SELECT rowid FROM vorlen1_names"
-                      " WHERE vorlen1_names MATCH ?2) AND " +
-                          names
-                    : "SELECT rowid FROM vorlen1 WHERE " + names) +
-           " UNION SELECT rowid FROM vorlen1 WHERE publisher_code IN (" + dealers +
-           ")"
-           " UNION SELECT vorlen1.rowid FROM vorlen JOIN vorlen1 ON vorlen1.pointer = "
-           "vorlen.pointer"
-           " WHERE vorlen.publisher_code IN (" +
-           dealers + ")";
+        "SELECT Publisher_Code FROM dealer WHERE Publisher_Name LIKE ?1 ESCAPE '\\'";
+    return {"SELECT rowid FROM vorlen1 WHERE " + names +
+                " UNION SELECT rowid FROM vorlen1 WHERE publisher_code IN (" + dealers +
+                ")"
+                " UNION SELECT vorlen1.rowid FROM vorlen JOIN vorlen1 ON vorlen1.pointer ="
+                " vorlen.pointer WHERE vorlen.publisher_code IN (" +
+                dealers + ")",
+            {},
+            {}};
 }
 
 QByteArray keyHits() {
@@ -48,11 +61,11 @@ QByteArray issnHits() {
 }  // namespace
 
 QByteArray SearchRecords::keySql() {
-    return firstPage(keyHits());
+    return firstPage({keyHits(), {}, {}});
 }
 
 QByteArray SearchRecords::issnSql() {
-    return firstPage(issnHits());
+    return firstPage({issnHits(), {}, {}});
 }
 
 QByteArray SearchRecords::textSql(bool indexed) {

@@ -69,10 +69,11 @@ bool SearchResultSource::sortable(int column) const {
 
 // The rowids of the titles found, then each title with its publisher, latest
 // subscription and latest issue; a code without its row leaves a cell empty.
-QByteArray SearchResultSource::listSql(const QByteArray& hits, ui::ListOrder order) {
+QByteArray SearchResultSource::listSql(const Hits& hits, ui::ListOrder order) {
     const QByteArray dir = order.descending ? " DESC" : "";
     const QByteArray term = orderTerm(order.column);
-    return "WITH hits(rid) AS (" + hits +
+    return "WITH " + (hits.with.isEmpty() ? QByteArray() : hits.with + ", ") + "hits(rid) AS (" +
+           hits.rows +
            ")"
            " SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen1.issn,"
            " (SELECT Publisher_Name FROM dealer WHERE Publisher_Code = vorlen1.publisher_code"
@@ -88,13 +89,15 @@ QByteArray SearchResultSource::listSql(const QByteArray& hits, ui::ListOrder ord
            " LEFT JOIN tranfile ON tranfile.rowid = (SELECT rowid FROM tranfile"
            "  WHERE tranfile.pointer = vorlen1.pointer ORDER BY tranfile.daily_key DESC, rowid"
            "  LIMIT 1)"
-           " WHERE vorlen1.rowid IN (SELECT rid FROM hits)"
-           " ORDER BY " +
+           " WHERE vorlen1.rowid IN (SELECT rid FROM hits)" +
+           (hits.check.isEmpty() ? QByteArray() : " AND (" + hits.check + ")") + " ORDER BY " +
            (term.isEmpty() ? QByteArray() : term + dir + ", ") + "vorlen1.rowid" + dir;
 }
 
 int SearchResultSource::count() const {
-    const QByteArray sql = "SELECT count(*) FROM vorlen1 WHERE rowid IN (" + hits_ + ")";
+    const QByteArray sql = (hits_.with.isEmpty() ? QByteArray() : "WITH " + hits_.with + " ") +
+                           "SELECT count(*) FROM vorlen1 WHERE rowid IN (" + hits_.rows + ")" +
+                           (hits_.check.isEmpty() ? QByteArray() : " AND (" + hits_.check + ")");
     return db_.first(sql.constData(), params_)->value(0).toInt();
 }
 

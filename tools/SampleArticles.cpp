@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "data/ArticleSchema.h"
 #include "data/Database.h"
 #include "data/Statement.h"
 
@@ -114,4 +115,6 @@ void sampleArticles(data::Database& db, QRandomGenerator& random, int count, int
             run(byHeading, {id, place, what});
         }
     }
+    // Written straight into the tables: the citations' lead names once for all.
+    db.exec(data::refreshLeadNames("1 = 1").constData());
 }

@@ -416,6 +416,52 @@ TEST(SchemaVersion, TheStepAfterTheAuthorOrderFillsTheIssuesDateKeys) {
     EXPECT_FALSE(fresh.contains(QString()));
 }
 
+// A desk of the version before: its articles keep no lead name, and the
+// found articles have no order indexes.
+TEST(SchemaVersion, TheStepAfterTheDateKeysGivesEachArticleTheNameItsCitationBeginsWith) {
+    testing_support::TempDatabase temp;
+    Database& db = temp.db();
+    const bool server = db.isPostgres();
+    db.exec(
+        "INSERT INTO author (author_id, author_name, corporate) VALUES (1, 'Adams, Ann', 0),"
+        " (2, 'กมล ใจดี', 0), (3, NULL, 0)");
+    db.exec(
+        "INSERT INTO article (article_id, magno, title) VALUES (1, '1', 'Soil'),"
+        " (2, '1', 'ข้าว'), (3, '2', 'ปลา'), (4, '2', 'นก')");
+    // Article 1: its second author first by place; 2: none; 3: a name
+    // missing; 4: an author whose row is gone.
+    db.exec(
+        "INSERT INTO article_author (article_id, position, author_id) VALUES (1, 2, 1),"
+        " (1, 1, 2), (3, 1, 3), (4, 1, 9)");
+    const char* definitionOf =
+        server ? "SELECT indexname, indexdef FROM pg_indexes WHERE indexname = ?"
+               : "SELECT name, sql FROM sqlite_master WHERE name = ?";
+    const QStringList indexes = {"article_citation_order", "article_magno_order"};
+    const auto definitions = [&] {
+        QStringList texts;
+        for (const QString& name : indexes) {
+            const auto row = temp.db().first(definitionOf, {name});
+            texts << (row ? row->text(1) : QString());
+        }
+        return texts;
+    };
+    const QStringList fresh = definitions();
+    for (const QString& name : indexes)
+        db.exec(("DROP INDEX " + name).toUtf8().constData());
+    db.exec("ALTER TABLE article DROP COLUMN lead_name");
+    setMark(db, "user_version", "version", kLateIssuesVersion);
+    temp.reopen();
+    EXPECT_TRUE(prepareDatabase(temp.path()));
+    EXPECT_EQ(fileVersion(temp.db()).userVersion, kSchemaVersion);
+    QStringList leads;
+    for (const Row& r :
+         temp.db().query("SELECT coalesce(lead_name, 'NULL') FROM article ORDER BY article_id"))
+        leads << r.text(0);
+    EXPECT_EQ(leads, QStringList({"กมล ใจดี", "ข้าว", "ปลา", "นก"}));
+    EXPECT_EQ(definitions(), fresh);
+    EXPECT_FALSE(fresh.contains(QString()));
+}
+
 TEST(SchemaVersion, ANewerOrForeignFileIsRefusedAndLeftUntouched) {
     testing_support::TempDatabase newer;
     setMark(newer.db(), "user_version", "version", 99);
