@@ -47,6 +47,13 @@ bool ArticleSearchSource::walks() const {
     return n * n > kWalkFactor * *articles_;
 }
 
+void ArticleSearchSource::Page::add(const data::Row& row) {
+    ids.push_back(row.value(0).toLongLong());
+    magnos.push_back(row.text(1));
+    titles.push_back(row.text(2));
+    pages.push_back(row.text(3));
+}
+
 ArticleSearchSource::Page ArticleSearchSource::latestFirst(int offset, int limit) const {
     const bool byWords = !byWords_.where.isEmpty();
     const QByteArray sql =
@@ -58,12 +65,7 @@ ArticleSearchSource::Page ArticleSearchSource::latestFirst(int offset, int limit
     QVariantList params = byWords ? byWords_.params : found_.params;
     params << limit << offset;
     Page page;
-    db_.forEach(sql.constData(), params, [&](data::Row&& r) {
-        page.ids.push_back(r.value(0).toLongLong());
-        page.magnos.push_back(r.text(1));
-        page.titles.push_back(r.text(2));
-        page.pages.push_back(r.text(3));
-    });
+    db_.forEach(sql.constData(), params, [&](data::Row&& r) { page.add(r); });
     return page;
 }
 
@@ -110,10 +112,7 @@ ArticleSearchSource::Page ArticleSearchSource::inOrder(int offset, int limit) co
     Page page;
     Keys last;
     db_.forEach(sql.constData(), params, [&](data::Row&& r) {
-        page.ids.push_back(r.value(0).toLongLong());
-        page.magnos.push_back(r.text(1));
-        page.titles.push_back(r.text(2));
-        page.pages.push_back(r.text(3));
+        page.add(r);
         last = {r.value(4), r.value(5), page.ids.back()};
     });
     if (walking && !page.ids.empty())

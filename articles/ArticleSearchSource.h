@@ -9,7 +9,8 @@
 
 namespace data {
 class Database;
-}
+class Row;
+}  // namespace data
 
 namespace articles {
 
@@ -52,6 +53,8 @@ class ArticleSearchSource : public ui::RowSource {
     struct Page {
         std::vector<qint64> ids;
         std::vector<QString> magnos, titles, pages;
+        // A row whose first four columns are the id, number, title and pages.
+        void add(const data::Row& row);
     };
     Page latestFirst(int offset, int limit) const;
     Page inOrder(int offset, int limit) const;

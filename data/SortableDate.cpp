@@ -92,4 +92,8 @@ int sortableDayBytes(QByteArrayView utf8) {
     return sortableDay(QString::fromUtf8(utf8));
 }
 
+int sortableDay(QDate day) {
+    return day.year() * 10000 + day.month() * 100 + day.day();
+}
+
 }  // namespace data

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 
 namespace data {
@@ -18,6 +19,8 @@ QByteArray sortableDate(const char* column);
 int sortableDay(const QString& text);
 // The same from the UTF-8 bytes of a stored text.
 int sortableDayBytes(QByteArrayView utf8);
+// A day as that number.
+int sortableDay(QDate day);
 // The very text of the expression, written over `out` (which keeps its
 // buffer), for the stored date keys; false where the expression gives NULL.
 bool sortableDateText(QStringView text, QString& out);

@@ -35,20 +35,28 @@ QByteArray frequencyName(bool asKey = false) {
     return codeName("magtype", "MagType_Code", "MagType_Thai_Des", "magtype_code", asKey);
 }
 
-// The texts of a row: the title's first row by its key as stored, the
-// subscription's codes as stored, and the latest issue of its title and
-// faculty.
+// The subscription and the title's first row by its key as stored.
+const char* const kTitleJoins =
+    " LEFT JOIN vorlen AS v ON v.rowid = l.subscription"
+    " LEFT JOIN vorlen1 AS v1 ON v1.rowid ="
+    " (SELECT rowid FROM vorlen1 WHERE pointer = v.pointer ORDER BY rowid LIMIT 1)";
+// The latest issue of the title and faculty.
+const char* const kLatestJoin =
+    " LEFT JOIN latest_issue AS li ON li.pointer = l.pointer"
+    " AND li.department_code = l.department_code";
+// Rows equal in the column sorted by go most days late first, then by key
+// and faculty, then as they were worked out.
+const char* const kTieOrder = "l.expected, l.pointer, l.department_code, l.rowid";
+
+// The texts of a row: the title, the subscription's codes as stored, the
+// names of its codes, and the latest issue.
 QByteArray selectRows() {
     return "SELECT v1.pointer, v1.vorlen_name, v.department_code, v.publisher_code, v1.issn,"
            " li.descriptionitem, li.receivedate, " +
            departmentName() + ", " + agentName() + ", " + frequencyName() +
            ", l.expected, l.volume, l.issue, l.last_issue, l.predicted, l.claims, l.rowid"
-           " FROM late_issue AS l"
-           " LEFT JOIN vorlen AS v ON v.rowid = l.subscription"
-           " LEFT JOIN vorlen1 AS v1 ON v1.rowid ="
-           " (SELECT rowid FROM vorlen1 WHERE pointer = v.pointer ORDER BY rowid LIMIT 1)"
-           " LEFT JOIN latest_issue AS li ON li.pointer = l.pointer"
-           " AND li.department_code = l.department_code";
+           " FROM late_issue AS l" +
+           kTitleJoins + kLatestJoin;
 }
 
 }  // namespace
@@ -76,8 +84,7 @@ QVariantList LateList::bound() const {
     const QStringList letters = filter_.kind == Kind::Journals     ? journals + journals
                                 : filter_.kind == Kind::Newspapers ? newspapers + newspapers
                                                                    : journals + newspapers;
-    QVariantList values{today_.toJulianDay(),
-                        today_.year() * 10000 + today_.month() * 100 + today_.day()};
+    QVariantList values{today_.toJulianDay(), data::sortableDay(today_)};
     for (const QString& letter : letters)
         values << letter;
     if (!filter_.departmentCode.trimmed().isEmpty())
@@ -90,9 +97,7 @@ QVariantList LateList::bound() const {
 QByteArray LateList::orderBy() const {
     const bool down = order().descending;
     const QByteArray dir = down ? " DESC" : "";
-    // Rows equal in the column go most days late first, then by key and
-    // faculty, then as they were worked out.
-    const QByteArray rest = ", l.expected, l.pointer, l.department_code, l.rowid";
+    const QByteArray rest = QByteArray(", ") + kTieOrder;
     switch (order().column) {
         case column::pointer:
             return " ORDER BY l.pointer" + dir + ", l.department_code" + dir +
@@ -111,7 +116,7 @@ QByteArray LateList::orderBy() const {
             break;
     }
     // Most days late first: the earliest due first.
-    return " ORDER BY l.expected, l.pointer, l.department_code, l.rowid";
+    return QByteArray(" ORDER BY ") + kTieOrder;
 }
 
 int LateList::size() const {
@@ -260,17 +265,11 @@ const std::vector<qint64>& LateList::ranked() const {
     std::vector<int> valueOf;
     std::vector<QString> values;
     QHash<QString, int> known;
-    const QByteArray from =
-        c == column::name
-            ? " FROM late_issue AS l LEFT JOIN vorlen AS v ON v.rowid = l.subscription"
-              " LEFT JOIN vorlen1 AS v1 ON v1.rowid = (SELECT rowid FROM vorlen1"
-              " WHERE pointer = v.pointer ORDER BY rowid LIMIT 1)"
-        : c == column::lastIssue || c == column::lastReceived
-            ? " FROM late_issue AS l LEFT JOIN latest_issue AS li ON li.pointer = l.pointer"
-              " AND li.department_code = l.department_code"
-            : " FROM late_issue AS l";
-    db_->forEach(("SELECT l.rowid, " + value + from + where() +
-                  " ORDER BY l.expected, l.pointer, l.department_code, l.rowid")
+    const QByteArray joins = c == column::name                                     ? kTitleJoins
+                             : c == column::lastIssue || c == column::lastReceived ? kLatestJoin
+                                                                                   : "";
+    db_->forEach(("SELECT l.rowid, " + value + " FROM late_issue AS l" + joins + where() +
+                  " ORDER BY " + kTieOrder)
                      .constData(),
                  bound(), [&](data::Row&& row) {
                      rows.push_back(row.value(0).toLongLong());

@@ -54,10 +54,6 @@ class LateList : public ui::RowSource {
     // The cells of a row in the columns shown.
     QStringList cells(const LateTitle& t) const;
 
-    // Sorts by a column; rows equal in it stay most days late first, then by
-    // key and faculty.
-    void sortBy(int column, bool descending) { setOrder({column, descending}); }
-
     int count() const override { return size(); }
     std::vector<QStringList> rows(int offset, int limit) const override;
     bool sortable(int column) const override { return column >= 0 && column < column::count; }

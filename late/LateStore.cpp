@@ -106,9 +106,15 @@ class BatchInsert {
 
 }  // namespace
 
-bool LateStore::needed(qint64 day) const {
+std::optional<qint64> LateStore::computedOn() const {
     const auto state = db_.first("SELECT computed_on FROM late_state");
-    if (!state || state->value(0).isNull() || state->value(0).toLongLong() != day)
+    if (!state || state->value(0).isNull())
+        return std::nullopt;
+    return state->value(0).toLongLong();
+}
+
+bool LateStore::needed(qint64 day, std::optional<qint64> computedOn) const {
+    if (computedOn != day)
         return true;
     return db_.first("SELECT 1 FROM late_stale LIMIT 1") ||
            db_.first("SELECT 1 FROM late_watch WHERE refresh_day <= ? LIMIT 1", {day});
@@ -116,16 +122,16 @@ bool LateStore::needed(qint64 day) const {
 
 void LateStore::refresh(QDate today) {
     const qint64 day = today.toJulianDay();
-    if (!needed(day))
+    if (!needed(day, computedOn()))
         return;
     data::Transaction tx(db_);
     // Read again inside: another desk may have brought the rows up meanwhile.
-    if (!needed(day))
+    const std::optional<qint64> on = computedOn();
+    if (!needed(day, on))
         return;
-    const auto state = db_.first("SELECT computed_on FROM late_state");
-    const bool everything =
-        !state || state->value(0).isNull() || day < state->value(0).toLongLong() ||
-        db_.first("SELECT 1 FROM late_stale WHERE pointer IS NULL LIMIT 1") || !scope(day);
+    const bool everything = !on || day < *on ||
+                            db_.first("SELECT 1 FROM late_stale WHERE pointer IS NULL LIMIT 1") ||
+                            !scope(day);
     if (everything) {
         data::dropLateIssueIndexes(db_);
         db_.exec("DELETE FROM late_issue");
@@ -173,7 +179,7 @@ bool LateStore::scope(qint64 day) {
 
 void LateStore::work(QDate today, bool scoped) {
     const auto frequencyIntervals = intervals(db_);
-    const int todayDay = today.year() * 10000 + today.month() * 100 + today.day();
+    const int todayDay = data::sortableDay(today);
     const patterns::LateExpectedIssues patterned(db_);
     const auto claims = patterns::ClaimRecords(db_).all();
     // The subscriptions with a claim: only their issues need a claim key.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <optional>
 
 namespace data {
 class Database;
@@ -30,7 +31,9 @@ class LateStore {
     void refresh(QDate today);
 
   private:
-    bool needed(qint64 day) const;
+    // The day the rows were last worked out on, none before the first time.
+    std::optional<qint64> computedOn() const;
+    bool needed(qint64 day, std::optional<qint64> computedOn) const;
     // Fills the scope with the subscriptions to work out again; false when
     // they are too many and every row is worked out instead.
     bool scope(qint64 day);
