@@ -17,8 +17,8 @@ const char* const kTables[] = {
     " publisher_code TEXT, magtype_code TEXT, kind TEXT, subscription INTEGER,"
     " expected INTEGER, late_from INTEGER, live_until INTEGER, volume INTEGER, issue INTEGER,"
     " last_issue INTEGER, predicted INTEGER, claims INTEGER)",
-    "CREATE TABLE IF NOT EXISTS late_watch (pointer TEXT, department_code TEXT,"
-    " refresh_day INTEGER, PRIMARY KEY (pointer, department_code))",
+    ("CREATE TABLE IF NOT EXISTS late_watch (pointer TEXT, department_code TEXT,"
+     " refresh_day INTEGER, PRIMARY KEY (pointer, department_code))"),
     "CREATE TABLE IF NOT EXISTS late_stale (pointer TEXT, department_code TEXT)",
     // The subscriptions being worked out again, within the transaction that
     // does it.
