@@ -5,8 +5,9 @@
 #include <functional>
 #include <vector>
 
+#include "bench/StatementLog.h"
+
 class PlainSqlite;
-class StatementLog;
 
 // One row of the bench: the program's median and the median of the same
 // statements on plain sqlite3, and the peak resident memory while it ran.
@@ -15,7 +16,7 @@ struct SideBySide {
     double plainMs = -1;  // < 0: nothing to compare with
     qsizetype statements = 0;
     qint64 peakKb = 0;
-    std::vector<QByteArray> lastStatements;  // those of the last repeat
+    std::vector<RecordedStatement> lastStatements;  // those of the last repeat
 };
 
 // Waits until the X server has drawn what was sent to it; nothing to wait

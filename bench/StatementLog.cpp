@@ -38,7 +38,7 @@ void StatementLog::start() {
     recording_ = true;
 }
 
-std::vector<QByteArray> StatementLog::stop() {
+std::vector<RecordedStatement> StatementLog::stop() {
     recording_ = false;
     return std::move(statements_);
 }
@@ -47,7 +47,8 @@ void StatementLog::record(sqlite3_stmt* statement) {
     if (!recording_)
         return;
     char* expanded = sqlite3_expanded_sql(statement);
-    statements_.emplace_back(expanded ? expanded : sqlite3_sql(statement));
+    const QByteArray sql = sqlite3_sql(statement);
+    statements_.push_back({sql, expanded ? QByteArray(expanded) : sql});
     sqlite3_free(expanded);
 }
 

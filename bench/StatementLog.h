@@ -5,10 +5,15 @@
 #include <QByteArray>
 #include <vector>
 
+// One statement as the program ran it: as prepared, with its parameters,
+// and with its bound values written in.
+struct RecordedStatement {
+    QByteArray sql, expanded;
+};
+
 // The statements every SQLite connection of this process runs while a
-// recording is open, each with its bound values written in, as the program
-// ran them. Statements inside triggers are left out: replaying the statement
-// that fired them fires them again.
+// recording is open, as the program ran them. Statements inside triggers are
+// left out: replaying the statement that fired them fires them again.
 class StatementLog {
   public:
     // From now on every connection opened is watched.
@@ -18,12 +23,12 @@ class StatementLog {
     StatementLog& operator=(const StatementLog&) = delete;
 
     void start();
-    std::vector<QByteArray> stop();
+    std::vector<RecordedStatement> stop();
     void record(sqlite3_stmt* statement);
     // A connection whose statements are not the program's (the baseline's).
     static void ignore(sqlite3* db);
 
   private:
     bool recording_ = false;
-    std::vector<QByteArray> statements_;
+    std::vector<RecordedStatement> statements_;
 };

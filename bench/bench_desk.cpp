@@ -91,8 +91,8 @@ void print(QTextStream& out, const std::vector<Result>& results, bool statements
         return;
     for (const Result& r : results) {
         out << "\n" << r.operation << ":\n";
-        for (const QByteArray& sql : r.timing.lastStatements)
-            out << "  " << QString::fromUtf8(sql.left(300)) << "\n";
+        for (const RecordedStatement& st : r.timing.lastStatements)
+            out << "  " << QString::fromUtf8(st.expanded.left(300)) << "\n";
     }
 }
 

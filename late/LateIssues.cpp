@@ -47,10 +47,12 @@ LateIssues::LateIssues(ui::Services& services)
     lateList.guard = [this](const std::function<void()>& step) { return guarded(step); };
     lateList.onClick = [this] { lateList_Click(); };
     lateList.onSort = [this] { lateList_Click(); };
-    // A long list paints its first rows before it is counted.
+    // A long list paints its first rows before it is counted, and before
+    // the filters are read again.
     lateList.onCount = [this](int total) {
         countLabel.setCaption(total == 0 ? QStringLiteral("ไม่มีรายการคงค้าง")
                                          : QStringLiteral("คงค้าง %1 รายการ").arg(total));
+        refreshFilters();
     };
     registerButton.onClick = [this] { registerButton_Click(); };
     claimButton.onClick = [this] { claimButton_Click(); };
@@ -72,6 +74,22 @@ bool LateIssues::Form_Load() {
     if (lateList.rows() > 1)
         setFocus(lateList);
     return true;
+}
+
+void LateIssues::refreshFilters() {
+    if (filtersRead_)
+        return;
+    filtersRead_ = true;
+    const QString faculty = filter().departmentCode, agent = filter().agentCode;
+    guarded([this] { readFilters(); });
+    // The list shown is of a faculty or an agent that has gone since: it is
+    // shown again for every one, as the filter now reads.
+    if (filter().departmentCode == faculty && filter().agentCode == agent)
+        return;
+    if (showing_)
+        showAgain_ = true;
+    else
+        showButton_Click();
 }
 
 void LateIssues::readFilters() {
@@ -110,6 +128,18 @@ LateFilter LateIssues::filter() const {
 }
 
 void LateIssues::showButton_Click() {
+    showing_ = true;
+    do {
+        showAgain_ = false;
+        showList();
+    } while (showAgain_);
+    showing_ = false;
+    for (ui::CommandButton* b : {&claimButton, &claimPdfButton, &csvButton})
+        b->setEnabled(lateList.rows() > 1);
+    lateList_Click();
+}
+
+void LateIssues::showList() {
     // The old list is let go first: its memory serves the new one, and a
     // list that could not be read is not shown as if it were current.
     const ui::ListOrder order = listed_->order();
@@ -118,18 +148,21 @@ void LateIssues::showButton_Click() {
     listed_->setOrder(order);
     // Told once the list is counted.
     countLabel.setCaption(QString());
+    filtersRead_ = false;
+    // The list is of the faculty and agent chosen; the filters' own lists
+    // are read again once it is shown.
+    bool shown = false;
     guarded([&] {
-        readFilters();
         auto list =
             std::make_shared<LateList>(LateRecords(*db_).list(filter(), services_.clock.today()));
         // The order the clerk chose stays.
         list->setOrder(order);
-        if (lateList.setSource(list))
+        shown = lateList.setSource(list);
+        if (shown)
             listed_ = std::move(list);
     });
-    for (ui::CommandButton* b : {&claimButton, &claimPdfButton, &csvButton})
-        b->setEnabled(lateList.rows() > 1);
-    lateList_Click();
+    if (!shown)
+        refreshFilters();
 }
 
 void LateIssues::showAgain() {

@@ -75,6 +75,10 @@ class LateIssues : public ui::Form {
     // filters are read again on every Show, keeping what is chosen while it
     // is still there.
     void readFilters();
+    // Reads them once a list is shown; shows it again if what it was chosen
+    // by is gone.
+    void refreshFilters();
+    void showList();
     LateFilter filter() const;
     std::optional<LateTitle> chosen();
     // The agent a claim goes to: the one filtered on, else the chosen row's;
@@ -87,6 +91,10 @@ class LateIssues : public ui::Form {
     ui::Services& services_;
     std::unique_ptr<data::Database> db_;
     std::shared_ptr<LateList> listed_ = std::make_shared<LateList>();
+    bool filtersRead_ = false;
+    bool showing_ = false;    // within a Show
+    bool showAgain_ = false;  // the filters changed within it
+
 };
 
 }  // namespace late

@@ -62,10 +62,7 @@ QByteArray selectRows() {
 }  // namespace
 
 LateList::LateList(const data::Database& db, QDate today, LateFilter filter)
-    : db_(&db),
-      today_(today),
-      filter_(std::move(filter)),
-      claims_(patterns::ClaimRecords(db).all()) {
+    : db_(&db), today_(today), filter_(std::move(filter)) {
     setOrder({column::daysLate, true});
 }
 
@@ -162,8 +159,15 @@ LateTitle LateList::titleOf(const data::Row& row) const {
         t.issueno = t.lastReceived.isEmpty() ? QStringLiteral("ฉบับแรก")
                                              : QStringLiteral("ฉบับถัดจาก ") + t.lastIssue.trimmed();
     }
-    if (row.value(15).toInt() > 0)
-        t.claim = claims_.value(t.claimKey().text());
+    // Few subscriptions have claims: theirs are read as their rows are.
+    if (row.value(15).toInt() > 0) {
+        const QString subscription = t.pointer.trimmed() + u'|' + t.departmentCode.trimmed();
+        auto claims = claims_.find(subscription);
+        if (claims == claims_.end())
+            claims = claims_.insert(subscription, patterns::ClaimRecords(*db_).ofSubscription(
+                                                      t.pointer, t.departmentCode));
+        t.claim = claims->value(t.claimKey().text());
+    }
     return t;
 }
 

@@ -74,7 +74,8 @@ class LateList : public ui::RowSource {
     const data::Database* db_ = nullptr;
     QDate today_;
     LateFilter filter_;
-    QHash<QString, patterns::ClaimState> claims_;
+    // The claims of each subscription read so far, by key and faculty.
+    mutable QHash<QString, QHash<QString, patterns::ClaimState>> claims_;
     mutable std::optional<int> count_;
     mutable std::vector<qint64> ranked_;
     mutable ui::ListOrder rankedFor_;

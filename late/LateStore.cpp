@@ -27,11 +27,11 @@ constexpr qint64 kMostScoped = 100000;
 const char* const kSubscriptionColumns =
     "SELECT vorlen.rowid, vorlen.pointer, vorlen.department_code, vorlen.publisher_code,"
     " vorlen1.magtype_code, vorlen.begin_period, vorlen.end_period, latest.receivedate";
-// Every subscription being received, with the latest issue of each, which the
-// database keeps beside the issues; a latest issue whose date does not read
-// means none has come. Most subscriptions are live, so the table is read
-// straight through and the period and the intervals are looked at here.
-const char* const kEverySubscription =
+// Every subscription being received of a range of titles, with the latest
+// issue of each, which the database keeps beside the issues; a latest issue
+// whose date does not read means none has come. Most subscriptions are live,
+// so the period and the intervals are looked at here.
+const char* const kSubscriptionsOfTitles =
     " FROM vorlen JOIN vorlen1 ON vorlen1.pointer = vorlen.pointer"
     " LEFT JOIN latest_issue AS latest ON latest.pointer = trim(vorlen.pointer)"
     " AND latest.department_code = trim(vorlen.department_code)"
@@ -144,18 +144,36 @@ void LateStore::refresh(QDate today) {
             "DELETE FROM late_watch WHERE (pointer, department_code) IN"
             " (SELECT pointer, department_code FROM late_scope)");
     }
-    work(today, !everything);
-    if (everything)
+    if (everything) {
+        QString from = QStringLiteral("");
+        for (;;) {
+            const QString to = rangeEnd(from);
+            work(today, patterns::LateReach::keys(from, to));
+            if (to.isNull())
+                break;
+            from = to;
+        }
         data::createLateIssueIndexes(db_);
+    } else {
+        work(today, patterns::LateReach::scope());
+    }
     db_.exec("DELETE FROM late_scope");
     db_.exec("DELETE FROM late_stale");
     db_.exec("DELETE FROM late_state");
     db_.exec("INSERT INTO late_state (computed_on) VALUES (?)", {day});
     tx.commit();
-    // The working out of every row holds a great deal at once: it goes back
-    // to the system rather than staying with the window.
+    // What the working out of every row held goes back to the system rather
+    // than staying with the window.
     if (everything)
         malloc_trim(0);
+}
+
+QString LateStore::rangeEnd(const QString& from) const {
+    const auto row = db_.first(
+        "SELECT trim(pointer) FROM vorlen WHERE trim(pointer) > ? ORDER BY trim(pointer)"
+        " LIMIT 1 OFFSET ?",
+        {from, rangeSubscriptions_});
+    return row ? row->text(0) : QString();
 }
 
 bool LateStore::scope(qint64 day) {
@@ -177,11 +195,11 @@ bool LateStore::scope(qint64 day) {
     return db_.first("SELECT count(*) FROM late_scope")->value(0).toLongLong() <= kMostScoped;
 }
 
-void LateStore::work(QDate today, bool scoped) {
+void LateStore::work(QDate today, const patterns::LateReach& reach) {
     const auto frequencyIntervals = intervals(db_);
     const int todayDay = data::sortableDay(today);
-    const patterns::LateExpectedIssues patterned(db_);
-    const auto claims = patterns::ClaimRecords(db_).all();
+    const patterns::LateExpectedIssues patterned(db_, reach);
+    const auto claims = patterns::ClaimRecords(db_).reached(reach);
     // The subscriptions with a claim: only their issues need a claim key.
     QSet<QString> claimed;
     for (auto c = claims.cbegin(); c != claims.cend(); ++c)
@@ -228,9 +246,11 @@ void LateStore::work(QDate today, bool scoped) {
     // subscription over before it has none.
     data::forEachCells(
         db_,
-        (QByteArray(kSubscriptionColumns) + (scoped ? kScopedSubscriptions : kEverySubscription))
+        (kSubscriptionColumns + (reach.scoped ? QByteArray(kScopedSubscriptions)
+                                              : kSubscriptionsOfTitles +
+                                                    reach.within("trim(vorlen.pointer)")))
             .constData(),
-        {}, [&](const data::Cells& row) {
+        reach.bound(), [&](const data::Cells& row) {
             const int liveUntil = data::sortableDayBytes(row.bytes(6));
             if (liveUntil < todayDay)
                 return;
@@ -262,7 +282,7 @@ void LateStore::work(QDate today, bool scoped) {
     subscriptions.reserve(withPattern.size());
     for (const Patterned& p : withPattern)
         subscriptions.push_back({p.base.pointer, p.base.department, p.since, p.stored});
-    const auto pending = patterned.pending(subscriptions, today, scoped);
+    const auto pending = patterned.pending(subscriptions, today);
     // A subscription is watched once, however many faculties' rows share
     // its key.
     QSet<QString> watched;

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDate>
+#include <QString>
 #include <optional>
+
+#include "patterns/LateReach.h"
 
 namespace data {
 class Database;
@@ -25,7 +28,11 @@ namespace late {
 // after its final claim is no longer listed.
 class LateStore {
   public:
-    explicit LateStore(data::Database& db) : db_(db) {}
+    // Every row is worked out `rangeSubscriptions` subscriptions' titles at
+    // a time, so that what is held at once stays small however long the
+    // collection.
+    explicit LateStore(data::Database& db, int rangeSubscriptions = 20000)
+        : db_(db), rangeSubscriptions_(rangeSubscriptions) {}
 
     // Brings the rows up to `today`, in one transaction when any need it.
     void refresh(QDate today);
@@ -37,9 +44,13 @@ class LateStore {
     // Fills the scope with the subscriptions to work out again; false when
     // they are too many and every row is worked out instead.
     bool scope(qint64 day);
-    void work(QDate today, bool scoped);
+    // The title key that ends the range of about a set number of
+    // subscriptions starting at `from`; null when they reach the last.
+    QString rangeEnd(const QString& from) const;
+    void work(QDate today, const patterns::LateReach& reach);
 
     data::Database& db_;
+    const int rangeSubscriptions_;
 };
 
 }  // namespace late

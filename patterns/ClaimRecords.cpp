@@ -69,12 +69,14 @@ data::Database& ClaimRecords::writable() const {
     return *writable_;
 }
 
-QHash<QString, ClaimState> ClaimRecords::all() const {
+QHash<QString, ClaimState> ClaimRecords::reached(const LateReach& reach) const {
     QHash<QString, ClaimState> out;
-    // A file opened for reading only may be older than the claims.
-    if (!data::hasTable(db_, "issue_claim"))
-        return out;
-    db_.forEach(kColumns, {},
+    const QByteArray sql =
+        reach.scoped ? QByteArray(kColumns) +
+                           " WHERE (pointer, department_code) IN"
+                           " (SELECT pointer, department_code FROM late_scope)"
+                     : kColumns + QByteArray(" WHERE 1 = 1") + reach.within("pointer");
+    db_.forEach(sql.constData(), reach.bound(),
                 [&](data::Row&& row) { out.insert(keyOf(row).text(), stateOf(row)); });
     return out;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "patterns/ClaimLadder.h"
+#include "patterns/LateReach.h"
 
 namespace data {
 class Database;
@@ -41,8 +42,8 @@ class ClaimRecords {
     explicit ClaimRecords(data::Database& db) : db_(db), writable_(&db) {}
     explicit ClaimRecords(const data::Database& db) : db_(db) {}
 
-    // Every issue's claims, by ClaimKey::text().
-    QHash<QString, ClaimState> all() const;
+    // The claims of the subscriptions reached, by ClaimKey::text().
+    QHash<QString, ClaimState> reached(const LateReach& reach) const;
     // The claims of one subscription's issues, by ClaimKey::text().
     QHash<QString, ClaimState> ofSubscription(const QString& pointer,
                                               const QString& departmentCode) const;

@@ -17,8 +17,8 @@ bool isPending(IssueStatus s) {
 
 }  // namespace
 
-LateExpectedIssues::LateExpectedIssues(const data::Database& db)
-    : db_(db), patterns_(PatternRecords(db).allPatterns()) {}
+LateExpectedIssues::LateExpectedIssues(const data::Database& db, LateReach reach)
+    : db_(db), reach_(std::move(reach)), patterns_(PatternRecords(db).patterns(reach_)) {}
 
 const StoredPattern* LateExpectedIssues::pattern(QByteArrayView pointerUtf8) const {
     const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
@@ -40,7 +40,7 @@ const StoredPattern* LateExpectedIssues::pattern(QByteArrayView pointerUtf8) con
 }
 
 std::vector<PendingIssues> LateExpectedIssues::pending(
-    const std::vector<PatternedSubscription>& subscriptions, QDate today, bool scoped) const {
+    const std::vector<PatternedSubscription>& subscriptions, QDate today) const {
     // Each title's issues are predicted once, for all its faculties; a map
     // whose entries stay where they are, as the subscriptions point at them.
     std::unordered_map<const StoredPattern*, std::vector<PredictedIssue>> predicted;
@@ -82,8 +82,8 @@ std::vector<PendingIssues> LateExpectedIssues::pending(
                 if (lowest != lowestVolume.cend() && data::leadingNumber(numbers.yearno) >= *lowest)
                     registered[key].push_back(std::move(numbers));
             },
-            scoped);
-    const auto marks = !lowestVolume.isEmpty() ? records.allMarks(scoped)
+            reach_);
+    const auto marks = !lowestVolume.isEmpty() ? records.marks(reach_)
                                                : QHash<SubscriptionKey, std::vector<IssueMark>>();
     std::vector<PendingIssues> out(subscriptions.size());
     for (std::size_t i = 0; i < subscriptions.size(); ++i) {

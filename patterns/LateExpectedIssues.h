@@ -37,25 +37,24 @@ struct PatternedSubscription {
     const StoredPattern* stored = nullptr;  // the title's, as pattern() gave it
 };
 
-// The overdue issues of the subscriptions whose titles have a pattern. The
-// patterns are read once, and the registered issues and marks of all the
-// subscriptions asked for in one pass each.
+// The overdue issues of the subscriptions reached whose titles have a
+// pattern. The patterns are read once, and the registered issues and marks
+// of all the subscriptions asked for in one pass each.
 class LateExpectedIssues {
   public:
-    explicit LateExpectedIssues(const data::Database& db);
+    LateExpectedIssues(const data::Database& db, LateReach reach);
 
     // The title's pattern, none without one, from the UTF-8 bytes of its
     // stored key.
     const StoredPattern* pattern(QByteArrayView pointerUtf8) const;
     // For each subscription, in the order given, its issues expected no
-    // earlier than its start that are overdue today or will be. With
-    // `scoped`, only the registered issues and marks of the subscriptions
-    // in the late list's scope table are read.
+    // earlier than its start that are overdue today or will be.
     std::vector<PendingIssues> pending(const std::vector<PatternedSubscription>& subscriptions,
-                                       QDate today, bool scoped) const;
+                                       QDate today) const;
 
   private:
     const data::Database& db_;
+    const LateReach reach_;
     QHash<QByteArray, StoredPattern> patterns_;
 };
 

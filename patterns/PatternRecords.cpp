@@ -109,11 +109,16 @@ std::optional<StoredPattern> PatternRecords::pattern(const QString& pointer) con
     return row ? std::optional(fromRow(*row)) : std::nullopt;
 }
 
-QHash<QByteArray, StoredPattern> PatternRecords::allPatterns() const {
+QHash<QByteArray, StoredPattern> PatternRecords::patterns(const LateReach& reach) const {
     QHash<QByteArray, StoredPattern> out;
-    data::forEachCells(db_, kPatternColumns, {}, [&](const data::Cells& row) {
-        out.insert(row.bytes(col::pointer).toByteArray(), fromRow(row));
-    });
+    const QByteArray sql =
+        reach.scoped
+            ? kPatternColumns + QByteArray(" WHERE pointer IN (SELECT pointer FROM late_scope)")
+            : kPatternColumns + QByteArray(" WHERE 1 = 1") + reach.within("pointer");
+    data::forEachCells(db_, sql.constData(), reach.bound(),
+                       [&](const data::Cells& row) {
+                           out.insert(row.bytes(col::pointer).toByteArray(), fromRow(row));
+                       });
     return out;
 }
 
@@ -200,12 +205,12 @@ std::vector<IssueMark> PatternRecords::marks(const QString& pointer,
 
 void PatternRecords::forEachRegisteredOfPatterns(
     const std::function<void(const SubscriptionKey&, RegisteredNumbers&&)>& take,
-    bool scoped) const {
+    const LateReach& reach) const {
     // Title by title through the index on the title and year number; the
     // patterns are read first (CROSS JOIN keeps that order on the file), and
     // the key is compared without its column's affinity so the index serves.
-    db_.forEach(
-        scoped
+    const QByteArray sql =
+        reach.scoped
             ? "SELECT p.pointer, trim(t.department_code), t.yearno, t.issueno"
               " FROM late_scope AS s CROSS JOIN publication_pattern AS p CROSS JOIN tranfile AS t"
               " WHERE p.pointer = s.pointer AND p.ceased = 0"
@@ -214,20 +219,27 @@ void PatternRecords::forEachRegisteredOfPatterns(
               " AND trim(t.department_code) = s.department_code"
             : "SELECT p.pointer, trim(t.department_code), t.yearno, t.issueno"
               " FROM publication_pattern AS p CROSS JOIN tranfile AS t"
-              " WHERE p.ceased = 0 AND trim(t.pointer) = p.pointer || ''"
-              " AND CAST(t.yearno AS INTEGER) >= p.known_volume",
-        {}, [&](data::Row&& row) {
-            take({row.text(0), row.text(1)}, {row.text(2), row.text(3)});
-        });
+              " WHERE p.ceased = 0" +
+                  reach.within("p.pointer") +
+                  " AND trim(t.pointer) = p.pointer || ''"
+                  " AND CAST(t.yearno AS INTEGER) >= p.known_volume";
+    db_.forEach(sql.constData(), reach.bound(),
+                [&](data::Row&& row) {
+                    take({row.text(0), row.text(1)}, {row.text(2), row.text(3)});
+                });
 }
 
-QHash<SubscriptionKey, std::vector<IssueMark>> PatternRecords::allMarks(bool scoped) const {
+QHash<SubscriptionKey, std::vector<IssueMark>> PatternRecords::marks(const LateReach& reach) const {
     QHash<SubscriptionKey, std::vector<IssueMark>> out;
-    db_.forEach(scoped ? "SELECT m.pointer, m.department_code, m.volume, m.issue, m.status"
-                         " FROM late_scope AS s JOIN issue_mark AS m ON m.pointer = s.pointer"
-                         " AND m.department_code = s.department_code"
-                       : "SELECT pointer, department_code, volume, issue, status FROM issue_mark",
-                {}, [&](data::Row&& row) {
+    const QByteArray sql =
+        reach.scoped ? "SELECT m.pointer, m.department_code, m.volume, m.issue, m.status"
+                       " FROM late_scope AS s JOIN issue_mark AS m ON m.pointer = s.pointer"
+                       " AND m.department_code = s.department_code"
+                     : "SELECT pointer, department_code, volume, issue, status FROM issue_mark"
+                       " WHERE 1 = 1" +
+                           reach.within("pointer");
+    db_.forEach(sql.constData(), reach.bound(),
+                [&](data::Row&& row) {
                     if (const auto mark = markOf(row, 2))
                         out[{row.text(0), row.text(1)}].push_back(*mark);
                 });

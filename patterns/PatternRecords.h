@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "patterns/ExpectedIssues.h"
+#include "patterns/LateReach.h"
 #include "patterns/PublicationPattern.h"
 
 namespace data {
@@ -47,9 +48,9 @@ class PatternRecords {
 
     std::optional<TitleFacts> title(const QString& pointer) const;
     std::optional<StoredPattern> pattern(const QString& pointer) const;
-    // Every title's pattern, by the UTF-8 bytes of its trimmed key, for
-    // lists that look titles up as they read them.
-    QHash<QByteArray, StoredPattern> allPatterns() const;
+    // The patterns of the titles reached, by the UTF-8 bytes of the trimmed
+    // key, for lists that look titles up as they read them.
+    QHash<QByteArray, StoredPattern> patterns(const LateReach& reach) const;
     void save(const QString& pointer, const StoredPattern& stored);
     // Several titles' patterns in one transaction.
     void saveAll(const std::vector<std::pair<QString, StoredPattern>>& patterns);
@@ -64,15 +65,14 @@ class PatternRecords {
     std::vector<RegisteredNumbers> registered(const QString& pointer,
                                               const QString& departmentCode) const;
     std::vector<IssueMark> marks(const QString& pointer, const QString& departmentCode) const;
-    // The registered issues of every title with a live pattern from the
-    // pattern's known year number on, handed over one at a time: an issue of
-    // an earlier volume cannot be one that the pattern predicts. With
-    // `scoped`, only those of the subscriptions in the late list's scope.
+    // The registered issues of the titles reached that have a live pattern,
+    // from the pattern's known year number on, handed over one at a time: an
+    // issue of an earlier volume cannot be one that the pattern predicts.
     void forEachRegisteredOfPatterns(
         const std::function<void(const SubscriptionKey&, RegisteredNumbers&&)>& take,
-        bool scoped = false) const;
-    // The marks of every subscription, or of those in the late list's scope.
-    QHash<SubscriptionKey, std::vector<IssueMark>> allMarks(bool scoped = false) const;
+        const LateReach& reach) const;
+    // The marks of the subscriptions reached.
+    QHash<SubscriptionKey, std::vector<IssueMark>> marks(const LateReach& reach) const;
     // Marks the issues of one subscription, in one transaction.
     void mark(const QString& pointer, const QString& departmentCode,
               const std::vector<PredictedIssue>& issues, IssueStatus status, QDate today);

@@ -114,6 +114,14 @@ TEST_F(Window, ShowReadsTheFiltersAgainInThaiOrderKeepingTheChoice) {
     QStringList agents = descriptions(w.agentFilter).mid(1);
     std::stable_sort(agents.begin(), agents.end(), ui::ThaiOrder());
     EXPECT_EQ(descriptions(w.agentFilter).mid(1), agents);
+    EXPECT_EQ(w.lateList.total(), 2);
+
+    // The faculty chosen goes: the list is shown again for every faculty, as
+    // the filter now reads.
+    temp.db().exec("DELETE FROM department WHERE Department_Code = '01'");
+    w.showButton.click();
+    EXPECT_EQ(w.facultyFilter.chosenRow(), 0);
+    EXPECT_EQ(w.lateList.total(), 3);
 }
 
 TEST_F(Window, TwoAgentsOfOneNameAreToldApartByTheirCodes) {

@@ -4,7 +4,9 @@
 #include <functional>
 
 #include "data/Database.h"
+#include "data/LateSchema.h"
 #include "late/LateRecords.h"
+#include "late/LateStore.h"
 #include "patterns/PatternRecords.h"
 #include "tests/late/LateFixture.h"
 
@@ -125,4 +127,47 @@ TEST(LateStore, APatternedTitlesIssuesJoinTheListAsTheDaysGoByAndLeaveIfTheClock
     };
     for (const auto& d : days)
         EXPECT_EQ(s.keys(d.today), d.late) << d.today.toString(Qt::ISODate).toStdString();
+}
+
+// Every row is worked out a range of titles at a time: wherever the ranges
+// end, the list is the one worked out in one go, claims and marks included.
+TEST(LateStore, WorkingOutEveryRowARangeOfTitlesAtATimeListsWhatOneGoDoes) {
+    Store s;
+    const auto add = [&](const QString& pointer, bool patterned) {
+        s.live(pointer, "04", kToday);
+        if (patterned)
+            patterns::PatternRecords(s.temp.db()).save(pointer.trimmed(),
+                                                       monthlyFrom(QDate(2026, 8, 1)));
+    };
+    add("J1", true);
+    add("J2", false);
+    s.subscription("J2", "02", kToday.addYears(-1), kToday.addYears(1));
+    add(" J3 ", true);
+    add("J4", true);
+    s.subscription("J4", "02", kToday.addYears(-1), kToday.addYears(1));
+    add("J5", false);
+    s.issue("J1", "01", kToday.addDays(-20), "ปีที่ 26 ฉบับที่ 9");
+    s.exec("UPDATE tranfile SET yearno = '26', issueno = '9' WHERE pointer = 'J1'");
+    s.issue("J5", "01", kToday.addDays(-45));
+    s.exec(
+        "INSERT INTO issue_mark (pointer, department_code, volume, issue, status)"
+        " VALUES ('J4', '02', 26, 10, ?)",
+        {int(patterns::IssueStatus::NotPublished)});
+    s.exec(
+        "INSERT INTO issue_claim (pointer, department_code, volume, issue, expected_on,"
+        " claim_count) VALUES ('J3', '01', 26, 11, '', 2), ('J2', '02', 0, 0, ?, 1)",
+        {data::writeDate(QDate(2026, 1, 1))});
+    const auto listed = [&](int range) {
+        data::markEveryLateIssueStale(s.temp.db());
+        late::LateStore(s.temp.db(), range).refresh(kToday);
+        QStringList out;
+        for (const late::LateTitle& t : late::LateRecords(s.temp.db()).late({}, kToday))
+            out << t.pointer.trimmed() + u'/' + t.departmentCode + u'/' + t.issue + u'/' +
+                       QString::number(t.daysLate) + u'/' + QString::number(t.claim.count);
+        return out;
+    };
+    const QStringList inOneGo = listed(1000);
+    ASSERT_GE(inOneGo.size(), 10);
+    for (int range : {1, 2, 3})
+        EXPECT_EQ(listed(range), inOneGo) << range;
 }
