@@ -16,7 +16,7 @@ struct SideBySide {
     double plainMs = -1;  // < 0: nothing to compare with
     qsizetype statements = 0;
     qint64 peakKb = 0;
-    std::vector<RecordedStatement> lastStatements;  // those of the last repeat
+    std::vector<RecordedStatement> lastStatements;  // the last recorded, when kept
 };
 
 // Waits until the X server has drawn what was sent to it; nothing to wait
@@ -39,11 +39,12 @@ struct Repeat {
 // What the user waits for, `repeats` times: from the event given to the
 // widget, through the handler and the deferred redraw, to `window` repainted
 // on the screen. The statements the program ran for it are recorded and,
-// after each repeat, run again on `plain`, so that both are measured in turns
-// under the same load.
+// after each repeat but the last, run again on `plain`, so that both are
+// measured in turns under the same load.
 class SideBySideTimer {
   public:
-    SideBySideTimer(StatementLog& log, PlainSqlite& plain) : log_(log), plain_(plain) {}
+    SideBySideTimer(StatementLog& log, PlainSqlite& plain, bool keepStatements)
+        : log_(log), plain_(plain), keepStatements_(keepStatements) {}
 
     SideBySide time(QWidget& window, int repeats, const Repeat& repeat);
     SideBySide time(QWidget& window, int repeats, const std::function<void(int)>& event) {
@@ -55,4 +56,5 @@ class SideBySideTimer {
   private:
     StatementLog& log_;
     PlainSqlite& plain_;
+    const bool keepStatements_;  // the last recorded repeat's, to print
 };

@@ -4,7 +4,8 @@
 // the statements the program ran for it, recorded as it ran, are run again
 // straight through the sqlite3 library, in turns with the program's repeats:
 //   bench_desk <database made by generate_sample> [--statements] [--only TEXT,...]
-// (--statements: each row's statements of its last repeat printed after it;
+// (--statements: each row's statements of its last recorded repeat printed
+// after it;
 // --only: the rows whose operation holds one of the texts).
 // The database is changed (a title gets 500 issues, registrations are saved).
 
@@ -153,7 +154,10 @@ int main(int argc, char* argv[]) {
     log.start();
     { data::Database opened(path); }
     PlainSqlite plain(path, log.stop());
-    SideBySideTimer timer(log, plain);
+    const bool printStatements = std::any_of(argv + 2, argv + argc, [](const char* a) {
+        return QByteArray(a) == "--statements";
+    });
+    SideBySideTimer timer(log, plain, printStatements);
     const auto word = [&](int i) { return inputs.words[i % inputs.words.size()]; };
 
     row("title window opened (nine code lists), painted", 30, [&] {
@@ -389,9 +393,7 @@ int main(int argc, char* argv[]) {
             << ", issues: " << db.first("SELECT count(*) FROM tranfile")->text(0) << ", on "
             << QGuiApplication::platformName() << "\n\n";
     }
-    print(out, results, std::any_of(argv + 2, argv + argc, [](const char* a) {
-              return QByteArray(a) == "--statements";
-          }));
+    print(out, results, printStatements);
     out << "\nstart of the program to the main window painted (goal 300 ms), median of "
         << kLongRepeats << ":\n"
         << "  today's backup present: " << QString::number(start.presentMs, 'f', 0) << " ms\n"
