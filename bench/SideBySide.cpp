@@ -50,12 +50,14 @@ void resetPeakResident() {
         f.write("5");
 }
 
-SideBySide SideBySideTimer::time(QWidget& window, int repeats, const Repeat& repeat) {
+SideBySide SideBySideTimer::timePainted(int repeats, const Repeat& repeat) {
+    // Qt paints what the handler changed as it processes the events that
+    // follow; a repaint of the whole window on top would be a second paint
+    // the user does not wait for.
     return time(repeats, Repeat{repeat.prepare,
                                 [&](int i) {
                                     repeat.event(i);
                                     QCoreApplication::processEvents();
-                                    window.repaint();
                                     waitForScreen();
                                 },
                                 repeat.undo});

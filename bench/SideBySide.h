@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QWidget>
 #include <functional>
 #include <vector>
 
@@ -37,8 +36,8 @@ struct Repeat {
 };
 
 // What the user waits for, `repeats` times: from the event given to the
-// widget, through the handler and the deferred redraw, to `window` repainted
-// on the screen. The statements the program ran for it are recorded and,
+// widget, through the handler and the redraw of what it changed, to the
+// screen showing it. The statements the program ran for it are recorded and,
 // after each repeat but the last, run again on `plain`, so that both are
 // measured in turns under the same load.
 class SideBySideTimer {
@@ -46,9 +45,9 @@ class SideBySideTimer {
     SideBySideTimer(StatementLog& log, PlainSqlite& plain, bool keepStatements)
         : log_(log), plain_(plain), keepStatements_(keepStatements) {}
 
-    SideBySide time(QWidget& window, int repeats, const Repeat& repeat);
-    SideBySide time(QWidget& window, int repeats, const std::function<void(int)>& event) {
-        return time(window, repeats, Repeat{{}, event, {}});
+    SideBySide timePainted(int repeats, const Repeat& repeat);
+    SideBySide timePainted(int repeats, const std::function<void(int)>& event) {
+        return timePainted(repeats, Repeat{{}, event, {}});
     }
     // The same, for work that ends with its own window painted or closed.
     SideBySide time(int repeats, const Repeat& repeat);

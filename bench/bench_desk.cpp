@@ -1,6 +1,6 @@
 // Times the desk's everyday operations on a large generated database as the
-// user waits for them: each event given to the real widget, to the window
-// repainted on the screen (run under X with the xcb platform). Beside each,
+// user waits for them: each event given to the real widget, to what it
+// changed painted on the screen (run under X with the xcb platform). Beside each,
 // the statements the program ran for it, recorded as it ran, are run again
 // straight through the sqlite3 library, in turns with the program's repeats:
 //   bench_desk <database made by generate_sample> [--statements] [--only TEXT,...]
@@ -178,7 +178,7 @@ int main(int argc, char* argv[]) {
     catalogue::NewJournal& title = titleView.logic();
     auto* text2 = child<QLineEdit>(titleView, "Text2");
     row("title name search, double-click to list painted", 20, [&] {
-        return timer.time(titleView, kRepeats,
+        return timer.timePainted(kRepeats,
                           Repeat{[&](int i) { title.Text2.setText(word(i)); },
                                  [&](int) { QTest::mouseDClick(text2, Qt::LeftButton); },
                                  {}});
@@ -187,7 +187,7 @@ int main(int argc, char* argv[]) {
     row(QStringLiteral("pick of a title in the name list, click to title painted (of %1)")
             .arg(names->count()),
         20, [&] {
-            return timer.time(titleView, kRepeats, [&](int i) {
+            return timer.timePainted(kRepeats, [&](int i) {
                 clickRow(names, names->model()->index(i % std::max(names->count(), 1), 0));
             });
         });
@@ -198,7 +198,7 @@ int main(int argc, char* argv[]) {
     issues::reg_journal& reg = issueView.logic();
     auto* regText1 = child<QLineEdit>(issueView, "Text1");
     row("registration name search, Enter to titles list painted", 20, [&] {
-        return timer.time(issueView, kRepeats,
+        return timer.timePainted(kRepeats,
                           Repeat{[&](int i) { reg.Text1.setText(word(i)); },
                                  [&](int) { QTest::keyClick(regText1, Qt::Key_Return); },
                                  {}});
@@ -210,7 +210,7 @@ int main(int argc, char* argv[]) {
     search::SearchJournal& finder = searchView.logic();
     auto* searchText1 = child<QLineEdit>(searchView, "findText");
     const auto searchFor = [&](const QStringList& typed) {
-        return timer.time(searchView, kRepeats,
+        return timer.timePainted(kRepeats,
                           Repeat{[&](int i) { finder.findText.setText(typed[i % typed.size()]); },
                                  [&](int) { QTest::keyClick(searchText1, Qt::Key_Return); },
                                  {}});
@@ -227,14 +227,14 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     auto* titles = child<QTableView>(issueView, "show_journal");
     row("registration: pick of the title with 500 issues, click to list painted", 20, [&] {
-        return timer.time(issueView, kRepeats,
+        return timer.timePainted(kRepeats,
                           [&](int) { clickRow(titles, titles->model()->index(0, 0)); });
     });
 
     auto* newButton = child<QPushButton>(issueView, "Command2");
     QString proposed;
     Result& proposal = row("registration: New proposes the next expected issue, painted", 20, [&] {
-        return timer.time(issueView, kRepeats,
+        return timer.timePainted(kRepeats,
                           Repeat{{},
                                  [&](int) { QTest::mouseClick(newButton, Qt::LeftButton); },
                                  [&] {
@@ -254,7 +254,7 @@ int main(int argc, char* argv[]) {
     };
     auto* saveButton = child<QPushButton>(issueView, "Command7");
     row("save of a new registration (row + counter, durable), click to list painted", 10, [&] {
-        return timer.time(issueView, kRepeats,
+        return timer.timePainted(kRepeats,
                           Repeat{[&](int) {
                                      counter = nextMagno();
                                      reg.Command2_Click();
@@ -282,8 +282,7 @@ int main(int argc, char* argv[]) {
     Result& expiry =
         row("expiry list of about 1,000 subscriptions with latest issues, click to painted",
             kListGoalMs, [&] {
-                return timer.time(
-                    expiryView, kLongRepeats,
+                return timer.timePainted(kLongRepeats,
                     Repeat{[&](int) {
                                exp.Text1.setText(from);
                                exp.Text2.setText(to);
@@ -301,7 +300,7 @@ int main(int argc, char* argv[]) {
             });
     expiry.operation += QStringLiteral(" (%1 listed)").arg(listed);
     row(QStringLiteral("printing the expiry list to PDF, click to file written"), 2000, [&] {
-        return timer.time(expiryView, 3, [&](int) {
+        return timer.timePainted(3, [&](int) {
             QTest::mouseClick(child<QPushButton>(expiryView, "Cmdprint"), Qt::LeftButton);
         });
     });
@@ -341,7 +340,7 @@ int main(int argc, char* argv[]) {
     lateView.show();
     auto* showLate = buttonCaptioned(lateView, QStringLiteral("แสดงรายการ"));
     row("late issues list shown again, click to list painted", kListGoalMs, [&] {
-        return timer.time(lateView, kLongRepeats,
+        return timer.timePainted(kLongRepeats,
                           [&](int) { QTest::mouseClick(showLate, Qt::LeftButton); });
     });
 
@@ -357,7 +356,7 @@ int main(int argc, char* argv[]) {
     row(QStringLiteral("receiving statistics of %1 by faculty, click to chart painted")
             .arg(statsYear),
         300, [&] {
-            return timer.time(statsView, kLongRepeats,
+            return timer.timePainted(kLongRepeats,
                               [&](int) { QTest::mouseClick(showStats, Qt::LeftButton); });
         });
 
