@@ -54,13 +54,13 @@ ArticleTiming timeSearch(ui::Services& services, SideBySideTimer& timer, int rep
     articles::ArticleSearchWindow& search = view.logic();
     auto* author = view.findChild<QLineEdit*>(QStringLiteral("authorText"));
     const auto pair = [&](int i) { return pairs[i % pairs.size()]; };
-    timing.timing = timer.timePainted(repeats,
-                               Repeat{[&](int i) {
-                                          search.wordsText.setText(pair(i).section(u'|', 0, 0));
-                                          search.authorText.setText(pair(i).section(u'|', 1));
-                                      },
-                                      [&](int) { QTest::keyClick(author, Qt::Key_Return); },
-                                      {}});
+    timing.timing =
+        timer.timePainted(repeats, Repeat{[&](int i) {
+                                              search.wordsText.setText(pair(i).section(u'|', 0, 0));
+                                              search.authorText.setText(pair(i).section(u'|', 1));
+                                          },
+                                          [&](int) { QTest::keyClick(author, Qt::Key_Return); },
+                                          {}});
     return timing;
 }
 
@@ -88,7 +88,8 @@ ArticleTiming timeCitationSort(ui::Services& services, SideBySideTimer& timer, i
     auto* header = view.findChild<QTableView*>()->horizontalHeader();
     const QPoint citation(header->sectionViewportPosition(articles::found::citation) + 20,
                           header->height() / 2);
-    timing.timing = timer.timePainted(repeats,
+    timing.timing = timer.timePainted(
+        repeats,
         Repeat{[&](int) {
                    // The list as found, counted, as a reader sees
                    // it before the click.

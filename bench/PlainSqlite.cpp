@@ -49,7 +49,8 @@ void bindExpanded(sqlite3_stmt* st, const QByteArray& sql, const QByteArray& exp
                                   SQLITE_TRANSIENT);
             } else {
                 const qsizetype from = j;
-                while (j < expanded.size() && QByteArrayView("+-.0123456789eE").contains(expanded[j]))
+                while (j < expanded.size() &&
+                       QByteArrayView("+-.0123456789eE").contains(expanded[j]))
                     ++j;
                 const QByteArray number = expanded.mid(from, j - from);
                 if (number.contains('.') || number.contains('e') || number.contains('E'))

@@ -154,9 +154,8 @@ int main(int argc, char* argv[]) {
     log.start();
     { data::Database opened(path); }
     PlainSqlite plain(path, log.stop());
-    const bool printStatements = std::any_of(argv + 2, argv + argc, [](const char* a) {
-        return QByteArray(a) == "--statements";
-    });
+    const bool printStatements = std::any_of(
+        argv + 2, argv + argc, [](const char* a) { return QByteArray(a) == "--statements"; });
     SideBySideTimer timer(log, plain, printStatements);
     const auto word = [&](int i) { return inputs.words[i % inputs.words.size()]; };
 
@@ -179,9 +178,9 @@ int main(int argc, char* argv[]) {
     auto* text2 = child<QLineEdit>(titleView, "Text2");
     row("title name search, double-click to list painted", 20, [&] {
         return timer.timePainted(kRepeats,
-                          Repeat{[&](int i) { title.Text2.setText(word(i)); },
-                                 [&](int) { QTest::mouseDClick(text2, Qt::LeftButton); },
-                                 {}});
+                                 Repeat{[&](int i) { title.Text2.setText(word(i)); },
+                                        [&](int) { QTest::mouseDClick(text2, Qt::LeftButton); },
+                                        {}});
     });
     auto* names = child<QListWidget>(titleView, "dlbnamemag");
     row(QStringLiteral("pick of a title in the name list, click to title painted (of %1)")
@@ -199,9 +198,9 @@ int main(int argc, char* argv[]) {
     auto* regText1 = child<QLineEdit>(issueView, "Text1");
     row("registration name search, Enter to titles list painted", 20, [&] {
         return timer.timePainted(kRepeats,
-                          Repeat{[&](int i) { reg.Text1.setText(word(i)); },
-                                 [&](int) { QTest::keyClick(regText1, Qt::Key_Return); },
-                                 {}});
+                                 Repeat{[&](int i) { reg.Text1.setText(word(i)); },
+                                        [&](int) { QTest::keyClick(regText1, Qt::Key_Return); },
+                                        {}});
     });
 
     search::SearchJournalView searchView(services);
@@ -210,10 +209,10 @@ int main(int argc, char* argv[]) {
     search::SearchJournal& finder = searchView.logic();
     auto* searchText1 = child<QLineEdit>(searchView, "findText");
     const auto searchFor = [&](const QStringList& typed) {
-        return timer.timePainted(kRepeats,
-                          Repeat{[&](int i) { finder.findText.setText(typed[i % typed.size()]); },
-                                 [&](int) { QTest::keyClick(searchText1, Qt::Key_Return); },
-                                 {}});
+        return timer.timePainted(
+            kRepeats, Repeat{[&](int i) { finder.findText.setText(typed[i % typed.size()]); },
+                             [&](int) { QTest::keyClick(searchText1, Qt::Key_Return); },
+                             {}});
     };
     row("search window, part of a name to result painted", 40,
         [&] { return searchFor(inputs.words); });
@@ -228,19 +227,19 @@ int main(int argc, char* argv[]) {
     auto* titles = child<QTableView>(issueView, "show_journal");
     row("registration: pick of the title with 500 issues, click to list painted", 20, [&] {
         return timer.timePainted(kRepeats,
-                          [&](int) { clickRow(titles, titles->model()->index(0, 0)); });
+                                 [&](int) { clickRow(titles, titles->model()->index(0, 0)); });
     });
 
     auto* newButton = child<QPushButton>(issueView, "Command2");
     QString proposed;
     Result& proposal = row("registration: New proposes the next expected issue, painted", 20, [&] {
         return timer.timePainted(kRepeats,
-                          Repeat{{},
-                                 [&](int) { QTest::mouseClick(newButton, Qt::LeftButton); },
-                                 [&] {
-                                     proposed = reg.Text6.text();
-                                     reg.Command4_Click();
-                                 }});
+                                 Repeat{{},
+                                        [&](int) { QTest::mouseClick(newButton, Qt::LeftButton); },
+                                        [&] {
+                                            proposed = reg.Text6.text();
+                                            reg.Command4_Click();
+                                        }});
     });
     proposal.operation +=
         QStringLiteral(" (%1)").arg(proposed.isEmpty() ? QStringLiteral("none") : proposed);
@@ -254,21 +253,20 @@ int main(int argc, char* argv[]) {
     };
     auto* saveButton = child<QPushButton>(issueView, "Command7");
     row("save of a new registration (row + counter, durable), click to list painted", 10, [&] {
-        return timer.timePainted(kRepeats,
-                          Repeat{[&](int) {
-                                     counter = nextMagno();
-                                     reg.Command2_Click();
-                                     reg.Text4.setText(QStringLiteral("5"));
-                                     reg.MonthView1_DateClick(QDate(2026, 12, 1));
-                                 },
-                                 [&](int) { QTest::mouseClick(saveButton, Qt::LeftButton); },
-                                 [&] {
-                                     data::Database db(path);
-                                     db.exec(
-                                         "DELETE FROM tranfile WHERE CAST(magno AS INTEGER) >= ?",
+        return timer.timePainted(
+            kRepeats, Repeat{[&](int) {
+                                 counter = nextMagno();
+                                 reg.Command2_Click();
+                                 reg.Text4.setText(QStringLiteral("5"));
+                                 reg.MonthView1_DateClick(QDate(2026, 12, 1));
+                             },
+                             [&](int) { QTest::mouseClick(saveButton, Qt::LeftButton); },
+                             [&] {
+                                 data::Database db(path);
+                                 db.exec("DELETE FROM tranfile WHERE CAST(magno AS INTEGER) >= ?",
                                          {counter.toLongLong()});
-                                     db.exec("UPDATE jourctrl SET nextmagno = ?", {counter});
-                                 }});
+                                 db.exec("UPDATE jourctrl SET nextmagno = ?", {counter});
+                             }});
     });
 
     renewal::expdateView expiryView(services);
@@ -282,7 +280,8 @@ int main(int argc, char* argv[]) {
     Result& expiry =
         row("expiry list of about 1,000 subscriptions with latest issues, click to painted",
             kListGoalMs, [&] {
-                return timer.timePainted(kLongRepeats,
+                return timer.timePainted(
+                    kLongRepeats,
                     Repeat{[&](int) {
                                exp.Text1.setText(from);
                                exp.Text2.setText(to);
@@ -341,7 +340,7 @@ int main(int argc, char* argv[]) {
     auto* showLate = buttonCaptioned(lateView, QStringLiteral("แสดงรายการ"));
     row("late issues list shown again, click to list painted", kListGoalMs, [&] {
         return timer.timePainted(kLongRepeats,
-                          [&](int) { QTest::mouseClick(showLate, Qt::LeftButton); });
+                                 [&](int) { QTest::mouseClick(showLate, Qt::LeftButton); });
     });
 
     // The year of the collection that holds the most issues.
@@ -357,7 +356,7 @@ int main(int argc, char* argv[]) {
             .arg(statsYear),
         300, [&] {
             return timer.timePainted(kLongRepeats,
-                              [&](int) { QTest::mouseClick(showStats, Qt::LeftButton); });
+                                     [&](int) { QTest::mouseClick(showStats, Qt::LeftButton); });
         });
 
     if (wanted(QStringLiteral("article search"))) {

@@ -13,10 +13,10 @@ namespace {
 // yyyymmdd. An issue is overdue on a day from `late_from` on while its
 // subscription's period lasts (`live_until`).
 const char* const kTables[] = {
-    "CREATE TABLE IF NOT EXISTS late_issue (pointer TEXT, department_code TEXT,"
-    " publisher_code TEXT, magtype_code TEXT, kind TEXT, subscription INTEGER,"
-    " expected INTEGER, late_from INTEGER, live_until INTEGER, volume INTEGER, issue INTEGER,"
-    " last_issue INTEGER, predicted INTEGER, claims INTEGER)",
+    ("CREATE TABLE IF NOT EXISTS late_issue (pointer TEXT, department_code TEXT,"
+     " publisher_code TEXT, magtype_code TEXT, kind TEXT, subscription INTEGER,"
+     " expected INTEGER, late_from INTEGER, live_until INTEGER, volume INTEGER, issue INTEGER,"
+     " last_issue INTEGER, predicted INTEGER, claims INTEGER)"),
     ("CREATE TABLE IF NOT EXISTS late_watch (pointer TEXT, department_code TEXT,"
      " refresh_day INTEGER, PRIMARY KEY (pointer, department_code))"),
     "CREATE TABLE IF NOT EXISTS late_stale (pointer TEXT, department_code TEXT)",
@@ -33,12 +33,12 @@ const char* const kTables[] = {
 const char* const kIssueIndexes[] = {
     "CREATE INDEX IF NOT EXISTS late_issue_key ON late_issue (pointer, department_code)",
     // Most days late first, and the same within a faculty or an agent.
-    "CREATE INDEX IF NOT EXISTS late_issue_expected ON late_issue"
-    " (expected, pointer, department_code)",
-    "CREATE INDEX IF NOT EXISTS late_issue_faculty ON late_issue"
-    " (department_code, expected, pointer)",
-    "CREATE INDEX IF NOT EXISTS late_issue_agent ON late_issue"
-    " (publisher_code, expected, pointer)",
+    ("CREATE INDEX IF NOT EXISTS late_issue_expected ON late_issue"
+     " (expected, pointer, department_code)"),
+    ("CREATE INDEX IF NOT EXISTS late_issue_faculty ON late_issue"
+     " (department_code, expected, pointer)"),
+    ("CREATE INDEX IF NOT EXISTS late_issue_agent ON late_issue"
+     " (publisher_code, expected, pointer)"),
     "CREATE INDEX IF NOT EXISTS late_issue_from ON late_issue (late_from, live_until, kind)",
 };
 

@@ -94,7 +94,6 @@ class LateIssues : public ui::Form {
     bool filtersRead_ = false;
     bool showing_ = false;    // within a Show
     bool showAgain_ = false;  // the filters changed within it
-
 };
 
 }  // namespace late

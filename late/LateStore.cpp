@@ -246,9 +246,9 @@ void LateStore::work(QDate today, const patterns::LateReach& reach) {
     // subscription over before it has none.
     data::forEachCells(
         db_,
-        (kSubscriptionColumns + (reach.scoped ? QByteArray(kScopedSubscriptions)
-                                              : kSubscriptionsOfTitles +
-                                                    reach.within("trim(vorlen.pointer)")))
+        (kSubscriptionColumns +
+         (reach.scoped ? QByteArray(kScopedSubscriptions)
+                       : kSubscriptionsOfTitles + reach.within("trim(vorlen.pointer)")))
             .constData(),
         reach.bound(), [&](const data::Cells& row) {
             const int liveUntil = data::sortableDayBytes(row.bytes(6));

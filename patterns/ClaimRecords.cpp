@@ -71,11 +71,11 @@ data::Database& ClaimRecords::writable() const {
 
 QHash<QString, ClaimState> ClaimRecords::reached(const LateReach& reach) const {
     QHash<QString, ClaimState> out;
-    const QByteArray sql =
-        reach.scoped ? QByteArray(kColumns) +
-                           " WHERE (pointer, department_code) IN"
-                           " (SELECT pointer, department_code FROM late_scope)"
-                     : kColumns + QByteArray(" WHERE 1 = 1") + reach.within("pointer");
+    const QByteArray sql = reach.scoped
+                               ? QByteArray(kColumns) +
+                                     " WHERE (pointer, department_code) IN"
+                                     " (SELECT pointer, department_code FROM late_scope)"
+                               : kColumns + QByteArray(" WHERE 1 = 1") + reach.within("pointer");
     db_.forEach(sql.constData(), reach.bound(),
                 [&](data::Row&& row) { out.insert(keyOf(row).text(), stateOf(row)); });
     return out;

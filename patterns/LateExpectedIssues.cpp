@@ -101,10 +101,10 @@ std::vector<PendingIssues> LateExpectedIssues::pending(
         static const std::vector<RegisteredNumbers> noneRegistered;
         static const std::vector<IssueMark> noMarks;
         const auto got = registered.constFind(key);
-        const auto marked = marks.constFind(key);
+        const auto itsMarks = marks.constFind(key);
         const std::vector<ExpectedIssue> expected = expectedIssues(
             w.stored->pattern, *w.issues, got != registered.cend() ? *got : noneRegistered,
-            marked != marks.cend() ? *marked : noMarks, today);
+            itsMarks != marks.cend() ? *itsMarks : noMarks, today);
         for (std::size_t k = 0; k < expected.size(); ++k) {
             const ExpectedIssue& e = expected[k];
             if (!isPending(e.status) || (s.since.isValid() && e.predicted.expected < s.since))

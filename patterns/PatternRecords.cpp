@@ -115,10 +115,9 @@ QHash<QByteArray, StoredPattern> PatternRecords::patterns(const LateReach& reach
         reach.scoped
             ? kPatternColumns + QByteArray(" WHERE pointer IN (SELECT pointer FROM late_scope)")
             : kPatternColumns + QByteArray(" WHERE 1 = 1") + reach.within("pointer");
-    data::forEachCells(db_, sql.constData(), reach.bound(),
-                       [&](const data::Cells& row) {
-                           out.insert(row.bytes(col::pointer).toByteArray(), fromRow(row));
-                       });
+    data::forEachCells(db_, sql.constData(), reach.bound(), [&](const data::Cells& row) {
+        out.insert(row.bytes(col::pointer).toByteArray(), fromRow(row));
+    });
     return out;
 }
 
@@ -223,10 +222,9 @@ void PatternRecords::forEachRegisteredOfPatterns(
                   reach.within("p.pointer") +
                   " AND trim(t.pointer) = p.pointer || ''"
                   " AND CAST(t.yearno AS INTEGER) >= p.known_volume";
-    db_.forEach(sql.constData(), reach.bound(),
-                [&](data::Row&& row) {
-                    take({row.text(0), row.text(1)}, {row.text(2), row.text(3)});
-                });
+    db_.forEach(sql.constData(), reach.bound(), [&](data::Row&& row) {
+        take({row.text(0), row.text(1)}, {row.text(2), row.text(3)});
+    });
 }
 
 QHash<SubscriptionKey, std::vector<IssueMark>> PatternRecords::marks(const LateReach& reach) const {
@@ -238,11 +236,10 @@ QHash<SubscriptionKey, std::vector<IssueMark>> PatternRecords::marks(const LateR
                      : "SELECT pointer, department_code, volume, issue, status FROM issue_mark"
                        " WHERE 1 = 1" +
                            reach.within("pointer");
-    db_.forEach(sql.constData(), reach.bound(),
-                [&](data::Row&& row) {
-                    if (const auto mark = markOf(row, 2))
-                        out[{row.text(0), row.text(1)}].push_back(*mark);
-                });
+    db_.forEach(sql.constData(), reach.bound(), [&](data::Row&& row) {
+        if (const auto mark = markOf(row, 2))
+            out[{row.text(0), row.text(1)}].push_back(*mark);
+    });
     return out;
 }
 

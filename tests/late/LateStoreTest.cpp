@@ -136,8 +136,8 @@ TEST(LateStore, WorkingOutEveryRowARangeOfTitlesAtATimeListsWhatOneGoDoes) {
     const auto add = [&](const QString& pointer, bool patterned) {
         s.live(pointer, "04", kToday);
         if (patterned)
-            patterns::PatternRecords(s.temp.db()).save(pointer.trimmed(),
-                                                       monthlyFrom(QDate(2026, 8, 1)));
+            patterns::PatternRecords(s.temp.db())
+                .save(pointer.trimmed(), monthlyFrom(QDate(2026, 8, 1)));
     };
     add("J1", true);
     add("J2", false);
