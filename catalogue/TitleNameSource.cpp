@@ -31,9 +31,17 @@ int TitleNameSource::count() const {
 
 std::vector<QStringList> TitleNameSource::rows(int offset, int limit) const {
     const bool onward = offset > 0 && offset == nextOffset_;
-    const QByteArray sql =
-        "SELECT pointer, vorlen_name, rowid" + fromWhere(indexed_) +
-        (onward ? " AND rowid > ? ORDER BY rowid LIMIT ?" : " ORDER BY rowid LIMIT ? OFFSET ?");
+    // The trigram index yields its rows by rowid as it reads them: a page
+    // read along it stops once it has its titles, where a common part of a
+    // name would otherwise have every match gathered first.
+    const QByteArray from =
+        indexed_ ? " FROM vorlen1_names JOIN vorlen1 ON vorlen1.rowid = vorlen1_names.rowid"
+                   " WHERE vorlen1_names MATCH ? AND vorlen1.vorlen_name LIKE ? ESCAPE '\\'"
+                 : fromWhere(false);
+    const QByteArray rowid = indexed_ ? "vorlen1_names.rowid" : "rowid";
+    const QByteArray sql = "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen1.rowid" + from +
+                           (onward ? " AND " + rowid + " > ? ORDER BY " + rowid + " LIMIT ?"
+                                   : " ORDER BY " + rowid + " LIMIT ? OFFSET ?");
     QVariantList params = params_;
     if (onward)
         params << lastRowid_ << limit;

@@ -1,6 +1,9 @@
+#include "catalogue/TitleNameSource.h"
 #include "catalogue/TitleSearch.h"
+#include "data/Database.h"
 #include "data/LikePattern.h"
 #include "tests/catalogue/NewJournalFixture.h"
+#include "tests/support/TempDatabase.h"
 
 using testing_support::NewJournalWindow;
 
@@ -314,5 +317,35 @@ TEST(TitleLoad, AKeyStoredWithSpacesIsFoundAndEditedInPlace) {
         for (const char* sql : {"SELECT count(*) FROM vorlen WHERE trim(pointer) = ?",
                                 "SELECT count(*) FROM typeclass WHERE trim(pointer) = ?"})
             EXPECT_EQ(f.cell(sql, {bare}), "1") << c.typed << ": " << sql;
+    }
+}
+
+// A page of the name list stops once it has its titles: page after page, read
+// on or jumped to, the pages make the whole list in the order of entry, on
+// the trigram index and without it.
+TEST(TitleNameSearch, PagesMakeTheWholeListInTheOrderOfEntry) {
+    testing_support::TempDatabase temp;
+    for (int i = 0; i < 250; ++i)
+        temp.db().exec("INSERT INTO vorlen1 (pointer, vorlen_name) VALUES (?, ?)",
+                       {QStringLiteral("J%1").arg(i), i % 3 ? QStringLiteral("Science %1").arg(i)
+                                                            : QStringLiteral("Arts %1").arg(i)});
+    for (const QString& part : {QStringLiteral("Science"), QStringLiteral("ci"), QString()}) {
+        const catalogue::TitleNameSource source(temp.db(), part);
+        QStringList whole;
+        for (const data::Row& row : temp.db().query(
+                 "SELECT pointer FROM vorlen1 WHERE vorlen_name LIKE ? ESCAPE '\\' ORDER BY rowid",
+                 {data::containsPattern(part)}))
+            whole << row.text(0);
+        ASSERT_EQ(source.count(), whole.size()) << part.toStdString();
+        QStringList paged;
+        for (int offset : {0, 70, 140})  // read on from the page before
+            for (const QStringList& row : source.rows(offset, 70))
+                paged << row.at(0);
+        for (const QStringList& row : source.rows(5, 70))  // a jump back
+            paged << row.at(0);
+        EXPECT_EQ(paged.mid(0, std::min<qsizetype>(210, whole.size())), whole.mid(0, 210))
+            << part.toStdString();
+        EXPECT_EQ(paged.mid(std::min<qsizetype>(210, whole.size())), whole.mid(5, 70))
+            << part.toStdString();
     }
 }
