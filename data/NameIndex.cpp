@@ -103,12 +103,15 @@ QString trigramQuery(const QString& text) {
     // trigram the text holds twice is asked for once: each term reads its
     // list of rows again.
     QStringList terms;
+    const auto ask = [&](qsizetype at) {
+        const QString term = quoted(at);
+        if (!terms.contains(term))
+            terms << term;
+    };
     const qsizetype last = points.size() - 3;
     for (qsizetype at = 0; at < last; at += 3)
-        if (!terms.contains(quoted(at)))
-            terms << quoted(at);
-    if (!terms.contains(quoted(last)))
-        terms << quoted(last);
+        ask(at);
+    ask(last);
     return u'(' + terms.join(u' ') + u')';
 }
 

@@ -136,15 +136,6 @@ void LateStore::refresh(QDate today) {
         data::dropLateIssueIndexes(db_);
         db_.exec("DELETE FROM late_issue");
         db_.exec("DELETE FROM late_watch");
-    } else {
-        db_.exec(
-            "DELETE FROM late_issue WHERE (pointer, department_code) IN"
-            " (SELECT pointer, department_code FROM late_scope)");
-        db_.exec(
-            "DELETE FROM late_watch WHERE (pointer, department_code) IN"
-            " (SELECT pointer, department_code FROM late_scope)");
-    }
-    if (everything) {
         QString from = QStringLiteral("");
         for (;;) {
             const QString to = rangeEnd(from);
@@ -155,6 +146,12 @@ void LateStore::refresh(QDate today) {
         }
         data::createLateIssueIndexes(db_);
     } else {
+        db_.exec(
+            "DELETE FROM late_issue WHERE (pointer, department_code) IN"
+            " (SELECT pointer, department_code FROM late_scope)");
+        db_.exec(
+            "DELETE FROM late_watch WHERE (pointer, department_code) IN"
+            " (SELECT pointer, department_code FROM late_scope)");
         work(today, patterns::LateReach::scope());
     }
     db_.exec("DELETE FROM late_scope");

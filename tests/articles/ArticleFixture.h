@@ -3,7 +3,10 @@
 #include <QDate>
 #include <QString>
 
+#include <memory>
+
 #include "articles/ArticleRecords.h"
+#include "articles/ArticleSearch.h"
 #include "articles/HeadingRecords.h"
 #include "tests/support/TempDatabase.h"
 
@@ -37,6 +40,15 @@ struct Shelf {
         a.pages = pages;
         a.abstract = abstract;
         return articles::ArticleRecords(temp.db()).save(a, day);
+    }
+    // The articles found by title words and an author's name, as the
+    // search window asks.
+    std::shared_ptr<articles::ArticleSearchSource> search(const QString& words,
+                                                          const QString& author) {
+        articles::ArticleQuery q;
+        q.words = words;
+        q.author = author;
+        return articles::ArticleSearch(temp.db()).find(q);
     }
     qint64 headingOf(const QString& text) {
         for (const auto& h : articles::HeadingRecords(temp.db()).all())

@@ -63,13 +63,6 @@ struct Shelf : articles_testing::Shelf {
             ids.push_back(r.value(0).toLongLong());
         return ids;
     }
-    std::shared_ptr<articles::ArticleSearchSource> find(const QString& words,
-                                                        const QString& author) {
-        articles::ArticleQuery q;
-        q.words = words;
-        q.author = author;
-        return articles::ArticleSearch(temp.db()).find(q);
-    }
 };
 
 Ids idsOf(const std::vector<QStringList>& rows) {
@@ -93,7 +86,7 @@ void expectOrders(Shelf& s, const char* what) {
     for (const auto& search : searches)
         for (const int column : {int(articles::found::citation), int(articles::found::magno)})
             for (const bool descending : {false, true}) {
-                const auto source = s.find(search.words, search.author);
+                const auto source = s.search(search.words, search.author);
                 source->setOrder({column, descending});
                 const Ids found = idsOf(source->rows(0, 1000));
                 Ids expected;
@@ -103,7 +96,7 @@ void expectOrders(Shelf& s, const char* what) {
                 const std::string where = std::string(what) + ", " + search.how + ", column " +
                                           std::to_string(column) + (descending ? " falling" : "");
                 ASSERT_EQ(found, expected) << where;
-                const auto paged = s.find(search.words, search.author);
+                const auto paged = s.search(search.words, search.author);
                 paged->setOrder({column, descending});
                 Ids pages;
                 for (int offset = 0;; offset += 9) {
@@ -119,7 +112,7 @@ void expectOrders(Shelf& s, const char* what) {
                                expected.begin() + long(std::min(from + n, expected.size())));
                 };
                 EXPECT_EQ(idsOf(paged->rows(13, 9)), slice(13, 9)) << where << ", again";
-                const auto jumped = s.find(search.words, search.author);
+                const auto jumped = s.search(search.words, search.author);
                 jumped->setOrder({column, descending});
                 EXPECT_EQ(idsOf(jumped->rows(40, 9)), slice(40, 9)) << where << ", far in";
             }

@@ -51,13 +51,6 @@ struct Shelf : articles_testing::Shelf {
                            {QString::number(90 - i * 7 % 60),
                             QString::fromUtf8(kNames[i % 14]) + QString::fromUtf8(kWords[i % 7])});
     }
-    std::shared_ptr<articles::ArticleSearchSource> search(const QString& words,
-                                                          const QString& author) {
-        articles::ArticleQuery q;
-        q.words = words;
-        q.author = author;
-        return articles::ArticleSearch(temp.db()).find(q);
-    }
 };
 
 Rows readAll(const ui::RowSource& source) {

@@ -57,6 +57,20 @@ void setMark(Database& db, const char* pragma, const char* column, int value) {
                 .constData());
 }
 
+// The stored definition of each named index or trigger, empty where there
+// is none: a migrated database must end with those a new one has.
+QStringList definitionsOf(Database& db, const QStringList& names) {
+    const char* definitionOf =
+        db.isPostgres() ? "SELECT indexname, indexdef FROM pg_indexes WHERE indexname = ?"
+                        : "SELECT name, sql FROM sqlite_master WHERE name = ?";
+    QStringList texts;
+    for (const QString& name : names) {
+        const auto row = db.first(definitionOf, {name});
+        texts << (row ? row->text(1) : QString());
+    }
+    return texts;
+}
+
 }  // namespace
 
 TEST(FirstRun, CreatesEveryTableWithItsStartingRows) {
@@ -299,9 +313,6 @@ TEST(SchemaVersion, TheStepBeforeTheKeyIndexesGivesTheIndexesANewDatabaseHas) {
     testing_support::TempDatabase temp;
     Database& db = temp.db();
     const bool server = db.isPostgres();
-    const char* definitionOf =
-        server ? "SELECT indexname, indexdef FROM pg_indexes WHERE indexname = ?"
-               : "SELECT name, sql FROM sqlite_master WHERE name = ?";
     const QStringList dateIndexes = {"tranfile_pointer_day", "vorlen_end_day",
                                      "tranfile_title_faculty_received", "tranfile_received_day"};
     const QStringList keyIndexes = {"vorlen1_trim_pointer", "vorlen_trim_pointer",
@@ -309,14 +320,7 @@ TEST(SchemaVersion, TheStepBeforeTheKeyIndexesGivesTheIndexesANewDatabaseHas) {
     // The triggers that keep the latest issues sort by date too.
     const QStringList names =
         dateIndexes + keyIndexes + (server ? QStringList() : QStringList{"tranfile_latest_insert"});
-    const auto definitions = [&] {
-        QStringList texts;
-        for (const QString& name : names) {
-            const auto row = temp.db().first(definitionOf, {name});
-            texts << (row ? row->text(1) : QString());
-        }
-        return texts;
-    };
+    const auto definitions = [&] { return definitionsOf(temp.db(), names); };
     const QStringList fresh = definitions();
     for (const QString& name : keyIndexes)
         db.exec(("DROP INDEX " + name).toUtf8().constData());
@@ -379,20 +383,12 @@ TEST(SchemaVersion, TheStepAfterTheAuthorOrderFillsTheIssuesDateKeys) {
     db.exec(
         "INSERT INTO tranfile (magno, department_code, pointer, receivedate, daily) VALUES"
         " ('1', '01', 'J000001', ' 2/3/2024', '31/01/2024'), ('2', '01', 'J000001', '', 'x')");
-    const char* definitionOf =
-        server ? "SELECT indexname, indexdef FROM pg_indexes WHERE indexname = ?"
-               : "SELECT name, sql FROM sqlite_master WHERE name = ?";
     const QStringList indexes = {"tranfile_pointer_day", "tranfile_title_faculty_received",
                                  "tranfile_received_day"};
     const QStringList triggers = {"tranfile_latest_insert", "tranfile_latest_update",
                                   "tranfile_latest_delete", "tranfile_daily_key_update"};
     const auto definitions = [&] {
-        QStringList texts;
-        for (const QString& name : indexes + (server ? QStringList() : triggers)) {
-            const auto row = temp.db().first(definitionOf, {name});
-            texts << (row ? row->text(1) : QString());
-        }
-        return texts;
+        return definitionsOf(temp.db(), indexes + (server ? QStringList() : triggers));
     };
     const QStringList fresh = definitions();
     for (const QString& name : indexes)
@@ -421,7 +417,6 @@ TEST(SchemaVersion, TheStepAfterTheAuthorOrderFillsTheIssuesDateKeys) {
 TEST(SchemaVersion, TheStepAfterTheDateKeysGivesEachArticleTheNameItsCitationBeginsWith) {
     testing_support::TempDatabase temp;
     Database& db = temp.db();
-    const bool server = db.isPostgres();
     db.exec(
         "INSERT INTO author (author_id, author_name, corporate) VALUES (1, 'Adams, Ann', 0),"
         " (2, 'กมล ใจดี', 0), (3, NULL, 0)");
@@ -433,18 +428,8 @@ TEST(SchemaVersion, TheStepAfterTheDateKeysGivesEachArticleTheNameItsCitationBeg
     db.exec(
         "INSERT INTO article_author (article_id, position, author_id) VALUES (1, 2, 1),"
         " (1, 1, 2), (3, 1, 3), (4, 1, 9)");
-    const char* definitionOf =
-        server ? "SELECT indexname, indexdef FROM pg_indexes WHERE indexname = ?"
-               : "SELECT name, sql FROM sqlite_master WHERE name = ?";
     const QStringList indexes = {"article_citation_order", "article_magno_order"};
-    const auto definitions = [&] {
-        QStringList texts;
-        for (const QString& name : indexes) {
-            const auto row = temp.db().first(definitionOf, {name});
-            texts << (row ? row->text(1) : QString());
-        }
-        return texts;
-    };
+    const auto definitions = [&] { return definitionsOf(temp.db(), indexes); };
     const QStringList fresh = definitions();
     for (const QString& name : indexes)
         db.exec(("DROP INDEX " + name).toUtf8().constData());
