@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
@@ -32,6 +34,21 @@ void waitForScreen() {
     // A round trip: the server answers only after the drawing sent before.
     xcb_connection_t* c = x11->connection();
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}
+
+bool waitUntilPainted(QWidget& window) {
+    // Each wait ends with the next event; Qt Test's own wait would also sleep
+    // after it. The timer ends a wait for an expose that never comes.
+    QTimer backstop;
+    backstop.setSingleShot(true);
+    backstop.start(5000);
+    const auto exposed = [&] {
+        return window.windowHandle() && window.windowHandle()->isExposed();
+    };
+    while (!exposed() && backstop.isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    waitForScreen();
+    return exposed();
 }
 
 qint64 peakResidentKb() {

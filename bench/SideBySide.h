@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <vector>
 
@@ -21,6 +22,16 @@ struct SideBySide {
 // Waits until the X server has drawn what was sent to it; nothing to wait
 // for on other platforms.
 void waitForScreen();
+
+// Waits until a shown window's first paint is on the screen. Qt paints a new
+// window as the server's expose reaches it; a repaint after that would be a
+// second paint the user does not wait for, and a repaint before it paints
+// nothing. False when the window is not exposed within seconds.
+bool waitUntilPainted(QWidget& window);
+inline bool showPainted(QWidget& window) {
+    window.show();
+    return waitUntilPainted(window);
+}
 
 // The process's peak resident memory since the last reset, in kB.
 qint64 peakResidentKb();

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTest>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -43,10 +42,8 @@ int startProbe(int argc, char* argv[]) {
     ui::FakeMessageBox messages;
     const auto window =
         shell::startProgram(QString::fromLocal8Bit(argv[2]), QDate::currentDate(), messages);
-    if (!QTest::qWaitForWindowExposed(window.get()))
+    if (!waitUntilPainted(*window))
         return 1;
-    window->repaint();
-    waitForScreen();
     // Said at once: the parent's clock stops on this line, not at the exit.
     std::fputs(kShown, stdout);
     std::fflush(stdout);

@@ -164,9 +164,7 @@ int main(int argc, char* argv[]) {
                                            [&](int) {
                                                catalogue::NewJournalView view(services);
                                                view.load();
-                                               view.show();
-                                               view.repaint();
-                                               waitForScreen();
+                                               showPainted(view);
                                            },
                                            {}});
     });
@@ -311,10 +309,7 @@ int main(int argc, char* argv[]) {
     const auto openLate = [&](int) {
         openedLate = std::make_unique<late::LateIssuesView>(services);
         openedLate->load();
-        openedLate->show();
-        QCoreApplication::processEvents();
-        openedLate->repaint();
-        waitForScreen();
+        showPainted(*openedLate);
     };
     const auto closeLate = [&] {
         lateCount = qsizetype(openedLate->logic().lateList.total());
