@@ -28,18 +28,19 @@ const char* const kTables[] = {
     "CREATE TABLE IF NOT EXISTS late_state (computed_on INTEGER)",
 };
 
-// The indexes of late_issue, each with its name first, so that a full
-// rebuild can drop them and make them again from the rows.
-const char* const kIssueIndexes[] = {
-    "CREATE INDEX IF NOT EXISTS late_issue_key ON late_issue (pointer, department_code)",
+// The indexes of late_issue, named so that a full rebuild can drop them and
+// make them again from the rows.
+struct IssueIndex {
+    const char* name;
+    const char* columns;
+};
+const IssueIndex kIssueIndexes[] = {
+    {"late_issue_key", "pointer, department_code"},
     // Most days late first, and the same within a faculty or an agent.
-    ("CREATE INDEX IF NOT EXISTS late_issue_expected ON late_issue"
-     " (expected, pointer, department_code)"),
-    ("CREATE INDEX IF NOT EXISTS late_issue_faculty ON late_issue"
-     " (department_code, expected, pointer)"),
-    ("CREATE INDEX IF NOT EXISTS late_issue_agent ON late_issue"
-     " (publisher_code, expected, pointer)"),
-    "CREATE INDEX IF NOT EXISTS late_issue_from ON late_issue (late_from, live_until, kind)",
+    {"late_issue_expected", "expected, pointer, department_code"},
+    {"late_issue_faculty", "department_code, expected, pointer"},
+    {"late_issue_agent", "publisher_code, expected, pointer"},
+    {"late_issue_from", "late_from, live_until, kind"},
 };
 
 // What each watched table's rows stand for: a subscription, every faculty's
@@ -155,15 +156,15 @@ void createLateIssueTables(Database& db) {
 }
 
 void dropLateIssueIndexes(Database& db) {
-    for (const char* sql : kIssueIndexes) {
-        const QByteArray name = QByteArray(sql).split(' ').at(5);
-        db.exec(("DROP INDEX IF EXISTS " + name).constData());
-    }
+    for (const IssueIndex& index : kIssueIndexes)
+        db.exec((QByteArray("DROP INDEX IF EXISTS ") + index.name).constData());
 }
 
 void createLateIssueIndexes(Database& db) {
-    for (const char* sql : kIssueIndexes)
-        db.exec(sql);
+    for (const IssueIndex& index : kIssueIndexes)
+        db.exec((QByteArray("CREATE INDEX IF NOT EXISTS ") + index.name + " ON late_issue (" +
+                 index.columns + ')')
+                    .constData());
 }
 
 void suspendLateIssueTriggers(Database& db) {
