@@ -37,8 +37,9 @@ void waitForScreen() {
 }
 
 bool waitUntilPainted(QWidget& window) {
-    // Each wait ends with the next event; Qt Test's own wait would also sleep
-    // after it. The timer ends a wait for an expose that never comes.
+    // Each wait ends with the next event; Qt Test's own wait sleeps up to
+    // 10 ms between its passes, which would count an expose late. The timer
+    // ends a wait for an expose that never comes.
     QTimer backstop;
     backstop.setSingleShot(true);
     backstop.start(5000);
