@@ -8,10 +8,13 @@ namespace catalogue {
 
 namespace {
 
-// The trigram query first where the index serves, then the pattern.
+// The trigram query first where the index serves, then the pattern. The
+// index yields its rows by rowid as it reads them: a page read along it stops
+// once it has its titles, where a common part of a name would otherwise have
+// every match gathered first.
 QByteArray fromWhere(bool indexed) {
-    return indexed ? " FROM vorlen1 WHERE rowid IN (SELECT rowid FROM vorlen1_names"
-                     " WHERE vorlen1_names MATCH ?) AND vorlen_name LIKE ? ESCAPE '\\'"
+    return indexed ? " FROM vorlen1_names JOIN vorlen1 ON vorlen1.rowid = vorlen1_names.rowid"
+                     " WHERE vorlen1_names MATCH ? AND vorlen1.vorlen_name LIKE ? ESCAPE '\\'"
                    : " FROM vorlen1 WHERE vorlen_name LIKE ? ESCAPE '\\'";
 }
 
@@ -31,15 +34,9 @@ int TitleNameSource::count() const {
 
 std::vector<QStringList> TitleNameSource::rows(int offset, int limit) const {
     const bool onward = offset > 0 && offset == nextOffset_;
-    // The trigram index yields its rows by rowid as it reads them: a page
-    // read along it stops once it has its titles, where a common part of a
-    // name would otherwise have every match gathered first.
-    const QByteArray from =
-        indexed_ ? " FROM vorlen1_names JOIN vorlen1 ON vorlen1.rowid = vorlen1_names.rowid"
-                   " WHERE vorlen1_names MATCH ? AND vorlen1.vorlen_name LIKE ? ESCAPE '\\'"
-                 : fromWhere(false);
     const QByteArray rowid = indexed_ ? "vorlen1_names.rowid" : "rowid";
-    const QByteArray sql = "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen1.rowid" + from +
+    const QByteArray sql = "SELECT vorlen1.pointer, vorlen1.vorlen_name, vorlen1.rowid" +
+                           fromWhere(indexed_) +
                            (onward ? " AND " + rowid + " > ? ORDER BY " + rowid + " LIMIT ?"
                                    : " ORDER BY " + rowid + " LIMIT ? OFFSET ?");
     QVariantList params = params_;
